@@ -1,0 +1,10 @@
+# GoogleTest from Debian's source package, built with whichever compiler this build uses.
+set(VSL_GTEST_SRC /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
+add_library(gtest STATIC ${VSL_GTEST_SRC}/src/gtest-all.cc)
+target_include_directories(gtest SYSTEM PUBLIC ${VSL_GTEST_SRC}/include PRIVATE ${VSL_GTEST_SRC})
+add_library(gtest_main STATIC ${VSL_GTEST_SRC}/src/gtest_main.cc)
+target_link_libraries(gtest_main PUBLIC gtest)
+if(NOT VSL_WINDOWS)
+  find_package(Threads REQUIRED)
+  target_link_libraries(gtest PUBLIC Threads::Threads)
+endif()

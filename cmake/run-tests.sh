@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs every test: the Windows build through Wine (one persistent wineserver, one Xvfb for
+# the suites that open windows), then the native sanitizer build.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/with-display.sh"
+BUILD=${BUILD:-build}; NATIVE=${NATIVE:-build-native}; JOBS=${JOBS:-$(nproc)}
+
+VSL_FORCE_XVFB=1 start_display
+wineserver -p >/dev/null 2>&1
+# Start Wine's own services once, outside ctest: a service started by a test would
+# inherit the test's output pipe and keep ctest waiting for it to close.
+wine cmd /c exit >/dev/null 2>&1
+rc=0
+echo "== Windows build (Wine) =="
+ctest --test-dir "$BUILD" -j "$JOBS" --output-on-failure --no-tests=error || rc=1
+echo "== Native build (sanitizers) =="
+ctest --test-dir "$NATIVE" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
+wineserver -k >/dev/null 2>&1
+stop_display
+exit $rc

@@ -1,0 +1,16 @@
+# vsl_add_test(NAME SOURCES... [LIBS ...] [WINDOW])
+# One executable is one CTest entry, so a whole suite costs one Wine start. WINDOW marks
+# suites that open windows: they get the Xvfb display that the test run provides.
+function(vsl_add_test name)
+  cmake_parse_arguments(T "WINDOW" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE gtest_main ${T_LIBS})
+  if(VSL_WINDOWS)
+    target_link_options(${name} PRIVATE -mconsole)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  if(T_WINDOW)
+    set_tests_properties(${name} PROPERTIES LABELS window)
+  endif()
+endfunction()

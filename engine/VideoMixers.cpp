@@ -1,0 +1,3 @@
+#include "VideoMixers.h"
+
+void TickVideoMixers(int32_t) {}
