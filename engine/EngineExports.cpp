@@ -31,18 +31,24 @@ QUOR_STDCALL int32_t GetLastQuorError(int32_t* detail) {
     return errors.Code();
 }
 
+// The result is the wait's: 0 when the token was obtained, so a bad token must not
+// come back as 0.
 QUOR_STDCALL DWORD GetThreadSyncToken(int32_t token) {
-    return RunExport<DWORD>(Lock::None, [&]() -> DWORD {
-        if (!Mutexes().Valid(token)) Errors().Raise(ErrBadHandle, token);
-        return Mutexes().Acquire(token);
-    });
+    Errors().Clear();
+    if (!Mutexes().Valid(token)) {
+        Errors().Set(ErrBadHandle, token);
+        return WAIT_FAILED;
+    }
+    return Mutexes().Acquire(token);
 }
 
 QUOR_STDCALL BOOL ReleaseThreadSyncToken(int32_t token) {
-    return RunExport<BOOL>(Lock::None, [&]() -> BOOL {
-        if (!Mutexes().Valid(token)) Errors().Raise(ErrBadHandle, token);
-        return Mutexes().Release(token);
-    });
+    Errors().Clear();
+    if (!Mutexes().Valid(token)) {
+        Errors().Set(ErrBadHandle, token);
+        return FALSE;
+    }
+    return Mutexes().Release(token);
 }
 
 QUOR_CDECL int32_t reportFrameRate() {
