@@ -1,0 +1,4 @@
+// Thrown when the user cancels a compile through its progress sink.
+#pragma once
+
+class UserInterrupt {};

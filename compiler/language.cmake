@@ -1,0 +1,19 @@
+# The machine-description language: lexer, symbol table, compiler driver, header grammar
+# and constant expressions. Platform-free: built in both builds.
+add_library(vsl_compiler STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/PunctuatorTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KeywordTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScriptStream.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScriptLexer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SymbolTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NamedItem.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DollarsToCents.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MachineDescription.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CompileDriver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TokenReaders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HeaderGrammar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PayoutLines.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ConstantExpressions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ArtBlock.cpp)
+# Money is the game's shared value type, header-only and platform-free.
+target_include_directories(vsl_compiler PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/game)
