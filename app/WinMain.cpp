@@ -1,47 +1,61 @@
-// The game program's entry: one main window with a 794 by 556 client area.
+// The game program's entry: one running copy, the program's folder as the current
+// directory, the engine's image decoders, the first player's record, then the application.
 #include <windows.h>
+#include <mmsystem.h>
 
+#include <cctype>
+#include <memory>
+
+#include "CaptionPainter.h"
+#include "FirstPlayer.h"
+#include "GameApplication.h"
+#include "ProgramFolder.h"
 #include "Quor2_5.h"
 
 namespace {
-const char kMainClass[] = "pelagora";
+const char kInstanceMutex[] = "{9DD08520-4D16-11d2-8C33-00400536B4C4}";
+const uint32_t kBitmapDecoderKind = 0x50414D42u;  // 'BMAP'
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+void MoveToProgramFolder() {
+    char path[1024] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path - 1);
+    const std::string folder = ProgramFolderFromPath(std::string(path, length < sizeof path ? length : 0));
+    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
 }
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    SetFrameRate(30);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    MoveToProgramFolder();
 
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = HBRUSH(CreateSolidBrush(RGB(0, 64, 32)));
-    wc.lpszClassName = kMainClass;
-    RegisterClassA(&wc);
-
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame = {0, 0, 794, 556};
-    AdjustWindowRect(&frame, style, FALSE);
-    HWND window = CreateWindowA(kMainClass, "VELLMOOR(tm) Slots", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                nullptr, instance, nullptr);
-    if (!window) return 1;
-    ShowWindow(window, show);
-    UpdateWindow(window);
-
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    if (!mutex) return 0;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        MessageBoxA(nullptr, "VELLMOOR(tm) Slots is already running.", "Error", MB_TASKMODAL);
+        CloseHandle(mutex);
+        return 0;
     }
+
+    static char emptyLine[1] = "";
+    char* line = commandLine ? commandLine : emptyLine;
+    for (char* c = line; *c; ++c) *c = char(std::tolower(static_cast<unsigned char>(*c)));
+    {
+        GameApplication application(instance, GetModuleHandleA(nullptr), line);
+        SetApplication(&application);
+
+        timeBeginPeriod(1);
+        // A decoder that is not there is simply not used.
+        RegisterDecoder(kBitmapDecoderKind, 1, "ZORUDOR.DLL");
+        RegisterDecoder(kBitmapDecoderKind, 2, "BMJPEG.DLL");
+
+        LoadSettings();
+
+        std::unique_ptr<CaptionPainter> painter(new CaptionPainter);
+        SetCaptionPainter(painter.get());
+        application.Run();
+        SetCaptionPainter(nullptr);
+        painter.reset();
+        SetApplication(nullptr);
+    }
+    CloseHandle(mutex);
     return 0;
 }

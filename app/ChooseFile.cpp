@@ -1,0 +1,99 @@
+#include "ChooseFile.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "AppState.h"
+#include "LocaleSaver.h"
+#include "PendingException.h"
+#include "Window.h"
+
+namespace {
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+std::string CutBeforeLastBackslash(const std::string& path) {
+    const size_t slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(0, slash);
+}
+}  // namespace
+
+bool ChooseFileToOpen(Window* owner, std::string& path, std::string& folder, const char* filter,
+                      const char* title) {
+    char name[270] = {};
+    std::strncpy(name, path.c_str(), sizeof name - 1);
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner ? owner->GetHandle() : nullptr;
+    ofn.hInstance = GetAppInstance();
+    ofn.lpstrFilter = filter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = name;
+    ofn.nMaxFile = sizeof name;
+    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    ofn.lpstrTitle = title;
+    ofn.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    BOOL chosen;
+    {
+        LocaleSaver locale;
+        chosen = GetOpenFileNameA(&ofn);
+    }
+    RethrowPendingException();
+    if (!chosen) return false;
+    name[sizeof name - 1] = '\0';
+    path = name;
+    folder = CutBeforeLastBackslash(Lower(path));
+    return true;
+}
+
+void SplitChosenFiles(const char* text, size_t size, std::vector<std::string>& paths,
+                      std::string& folder) {
+    const size_t firstLength = strnlen(text, size);
+    const std::string first = Lower(std::string(text, firstLength));
+    size_t next = firstLength + 1;
+    if (next >= size || text[next] == '\0') {
+        paths.push_back(first);
+        folder = CutBeforeLastBackslash(first);
+        return;
+    }
+    folder = first;
+    while (next < size && text[next] != '\0') {
+        const size_t length = strnlen(text + next, size - next);
+        paths.push_back(first + "\\" + std::string(text + next, length));
+        next += length + 1;
+    }
+}
+
+bool ChooseFilesToOpen(Window* owner, std::vector<std::string>& paths, std::string& folder,
+                       const char* filter, const char* title) {
+    std::vector<char> names(2048, '\0');
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner ? owner->GetHandle() : nullptr;
+    ofn.hInstance = GetAppInstance();
+    ofn.lpstrFilter = filter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = names.data();
+    ofn.nMaxFile = DWORD(names.size());
+    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    ofn.lpstrTitle = title;
+    ofn.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    BOOL chosen;
+    {
+        LocaleSaver locale;
+        chosen = GetOpenFileNameA(&ofn);
+    }
+    RethrowPendingException();
+    if (!chosen) return false;
+    // Keep the scan inside the buffer even when the dialog filled it to the last byte.
+    names.push_back('\0');
+    names.push_back('\0');
+    SplitChosenFiles(names.data(), names.size(), paths, folder);
+    return true;
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Geometry.h"
+#include "ProgramFolder.h"
+#include "Region.h"
+
+namespace {
+Region Square(bool clockwise) {
+    Region region;
+    if (clockwise)
+        region.vertices = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    else
+        region.vertices = {{0, 0}, {0, 10}, {10, 10}, {10, 0}};
+    return region;
+}
+}  // namespace
+
+TEST(Region, SquareInBothVertexOrdersHasTheSameInsideAndEdges) {
+    for (bool clockwise : {true, false}) {
+        SCOPED_TRACE(clockwise);
+        const Region square = Square(clockwise);
+        EXPECT_TRUE(square.HitTest({5, 5}));
+        // The edge with the largest y is inside, the one with the smallest y outside.
+        EXPECT_TRUE(square.HitTest({5, 10}));
+        EXPECT_FALSE(square.HitTest({5, 0}));
+        // Both vertical edges are inside.
+        EXPECT_TRUE(square.HitTest({0, 5}));
+        EXPECT_TRUE(square.HitTest({10, 5}));
+        EXPECT_FALSE(square.HitTest({11, 5}));
+        EXPECT_FALSE(square.HitTest({-1, 5}));
+        EXPECT_FALSE(square.HitTest({5, 11}));
+        EXPECT_FALSE(square.HitTest({5, -1}));
+        // Vertices: the upper ones (y = 10) are inside, the lower ones outside.
+        EXPECT_TRUE(square.HitTest({0, 10}));
+        EXPECT_TRUE(square.HitTest({10, 10}));
+        EXPECT_FALSE(square.HitTest({0, 0}));
+        EXPECT_FALSE(square.HitTest({10, 0}));
+    }
+}
+
+TEST(Region, TriangleEdgesAndTheOriginOffset) {
+    Region triangle;
+    triangle.originX = 100;
+    triangle.originY = 50;
+    triangle.vertices = {{0, 0}, {20, 0}, {0, 20}};
+    EXPECT_EQ(120, triangle.VertexAt(1).x);
+    EXPECT_EQ(70, triangle.VertexAt(2).y);
+    EXPECT_TRUE(triangle.HitTest({105, 55}));
+    EXPECT_FALSE(triangle.HitTest({5, 5}));         // the region sits at its origin
+    EXPECT_FALSE(triangle.HitTest({116, 66}));      // beyond the slanted edge
+    EXPECT_TRUE(triangle.HitTest({110, 60}));       // on the slanted edge
+    EXPECT_FALSE(triangle.HitTest({100, 71}));
+}
+
+TEST(Region, WindingRuleFillsOverlapsAndEmptyRegionsHoldNothing) {
+    // A five-pointed star drawn in one stroke: its centre winds twice and is inside.
+    Region star;
+    star.vertices = {{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
+    EXPECT_TRUE(star.HitTest({50, 50}));
+    EXPECT_TRUE(star.HitTest({50, 10}));
+    EXPECT_FALSE(star.HitTest({5, 80}));
+    Region empty;
+    EXPECT_FALSE(empty.HitTest({0, 0}));
+}
+
+TEST(Region, FarApartCoordinatesDoNotWrap) {
+    Region wide;
+    wide.vertices = {{-2147483000, -2147483000}, {2147483000, -2147483000}, {2147483000, 2147483000},
+                     {-2147483000, 2147483000}};
+    EXPECT_TRUE(wide.HitTest({2147482999, 0}));
+    EXPECT_TRUE(wide.HitTest({-2147482999, 2147482999}));
+    EXPECT_FALSE(wide.HitTest({2147483001, 0}));
+}
+
+TEST(Rect, HitTestOffsetAndMove) {
+    Rect r(10, 20, 30, 60);
+    EXPECT_TRUE(r.ContainsPoint({10, 20}));
+    EXPECT_FALSE(r.ContainsPoint({30, 40}));  // right and bottom edges lie outside
+    EXPECT_FALSE(r.ContainsPoint({20, 60}));
+    r.OffsetBy(5, -10);
+    EXPECT_EQ(15, r.left);
+    EXPECT_EQ(35, r.right);
+    EXPECT_EQ(10, r.top);
+    EXPECT_EQ(50, r.bottom);
+    r.MoveTo(0, 0);
+    EXPECT_EQ(20, r.Width());
+    EXPECT_EQ(40, r.Height());
+    EXPECT_EQ(0, r.left);
+    HitTester everywhere;
+    EXPECT_TRUE(everywhere.HitTest({-5, 100000}));
+}
+
+TEST(RotationMatrix, HoldsCosSinMinusSinCos) {
+    const RotationMatrix quarter(std::acos(-1.0) / 2);
+    EXPECT_NEAR(0.0, quarter.m[0], 1e-12);
+    EXPECT_NEAR(1.0, quarter.m[1], 1e-12);
+    EXPECT_NEAR(-1.0, quarter.m[2], 1e-12);
+    EXPECT_NEAR(0.0, quarter.m[3], 1e-12);
+}
+
+TEST(ProgramFolder, BuildFoldersAreDroppedAndOtherFoldersKept) {
+    EXPECT_EQ("c:\\games\\vsl\\", ProgramFolderFromPath("C:\\Games\\VSL\\Debug\\vsl.exe"));
+    EXPECT_EQ("c:\\games\\vsl\\", ProgramFolderFromPath("C:\\Games\\VSL\\Release\\vsl.exe"));
+    EXPECT_EQ("c:\\games\\vsl\\", ProgramFolderFromPath("C:\\Games\\VSL\\vsl.exe"));
+    EXPECT_EQ("c:\\games\\mydebug\\", ProgramFolderFromPath("C:\\Games\\MyDebug\\vsl.exe"));
+    EXPECT_EQ("/opt/vsl/", ProgramFolderFromPath("/opt/vsl/vsl.exe"));
+    EXPECT_EQ("", ProgramFolderFromPath("vsl.exe"));
+}

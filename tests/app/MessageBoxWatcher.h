@@ -1,0 +1,48 @@
+// Finds a message box by its caption from another thread or process, reads its text and
+// closes it.
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+struct SeenBox {
+    bool found = false;
+    std::string text;
+};
+
+// Polls for up to the given time (a bound, not a measurement).
+inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20000) {
+    SeenBox seen;
+    for (int waited = 0; waited < waitMilliseconds; waited += 50) {
+        HWND box = FindWindowA("#32770", caption);
+        if (box) {
+            char text[512] = {};
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1);
+            seen.found = true;
+            seen.text = text;
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            return seen;
+        }
+        Sleep(50);
+    }
+    return seen;
+}
+
+// Watches on its own thread while the test's thread sits in a modal loop.
+class BoxWatcher {
+public:
+    explicit BoxWatcher(const char* caption) : thread_([this, caption] { seen_ = WaitForBoxAndClose(caption); }) {}
+    ~BoxWatcher() {
+        if (thread_.joinable()) thread_.join();
+    }
+    SeenBox Result() {
+        if (thread_.joinable()) thread_.join();
+        return seen_;
+    }
+
+private:
+    SeenBox seen_;
+    std::thread thread_;
+};

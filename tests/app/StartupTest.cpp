@@ -1,0 +1,193 @@
+// Start-up: the first player's record and the single running copy of vsl.exe.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FirstPlayer.h"
+#include "StructuredException.h"
+#include "MessageBoxWatcher.h"
+#include "RegistryHelpers.h"
+
+namespace {
+const std::string kFrontDesk = "Software\\Tarrowind\\Vellmoor Slots\\1.0\\FrontDesk";
+const std::string kUser = "Software\\Tarrowind Zudurozarir\\User";
+
+class FirstPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, "Software\\Tarrowind Zudurozarir");
+    }
+    void TearDown() override { SetUp(); }
+
+    static void PublisherUser(const char* first, const char* last) {
+        WriteRegistryString(kUser + "\\VELLMOOR(tm) Slots", "Installed", "yes");
+        WriteRegistryString(kUser, "FirstName", first);
+        if (last) WriteRegistryString(kUser, "LastName", last);
+    }
+};
+
+DWORD Dword(const char* name) {
+    DWORD value = 0xDEADBEEF;
+    ReadRegistryDword(kFrontDesk, name, &value);
+    return value;
+}
+
+std::string ProgramPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string text(path);
+    return text.substr(0, text.rfind('\\') + 1) + "vsl.exe";
+}
+
+struct Program {
+    PROCESS_INFORMATION info = {};
+    bool Start() {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        std::string command = "\"" + ProgramPath() + "\"";
+        return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info) != 0;
+    }
+    bool WaitForExit(DWORD* code, DWORD bound = 30000) {
+        if (WaitForSingleObject(info.hProcess, bound) != WAIT_OBJECT_0) return false;
+        GetExitCodeProcess(info.hProcess, code);
+        return true;
+    }
+    ~Program() {
+        if (info.hProcess) {
+            if (WaitForSingleObject(info.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 9);
+            CloseHandle(info.hProcess);
+            CloseHandle(info.hThread);
+        }
+    }
+};
+
+HWND WaitForMainWindow(int bound = 30000) {
+    for (int waited = 0; waited < bound; waited += 50) {
+        if (HWND window = FindWindowA("Y7", "VELLMOOR(tm) Slots")) return window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+}  // namespace
+
+TEST_F(FirstPlayerTest, PublisherUserGetsTheLargerStake) {
+    PublisherUser("Ada", "Lovelace");
+    LoadSettings();
+    EXPECT_EQ("Ada Lovelace", ReadRegistryString(kFrontDesk, "Player1Name"));
+    EXPECT_EQ(2500000u, Dword("Player1Cash"));
+    EXPECT_EQ(0u, Dword("Player1Credit"));
+    EXPECT_EQ(1u, Dword("Player1Active"));
+    EXPECT_EQ(TodayAsDate(), Dword("Player1Date"));
+}
+
+TEST_F(FirstPlayerTest, EmptyLastNameGivesTheFirstNameAlone) {
+    PublisherUser("Ada", nullptr);
+    LoadSettings();
+    EXPECT_EQ("Ada", ReadRegistryString(kFrontDesk, "Player1Name"));
+}
+
+TEST_F(FirstPlayerTest, UserKeyWithoutTheProductKeyIsNotUsed) {
+    WriteRegistryString(kUser, "FirstName", "Ada");
+    const FirstPlayer player = FindRegisteredUser();
+    // Only the Windows owner could name the player now (empty in a fresh prefix).
+    if (player.found) EXPECT_EQ(1000000u, player.cash);
+    EXPECT_NE("Ada", player.name);
+}
+
+TEST_F(FirstPlayerTest, CompleteRecordIsLeftAloneWhateverItHolds) {
+    PublisherUser("Ada", "Lovelace");
+    WriteRegistryString(kFrontDesk, "Player1Name", "");
+    WriteRegistryDword(kFrontDesk, "Player1Active", 0);
+    WriteRegistryDword(kFrontDesk, "Player1Date", 1);
+    WriteRegistryDword(kFrontDesk, "Player1Credit", 5);
+    WriteRegistryDword(kFrontDesk, "Player1Cash", 7);
+    EXPECT_TRUE(HasFirstPlayerRecord());
+    LoadSettings();
+    EXPECT_EQ("", ReadRegistryString(kFrontDesk, "Player1Name"));
+    EXPECT_EQ(7u, Dword("Player1Cash"));
+}
+
+TEST_F(FirstPlayerTest, IncompleteRecordIsWrittenAnewWhenAUserIsKnown) {
+    PublisherUser("Ada", "Lovelace");
+    WriteRegistryDword(kFrontDesk, "Player1Cash", 7);
+    EXPECT_FALSE(HasFirstPlayerRecord());
+    LoadSettings();
+    EXPECT_TRUE(HasFirstPlayerRecord());
+    EXPECT_EQ(2500000u, Dword("Player1Cash"));
+    EXPECT_EQ("Ada Lovelace", ReadRegistryString(kFrontDesk, "Player1Name"));
+}
+
+TEST_F(FirstPlayerTest, NoKnownUserWritesNothing) {
+    if (FindRegisteredUser().found) GTEST_SKIP() << "this Windows has a registered owner";
+    LoadSettings();
+    EXPECT_EQ("<no key>", ReadRegistryString(kFrontDesk, "Player1Name"));
+}
+
+TEST_F(FirstPlayerTest, ProgramRunsOnceWritesTheRecordOnItsFirstRunAndKeepsItAfterwards) {
+    PublisherUser("Grace", "Hopper");
+    Program first;
+    ASSERT_TRUE(first.Start());
+    HWND window = WaitForMainWindow();
+    ASSERT_TRUE(window);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(794, client.right);
+    EXPECT_EQ(556, client.bottom);
+    EXPECT_EQ("Grace Hopper", ReadRegistryString(kFrontDesk, "Player1Name"));
+    EXPECT_EQ(2500000u, Dword("Player1Cash"));
+
+    // A second copy says so and ends.
+    Program second;
+    ASSERT_TRUE(second.Start());
+    const SeenBox box = WaitForBoxAndClose("Error");
+    EXPECT_TRUE(box.found);
+    EXPECT_EQ("VELLMOOR(tm) Slots is already running.", box.text);
+    DWORD code = 99;
+    ASSERT_TRUE(second.WaitForExit(&code));
+    EXPECT_EQ(0u, code);
+    EXPECT_EQ(window, FindWindowA("Y7", "VELLMOOR(tm) Slots"));
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(first.WaitForExit(&code));
+    EXPECT_EQ(0u, code);
+
+    // The next run finds the record and leaves it as it is.
+    WriteRegistryDword(kFrontDesk, "Player1Cash", 1234);
+    Program again;
+    ASSERT_TRUE(again.Start());
+    window = WaitForMainWindow();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(1234u, Dword("Player1Cash"));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(again.WaitForExit(&code));
+}
+
+TEST(StructuredExceptions, AFaultInAHandlerIsReportedWithItsCodeName) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string command = std::string(path);
+    command = "\"" + command.substr(0, command.rfind('\\') + 1) + "faulting_program.exe\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
+    const SeenBox box = WaitForBoxAndClose("C exception!");
+    EXPECT_TRUE(box.found);
+    EXPECT_EQ("SE code EXCEPTION_ACCESS_VIOLATION", box.text);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(info.hProcess, 30000));
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    EXPECT_NE(0u, code);
+    if (WaitForSingleObject(info.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 9);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+}
+
+TEST(StructuredExceptions, CodesAreNamedOrShownInHexadecimal) {
+    EXPECT_STREQ("EXCEPTION_INT_DIVIDE_BY_ZERO", GetExceptionCodeName(0xC0000094u));
+    EXPECT_STREQ("EXCEPTION_IN_PAGE_ERROR", GetExceptionCodeName(0xC0000006u));
+    EXPECT_EQ(nullptr, GetExceptionCodeName(0xE06D7363u));
+    EXPECT_EQ("SE code EXCEPTION_ACCESS_VIOLATION", DescribeStructuredCode(0xC0000005u));
+    EXPECT_EQ("SE code e06d7363", DescribeStructuredCode(0xE06D7363u));
+}
