@@ -42,6 +42,7 @@ prefix: deps $(WINEPREFIX)/system.reg
 $(WINEPREFIX)/system.reg:
 	mkdir -p $(WINEPREFIX)
 	wineboot -i >/dev/null 2>&1; wineserver -w
+	cmake/wine-settings.sh; wineserver -w
 
 test: build native prefix
 	BUILD=$(BUILD) NATIVE=$(NATIVE) JOBS=$(JOBS) cmake/run-tests.sh

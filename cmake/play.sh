@@ -6,6 +6,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
 BUILD=${BUILD:-build}
 exe="$BUILD/bin/vsl.exe"
+"$here/wine-settings.sh"
 if [ -n "${DISPLAY:-}" ]; then
   exec wine "$exe" "$@"
 fi

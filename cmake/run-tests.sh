@@ -11,6 +11,7 @@ wineserver -p >/dev/null 2>&1
 # Start Wine's own services once, outside ctest: a service started by a test would
 # inherit the test's output pipe and keep ctest waiting for it to close.
 wine cmd /c exit >/dev/null 2>&1
+"$here/wine-settings.sh"
 rc=0
 echo "== Windows build (Wine) =="
 ctest --test-dir "$BUILD" -j "$JOBS" --output-on-failure --no-tests=error || rc=1
