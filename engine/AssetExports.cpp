@@ -2,6 +2,7 @@
 // sprites and backdrops drawn from a file before its blocks go.
 #include "AssetManager.h"
 #include "ExportShape.h"
+#include "Quor2_5.h"
 #include "SpriteTable.h"
 #include "StageTable.h"
 
@@ -75,8 +76,11 @@ QUOR_STDCALL int ReleaseAsset(uint32_t asset) {
     return RunExport<int>(Lock::None, [&] { return Assets().ReleaseAsset(asset); });
 }
 
-QUOR_STDCALL int GetAssetInfo(uint32_t asset, AssetInfoRecord* record) {
-    return RunExport<int>(Lock::None, [&] { return Assets().GetAssetInfo(asset, record); });
+QUOR_STDCALL int GetAssetInfo(uint32_t asset, QuorAssetInfo* record) {
+    static_assert(sizeof(QuorAssetInfo) == sizeof(AssetInfoRecord), "info record layout");
+    return RunExport<int>(Lock::None, [&] {
+        return Assets().GetAssetInfo(asset, reinterpret_cast<AssetInfoRecord*>(record));
+    });
 }
 
 QUOR_STDCALL uint32_t GetAssetMemoryUsage(uint32_t fileHandle) {

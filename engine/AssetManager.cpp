@@ -136,6 +136,22 @@ int AssetManager::ReleaseAsset(uint32_t handle) {
     return 1;
 }
 
+void* AssetManager::LockQuietly(uint32_t handle, uint32_t* size) {
+    AssetFile* file = FileInSlot(int(handle >> 24));
+    if (!file || !file->ValidIndex(handle)) return nullptr;
+    void* data = nullptr;
+    if (file->Lock(handle, &data)) return nullptr;
+    AssetInfoRecord info;
+    file->Info(handle, &info);
+    *size = info.dataSize + 4;
+    return data;
+}
+
+void AssetManager::ReleaseQuietly(uint32_t handle) {
+    AssetFile* file = FileInSlot(int(handle >> 24));
+    if (file && file->ValidIndex(handle)) file->Release(handle);
+}
+
 int AssetManager::GetAssetInfo(uint32_t handle, AssetInfoRecord* record) {
     if (!record) {
         Errors().Set(ErrNullArgument);

@@ -35,6 +35,9 @@ public:
     int UnloadAsset(uint32_t handle);
     void* DereferenceAndLockAsset(uint32_t handle);
     int ReleaseAsset(uint32_t handle);
+    // For the frame thread: lock and release that never touch the last-error record.
+    void* LockQuietly(uint32_t handle, uint32_t* size);
+    void ReleaseQuietly(uint32_t handle);
     int GetAssetInfo(uint32_t handle, AssetInfoRecord* record);
 
     uint32_t MemoryUsage(uint32_t fileHandle) const;

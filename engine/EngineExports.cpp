@@ -3,6 +3,7 @@
 #include "AssetManager.h"
 #include "BitmapDecoders.h"
 #include "ExportShape.h"
+#include "Quor2_5.h"
 #include "FourCC.h"
 
 QUOR_STDCALL int SetFrameRate(int32_t rate) {

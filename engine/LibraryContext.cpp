@@ -2,13 +2,17 @@
 
 #include "AssetManager.h"
 #include "BitmapDecoders.h"
+#include "CurrentPalette.h"
+#include "UserBackdrops.h"
 #include "Blitter.h"
 #include "MutexPair.h"
 #include "NotificationQueue.h"
 #include "SpriteTable.h"
 #include "StageTable.h"
 #include "TvWindow.h"
+#include "VideoMixer.h"
 #include "VideoMixers.h"
+#include "TransitionRegistry.h"
 
 #include <mmsystem.h>
 
@@ -126,6 +130,8 @@ void LibraryContext::Teardown(bool processExit) {
     bool painting = WaitForSingleObject(Mutexes().Handle(MutexPair::Painting), 2000) == WAIT_OBJECT_0;
     delete sprites;
     sprites = nullptr;
+    VideoMixerList::DestroyAll();
+    TransitionRegistry::Clear();
     delete stages;
     stages = nullptr;
     delete assets;
@@ -134,6 +140,8 @@ void LibraryContext::Teardown(bool processExit) {
     if (blitter) blitter->Unload();
     delete blitter;
     blitter = nullptr;
+    CurrentPalette::Free();
+    UserBackdrops::Reset();
     if (painting) Mutexes().Release(MutexPair::Painting);
     if (loopEnded_) CloseHandle(loopEnded_);
     loopEnded_ = nullptr;

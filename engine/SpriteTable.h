@@ -1,32 +1,43 @@
-// The table of sprites; a sprite handle is its slot + 1.
+// The 1024 sprite slots. A sprite handle is its slot + 1; 0 is never a handle.
 #pragma once
 #include <cstdint>
 #include <vector>
 
-class Sprite {
-public:
-    virtual ~Sprite() = default;
-    virtual void Tick(int32_t frames) = 0;
-    virtual void EndFrame() = 0;
-    // True when the sprite's picture comes from asset file `fileSlot`.
-    virtual bool UsesFile(int fileSlot) const = 0;
-    // Clear when the sprite is to be destroyed at the end of the frame.
-    bool Alive() const { return (flags & 0x10000) != 0; }
-    uint32_t flags = 0x10000;
-};
+#include "Sprite.h"
+
+class ColorXlateTable;
 
 class SpriteTable {
 public:
     explicit SpriteTable(size_t capacity);
     ~SpriteTable();
     size_t Capacity() const { return slots_.size(); }
+    int32_t Count() const { return count_; }
+
+    // Makes the sprite the record describes; its handle, or 0 with the error recorded.
+    int32_t Create(const SpriteCreateRecord* record);
+    // The live sprite behind the handle; raises ErrBadHandle otherwise.
     Sprite* Find(int32_t handle) const;
+    // A free slot, or -1 with ErrSpriteTableFull or ErrInvalidState recorded.
+    int32_t FindFreeSlot();
+    template <class Fn>
+    void ForEach(Fn fn) const {
+        for (Sprite* s : slots_)
+            if (s) fn(s);
+    }
+
     void TickAll(int32_t frames);
     // End of frame: every sprite's end-of-frame work, then the dead ones go.
     void EndFrame();
-    // Destroys at once every sprite drawn from the asset file.
+    // Destroys at once every sprite drawn from the asset file in `fileSlot`.
     void DestroySpritesOfFile(int fileSlot);
+    // Every sprite drawing through the table stops doing so.
+    void DropColorTable(ColorXlateTable* table);
 
 private:
+    void Destroy(size_t slot);
+
     std::vector<Sprite*> slots_;
+    int32_t count_ = 0;
+    size_t cursor_ = 0;
 };

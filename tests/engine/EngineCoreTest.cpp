@@ -93,7 +93,9 @@ TEST(EngineCore, TokensAreReentrantForTheirOwnerAndHoldOffOthers) {
         int framesHeld = g_frames;
         Sleep(150);
         EXPECT_FALSE(got) << "another thread waits while the token is held";
-        if (token == 0) EXPECT_EQ(g_frames, framesHeld) << "no frame while painting is held";
+        if (token == 0) {
+            EXPECT_EQ(g_frames, framesHeld) << "no frame while painting is held";
+        }
         EXPECT_NE(ReleaseThreadSyncToken(token), 0);
         Sleep(50);
         EXPECT_FALSE(got) << "still held once";

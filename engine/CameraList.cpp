@@ -1,0 +1,25 @@
+#include "CameraList.h"
+
+#include <set>
+
+#include "Camera.h"
+#include "LibraryContext.h"
+
+namespace {
+std::set<const Camera*>& Cameras() {
+    static std::set<const Camera*> cameras;
+    return cameras;
+}
+}  // namespace
+
+namespace CameraList {
+void Add(Camera* camera) { Cameras().insert(camera); }
+void Remove(Camera* camera) { Cameras().erase(camera); }
+bool Contains(const Camera* camera) { return Cameras().count(camera) != 0; }
+
+Camera* Find(uint32_t handle) {
+    auto* camera = reinterpret_cast<Camera*>(uintptr_t(handle));
+    if (!Contains(camera) || !camera->HasCameraTag()) Errors().Raise(ErrBadCamera, int32_t(handle));
+    return camera;
+}
+}  // namespace CameraList

@@ -1,0 +1,80 @@
+#include "ColorXlateTable.h"
+
+#include <cstring>
+#include <new>
+#include <set>
+
+#include "Blitter.h"
+#include "LibraryContext.h"
+#include "SpriteTable.h"
+
+namespace {
+typedef int(__stdcall* ElementSizeEntry)();
+typedef int(__stdcall* SetEntriesEntry)(void* entries, int32_t first, int32_t end, const void* colours);
+
+// Tables handed out and not yet deleted: a stale or foreign pointer is refused.
+std::set<const void*>& LiveTables() {
+    static std::set<const void*> live;
+    return live;
+}
+
+Blitter& TheBlitter() { return *Context()->blitter; }
+int32_t ElementSize() { return TheBlitter().As<ElementSizeEntry>(Blitter::GetXlateElementSize)(); }
+int32_t MaxElements() { return TheBlitter().As<ElementSizeEntry>(Blitter::GetMaxXlateElements)(); }
+int Fill(void* entries, int32_t first, int32_t end, const void* colours) {
+    return TheBlitter().As<SetEntriesEntry>(Blitter::SetXlateEntries)(entries, first, end, colours);
+}
+}  // namespace
+
+ColorXlateTable::~ColorXlateTable() { delete[] entries_; }
+
+ColorXlateTable* ColorXlateTable::Create(int32_t count, const void* colours) {
+    ErrorState& errors = Errors();
+    if (!colours) errors.Raise(ErrNullArgument);
+    if (count < 0 || count > MaxElements()) errors.Raise(ErrBadXlateRange, count);
+    ColorXlateTable* t = new (std::nothrow) ColorXlateTable;
+    if (!t) errors.Raise(ErrOutOfMemory);
+    size_t bytes = size_t(count) * size_t(ElementSize());
+    t->entries_ = new (std::nothrow) uint8_t[bytes ? bytes : 1]();
+    if (!t->entries_) {
+        delete t;
+        errors.Raise(ErrOutOfMemory);
+    }
+    t->capacity_ = count;
+    Fill(t->entries_, 0, count, colours);
+    LiveTables().insert(t);
+    return t;
+}
+
+ColorXlateTable* ColorXlateTable::Find(const void* pointer) {
+    if (!pointer) Errors().Raise(ErrNullArgument);
+    if (!LiveTables().count(pointer)) Errors().Raise(ErrBadHandle, int32_t(uintptr_t(pointer)));
+    return static_cast<ColorXlateTable*>(const_cast<void*>(pointer));
+}
+
+bool ColorXlateTable::Delete(ColorXlateTable* table) {
+    bool unused = table->references_ == 0;
+    if (!unused) {
+        if (LibraryContext* ctx = Context())
+            if (ctx->sprites) ctx->sprites->DropColorTable(table);
+    }
+    LiveTables().erase(table);
+    delete table;
+    return unused;
+}
+
+int ColorXlateTable::Modify(int32_t first, int32_t end, const void* colours) {
+    ErrorState& errors = Errors();
+    if (!colours) errors.Raise(ErrNullArgument);
+    if (first < 0 || end < 0 || first >= end || end > MaxElements()) errors.Raise(ErrBadXlateRange, end);
+    if (end > capacity_) {
+        const size_t element = size_t(ElementSize());
+        uint8_t* grown = new (std::nothrow) uint8_t[size_t(end) * element]();
+        if (!grown) errors.Raise(ErrOutOfMemory);
+        if (entries_) std::memcpy(grown, entries_, size_t(capacity_) * element);
+        delete[] entries_;
+        entries_ = grown;
+        capacity_ = end;
+    }
+    return Fill(entries_, first, end, colours);
+}

@@ -1,0 +1,64 @@
+#include "CylinderWarp.h"
+
+#include <cmath>
+
+namespace {
+const double kTwoPi = 6.28318530718;
+const uint16_t kHigh = 0x7BDE;  // channel bits without their lowest bit
+const uint16_t kLow = 0x0421;   // the lowest bit of each channel
+
+uint16_t Half(uint16_t a, uint16_t b) { return uint16_t((a & kLow) + (((a & kHigh) + (b & kHigh)) >> 1)); }
+}  // namespace
+
+uint16_t BlendQuarter(uint16_t a, uint16_t b, int quarter) {
+    switch (quarter) {
+    case 0: return a;
+    case 1: return Half(a, Half(a, b));
+    case 2: return Half(a, b);
+    default: return Half(b, Half(b, a));
+    }
+}
+
+CylinderWarp::CylinderWarp(double circumference, int32_t centreRow, int32_t startColumn, int32_t mode)
+    : step_(circumference > 0 ? kTwoPi / circumference : 0), centreRow_(centreRow),
+      startColumn_(startColumn), mode_(mode) {}
+
+void CylinderWarp::Prepare(int32_t width, int32_t height, double scale) {
+    if (width == width_ && height == height_ && scale == scale_) return;
+    width_ = width;
+    height_ = height;
+    scale_ = scale;
+    steps_.assign(size_t(width > 0 ? width : 0), int64_t(1) << 32);
+    const double start = -0.5 * step_ * (width + 0.5);
+    for (int32_t c = 0; c < width; ++c) {
+        double factor = std::cos(start + (c + 0.5) * step_) * scale;
+        // A column at right angles (or beyond) would need infinitely many rows.
+        if (factor < 1.0 / 64) factor = 1.0 / 64;
+        steps_[size_t(c)] = int64_t(std::ldexp(1.0 / factor, 32));
+    }
+}
+
+void CylinderWarp::Resample(const uint16_t* src, int32_t srcRowPixels, uint16_t* dst, int32_t dstRowPixels) const {
+    if (width_ <= 0 || height_ <= 0) return;
+    const int32_t centre = centreRow_ >= 0 && centreRow_ < height_ ? centreRow_ : height_ / 2;
+    int32_t column = ((startColumn_ % width_) + width_) % width_;
+    for (int32_t c = 0; c < width_; ++c, column = column + 1 == width_ ? 0 : column + 1) {
+        const int64_t step = steps_[size_t(c)];
+        // The centre row stays where it is; rows above and below spread out from it.
+        int64_t row = (int64_t(centre) << 32) - int64_t(centre) * step + (mode_ == 0 ? int64_t(1) << 31 : 0);
+        for (int32_t y = 0; y < height_; ++y, row += step) {
+            uint16_t out = 0;
+            const int64_t whole = row >> 32;
+            if (row >= 0 && whole < height_) {
+                const uint16_t a = src[whole * srcRowPixels + column];
+                if (mode_ == 1 && whole + 1 < height_) {
+                    const int quarter = int((row >> 30) & 3);
+                    out = BlendQuarter(a, src[(whole + 1) * srcRowPixels + column], quarter);
+                } else {
+                    out = a;
+                }
+            }
+            dst[int64_t(y) * dstRowPixels + c] = out;
+        }
+    }
+}

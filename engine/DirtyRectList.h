@@ -1,0 +1,48 @@
+// The rectangles of a view that changed since its last render. Rectangles are clipped to
+// the bounds; one that meets another is merged with it into their union (which may then
+// absorb further ones); one that covers the bounds makes the whole list one rectangle.
+#pragma once
+#include <cstdint>
+#include <list>
+
+// Left, top, right, bottom: laid out like the platform's RECT.
+struct Rect {
+    int32_t left, top, right, bottom;
+    bool Empty() const { return right <= left || bottom <= top; }
+    int64_t Area() const { return Empty() ? 0 : int64_t(right - left) * (bottom - top); }
+    bool operator==(const Rect& o) const {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+
+Rect Intersection(const Rect& a, const Rect& b);
+Rect Union(const Rect& a, const Rect& b);
+bool Intersects(const Rect& a, const Rect& b);
+
+class DirtyRectList {
+public:
+    explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0}) : bounds_(bounds) {}
+
+    void Add(Rect r);
+    // New bounds: every rectangle is clipped to them; those left with nothing go.
+    void SetBounds(const Rect& bounds);
+    void Clear();
+    // Marks the whole of the bounds as changed.
+    void AddWhole() { Add(bounds_); }
+
+    const Rect& Bounds() const { return bounds_; }
+    bool Whole() const { return whole_; }
+    size_t Count() const { return rects_.size(); }
+    const std::list<Rect>& Rects() const { return rects_; }
+    // Calls fn for every rectangle in list order until it returns false.
+    template <class Fn>
+    void ForEach(Fn fn) const {
+        for (const Rect& r : rects_)
+            if (!fn(r)) return;
+    }
+
+private:
+    Rect bounds_;
+    std::list<Rect> rects_;
+    bool whole_ = false;
+};

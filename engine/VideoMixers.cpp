@@ -1,3 +1,0 @@
-#include "VideoMixers.h"
-
-void TickVideoMixers(int32_t) {}

@@ -1,0 +1,399 @@
+// Sprites drawn by their layer into a picture buffer, pixel by pixel against references
+// worked out here: keyed and mirrored copies, scaling, clipping, the affine transform, depth
+// order, a wrapping world, level masks, colour tables, change rectangles and hit listing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "ImageRecord.h"
+#include "LibraryContext.h"
+#include "MutexPair.h"
+#include "PictureBuffer.h"
+#include "Quor2_5.h"
+#include "SpriteLayer.h"
+#include "SpriteTable.h"
+#include "StageTable.h"
+
+namespace {
+
+class Engine : public ::testing::Environment {
+public:
+    void SetUp() override {
+        Mutexes().Open();
+        ctx_ = new LibraryContext(GetModuleHandleA(nullptr));
+        ASSERT_EQ(ctx_->constructed, 1);
+        SetContext(ctx_);
+    }
+    void TearDown() override {
+        ctx_->Teardown(false);
+        SetContext(nullptr);
+        delete ctx_;
+    }
+
+private:
+    LibraryContext* ctx_ = nullptr;
+};
+const auto* g_engine = ::testing::AddGlobalTestEnvironment(new Engine);
+
+const uint16_t kBackground = 0x4210;
+
+struct OwnerDrawBlock {
+    uint32_t options;
+    int32_t width, height, x, y;
+    uint32_t transparent;
+    uint8_t surface[40];
+};
+
+uint16_t Pattern(int x, int y) { return uint16_t(100 * y + x + 1); }
+
+// A 16-bit buffer of w x h filled with the background.
+struct Buffer {
+    quor::ImageHeader* header;
+    Buffer(uint16_t w, uint16_t h) : header(static_cast<quor::ImageHeader*>(NewPictureBuffer(w, h, false))) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) Row(y)[x] = kBackground;
+    }
+    ~Buffer() { FreePictureBuffer(header); }
+    uint16_t* Row(int y) {
+        return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(header) + sizeof(quor::ImageHeader) +
+                                           size_t(y) * quor::RowBytes(header->width, 2));
+    }
+    uint16_t At(int x, int y) { return Row(y)[x]; }
+};
+
+class Render : public ::testing::Test {
+protected:
+    void SetUp() override {
+        stage_ = CreateStage(7);
+        ASSERT_NE(stage_, 0);
+    }
+    void TearDown() override {
+        for (int32_t s : made_) DeleteSprite(s);
+        Sleep(100);
+        DeleteStage(stage_);
+    }
+    SpriteLayer& Layer() { return Context()->stages->Find(stage_)->Layer(); }
+
+    // An owner-draw sprite whose picture the test fills: options 0 keyed, 1 opaque,
+    // 2 level mask. Pixels follow Pattern unless `fill` is given.
+    int32_t Make(uint32_t options, int w, int h, int16_t x, int16_t y, int32_t depth = 0, uint32_t flags = 0,
+                 std::function<uint16_t(int, int)> fill = Pattern) {
+        OwnerDrawBlock b = {options, w, h, 0, 0, 0x00FF00FF, {}};
+        SpriteCreateRecord r = {};
+        r.type = 9;
+        r.extra = uint32_t(uintptr_t(&b));
+        r.x = x;
+        r.y = y;
+        r.depth = depth;
+        r.flags = flags;
+        r.parent = uint32_t(stage_);
+        int32_t s = CreateSprite(&r);
+        EXPECT_NE(s, 0) << std::hex << GetLastQuorError(nullptr);
+        made_.push_back(s);
+        quor::ImageHeader* pic = PictureOf(s);
+        const uint32_t bpp = quor::BytesPerPixel(pic->kind);
+        for (int j = 0; j < h; ++j) {
+            uint8_t* row = reinterpret_cast<uint8_t*>(pic) + sizeof(quor::ImageHeader) + j * quor::RowBytes(w, bpp);
+            for (int i = 0; i < w; ++i) {
+                if (bpp == 1) row[i] = uint8_t(fill(i, j));
+                else reinterpret_cast<uint16_t*>(row)[i] = fill(i, j);
+            }
+        }
+        return s;
+    }
+    quor::ImageHeader* PictureOf(int32_t s) {
+        SpriteCreateRecord r;
+        ExamineSprite(s, &r);
+        return reinterpret_cast<quor::ImageHeader*>(uintptr_t(r.image));
+    }
+    void Draw(Buffer& b, RECT area, int32_t ox = 0, int32_t oy = 0) {
+        PaintingLock hold;
+        Layer().Draw(b.header, area, ox, oy);
+    }
+    // Every pixel of the buffer against want(x, y) (layer coordinates with the origin).
+    void Expect(Buffer& b, std::function<uint16_t(int, int)> want, int32_t ox = 0, int32_t oy = 0) {
+        for (int y = 0; y < b.header->height; ++y)
+            for (int x = 0; x < b.header->width; ++x)
+                ASSERT_EQ(b.At(x, y), want(x + ox, y + oy)) << "pixel " << x << "," << y;
+    }
+
+    int32_t stage_ = 0;
+    std::vector<int32_t> made_;
+};
+
+TEST_F(Render, KeyedMirroredAndClippedCopies) {
+    int32_t s = Make(0, 6, 4, 10, 5);
+    quor::ImageHeader* pic = PictureOf(s);
+    ASSERT_NE(pic->kind & quor::KindKeyed, 0);
+    const uint16_t key = uint16_t(pic->key);
+    reinterpret_cast<uint16_t*>(pic + 1)[2] = key;  // pixel (2, 0) is transparent
+    auto picture = [&](int u, int v) -> int { return (u == 2 && v == 0) ? -1 : Pattern(u, v); };
+    {
+        Buffer b(40, 20);
+        Draw(b, {0, 0, 40, 20});
+        Expect(b, [&](int x, int y) -> uint16_t {
+            int u = x - 10, v = y - 5;
+            if (u < 0 || u >= 6 || v < 0 || v >= 4 || picture(u, v) < 0) return kBackground;
+            return uint16_t(picture(u, v));
+        });
+    }
+    // Mirrored both ways: the picture lies left of and above the position, flipped.
+    made_.pop_back();
+    DeleteSprite(s);
+    Sleep(100);
+    s = Make(0, 6, 4, 10, 5, 0, 3);
+    pic = PictureOf(s);
+    reinterpret_cast<uint16_t*>(pic + 1)[2] = uint16_t(pic->key);
+    {
+        Buffer b(40, 20);
+        Draw(b, {0, 0, 40, 20});
+        Expect(b, [&](int x, int y) -> uint16_t {
+            int i = x - 4, j = y - 1;
+            if (i < 0 || i >= 6 || j < 0 || j >= 4) return kBackground;
+            int p = picture(5 - i, 3 - j);
+            return p < 0 ? kBackground : uint16_t(p);
+        });
+    }
+    // A clipping rectangle, a smaller area and an origin: only their common part is drawn,
+    // at buffer pixel (x - originX, y - originY).
+    RECT clip = {6, 2, 8, 10};
+    SetSpriteClippingRectangle(s, 1, &clip);
+    {
+        Buffer b(30, 20);
+        Draw(b, {0, 3, 40, 20}, -5, 1);
+        Expect(b, [&](int x, int y) -> uint16_t {
+            if (x < 6 || x >= 8 || y < 3 || y >= 10) return kBackground;
+            int i = x - 4, j = y - 1;
+            if (i < 0 || i >= 6 || j < 0 || j >= 4) return kBackground;
+            int p = picture(5 - i, 3 - j);
+            return p < 0 ? kBackground : uint16_t(p);
+        }, -5, 1);
+    }
+}
+
+TEST_F(Render, ScaledPicturesTakeTheNearestSample) {
+    // Doubled: every picture pixel becomes 2 x 2.
+    int32_t s = Make(0, 6, 4, 3, 2);
+    ASSERT_EQ(ScaleSprite(s, 2, 1), 1);
+    {
+        Buffer b(20, 12);
+        Draw(b, {0, 0, 20, 12});
+        Expect(b, [](int x, int y) -> uint16_t {
+            int i = x - 3, j = y - 2;
+            return (i < 0 || i >= 12 || j < 0 || j >= 8) ? kBackground : Pattern(i / 2, j / 2);
+        });
+    }
+    // Halved, clipped by the area: sample at the centre of each 2 x 2 block.
+    ASSERT_EQ(ScaleSprite(s, 1, 2), 1);
+    {
+        Buffer b(20, 12);
+        Draw(b, {0, 0, 4, 12});
+        Expect(b, [](int x, int y) -> uint16_t {
+            int i = x - 3, j = y - 2;
+            if (x >= 4 || i < 0 || i >= 3 || j < 0 || j >= 2) return kBackground;
+            return Pattern(int(std::floor((i + 0.5) * 2)), int(std::floor((j + 0.5) * 2)));
+        });
+    }
+}
+
+TEST_F(Render, ScaledOpaquePicturesKeepPixelsThatLookLikeAKey) {
+    int32_t s = Make(1, 4, 4, 0, 0);
+    quor::ImageHeader* pic = PictureOf(s);
+    ASSERT_EQ(pic->kind & quor::KindKeyed, 0);
+    const uint16_t stale = uint16_t(pic->key);
+    uint16_t* px = reinterpret_cast<uint16_t*>(pic + 1);
+    for (int i = 0; i < 16; ++i) px[i] = stale;  // the whole picture equals the unused key
+    ASSERT_EQ(ScaleSprite(s, 3, 2), 1);
+    Buffer b(8, 8);
+    Draw(b, {0, 0, 8, 8});
+    Expect(b, [&](int x, int y) -> uint16_t { return (x < 6 && y < 6) ? stale : kBackground; });
+}
+
+TEST_F(Render, AffineTransformMatchesTheInverseMap) {
+    int32_t s = Make(0, 6, 4, 20, 10);
+    quor::ImageHeader* pic = PictureOf(s);
+    reinterpret_cast<uint16_t*>(pic + 1)[0] = uint16_t(pic->key);
+    const double quarter[4] = {0, 1, -1, 0};  // (u, v) -> (-v, u)
+    ASSERT_EQ(ApplyTransformToSprite(s, quarter), 1);
+    Buffer b(32, 24);
+    Draw(b, {0, 0, 32, 24});
+    Expect(b, [](int x, int y) -> uint16_t {
+        double rx = x + 0.5 - 20, ry = y + 0.5 - 10;
+        int u = int(std::floor(ry)), v = int(std::floor(-rx));
+        if (u < 0 || u >= 6 || v < 0 || v >= 4 || (u == 0 && v == 0)) return kBackground;
+        return Pattern(u, v);
+    });
+    // Nearly singular: nothing drawn while it stays applied.
+    const double flat[4] = {0.001, 0, 0, 0.001};
+    ASSERT_EQ(ApplyTransformToSprite(s, flat), 1);
+    Buffer c(32, 24);
+    Draw(c, {0, 0, 32, 24});
+    Expect(c, [](int, int) { return kBackground; });
+}
+
+TEST_F(Render, DepthOrderAfterMovesAndPlaces) {
+    auto solid = [](uint16_t c) { return [c](int, int) { return c; }; };
+    int32_t a = Make(1, 4, 4, 0, 0, 1, 0, solid(0x001F));
+    int32_t b = Make(1, 4, 4, 2, 0, 2, 0, solid(0x03E0));
+    int32_t c = Make(1, 4, 4, 4, 0, 2, 0, solid(0x7C00));  // equal depth: after b
+    auto order = [&] {
+        std::vector<int32_t> v;
+        Layer().ForEach([&](Sprite* s) { v.push_back(s->Handle()); });
+        return v;
+    };
+    EXPECT_EQ(order(), (std::vector<int32_t>{a, b, c}));
+    Buffer b1(8, 4);
+    Draw(b1, {0, 0, 8, 4});
+    EXPECT_EQ(b1.At(2, 0), 0x03E0);
+    EXPECT_EQ(b1.At(4, 0), 0x7C00);
+
+    int16_t deeper[4] = {0, 0, 5, 0};
+    ASSERT_EQ(MoveSprite(a, deeper), 1);  // depth 6: in front of all
+    EXPECT_EQ(order(), (std::vector<int32_t>{b, c, a}));
+    Buffer b2(8, 4);
+    Draw(b2, {0, 0, 8, 4});
+    EXPECT_EQ(b2.At(2, 0), 0x001F);
+
+    struct {
+        int16_t x, y;
+        int32_t depth;
+    } same = {2, 0, 2};
+    ASSERT_EQ(PlaceSprite(b, &same), 1);  // the same depth: no re-sort
+    EXPECT_EQ(order(), (std::vector<int32_t>{b, c, a}));
+    same.depth = -1;
+    ASSERT_EQ(PlaceSprite(b, &same), 1);
+    EXPECT_EQ(order(), (std::vector<int32_t>{b, c, a}));
+    same.depth = 7;
+    ASSERT_EQ(PlaceSprite(b, &same), 1);
+    EXPECT_EQ(order(), (std::vector<int32_t>{c, a, b}));
+    same.depth = 2;
+    ASSERT_EQ(PlaceSprite(b, &same), 1);  // back among equals: after c
+    EXPECT_EQ(order(), (std::vector<int32_t>{c, b, a}));
+}
+
+TEST_F(Render, AWrappingWorldDrawsBothPieces) {
+    {
+        PaintingLock hold;
+        Layer().SetWorld(100, 50, true, false);
+    }
+    int32_t s = Make(1, 8, 3, 96, 10);
+    (void)s;
+    Buffer b(100, 20);
+    Draw(b, {0, 0, 100, 20});
+    Expect(b, [](int x, int y) -> uint16_t {
+        int j = y - 10;
+        if (j < 0 || j >= 3) return kBackground;
+        if (x >= 96) return Pattern(x - 96, j);
+        if (x < 4) return Pattern(x + 4, j);
+        return kBackground;
+    });
+    PaintingLock hold;
+    Layer().SetWorld(2147483647, 2147483647, false, false);
+}
+
+TEST_F(Render, LevelMasksWithAndWithoutAnEffect) {
+    int32_t s = Make(2, 3, 1, 0, 0, 0, 0, [](int x, int) { return uint16_t(x == 0 ? 0 : 255); });
+    ASSERT_EQ(PictureOf(s)->kind, quor::KindLevelMask);
+    {
+        Buffer b(4, 1);
+        Draw(b, {0, 0, 4, 1});
+        EXPECT_EQ(b.At(0, 0), kBackground);  // level 0 keeps the pixel
+        EXPECT_EQ(b.At(1, 0), 0);            // level 255 darkens it fully
+        EXPECT_EQ(b.At(3, 0), kBackground);
+    }
+    HQUOREFFECT red = FadeToColorEffect(RGB(255, 0, 0));
+    ASSERT_EQ(ApplyEffectToSprite(s, red), 1);
+    ReleaseEffect(red);
+    {
+        Buffer b(4, 1);
+        Draw(b, {0, 0, 4, 1});
+        EXPECT_EQ(b.At(0, 0), kBackground);
+        EXPECT_EQ(b.At(1, 0), 0x7C00);
+        EXPECT_EQ(b.At(2, 0), 0x7C00);
+    }
+}
+
+TEST_F(Render, ColourTablesTranslateEveryDrawnPixel) {
+    std::vector<uint8_t> colours(32768 * 4);
+    for (size_t i = 0; i < 32768; ++i) colours[i * 4 + 2] = 255;  // every entry blue
+    HQUORXLATE table = CreateColorXlateTable(32768, colours.data());
+    ASSERT_NE(table, nullptr);
+    int32_t s = Make(0, 4, 2, 0, 0);
+    quor::ImageHeader* pic = PictureOf(s);
+    reinterpret_cast<uint16_t*>(pic + 1)[1] = uint16_t(pic->key);
+    ASSERT_EQ(TranslateSpriteColors(s, table), 1);
+    for (int scaled = 0; scaled < 2; ++scaled) {
+        if (scaled) {
+            ASSERT_EQ(ScaleSprite(s, 2, 1), 1);
+        }
+        Buffer b(10, 4);
+        Draw(b, {0, 0, 10, 4});
+        const int k = scaled ? 2 : 1;
+        Expect(b, [&](int x, int y) -> uint16_t {
+            if (x >= 4 * k || y >= 2 * k) return kBackground;
+            return (x / k == 1 && y / k == 0) ? kBackground : uint16_t(0x001F);
+        });
+    }
+    ASSERT_EQ(TranslateSpriteColors(s, nullptr), 1);
+    DeleteColorXlateTable(table);
+}
+
+TEST_F(Render, ChangeRectanglesAndHitListing) {
+    int32_t a = Make(1, 4, 4, 10, 10, 1);
+    int32_t b = Make(1, 4, 4, 12, 12, 2);
+    std::vector<RECT> got;
+    auto collect = [&] {
+        got.clear();
+        PaintingLock hold;
+        Layer().CollectChanges([&](const RECT& r) { got.push_back(r); });
+    };
+    auto has = [&](RECT want) {
+        for (const RECT& r : got)
+            if (EqualRect(&r, &want)) return true;
+        return false;
+    };
+    collect();
+    EXPECT_TRUE(has({10, 10, 14, 14}));
+    EXPECT_TRUE(has({12, 12, 16, 16}));
+    collect();
+    EXPECT_TRUE(got.empty()) << "forgotten once collected";
+
+    int16_t d[4] = {5, 0, 0, 0};
+    ASSERT_EQ(MoveSprite(a, d), 1);
+    collect();
+    EXPECT_TRUE(has({10, 10, 14, 14}));
+    EXPECT_TRUE(has({15, 10, 19, 14}));
+    EXPECT_EQ(got.size(), 2u);
+
+    int32_t handles[4] = {-1, -1, -1, -1};
+    {
+        PaintingLock hold;
+        EXPECT_EQ(Layer().HitTest(15, 12, handles, 4), 2);
+    }
+    EXPECT_EQ(handles[0], a);  // back to front: a lies deeper
+    EXPECT_EQ(handles[1], b);
+    EXPECT_EQ(handles[2], 0);
+    EXPECT_EQ(handles[3], 0);
+
+    ASSERT_EQ(MakeSpriteVisible(b, 0), 1);
+    collect();
+    EXPECT_TRUE(has({12, 12, 16, 16}));
+    {
+        PaintingLock hold;
+        EXPECT_EQ(Layer().HitTest(15, 12, handles, 4), 1);
+    }
+    EXPECT_EQ(handles[0], a);
+
+    // A deleted sprite's area is reported once it has gone.
+    DeleteSprite(a);
+    made_.erase(made_.begin());
+    Sleep(100);
+    collect();
+    EXPECT_TRUE(has({15, 10, 19, 14}));
+}
+
+}  // namespace

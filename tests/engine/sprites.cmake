@@ -1,0 +1,8 @@
+# Sprites: the table, the kinds, layers, drawing and the exports (Windows build).
+include(${CMAKE_CURRENT_LIST_DIR}/sprite_math.cmake)
+
+vsl_add_test(sprite_exports_test SpriteExportsTest.cpp LIBS Quor2_5_host)
+add_dependencies(sprite_exports_test blit16)
+
+vsl_add_test(sprite_render_test SpriteRenderTest.cpp LIBS quor_objects)
+add_dependencies(sprite_render_test blit16)
