@@ -3,6 +3,7 @@
 // from the centre, so the picture narrows in height towards the sides.
 #pragma once
 #include <cstdint>
+#include <cstddef>
 #include <vector>
 
 class CylinderWarp {

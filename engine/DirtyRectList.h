@@ -3,6 +3,7 @@
 // absorb further ones); one that covers the bounds makes the whole list one rectangle.
 #pragma once
 #include <cstdint>
+#include <cstddef>
 #include <list>
 
 // Left, top, right, bottom: laid out like the platform's RECT.
