@@ -18,23 +18,31 @@ Rect Union(const Rect& a, const Rect& b) {
 
 bool Intersects(const Rect& a, const Rect& b) { return !Intersection(a, b).Empty(); }
 
+void DirtyRectList::MakeWhole() {
+    rects_.clear();
+    rects_.push_back(bounds_);
+    area_ = bounds_.Area();
+    whole_ = true;
+}
+
 void DirtyRectList::Add(Rect r) {
     for (;;) {
         if (whole_ || !Intersects(r, bounds_)) return;
         r = Intersection(r, bounds_);
         if (r == bounds_) {
-            rects_.clear();
-            rects_.push_back(r);
-            whole_ = true;
+            MakeWhole();
             return;
         }
         auto hit = std::find_if(rects_.begin(), rects_.end(), [&](const Rect& o) { return Intersects(o, r); });
         if (hit == rects_.end()) {
             rects_.push_back(r);
+            area_ += r.Area();
+            if (rects_.size() > kMostRects || area_ * 100 >= bounds_.Area() * kMostPercent) MakeWhole();
             return;
         }
         // The union replaces the one it met and is added again by the same rule.
         r = Union(*hit, r);
+        area_ -= hit->Area();
         rects_.erase(hit);
     }
 }
@@ -49,16 +57,17 @@ void DirtyRectList::SetBounds(const Rect& bounds) {
             continue;
         }
         if (clipped == bounds_) {
-            rects_.clear();
-            rects_.push_back(clipped);
-            whole_ = true;
+            MakeWhole();
             return;
         }
         *it++ = clipped;
     }
+    area_ = 0;
+    for (const Rect& r : rects_) area_ += r.Area();
 }
 
 void DirtyRectList::Clear() {
     rects_.clear();
+    area_ = 0;
     whole_ = false;
 }

@@ -22,6 +22,11 @@ bool Intersects(const Rect& a, const Rect& b);
 
 class DirtyRectList {
 public:
+    // Past this many separate rectangles, or when they cover most of the bounds, one
+    // redraw of the whole is cheaper than drawing them one by one.
+    static constexpr size_t kMostRects = 48;
+    static constexpr int kMostPercent = 70;
+
     explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0}) : bounds_(bounds) {}
 
     void Add(Rect r);
@@ -44,6 +49,9 @@ public:
 
 private:
     Rect bounds_;
+    void MakeWhole();
+
     std::list<Rect> rects_;
+    int64_t area_ = 0;
     bool whole_ = false;
 };

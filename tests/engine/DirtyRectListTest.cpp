@@ -47,4 +47,23 @@ TEST(DirtyRectList, NewBoundsClipOrDropOrFill) {
     EXPECT_TRUE(d.Whole());
 }
 
+TEST(DirtyRectList, ManySmallChangesBecomeOneRedraw) {
+    DirtyRectList d({0, 0, 1000, 1000});
+    for (size_t i = 0; i < DirtyRectList::kMostRects; ++i) {
+        int x = int(i % 10) * 100, y = int(i / 10) * 100;
+        d.Add({x, y, x + 5, y + 5});
+    }
+    EXPECT_EQ(d.Count(), DirtyRectList::kMostRects);
+    EXPECT_FALSE(d.Whole());
+    d.Add({995, 995, 1000, 1000});
+    EXPECT_TRUE(d.Whole()) << "past the most rectangles worth drawing one by one";
+
+    DirtyRectList big({0, 0, 100, 100});
+    big.Add({0, 0, 100, 40});
+    big.Add({0, 50, 100, 75});
+    EXPECT_FALSE(big.Whole());
+    big.Add({0, 85, 100, 95});
+    EXPECT_TRUE(big.Whole()) << "covering most of the bounds";
+}
+
 }  // namespace
