@@ -1,0 +1,111 @@
+// A small program that shows a stage in a TV window at the engine's frame rate: a
+// backdrop of known colours seen through a camera. It writes the file named on its
+// command line once frames have been shown, and ends after a few seconds.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "AssetFileBuilder.h"
+#include "Quor2_5.h"
+
+namespace {
+
+const int kWidth = 794, kHeight = 556;
+const uint32_t BMAP = 0x50414D42u, BACK = 0x4B434142u;
+
+uint16_t Pixel(int r, int g, int b) { return uint16_t((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3)); }
+
+// Left half red, right half blue, a green square at (300, 200)-(400, 300).
+std::vector<uint8_t> Picture() {
+    const uint32_t row = (kWidth * 2 + 3) & ~3u;
+    std::vector<uint8_t> v(16 + row * kHeight);
+    uint16_t header[8] = {0, 0, kWidth, kHeight, 0, 0};
+    std::memcpy(v.data(), header, 12);
+    uint32_t bytes = row * kHeight;
+    std::memcpy(v.data() + 12, &bytes, 4);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            uint16_t p = x < kWidth / 2 ? Pixel(255, 0, 0) : Pixel(0, 0, 255);
+            if (x >= 300 && x < 400 && y >= 200 && y < 300) p = Pixel(0, 255, 0);
+            std::memcpy(&v[16 + y * row + x * 2], &p, 2);
+        }
+    }
+    return v;
+}
+
+std::vector<uint8_t> Backdrop() {
+    std::vector<uint8_t> v;
+    for (uint16_t x : {uint16_t(0), uint16_t(1), uint16_t(1), uint16_t(kWidth), uint16_t(kHeight), uint16_t(1)}) {
+        v.push_back(uint8_t(x));
+        v.push_back(uint8_t(x >> 8));
+    }
+    return v;
+}
+
+LRESULT CALLBACK FrameProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+volatile LONG g_frames = 0;
+void __stdcall CountFrame(int32_t) { InterlockedIncrement(&g_frames); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* readyFile = argc > 1 ? argv[1] : nullptr;
+    const DWORD lifetime = argc > 2 ? DWORD(atoi(argv[2])) : 8000;
+
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    std::string path = std::string(dir) + "tv_demo_" + std::to_string(GetCurrentProcessId()) + ".ast";
+    std::vector<uint8_t> image = AssetFileBuilder().Add(BMAP, Picture()).Add(BACK, Backdrop()).Build();
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n;
+    WriteFile(h, image.data(), DWORD(image.size()), &n, nullptr);
+    CloseHandle(h);
+
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = FrameProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "TvDemoFrame";
+    RegisterClassA(&wc);
+    HWND frame = CreateWindowA("TvDemoFrame", "TV demo", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr,
+                               nullptr, wc.hInstance, nullptr);
+    HWND tv = CreateWindowA("BraskQUOR_TV", "", WS_CHILD | WS_VISIBLE, 0, 0, kWidth, kHeight, frame, nullptr,
+                            wc.hInstance, nullptr);
+
+    int32_t file = OpenAssetFile(path.c_str());
+    int32_t stage = CreateStage(0);
+    SelectBackdrop(stage, uint32_t(file) | 2);
+    uint32_t camera = CreateCamera(stage, 0, 0, nullptr);
+    PlugInTVSource(tv, 1, reinterpret_cast<void*>(uintptr_t(camera)));
+    SetFrameCallback(CountFrame);
+
+    bool ready = false;
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < lifetime) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (!ready && g_frames >= 40 && readyFile) {
+            FILE* f = std::fopen(readyFile, "w");
+            if (f) {
+                std::fprintf(f, "%ld frames at %d per second\n", long(g_frames), reportFrameRate());
+                std::fclose(f);
+            }
+            ready = true;
+        }
+        Sleep(10);
+    }
+    SetFrameCallback(nullptr);
+    DestroyWindow(frame);
+    DeleteStage(stage);
+    CloseAssetFile(uint32_t(file));
+    DeleteFileA(path.c_str());
+    return ready ? 0 : 1;
+}
