@@ -5,18 +5,31 @@
 // counts and one Reel block per reel; an optional Denominations block; PayLines, MaxBet,
 // Payouts and the payout mode, an optional Joker and Progressive, and the block of payout
 // lines; an optional Art block; and then the script code, kept as text.
+//
+// Every value that the machine editor may change keeps the place of its text in the
+// script. An edit stores the new value and queues a patch that prints it; the patches are
+// applied when the edited script is written to a new file.
+//
+// Queries by index and edits by name check what they are given: an index outside the
+// compiled machine throws std::out_of_range, a name that is not an element of the right
+// kind throws std::invalid_argument, and nothing changes.
 #pragma once
+#include <array>
 #include <cstdint>
+#include <list>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "AnimationReference.h"
 #include "KeywordTable.h"
+#include "MachineParts.h"
 #include "Money.h"
 #include "ProgressiveSettings.h"
 #include "ReelStrip.h"
 #include "ScriptLexer.h"
 #include "ScriptPayTable.h"
+#include "SourcePatch.h"
 #include "SourceSpan.h"
 #include "SymbolTable.h"
 
@@ -34,6 +47,7 @@ public:
     static constexpr int kMaxExpressionDepth = 200;
 
     MachineDescription();
+    ~MachineDescription();
     MachineDescription(const MachineDescription&) = delete;
     MachineDescription& operator=(const MachineDescription&) = delete;
 
@@ -51,18 +65,139 @@ public:
     int32_t GetMaxBet() const { return maxBet_; }
     std::vector<Money> GetDenominations() const { return denominations_; }
     ProgressiveSettings GetProgressive() const { return progressive_; }
-    const ReelStrip& GetReelStrip(int32_t reel) const { return reelStrips_.at(reel); }
-    const std::vector<SourceSpan>& GetStripNameSpans(int32_t reel) const { return stripNameSpans_.at(reel); }
-    const std::vector<SourceSpan>& GetStripWeightSpans(int32_t reel) const { return stripWeightSpans_.at(reel); }
+    const ReelStrip& GetReelStrip(int32_t reel) const { return reelStrips_.at(CheckReel(reel)); }
+    const std::vector<SourceSpan>& GetStripNameSpans(int32_t reel) const {
+        return stripNameSpans_.at(CheckReel(reel));
+    }
+    const std::vector<SourceSpan>& GetStripWeightSpans(int32_t reel) const {
+        return stripWeightSpans_.at(CheckReel(reel));
+    }
     const std::map<std::string, ReelSymbol>& GetReelSymbols() const { return reelSymbols_; }
     const std::vector<SourceSpan>& GetReelSymbolSpans() const { return reelSymbolSpans_; }
     int32_t GetSymbolCount() const { return static_cast<int32_t>(reelSymbols_.size()); }
     // The name of the i-th reel symbol in name order.
     std::string GetSymbol(int32_t index) const;
+    // A copy of a reel symbol's value (files and asset number).
+    ReelSymbol GetSymbolFile(const std::string& name) const;
+    // The size of the first reel symbol's picture (in name order), through the picture
+    // probe: by asset number when the symbol has one, else from its first file.
+    PictureSize LoadSymbolImage();
     const ScriptPayTable& GetPayouts() const { return payTable_; }
     const std::string& GetScriptCode() const { return scriptCode_; }
     const std::string& GetScriptPath() const { return scriptPath_; }
     bool IsDefined(const std::string& name) const { return symbols_.Find(name); }
+    const std::string& GetBackdropFile() const { return backdropFile_; }
+    int32_t GetBackdropAsset() const { return backdropAsset_; }
+    const SourceSpan& GetBackdropSpan() const { return backdropSpan_; }
+    // One record per reel once the script placed any reel; none before.
+    const std::vector<ReelPosition>& GetReelPositions() const { return reelPositions_; }
+    const ReelPosition& GetReelPosition(int32_t reel) const;
+    // The reel's rectangle (left, top, right, bottom), inner and outer density.
+    std::array<int32_t, 6> CopyReelRect(int32_t reel) const;
+    const ScriptRect& GetArmRect() const { return armRect_; }
+    const SourceSpan& GetArmRectSpan() const { return armRectSpan_; }
+    AnimationReference GetArmAnimation() const { return armAnimation_; }
+    CoinSettings GetCoin() const { return coin_; }
+    // Fresh name-ordered copies of every record of one kind.
+    std::map<std::string, SymbolRecord> GetAnimations() const;
+    std::map<std::string, SymbolRecord> GetButtons() const;
+    std::map<std::string, SymbolRecord> GetIndicators() const;
+    std::map<std::string, SymbolRecord> GetSounds() const;
+    std::map<std::string, SymbolRecord> GetRegions() const;
+
+    // Picture sizes come from the probe; without one (the default) every picture is 0 by 0.
+    // The probe is not owned and stays set across compiles.
+    void SetPictureProbe(PictureProbe* probe) { pictureProbe_ = probe; }
+    PictureProbe* GetPictureProbe() const { return pictureProbe_; }
+
+    // Edits of existing values: each stores the new value and queues a patch for what
+    // changed; an edit that leaves a value equal queues nothing.
+    void SetBackdrop(const std::string& file);
+    void SetReelRect(int32_t reel, const ScriptRect& rect);
+    // As many entries as stops per reel, in stop order.
+    void SetReelStrip(int32_t reel, const ReelStrip& strip);
+    // The i-th reel symbol in name order gets the value's files and asset number.
+    void SetSymbol(int32_t index, const ReelSymbol& value);
+    void SetArmRect(const ScriptRect& rect);
+    void SetArmAnimation(const AnimationReference& reference);
+    void SetCoinAnimation(const AnimationReference& reference);
+    void SetCoinDropAnimation(const AnimationReference& reference);
+    void SetCoinDropPosition(const Point& position);
+    void SetAnimationFiles(const std::string& name, const AnimationReference& reference);
+    // Line i of the machine takes line i of the table, which has at least as many lines.
+    // Each line keeps its shape: a pattern or payout list that changes length where the
+    // script does not write it as a whole is refused with std::invalid_argument.
+    void SetPayouts(const ScriptPayTable& table);
+    void SetButton(const std::string& name, const ButtonPart& button);
+    void SetIndicator(const std::string& name, const IndicatorPart& indicator);
+    // File name, asset number and Compressed flag.
+    void SetSound(const std::string& name, const SoundPart& sound);
+    // Origin, points, HotKey, HotKeyFlags and scriptlets.
+    void SetRegion(const std::string& name, const RegionPart& region);
+
+    // New elements, inserted in front of the "}" that closes the Art block. False when
+    // the name is already defined (by any kind); std::invalid_argument when the script has
+    // no Art block.
+    bool DefineButton(const std::string& name, const ButtonPart& button);
+    bool DefineIndicator(const std::string& name, const IndicatorPart& indicator);
+    bool DefineSound(const std::string& name, const SoundPart& sound);
+    bool DefineRegion(const std::string& name, const RegionPart& region);
+    // The element's name becomes the new one in the script; the symbol table keeps the
+    // record under the old name until the next compile. Always true.
+    bool RenameElement(const std::string& oldName, const std::string& newName);
+    // Removes the element's whole definition from the script; the record stays in the
+    // symbol table until the next compile.
+    void DeleteElement(const std::string& name);
+
+    // The edited script, written to a new file; the compiled script is never changed.
+    bool WriteScript(const std::string& path);
+    // With the flag true, destroys every queued patch; with it false, nothing.
+    void DiscardPatches(bool destroy);
+    bool HasPatches() const { return patchCount_ != 0; }
+    uint32_t GetPatchCount() const { return patchCount_; }
+    const std::list<PatchEntry>& GetPatches() const { return patches_; }
+
+    // Queueing: unless the span already has a patch, a new entry with the span's place
+    // and a patch that prints the field is appended, and the span remembers the patch.
+    template <class Field>
+    void QueuePatch(SourceSpan& span, const Field& field,
+                    std::string (MachineDescription::*formatter)(const Field&) const);
+    void QueueQuotedText(SourceSpan& span, const std::string& field);
+    void QueueText(SourceSpan& span, const std::string& field);
+    void QueueNumber(SourceSpan& span, const int32_t& field);
+    void QueueErase(SourceSpan& span);
+    void QueuePayout(SourceSpan& span, const ScriptPayTable::Payout& field);
+    void QueuePatternItem(SourceSpan& span, const ScriptPayTable::PatternItem& field);
+    void QueuePayLine(SourceSpan& span, const ScriptPayTable::PayoutLine& field);
+    void QueuePayoutList(SourceSpan& span, const std::vector<ScriptPayTable::Payout>& field);
+    void QueueDirection(SourceSpan& span, const ScriptPayTable::PayoutLine& field);
+
+    // Script texts of values, for the patches.
+    std::string FormatString(const std::string& text) const;
+    std::string FormatAnimationRef(const AnimationReference& reference) const;
+    std::string FormatSoundEntry(const SoundPart& sound) const;
+    std::string FormatRect(const ScriptRect& rect) const;
+    std::string FormatPoint(const Point& point) const;
+    std::string FormatPlacement(const ScriptRect& rect) const;
+    std::string FormatQuotedKey(const int32_t& key) const;
+    std::string FormatHotKey(const int32_t& key) const;
+    std::string FormatHotKeyFlagsValue(const int32_t& flags) const;
+    std::string FormatHotKeyFlags(const int32_t& flags) const;
+    std::string FormatNumber(const int32_t& value) const;
+    std::string FormatDigits(const int32_t& value) const;
+    std::string FormatPriority(const int32_t& value) const;
+    std::string FormatDollarSign(const int32_t& value) const;
+    std::string FormatEmpty(const Point& unused) const;
+    std::string FormatReelSymbol(const ReelSymbol& symbol) const;
+    std::string FormatSound(const SoundPart& sound) const;
+    std::string FormatButton(const ButtonPart& button) const;
+    std::string FormatIndicator(const IndicatorPart& indicator) const;
+    std::string FormatRegion(const RegionPart& region) const;
+    std::string FormatRegionOrigin(const RegionPart& region) const;
+    std::string FormatRegionPoints(const std::vector<Point>& points) const;
+    // A scriptlet as stored (event name, "=", code) in the form the grammar reads back:
+    // the code between double quotes.
+    static std::string FormatScriptlet(const std::string& scriptlet);
     int32_t GetArtStart() const { return artStart_; }
     // The one-based position of the "}" that closes the Art block; 0 without one.
     int32_t GetArtInsertionPoint() const { return artEnd_; }
@@ -109,6 +244,18 @@ public:
 
 private:
     void Reset();
+    int32_t CheckReel(int32_t reel) const;
+    // The stored part of an element of the kind, or std::invalid_argument.
+    SymbolPart& ElementPart(const std::string& name, SymbolKind kind);
+    SymbolPart& AnyElementPart(const std::string& name);
+    void RequireArtBlock(const std::string& name) const;
+    // Appends the entry for a patch made for the span (the caller checked the span).
+    void AppendPatch(SourceSpan& span, std::unique_ptr<SourcePatch> patch);
+    // Gives every value span of a new element the place and patch of its definition, so
+    // that later edits of it are printed by the definition's patch.
+    void ShareDefinitionPatch(SymbolPart& part, std::vector<SourceSpan*> spans);
+    void QueueHotKeys(SourceSpan& keySpan, bool keyAbsent, int32_t& key, int32_t newKey,
+                      SourceSpan& flagsSpan, bool flagsAbsent, int32_t& flags, int32_t newFlags);
     // An Integer within [low, high]; outside it, a SynError naming what the count is.
     bool AcceptCount(int32_t& value, const char* what, int32_t low, int32_t high);
     void ParseTitle();
@@ -157,4 +304,22 @@ private:
     bool compiled_ = false;
     std::string scriptPath_;
     std::string scriptCode_;
+
+    // The Art block's settings outside the symbol table.
+    std::string backdropFile_;
+    int32_t backdropAsset_ = 0;
+    SourceSpan backdropSpan_;
+    std::vector<ReelPosition> reelPositions_;
+    ScriptRect armRect_;
+    SourceSpan armRectSpan_;
+    AnimationReference armAnimation_;
+    CoinSettings coin_;
+
+    // Queued edits, and every span that points at one of them.
+    std::list<PatchEntry> patches_;
+    uint32_t patchCount_ = 0;
+    std::vector<SourceSpan*> patchedSpans_;
+    Point emptyField_{0, 0};  // the field of the patches that print nothing
+
+    PictureProbe* pictureProbe_ = nullptr;
 };

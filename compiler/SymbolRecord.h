@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 
+#include "ScriptRect.h"
 #include "SymbolParts.h"
 
 enum class SymbolKind : int32_t {
@@ -12,18 +13,6 @@ enum class SymbolKind : int32_t {
     Indicator = 8,
     Sound = 9,
     Region = 10,
-};
-
-struct ScriptRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-
-    bool operator==(const ScriptRect& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-    bool operator!=(const ScriptRect& o) const { return !(*this == o); }
 };
 
 struct SymbolRecord {

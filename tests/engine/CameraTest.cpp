@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
+#include <string>
 #include <vector>
+
+#include "AssetFileBuilder.h"
 
 #include "Camera.h"
 #include "CameraList.h"
@@ -29,7 +33,13 @@ RenderResult* Render(uint32_t c) {
     return Cam(c)->Render();
 }
 
-int __stdcall OwnerDraw(QuorBackdropDrawRequest*) { return 1; }
+QuorBackdropDrawRequest g_lastDraw;
+int g_draws = 0;
+int __stdcall OwnerDraw(QuorBackdropDrawRequest* q) {
+    g_lastDraw = *q;
+    ++g_draws;
+    return 1;
+}
 
 struct World {
     int32_t stage;
@@ -209,6 +219,114 @@ TEST(Cameras, DeadCamerasAreRefused) {
     DeleteStage(stage);
     EXPECT_EQ(GetCameraPosition(c, nullptr), 0) << "a camera goes with its stage";
     EXPECT_EQ(LastError(), ErrBadCamera);
+}
+
+TEST(Cameras, OwnerDrawBackdropsGetTheRequestAndTheirData) {
+    World w(false, 640, 480, 200, 100);
+    uint32_t mine = CreateOwnerDrawBackdrop(OwnerDraw, 640, 480, 0xABCD);
+    ASSERT_EQ(SelectBackdrop(w.stage, mine), 1);
+    POINT at = {50, 60};
+    PlaceCamera(w.camera, &at);
+    g_draws = 0;
+    Render(w.camera);
+    EXPECT_EQ(g_draws, 1);
+    EXPECT_EQ(g_lastDraw.sourceHandle, mine);
+    EXPECT_EQ(g_lastDraw.userData, 0xABCDu);
+    EXPECT_EQ(g_lastDraw.source.left, 50);
+    EXPECT_EQ(g_lastDraw.source.top, 60);
+    EXPECT_EQ(g_lastDraw.source.right, 250);
+    EXPECT_EQ(g_lastDraw.dest.left, 0);
+    EXPECT_EQ(g_lastDraw.dest.bottom, 100);
+    EXPECT_NE(g_lastDraw.surface, nullptr);
+    EXPECT_EQ(InvalidateOwnerDrawBackdropRect(mine, nullptr), 1);
+    Render(w.camera);
+    EXPECT_EQ(g_draws, 2) << "its cameras redraw the whole view";
+    SelectBackdrop(w.stage, w.backdrop);
+    DeleteUserBackdrop(mine);
+}
+
+// Pictures of one colour each, as the engine stores them (after the type word).
+std::vector<uint8_t> Flat(uint16_t w, uint16_t h, uint16_t pixel) {
+    const uint32_t row = (w * 2u + 3u) & ~3u;
+    std::vector<uint8_t> v(16 + row * h);
+    uint16_t header[4] = {0, 0, w, h};
+    std::memcpy(v.data(), header, 8);
+    uint32_t bytes = row * h;
+    std::memcpy(v.data() + 12, &bytes, 4);
+    for (uint32_t y = 0; y < h; ++y)
+        for (uint32_t x = 0; x < w; ++x) std::memcpy(&v[16 + y * row + x * 2], &pixel, 2);
+    return v;
+}
+
+std::vector<uint8_t> Back(uint16_t flags, uint16_t columns, uint16_t cw, uint16_t ch, std::vector<uint16_t> images) {
+    std::vector<uint16_t> words = {flags, columns, 1, cw, ch};
+    words.insert(words.end(), images.begin(), images.end());
+    std::vector<uint8_t> v(words.size() * 2);
+    std::memcpy(v.data(), words.data(), v.size());
+    return v;
+}
+
+uint16_t PixelOf(uint32_t camera, int x, int y) {
+    const quor::ImageHeader* b = Cam(camera)->CurrentImage();
+    const uint32_t row = (b->width * 2u + 3u) & ~3u;
+    uint16_t p;
+    std::memcpy(&p, reinterpret_cast<const uint8_t*>(b + 1) + y * row + x * 2, 2);
+    return p;
+}
+
+TEST(Cameras, BackdropPicturesAreDrawnAndFaded) {
+    const uint32_t BMAP = 0x50414D42u, BACK = 0x4B434142u;
+    const uint16_t red = 0x7C00, green = 0x03E0, blue = 0x001F, white = 0x7FFF;
+    AssetFileBuilder b;
+    b.Add(BMAP, Flat(40, 30, red)).Add(BMAP, Flat(40, 30, green)).Add(BMAP, Flat(40, 30, blue));
+    b.Add(BACK, Back(0x8002, 3, 40, 30, {1, 2, 3}));  // 4: strips, wrapping sideways
+    b.Add(BMAP, Flat(100, 50, white));                 // 5
+    b.Add(BACK, Back(0, 1, 100, 50, {5}));             // 6: static
+    std::vector<uint8_t> image = b.Build();
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    std::string path = std::string(dir) + "vsl_camera_" + std::to_string(GetCurrentProcessId()) + ".ast";
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n;
+    WriteFile(h, image.data(), DWORD(image.size()), &n, nullptr);
+    CloseHandle(h);
+    int32_t file = OpenAssetFile(path.c_str());
+    ASSERT_NE(file, -1);
+
+    World w(false, 640, 480, 100, 30);
+    ASSERT_EQ(SelectBackdrop(w.stage, uint32_t(file) | 4), 1);
+    POINT at = {30, 0};
+    ASSERT_EQ(PlaceCamera(w.camera, &at), 1);
+    Render(w.camera);
+    EXPECT_EQ(PixelOf(w.camera, 0, 0), red) << "world x 30: the first strip";
+    EXPECT_EQ(PixelOf(w.camera, 9, 29), red);
+    EXPECT_EQ(PixelOf(w.camera, 10, 0), green) << "world x 40: the second strip";
+    EXPECT_EQ(PixelOf(w.camera, 60, 5), blue);
+    EXPECT_EQ(PixelOf(w.camera, 99, 5), red) << "world x 129: past the seam, the first strip again";
+
+    ASSERT_EQ(SelectBackdrop(w.stage, uint32_t(file) | 6), 1);
+    at = {0, 0};
+    PlaceCamera(w.camera, &at);
+    Render(w.camera);
+    EXPECT_EQ(PixelOf(w.camera, 50, 20), white);
+    EXPECT_EQ(FadeStagesBackdrop(w.stage, 255), 1);
+    Render(w.camera);
+    EXPECT_EQ(PixelOf(w.camera, 50, 20), 0) << "a backdrop faded all the way is black";
+    EXPECT_EQ(FadeStagesBackdrop(w.stage, 0), 1);
+    EXPECT_EQ(FadeStage(w.stage, 255), 1);
+    Render(w.camera);
+    EXPECT_EQ(PixelOf(w.camera, 50, 20), 0) << "so is a stage faded all the way";
+    EXPECT_EQ(FadeStage(w.stage, 0), 1);
+    EXPECT_EQ(FadeCamera(w.camera, 128), 1);
+    Render(w.camera);
+    uint16_t half = PixelOf(w.camera, 50, 20);
+    EXPECT_GT(half, 0);
+    EXPECT_LT(half & 0x1F, 31) << "a camera fade darkens";
+    EXPECT_EQ(FadeCamera(w.camera, 0), 1);
+
+    SelectBackdrop(w.stage, w.backdrop);
+    CloseAssetFile(uint32_t(file));
+    DeleteFileA(path.c_str());
 }
 
 }  // namespace

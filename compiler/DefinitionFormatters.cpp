@@ -1,0 +1,87 @@
+// The script texts of edited values and of whole element definitions.
+#include "MachineDescription.h"
+
+namespace {
+
+const char* const kLineBreak = "\n      ";  // a line end and six blanks
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+}  // namespace
+
+std::string MachineDescription::FormatNumber(const int32_t& value) const {
+    return std::to_string(value);
+}
+
+std::string MachineDescription::FormatDigits(const int32_t& value) const {
+    return "Digits=" + std::to_string(value);
+}
+
+std::string MachineDescription::FormatPriority(const int32_t& value) const {
+    return "Priority=" + std::to_string(value);
+}
+
+std::string MachineDescription::FormatDollarSign(const int32_t& value) const {
+    return value != 0 ? "DollarSign" : "";
+}
+
+std::string MachineDescription::FormatEmpty(const Point&) const { return std::string(); }
+
+std::string MachineDescription::FormatReelSymbol(const ReelSymbol& symbol) const {
+    if (symbol.assetNumber != 0) {
+        const std::string file = symbol.files.empty() ? std::string() : symbol.files[0];
+        return Quoted(file) + "," + std::to_string(symbol.assetNumber);
+    }
+    std::string out;
+    for (size_t i = 0; i < symbol.files.size(); ++i) {
+        if (i) out += ' ';
+        out += Quoted(symbol.files[i]);
+    }
+    return out;
+}
+
+std::string MachineDescription::FormatSound(const SoundPart& sound) const {
+    std::string out = "  Sound " + sound.name + "  { " + Quoted(sound.file);
+    if (sound.assetNumber != 0) out += ", " + std::to_string(sound.assetNumber);
+    return out + "  }\n";
+}
+
+std::string MachineDescription::FormatButton(const ButtonPart& button) const {
+    std::string out = "  Button " + button.name + " { ";
+    if (button.picture.HasPictures()) out += FormatAnimationRef(button.picture) + " = ";
+    out += FormatPlacement(button.rectangle) + " ";
+    out += "Priority=" + std::to_string(button.priority) + " ";
+    for (const auto& scriptlet : button.scriptlets)
+        out += " " + FormatScriptlet(scriptlet) + kLineBreak;
+    return out + "  }\n";
+}
+
+std::string MachineDescription::FormatIndicator(const IndicatorPart& indicator) const {
+    std::string out = "  Indicator " + indicator.name + " { ";
+    if (indicator.picture.HasPictures()) out += FormatAnimationRef(indicator.picture) + " ";
+    out += "=" + FormatPlacement(indicator.rectangle) + " ";
+    if (indicator.digits != 0) out += "Digits=" + std::to_string(indicator.digits) + " ";
+    if (indicator.dollarSign) out += "DollarSign ";
+    out += "Priority=" + std::to_string(indicator.priority) + " ";
+    for (const auto& scriptlet : indicator.scriptlets)
+        out += " " + FormatScriptlet(scriptlet) + kLineBreak;
+    return out + "  }\n";
+}
+
+std::string MachineDescription::FormatRegionPoints(const std::vector<Point>& points) const {
+    std::string out;
+    for (size_t i = 0; i < points.size(); ++i) {
+        out += "(" + std::to_string(points[i].x) + "," + std::to_string(points[i].y) + ")";
+        out += (i % 4 == 3) ? kLineBreak : " ";
+    }
+    return out;
+}
+
+std::string MachineDescription::FormatRegionOrigin(const RegionPart& region) const {
+    return std::to_string(region.region.originX) + "," + std::to_string(region.region.originY);
+}
+
+std::string MachineDescription::FormatRegion(const RegionPart& region) const {
+    return "  Region " + region.name + "\n  { " + FormatRegionOrigin(region) + "\n    { " +
+           FormatRegionPoints(region.region.vertices) + "\n    }\n  }\n";
+}

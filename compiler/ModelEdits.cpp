@@ -1,0 +1,386 @@
+// The edit operations of the machine description: each stores the new value and queues
+// the patches that print what changed.
+#include <stdexcept>
+
+#include "FieldPatch.h"
+#include "SynError.h"
+
+namespace {
+
+const char* KindName(SymbolKind kind) {
+    switch (kind) {
+    case SymbolKind::Animation: return "an animation";
+    case SymbolKind::Button: return "a button";
+    case SymbolKind::Indicator: return "an indicator";
+    case SymbolKind::Sound: return "a sound";
+    case SymbolKind::Region: return "a region";
+    default: return "an element";
+    }
+}
+
+bool IsElementKind(SymbolKind kind) {
+    return kind == SymbolKind::Animation || kind == SymbolKind::Button ||
+           kind == SymbolKind::Indicator || kind == SymbolKind::Sound ||
+           kind == SymbolKind::Region;
+}
+
+// Prints one vertex of a region by its position, so that it stays valid when the region
+// gets a new list of points (the list's own patch then prints every point).
+class RegionPointPatch : public SourcePatch {
+public:
+    RegionPointPatch(const Region* region, size_t index, const MachineDescription* owner)
+        : region_(region), index_(index), owner_(owner) {}
+    std::string GetText() const override {
+        if (index_ >= region_->vertices.size()) return std::string();
+        return owner_->FormatPoint(region_->vertices[index_]);
+    }
+
+private:
+    const Region* region_;
+    size_t index_;
+    const MachineDescription* owner_;
+};
+
+}  // namespace
+
+SymbolPart& MachineDescription::ElementPart(const std::string& name, SymbolKind kind) {
+    SymbolRecord* record = symbols_.GetRecord(name);
+    if (!record || record->kind != kind)
+        throw std::invalid_argument(name + " is not " + KindName(kind));
+    return *symbols_.GetKindPart(name);
+}
+
+SymbolPart& MachineDescription::AnyElementPart(const std::string& name) {
+    SymbolRecord* record = symbols_.GetRecord(name);
+    if (!record || !IsElementKind(record->kind))
+        throw std::invalid_argument(name + " is not an element");
+    return *symbols_.GetKindPart(name);
+}
+
+void MachineDescription::SetBackdrop(const std::string& file) {
+    QueueQuotedText(backdropSpan_, backdropFile_);
+    backdropFile_ = file;
+}
+
+void MachineDescription::SetReelRect(int32_t reel, const ScriptRect& rect) {
+    CheckReel(reel);
+    if (static_cast<size_t>(reel) >= reelPositions_.size())
+        throw std::out_of_range("The script places no reel " + std::to_string(reel));
+    ReelPosition& position = reelPositions_[reel];
+    QueuePatch(position.rectangleSpan, position.rectangle, &MachineDescription::FormatRect);
+    position.rectangle = rect;
+}
+
+void MachineDescription::SetReelStrip(int32_t reel, const ReelStrip& strip) {
+    CheckReel(reel);
+    ReelStrip& stored = reelStrips_[reel];
+    if (strip.size() != stored.size())
+        throw std::invalid_argument("A reel strip has " + std::to_string(stored.size()) +
+                                    " stops, not " + std::to_string(strip.size()));
+    for (size_t stop = 0; stop < stored.size(); ++stop)
+        if (strip[stop].symbol != stored[stop].symbol && !reelSymbols_.count(strip[stop].symbol))
+            throw std::invalid_argument(strip[stop].symbol + " is not a reel symbol");
+    for (size_t stop = 0; stop < stored.size(); ++stop) {
+        StripEntry& entry = stored[stop];
+        if (strip[stop].symbol != entry.symbol) {
+            QueueText(stripNameSpans_[reel][stop], entry.symbol);
+            entry.symbol = strip[stop].symbol;
+        }
+        if (strip[stop].weight != entry.weight) {
+            QueueNumber(stripWeightSpans_[reel][stop], entry.weight);
+            entry.weight = strip[stop].weight;
+        }
+    }
+}
+
+void MachineDescription::SetSymbol(int32_t index, const ReelSymbol& value) {
+    const std::string name = GetSymbol(index);
+    ReelSymbol& stored = reelSymbols_.at(name);
+    if (stored.files == value.files && stored.assetNumber == value.assetNumber) return;
+    QueuePatch(reelSymbolSpans_.at(stored.index), stored, &MachineDescription::FormatReelSymbol);
+    stored.files = value.files;
+    stored.assetNumber = value.assetNumber;
+}
+
+void MachineDescription::SetArmRect(const ScriptRect& rect) {
+    if (rect == armRect_) return;
+    QueuePatch(armRectSpan_, armRect_, &MachineDescription::FormatPlacement);
+    armRect_ = rect;
+}
+
+void MachineDescription::SetArmAnimation(const AnimationReference& reference) {
+    if (reference == armAnimation_) return;
+    QueuePatch(armAnimation_.span, armAnimation_, &MachineDescription::FormatAnimationRef);
+    const SourceSpan span = armAnimation_.span;
+    armAnimation_ = reference;
+    armAnimation_.span = span;
+}
+
+void MachineDescription::SetCoinAnimation(const AnimationReference& reference) {
+    if (reference == coin_.coin) return;
+    QueuePatch(coin_.coin.span, coin_.coin, &MachineDescription::FormatAnimationRef);
+    const SourceSpan span = coin_.coin.span;
+    coin_.coin = reference;
+    coin_.coin.span = span;
+}
+
+void MachineDescription::SetCoinDropAnimation(const AnimationReference& reference) {
+    if (reference == coin_.coinDrop) return;
+    QueuePatch(coin_.coinDrop.span, coin_.coinDrop, &MachineDescription::FormatAnimationRef);
+    const SourceSpan span = coin_.coinDrop.span;
+    coin_.coinDrop = reference;
+    coin_.coinDrop.span = span;
+}
+
+void MachineDescription::SetCoinDropPosition(const Point& position) {
+    if (position.x == coin_.dropPosition.x && position.y == coin_.dropPosition.y) return;
+    QueuePatch(coin_.dropPositionSpan, coin_.dropPosition, &MachineDescription::FormatPoint);
+    coin_.dropPosition = position;
+}
+
+void MachineDescription::SetAnimationFiles(const std::string& name,
+                                           const AnimationReference& reference) {
+    auto& animation = static_cast<AnimationRecord&>(ElementPart(name, SymbolKind::Animation));
+    if (reference == animation.reference) return;
+    QueuePatch(animation.pictureSpan, animation.reference, &MachineDescription::FormatAnimationRef);
+    const SourceSpan span = animation.reference.span;
+    animation.reference = reference;
+    animation.reference.span = span;
+}
+
+// A HotKey or HotKeyFlags clause the script did not write is inserted whole; one it wrote
+// gets its value replaced.
+void MachineDescription::QueueHotKeys(SourceSpan& keySpan, bool keyAbsent, int32_t& key,
+                                      int32_t newKey, SourceSpan& flagsSpan, bool flagsAbsent,
+                                      int32_t& flags, int32_t newFlags) {
+    if (newKey != key) {
+        QueuePatch(keySpan, key,
+                   keyAbsent ? &MachineDescription::FormatHotKey
+                             : &MachineDescription::FormatQuotedKey);
+        key = newKey;
+    }
+    if (newFlags != flags) {
+        QueuePatch(flagsSpan, flags,
+                   flagsAbsent ? &MachineDescription::FormatHotKeyFlags
+                               : &MachineDescription::FormatHotKeyFlagsValue);
+        flags = newFlags;
+    }
+}
+
+void MachineDescription::SetButton(const std::string& name, const ButtonPart& button) {
+    auto& stored = static_cast<ButtonPart&>(ElementPart(name, SymbolKind::Button));
+    if (button.picture != stored.picture) {
+        QueuePatch(stored.picture.span, stored.picture, &MachineDescription::FormatAnimationRef);
+        const SourceSpan span = stored.picture.span;
+        stored.picture = button.picture;
+        stored.picture.span = span;
+    }
+    if (button.rectangle != stored.rectangle) {
+        QueuePatch(stored.positionSpan, stored.rectangle, &MachineDescription::FormatPlacement);
+        stored.rectangle = button.rectangle;
+        stored.position = Point{button.rectangle.left, button.rectangle.top};
+    }
+    QueueHotKeys(stored.hotKeySpan, stored.hotKeyAbsent, stored.hotKey, button.hotKey,
+                 stored.hotKeyFlagsSpan, stored.hotKeyFlagsAbsent, stored.hotKeyFlags,
+                 button.hotKeyFlags);
+    if (button.priority != stored.priority) {
+        QueuePatch(stored.prioritySpan, stored.priority,
+                   stored.priorityAbsent ? &MachineDescription::FormatPriority
+                                         : &MachineDescription::FormatNumber);
+        stored.priority = button.priority;
+    }
+    stored.scriptlets = button.scriptlets;
+}
+
+void MachineDescription::SetIndicator(const std::string& name, const IndicatorPart& indicator) {
+    auto& stored = static_cast<IndicatorPart&>(ElementPart(name, SymbolKind::Indicator));
+    if (indicator.picture != stored.picture) {
+        QueuePatch(stored.picture.span, stored.picture, &MachineDescription::FormatAnimationRef);
+        const SourceSpan span = stored.picture.span;
+        stored.picture = indicator.picture;
+        stored.picture.span = span;
+    }
+    if (indicator.rectangle != stored.rectangle) {
+        QueuePatch(stored.rectangleSpan, stored.rectangle, &MachineDescription::FormatRect);
+        stored.rectangle = indicator.rectangle;
+    }
+    if (indicator.digits != stored.digits) {
+        QueuePatch(stored.digitsSpan, stored.digits,
+                   stored.digitsAbsent ? &MachineDescription::FormatDigits
+                                       : &MachineDescription::FormatNumber);
+        stored.digits = indicator.digits;
+    }
+    if (indicator.priority != stored.priority) {
+        QueuePatch(stored.prioritySpan, stored.priority,
+                   stored.priorityAbsent ? &MachineDescription::FormatPriority
+                                         : &MachineDescription::FormatNumber);
+        stored.priority = indicator.priority;
+    }
+    if (indicator.dollarSign != stored.dollarSign) {
+        QueuePatch(stored.dollarSignSpan, stored.dollarSign, &MachineDescription::FormatDollarSign);
+        stored.dollarSign = indicator.dollarSign;
+    }
+    stored.scriptlets = indicator.scriptlets;
+}
+
+void MachineDescription::SetSound(const std::string& name, const SoundPart& sound) {
+    auto& stored = static_cast<SoundPart&>(ElementPart(name, SymbolKind::Sound));
+    if (sound.file != stored.file || sound.assetNumber != stored.assetNumber)
+        QueuePatch(stored.entrySpan, stored, &MachineDescription::FormatSoundEntry);
+    stored.file = sound.file;
+    stored.assetNumber = sound.assetNumber;
+    stored.compressed = sound.compressed;
+}
+
+void MachineDescription::SetRegion(const std::string& name, const RegionPart& region) {
+    auto& stored = static_cast<RegionPart&>(ElementPart(name, SymbolKind::Region));
+    Region& shape = stored.region;
+    if (region.region.originX != shape.originX || region.region.originY != shape.originY) {
+        QueuePatch(stored.originSpan, stored, &MachineDescription::FormatRegionOrigin);
+        shape.originX = region.region.originX;
+        shape.originY = region.region.originY;
+    }
+    QueueHotKeys(stored.hotKeySpan, stored.hotKeyAbsent, stored.hotKey, region.hotKey,
+                 stored.hotKeyFlagsSpan, stored.hotKeyFlagsAbsent, stored.hotKeyFlags,
+                 region.hotKeyFlags);
+    const std::vector<Point>& points = region.region.vertices;
+    if (points.size() != shape.vertices.size()) {
+        QueuePatch(stored.pointListSpan, shape.vertices, &MachineDescription::FormatRegionPoints);
+        shape.vertices = points;
+    } else {
+        for (size_t i = 0; i < points.size(); ++i) {
+            if (points[i].x == shape.vertices[i].x && points[i].y == shape.vertices[i].y) continue;
+            // Once the whole list is queued, its patch prints every point; a point of a
+            // list that grew has no place of its own.
+            if (!stored.pointListSpan.patch && i < stored.pointSpans.size() &&
+                !stored.pointSpans[i].patch)
+                AppendPatch(stored.pointSpans[i],
+                            std::make_unique<RegionPointPatch>(&shape, i, this));
+            shape.vertices[i] = points[i];
+        }
+    }
+    stored.scriptlets = region.scriptlets;
+}
+
+// New definitions go in front of the "}" that closes the Art block; a script without one
+// has no place for them, and text put anywhere else would no longer compile.
+void MachineDescription::RequireArtBlock(const std::string& name) const {
+    if (artEnd_ <= 0)
+        throw std::invalid_argument("The script has no Art block to define " + name + " in");
+}
+
+bool MachineDescription::DefineButton(const std::string& name, const ButtonPart& button) {
+    if (symbols_.Find(name)) return false;
+    RequireArtBlock(name);
+    ButtonPart part;
+    part.name = name;
+    part.picture = button.picture;
+    part.picture.span = SourceSpan();
+    part.rectangle = button.rectangle;
+    part.position = Point{button.rectangle.left, button.rectangle.top};
+    part.priority = button.priority;
+    part.hotKey = button.hotKey;
+    part.hotKeyFlags = button.hotKeyFlags;
+    part.scriptlets = button.scriptlets;
+    part.definitionSpan = SourceSpan::InsertAt(artEnd_);
+    if (!symbols_.DefineButton(name, part)) return false;
+    ButtonPart& stored = *symbols_.GetButtonPart(name);
+    QueuePatch(stored.definitionSpan, stored, &MachineDescription::FormatButton);
+    ShareDefinitionPatch(stored, {&stored.nameSpan, &stored.picture.span, &stored.positionSpan,
+                                  &stored.prioritySpan, &stored.hotKeySpan,
+                                  &stored.hotKeyFlagsSpan});
+    return true;
+}
+
+bool MachineDescription::DefineIndicator(const std::string& name, const IndicatorPart& indicator) {
+    if (symbols_.Find(name)) return false;
+    RequireArtBlock(name);
+    IndicatorPart part;
+    part.name = name;
+    part.picture = indicator.picture;
+    part.picture.span = SourceSpan();
+    part.rectangle = indicator.rectangle;
+    part.priority = indicator.priority;
+    part.digits = indicator.digits;
+    part.dollarSign = indicator.dollarSign;
+    part.scriptlets = indicator.scriptlets;
+    part.definitionSpan = SourceSpan::InsertAt(artEnd_);
+    if (!symbols_.DefineIndicator(name, part)) return false;
+    IndicatorPart& stored = *symbols_.GetIndicatorPart(name);
+    QueuePatch(stored.definitionSpan, stored, &MachineDescription::FormatIndicator);
+    ShareDefinitionPatch(stored, {&stored.nameSpan, &stored.picture.span, &stored.rectangleSpan,
+                                  &stored.prioritySpan, &stored.digitsSpan,
+                                  &stored.dollarSignSpan});
+    return true;
+}
+
+bool MachineDescription::DefineSound(const std::string& name, const SoundPart& sound) {
+    if (symbols_.Find(name)) return false;
+    RequireArtBlock(name);
+    SoundPart part;
+    part.name = name;
+    part.file = sound.file;
+    part.assetNumber = sound.assetNumber;
+    part.compressed = sound.compressed;
+    part.definitionSpan = SourceSpan::InsertAt(artEnd_);
+    if (!symbols_.DefineSound(name, part)) return false;
+    SoundPart& stored = *symbols_.GetSoundPart(name);
+    QueuePatch(stored.definitionSpan, stored, &MachineDescription::FormatSound);
+    ShareDefinitionPatch(stored, {&stored.nameSpan, &stored.fileSpan, &stored.assetNumberSpan,
+                                  &stored.compressedSpan, &stored.entrySpan});
+    return true;
+}
+
+bool MachineDescription::DefineRegion(const std::string& name, const RegionPart& region) {
+    if (symbols_.Find(name)) return false;
+    RequireArtBlock(name);
+    RegionPart part;
+    part.name = name;
+    part.region = Region();
+    part.region.originX = region.region.originX;
+    part.region.originY = region.region.originY;
+    part.region.vertices = region.region.vertices;
+    part.pointSpans.resize(part.region.vertices.size());
+    part.hotKey = region.hotKey;
+    part.hotKeyFlags = region.hotKeyFlags;
+    part.scriptlets = region.scriptlets;
+    part.definitionSpan = SourceSpan::InsertAt(artEnd_);
+    if (!symbols_.DefineRegion(name, part))
+        throw SynError("Error defining " + name + " as a region");
+    RegionPart& stored = *symbols_.GetRegionPart(name);
+    QueuePatch(stored.definitionSpan, stored, &MachineDescription::FormatRegion);
+    std::vector<SourceSpan*> spans = {&stored.nameSpan, &stored.originSpan,
+                                      &stored.pointListSpan, &stored.hotKeySpan,
+                                      &stored.hotKeyFlagsSpan};
+    for (SourceSpan& span : stored.pointSpans) spans.push_back(&span);
+    ShareDefinitionPatch(stored, spans);
+    return true;
+}
+
+bool MachineDescription::RenameElement(const std::string& oldName, const std::string& newName) {
+    if (oldName == newName) return true;
+    SymbolPart& part = AnyElementPart(oldName);
+    QueuePatch(part.nameSpan, part.name, &MachineDescription::FormatString);
+    part.name = newName;
+    return true;
+}
+
+void MachineDescription::DeleteElement(const std::string& name) {
+    SymbolPart& part = AnyElementPart(name);
+    SourcePatch* queued = part.definitionSpan.patch;
+    if (!queued) {
+        QueuePatch(part.definitionSpan, emptyField_, &MachineDescription::FormatEmpty);
+        return;
+    }
+    // A definition queued before (an element defined since the compile) must not be
+    // written after all: its patch gives way to one that prints nothing.
+    auto erase = std::make_unique<FieldPatch<Point>>(&emptyField_, this,
+                                                     &MachineDescription::FormatEmpty);
+    for (PatchEntry& entry : patches_)
+        if (entry.patch.get() == queued) {
+            for (SourceSpan* span : patchedSpans_)
+                if (span->patch == queued) span->patch = erase.get();
+            entry.patch = std::move(erase);
+            break;
+        }
+}
