@@ -104,6 +104,11 @@ void Camera::Recompute3D() {
     focal_ = viewWidth_ * 0.5 / std::tan(fieldOfView_ * 0.008726646259972);
     centreX_ = horizonX_ + viewWidth_ / 2.0;
     centreY_ = horizonY_ + viewHeight_ / 2.0;
+    // 3D sprites project with the view of the camera that looks at them: the camera's
+    // own layer, and the stage's layer through the stage's first camera.
+    if (viewWidth_ <= 0 || !(focal_ > 0)) return;
+    layer_.SetProjection(focal_, centreX_, centreY_);
+    if (stage_ && stage_->FirstCamera() == this) stage_->Layer().SetProjection(focal_, centreX_, centreY_);
 }
 
 void Camera::Invalidate(const RECT* rect, bool viewCoordinates) {

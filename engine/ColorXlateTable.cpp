@@ -24,6 +24,18 @@ int32_t MaxElements() { return TheBlitter().As<ElementSizeEntry>(Blitter::GetMax
 int Fill(void* entries, int32_t first, int32_t end, const void* colours) {
     return TheBlitter().As<SetEntriesEntry>(Blitter::SetXlateEntries)(entries, first, end, colours);
 }
+
+// Entries for every pixel value, each mapping the pixel to itself.
+uint8_t* NewIdentityEntries() {
+    const int32_t count = MaxElements();
+    const int32_t size = ElementSize();
+    uint8_t* entries = new (std::nothrow) uint8_t[size_t(count) * size_t(size)]();
+    if (entries && size == 2) {
+        uint16_t* e = reinterpret_cast<uint16_t*>(entries);
+        for (int32_t i = 0; i < count; ++i) e[i] = uint16_t(i);
+    }
+    return entries;
+}
 }  // namespace
 
 ColorXlateTable::~ColorXlateTable() { delete[] entries_; }
@@ -34,8 +46,9 @@ ColorXlateTable* ColorXlateTable::Create(int32_t count, const void* colours) {
     if (count < 0 || count > MaxElements()) errors.Raise(ErrBadXlateRange, count);
     ColorXlateTable* t = new (std::nothrow) ColorXlateTable;
     if (!t) errors.Raise(ErrOutOfMemory);
-    size_t bytes = size_t(count) * size_t(ElementSize());
-    t->entries_ = new (std::nothrow) uint8_t[bytes ? bytes : 1]();
+    // The blitter looks entries up by pixel value, so the whole range is allocated, the
+    // entries beyond the table's own keeping every pixel as it is.
+    t->entries_ = NewIdentityEntries();
     if (!t->entries_) {
         delete t;
         errors.Raise(ErrOutOfMemory);
@@ -67,14 +80,6 @@ int ColorXlateTable::Modify(int32_t first, int32_t end, const void* colours) {
     ErrorState& errors = Errors();
     if (!colours) errors.Raise(ErrNullArgument);
     if (first < 0 || end < 0 || first >= end || end > MaxElements()) errors.Raise(ErrBadXlateRange, end);
-    if (end > capacity_) {
-        const size_t element = size_t(ElementSize());
-        uint8_t* grown = new (std::nothrow) uint8_t[size_t(end) * element]();
-        if (!grown) errors.Raise(ErrOutOfMemory);
-        if (entries_) std::memcpy(grown, entries_, size_t(capacity_) * element);
-        delete[] entries_;
-        entries_ = grown;
-        capacity_ = end;
-    }
+    if (end > capacity_) capacity_ = end;  // the entries are allocated for the whole range
     return Fill(entries_, first, end, colours);
 }

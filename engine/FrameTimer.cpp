@@ -11,7 +11,10 @@ bool FrameTimer::IsDue(uint32_t now) const {
 void FrameTimer::Record(uint32_t now) {
     if (!hasRing_ || ringSize_ <= 0) return;
     if (ringPos_ >= ringSize_) ringPos_ = 0;
-    span_ = now - ring_[ringPos_];
+    if (filled_ == 0) fillStart_ = now;
+    if (filled_ >= ringSize_) span_ = now - ring_[ringPos_];
+    else ++filled_;
+    lastRecord_ = now;
     ring_[ringPos_] = now;
     if (++ringPos_ >= ringSize_) ringPos_ = 0;
 }
@@ -39,6 +42,8 @@ void FrameTimer::ApplyRate(int32_t rate) {
         // A resized ring keeps its entries and position; new entries hold no time yet.
         ring_.resize(size_t(rate), 0);
         hasRing_ = true;
+        filled_ = 0;
+        span_ = 0;
         ringSize_ = rate;
         // A smaller ring can leave the position past its end: wrap it.
         if (ringPos_ >= ringSize_) ringPos_ = 0;
@@ -52,6 +57,12 @@ void FrameTimer::ApplyRate(int32_t rate) {
 
 int32_t FrameTimer::FramesPerSecond() const {
     if (!hasRing_) return -1;
+    if (filled_ < ringSize_) {
+        // Not every entry holds a time yet: the frames recorded so far, over their time.
+        const uint32_t time = lastRecord_ - fillStart_;
+        if (filled_ < 2 || time == 0) return 0;
+        return int32_t((time / 2 + uint32_t(filled_ - 1) * 1000u) / time);
+    }
     if (span_ == 0) return 0;
     return int32_t((span_ / 2 + uint32_t(ringSize_) * 1000u) / span_);
 }

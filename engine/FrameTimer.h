@@ -38,4 +38,9 @@ private:
     uint32_t lastFrame_ = 0;
     uint32_t span_ = 0;
     int32_t pendingRate_ = 30;
+    // Frames recorded since the ring was made or resized, and the time of the first: until
+    // every entry holds a time of its own, the rate is measured over those frames.
+    int32_t filled_ = 0;
+    uint32_t fillStart_ = 0;
+    uint32_t lastRecord_ = 0;
 };

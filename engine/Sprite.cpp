@@ -4,11 +4,13 @@
 #include <cstddef>
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "Blitter.h"
 #include "ColorXlateTable.h"
 #include "LibraryContext.h"
 #include "NotificationQueue.h"
+#include "PictureBuffer.h"
 #include "PixelEffects.h"
 #include "SpriteLayer.h"
 
@@ -20,6 +22,18 @@ struct SpriteProjection {
     uint8_t reserved[248 - sizeof(quor::Projection)];
 };
 static_assert(sizeof(SpriteProjection) == 248, "projection block size");
+
+// The record is shared with hosts byte for byte.
+static_assert(offsetof(SpriteCreateRecord, x) == 8 && offsetof(SpriteCreateRecord, depth) == 12 &&
+                  offsetof(SpriteCreateRecord, flags) == 24 && offsetof(SpriteCreateRecord, parent) == 32 &&
+                  offsetof(SpriteCreateRecord, bounds) == 36 && offsetof(SpriteCreateRecord, image) == 52 &&
+                  offsetof(SpriteCreateRecord, shadowBounds) == 56 && offsetof(SpriteCreateRecord, effect) == 72 &&
+                  offsetof(SpriteCreateRecord, shadowImage) == 76 && offsetof(SpriteCreateRecord, transformA) == 80 &&
+                  offsetof(SpriteCreateRecord, transformB) == 112 &&
+                  offsetof(SpriteCreateRecord, transformWork) == 144 &&
+                  offsetof(SpriteCreateRecord, block3D) == 212 && offsetof(SpriteCreateRecord, singular) == 216 &&
+                  offsetof(SpriteCreateRecord, clip) == 224,
+              "sprite creation record layout");
 
 namespace {
 
@@ -63,6 +77,7 @@ Sprite::~Sprite() {
     if (effect_) ReleaseEffect(reinterpret_cast<HQUOREFFECT>(effect_));
     effect_ = nullptr;
     FreeProjection();
+    DropPrepared();
     Notify(3);
 }
 
@@ -100,7 +115,9 @@ int Sprite::Move(const int16_t deltas[4]) {
     const uint16_t high = uint16_t(uint16_t(d >> 16) + uint16_t(deltas[3]));
     record_.depth = int32_t(uint32_t(high) << 16 | low);
     if (deltas[2] || deltas[3]) Reorder(oldDepth);
+    moving_ = true;
     Invalidate();
+    moving_ = false;
     return 1;
 }
 
@@ -110,7 +127,9 @@ int Sprite::Place(int16_t x, int16_t y, int32_t depth) {
     record_.y = y;
     record_.depth = depth;
     if (depth != oldDepth) Reorder(oldDepth);
+    moving_ = true;
     Invalidate();
+    moving_ = false;
     return 1;
 }
 
@@ -141,7 +160,8 @@ int Sprite::TranslateColors(ColorXlateTable* table) {
 }
 
 int Sprite::SetVisible(bool visible) {
-    if (visible) record_.flags &= ~uint32_t(QuorSpriteHidden);
+    // A deleted sprite stays hidden until it goes at the end of the frame.
+    if (visible && Alive()) record_.flags &= ~uint32_t(QuorSpriteHidden);
     else record_.flags |= QuorSpriteHidden;
     Invalidate();
     return 1;
@@ -325,6 +345,7 @@ void Sprite::UpdateTransformWork() {
 }
 
 void Sprite::InvalidatePicture() {
+    if (!moving_) preparedStale_ = true;
     UpdateTransformWork();
     record_.bounds = ToRect(PictureBounds());
     repaint_ = quor::Unite(Bounds(), lastDrawn_);
@@ -424,6 +445,97 @@ void Sprite::RenderShadowPiece(quor::ImageHeader* buffer, const quor::SpritePiec
     TheBlitter().As<BlitEntry1>(Blitter::RenderShadow)(&r);
 }
 
+void Sprite::DropPrepared() {
+    FreePictureBuffer(prepared_);
+    prepared_ = nullptr;
+    preparedStale_ = true;
+}
+
+const quor::ImageHeader* Sprite::Prepared() {
+    const quor::ImageHeader& pic = *picture_;
+    const bool affine = (record_.flags & QuorSprite2D) != 0;
+    const bool scaled = scaled_ && !(record_.flags & (QuorSprite2D | QuorSprite3D));
+    if (pic.kind == quor::KindLevelMask || (!affine && !scaled)) {
+        DropPrepared();
+        return nullptr;
+    }
+    const Rect32 b = Bounds();
+    const int64_t w = int64_t(b.right) - b.left, h = int64_t(b.bottom) - b.top;
+    if (w <= 0 || h <= 0 || w > 0xFFFF || h > 0xFFFF || w * h > (int64_t(1) << 20)) {
+        DropPrepared();  // too large to keep: drawn directly
+        return nullptr;
+    }
+    quor::ImageHeader* out = static_cast<quor::ImageHeader*>(prepared_);
+    if (out && !preparedStale_ && out->width == w && out->height == h) return out;
+    if (!out || out->width != w || out->height != h) {
+        FreePictureBuffer(prepared_);
+        prepared_ = NewPictureBuffer(uint16_t(w), uint16_t(h), false);
+        out = static_cast<quor::ImageHeader*>(prepared_);
+        if (!out) return nullptr;
+    }
+    const bool keyed = (pic.kind & quor::KindKeyed) != 0;
+    const uint16_t* src = reinterpret_cast<const uint16_t*>(quor::PixelsOf(picture_));
+    const int32_t srcRow = RowPixels(pic.width, pic.kind);
+    // The transparent value: the picture's key, or for an opaque picture turned by the
+    // matrix (whose corners must stay clear) a value that none of its pixels has.
+    uint16_t key = uint16_t(pic.key);
+    if (affine && !keyed) {
+        std::vector<uint8_t> used(65536 / 8, 0);
+        for (int32_t y = 0; y < pic.height; ++y)
+            for (int32_t x = 0; x < pic.width; ++x) {
+                const uint16_t p = src[size_t(y) * size_t(srcRow) + size_t(x)];
+                used[p >> 3] = uint8_t(used[p >> 3] | (1u << (p & 7)));
+            }
+        uint32_t k = 0x8000;
+        while (k < 0x18000 && (used[(k & 0xFFFF) >> 3] >> (k & 7) & 1)) ++k;
+        key = uint16_t(k);
+    }
+    out->key = key;
+    out->kind = uint16_t(quor::kFormatCode15 | ((keyed || affine) ? quor::KindKeyed : 0));
+    uint16_t* px = reinterpret_cast<uint16_t*>(out + 1);
+    const size_t count = out->pixelBytes / 2;
+    for (size_t i = 0; i < count; ++i) px[i] = key;
+    const int32_t outRow = RowPixels(out->width, out->kind);
+    if (affine) {
+        quor::PictureView view;
+        view.pixels = src;
+        view.rowPixels = srcRow;
+        view.width = pic.width;
+        view.height = pic.height;
+        view.frameX = frameX_;
+        view.frameY = frameY_;
+        view.keyed = keyed;
+        view.key = uint16_t(pic.key);
+        quor::PixelTarget target;
+        target.pixels = px;
+        target.rowPixels = outRow;
+        target.originX = b.left;
+        target.originY = b.top;
+        if (!affine_.singular) quor::DrawAffine(view, affine_, record_.x, record_.y, b, target);
+    } else {
+        BlitRequest r = {};
+        r.srcFormat = int16_t(pic.kind);
+        r.dstFormat = int16_t(out->kind);
+        r.srcPixels = Address(src);
+        r.srcX = 0;
+        r.srcY = 0;
+        r.width = pic.width;
+        r.height = pic.height;
+        r.srcRowPixels = uint32_t(srcRow);
+        r.srcRows = pic.height;
+        r.flip = record_.flags & 3;
+        r.dstPixels = Address(px);
+        r.dstWidth = int32_t(w);
+        r.dstHeight = int32_t(h);
+        r.dstRowPixels = uint32_t(outRow);
+        // No key in force: a plain scaled copy, so that no pixel is taken for a key.
+        if (keyed) TheBlitter().As<BlitEntry2>(Blitter::ScaleOverlayNoXlate)(&r, pic.key);
+        else TheBlitter().As<BlitEntry1>(Blitter::ScaleNoXlate)(&r);
+    }
+    preparedStale_ = false;
+    return out;
+}
+
 void Sprite::RenderPiece(quor::ImageHeader* buffer, const quor::SpritePiece& piece, const Rect32& area,
                          int32_t originX, int32_t originY) {
     Rect32 part = quor::Intersect(area, Rect32{piece.left, piece.top, piece.right, piece.bottom});
@@ -434,6 +546,30 @@ void Sprite::RenderPiece(quor::ImageHeader* buffer, const quor::SpritePiece& pie
     const int32_t shiftY = bounds.top + piece.offsetY - piece.top;
     uint16_t* dstPixels = reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(buffer) + sizeof(quor::ImageHeader));
     const int32_t dstRow = RowPixels(buffer->width, buffer->kind);
+    if (const quor::ImageHeader* ready = Prepared()) {
+        // Already at the bounds' size, mirrored and turned: an unscaled overlay or copy.
+        const uint16_t* xl = colorTable_ ? static_cast<const uint16_t*>(colorTable_->Entries()) : nullptr;
+        BlitRequest r = {};
+        r.srcFormat = int16_t(ready->kind);
+        r.dstFormat = int16_t(buffer->kind);
+        r.srcPixels = Address(quor::PixelsOf(ready));
+        r.srcX = part.left + shiftX - bounds.left;
+        r.srcY = part.top + shiftY - bounds.top;
+        r.width = r.dstWidth = part.right - part.left;
+        r.height = r.dstHeight = part.bottom - part.top;
+        r.srcRowPixels = uint32_t(RowPixels(ready->width, ready->kind));
+        r.srcRows = ready->height;
+        r.dstPixels = Address(dstPixels);
+        r.dstX = part.left - originX;
+        r.dstY = part.top - originY;
+        r.dstRowPixels = uint32_t(dstRow);
+        r.extra = Address(xl);
+        if (ready->kind & quor::KindKeyed)
+            TheBlitter().As<BlitEntry2>(xl ? Blitter::OverlayXlate : Blitter::OverlayNoXlate)(&r, ready->key);
+        else
+            TheBlitter().As<BlitEntry1>(xl ? Blitter::CopyXlate : Blitter::CopyNoXlate)(&r);
+        return;
+    }
     const quor::ImageHeader& pic = *picture_;
     const uint8_t* srcPixels = quor::PixelsOf(picture_);
     const uint16_t* xlate = colorTable_ ? static_cast<const uint16_t*>(colorTable_->Entries()) : nullptr;
@@ -451,6 +587,7 @@ void Sprite::RenderPiece(quor::ImageHeader* buffer, const quor::SpritePiece& pie
         view.keyed = keyed;
         view.key = uint16_t(pic.key);
         view.xlate = xlate;
+        view.xlateCount = colorTable_ ? uint32_t(colorTable_->Capacity()) : 0;
         quor::PixelTarget target;
         target.pixels = dstPixels;
         target.rowPixels = dstRow;

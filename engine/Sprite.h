@@ -122,6 +122,12 @@ private:
     void RenderShadowPiece(quor::ImageHeader* buffer, const quor::SpritePiece& piece,
                            const quor::Rect32& area, int32_t originX, int32_t originY);
     void RememberPainted();
+    // Scaled and 2D-transformed pictures are drawn once at their bounds' size into a picture
+    // of the sprite's own, which is then copied like any unscaled picture: redraws cost a
+    // plain overlay and a partial redraw samples exactly as a whole one. Null when the
+    // sprite is drawn directly.
+    const quor::ImageHeader* Prepared();
+    void DropPrepared();
     void UpdateTransformWork();
     void FreeProjection();
 
@@ -147,6 +153,10 @@ private:
     const quor::ShadowHeader* shadow_ = nullptr;
     quor::Affine affine_;
     int32_t frameX_ = 0, frameY_ = 0;
+
+    void* prepared_ = nullptr;
+    bool preparedStale_ = true;
+    bool moving_ = false;  // Move or Place is invalidating: a prepared picture stays good
 
     // Change tracking for the render pass.
     bool dirty_ = true;

@@ -38,9 +38,13 @@ void SpriteLayer::Clear() {
 }
 
 void SpriteLayer::SetProjection(double focal, double centreX, double centreY) {
+    if (focal == focal_ && centreX == centreX_ && centreY == centreY_) return;
     focal_ = focal;
     centreX_ = centreX;
     centreY_ = centreY;
+    ForEach([](Sprite* s) {
+        if (s->Flags() & QuorSprite3D) s->Invalidate();
+    });
 }
 
 void SpriteLayer::Insert(Sprite* sprite) {

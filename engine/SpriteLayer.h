@@ -27,7 +27,8 @@ public:
     bool WrapsY() const { return wrapY_; }
     int32_t Count() const { return count_; }
 
-    // The 3D view of the camera that sees this layer: focal length and projection centre.
+    // The 3D view of the camera that sees this layer: focal length and projection centre
+    // (300, 320, 200 until a camera gives its own); 3D sprites follow it.
     void SetProjection(double focal, double centreX, double centreY);
     double Focal() const { return focal_; }
     double CentreX() const { return centreX_; }

@@ -10,46 +10,51 @@ namespace {
 inline void Put(const PictureView& pic, uint16_t* out, int32_t col, int32_t row) {
     uint16_t p = pic.pixels[size_t(row) * size_t(pic.rowPixels) + size_t(col)];
     if (pic.keyed && p == pic.key) return;
-    *out = pic.xlate ? pic.xlate[p & 0x7FFF] : p;
+    *out = (pic.xlate && p < pic.xlateCount) ? pic.xlate[p] : p;
 }
 
-int64_t FloorDiv(int64_t a, int64_t b) {  // b > 0
-    int64_t q = a / b;
-    return (a % b != 0 && a < 0) ? q - 1 : q;
+// Floor of a value within the 32-bit range, and a value as 16.16 fixed point, without the
+// 64-bit conversions that 32-bit targets make through slow library calls.
+inline int32_t IFloor(double x) {
+    const int32_t i = int32_t(x);
+    return double(i) > x ? i - 1 : i;
 }
-int64_t CeilDiv(int64_t a, int64_t b) { return -FloorDiv(-a, b); }
+inline int64_t ToFixed(double x) {
+    const int32_t i = IFloor(x);
+    return int64_t(i) * 65536 + int32_t((x - i) * 65536.0);
+}
 
-// Narrows [lo, hi) to the steps i for which start + i * step lies in [0, limit), exactly as
-// the fixed-point stepping will meet them.
-void Narrow(int64_t start, int64_t step, int64_t limit, int32_t& lo, int32_t& hi) {
-    int64_t a, b;
+// Narrows [lo, hi) towards the steps i for which start + i * step lies in [0, limit): an
+// estimate from the reciprocal of the step, one step wider each way. The caller settles the
+// ends exactly.
+inline void Estimate(int64_t start, int32_t step, double reciprocal, int64_t limit, int32_t& lo, int32_t& hi) {
     if (step == 0) {
         if (start < 0 || start >= limit) hi = lo;
         return;
     }
-    if (step > 0) {
-        a = CeilDiv(-start, step);
-        b = CeilDiv(limit - start, step);
-    } else {
-        a = FloorDiv(start - limit, -step) + 1;
-        b = FloorDiv(start, -step) + 1;
-    }
-    if (a > lo) lo = a > hi ? hi : int32_t(a);
-    if (b < hi) hi = b < lo ? lo : int32_t(b);
+    double t0 = -double(start) * reciprocal, t1 = double(limit - start) * reciprocal;
+    if (t0 > t1) std::swap(t0, t1);
+    const int32_t a = t0 <= lo ? lo : t0 >= hi ? hi : IFloor(t0);
+    const int32_t b = t1 <= lo ? lo : t1 >= hi ? hi : IFloor(t1) + 2;
+    if (a > lo) lo = a;
+    if (b < hi) hi = b;
 }
 
 template <bool Keyed, bool Xlate>
-void AffineRow(const PictureView& pic, uint16_t* out, int32_t count, int32_t u, int32_t v, int32_t du,
-               int32_t dv) {
+void AffineRow(const PictureView& pic, uint16_t* out, int32_t count, uint32_t u, uint32_t v, uint32_t du,
+               uint32_t dv) {
     // Every step lies inside the picture: the span was narrowed to it.
     const uint16_t* src = pic.pixels;
-    const int32_t stride = pic.rowPixels;
+    const uint32_t stride = uint32_t(pic.rowPixels);
     const uint16_t key = pic.key;
     const uint16_t* xlate = pic.xlate;
-    for (int32_t i = 0; i < count; ++i, u += du, v += dv) {
+    const uint32_t xlateCount = pic.xlateCount;
+    for (uint16_t* const end = out + count; out != end; ++out, u += du, v += dv) {
         const uint16_t p = src[(v >> 16) * stride + (u >> 16)];
-        if (Keyed && p == key) continue;
-        out[i] = Xlate ? xlate[p & 0x7FFF] : p;
+        const uint16_t shown = Xlate ? (p < xlateCount ? xlate[p] : p) : p;
+        // Without a branch: transparent pixels are scattered through most pictures.
+        if (Keyed) *out = p == key ? *out : shown;
+        else *out = shown;
     }
 }
 
@@ -134,8 +139,13 @@ void DrawAffine(const PictureView& pic, const Affine& t, int32_t x, int32_t y, c
     if (t.singular || IsEmpty(region) || pic.width <= 0 || pic.height <= 0 || !pic.pixels) return;
     const double ia = t.inv[0], ib = t.inv[1], ic = t.inv[2], id = t.inv[3];
     // Picture coordinates move by (ia, ib) per pixel to the right and (ic, id) per row down.
+    // Steps beyond 32767 picture pixels per destination pixel would not fit 16.16; such a
+    // picture shrinks to next to nothing and is not drawn.
+    if (!(std::fabs(ia) < 32767 && std::fabs(ib) < 32767)) return;
     const int32_t du = int32_t(std::lround(ia * 65536.0));
     const int32_t dv = int32_t(std::lround(ib * 65536.0));
+    const double rdu = du ? 1.0 / du : 0.0, rdv = dv ? 1.0 / dv : 0.0;
+    const int64_t width = int64_t(pic.width) << 16, height = int64_t(pic.height) << 16;
     const double limit = 1e9;
     for (int32_t row = region.top; row < region.bottom; ++row) {
         const double ry = row + 0.5 - y;
@@ -143,23 +153,29 @@ void DrawAffine(const PictureView& pic, const Affine& t, int32_t x, int32_t y, c
         const double u0 = ia * rx + ic * ry - pic.frameX;
         const double v0 = ib * rx + id * ry - pic.frameY;
         if (!(std::fabs(u0) < limit && std::fabs(v0) < limit)) continue;
-        const int64_t U = int64_t(std::floor(u0 * 65536.0));
-        const int64_t V = int64_t(std::floor(v0 * 65536.0));
+        const int64_t U = ToFixed(u0);
+        const int64_t V = ToFixed(v0);
         int32_t lo = 0, hi = region.right - region.left;
-        Narrow(U, du, int64_t(pic.width) << 16, lo, hi);
-        Narrow(V, dv, int64_t(pic.height) << 16, lo, hi);
+        Estimate(U, du, rdu, width, lo, hi);
+        Estimate(V, dv, rdv, height, lo, hi);
+        auto inside = [&](int32_t i) {
+            const int64_t pu = U + int64_t(i) * du, pv = V + int64_t(i) * dv;
+            return pu >= 0 && pu < width && pv >= 0 && pv < height;
+        };
+        while (lo < hi && !inside(lo)) ++lo;
+        while (hi > lo && !inside(hi - 1)) --hi;
         if (hi <= lo) continue;
-        const int32_t u = int32_t(U + int64_t(lo) * du);
-        const int32_t v = int32_t(V + int64_t(lo) * dv);
+        const uint32_t u = uint32_t(U + int64_t(lo) * du);
+        const uint32_t v = uint32_t(V + int64_t(lo) * dv);
         uint16_t* out = dst.pixels + size_t(row - dst.originY) * size_t(dst.rowPixels) +
                         (region.left + lo - dst.originX);
         const int32_t count = hi - lo;
         if (pic.xlate) {
-            if (pic.keyed) AffineRow<true, true>(pic, out, count, u, v, du, dv);
-            else AffineRow<false, true>(pic, out, count, u, v, du, dv);
+            if (pic.keyed) AffineRow<true, true>(pic, out, count, u, v, uint32_t(du), uint32_t(dv));
+            else AffineRow<false, true>(pic, out, count, u, v, uint32_t(du), uint32_t(dv));
         } else {
-            if (pic.keyed) AffineRow<true, false>(pic, out, count, u, v, du, dv);
-            else AffineRow<false, false>(pic, out, count, u, v, du, dv);
+            if (pic.keyed) AffineRow<true, false>(pic, out, count, u, v, uint32_t(du), uint32_t(dv));
+            else AffineRow<false, false>(pic, out, count, u, v, uint32_t(du), uint32_t(dv));
         }
     }
 }

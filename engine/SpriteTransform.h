@@ -21,6 +21,7 @@ struct PictureView {
     bool keyed = false;
     uint16_t key = 0;               // compared before translation
     const uint16_t* xlate = nullptr;  // one pixel per source value, or null
+    uint32_t xlateCount = 0;          // entries in xlate; values beyond it are drawn as they are
 };
 
 // Where the renderers write: destination pixel for world point (X, Y) is

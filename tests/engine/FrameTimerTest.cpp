@@ -59,6 +59,14 @@ TEST(FrameTimer, MeasuresTheRateOverTheRing) {
     EXPECT_EQ(t.FramesPerSecond(), 10);
 }
 
+TEST(FrameTimer, ARingNotYetFilledMeasuresTheFramesItHas) {
+    FrameTimer t;
+    uint32_t now = 1000;
+    Frame(t, now);  // the ring of 30 is made here
+    for (int i = 0; i < 10; ++i) Frame(t, now += 50);
+    EXPECT_EQ(t.FramesPerSecond(), 20) << "ten frames 50 ms apart, not yet a full ring";
+}
+
 TEST(FrameTimer, ShrinkingTheRingWrapsItsPosition) {
     FrameTimer t;
     uint32_t now = 1000;

@@ -271,6 +271,8 @@ TEST_F(Sprites, HandlesDeletionAtTheEndOfTheFrameAndNotification) {
     // Until the frame ends the sprite keeps its slot, hidden and no longer alive.
     SpriteCreateRecord out = Examine(s);
     EXPECT_EQ(out.flags & 0x18000u, 0x8000u);
+    EXPECT_EQ(MakeSpriteVisible(s, 1), 1);
+    EXPECT_NE(Examine(s).flags & 0x8000u, 0u) << "a deleted sprite stays hidden";
     ReleaseThreadSyncToken(0);
     WaitForFrames();
     EXPECT_EQ(ExamineSprite(s, &r), 0);
@@ -279,6 +281,16 @@ TEST_F(Sprites, HandlesDeletionAtTheEndOfTheFrameAndNotification) {
     EXPECT_EQ(LastError(), ErrBadHandle);
     ASSERT_EQ(g_notified.size(), 1u);
     EXPECT_EQ(g_notified[0], 3 * 10000 + s);
+
+    // An event to set instead of a routine to call.
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    int32_t t = MakeActor();
+    ASSERT_NE(t, 0);
+    EXPECT_EQ(SetSpriteCallback(t, uint32_t(uintptr_t(event)), 3), 1);
+    DeleteSprite(t);
+    EXPECT_EQ(WaitForSingleObject(event, 2000), WAIT_OBJECT_0);
+    CloseHandle(event);
+    EXPECT_EQ(g_notified.size(), 1u);
 }
 
 TEST_F(Sprites, TheTableHolds1024) {

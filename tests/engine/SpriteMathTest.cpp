@@ -160,6 +160,7 @@ TEST(SpriteTransform, AffineRendererMatchesTheMapping) {
         std::vector<uint16_t> xlate(32768);
         for (size_t i = 0; i < xlate.size(); ++i) xlate[i] = uint16_t(i + 1000);
         v.xlate = xlate.data();
+        v.xlateCount = 32768;
         Canvas c(10, 10);
         DrawAffine(v, MakeAffine(id), 0, 0, {1, 0, 4, 2}, c.Target());
         EXPECT_EQ(c.At(0, 0), 0xEEEE);  // outside the region
@@ -167,6 +168,12 @@ TEST(SpriteTransform, AffineRendererMatchesTheMapping) {
         EXPECT_EQ(c.At(2, 0), 0xEEEE);  // the key
         EXPECT_EQ(c.At(3, 1), 1104);
         EXPECT_EQ(c.At(4, 1), 0xEEEE);
+        // A table shorter than the pixel values leaves the values beyond it as they are.
+        v.xlateCount = 102;
+        Canvas d(10, 10);
+        DrawAffine(v, MakeAffine(id), 0, 0, {0, 0, 6, 2}, d.Target());
+        EXPECT_EQ(d.At(0, 0), 1001);
+        EXPECT_EQ(d.At(1, 1), 102);
     }
     // A singular map draws nothing.
     {

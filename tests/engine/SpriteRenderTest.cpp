@@ -125,6 +125,28 @@ protected:
     std::vector<int32_t> made_;
 };
 
+TEST_F(Render, KindsByType) {
+    struct {
+        uint32_t type;
+        const char* tag;
+    } kinds[] = {{4, "FTXT"}, {5, "MTXT"}, {8, "OWNF"}, {9, "OWNM"}};
+    uint32_t text[8] = {0, uint32_t(uintptr_t("x")), 0, 0, 0, 0, 0, 0};
+    OwnerDrawBlock od = {0, 2, 2, 0, 0, 0x00FF00FF, {}};
+    for (const auto& k : kinds) {
+        SpriteCreateRecord r = {};
+        r.type = k.type;
+        r.extra = k.type < 8 ? uint32_t(uintptr_t(text)) : uint32_t(uintptr_t(&od));
+        r.parent = uint32_t(stage_);
+        int32_t s = CreateSprite(&r);
+        ASSERT_NE(s, 0);
+        made_.push_back(s);
+        uint32_t want;
+        std::memcpy(&want, k.tag, 4);
+        PaintingLock hold;
+        EXPECT_EQ(Context()->sprites->Find(s)->Kind(), want) << k.tag;
+    }
+}
+
 TEST_F(Render, KeyedMirroredAndClippedCopies) {
     int32_t s = Make(0, 6, 4, 10, 5);
     quor::ImageHeader* pic = PictureOf(s);
@@ -213,6 +235,51 @@ TEST_F(Render, ScaledOpaquePicturesKeepPixelsThatLookLikeAKey) {
     Expect(b, [&](int x, int y) -> uint16_t { return (x < 6 && y < 6) ? stale : kBackground; });
 }
 
+TEST_F(Render, PartialRedrawsMatchWholeOnesAndMovesKeepThePicture) {
+    int32_t s = Make(0, 7, 5, 3, 2);
+    ASSERT_EQ(ScaleSprite(s, 5, 3), 1);
+    int32_t t = Make(0, 7, 5, 20, 4);
+    const double turn[4] = {0.8, 0.6, -0.6, 0.8};
+    ASSERT_EQ(ApplyTransformToSprite(t, turn), 1);
+    Buffer whole(40, 20), parts(40, 20);
+    Draw(whole, {0, 0, 40, 20});
+    for (RECT r : {RECT{0, 0, 5, 7}, RECT{5, 0, 40, 7}, RECT{0, 7, 17, 20}, RECT{17, 7, 40, 20}}) Draw(parts, r);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(parts.At(x, y), whole.At(x, y)) << x << "," << y;
+
+    // Moved by whole pixels, both look the same further on.
+    int16_t d[4] = {4, 3, 0, 0};
+    ASSERT_EQ(MoveSprite(s, d), 1);
+    ASSERT_EQ(MoveSprite(t, d), 1);
+    Buffer moved(40, 20);
+    Draw(moved, {4, 3, 44, 23}, 4, 3);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(moved.At(x, y), whole.At(x, y)) << x << "," << y;
+
+    // A change of the picture shows at the next draw.
+    quor::ImageHeader* pic = PictureOf(s);
+    uint16_t* px = reinterpret_cast<uint16_t*>(pic + 1);
+    for (int i = 0; i < 4 * 5; ++i) px[i] = 0x0777;
+    ASSERT_EQ(ScaleSprite(s, 1, 1), 1);
+    Buffer plain(40, 20);
+    Draw(plain, {0, 0, 40, 20});
+    EXPECT_EQ(plain.At(7, 5), 0x0777);
+}
+
+TEST_F(Render, TurnedOpaquePicturesKeepEveryValue) {
+    // No value is free to mark the clear corners of an opaque turned picture but one that
+    // the picture does not use.
+    int32_t s = Make(1, 3, 2, 5, 5, 0, 0, [](int x, int) { return uint16_t(0x8000 + x); });
+    const double same[4] = {1, 0, 0, 1};
+    ASSERT_EQ(ApplyTransformToSprite(s, same), 1);
+    Buffer b(12, 10);
+    Draw(b, {0, 0, 12, 10});
+    Expect(b, [](int x, int y) -> uint16_t {
+        int u = x - 5, v = y - 5;
+        return (u >= 0 && u < 3 && v >= 0 && v < 2) ? uint16_t(0x8000 + u) : kBackground;
+    });
+}
+
 TEST_F(Render, AffineTransformMatchesTheInverseMap) {
     int32_t s = Make(0, 6, 4, 20, 10);
     quor::ImageHeader* pic = PictureOf(s);
@@ -233,6 +300,38 @@ TEST_F(Render, AffineTransformMatchesTheInverseMap) {
     Buffer c(32, 24);
     Draw(c, {0, 0, 32, 24});
     Expect(c, [](int, int) { return kBackground; });
+}
+
+TEST_F(Render, ProjectedPicturesLieFlatWithoutRotation) {
+    int32_t s = Make(0, 6, 4, 8, 5);
+    quor::ImageHeader* pic = PictureOf(s);
+    reinterpret_cast<uint16_t*>(pic + 1)[1] = uint16_t(pic->key);
+    const double none[4] = {1, 0, 0, 0}, shifted[3] = {3, -2, 0};
+    ASSERT_EQ(Apply3DTransformToSprite(s, none, shifted), 1);
+    Buffer b(24, 16);
+    Draw(b, {0, 0, 24, 16});
+    Expect(b, [](int x, int y) -> uint16_t {
+        int u = x - 11, v = y - 3;
+        if (u < 0 || u >= 6 || v < 0 || v >= 4 || (u == 1 && v == 0)) return kBackground;
+        return Pattern(u, v);
+    });
+    // A quarter turn about the depth axis: (u, v) -> (-v, u), as the 2D matrix does.
+    const double quarter[4] = {std::sqrt(0.5), 0, 0, std::sqrt(0.5)}, origin[3] = {0, 0, 0};
+    ASSERT_EQ(Apply3DTransformToSprite(s, quarter, origin), 1);
+    Buffer c(24, 16);
+    Draw(c, {0, 0, 24, 16});
+    int drawn = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 24; ++x) {
+            double rx = x + 0.5 - 8, ry = y + 0.5 - 5;
+            int u = int(std::floor(ry)), v = int(std::floor(-rx));
+            bool in = u >= 0 && u < 6 && v >= 0 && v < 4 && !(u == 1 && v == 0);
+            // Pixels whose centre lies right on a picture edge may fall either way.
+            if (std::fabs(ry - std::round(ry)) < 1e-6 || std::fabs(rx - std::round(rx)) < 1e-6) continue;
+            ASSERT_EQ(c.At(x, y), in ? Pattern(u, v) : kBackground) << x << "," << y;
+            drawn += in;
+        }
+    EXPECT_EQ(drawn, 23);
 }
 
 TEST_F(Render, DepthOrderAfterMovesAndPlaces) {
