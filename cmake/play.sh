@@ -6,11 +6,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
 BUILD=${BUILD:-build}
 exe="$BUILD/bin/vsl.exe"
-"$here/wine-settings.sh"
 if [ -n "${DISPLAY:-}" ]; then
+  "$here/wine-settings.sh"
   exec wine "$exe" "$@"
 fi
+# Wine's desktop process starts with the first Wine program: it must see the display.
 start_display
+"$here/wine-settings.sh"
 wine "$exe" "$@" &
 pid=$!
 sleep "${PLAY_SECONDS:-8}"
