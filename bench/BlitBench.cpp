@@ -3,6 +3,8 @@
 // measured in the same run. Prints one line per operation and the ratio to memcpy.
 #include <windows.h>
 
+#include "BenchClock.h"
+
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -15,30 +17,10 @@ namespace {
 
 const int kWidth = 640, kHeight = 480;
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(frequency.QuadPart);
-}
-
-// Runs `work` (one whole picture) repeatedly for about half a second; pixels per second.
+// Pixels per second of `work`, which handles one whole picture.
 template <class Work>
 double PixelsPerSecond(Work work) {
-    work();  // warm the caches
-    int rounds = 0;
-    const double start = Now();
-    double elapsed = 0;
-    do {
-        for (int k = 0; k < 20; ++k) work();
-        rounds += 20;
-        elapsed = Now() - start;
-    } while (elapsed < 0.5);
-    return double(rounds) * kWidth * kHeight / elapsed;
+    return double(kWidth) * kHeight / SecondsPerCall(work);
 }
 
 volatile uint32_t g_sink;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "Camera.h"
 #include "CameraList.h"
 #include "LibraryContext.h"
@@ -69,13 +70,6 @@ std::string WriteBackdropFile() {
     WriteFile(h, file.data(), DWORD(file.size()), &n, nullptr);
     CloseHandle(h);
     return path;
-}
-
-double Now() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return double(c.QuadPart) / double(f.QuadPart);
 }
 
 template <class Fn>

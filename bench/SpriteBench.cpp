@@ -14,6 +14,7 @@
 #include "MutexPair.h"
 #include "PictureBuffer.h"
 #include "Quor2_5.h"
+#include "BenchClock.h"
 #include "SpriteLayer.h"
 #include "StageTable.h"
 
@@ -21,31 +22,6 @@ namespace {
 
 const int kWidth = 794, kHeight = 556, kSprites = 200;
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(frequency.QuadPart);
-}
-
-// Seconds per call of `work`, over about half a second of calls.
-template <class Work>
-double SecondsPerCall(Work work) {
-    work();
-    int rounds = 0;
-    const double start = Now();
-    double elapsed = 0;
-    do {
-        for (int k = 0; k < 5; ++k) work();
-        rounds += 5;
-        elapsed = Now() - start;
-    } while (elapsed < 0.5);
-    return elapsed / rounds;
-}
 
 struct OwnerDrawBlock {
     uint32_t options;
