@@ -29,9 +29,10 @@ void CylinderWarp::Prepare(int32_t width, int32_t height, double scale) {
     height_ = height;
     scale_ = scale;
     steps_.assign(size_t(width > 0 ? width : 0), int64_t(1) << 32);
-    const double start = -0.5 * step_ * (width + 0.5);
+    // Each column's angle is its distance from the middle in steps, the same on both
+    // sides, so the table is mirrored about the centre.
     for (int32_t c = 0; c < width; ++c) {
-        double factor = std::cos(start + (c + 0.5) * step_) * scale;
+        double factor = std::cos(std::fabs(c + 0.5 - width / 2.0) * step_) * scale;
         // A column at right angles (or beyond) would need infinitely many rows.
         if (factor < 1.0 / 64) factor = 1.0 / 64;
         steps_[size_t(c)] = int64_t(std::ldexp(1.0 / factor, 32));
