@@ -125,6 +125,15 @@ TEST_F(TvWindows, MapWindowPointsToTheWorld) {
     EXPECT_EQ(StopWarpingTV(tv_), 0);
 }
 
+TEST_F(TvWindows, MoviePaletteSwitchesEveryTvAndBack) {
+    ASSERT_EQ(PlugInTVSource(tv_, 1, reinterpret_cast<void*>(uintptr_t(camera_))), 1);
+    EXPECT_EQ(StartOfMoviePalette(), 1);
+    Pump(100);
+    EXPECT_EQ(EndOfMoviePalette(), 1);
+    Pump(200);
+    EXPECT_TRUE(IsRed(PixelAt(30, 30))) << "the TV shows its stage again";
+}
+
 std::atomic<int> g_slowFrames{0};
 void __stdcall SlowFrame(int32_t) {
     if (g_slowFrames > 0) {
