@@ -258,3 +258,42 @@ QUORAPI int __stdcall PlugInVideoMixerSources(uint32_t mixer, uint32_t flags, vo
 // State, direction, minimum, maximum, position, notify target and mode, then the knobs.
 QUORAPI int __stdcall GetVideoMixerState(uint32_t mixer, void* record, uint32_t* size);
 QUORAPI void __stdcall DeleteVideoMixer(uint32_t mixer);
+
+// Image sprites: show a frame of the sprite's SPRT asset, or play a sequence by itself on
+// the frame thread (frame moves, frame sounds through the sound callback with code 9, and
+// notification event 1 when its last frame shows). Flip bits 1 and 2 mirror the sprite.
+QUORAPI int __stdcall AnimateSprite(int32_t sprite, uint32_t sequence, uint32_t frame, uint32_t flips);
+QUORAPI int __stdcall AutoSequenceSprite(int32_t sprite, uint32_t sequence, uint32_t start, uint32_t flips);
+// Text sprites: new text properties (32 bytes: font, text, text colour, background colour,
+// two effect colours, effect offset, options); the text is drawn again.
+QUORAPI int __stdcall ModifyTextSpriteProperties(int32_t sprite, const void* properties);
+// Owner-draw sprites: takes what the host drew into the surface named in its block.
+QUORAPI int __stdcall UpdateOwnerDrawSprite(int32_t sprite);
+
+// The kind blocks that a creation record's `extra` points to. The engine copies the block
+// into the sprite; ExamineSprite's record points at that copy.
+struct QuorImageBlock {  // types 0-3
+    uint32_t asset;      // SPRT asset handle, or 0
+    uint32_t sequence;
+    uint32_t frame;
+    uint32_t data;       // SPRT data in the host's memory, used when the handle is 0
+};
+struct QuorTextProperties {  // types 4-7; flags bits 0-1 and 2-3 anchor, 0x20/0x40/0x80 effects
+    HFONT font;
+    const char* text;
+    COLORREF textColour;
+    COLORREF backgroundColour;  // with option 0x10 (opaque background)
+    COLORREF effectColour1;     // shadow, outline or first emboss colour
+    COLORREF effectColour2;     // second emboss colour
+    int32_t effectOffset;
+    uint32_t options;
+};
+struct QuorOwnerDrawBlock {  // types 8-11
+    uint32_t options;        // 1 opaque; 2 level mask: an 8-bit top-down grey surface, black = full level
+    int32_t width, height;
+    int32_t x, y;            // offset of the picture from the sprite position
+    COLORREF transparentColour;
+    QuorSurfaceRecord surface;  // filled in by the engine: draw into its bitmap
+};
+static_assert(sizeof(QuorImageBlock) == 16 && sizeof(QuorTextProperties) == 32 && sizeof(QuorOwnerDrawBlock) == 64,
+              "sprite kind block layouts");

@@ -287,6 +287,9 @@ void Sprite::MarkChanged() {
 }
 
 void Sprite::SetPicture(const quor::ImageHeader* picture, int32_t frameX, int32_t frameY) {
+    // Another picture: a prepared copy of the old one must not outlive it, even when the
+    // move that follows would otherwise keep it.
+    preparedStale_ = true;
     picture_ = picture;
     frameX_ = frameX;
     frameY_ = frameY;
@@ -294,8 +297,9 @@ void Sprite::SetPicture(const quor::ImageHeader* picture, int32_t frameX, int32_
     MarkChanged();
 }
 
-void Sprite::SetShadow(const quor::ShadowHeader* shadow) {
+void Sprite::SetShadow(const quor::ShadowHeader* shadow, bool atScale) {
     shadow_ = shadow;
+    shadowAtScale_ = atScale;
     record_.shadowImage = Address(shadow);
     MarkChanged();
 }
@@ -318,8 +322,8 @@ Rect32 Sprite::PictureBounds() const {
         h = RoundScaled(h, ratio_);
     }
     Rect32 r;
-    r.left = (record_.flags & QuorSpriteMirrorH) ? x - ox - w : x + ox;
-    r.top = (record_.flags & QuorSpriteMirrorV) ? y - oy - h : y + oy;
+    r.left = (Flips() & QuorSpriteMirrorH) ? x - ox - w : x + ox;
+    r.top = (Flips() & QuorSpriteMirrorV) ? y - oy - h : y + oy;
     r.right = r.left + w;
     r.bottom = r.top + h;
     return r;
@@ -353,15 +357,15 @@ void Sprite::InvalidatePicture() {
         Rect32 b = Bounds();
         int32_t sw = shadow_->width, sh = shadow_->height;
         int32_t sx = shadow_->x, sy = shadow_->y;
-        if (scaled_) {
+        if (scaled_ && !shadowAtScale_) {
             sw = RoundScaled(sw, ratio_);
             sh = RoundScaled(sh, ratio_);
             sx = RoundScaled(sx, ratio_);
             sy = RoundScaled(sy, ratio_);
         }
         // The shadow mirrors with the picture about the bounds.
-        int32_t left = (record_.flags & QuorSpriteMirrorH) ? b.right - sx - sw : b.left + sx;
-        int32_t top = (record_.flags & QuorSpriteMirrorV) ? b.bottom - sy - sh : b.top + sy;
+        int32_t left = (Flips() & QuorSpriteMirrorH) ? b.right - sx - sw : b.left + sx;
+        int32_t top = (Flips() & QuorSpriteMirrorV) ? b.bottom - sy - sh : b.top + sy;
         record_.shadowBounds = {left, top, left + sw, top + sh};
         repaint_ = quor::Unite(repaint_, ToRect32(record_.shadowBounds));
     } else {
@@ -421,7 +425,7 @@ void Sprite::RenderShadowPiece(quor::ImageHeader* buffer, const quor::SpritePiec
     const int32_t t = part.top - piece.top + piece.offsetY, u = t + (part.bottom - part.top);
     const int32_t sw = sb.right - sb.left, sh = sb.bottom - sb.top;
     const int32_t w = shadow_->width, h = shadow_->height;
-    const uint32_t flip = record_.flags & 3;
+    const uint32_t flip = Flips();
     BlitRequest r = {};
     r.srcFormat = int16_t(quor::KindLevelMask);
     r.dstFormat = int16_t(buffer->kind);
@@ -435,8 +439,8 @@ void Sprite::RenderShadowPiece(quor::ImageHeader* buffer, const quor::SpritePiec
     r.dstY = part.top - originY;
     r.dstWidth = b - a;
     r.dstHeight = u - t;
-    // A scaled sprite's shadow is drawn from the scaled copy its kind makes; until the kind
-    // provides one of the right size, the shadow is left out.
+    // A scaled sprite's shadow is drawn from the scaled copy its kind makes; a shadow that
+    // is not at the sprite's scale is left out.
     if (sw != w || sh != h) return;
     r.srcX = (flip & 1) ? w - b : a;
     r.srcY = (flip & 2) ? h - u : t;
@@ -523,7 +527,7 @@ const quor::ImageHeader* Sprite::Prepared() {
         r.height = pic.height;
         r.srcRowPixels = uint32_t(srcRow);
         r.srcRows = pic.height;
-        r.flip = record_.flags & 3;
+        r.flip = Flips();
         r.dstPixels = Address(px);
         r.dstWidth = int32_t(w);
         r.dstHeight = int32_t(h);
@@ -606,7 +610,7 @@ void Sprite::RenderPiece(quor::ImageHeader* buffer, const quor::SpritePiece& pie
     const int32_t a = part.left + shiftX - bounds.left, b = part.right + shiftX - bounds.left;
     const int32_t t = part.top + shiftY - bounds.top, u = part.bottom + shiftY - bounds.top;
     const int32_t w = pic.width, h = pic.height;
-    const uint32_t flip = record_.flags & 3;
+    const uint32_t flip = Flips();
     BlitRequest r = {};
     r.srcFormat = int16_t(pic.kind);
     r.dstFormat = int16_t(buffer->kind);

@@ -103,7 +103,13 @@ protected:
     // The picture shown, its placement relative to the position, and a shadow (a level
     // mask drawn darkening what lies under it) when the kind has one.
     void SetPicture(const quor::ImageHeader* picture, int32_t frameX, int32_t frameY);
-    void SetShadow(const quor::ShadowHeader* shadow);
+    // `atScale`: the shadow is already at the sprite's scale (a scaled copy), so its size
+    // and offset are used as they stand.
+    void SetShadow(const quor::ShadowHeader* shadow, bool atScale = false);
+    // Kinds whose flag bits 0-1 mean something else (text anchors) are never mirrored.
+    void SetMirrorable(bool mirrorable) { mirrorMask_ = mirrorable ? 3u : 0u; }
+    // The mirror bits in force.
+    uint32_t Flips() const { return record_.flags & mirrorMask_; }
     const quor::ImageHeader* Picture() const { return picture_; }
     // The usual bounds, pieces and change marking of a kind that shows a picture.
     void InvalidatePicture();
@@ -151,6 +157,8 @@ private:
     bool clipKnown_ = false;  // a clipping rectangle has been given at least once
     const quor::ImageHeader* picture_ = nullptr;
     const quor::ShadowHeader* shadow_ = nullptr;
+    bool shadowAtScale_ = false;
+    uint32_t mirrorMask_ = 3;
     quor::Affine affine_;
     int32_t frameX_ = 0, frameY_ = 0;
 

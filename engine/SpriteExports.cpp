@@ -1,5 +1,6 @@
 // Exports of sprites: creation, placement, scale, visibility, clipping, colour tables,
-// effects, transforms, notifications and deletion.
+// effects, transforms, notifications and deletion; animation of image sprites, new text
+// for text sprites and the host's drawing for owner-draw sprites.
 #include <cstring>
 #include <new>
 
@@ -7,6 +8,7 @@
 #include "ExportShape.h"
 #include "PixelEffects.h"
 #include "Quor2_5.h"
+#include "SpriteKinds.h"
 #include "SpriteTable.h"
 
 namespace {
@@ -106,4 +108,42 @@ QUORAPI int __stdcall RemoveEffectFromSprite(int32_t sprite) {
 
 QUORAPI int __stdcall SetSpriteCallback(int32_t sprite, uint32_t target, int32_t mode) {
     return RunExport<int>(Lock::Painting, [&] { return Find(sprite)->SetCallback(target, mode); });
+}
+
+// Image sprites: props and actors only.
+namespace {
+ImageSprite* FindImage(int32_t handle) {
+    Sprite* s = Find(handle);
+    const uint32_t kind = s->Kind();
+    if (kind != KindTag("ACTR") && kind != KindTag("PROP")) Errors().Raise(ErrWrongKind, handle);
+    return static_cast<ImageSprite*>(s);
+}
+}  // namespace
+
+QUORAPI int __stdcall AnimateSprite(int32_t sprite, uint32_t sequence, uint32_t frame, uint32_t flips) {
+    return RunExport<int>(Lock::Painting, [&] { return FindImage(sprite)->Animate(sequence, frame, flips); });
+}
+
+QUORAPI int __stdcall AutoSequenceSprite(int32_t sprite, uint32_t sequence, uint32_t start, uint32_t flips) {
+    return RunExport<int>(Lock::Painting, [&] { return FindImage(sprite)->AutoSequence(sequence, start, flips); });
+}
+
+QUORAPI int __stdcall ModifyTextSpriteProperties(int32_t sprite, const void* properties) {
+    return RunExport<int>(Lock::Painting, [&] {
+        Sprite* s = Find(sprite);
+        const uint32_t kind = s->Kind();
+        if (kind != KindTag("FTXT") && kind != KindTag("MTXT")) Errors().Raise(ErrWrongKind, sprite);
+        TextProperties copy;
+        std::memcpy(&copy, Required(properties), sizeof copy);
+        return static_cast<TextSprite*>(s)->Modify(copy);
+    });
+}
+
+QUORAPI int __stdcall UpdateOwnerDrawSprite(int32_t sprite) {
+    return RunExport<int>(Lock::Painting, [&] {
+        Sprite* s = Find(sprite);
+        const uint32_t kind = s->Kind();
+        if (kind != KindTag("OWNF") && kind != KindTag("OWNM")) Errors().Raise(ErrWrongKind, sprite);
+        return static_cast<OwnerDrawSprite*>(s)->Update();
+    });
 }

@@ -6,3 +6,12 @@ add_dependencies(sprite_exports_test blit16)
 
 vsl_add_test(sprite_render_test SpriteRenderTest.cpp LIBS quor_objects)
 add_dependencies(sprite_render_test blit16)
+
+vsl_add_test(image_sprite_test ImageSpriteTest.cpp LIBS quor_objects)
+add_dependencies(image_sprite_test blit16)
+
+vsl_add_test(owner_draw_sprite_test OwnerDrawSpriteTest.cpp LIBS quor_objects)
+add_dependencies(owner_draw_sprite_test blit16)
+
+vsl_add_test(text_sprite_test TextSpriteTest.cpp LIBS quor_objects WINDOW)
+add_dependencies(text_sprite_test blit16)
