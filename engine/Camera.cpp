@@ -272,13 +272,14 @@ RenderResult* Camera::Render() {
     if (lastResult_) {
         delete[] reinterpret_cast<uint8_t*>(lastResult_);
         lastResult_ = nullptr;
-        if (!viewDirty_.Whole()) {
-            layer_.CollectChanges([&](const RECT& r) { viewDirty_.Add(ToRect(r)); });
-            if (stage_) stage_->Layer().CollectChanges([&](const RECT& r) { Invalidate(&r, false); });
-        }
     } else {
         viewDirty_.AddWhole();
     }
+    // The changes are collected even when the whole view is redrawn anyway: collecting is
+    // also how each sprite learns what it has painted, and a sprite that has not learnt it
+    // would leave its old picture behind when it next moves.
+    layer_.CollectChanges([&](const RECT& r) { viewDirty_.Add(ToRect(r)); });
+    if (stage_) stage_->Layer().CollectChanges([&](const RECT& r) { Invalidate(&r, false); });
 
     // The view covers columns x rows copies of the world where it wraps.
     const int64_t W = WorldWidth(), H = WorldHeight();
