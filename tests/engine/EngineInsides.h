@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "LibraryContext.h"
+#include "ImageRecord.h"
 #include "MutexPair.h"
+#include "PictureBuffer.h"
 #include "VideoSource.h"
 
 class EngineEnvironment : public ::testing::Environment {
@@ -35,4 +39,35 @@ public:
 
 private:
     RECT rect_;
+};
+
+// A 16-bit engine picture of w x h filled with the background colour of the sprite tests.
+struct Buffer {
+    static constexpr uint16_t kFill = 0x4210;
+    quor::ImageHeader* header;
+    Buffer(uint16_t w, uint16_t h) : header(static_cast<quor::ImageHeader*>(NewPictureBuffer(w, h, false))) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) Row(y)[x] = kFill;
+    }
+    ~Buffer() { FreePictureBuffer(header); }
+    Buffer(const Buffer&) = delete;
+    Buffer& operator=(const Buffer&) = delete;
+    uint16_t* Row(int y) {
+        return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(header) + sizeof(quor::ImageHeader) +
+                                           size_t(y) * quor::RowBytes(header->width, 2));
+    }
+    uint16_t At(int x, int y) { return Row(y)[x]; }
+    // The box of the pixels of one value, relative to (ox, oy); empty when there are none.
+    RECT Box(uint16_t value, int ox, int oy) {
+        RECT r = {100000, 100000, -100000, -100000};
+        for (int y = 0; y < header->height; ++y)
+            for (int x = 0; x < header->width; ++x)
+                if (At(x, y) == value) {
+                    r.left = std::min<LONG>(r.left, x - ox);
+                    r.top = std::min<LONG>(r.top, y - oy);
+                    r.right = std::max<LONG>(r.right, x - ox + 1);
+                    r.bottom = std::max<LONG>(r.bottom, y - oy + 1);
+                }
+        return r;
+    }
 };

@@ -27,7 +27,7 @@ namespace {
 const auto* g_engine = ::testing::AddGlobalTestEnvironment(new EngineEnvironment);
 
 const uint32_t BMAP = 0x50414D42u, SPRT = 0x54525053u, WAVE = 0x45564157u;
-const uint16_t kBackground = 0x4210, kColour = 0x1234;
+const uint16_t kBackground = Buffer::kFill, kColour = 0x1234;
 
 int32_t LastError() { return GetLastQuorError(nullptr); }
 
@@ -176,20 +176,6 @@ struct ImageBlock {
     uint32_t asset, sequence, frame, data;
 };
 
-// A 16-bit picture buffer of w x h filled with the background.
-struct Buffer {
-    quor::ImageHeader* header;
-    Buffer(uint16_t w, uint16_t h) : header(static_cast<quor::ImageHeader*>(NewPictureBuffer(w, h, false))) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) Row(y)[x] = kBackground;
-    }
-    ~Buffer() { FreePictureBuffer(header); }
-    uint16_t* Row(int y) {
-        return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(header) + sizeof(quor::ImageHeader) +
-                                           size_t(y) * quor::RowBytes(header->width, 2));
-    }
-    uint16_t At(int x, int y) { return Row(y)[x]; }
-};
 
 class ImageSprites : public ::testing::Test {
 protected:

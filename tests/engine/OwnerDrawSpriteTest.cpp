@@ -19,7 +19,7 @@ namespace {
 
 const auto* g_engine = ::testing::AddGlobalTestEnvironment(new EngineEnvironment);
 
-const uint16_t kBackground = 0x4210;
+const uint16_t kBackground = Buffer::kFill;
 const uint16_t kRed = 0x7C00, kBlue = 0x001F, kMagenta = 0x7C1F;
 
 int32_t LastError() { return GetLastQuorError(nullptr); }
@@ -32,19 +32,6 @@ struct OwnerDrawBlock {
 };
 static_assert(sizeof(OwnerDrawBlock) == 64, "owner-draw block");
 
-struct Buffer {
-    quor::ImageHeader* header;
-    Buffer(uint16_t w, uint16_t h) : header(static_cast<quor::ImageHeader*>(NewPictureBuffer(w, h, false))) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) Row(y)[x] = kBackground;
-    }
-    ~Buffer() { FreePictureBuffer(header); }
-    uint16_t* Row(int y) {
-        return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(header) + sizeof(quor::ImageHeader) +
-                                           size_t(y) * quor::RowBytes(header->width, 2));
-    }
-    uint16_t At(int x, int y) { return Row(y)[x]; }
-};
 
 class OwnerDraw : public ::testing::Test {
 protected:

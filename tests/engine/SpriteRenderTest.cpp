@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ImageRecord.h"
+#include "EngineInsides.h"
 #include "LibraryContext.h"
 #include "MutexPair.h"
 #include "PictureBuffer.h"
@@ -20,26 +21,9 @@
 
 namespace {
 
-class Engine : public ::testing::Environment {
-public:
-    void SetUp() override {
-        Mutexes().Open();
-        ctx_ = new LibraryContext(GetModuleHandleA(nullptr));
-        ASSERT_EQ(ctx_->constructed, 1);
-        SetContext(ctx_);
-    }
-    void TearDown() override {
-        ctx_->Teardown(false);
-        SetContext(nullptr);
-        delete ctx_;
-    }
+const auto* g_engine = ::testing::AddGlobalTestEnvironment(new EngineEnvironment);
 
-private:
-    LibraryContext* ctx_ = nullptr;
-};
-const auto* g_engine = ::testing::AddGlobalTestEnvironment(new Engine);
-
-const uint16_t kBackground = 0x4210;
+const uint16_t kBackground = Buffer::kFill;
 
 struct OwnerDrawBlock {
     uint32_t options;
@@ -51,19 +35,6 @@ struct OwnerDrawBlock {
 uint16_t Pattern(int x, int y) { return uint16_t(100 * y + x + 1); }
 
 // A 16-bit buffer of w x h filled with the background.
-struct Buffer {
-    quor::ImageHeader* header;
-    Buffer(uint16_t w, uint16_t h) : header(static_cast<quor::ImageHeader*>(NewPictureBuffer(w, h, false))) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) Row(y)[x] = kBackground;
-    }
-    ~Buffer() { FreePictureBuffer(header); }
-    uint16_t* Row(int y) {
-        return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(header) + sizeof(quor::ImageHeader) +
-                                           size_t(y) * quor::RowBytes(header->width, 2));
-    }
-    uint16_t At(int x, int y) { return Row(y)[x]; }
-};
 
 class Render : public ::testing::Test {
 protected:

@@ -20,7 +20,7 @@ namespace {
 
 const auto* g_engine = ::testing::AddGlobalTestEnvironment(new EngineEnvironment);
 
-const uint16_t kBackground = 0x4210;
+const uint16_t kBackground = Buffer::kFill;
 const COLORREF kYellow = RGB(255, 255, 0), kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0), kGreen = RGB(0, 128, 0);
 const uint16_t kYellowPixel = 0x7FE0, kBluePixel = 0x001F, kRedPixel = 0x7C00, kGreenPixel = 0x0200;
 
@@ -32,32 +32,6 @@ struct TextProperties {
     uint32_t options;
 };
 
-struct Buffer {
-    quor::ImageHeader* header;
-    Buffer(uint16_t w, uint16_t h) : header(static_cast<quor::ImageHeader*>(NewPictureBuffer(w, h, false))) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) Row(y)[x] = kBackground;
-    }
-    ~Buffer() { FreePictureBuffer(header); }
-    uint16_t* Row(int y) {
-        return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(header) + sizeof(quor::ImageHeader) +
-                                           size_t(y) * quor::RowBytes(header->width, 2));
-    }
-    uint16_t At(int x, int y) { return Row(y)[x]; }
-    // The box of the pixels of one value, relative to (ox, oy); empty when there are none.
-    RECT Box(uint16_t value, int ox, int oy) {
-        RECT r = {100000, 100000, -100000, -100000};
-        for (int y = 0; y < header->height; ++y)
-            for (int x = 0; x < header->width; ++x)
-                if (At(x, y) == value) {
-                    r.left = std::min<LONG>(r.left, x - ox);
-                    r.top = std::min<LONG>(r.top, y - oy);
-                    r.right = std::max<LONG>(r.right, x - ox + 1);
-                    r.bottom = std::max<LONG>(r.bottom, y - oy + 1);
-                }
-        return r;
-    }
-};
 
 ::testing::AssertionResult SameRect(const RECT& a, const RECT& b) {
     if (EqualRect(&a, &b)) return ::testing::AssertionSuccess();
