@@ -1,9 +1,5 @@
 #include "BlitKernels.h"
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -42,26 +38,6 @@ Span ClipAxis(int32_t n, int64_t dst, int64_t dstLimit, int64_t src, int64_t src
 }
 
 const int64_t kNoLimit = std::numeric_limits<int32_t>::max();
-
-// One row of a keyed overlay, source running forwards: eight pixels at a time where the
-// processor allows, the key's pixels keeping what the destination had.
-void OverlayRowForward(uint16_t* d, const uint16_t* s, int32_t n, uint16_t key) {
-    int32_t k = 0;
-#ifdef __SSE2__
-    const __m128i keys = _mm_set1_epi16(int16_t(key));
-    for (; k + 8 <= n; k += 8) {
-        const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + k));
-        const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + k));
-        const __m128i hole = _mm_cmpeq_epi16(sv, keys);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + k),
-                         _mm_or_si128(_mm_and_si128(hole, dv), _mm_andnot_si128(hole, sv)));
-    }
-#endif
-    for (; k < n; ++k) {
-        const uint16_t v = s[k];
-        if (v != key) d[k] = v;
-    }
-}
 
 inline uint16_t Channelwise(uint16_t p, int32_t keep, uint16_t target, int32_t level) {
     int32_t r = (p >> 10) & 31, g = (p >> 5) & 31, b = p & 31;
@@ -160,7 +136,11 @@ void Overlay(const BlitJob& job, uint16_t key, const uint16_t* xlate) {
     } else {
         ForEachRow<uint16_t>(job, [key](uint16_t* d, const uint16_t* s, int32_t n, int step) {
             if (step > 0) {
-                OverlayRowForward(d, s, n, key);
+                // Branch-free so that the compiler can keep it in vector registers.
+                for (int32_t k = 0; k < n; ++k) {
+                    const uint16_t v = s[k];
+                    d[k] = v == key ? d[k] : v;
+                }
             } else {
                 for (int32_t k = 0; k < n; ++k) {
                     const uint16_t v = s[-k];
