@@ -279,7 +279,9 @@ RenderResult* Camera::Render() {
     // also how each sprite learns what it has painted, and a sprite that has not learnt it
     // would leave its old picture behind when it next moves.
     layer_.CollectChanges([&](const RECT& r) { viewDirty_.Add(ToRect(r)); });
-    if (stage_) stage_->Layer().CollectChanges([&](const RECT& r) { Invalidate(&r, false); });
+    // A stage may have several cameras: each gets every change since its own last look.
+    if (stage_ && !stage_->Layer().CollectChangesFor(stageChangesSeen_, [&](const RECT& r) { Invalidate(&r, false); }))
+        viewDirty_.AddWhole();
 
     // The view covers columns x rows copies of the world where it wraps.
     const int64_t W = WorldWidth(), H = WorldHeight();

@@ -82,4 +82,5 @@ private:
     double focal_ = 0, centreX_ = 0, centreY_ = 0;
     int32_t hold_ = 0;
     SpriteLayer layer_;
+    uint32_t stageChangesSeen_ = 0;  // the stage layer's collections this camera has seen
 };

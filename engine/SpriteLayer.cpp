@@ -85,6 +85,23 @@ void SpriteLayer::Resort(Sprite* sprite) {
     }
 }
 
+bool SpriteLayer::CollectChangesFor(uint32_t& seen, const std::function<void(const RECT&)>& add) {
+    const size_t kKept = 16;
+    Collection fresh{collections_ + 1, {}};
+    CollectChanges([&](const RECT& r) { fresh.rects.push_back(r); });
+    if (!fresh.rects.empty()) {
+        ++collections_;
+        history_.push_back(std::move(fresh));
+        if (history_.size() > kKept) history_.pop_front();
+    }
+    const bool complete = seen == collections_ || (!history_.empty() && history_.front().number <= seen + 1);
+    for (const Collection& c : history_)
+        if (c.number > seen)
+            for (const RECT& r : c.rects) add(r);
+    seen = collections_;
+    return complete;
+}
+
 void SpriteLayer::CollectChanges(const std::function<void(const RECT&)>& add) {
     for (const RECT& r : departed_) add(r);
     departed_.clear();

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -48,6 +49,11 @@ public:
     // Rectangles of sprites that changed since the last collection, old and new, in layer
     // coordinates; then forgets them.
     void CollectChanges(const std::function<void(const RECT&)>& add);
+    // The same for one of several viewers of the layer (the cameras of a stage): each
+    // keeps the number of the last collection it has seen in `seen` and gets every change
+    // since, including those another viewer collected first. False when its last look is
+    // too long ago for the changes to be known: it must redraw everything.
+    bool CollectChangesFor(uint32_t& seen, const std::function<void(const RECT&)>& add);
     // Draws every visible sprite meeting `area` (layer coordinates) in depth order into a
     // 16-bit picture buffer; layer point (x, y) lands on pixel (x - originX, y - originY).
     void Draw(quor::ImageHeader* buffer, const RECT& area, int32_t originX, int32_t originY);
@@ -64,4 +70,11 @@ private:
     bool wrapY_ = false;
     double focal_ = 300.0, centreX_ = 320.0, centreY_ = 200.0;
     std::vector<RECT> departed_;  // painted areas of sprites that left the layer
+    // The latest collections, numbered, for viewers that look later than others.
+    struct Collection {
+        uint32_t number;
+        std::vector<RECT> rects;
+    };
+    std::deque<Collection> history_;
+    uint32_t collections_ = 0;
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -168,6 +169,48 @@ TEST(Cameras, AStageWithoutBackdropIsAnUnboundedWorld) {
         sink.Disconnect(0);
     }
     DeleteStage(stage);
+}
+
+TEST(Cameras, EveryCameraOfAStageSeesEverySpriteChange) {
+    World w(true, 640, 480, 200, 100);
+    uint32_t second = CreateCamera(w.stage, 0, 0, nullptr);
+    TestSink other(200, 100);
+    {
+        PaintingLock hold;
+        other.Connect(0, Cam(second));
+    }
+    QuorOwnerDrawBlock block = {1, 10, 10, 0, 0, RGB(255, 0, 255), {}};
+    SpriteCreateRecord r = {};
+    r.type = 9;  // a movable owner-draw sprite on the stage
+    r.extra = uint32_t(uintptr_t(&block));
+    r.x = 20;
+    r.y = 20;
+    r.parent = uint32_t(w.stage);
+    int32_t sprite = CreateSprite(&r);
+    ASSERT_NE(sprite, 0) << std::hex << LastError();
+    Render(w.camera);
+    Render(second);
+    EXPECT_EQ(Render(w.camera)->count, 0);
+    EXPECT_EQ(Render(second)->count, 0);
+
+    int16_t step[4] = {30, 0, 0, 0};
+    ASSERT_EQ(MoveSprite(sprite, step), 1);
+    RenderResult* first = Render(w.camera);
+    ASSERT_GE(first->count, 1) << "the first camera collects the move";
+    RenderResult* later = Render(second);
+    ASSERT_GE(later->count, 1) << "and the second one still sees it";
+    int32_t left = 1000, right = -1000;
+    for (int i = 0; i < later->count; ++i) {
+        left = std::min<int32_t>(left, later->rects[i].left);
+        right = std::max<int32_t>(right, later->rects[i].right);
+    }
+    EXPECT_LE(left, 20) << "where the sprite was";
+    EXPECT_GE(right, 60) << "and where it is";
+    {
+        PaintingLock hold;
+        other.Disconnect(0);
+    }
+    DeleteSprite(sprite);
 }
 
 TEST(Cameras, ThreeDimensionalViewAndPointQueries) {
