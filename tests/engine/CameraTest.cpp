@@ -372,4 +372,59 @@ TEST(Cameras, BackdropPicturesAreDrawnAndFaded) {
     DeleteFileA(path.c_str());
 }
 
+// An opaque owner-draw sprite of one colour, drawn with GDI into its surface.
+int32_t SolidSprite(int32_t stage, int16_t x, int16_t y, int32_t depth, COLORREF colour) {
+    QuorOwnerDrawBlock block = {1, 20, 20, 0, 0, RGB(255, 0, 255), {}};
+    SpriteCreateRecord r = {};
+    r.type = 9;
+    r.extra = uint32_t(uintptr_t(&block));
+    r.x = x;
+    r.y = y;
+    r.depth = depth;
+    r.parent = uint32_t(stage);
+    int32_t sprite = CreateSprite(&r);
+    if (!sprite || !block.surface.bitmap) return sprite;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, block.surface.bitmap);
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT all = {0, 0, 20, 20};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    UpdateOwnerDrawSprite(sprite);
+    return sprite;
+}
+
+TEST(Cameras, SpritesAtDepthAndExactlyTheRectanglesThatChanged) {
+    World w(true, 640, 480, 200, 100);  // a grey brush backdrop
+    const uint16_t grey = 0x4210, red = 0x7C00, blue = 0x001F;
+    int32_t back = SolidSprite(w.stage, 10, 10, 1, RGB(255, 0, 0));
+    int32_t front = SolidSprite(w.stage, 20, 20, 2, RGB(0, 0, 255));
+    ASSERT_NE(back, 0);
+    ASSERT_NE(front, 0);
+    Render(w.camera);
+    EXPECT_EQ(PixelOf(w.camera, 5, 5), grey);
+    EXPECT_EQ(PixelOf(w.camera, 15, 15), red);
+    EXPECT_EQ(PixelOf(w.camera, 25, 25), blue) << "the deeper sprite is drawn in front";
+    EXPECT_EQ(PixelOf(w.camera, 39, 39), blue);
+    EXPECT_EQ(PixelOf(w.camera, 40, 40), grey);
+
+    int16_t step[4] = {30, 0, 0, 0};
+    ASSERT_EQ(MoveSprite(front, step), 1);
+    RenderResult* r = Render(w.camera);
+    ASSERT_EQ(r->count, 2) << "where the sprite was, and where it is";
+    std::vector<std::vector<LONG>> rects;
+    for (int i = 0; i < r->count; ++i)
+        rects.push_back({r->rects[i].left, r->rects[i].top, r->rects[i].right, r->rects[i].bottom});
+    std::sort(rects.begin(), rects.end());
+    EXPECT_EQ(rects[0], (std::vector<LONG>{20, 20, 40, 40}));
+    EXPECT_EQ(rects[1], (std::vector<LONG>{50, 20, 70, 40}));
+    EXPECT_EQ(PixelOf(w.camera, 25, 25), red) << "the sprite behind shows again";
+    EXPECT_EQ(PixelOf(w.camera, 35, 35), grey);
+    EXPECT_EQ(PixelOf(w.camera, 55, 25), blue);
+    DeleteSprite(back);
+    DeleteSprite(front);
+}
+
 }  // namespace
