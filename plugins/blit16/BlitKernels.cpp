@@ -39,6 +39,36 @@ Span ClipAxis(int32_t n, int64_t dst, int64_t dstLimit, int64_t src, int64_t src
 
 const int64_t kNoLimit = std::numeric_limits<int32_t>::max();
 
+// One row of a keyed overlay, the source running forwards. Branch-free so that the
+// compiler keeps it in vector registers; where the processor has AVX2 the same loop runs
+// sixteen pixels at a time, which pays on the short rows of sprites.
+inline void OverlayRowPlain(uint16_t* d, const uint16_t* s, int32_t n, uint16_t key) {
+    for (int32_t k = 0; k < n; ++k) {
+        const uint16_t v = s[k];
+        d[k] = v == key ? d[k] : v;
+    }
+}
+
+#if defined(__i386__) || defined(__x86_64__)
+__attribute__((target("avx2"))) void OverlayRowAvx2(uint16_t* d, const uint16_t* s, int32_t n, uint16_t key) {
+    for (int32_t k = 0; k < n; ++k) {
+        const uint16_t v = s[k];
+        d[k] = v == key ? d[k] : v;
+    }
+}
+const bool g_overlayAvx2 = __builtin_cpu_supports("avx2");
+#endif
+
+inline void OverlayRow(uint16_t* d, const uint16_t* s, int32_t n, uint16_t key) {
+#if defined(__i386__) || defined(__x86_64__)
+    if (g_overlayAvx2) {
+        OverlayRowAvx2(d, s, n, key);
+        return;
+    }
+#endif
+    OverlayRowPlain(d, s, n, key);
+}
+
 inline uint16_t Channelwise(uint16_t p, int32_t keep, uint16_t target, int32_t level) {
     int32_t r = (p >> 10) & 31, g = (p >> 5) & 31, b = p & 31;
     int32_t tr = (target >> 10) & 31, tg = (target >> 5) & 31, tb = target & 31;
@@ -136,11 +166,7 @@ void Overlay(const BlitJob& job, uint16_t key, const uint16_t* xlate) {
     } else {
         ForEachRow<uint16_t>(job, [key](uint16_t* d, const uint16_t* s, int32_t n, int step) {
             if (step > 0) {
-                // Branch-free so that the compiler can keep it in vector registers.
-                for (int32_t k = 0; k < n; ++k) {
-                    const uint16_t v = s[k];
-                    d[k] = v == key ? d[k] : v;
-                }
+                OverlayRow(d, s, n, key);
             } else {
                 for (int32_t k = 0; k < n; ++k) {
                     const uint16_t v = s[-k];
