@@ -4,32 +4,7 @@
 #include <windows.h>
 #include <cstdint>
 
-// The 64-byte request handed to the blit entries.
-struct BlitRequest {
-    int16_t srcFormat;
-    int16_t dstFormat;
-    uint32_t srcPixels;
-    int32_t srcX, srcY, width, height;
-    uint32_t srcRowPixels;
-    int32_t srcRows;
-    uint32_t flip;
-    uint32_t dstPixels;
-    int32_t dstX, dstY, dstWidth, dstHeight;
-    uint32_t dstRowPixels;
-    uint32_t extra;
-};
-static_assert(sizeof(BlitRequest) == 64, "blit request layout");
-
-// The 32-byte request of the alpha scaler.
-struct ScaleRequest {
-    uint32_t srcPixels;
-    int32_t srcWidth, srcHeight;
-    uint32_t dstPixels;
-    int32_t dstWidth, dstHeight;
-    uint32_t stepFraction;
-    int32_t stepInteger;
-};
-static_assert(sizeof(ScaleRequest) == 32, "scale request layout");
+#include "BlitRequest.h"
 
 typedef int(__stdcall* BlitEntry1)(BlitRequest*);
 typedef int(__stdcall* BlitEntry2)(BlitRequest*, uint32_t key);

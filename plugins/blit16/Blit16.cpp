@@ -18,35 +18,11 @@
 #include <cstring>
 
 #include "BlitKernels.h"
+#include "BlitRequest.h"
 
 using namespace blit16;
 
 namespace {
-
-struct BlitRequest {
-    int16_t srcFormat;
-    int16_t dstFormat;
-    uint32_t srcPixels;
-    int32_t srcX, srcY, width, height;
-    uint32_t srcRowPixels;
-    int32_t srcRows;
-    uint32_t flip;
-    uint32_t dstPixels;
-    int32_t dstX, dstY, dstWidth, dstHeight;
-    uint32_t dstRowPixels;
-    uint32_t extra;
-};
-static_assert(sizeof(BlitRequest) == 64, "blit request layout");
-
-struct ScaleRequest {
-    uint32_t srcPixels;
-    int32_t srcWidth, srcHeight;
-    uint32_t dstPixels;
-    int32_t dstWidth, dstHeight;
-    uint32_t stepFraction;
-    int32_t stepInteger;
-};
-static_assert(sizeof(ScaleRequest) == 32, "scale request layout");
 
 struct ColourEntry {
     uint8_t red, green, blue, flags;

@@ -3,21 +3,11 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "BlitRequest.h"
+
 namespace {
 
-struct Request {
-    int16_t srcFormat, dstFormat;
-    uint32_t srcPixels;
-    int32_t srcX, srcY, width, height;
-    uint32_t srcRowPixels;
-    int32_t srcRows;
-    uint32_t flip;
-    uint32_t dstPixels;
-    int32_t dstX, dstY, dstWidth, dstHeight;
-    uint32_t dstRowPixels;
-    uint32_t extra;
-};
-static_assert(sizeof(Request) == 64, "request layout");
+using Request = BlitRequest;
 
 HMODULE Module() {
     static HMODULE m = LoadLibraryA("BLIT16.DLL");
