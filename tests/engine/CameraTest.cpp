@@ -13,6 +13,7 @@
 #include "CameraList.h"
 #include "EngineInsides.h"
 #include "Quor2_5.h"
+#include "SpriteRecords.h"
 
 namespace {
 
@@ -180,12 +181,7 @@ TEST(Cameras, EveryCameraOfAStageSeesEverySpriteChange) {
         other.Connect(0, Cam(second));
     }
     QuorOwnerDrawBlock block = {1, 10, 10, 0, 0, RGB(255, 0, 255), {}};
-    SpriteCreateRecord r = {};
-    r.type = 9;  // a movable owner-draw sprite on the stage
-    r.extra = uint32_t(uintptr_t(&block));
-    r.x = 20;
-    r.y = 20;
-    r.parent = uint32_t(w.stage);
+    SpriteCreateRecord r = CreationRecord(9, &block, w.stage, 20, 20);  // movable owner-draw
     int32_t sprite = CreateSprite(&r);
     ASSERT_NE(sprite, 0) << std::hex << LastError();
     Render(w.camera);
@@ -375,13 +371,7 @@ TEST(Cameras, BackdropPicturesAreDrawnAndFaded) {
 // An opaque owner-draw sprite of one colour, drawn with GDI into its surface.
 int32_t SolidSprite(int32_t stage, int16_t x, int16_t y, int32_t depth, COLORREF colour) {
     QuorOwnerDrawBlock block = {1, 20, 20, 0, 0, RGB(255, 0, 255), {}};
-    SpriteCreateRecord r = {};
-    r.type = 9;
-    r.extra = uint32_t(uintptr_t(&block));
-    r.x = x;
-    r.y = y;
-    r.depth = depth;
-    r.parent = uint32_t(stage);
+    SpriteCreateRecord r = CreationRecord(9, &block, stage, x, y, depth);
     int32_t sprite = CreateSprite(&r);
     if (!sprite || !block.surface.bitmap) return sprite;
     HDC dc = CreateCompatibleDC(nullptr);

@@ -17,6 +17,7 @@
 #include "NotificationQueue.h"
 #include "PictureBuffer.h"
 #include "Quor2_5.h"
+#include "SpriteRecords.h"
 #include "SpriteLayer.h"
 #include "SpriteTable.h"
 #include "SprtAssetBuilder.h"
@@ -206,23 +207,13 @@ protected:
     int32_t Make(uint32_t type, uint32_t asset, uint32_t sequence = 0, uint32_t frame = 0, int16_t x = 10,
                  int16_t y = 20, uint32_t flags = 0) {
         ImageBlock b = {asset, sequence, frame, 0};
-        SpriteCreateRecord r = {};
-        r.type = type;
-        r.extra = uint32_t(uintptr_t(&b));
-        r.x = x;
-        r.y = y;
-        r.flags = flags;
-        r.parent = uint32_t(stage_);
+        SpriteCreateRecord r = CreationRecord(type, &b, stage_, x, y, 0, flags);
         int32_t s = CreateSprite(&r);
         if (s) made_.push_back(s);
         return s;
     }
     int32_t Actor(uint32_t sequence = 0, uint32_t frame = 0) { return Make(1, file_->Asset(kSprt), sequence, frame); }
-    SpriteCreateRecord Examine(int32_t s) {
-        SpriteCreateRecord r = {};
-        EXPECT_NE(ExamineSprite(s, &r), 0);
-        return r;
-    }
+    SpriteCreateRecord Examine(int32_t s) { return Examined(s); }
     // The frame shown (as the engine's copy of the block reports it) and its picture's width.
     uint32_t FrameOf(int32_t s) {
         return reinterpret_cast<const ImageBlock*>(uintptr_t(Examine(s).extra))->frame;

@@ -12,6 +12,7 @@
 #include "ImageRecord.h"
 #include "PictureBuffer.h"
 #include "Quor2_5.h"
+#include "SpriteRecords.h"
 #include "SpriteLayer.h"
 #include "StageTable.h"
 
@@ -45,12 +46,7 @@ protected:
         DeleteStage(stage_);
     }
     int32_t Make(OwnerDrawBlock& block, int16_t x, int16_t y, uint32_t type = 9) {
-        SpriteCreateRecord r = {};
-        r.type = type;
-        r.extra = uint32_t(uintptr_t(&block));
-        r.x = x;
-        r.y = y;
-        r.parent = uint32_t(stage_);
+        SpriteCreateRecord r = CreationRecord(type, &block, stage_, x, y);
         int32_t s = CreateSprite(&r);
         if (s) made_.push_back(s);
         return s;

@@ -15,6 +15,7 @@
 #include "MutexPair.h"
 #include "PictureBuffer.h"
 #include "Quor2_5.h"
+#include "SpriteRecords.h"
 #include "SpriteLayer.h"
 #include "SpriteTable.h"
 #include "StageTable.h"
@@ -54,14 +55,7 @@ protected:
     int32_t Make(uint32_t options, int w, int h, int16_t x, int16_t y, int32_t depth = 0, uint32_t flags = 0,
                  std::function<uint16_t(int, int)> fill = Pattern) {
         OwnerDrawBlock b = {options, w, h, 0, 0, 0x00FF00FF, {}};
-        SpriteCreateRecord r = {};
-        r.type = 9;
-        r.extra = uint32_t(uintptr_t(&b));
-        r.x = x;
-        r.y = y;
-        r.depth = depth;
-        r.flags = flags;
-        r.parent = uint32_t(stage_);
+        SpriteCreateRecord r = CreationRecord(9, &b, stage_, x, y, depth, flags);
         int32_t s = CreateSprite(&r);
         EXPECT_NE(s, 0) << std::hex << GetLastQuorError(nullptr);
         made_.push_back(s);

@@ -13,6 +13,7 @@
 #include "ImageRecord.h"
 #include "PictureBuffer.h"
 #include "Quor2_5.h"
+#include "SpriteRecords.h"
 #include "SpriteLayer.h"
 #include "StageTable.h"
 
@@ -74,22 +75,12 @@ protected:
         return {uint32_t(uintptr_t(font_)), uint32_t(uintptr_t(text)), kYellow, kGreen, kBlue, kRed, 0, 0};
     }
     int32_t Make(const TextProperties& p, uint32_t flags, int16_t x = 100, int16_t y = 80, uint32_t type = 5) {
-        SpriteCreateRecord r = {};
-        r.type = type;
-        r.extra = uint32_t(uintptr_t(&p));
-        r.x = x;
-        r.y = y;
-        r.flags = flags;
-        r.parent = uint32_t(stage_);
+        SpriteCreateRecord r = CreationRecord(type, &p, stage_, x, y, 0, flags);
         int32_t s = CreateSprite(&r);
         if (s) made_.push_back(s);
         return s;
     }
-    RECT Bounds(int32_t s) {
-        SpriteCreateRecord r = {};
-        EXPECT_NE(ExamineSprite(s, &r), 0);
-        return r.bounds;
-    }
+    RECT Bounds(int32_t s) { return Examined(s).bounds; }
     // Draws the stage's sprites (one at a time in these tests) into the buffer.
     void Draw(Buffer& b) {
         PaintingLock hold;
