@@ -14,9 +14,9 @@ inline double Now() {
     return double(t.QuadPart) / double(frequency.QuadPart);
 }
 
-// Seconds per call of `work`, over about half a second of calls (after one to warm up).
+// Seconds per call of `work`, over about `seconds` of calls (after one to warm up).
 template <class Work>
-double SecondsPerCall(Work work) {
+double SecondsPerCall(Work work, double seconds = 0.5) {
     work();
     int rounds = 0;
     const double start = Now();
@@ -25,6 +25,6 @@ double SecondsPerCall(Work work) {
         for (int k = 0; k < 5; ++k) work();
         rounds += 5;
         elapsed = Now() - start;
-    } while (elapsed < 0.5);
+    } while (elapsed < seconds);
     return elapsed / rounds;
 }

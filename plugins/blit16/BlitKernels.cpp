@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#if defined(__i386__) || defined(__x86_64__)
+#include <immintrin.h>
+#endif
 #include <limits>
 #include <vector>
 
@@ -39,34 +42,62 @@ Span ClipAxis(int32_t n, int64_t dst, int64_t dstLimit, int64_t src, int64_t src
 
 const int64_t kNoLimit = std::numeric_limits<int32_t>::max();
 
-// One row of a keyed overlay, the source running forwards. Branch-free so that the
-// compiler keeps it in vector registers; where the processor has AVX2 the same loop runs
-// sixteen pixels at a time, which pays on the short rows of sprites.
-inline void OverlayRowPlain(uint16_t* d, const uint16_t* s, int32_t n, uint16_t key) {
-    for (int32_t k = 0; k < n; ++k) {
-        const uint16_t v = s[k];
-        d[k] = v == key ? d[k] : v;
-    }
+// Rows of a keyed overlay, the source running forwards along each row: `rows` rows of `n`
+// pixels, the next row `dstStep` and `srcStep` pixels on. Branch-free so that the compiler
+// keeps it in vector registers.
+inline void OverlayRowsPlain(uint16_t* d, ptrdiff_t dstStep, const uint16_t* s, ptrdiff_t srcStep, int32_t rows,
+                             int32_t n, uint16_t key) {
+    for (int32_t j = 0; j < rows; ++j, d += dstStep, s += srcStep)
+        for (int32_t k = 0; k < n; ++k) {
+            const uint16_t v = s[k];
+            d[k] = v == key ? d[k] : v;
+        }
 }
 
 #if defined(__i386__) || defined(__x86_64__)
-__attribute__((target("avx2"))) void OverlayRowAvx2(uint16_t* d, const uint16_t* s, int32_t n, uint16_t key) {
-    for (int32_t k = 0; k < n; ++k) {
-        const uint16_t v = s[k];
-        d[k] = v == key ? d[k] : v;
+// The same sixteen pixels at a time where the processor has AVX2. A row's last pixels are
+// done by one more vector ending at the row's end: it overlaps pixels already done, which
+// an overlay leaves as they are, so that no pixel-by-pixel tail is needed. Source and
+// destination must not share memory.
+__attribute__((target("avx2"))) void OverlayRowsAvx2(uint16_t* d, ptrdiff_t dstStep, const uint16_t* s,
+                                                     ptrdiff_t srcStep, int32_t rows, int32_t n, uint16_t key) {
+    if (n < 16) {
+        OverlayRowsPlain(d, dstStep, s, srcStep, rows, n, key);
+        return;
+    }
+    const __m256i k = _mm256_set1_epi16(int16_t(key));
+    for (int32_t j = 0; j < rows; ++j, d += dstStep, s += srcStep) {
+        int32_t i = 0;
+        for (; i + 16 <= n; i += 16) {
+            const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+            const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, k)));
+        }
+        if (i < n) {
+            i = n - 16;
+            const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+            const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, k)));
+        }
     }
 }
 const bool g_overlayAvx2 = __builtin_cpu_supports("avx2");
 #endif
 
-inline void OverlayRow(uint16_t* d, const uint16_t* s, int32_t n, uint16_t key) {
+inline void OverlayRows(uint16_t* d, ptrdiff_t dstStep, const uint16_t* s, ptrdiff_t srcStep, int32_t rows,
+                        int32_t n, uint16_t key) {
 #if defined(__i386__) || defined(__x86_64__)
-    if (g_overlayAvx2) {
-        OverlayRowAvx2(d, s, n, key);
+    // Both blocks as address ranges: the vector loop needs them apart.
+    const uintptr_t dLo = uintptr_t(std::min(d, d + dstStep * (rows - 1)));
+    const uintptr_t dHi = uintptr_t(std::max(d, d + dstStep * (rows - 1)) + n);
+    const uintptr_t sLo = uintptr_t(std::min(s, s + srcStep * (rows - 1)));
+    const uintptr_t sHi = uintptr_t(std::max(s, s + srcStep * (rows - 1)) + n);
+    if (g_overlayAvx2 && (dHi <= sLo || sHi <= dLo)) {
+        OverlayRowsAvx2(d, dstStep, s, srcStep, rows, n, key);
         return;
     }
 #endif
-    OverlayRowPlain(d, s, n, key);
+    OverlayRowsPlain(d, dstStep, s, srcStep, rows, n, key);
 }
 
 inline uint16_t Channelwise(uint16_t p, int32_t keep, uint16_t target, int32_t level) {
@@ -78,25 +109,45 @@ inline uint16_t Channelwise(uint16_t p, int32_t keep, uint16_t target, int32_t l
     return uint16_t(r << 10 | g << 5 | b);
 }
 
+// The clipped rows of an unscaled job: `rows` rows of `count` pixels, d the first
+// destination pixel and s the matching source pixel, each row `dstStep` and `srcStep`
+// pixels after the one before; the source runs backwards along a row (`srcDir` -1) when
+// mirrored horizontally.
+template <class Src>
+struct RowWalk {
+    uint16_t* d = nullptr;
+    const Src* s = nullptr;
+    int32_t rows = 0, count = 0, srcDir = 1;
+    ptrdiff_t dstStep = 0, srcStep = 0;
+};
+
+template <class Src>
+RowWalk<Src> WalkOf(const BlitJob& job) {
+    RowWalk<Src> w;
+    if (!job.src || !job.dst || job.width <= 0 || job.height <= 0) return w;
+    const bool mh = job.flip & MirrorH, mv = job.flip & MirrorV;
+    Span xs = ClipAxis(job.width, job.dstX, job.dstRowPixels, job.srcX, job.srcRowPixels, mh);
+    Span ys = ClipAxis(job.height, job.dstY, kNoLimit, job.srcY, job.srcRows, mv);
+    if (xs.Count() <= 0 || ys.Count() <= 0) return w;
+    const Src* src = static_cast<const Src*>(job.src);
+    const int32_t sj = mv ? job.height - 1 - ys.first : ys.first;
+    const Src* s = src + ptrdiff_t(job.srcY + sj) * job.srcRowPixels + job.srcX;
+    w.d = job.dst + ptrdiff_t(job.dstY + ys.first) * job.dstRowPixels + job.dstX + xs.first;
+    w.s = mh ? s + (job.width - 1 - xs.first) : s + xs.first;
+    w.rows = ys.Count();
+    w.count = xs.Count();
+    w.srcDir = mh ? -1 : 1;
+    w.dstStep = job.dstRowPixels;
+    w.srcStep = mv ? -ptrdiff_t(job.srcRowPixels) : ptrdiff_t(job.srcRowPixels);
+    return w;
+}
+
 // Runs `row(d, s, count, step)` over the clipped rows of an unscaled job: d is the first
 // destination pixel, s the matching source pixel, step +1 or -1 through the source.
 template <class Src, class Row>
 void ForEachRow(const BlitJob& job, Row row) {
-    if (!job.src || !job.dst || job.width <= 0 || job.height <= 0) return;
-    const bool mh = job.flip & MirrorH, mv = job.flip & MirrorV;
-    Span xs = ClipAxis(job.width, job.dstX, job.dstRowPixels, job.srcX, job.srcRowPixels, mh);
-    Span ys = ClipAxis(job.height, job.dstY, kNoLimit, job.srcY, job.srcRows, mv);
-    if (xs.Count() <= 0 || ys.Count() <= 0) return;
-    const Src* src = static_cast<const Src*>(job.src);
-    for (int32_t j = ys.first; j < ys.end; ++j) {
-        const int32_t sj = mv ? job.height - 1 - j : j;
-        const Src* s = src + ptrdiff_t(job.srcY + sj) * job.srcRowPixels + job.srcX;
-        uint16_t* d = job.dst + ptrdiff_t(job.dstY + j) * job.dstRowPixels + job.dstX + xs.first;
-        if (mh)
-            row(d, s + (job.width - 1 - xs.first), xs.Count(), -1);
-        else
-            row(d, s + xs.first, xs.Count(), 1);
-    }
+    RowWalk<Src> w = WalkOf<Src>(job);
+    for (int32_t j = 0; j < w.rows; ++j, w.d += w.dstStep, w.s += w.srcStep) row(w.d, w.s, w.count, w.srcDir);
 }
 
 // Nearest-sample map from destination index to source index (-1 where the pixel is
@@ -163,15 +214,14 @@ void Overlay(const BlitJob& job, uint16_t key, const uint16_t* xlate) {
                 if (v != key) d[k] = xlate[v & 0x7FFF];
             }
         });
+    } else if (!(job.flip & MirrorH)) {
+        const RowWalk<uint16_t> w = WalkOf<uint16_t>(job);
+        if (w.rows > 0) OverlayRows(w.d, w.dstStep, w.s, w.srcStep, w.rows, w.count, key);
     } else {
-        ForEachRow<uint16_t>(job, [key](uint16_t* d, const uint16_t* s, int32_t n, int step) {
-            if (step > 0) {
-                OverlayRow(d, s, n, key);
-            } else {
-                for (int32_t k = 0; k < n; ++k) {
-                    const uint16_t v = s[-k];
-                    d[k] = v == key ? d[k] : v;
-                }
+        ForEachRow<uint16_t>(job, [key](uint16_t* d, const uint16_t* s, int32_t n, int) {
+            for (int32_t k = 0; k < n; ++k) {
+                const uint16_t v = s[-k];
+                d[k] = v == key ? d[k] : v;
             }
         });
     }
