@@ -22,29 +22,38 @@ std::string CutBeforeLastBackslash(const std::string& path) {
     const size_t slash = path.rfind('\\');
     return slash == std::string::npos ? path : path.substr(0, slash);
 }
-}  // namespace
 
-bool ChooseFileToOpen(Window* owner, std::string& path, std::string& folder, const char* filter,
-                      const char* title) {
-    char name[270] = {};
-    std::strncpy(name, path.c_str(), sizeof name - 1);
+// Shows the Open dialog for a name buffer of `size` bytes, in the C locale; an exception
+// thrown inside the dialog's own procedures is raised again here. True when a file was chosen.
+bool RunOpenDialog(Window* owner, char* names, DWORD size, const std::string& folder, const char* filter,
+                   const char* title, DWORD flags) {
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner ? owner->GetHandle() : nullptr;
     ofn.hInstance = GetAppInstance();
     ofn.lpstrFilter = filter;
     ofn.nFilterIndex = 1;
-    ofn.lpstrFile = name;
-    ofn.nMaxFile = sizeof name;
+    ofn.lpstrFile = names;
+    ofn.nMaxFile = size;
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrTitle = title;
-    ofn.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    ofn.Flags = flags;
     BOOL chosen;
     {
         LocaleSaver locale;
         chosen = GetOpenFileNameA(&ofn);
     }
     RethrowPendingException();
+    return chosen != FALSE;
+}
+}  // namespace
+
+bool ChooseFileToOpen(Window* owner, std::string& path, std::string& folder, const char* filter,
+                      const char* title) {
+    char name[270] = {};
+    std::strncpy(name, path.c_str(), sizeof name - 1);
+    const bool chosen = RunOpenDialog(owner, name, sizeof name, folder, filter, title,
+                                      OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
     if (!chosen) return false;
     name[sizeof name - 1] = '\0';
     path = name;
@@ -73,23 +82,8 @@ void SplitChosenFiles(const char* text, size_t size, std::vector<std::string>& p
 bool ChooseFilesToOpen(Window* owner, std::vector<std::string>& paths, std::string& folder,
                        const char* filter, const char* title) {
     std::vector<char> names(2048, '\0');
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner ? owner->GetHandle() : nullptr;
-    ofn.hInstance = GetAppInstance();
-    ofn.lpstrFilter = filter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = names.data();
-    ofn.nMaxFile = DWORD(names.size());
-    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    ofn.lpstrTitle = title;
-    ofn.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    BOOL chosen;
-    {
-        LocaleSaver locale;
-        chosen = GetOpenFileNameA(&ofn);
-    }
-    RethrowPendingException();
+    const bool chosen = RunOpenDialog(owner, names.data(), DWORD(names.size()), folder, filter, title,
+                                      OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
     if (!chosen) return false;
     // Keep the scan inside the buffer even when the dialog filled it to the last byte.
     names.push_back('\0');

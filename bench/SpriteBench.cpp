@@ -23,14 +23,6 @@ namespace {
 
 const int kWidth = 794, kHeight = 556, kSprites = 200;
 
-
-struct OwnerDrawBlock {
-    uint32_t options;
-    int32_t width, height, x, y;
-    uint32_t transparent;
-    uint8_t surface[40];
-};
-
 }  // namespace
 
 int main() {
@@ -47,7 +39,7 @@ int main() {
     int scaled = 0, turned = 0;
     std::vector<int32_t> handles[3];  // plain, scaled, turned
     for (int i = 0; i < kSprites; ++i) {
-        OwnerDrawBlock b = {0, 48 + int(random() % 48), 32 + int(random() % 48), 0, 0, 0x00FF00FF, {}};
+        QuorOwnerDrawBlock b = {0, 48 + int(random() % 48), 32 + int(random() % 48), 0, 0, 0x00FF00FF, {}};
         SpriteCreateRecord r = {};
         r.type = 9;
         r.extra = uint32_t(uintptr_t(&b));

@@ -449,6 +449,20 @@ void Sprite::RenderShadowPiece(quor::ImageHeader* buffer, const quor::SpritePiec
     TheBlitter().As<BlitEntry1>(Blitter::RenderShadow)(&r);
 }
 
+quor::PictureView Sprite::ViewOfPicture(bool keyed) const {
+    const quor::ImageHeader& pic = *picture_;
+    quor::PictureView view;
+    view.pixels = reinterpret_cast<const uint16_t*>(quor::PixelsOf(picture_));
+    view.rowPixels = RowPixels(pic.width, pic.kind);
+    view.width = pic.width;
+    view.height = pic.height;
+    view.frameX = frameX_;
+    view.frameY = frameY_;
+    view.keyed = keyed;
+    view.key = uint16_t(pic.key);
+    return view;
+}
+
 void Sprite::DropPrepared() {
     FreePictureBuffer(prepared_);
     prepared_ = nullptr;
@@ -501,15 +515,7 @@ const quor::ImageHeader* Sprite::Prepared() {
     for (size_t i = 0; i < count; ++i) px[i] = key;
     const int32_t outRow = RowPixels(out->width, out->kind);
     if (affine) {
-        quor::PictureView view;
-        view.pixels = src;
-        view.rowPixels = srcRow;
-        view.width = pic.width;
-        view.height = pic.height;
-        view.frameX = frameX_;
-        view.frameY = frameY_;
-        view.keyed = keyed;
-        view.key = uint16_t(pic.key);
+        const quor::PictureView view = ViewOfPicture(keyed);
         quor::PixelTarget target;
         target.pixels = px;
         target.rowPixels = outRow;
@@ -581,15 +587,7 @@ void Sprite::RenderPiece(quor::ImageHeader* buffer, const quor::SpritePiece& pie
 
     if (record_.flags & (QuorSprite2D | QuorSprite3D)) {
         if (pic.kind == quor::KindLevelMask) return;
-        quor::PictureView view;
-        view.pixels = reinterpret_cast<const uint16_t*>(srcPixels);
-        view.rowPixels = RowPixels(pic.width, pic.kind);
-        view.width = pic.width;
-        view.height = pic.height;
-        view.frameX = frameX_;
-        view.frameY = frameY_;
-        view.keyed = keyed;
-        view.key = uint16_t(pic.key);
+        quor::PictureView view = ViewOfPicture(keyed);
         view.xlate = xlate;
         view.xlateCount = colorTable_ ? uint32_t(colorTable_->Capacity()) : 0;
         quor::PixelTarget target;

@@ -133,6 +133,8 @@ private:
     // plain overlay and a partial redraw samples exactly as a whole one. Null when the
     // sprite is drawn directly.
     const quor::ImageHeader* Prepared();
+    // The shown picture for the transform renderers, without a colour table.
+    quor::PictureView ViewOfPicture(bool keyed) const;
     void DropPrepared();
     void UpdateTransformWork();
     void FreeProjection();

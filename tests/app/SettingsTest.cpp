@@ -9,21 +9,9 @@
 #include "GeneralSettings.h"
 #include "ProductKey.h"
 #include "RegKey.h"
+#include "RegistryHelpers.h"
 
 namespace {
-void DeleteTree(HKEY root, const std::string& path) {
-    HKEY key;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-    char name[256];
-    while (true) {
-        DWORD length = sizeof name;
-        if (RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        DeleteTree(key, name);
-    }
-    RegCloseKey(key);
-    RegDeleteKeyA(root, path.c_str());
-}
-
 const char kSection[] = "SettingsTest";
 
 struct Counter {
@@ -35,14 +23,14 @@ struct Counter {
 
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteTree(HKEY_LOCAL_MACHINE, MakeSectionPath(kSection)); }
-    void TearDown() override { DeleteTree(HKEY_LOCAL_MACHINE, MakeSectionPath(kSection)); }
+    void SetUp() override { DeleteRegistryTree(HKEY_LOCAL_MACHINE, MakeSectionPath(kSection)); }
+    void TearDown() override { DeleteRegistryTree(HKEY_LOCAL_MACHINE, MakeSectionPath(kSection)); }
 };
 }  // namespace
 
 // Runs first in this suite: nothing has built the getters' objects yet.
 TEST(GeneralSettings, FreshInstallationReadsEveryDefaultAndFirstSetCreatesTheKey) {
-    DeleteTree(HKEY_LOCAL_MACHINE, MakeSectionPath("General"));
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, MakeSectionPath("General"));
     EXPECT_EQ("", GetAmbientPathSetting().Get());
     EXPECT_EQ("", GetMoviePathSetting().Get());
     EXPECT_EQ("", GetClipArtPathSetting().Get());
@@ -65,7 +53,7 @@ TEST(GeneralSettings, FreshInstallationReadsEveryDefaultAndFirstSetCreatesTheKey
     EXPECT_EQ("D:\\movies", key.QueryString("Movie Path", "missing"));
     EXPECT_EQ(0u, key.QueryDword("Sound Effects", 7));
     EXPECT_EQ(25u, key.QueryDword("Denomination", 7));
-    DeleteTree(HKEY_LOCAL_MACHINE, MakeSectionPath("General"));
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, MakeSectionPath("General"));
 }
 
 TEST_F(SettingsTest, MissingKeyAndMissingValueGiveTheDefaults) {

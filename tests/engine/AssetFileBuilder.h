@@ -86,3 +86,30 @@ inline std::vector<uint8_t> RunLengthEncode(const std::vector<uint8_t>& data) {
     }
     return out;
 }
+
+// Little-endian words appended to asset data.
+inline void AppendLE16(std::vector<uint8_t>& v, uint16_t x) {
+    v.push_back(uint8_t(x));
+    v.push_back(uint8_t(x >> 8));
+}
+inline void AppendLE32(std::vector<uint8_t>& v, uint32_t x) {
+    AppendLE16(v, uint16_t(x));
+    AppendLE16(v, uint16_t(x >> 16));
+}
+
+// A raw 16-bit picture's data (after its type word), every pixel `colour`, rows padded to
+// 4 bytes: kind word `kind`, key 0x7C1F when the kind is keyed (bit 3), else 0, and a
+// pixel byte count of its own when `pixelBytes` is given.
+inline std::vector<uint8_t> SolidPictureData(uint16_t w, uint16_t h, uint16_t colour, uint16_t kind = 8,
+                                             uint32_t pixelBytes = ~0u) {
+    const uint32_t row = (w * 2u + 3u) & ~3u;
+    std::vector<uint8_t> v;
+    AppendLE16(v, kind);
+    AppendLE16(v, 0);
+    AppendLE16(v, w);
+    AppendLE16(v, h);
+    AppendLE32(v, (kind & 8) ? 0x7C1F : 0);
+    AppendLE32(v, pixelBytes == ~0u ? row * h : pixelBytes);
+    for (uint32_t i = 0; i < row * h / 2; ++i) AppendLE16(v, colour);
+    return v;
+}

@@ -12,6 +12,7 @@
 #include "Camera.h"
 #include "CameraList.h"
 #include "EngineInsides.h"
+#include "TempAssetFile.h"
 #include "Quor2_5.h"
 #include "SpriteRecords.h"
 
@@ -322,13 +323,7 @@ TEST(Cameras, BackdropPicturesAreDrawnAndFaded) {
     b.Add(BMAP, Flat(100, 50, white));                 // 5
     b.Add(BACK, Back(0, 1, 100, 50, {5}));             // 6: static
     std::vector<uint8_t> image = b.Build();
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    std::string path = std::string(dir) + "vsl_camera_" + std::to_string(GetCurrentProcessId()) + ".ast";
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD n;
-    WriteFile(h, image.data(), DWORD(image.size()), &n, nullptr);
-    CloseHandle(h);
+    std::string path = WriteTempAssetFile(image, "vsl_camera");
     int32_t file = OpenAssetFile(path.c_str());
     ASSERT_NE(file, -1);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AssetFileBuilder.h"
+#include "TempAssetFile.h"
 #include "Quor2_5.h"
 
 namespace {
@@ -136,13 +137,7 @@ TEST(ColorXlateTables, ComeFromColourListAssets) {
         return v;
     };
     std::vector<uint8_t> image = AssetFileBuilder().Add(CLUT, list(8, 8)).Add(CLUT, list(50, 8)).Build();
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    std::string path = std::string(dir) + "vsl_clut_" + std::to_string(GetCurrentProcessId()) + ".ast";
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD n;
-    WriteFile(h, image.data(), DWORD(image.size()), &n, nullptr);
-    CloseHandle(h);
+    std::string path = WriteTempAssetFile(image, "vsl_clut");
     int32_t file = OpenAssetFile(path.c_str());
     ASSERT_NE(file, -1);
 

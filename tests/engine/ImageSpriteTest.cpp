@@ -13,6 +13,7 @@
 
 #include "AssetFileBuilder.h"
 #include "EngineInsides.h"
+#include "TempAssetFile.h"
 #include "ImageRecord.h"
 #include "NotificationQueue.h"
 #include "PictureBuffer.h"
@@ -32,36 +33,20 @@ const uint16_t kBackground = Buffer::kFill, kColour = 0x1234;
 
 int32_t LastError() { return GetLastQuorError(nullptr); }
 
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(uint8_t(x >> (8 * i)));
-}
-void Put16(std::vector<uint8_t>& v, uint16_t x) {
-    v.push_back(uint8_t(x));
-    v.push_back(uint8_t(x >> 8));
-}
-
 // A raw keyed picture's data (after its type word), with a shadow of `shadow` x `shadow`
 // fully dark levels at (sx, sy) when `shadow` is not 0.
 std::vector<uint8_t> Picture(uint16_t w, uint16_t h, uint16_t shadow = 0, int16_t sx = 0, int16_t sy = 0,
                              uint16_t colour = kColour) {
-    const uint32_t row = (w * 2u + 3u) & ~3u;
-    std::vector<uint8_t> v;
-    Put16(v, shadow ? 8 | 0x10 : 8);
-    Put16(v, 0);
-    Put16(v, w);
-    Put16(v, h);
-    Put32(v, 0x7C1F);
-    Put32(v, row * h);
-    for (uint32_t i = 0; i < row * h / 2; ++i) Put16(v, colour);
+    std::vector<uint8_t> v = SolidPictureData(w, h, colour, shadow ? 8 | 0x10 : 8);
     if (shadow) {
         const uint32_t levels = ((shadow + 3u) & ~3u) * shadow;
-        Put16(v, 0);
-        Put16(v, 1);
-        Put16(v, shadow);
-        Put16(v, shadow);
-        Put16(v, uint16_t(sx));
-        Put16(v, uint16_t(sy));
-        Put32(v, levels);
+        AppendLE16(v, 0);
+        AppendLE16(v, 1);
+        AppendLE16(v, shadow);
+        AppendLE16(v, shadow);
+        AppendLE16(v, uint16_t(sx));
+        AppendLE16(v, uint16_t(sy));
+        AppendLE32(v, levels);
         for (uint32_t i = 0; i < levels; ++i) v.push_back(255);
     }
     return v;
@@ -124,9 +109,6 @@ void __stdcall Notified(int32_t event, int32_t sprite) { g_notified.push_back(ev
 class SprtFile {
 public:
     SprtFile() {
-        char dir[MAX_PATH];
-        GetTempPathA(MAX_PATH, dir);
-        path_ = std::string(dir) + "vsl_image_sprites_" + std::to_string(GetCurrentProcessId()) + ".ast";
         SprtFrameSpec missing;
         missing.picture = 40;
         std::vector<uint8_t> badTable = SprtAssetBuilder().Frame(SprtFrameSpec()).Sequence({0}).BuildData();
@@ -143,11 +125,7 @@ public:
             .Add(SPRT, SprtAssetBuilder().Frame(missing).Sequence({0}).BuildData())
             .Add(SPRT, badTable)
             .Add(BMAP, Picture(2, 3, 0, 0, 0, kOtherColour));
-        std::vector<uint8_t> image = b.Build();
-        HANDLE h = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD n;
-        WriteFile(h, image.data(), DWORD(image.size()), &n, nullptr);
-        CloseHandle(h);
+        path_ = WriteTempAssetFile(b.Build(), "vsl_image_sprites");
         file_ = OpenAssetFile(path_.c_str());
         EXPECT_NE(file_, -1);
         uint8_t* sprt = static_cast<uint8_t*>(DereferenceAndLockAsset(Asset(kSprt)));

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <vector>
 
-#include "DibSurface.h"
 #include "EngineInsides.h"
 #include "ImageRecord.h"
 #include "PictureBuffer.h"
@@ -25,27 +24,11 @@ const uint16_t kRed = 0x7C00, kBlue = 0x001F, kMagenta = 0x7C1F;
 
 int32_t LastError() { return GetLastQuorError(nullptr); }
 
-struct OwnerDrawBlock {
-    uint32_t options;
-    int32_t width, height, x, y;
-    uint32_t transparent;
-    SurfaceRecord surface;
-};
-static_assert(sizeof(OwnerDrawBlock) == 64, "owner-draw block");
 
 
-class OwnerDraw : public ::testing::Test {
+class OwnerDraw : public SpritesOnAStage {
 protected:
-    void SetUp() override {
-        stage_ = CreateStage(7);
-        ASSERT_NE(stage_, 0);
-    }
-    void TearDown() override {
-        for (int32_t s : made_) DeleteSprite(s);
-        Sleep(100);
-        DeleteStage(stage_);
-    }
-    int32_t Make(OwnerDrawBlock& block, int16_t x, int16_t y, uint32_t type = 9) {
+    int32_t Make(QuorOwnerDrawBlock& block, int16_t x, int16_t y, uint32_t type = 9) {
         SpriteCreateRecord r = CreationRecord(type, &block, stage_, x, y);
         int32_t s = CreateSprite(&r);
         if (s) made_.push_back(s);
@@ -53,7 +36,7 @@ protected:
     }
     // Draws into the sprite's surface as a host does: holding the painting token.
     template <class Fn>
-    void HostDraws(const SurfaceRecord& surface, Fn draw) {
+    void HostDraws(const QuorSurfaceRecord& surface, Fn draw) {
         ASSERT_EQ(GetThreadSyncToken(0), 0u);
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, surface.bitmap);
@@ -72,13 +55,10 @@ protected:
         PaintingLock hold;
         Context()->stages->Find(stage_)->Layer().Draw(b.header, RECT{0, 0, b.header->width, b.header->height}, 0, 0);
     }
-
-    int32_t stage_ = 0;
-    std::vector<int32_t> made_;
 };
 
 TEST_F(OwnerDraw, TheSpriteShowsWhatTheHostDrew) {
-    OwnerDrawBlock block = {0, 10, 6, -2, -1, 0x00FF00FF, {}};
+    QuorOwnerDrawBlock block = {0, 10, 6, -2, -1, 0x00FF00FF, {}};
     int32_t s = Make(block, 20, 10);
     ASSERT_NE(s, 0) << std::hex << LastError();
     // The surface comes back in the caller's block and in the engine's copy alike.
@@ -88,7 +68,7 @@ TEST_F(OwnerDraw, TheSpriteShowsWhatTheHostDrew) {
     EXPECT_EQ(block.surface.bottom, 6);
     SpriteCreateRecord r = {};
     ASSERT_NE(ExamineSprite(s, &r), 0);
-    const OwnerDrawBlock* copy = reinterpret_cast<const OwnerDrawBlock*>(uintptr_t(r.extra));
+    const QuorOwnerDrawBlock* copy = reinterpret_cast<const QuorOwnerDrawBlock*>(uintptr_t(r.extra));
     EXPECT_EQ(std::memcmp(&copy->surface, &block.surface, sizeof block.surface), 0);
     EXPECT_EQ(r.bounds.left, 18);
     EXPECT_EQ(r.bounds.top, 9);
@@ -122,7 +102,7 @@ TEST_F(OwnerDraw, TheSpriteShowsWhatTheHostDrew) {
 }
 
 TEST_F(OwnerDraw, OpaqueSpritesShowTheirKeyColourAndLevelMasksDarken) {
-    OwnerDrawBlock opaque = {1, 4, 3, 0, 0, 0x00FF00FF, {}};
+    QuorOwnerDrawBlock opaque = {1, 4, 3, 0, 0, 0x00FF00FF, {}};
     int32_t s = Make(opaque, 0, 0, 8);
     ASSERT_NE(s, 0);
     HostDraws(opaque.surface, [&](HDC dc) { SetPixel(dc, 0, 0, RGB(0, 0, 255)); });
@@ -140,7 +120,7 @@ TEST_F(OwnerDraw, OpaqueSpritesShowTheirKeyColourAndLevelMasksDarken) {
     EXPECT_EQ(LastError(), ErrNotMovable);
 
     // A level mask: black is a full level, white none; it darkens what lies beneath.
-    OwnerDrawBlock mask = {2, 4, 4, 0, 0, 0, {}};
+    QuorOwnerDrawBlock mask = {2, 4, 4, 0, 0, 0, {}};
     int32_t m = Make(mask, 10, 0);
     ASSERT_NE(m, 0);
     ASSERT_NE(mask.surface.pixels, nullptr);
@@ -173,14 +153,14 @@ TEST_F(OwnerDraw, RefusalsAndSurfacesThatCannotBeMade) {
 
     // A surface too large to make fails the creation, and takes no slot.
     for (uint32_t options : {0u, 2u}) {
-        OwnerDrawBlock huge = {options, 60000, 60000, 0, 0, 0x00FF00FF, {}};
+        QuorOwnerDrawBlock huge = {options, 60000, 60000, 0, 0, 0x00FF00FF, {}};
         EXPECT_EQ(Make(huge, 0, 0), 0);
         EXPECT_EQ(LastError(), ErrOutOfMemory);
         EXPECT_EQ(huge.surface.pixels, nullptr);
     }
-    OwnerDrawBlock none = {0, 0, 5, 0, 0, 0, {}};
+    QuorOwnerDrawBlock none = {0, 0, 5, 0, 0, 0, {}};
     EXPECT_EQ(Make(none, 0, 0), 0);
-    OwnerDrawBlock fine = {0, 1, 1, 0, 0, 0x00FF00FF, {}};
+    QuorOwnerDrawBlock fine = {0, 1, 1, 0, 0, 0x00FF00FF, {}};
     EXPECT_NE(Make(fine, 0, 0), 0);
     EXPECT_EQ(LastError(), 0);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AssetFileBuilder.h"
+#include "TempAssetFile.h"
 #include "Quor2_5.h"
 
 namespace {
@@ -18,51 +19,32 @@ const uint32_t SPRT = 0x54525053u;
 
 int32_t LastError() { return GetLastQuorError(nullptr); }
 
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(uint8_t(x >> (8 * i)));
-}
-void Put16(std::vector<uint8_t>& v, uint16_t x) {
-    v.push_back(uint8_t(x));
-    v.push_back(uint8_t(x >> 8));
-}
-
 // A raw keyed 16-bit picture's data (after its type word).
-std::vector<uint8_t> Picture(uint16_t w, uint16_t h, uint16_t colour) {
-    uint32_t row = (w * 2u + 3u) & ~3u;
-    std::vector<uint8_t> v;
-    Put16(v, 8);  // keyed
-    Put16(v, 0);
-    Put16(v, w);
-    Put16(v, h);
-    Put32(v, 0x7C1F);
-    Put32(v, row * h);
-    for (uint32_t i = 0; i < row * h / 2; ++i) Put16(v, colour);
-    return v;
-}
+std::vector<uint8_t> Picture(uint16_t w, uint16_t h, uint16_t colour) { return SolidPictureData(w, h, colour); }
 
 // An SPRT asset's data (after its type word) with one sequence of frames, each showing
 // picture asset `picture` at offset (fx, fy). Offsets count from the type word.
 std::vector<uint8_t> Sprt(uint32_t frames, uint32_t picture, int32_t fx, int32_t fy) {
     const uint32_t seqTable = 24, seq = 28, frameTable = seq + 4 + 4 * frames, first = frameTable + 4 * frames;
     std::vector<uint8_t> v;
-    Put32(v, 0);
-    Put32(v, 1);
-    Put32(v, seqTable);
-    Put32(v, frames);
-    Put32(v, frameTable);
-    Put32(v, seq);
-    Put32(v, frames);
-    for (uint32_t i = 0; i < frames; ++i) Put32(v, first + 32 * i);
-    for (uint32_t i = 0; i < frames; ++i) Put32(v, first + 32 * i);
+    AppendLE32(v, 0);
+    AppendLE32(v, 1);
+    AppendLE32(v, seqTable);
+    AppendLE32(v, frames);
+    AppendLE32(v, frameTable);
+    AppendLE32(v, seq);
+    AppendLE32(v, frames);
+    for (uint32_t i = 0; i < frames; ++i) AppendLE32(v, first + 32 * i);
+    for (uint32_t i = 0; i < frames; ++i) AppendLE32(v, first + 32 * i);
     for (uint32_t i = 0; i < frames; ++i) {
-        Put32(v, picture);
-        Put32(v, 0);
-        Put32(v, uint32_t(fx));
-        Put32(v, uint32_t(fy));
-        Put32(v, 0);
-        Put32(v, 0);
-        Put32(v, 1);
-        Put32(v, 0);
+        AppendLE32(v, picture);
+        AppendLE32(v, 0);
+        AppendLE32(v, uint32_t(fx));
+        AppendLE32(v, uint32_t(fy));
+        AppendLE32(v, 0);
+        AppendLE32(v, 0);
+        AppendLE32(v, 1);
+        AppendLE32(v, 0);
     }
     return v;
 }
@@ -75,12 +57,6 @@ struct TextBlock {
     int32_t offset;
     uint32_t options;
 };
-struct OwnerDrawBlock {
-    uint32_t options;
-    int32_t width, height, x, y;
-    uint32_t transparent;
-    uint8_t surface[40];
-};
 
 std::vector<int32_t> g_notified;
 void __stdcall Notified(int32_t event, int32_t sprite) { g_notified.push_back(event * 10000 + sprite); }
@@ -91,16 +67,9 @@ void WaitForFrames() { Sleep(120); }
 class Sprites : public ::testing::Test {
 protected:
     void SetUp() override {
-        char dir[MAX_PATH];
-        GetTempPathA(MAX_PATH, dir);
-        path_ = std::string(dir) + "vsl_sprites_" + std::to_string(GetCurrentProcessId()) + ".ast";
         AssetFileBuilder b;
         b.Add(SPRT, Sprt(2, 2, 2, 3)).Add(BMAP, Picture(8, 6, 0x1234)).Add(0x45564157u, {1, 2, 3, 4});
-        std::vector<uint8_t> image = b.Build();
-        HANDLE h = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD n;
-        WriteFile(h, image.data(), DWORD(image.size()), &n, nullptr);
-        CloseHandle(h);
+        path_ = WriteTempAssetFile(b.Build(), "vsl_sprites");
         file_ = OpenAssetFile(path_.c_str());
         ASSERT_NE(file_, -1);
         stage_ = CreateStage(7);
@@ -159,7 +128,7 @@ protected:
 
 TEST_F(Sprites, EveryKindIsMadeFromARecordAndExaminedBack) {
     TextBlock text = {0, uint32_t(uintptr_t("hello")), 0xFFFFFF, 0, 0, 0, 0, 0};
-    OwnerDrawBlock od = {0, 12, 7, -1, -2, 0x00FF00FF, {}};
+    QuorOwnerDrawBlock od = {0, 12, 7, -1, -2, 0x00FF00FF, {}};
     for (uint32_t type = 0; type < 12; ++type) {
         ImageBlock image = image_;
         const void* block = type < 4 ? static_cast<const void*>(&image)
@@ -294,7 +263,7 @@ TEST_F(Sprites, HandlesDeletionAtTheEndOfTheFrameAndNotification) {
 }
 
 TEST_F(Sprites, TheTableHolds1024) {
-    OwnerDrawBlock od = {1, 1, 1, 0, 0, 0, {}};
+    QuorOwnerDrawBlock od = {1, 1, 1, 0, 0, 0, {}};
     std::vector<int32_t> handles;
     ASSERT_EQ(GetThreadSyncToken(0), 0u);
     for (int i = 0; i < 1024; ++i) {
@@ -448,7 +417,7 @@ TEST_F(Sprites, ClippingColourTablesEffectsAndTransforms) {
 
 TEST_F(Sprites, ClosingTheFileDestroysItsImageSpritesAtOnce) {
     int32_t image = MakeActor();
-    OwnerDrawBlock od = {0, 4, 4, 0, 0, 0x00FF00FF, {}};
+    QuorOwnerDrawBlock od = {0, 4, 4, 0, 0, 0x00FF00FF, {}};
     int32_t owner = Make(Record(9, &od));
     ASSERT_NE(image, 0);
     ASSERT_NE(owner, 0);

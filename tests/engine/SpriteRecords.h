@@ -2,7 +2,10 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cstdint>
+#include <vector>
 
 #include "Quor2_5.h"
 
@@ -24,3 +27,21 @@ inline SpriteCreateRecord Examined(int32_t sprite) {
     EXPECT_NE(ExamineSprite(sprite, &r), 0);
     return r;
 }
+
+// A stage of the test's own; the sprites listed in `made_` are deleted with it, after the
+// frame thread has had time to finish with them.
+class SpritesOnAStage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        stage_ = CreateStage(7);
+        ASSERT_NE(stage_, 0);
+    }
+    void TearDown() override {
+        for (int32_t s : made_) DeleteSprite(s);
+        Sleep(100);
+        DeleteStage(stage_);
+    }
+
+    int32_t stage_ = 0;
+    std::vector<int32_t> made_;
+};

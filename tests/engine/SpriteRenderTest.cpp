@@ -26,35 +26,17 @@ const auto* g_engine = ::testing::AddGlobalTestEnvironment(new EngineEnvironment
 
 const uint16_t kBackground = Buffer::kFill;
 
-struct OwnerDrawBlock {
-    uint32_t options;
-    int32_t width, height, x, y;
-    uint32_t transparent;
-    uint8_t surface[40];
-};
-
 uint16_t Pattern(int x, int y) { return uint16_t(100 * y + x + 1); }
 
-// A 16-bit buffer of w x h filled with the background.
-
-class Render : public ::testing::Test {
+class Render : public SpritesOnAStage {
 protected:
-    void SetUp() override {
-        stage_ = CreateStage(7);
-        ASSERT_NE(stage_, 0);
-    }
-    void TearDown() override {
-        for (int32_t s : made_) DeleteSprite(s);
-        Sleep(100);
-        DeleteStage(stage_);
-    }
     SpriteLayer& Layer() { return Context()->stages->Find(stage_)->Layer(); }
 
     // An owner-draw sprite whose picture the test fills: options 0 keyed, 1 opaque,
     // 2 level mask. Pixels follow Pattern unless `fill` is given.
     int32_t Make(uint32_t options, int w, int h, int16_t x, int16_t y, int32_t depth = 0, uint32_t flags = 0,
                  std::function<uint16_t(int, int)> fill = Pattern) {
-        OwnerDrawBlock b = {options, w, h, 0, 0, 0x00FF00FF, {}};
+        QuorOwnerDrawBlock b = {options, w, h, 0, 0, 0x00FF00FF, {}};
         SpriteCreateRecord r = CreationRecord(9, &b, stage_, x, y, depth, flags);
         int32_t s = CreateSprite(&r);
         EXPECT_NE(s, 0) << std::hex << GetLastQuorError(nullptr);
@@ -85,9 +67,6 @@ protected:
             for (int x = 0; x < b.header->width; ++x)
                 ASSERT_EQ(b.At(x, y), want(x + ox, y + oy)) << "pixel " << x << "," << y;
     }
-
-    int32_t stage_ = 0;
-    std::vector<int32_t> made_;
 };
 
 TEST_F(Render, KindsByType) {
@@ -96,7 +75,7 @@ TEST_F(Render, KindsByType) {
         const char* tag;
     } kinds[] = {{4, "FTXT"}, {5, "MTXT"}, {8, "OWNF"}, {9, "OWNM"}};
     uint32_t text[8] = {0, uint32_t(uintptr_t("x")), 0, 0, 0, 0, 0, 0};
-    OwnerDrawBlock od = {0, 2, 2, 0, 0, 0x00FF00FF, {}};
+    QuorOwnerDrawBlock od = {0, 2, 2, 0, 0, 0x00FF00FF, {}};
     for (const auto& k : kinds) {
         SpriteCreateRecord r = {};
         r.type = k.type;

@@ -14,37 +14,18 @@ const uint32_t BMAP = 0x50414D42u;
 
 int32_t LastError() { return GetLastQuorError(nullptr); }
 
-void Put16(std::vector<uint8_t>& v, uint16_t x) {
-    v.push_back(uint8_t(x));
-    v.push_back(uint8_t(x >> 8));
-}
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-    Put16(v, uint16_t(x));
-    Put16(v, uint16_t(x >> 16));
-}
-
 // A "BACK" asset's data (after its type word).
 std::vector<uint8_t> Back(uint16_t flags, uint16_t columns, uint16_t rows, uint16_t cw, uint16_t ch,
                           std::vector<uint16_t> images) {
     std::vector<uint8_t> v;
-    for (uint16_t x : {flags, columns, rows, cw, ch}) Put16(v, x);
-    for (uint16_t i : images) Put16(v, i);
+    for (uint16_t x : {flags, columns, rows, cw, ch}) AppendLE16(v, x);
+    for (uint16_t i : images) AppendLE16(v, i);
     return v;
 }
 
 // A raw 16-bit picture's data (after its type word).
 std::vector<uint8_t> Picture(uint16_t w, uint16_t h, uint16_t colour, uint32_t pixelBytes = ~0u) {
-    uint32_t row = (w * 2u + 3u) & ~3u;
-    std::vector<uint8_t> v;
-    Put16(v, 0);
-    Put16(v, 0);
-    Put16(v, w);
-    Put16(v, h);
-    Put32(v, 0);
-    Put32(v, pixelBytes == ~0u ? row * h : pixelBytes);
-    for (uint32_t y = 0; y < h; ++y)
-        for (uint32_t x = 0; x < row / 2; ++x) Put16(v, colour);
-    return v;
+    return SolidPictureData(w, h, colour, 0, pixelBytes);
 }
 
 class Stages : public ::testing::Test {
