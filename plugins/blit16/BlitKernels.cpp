@@ -67,17 +67,12 @@ __attribute__((target("avx2"))) void OverlayRowsAvx2(uint16_t* d, ptrdiff_t dstS
     }
     const __m256i k = _mm256_set1_epi16(int16_t(key));
     for (int32_t j = 0; j < rows; ++j, d += dstStep, s += srcStep) {
-        int32_t i = 0;
-        for (; i + 16 <= n; i += 16) {
+        for (int32_t i = 0;; i += 16) {
+            if (i > n - 16) i = n - 16;
             const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
             const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, k)));
-        }
-        if (i < n) {
-            i = n - 16;
-            const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
-            const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, k)));
+            if (i == n - 16) break;
         }
     }
 }
