@@ -14,3 +14,14 @@ function(vsl_add_test name)
     set_tests_properties(${name} PROPERTIES LABELS window)
   endif()
 endfunction()
+
+# Every test of the Windows build runs in the build's own Wine prefix, never in the one
+# the game is played in, whatever WINEPREFIX the caller has; Wine's loader errors stay
+# on, so a test program that cannot load a DLL names it. CTest reads this file before it
+# starts any test.
+if(VSL_WINDOWS)
+  set(VSL_TEST_PREFIX ${CMAKE_BINARY_DIR}/test-prefix)
+  vsl_write_if_changed(${CMAKE_BINARY_DIR}/TestEnvironment.cmake
+    "set(ENV{WINEPREFIX} \"${VSL_TEST_PREFIX}\")\nset(ENV{WINEDEBUG} \"-all,err+module\")\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/TestEnvironment.cmake)
+endif()
