@@ -15,13 +15,9 @@ function(vsl_add_test name)
   endif()
 endfunction()
 
-# Every test of the Windows build runs in the build's own Wine prefix, never in the one
-# the game is played in, whatever WINEPREFIX the caller has; Wine's loader errors stay
-# on, so a test program that cannot load a DLL names it. CTest reads this file before it
-# starts any test.
+# The Windows build's tests run in a Wine prefix of their own (see the file's text).
 if(VSL_WINDOWS)
   set(VSL_TEST_PREFIX ${CMAKE_BINARY_DIR}/test-prefix)
-  vsl_write_if_changed(${CMAKE_BINARY_DIR}/TestEnvironment.cmake
-    "set(ENV{WINEPREFIX} \"${VSL_TEST_PREFIX}\")\nset(ENV{WINEDEBUG} \"-all,err+module\")\n")
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/TestEnvironment.cmake.in ${CMAKE_BINARY_DIR}/TestEnvironment.cmake @ONLY)
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/TestEnvironment.cmake)
 endif()
