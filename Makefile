@@ -53,7 +53,7 @@ test-prefix: deps $(TEST_PREFIX)/system.reg
 test: build native test-prefix
 	BUILD=$(BUILD) NATIVE=$(NATIVE) JOBS=$(JOBS) TEST_PREFIX=$(TEST_PREFIX) cmake/run-tests.sh
 
-play: build prefix
+play: build $(WINEPREFIX)/system.reg
 	BUILD=$(BUILD) cmake/play.sh
 
 clean:
