@@ -71,8 +71,9 @@ bool AssetBuilder::Write(const std::string& name, MessageSink* reporter) {
         EncodePictures(reinterpret_cast<ImageEncodeEntry>(entry));
     errno = 0;
     const long cut = WriteAssetContainer(file, Bodies());
-    const int error = errno;
+    int error = errno;
     const bool closed = std::fclose(file) == 0;
+    if (!closed && !error) error = errno;
     codec_.Free();
     if (cut < 0 && closed) return true;
     Report(reporter, error ? "Error " + std::to_string(error) + " writing " + name : "An error occurred writing " + name);

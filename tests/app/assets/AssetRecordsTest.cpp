@@ -24,9 +24,9 @@ uint16_t Half(const std::vector<uint8_t>& v, size_t at) {
 }
 
 std::vector<uint8_t> WithTypeWord(uint32_t type, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> v(4);
+    std::vector<uint8_t> v(4 + data.size());
     std::memcpy(v.data(), &type, 4);
-    v.insert(v.end(), data.begin(), data.end());
+    if (!data.empty()) std::memcpy(v.data() + 4, data.data(), data.size());
     return v;
 }
 

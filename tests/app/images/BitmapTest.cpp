@@ -226,3 +226,32 @@ TEST(Bitmap, BitmapsOverForeignMemoryLeaveItAlone) {
     EXPECT_EQ(section, other.Surface().bitmap);
     EXPECT_EQ(reinterpret_cast<const BITMAPINFO*>(other.Info()), other.Surface().info);
 }
+
+TEST(Bitmap, PastesSixteenBitClipboardDibsWithoutMasksAsFifteenBits) {
+    BmpInfoHeader h{};
+    h.size = 40;
+    h.width = 3;
+    h.height = 2;  // bottom row stored first
+    h.planes = 1;
+    h.bitCount = 16;
+    h.compression = kBmpRgb;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof h + 16);
+    ASSERT_NE(nullptr, memory);
+    uint8_t* dib = static_cast<uint8_t*>(GlobalLock(memory));
+    std::memcpy(dib, &h, sizeof h);
+    for (int i = 0; i < 16; ++i) dib[sizeof h + i] = uint8_t(i < 8 ? 0x11 : 0x22);
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    ASSERT_NE(nullptr, SetClipboardData(CF_DIB, memory));
+    CloseClipboard();
+
+    Bitmap pasted;
+    ASSERT_TRUE(pasted.PasteClipboard(nullptr));
+    EXPECT_EQ(15, pasted.Depth());
+    EXPECT_FALSE(pasted.IsTopDown());
+    EXPECT_EQ(3, pasted.Width());
+    EXPECT_EQ(0x22, pasted.View().Row(0)[0]);
+    EXPECT_EQ(0x11, pasted.View().Row(1)[5]);
+    EXPECT_EQ(BI_RGB, pasted.Info()->bmiHeader.biCompression);
+}
