@@ -78,6 +78,11 @@ struct Locked {
         std::memcpy(&h, data + at, 2);
         return h;
     }
+    std::vector<uint16_t> Halves(size_t from, size_t count) const {
+        std::vector<uint16_t> halves;
+        for (size_t k = 0; k < count; ++k) halves.push_back(Half(from + 2 * k));
+        return halves;
+    }
     std::vector<uint8_t> Bytes(size_t from) const { return std::vector<uint8_t>(data + from, data + size); }
 
     uint32_t handle;
@@ -126,6 +131,12 @@ protected:
         EXPECT_EQ(4u, b.GetFirstSpriteIndex());
         EXPECT_EQ(0, b.GetLastSpriteIndex());
         EXPECT_EQ(5u, b.GetFirstChunkIndex());
+    }
+    // The five assets above, written and opened through the engine.
+    uint32_t OpenFiveAssets(const char* stem) {
+        AssetBuilder b;
+        BuildFiveAssets(b);
+        return Open(Write(b, stem));
     }
     std::string Write(AssetBuilder& b, const char* stem) {
         const std::string path = TempFilePath(stem) + ".ast";
@@ -186,17 +197,13 @@ TEST_F(AssetBuilderFiles, FiveAssetsStartRightAfterTheDirectory) {
 }
 
 TEST_F(AssetBuilderFiles, PicturesAreEncodedWhenThatIsSmallerAndRawOtherwise) {
-    AssetBuilder b;
-    BuildFiveAssets(b);
-    const uint32_t file = Open(Write(b, "pictures"));
+    const uint32_t file = OpenFiveAssets("pictures");
 
     // The flat picture shrinks: ZORUDOR's slot, its key pixel's colour as the key.
     Locked flat(file | 1);
     ASSERT_NE(nullptr, flat.data);
-    EXPECT_EQ(10, flat.Half(4));
-    EXPECT_EQ(1, flat.Half(6));
-    EXPECT_EQ(20, flat.Half(8));
-    EXPECT_EQ(10, flat.Half(10));
+    // Kind (keyed), decoder slot, width, height.
+    EXPECT_EQ((std::vector<uint16_t>{10, 1, 20, 10}), flat.Halves(4, 4));
     EXPECT_EQ(To555(kKeyColour), flat.Word(12));
     const uint32_t raw = 10 * quor::RowBytes(20, 2);
     EXPECT_LT(flat.Word(16), raw);
@@ -209,8 +216,7 @@ TEST_F(AssetBuilderFiles, PicturesAreEncodedWhenThatIsSmallerAndRawOtherwise) {
     // Noise would grow (no row padding to save at an even width): it stays raw, slot 0.
     Locked noise(file | 2);
     ASSERT_NE(nullptr, noise.data);
-    EXPECT_EQ(2, noise.Half(4));
-    EXPECT_EQ(0, noise.Half(6));
+    EXPECT_EQ((std::vector<uint16_t>{2, 0, 8, 7}), noise.Halves(4, 4));
     EXPECT_EQ(0xFFFFFFFFu, noise.Word(12));
     ASSERT_EQ(7 * quor::RowBytes(8, 2), noise.Word(16));
     for (int32_t y = 0; y < 7; ++y)
@@ -221,18 +227,12 @@ TEST_F(AssetBuilderFiles, PicturesAreEncodedWhenThatIsSmallerAndRawOtherwise) {
 }
 
 TEST_F(AssetBuilderFiles, BackdropsAndSpritesWorkOnEngineStages) {
-    AssetBuilder b;
-    BuildFiveAssets(b);
-    const uint32_t file = Open(Write(b, "scene"));
+    const uint32_t file = OpenFiveAssets("scene");
     {
         Locked backdrop(file | 3);
         ASSERT_NE(nullptr, backdrop.data);
-        EXPECT_EQ(0xC000, backdrop.Half(4));
-        EXPECT_EQ(1, backdrop.Half(6));
-        EXPECT_EQ(1, backdrop.Half(8));
-        EXPECT_EQ(8, backdrop.Half(10));
-        EXPECT_EQ(7, backdrop.Half(12));
-        EXPECT_EQ(2, backdrop.Half(14));
+        // Static, wrapping both ways; one column and row of the noise picture's size.
+        EXPECT_EQ((std::vector<uint16_t>{0xC000, 1, 1, 8, 7, 2}), backdrop.Halves(4, 6));
     }
     const int32_t stage = CreateStage(0);
     ASSERT_NE(0, stage);
@@ -261,9 +261,7 @@ TEST_F(AssetBuilderFiles, BackdropsAndSpritesWorkOnEngineStages) {
 // The engine does not yet take an SPRT without a frame table whose offset is 0; enable
 // once it does.
 TEST_F(AssetBuilderFiles, DISABLED_SpritesOfWrittenFilesShowTheirFrames) {
-    AssetBuilder b;
-    BuildFiveAssets(b);
-    const uint32_t file = Open(Write(b, "sprite"));
+    const uint32_t file = OpenFiveAssets("sprite");
     const int32_t stage = CreateStage(0);
     ASSERT_NE(0, stage);
     const uint32_t block[4] = {file | 4, 0, 0, 0};
