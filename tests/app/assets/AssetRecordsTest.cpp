@@ -17,11 +17,6 @@ uint32_t Word(const std::vector<uint8_t>& v, size_t at) {
     std::memcpy(&w, &v[at], 4);
     return w;
 }
-uint16_t Half(const std::vector<uint8_t>& v, size_t at) {
-    uint16_t h;
-    std::memcpy(&h, &v[at], 2);
-    return h;
-}
 
 std::vector<uint8_t> WithTypeWord(uint32_t type, const std::vector<uint8_t>& data) {
     std::vector<uint8_t> v(4 + data.size());
@@ -87,31 +82,6 @@ TEST(AssetContainer, AnEmptyFileIsItsSixteenByteHeader) {
     EXPECT_EQ(-1, WriteAssetContainer(file, {}));
     EXPECT_EQ(16, std::ftell(file));
     std::fclose(file);
-}
-
-TEST(AssetRecords, PicturesAreKeyedOrNotAndBackdropsWrapBothWays) {
-    const std::vector<uint8_t> pixels = {1, 2, 3, 4};
-    PictureAsset p;
-    p.width = 2;
-    p.height = 1;
-    p.slot = 1;
-    p.key = 0x7C1F;
-    p.pixels = pixels.data();
-    p.pixelBytes = 4;
-    std::vector<uint8_t> plain = PictureAssetData(p);
-    EXPECT_EQ(2, Half(plain, 0));
-    EXPECT_EQ(1, Half(plain, 2));
-    EXPECT_EQ(0xFFFFFFFFu, Word(plain, 8));
-    EXPECT_EQ(4u, Word(plain, 12));
-    EXPECT_EQ(pixels, std::vector<uint8_t>(plain.begin() + 16, plain.end()));
-    p.keyed = true;
-    std::vector<uint8_t> keyed = PictureAssetData(p);
-    EXPECT_EQ(10, Half(keyed, 0));
-    EXPECT_EQ(0x7C1Fu, Word(keyed, 8));
-
-    EXPECT_EQ((std::vector<uint8_t>{0x00, 0xC0, 1, 0, 1, 0, 0x20, 3, 0xE0, 1, 9, 0}), BackdropAssetData(800, 480, 9));
-    // Red, green and blue each keep their top five bits.
-    EXPECT_EQ(0x7C00u | 0x0200u | 0x0001u, PackColourKey(0xFF800F));
 }
 
 TEST(AssetRecords, SpriteSequencesCarryTheirOwnFramesAndReadBack) {

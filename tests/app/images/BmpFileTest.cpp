@@ -51,18 +51,6 @@ TEST(BmpFile, ReadsEightBitRowsTopFirstWithTheirPalette) {
     std::remove(path.c_str());
 }
 
-TEST(BmpFile, TopDownFilesKeepTheirOrder) {
-    BmpSpec s = EightBit();
-    s.height = -2;
-    const std::string path = WriteTempFile(BmpBytes(s), "bmp8td");
-    BmpFile file(path);
-    ASSERT_TRUE(file.IsValid()) << file.Error();
-    EXPECT_FALSE(file.IsBottomUp());
-    EXPECT_EQ(2, file.Info().height);
-    EXPECT_EQ((std::vector<uint8_t>{2, 1, 0, 0, 0, 1, 2, 0}), RowsOf(file));
-    std::remove(path.c_str());
-}
-
 TEST(BmpFile, OneAndFourBitPixelsArePackedAndUnpackToIndices) {
     BmpSpec one;
     one.width = 10;  // two bytes of pixels, padded to four
