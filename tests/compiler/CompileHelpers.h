@@ -41,3 +41,18 @@ inline int32_t PositionOf(const std::string& text, const std::string& what, int 
     while (nth-- > 0 && at != std::string::npos) at = text.find(what, at + 1);
     return at == std::string::npos ? -1 : static_cast<int32_t>(at) + 1;
 }
+
+// An Art block with what every playable machine needs, for a machine of these reel
+// symbols: backdrop, the four buttons and three indicators with pictures, one reel window
+// and a file for every symbol (the checks open none of these files). `more` goes in
+// before the closing brace.
+inline std::string PlayableArt(const std::vector<std::string>& symbols,
+                               const std::string& more = std::string()) {
+    std::string art = "Art {\n  Backdrop \"back.bmp\"\n  ReelPosition 0 = 10, 10, 50 x 90\n";
+    for (const char* button : {"BetMax", "BetOne", "CashOut", "Spin"})
+        art += std::string("  Button ") + button + " { \"button.bmp\" = 0, 0 }\n";
+    for (const char* indicator : {"Bet", "Credit", "WinnerPaid"})
+        art += std::string("  Indicator ") + indicator + " { \"digit.bmp\" = 0, 0 }\n";
+    for (const std::string& symbol : symbols) art += "  Symbol " + symbol + " \"symbol.bmp\"\n";
+    return art + more + "}\n";
+}
