@@ -1,8 +1,11 @@
-// Sinks that record what a compile reports, and a one-call compile of script text.
+// Sinks that record what a compile reports, a one-call compile of script text, and the
+// scripts and checks that the tests of Art statements share.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "MachineDescription.h"
 #include "MessageSink.h"
@@ -55,4 +58,38 @@ inline std::string PlayableArt(const std::vector<std::string>& symbols,
         art += std::string("  Indicator ") + indicator + " { \"digit.bmp\" = 0, 0 }\n";
     for (const std::string& symbol : symbols) art += "  Symbol " + symbol + " \"symbol.bmp\"\n";
     return art + more + "}\n";
+}
+
+// A three-reel machine (reel symbols Cherry, Lemon and Plum) whose Art block holds the
+// statement on line 11 between "Art {" and "}" on lines 9, 10 and 12.
+inline std::string ArtStatementScript(const std::string& statement) {
+    return "Title \"Art\"\nReels 3 2\n{\n  Reel { Cherry Lemon }\n  Reel { Lemon Plum }\n"
+           "  Reel { Plum Cherry }\n}\nPayLines 1 MaxBet 1 Payouts BestMatch\n{ all Plum 1 }\n"
+           "Art\n{\n" + statement + "\n}\n";
+}
+
+// The one message of a compile, or the number of messages when there are more or none.
+inline std::string OnlyMessage(const std::string& script, PictureProbe* probe = nullptr) {
+    MachineDescription md;
+    md.SetPictureProbe(probe);
+    RecordingSink sink;
+    CompileText(md, script, sink);
+    if (sink.messages.size() != 1) return "(" + std::to_string(sink.messages.size()) + " messages)";
+    return sink.messages[0];
+}
+
+// A case of a statement that fails: the message and the line the driver quotes, from 0.
+struct ArtErrorCase {
+    std::string statement;  // on line 11
+    std::string message;
+    int line = 11;          // the line the error is reported on, with its text
+};
+
+inline void ExpectArtErrors(const std::vector<ArtErrorCase>& cases) {
+    for (const ArtErrorCase& c : cases) {
+        SCOPED_TRACE(c.statement);
+        const std::string quoted = c.line == 11 ? c.statement : "}";
+        EXPECT_EQ(OnlyMessage(ArtStatementScript(c.statement)),
+                  c.message + " on line  " + std::to_string(c.line) + ": " + quoted);
+    }
 }

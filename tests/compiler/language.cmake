@@ -19,12 +19,16 @@ vsl_add_test(machine_compile_test
           ${CMAKE_CURRENT_LIST_DIR}/MoneyTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ScriptFile.cpp
   LIBS vsl_compiler)
+vsl_add_test(art_block_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ArtMessagesTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ScriptFile.cpp
+  LIBS vsl_compiler)
 vsl_add_test(machine_model_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/MachineScriptTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ModelEditTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ModelFormatTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ScriptFile.cpp
   LIBS vsl_compiler vsl_paytable)
-foreach(t script_lexer_test machine_compile_test machine_model_test)
+foreach(t script_lexer_test machine_compile_test machine_model_test art_block_test)
   target_compile_definitions(${t} PRIVATE VSL_TEST_SCRIPTS="${VSL_SCRIPT_DIR}")
 endforeach()
