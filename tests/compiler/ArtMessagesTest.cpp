@@ -2,7 +2,6 @@
 // compile reports it on.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -147,18 +146,6 @@ TEST(ArtMessages, Indicators) {
         {i + "= 1, 2 5 }", "rt brace req'd"},
     });
 }
-
-// Probes a picture: library assets name a frame size by their number; asset 9 is missing.
-class TableProbe : public PictureProbe {
-public:
-    PictureSize GetBitmapFileSize(const std::string& path) override {
-        return path.empty() ? PictureSize() : PictureSize{20, 12};
-    }
-    PictureSize GetAssetFrameSize(const std::string& file, int32_t number) override {
-        if (number == 9) throw std::runtime_error("No asset #9 in " + file);
-        return PictureSize{number, number * 2};
-    }
-};
 
 TEST(ArtMessages, AMissingLibraryAssetEndsTheCompile) {
     TableProbe probe;

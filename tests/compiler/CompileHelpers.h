@@ -2,6 +2,8 @@
 // scripts and checks that the tests of Art statements share.
 #pragma once
 #include <cstdint>
+#include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -93,3 +95,19 @@ inline void ExpectArtErrors(const std::vector<ArtErrorCase>& cases) {
                   c.message + " on line  " + std::to_string(c.line) + ": " + quoted);
     }
 }
+
+// Picture sizes for the tests: a bitmap file "wN.bmp" is N wide and 12 high, any other
+// file 20 by 12 and an empty path 0 by 0; library asset N has a first frame N by 2N, and
+// asset 9 is missing.
+class TableProbe : public PictureProbe {
+public:
+    PictureSize GetBitmapFileSize(const std::string& path) override {
+        if (path.empty()) return PictureSize();
+        if (path[0] == 'w') return PictureSize{std::atoi(path.c_str() + 1), 12};
+        return PictureSize{20, 12};
+    }
+    PictureSize GetAssetFrameSize(const std::string& file, int32_t number) override {
+        if (number == 9) throw std::runtime_error("No asset #9 in " + file);
+        return PictureSize{number, number * 2};
+    }
+};
