@@ -220,6 +220,9 @@ public:
     // in front. Each counts, with or without a message sink.
     void Warn(const std::string& text);
     void WarnAtLine(const std::string& text);
+    // The checks after the Art block: what a playable machine needs and the files that
+    // must be on disk, each problem one warning. The compile runs them.
+    void Validate();
 
     // The Art block's statements. Each consumes nothing and answers false unless the
     // current token is its keyword; then it parses the whole statement or throws SynError.
@@ -318,7 +321,6 @@ private:
     void ParseIndicatorClauses(IndicatorPart& indicator);
     void ParseRegionPoints(RegionPart& region);
     void ParseRegionClauses(RegionPart& region);
-    void Validate();
     void CheckRequiredElement(const std::string& name, SymbolKind kind, const std::string& what);
     void CheckAnimationFiles(const AnimationRecord& animation);
     bool KeepScriptCode();

@@ -64,10 +64,13 @@ inline std::string PlayableArt(const std::vector<std::string>& symbols,
 
 // A three-reel machine (reel symbols Cherry, Lemon and Plum) whose Art block holds the
 // statement on line 11 between "Art {" and "}" on lines 9, 10 and 12.
-inline std::string ArtStatementScript(const std::string& statement) {
+inline std::string ArtHeader() {
     return "Title \"Art\"\nReels 3 2\n{\n  Reel { Cherry Lemon }\n  Reel { Lemon Plum }\n"
-           "  Reel { Plum Cherry }\n}\nPayLines 1 MaxBet 1 Payouts BestMatch\n{ all Plum 1 }\n"
-           "Art\n{\n" + statement + "\n}\n";
+           "  Reel { Plum Cherry }\n}\nPayLines 1 MaxBet 1 Payouts BestMatch\n{ all Plum 1 }\n";
+}
+
+inline std::string ArtStatementScript(const std::string& statement) {
+    return ArtHeader() + "Art\n{\n" + statement + "\n}\n";
 }
 
 // The one message of a compile, or the number of messages when there are more or none.

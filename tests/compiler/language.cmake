@@ -23,6 +23,8 @@ vsl_add_test(art_block_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ArtMessagesTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ArtValuesTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ArtRoundTripTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ArtResourcesTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/CompileChecksTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ScriptFile.cpp
   LIBS vsl_compiler)
 vsl_add_test(machine_model_test
