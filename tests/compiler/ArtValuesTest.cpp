@@ -239,3 +239,30 @@ TEST(ArtControls, WithoutAProbeEveryPictureIsEmpty) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ArtScene, StatementsThatAskWhetherToCancel) {
+    // Constant, ReelPosition and Symbol do not ask; the four stages and every other
+    // statement do.
+    const struct {
+        std::string statements;
+        int questions;
+    } cases[] = {
+        {"Constant A = 1 ReelPosition 0 = 1, 2, 3, 4 Symbol Cherry \"c.bmp\"", 4},
+        {"Rectangle R = 1 2 3 4 Backdrop \"b.bmp\" Arm { \"a.bmp\" = 1, 2 }", 7},
+        {"Sound S { \"s.wav\" } Region R { 1, 2 { } } Animation A { { \"a.bmp\" } }", 7},
+        {"Button B { \"b.bmp\" = 1, 2 } Indicator I { = 1, 2 }", 6},
+        {"Coin { \"c.bmp\" { { \"d.bmp\" } } = 1, 2 In Denom Bill }", 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.statements);
+        MachineDescription md;
+        RecordingSink sink;
+        RecordingProgress progress;
+        CompileText(md, ArtStatementScript(c.statements), sink, &progress);
+        EXPECT_EQ(progress.calls, c.questions);
+    }
+}
+
+}  // namespace
