@@ -304,7 +304,7 @@ private:
     bool ParseArtStatement();
     // True when the current token is the identifier.
     bool IsWord(const char* word) const;
-    bool IsTransparentWord() const;
+    bool ParsePictureItem(AnimationReference& reference);
     void ReportDuplicate(const std::string& name);
     void ParseHotSpot(AnimationReference& reference);
     void ReadAnimationName(AnimationReference& reference);
@@ -313,6 +313,8 @@ private:
     void ParsePlacement(Point& position, SourceSpan& span);
     void ParseHotKey(int32_t& key, SourceSpan& span);
     void ParseHotKeyFlags(int32_t& flags, SourceSpan& span);
+    bool ParseHotKeyClause(int32_t& key, SourceSpan& keySpan, bool& keyAbsent, int32_t& flags,
+                           SourceSpan& flagsSpan, bool& flagsAbsent);
     void ParseScriptlet(std::vector<std::string>& scriptlets);
     void ParseNumberClause(int32_t& value, SourceSpan& span, bool& absent);
     bool ReadButtonName(ButtonPart& button);

@@ -49,8 +49,16 @@ void MachineDescription::ParseHotSpot(AnimationReference& reference) {
     if (vertical != "top") reference.verticalHotSpot = vertical == "center" ? 0 : 2;
 }
 
-bool MachineDescription::IsTransparentWord() const {
-    return IsWord("Transparent") || IsWord("transparent");
+// "Transparent" (or "transparent") or a hot spot; false for any other token.
+bool MachineDescription::ParsePictureItem(AnimationReference& reference) {
+    if (IsWord("Transparent") || IsWord("transparent")) {
+        reference.transparent = true;
+        Advance();
+        return true;
+    }
+    if (!IsWord("HotSpot")) return false;
+    ParseHotSpot(reference);
+    return true;
 }
 
 // "{" files {Transparent | HotSpot | event "=" string} "}", or bare files. False, with
@@ -62,12 +70,7 @@ bool MachineDescription::ParseAnimationRef(AnimationReference& reference) {
     if (AcceptToken(TokenKind::LeftBrace)) {
         Require(ParseAnimationFiles(reference), "files required");
         while (Current().kind == TokenKind::Identifier) {
-            if (IsTransparentWord()) {
-                reference.transparent = true;
-                Advance();
-            } else if (IsWord("HotSpot")) {
-                ParseHotSpot(reference);
-            } else {
+            if (!ParsePictureItem(reference)) {
                 const std::string event = Current().text;
                 Advance();
                 ExpectToken(TokenKind::Assign, "= req'd in anim scriptlets");

@@ -67,13 +67,9 @@ void MachineDescription::ParseButtonClauses(ButtonPart& button) {
     while (Current().kind == TokenKind::Identifier) {
         if (IsWord("Priority")) {
             ParseNumberClause(button.priority, button.prioritySpan, button.priorityAbsent);
-        } else if (IsWord("HotKey")) {
-            ParseHotKey(button.hotKey, button.hotKeySpan);
-            button.hotKeyAbsent = false;
-        } else if (IsWord("HotKeyFlags")) {
-            ParseHotKeyFlags(button.hotKeyFlags, button.hotKeyFlagsSpan);
-            button.hotKeyFlagsAbsent = false;
-        } else {
+        } else if (!ParseHotKeyClause(button.hotKey, button.hotKeySpan, button.hotKeyAbsent,
+                                      button.hotKeyFlags, button.hotKeyFlagsSpan,
+                                      button.hotKeyFlagsAbsent)) {
             Require(IsButtonEvent(Current().text), "Valid event req'd");
             ParseScriptlet(button.scriptlets);
         }

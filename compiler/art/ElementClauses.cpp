@@ -48,6 +48,22 @@ void MachineDescription::ParseHotKeyFlags(int32_t& flags, SourceSpan& span) {
     } while (AcceptToken(TokenKind::Bar));
 }
 
+// A HotKey or HotKeyFlags clause of a Button or Region; false when the current word is
+// neither.
+bool MachineDescription::ParseHotKeyClause(int32_t& key, SourceSpan& keySpan, bool& keyAbsent,
+                                           int32_t& flags, SourceSpan& flagsSpan,
+                                           bool& flagsAbsent) {
+    if (IsWord("HotKey")) {
+        ParseHotKey(key, keySpan);
+        keyAbsent = false;
+        return true;
+    }
+    if (!IsWord("HotKeyFlags")) return false;
+    ParseHotKeyFlags(flags, flagsSpan);
+    flagsAbsent = false;
+    return true;
+}
+
 // event "=" string, kept as the event name, "=" and the code.
 void MachineDescription::ParseScriptlet(std::vector<std::string>& scriptlets) {
     const std::string event = Current().text;

@@ -14,14 +14,7 @@ bool MachineDescription::ParseAnimation() {
     Require(ParseAnimationFiles(reference), "Files req'd in animation");
     while (Current().kind != TokenKind::RightBrace) {
         Require(Current().kind == TokenKind::Identifier, "transparency or hotspots expected in anim");
-        if (IsTransparentWord()) {
-            reference.transparent = true;
-            Advance();
-        } else if (IsWord("HotSpot")) {
-            ParseHotSpot(reference);
-        } else {
-            Advance();  // other words are allowed and mean nothing
-        }
+        if (!ParsePictureItem(reference)) Advance();  // other words are allowed and mean nothing
     }
     animation.pictureSpan.end = Current().end;
     reference.span = animation.pictureSpan;
@@ -83,15 +76,9 @@ void MachineDescription::ParseRegionPoints(RegionPart& region) {
 void MachineDescription::ParseRegionClauses(RegionPart& region) {
     region.hotKeySpan = region.hotKeyFlagsSpan = SourceSpan::InsertAt(Current().start);
     while (Current().kind == TokenKind::Identifier) {
-        if (IsWord("HotKey")) {
-            ParseHotKey(region.hotKey, region.hotKeySpan);
-            region.hotKeyAbsent = false;
-        } else if (IsWord("HotKeyFlags")) {
-            ParseHotKeyFlags(region.hotKeyFlags, region.hotKeyFlagsSpan);
-            region.hotKeyFlagsAbsent = false;
-        } else {
+        if (!ParseHotKeyClause(region.hotKey, region.hotKeySpan, region.hotKeyAbsent,
+                               region.hotKeyFlags, region.hotKeyFlagsSpan, region.hotKeyFlagsAbsent))
             ParseScriptlet(region.scriptlets);
-        }
     }
 }
 

@@ -10,24 +10,8 @@ namespace {
 
 using Files = std::vector<std::vector<std::string>>;
 
-struct Compiled {
-    explicit Compiled(const std::string& statements) : text(ArtStatementScript(statements)) {
-        CompileText(md, text, sink);
-    }
-    int32_t At(const std::string& what) const { return PositionOf(text, what); }
-    std::string text;
-    MachineDescription md;
-    RecordingSink sink;
-};
-
-void ExpectSpan(const SourceSpan& span, int32_t start, int32_t end, bool insert = false) {
-    EXPECT_EQ(span.start, start);
-    EXPECT_EQ(span.end, end);
-    EXPECT_EQ(span.insert != 0, insert);
-}
-
 TEST(ArtResources, Animations) {
-    Compiled c(
+    CompiledArt c(
         "Animation Glow { { \"g1.bmp\" \"g2.bmp\" } { \"g3.bmp\" } transparent Slowly"
         " HotSpot = (right, center) }\n"
         "Animation Lib { \"lib.ast\", 12 }\n");
@@ -45,7 +29,7 @@ TEST(ArtResources, Animations) {
 }
 
 TEST(ArtResources, Sounds) {
-    Compiled c(
+    CompiledArt c(
         "Sound Clink { \"clink.cwv\", 4 Compressed }\n"
         "Sound Plain { \"plain.wav\" }\n"
         "Sound Said { \"said.wav\" Uncompressed }\n");
@@ -61,7 +45,7 @@ TEST(ArtResources, Sounds) {
 }
 
 TEST(ArtResources, Regions) {
-    Compiled c(
+    CompiledArt c(
         "Region Slot { 10, -20 { (0,0) (5, -5) (9,9) } HotKey = \"ab\" HotKeyFlags = SHIFT|ALT"
         " HotKeyFlags = CTRL OnMouseOver = \"hi()\" }\n"
         "Region Empty { 1, 2 { } }\n");

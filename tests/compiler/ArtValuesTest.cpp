@@ -11,32 +11,8 @@ namespace {
 
 using Files = std::vector<std::vector<std::string>>;
 
-// Compiles one Art block (statements on lines 11 and on) with the table probe.
-struct ArtCompile {
-    explicit ArtCompile(const std::string& statements) : text(ArtStatementScript(statements)) {
-        md.SetPictureProbe(&probe);
-        CompileText(md, text, sink);
-    }
-    int32_t At(const std::string& what, int nth = 0) const { return PositionOf(text, what, nth); }
-    ButtonPart Button(const std::string& name) { return md.GetButtons().at(name).button; }
-    IndicatorPart Indicator(const std::string& name) {
-        return md.GetIndicators().at(name).indicator;
-    }
-
-    std::string text;
-    TableProbe probe;
-    MachineDescription md;
-    RecordingSink sink;
-};
-
-void ExpectSpan(const SourceSpan& span, int32_t start, int32_t end, bool insert = false) {
-    EXPECT_EQ(span.start, start);
-    EXPECT_EQ(span.end, end);
-    EXPECT_EQ(span.insert != 0, insert);
-}
-
 TEST(ArtScene, RectanglesAndReelPositions) {
-    ArtCompile c(
+    CompiledArt c(
         "Constant W = 30\n"
         "Rectangle Sized = 10 20 W x 40 Rectangle Cornered = 10 20 30 40\n"
         "ReelPosition 0 = 109, 403, 68 x 167 Shadow 40 10\n"
@@ -65,7 +41,7 @@ TEST(ArtScene, RectanglesAndReelPositions) {
 }
 
 TEST(ArtScene, ARepeatedRectangleKeepsTheFirstAndIsReported) {
-    ArtCompile c("Rectangle R = 1 2 3 4\nRectangle R = 5 6 7 8\n");
+    CompiledArt c("Rectangle R = 1 2 3 4\nRectangle R = 5 6 7 8\n");
     ScriptRect rect;
     ASSERT_TRUE(c.md.Symbols().GetRectangle("R", rect));
     EXPECT_EQ(rect, (ScriptRect{1, 2, 3, 4}));
@@ -75,7 +51,7 @@ TEST(ArtScene, ARepeatedRectangleKeepsTheFirstAndIsReported) {
 }
 
 TEST(ArtScene, BackdropAndSymbols) {
-    ArtCompile c(
+    CompiledArt c(
         "Backdrop \"old.bmp\" Backdrop \"room.ast\", 2 + 1\n"
         "Symbol Cherry \"c1.bmp\" Symbol Cherry \"c2.bmp\"\n"
         "Symbol Lemon \"lemons.ast\", 3\n"
@@ -96,7 +72,7 @@ TEST(ArtScene, BackdropAndSymbols) {
 }
 
 TEST(ArtControls, AnimationReferenceForms) {
-    ArtCompile c(
+    CompiledArt c(
         "Button A { { { \"a1.bmp\" \"a2.bmp\" } { \"b.bmp\" } Transparent HotSpot = (center, top)"
         " OnClick = \"go()\" } = 1, 2 }\n"
         "Button B { { \"lib.ast\", 4 transparent HotSpot=(right, bottom) } = -3, 4 }\n"
@@ -127,7 +103,7 @@ TEST(ArtControls, AnimationReferenceForms) {
 }
 
 TEST(ArtControls, ButtonClauses) {
-    ArtCompile c(
+    CompiledArt c(
         "Button Spin { \"w30.bmp\" = 10, 20 Priority = 5 Priority = 7 HotKey = \"sx\""
         " HotKeyFlags = CTRL|ALT HotKeyFlags = SHIFT | SHIFT OnClick = \"a()\" OnBlur = \"b()\" }\n"
         "Button spin { \"w8.bmp\" = 0, 0 HotKey = 34 }\n"
@@ -157,7 +133,7 @@ TEST(ArtControls, ButtonClauses) {
 }
 
 TEST(ArtControls, PicturesByAnimationName) {
-    ArtCompile c(
+    CompiledArt c(
         "Animation Glow { { \"w16.bmp\" \"w17.bmp\" } Transparent }\n"
         "Button Go { Glow = 5, 6 }\n"
         "Arm { Glow = 300, 10 }\n"
@@ -177,7 +153,7 @@ TEST(ArtControls, PicturesByAnimationName) {
 }
 
 TEST(ArtControls, Coin) {
-    ArtCompile c(
+    CompiledArt c(
         "Coin { { { \"coin.bmp\" } } \"drop1.bmp\" \"drop2.bmp\" = 120, -40 In Denom Bill"
         " Meter Sound = Clink Shown }\n");
     const CoinSettings coin = c.md.GetCoin();
@@ -195,7 +171,7 @@ TEST(ArtControls, Coin) {
 }
 
 TEST(ArtControls, IndicatorSizesAndDigits) {
-    ArtCompile c(
+    CompiledArt c(
         "Indicator Lib { { \"digits.ast\", 20 } = 0, 0, 62 x 10 }\n"
         "Indicator Plain { = 4, 5 }\n"
         "Indicator Narrow { \"w0.bmp\" = 0, 0, 50, 10 }\n"
@@ -221,7 +197,7 @@ TEST(ArtControls, IndicatorSizesAndDigits) {
 }
 
 TEST(ArtControls, RepeatedButtonsAndIndicatorsKeepTheFirstAndAreReported) {
-    ArtCompile c(
+    CompiledArt c(
         "Button Go { \"a.bmp\" = 1, 1 }\nButton Go { \"b.bmp\" = 2, 2 }\n"
         "Indicator Bet { = 1, 1 } Indicator Bet { = 2, 2 }\n");
     EXPECT_EQ(c.Button("Go").position.x, 1);

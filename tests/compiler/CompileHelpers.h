@@ -114,3 +114,28 @@ public:
         return PictureSize{number, number * 2};
     }
 };
+
+inline void ExpectSpan(const SourceSpan& span, int32_t start, int32_t end, bool insert = false) {
+    EXPECT_EQ(span.start, start);
+    EXPECT_EQ(span.end, end);
+    EXPECT_EQ(span.insert != 0, insert);
+}
+
+// One Art block (statements from line 11 on) compiled with the table probe, and where
+// texts stand in the script.
+struct CompiledArt {
+    explicit CompiledArt(const std::string& statements) : text(ArtStatementScript(statements)) {
+        md.SetPictureProbe(&probe);
+        CompileText(md, text, sink);
+    }
+    int32_t At(const std::string& what, int nth = 0) const { return PositionOf(text, what, nth); }
+    ButtonPart Button(const std::string& name) { return md.GetButtons().at(name).button; }
+    IndicatorPart Indicator(const std::string& name) {
+        return md.GetIndicators().at(name).indicator;
+    }
+
+    std::string text;
+    TableProbe probe;
+    MachineDescription md;
+    RecordingSink sink;
+};

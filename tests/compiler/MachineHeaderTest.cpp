@@ -32,12 +32,6 @@ std::string Crlf(const std::string& lf) {
 
 const std::string kExample = "HarborLights.vsl";
 
-void ExpectSpan(const SourceSpan& span, int32_t start, int32_t end, bool insert = false) {
-    EXPECT_EQ(span.start, start);
-    EXPECT_EQ(span.end, end);
-    EXPECT_EQ(span.insert != 0, insert);
-}
-
 using Item = ScriptPayTable::PatternItem;
 
 void ExpectItem(const Item& item, int32_t kind, const std::vector<std::string>& symbols) {
