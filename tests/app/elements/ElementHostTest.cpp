@@ -281,8 +281,12 @@ TEST_F(ElementHostTest, HotKeysRunTheActionOnceAndTakeTheFocus) {
     EXPECT_EQ((Log{"max:key S", "max:key 9"}), Take());
     SetModifiers(false, false, false);
     // Alt+letter is left to the menus; F10 alone is a key.
-    Send(WM_SYSKEYDOWN, 'S', LPARAM(1) << 29 | 1);
-    Send(WM_SYSKEYUP, 'S', LPARAM(1) << 29 | 1);
+    LRESULT result = 0;
+    const LPARAM altHeld = LPARAM(1) << 29 | 1;
+    EXPECT_EQ(kHandledWithDefault, host_.DispatchMessage(WM_SYSKEYDOWN, 'S', altHeld, &result));
+    EXPECT_EQ(kHandledWithDefault, host_.DispatchMessage(WM_SYSKEYUP, 'S', altHeld, &result));
+    Send(WM_SYSKEYDOWN, 'S', altHeld);
+    Send(WM_SYSKEYUP, 'S', altHeld);
     EXPECT_TRUE(Take().empty());
     Send(WM_SYSKEYDOWN, VK_F10, 1);
     Send(WM_SYSKEYUP, VK_F10, 1);
@@ -300,6 +304,10 @@ TEST_F(ElementHostTest, ContextMenusFocusTheElementThatShowsOne) {
     ClientToScreen(Handle(), &screen);
     EXPECT_EQ(0, Send(WM_CONTEXTMENU, WPARAM(Handle()), MAKELPARAM(screen.x, screen.y)));
     EXPECT_EQ((Log{"b:menu(110,70)"}), Take()) << "not handled: the element stays unfocused";
+    LRESULT result = 0;
+    EXPECT_EQ(kNotHandled, host_.DispatchMessage(WM_CONTEXTMENU, WPARAM(Handle()), MAKELPARAM(screen.x, screen.y),
+                                                 &result));
+    Take();
     EXPECT_EQ(nullptr, host_.GetActiveElement());
     b->showsMenu = true;
     EXPECT_EQ(0, Send(WM_CONTEXTMENU, WPARAM(Handle()), MAKELPARAM(screen.x, screen.y)));
