@@ -1,6 +1,5 @@
 // Face elements and their sprites: moving and placing sprite and hit shape together,
-// showing and hiding, the button pictures for state and press, and text for a text sprite;
-// the element's own bookkeeping of state, highlight, shape, action and hot key.
+// showing and hiding, the button pictures for state and press, and text for a text sprite.
 #include "ElementSprites.h"
 #include "ProbeElement.h"
 #include "SpriteDesc.h"
@@ -78,68 +77,6 @@ TEST_F(ElementSprites, ElementTextGoesToItsTextSprite) {
     label.SetTextFrom(std::string());
     EXPECT_STREQ("", reinterpret_cast<const QuorTextProperties*>(uintptr_t(Examined(text.Get()).extra))->text);
     DeleteObject(font);
-}
-
-// Counts the notifications of state and highlight changes.
-class CountingElement : public FaceElement {
-public:
-    bool OnStateChanged(uint8_t state) override {
-        states.push_back(state);
-        return answer;
-    }
-    bool OnHighlightChanged(bool on) override {
-        highlights.push_back(on);
-        return answer;
-    }
-    std::vector<int> states;
-    std::vector<bool> highlights;
-    bool answer = false;
-};
-
-class CountedShape : public RectShape {
-public:
-    CountedShape(int* alive) : RectShape(RECT{0, 0, 1, 1}), alive_(alive) { ++*alive_; }
-    ~CountedShape() override { --*alive_; }
-
-private:
-    int* alive_;
-};
-
-TEST(FaceElement, StateHighlightShapeAndHotKeyBookkeeping) {
-    CountingElement e;
-    EXPECT_EQ(1, e.GetState());
-    EXPECT_TRUE(e.SetState(1)) << "unchanged: true, without a notification";
-    EXPECT_FALSE(e.SetState(0)) << "changed: the notification's answer";
-    EXPECT_FALSE(e.IsEnabled());
-    EXPECT_TRUE(e.SetState(0));
-    EXPECT_TRUE(e.SetHighlight(false));
-    EXPECT_FALSE(e.SetHighlight(true));
-    EXPECT_EQ((std::vector<int>{0}), e.states);
-    EXPECT_EQ((std::vector<bool>{true}), e.highlights);
-
-    e.SetHotKey('S', FaceElement::kShift);
-    EXPECT_TRUE(e.MatchesHotKey('S', FaceElement::kShift));
-    EXPECT_FALSE(e.MatchesHotKey('S', 0));
-    EXPECT_FALSE(e.MatchesHotKey('T', FaceElement::kShift));
-
-    int alive = 0;
-    auto* first = new CountedShape(&alive);
-    e.SetBehaviour(first);
-    e.SetBehaviour(first);  // the same shape again: kept
-    EXPECT_EQ(1, alive);
-    e.SetBehaviour(new CountedShape(&alive));
-    EXPECT_EQ(1, alive) << "the owned shape it had is deleted";
-    {
-        FaceElement owner;
-        owner.SetBehaviour(new CountedShape(&alive));
-        EventLog log;
-        owner.SetAction(new LoggingAction(&log, "a"));
-        owner.SetAction(new LoggingAction(&log, "b"));
-        owner.InvokeAction();
-        EXPECT_EQ((EventLog{"b:action"}), log);
-        EXPECT_EQ(2, alive);
-    }
-    EXPECT_EQ(1, alive) << "an element deletes its shape";
 }
 
 }  // namespace
