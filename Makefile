@@ -3,6 +3,7 @@
 SHELL := /bin/bash
 BUILD  ?= build
 NATIVE ?= build-native
+NATIVE32 ?= build-native32
 JOBS   ?= $(shell nproc)
 
 export WINEPREFIX ?= $(CURDIR)/$(BUILD)/wineprefix
@@ -11,9 +12,9 @@ export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 PACKAGES := wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools g++ cmake ninja-build \
-            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev
+            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev g++-multilib
 
-.PHONY: all deps build native prefix test play clean
+.PHONY: all deps build native native32 prefix test play clean
 
 all: build
 
@@ -37,6 +38,11 @@ native: deps
 	cmake -S . -B $(NATIVE) -G Ninja >/dev/null
 	cmake --build $(NATIVE) -j $(JOBS)
 
+# The same platform-free code as 32-bit x86, the pointer size the game has.
+native32: deps
+	cmake -S . -B $(NATIVE32) -G Ninja -DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32 >/dev/null
+	cmake --build $(NATIVE32) -j $(JOBS)
+
 # The 32-bit Wine prefix, made once before anything runs in parallel in it.
 prefix: deps $(WINEPREFIX)/system.reg
 $(WINEPREFIX)/system.reg:
@@ -44,11 +50,11 @@ $(WINEPREFIX)/system.reg:
 	wineboot -i >/dev/null 2>&1; wineserver -w
 	cmake/wine-settings.sh; wineserver -w
 
-test: build native prefix
-	BUILD=$(BUILD) NATIVE=$(NATIVE) JOBS=$(JOBS) cmake/run-tests.sh
+test: build native native32 prefix
+	BUILD=$(BUILD) NATIVE=$(NATIVE) NATIVE32=$(NATIVE32) JOBS=$(JOBS) cmake/run-tests.sh
 
 play: build prefix
 	BUILD=$(BUILD) cmake/play.sh
 
 clean:
-	rm -rf $(BUILD) $(NATIVE)
+	rm -rf $(BUILD) $(NATIVE) $(NATIVE32)
