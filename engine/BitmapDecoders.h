@@ -6,8 +6,8 @@
 #include "DecoderRegistry.h"
 #include "QuorErrors.h"
 
-// Records the error and returns 0 on failure, 1 on success; a library of the same name
-// in its slot again is a success.
+// 1, or raises the registry's error; a library of the same name in its slot again is a
+// success.
 int RegisterBitmapDecoder(uint32_t slot, const char* library);
 // The decode entry of a slot, or null when the slot is empty or out of range.
 DecoderDecodeEntry BitmapDecoderEntry(uint32_t slot);

@@ -5,31 +5,20 @@
 int DecoderRegistry::Register(uint32_t slot, const char* library) {
     ErrorState& errors = Errors();
     slot &= 0xFF;
-    if (slot >= kSlots) {
-        errors.Set(ErrBadDecoderSlot, int32_t(slot));
-        return 0;
-    }
-    if (!library) {
-        errors.Set(ErrNullArgument);
-        return 0;
-    }
+    if (slot >= kSlots) errors.Raise(ErrBadDecoderSlot, int32_t(slot));
+    if (!library) errors.Raise(ErrNullArgument);
     Slot& s = slots_[slot];
     if (s.module) {
         if (sameName_ == SameName::Accepted && s.name == library) return 1;
-        errors.Set(ErrDecoderSlotTaken, int32_t(slot));
-        return 0;
+        errors.Raise(ErrDecoderSlotTaken, int32_t(slot));
     }
     HMODULE module = LoadLibraryA(library);
-    if (!module) {
-        errors.Set(ErrLoadLibraryFailed);
-        return 0;
-    }
+    if (!module) errors.Raise(ErrLoadLibraryFailed);
     auto getType = reinterpret_cast<DecoderTypeEntry>(GetProcAddress(module, "_getType@0"));
     auto decode = reinterpret_cast<DecoderDecodeEntry>(GetProcAddress(module, "_decode@16"));
     if (!getType || !decode || getType() != kind_) {
         FreeLibrary(module);
-        errors.Set(ErrWrongPluginType);
-        return 0;
+        errors.Raise(ErrWrongPluginType);
     }
     s.module = module;
     s.decode = decode;

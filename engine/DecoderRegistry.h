@@ -21,8 +21,8 @@ public:
     DecoderRegistry(const DecoderRegistry&) = delete;
     DecoderRegistry& operator=(const DecoderRegistry&) = delete;
 
-    // Slot = the low byte of `slot`. Records the error and returns 0 on failure (slot 16 or
-    // more, slot taken, library not loaded, not of this kind); 1 on success.
+    // Slot = the low byte of `slot`. Returns 1, or raises: ErrBadDecoderSlot (slot 16 or
+    // more), ErrDecoderSlotTaken, ErrLoadLibraryFailed, ErrWrongPluginType (not this kind).
     int Register(uint32_t slot, const char* library);
     // The decode entry of a slot, or null when the slot is empty or out of range.
     DecoderDecodeEntry Entry(uint32_t slot) const { return slot < kSlots ? slots_[slot].decode : nullptr; }
