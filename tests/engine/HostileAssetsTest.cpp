@@ -75,8 +75,12 @@ std::vector<uint8_t> LevelMask(uint16_t w, uint16_t h) {
 TEST_F(HostilePictures, LevelMasksAreNoBackdropPictures) {
     const uint32_t file = Open(LevelMask(1024, 1024));
     ExpectRefused(file, kStaticBackdrop, ErrWrongKind);
-    // Strips are locked as they are drawn: a level mask among them is skipped.
+    // Strips are locked as they are drawn: a level mask among them is skipped, down to
+    // its last rows, which at two bytes a pixel lie far beyond its block.
     ASSERT_EQ(SelectBackdrop(scene_.Stage(1), file | kRowOfStrips), 1);
+    EXPECT_TRUE(scene_.DrawAgain());
+    const POINT nearTheEnd = {900, 900};
+    ASSERT_EQ(PlaceCamera(scene_.Camera(1), &nearTheEnd), 1);
     EXPECT_TRUE(scene_.DrawAgain());
     EXPECT_TRUE(scene_.DrawAgain());
 }

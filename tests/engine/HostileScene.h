@@ -1,18 +1,16 @@
 // A scene that the frame thread draws, for putting hostile assets in front of it: two
-// stages seen through cameras shown on TV windows, a third stage without a camera, and a
-// count of frames so that a test can tell that the frame thread is still running.
+// stages seen through cameras shown on TV windows, a third stage without a camera, and
+// waits for whole frames so that a test can tell that the frame thread is still running.
 #pragma once
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "FrameWaiter.h"
 #include "Quor2_5.h"
 
 namespace hostile {
-
-inline volatile LONG g_frames = 0;
-inline void __stdcall CountFrame(int32_t) { InterlockedIncrement(&g_frames); }
 
 // The load and lock counts of a file's first assets, to compare before and after a call.
 struct AssetCounts {
@@ -50,7 +48,6 @@ public:
             PlugInTVSource(tvs_[i], 1, reinterpret_cast<void*>(uintptr_t(cameras_[i])));
         }
         SetFrameRate(1000);
-        SetFrameCallback(&CountFrame);
     }
     ~HostileScene() {
         SetFrameCallback(nullptr);
@@ -65,20 +62,16 @@ public:
     bool Ready() const { return tvs_[0] && tvs_[1] && cameras_[0] && cameras_[1] && stages_[2]; }
     // Stages 0 and 1 are drawn; stage 2 has no camera.
     int32_t Stage(int i) const { return stages_[i]; }
+    uint32_t Camera(int i) const { return cameras_[i]; }
     void Reset() {
         for (int32_t s : stages_) SelectBackdrop(s, black_);
     }
-    // Moves both cameras, so that every backdrop is drawn anew, and waits for `frames`
-    // whole frames; false when the frame thread does not get that far within 5 seconds.
-    bool DrawAgain(int frames = 3) {
+    // Moves both cameras, so that every backdrop is drawn anew, and waits for a whole
+    // frame; false when the frame thread does not get that far.
+    bool DrawAgain() {
         for (int i = 0; i < 2; ++i) MoveCamera(cameras_[i], (step_ % 2 ? -1 : 1) * (5 + 2 * i), step_ % 2 ? -3 : 3);
         ++step_;
-        const LONG start = g_frames;
-        for (int waited = 0; waited < 5000; waited += 2) {
-            if (g_frames - start >= frames) return true;
-            Sleep(2);
-        }
-        return false;
+        return WaitForWholeFrame();
     }
 
 private:
