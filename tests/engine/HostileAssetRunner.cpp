@@ -57,11 +57,14 @@ public:
         DecodeThroughTheService();
         LoadColourLists();
         Checked("row of strips", [&] { return SelectBackdrop(scene_.Stage(1), file_ | kRowOfStrips); });
-        for (int round = 0; round < 2; ++round)
-            if (!scene_.DrawAgain()) {
+        // Near the origin, then as far into the worlds as the cameras go.
+        for (POINT at : {POINT{0, 0}, POINT{0x7FFF0000, 0x7FFF0000}}) {
+            scene_.PlaceCameras(at);
+            if (!scene_.DrawAgain() || !scene_.DrawAgain()) {
                 Fail("the frame thread stopped");
                 std::exit(3);
             }
+        }
         for (int32_t s : sprites_) DeleteSprite(s);
         scene_.Reset();
     }
@@ -129,25 +132,13 @@ void RunCase(HostileScene& scene, const HostileFile& f) {
     DeleteFileA(path.c_str());
 }
 
-// A fault on any thread (the frame thread above all) ends the process at once with the
-// fault's code, instead of waiting for a debugger.
-LONG WINAPI EndOnFault(EXCEPTION_POINTERS* e) {
-    char line[96];
-    std::snprintf(line, sizeof line, "FAIL fault 0x%08lX at %p", e->ExceptionRecord->ExceptionCode,
-                  e->ExceptionRecord->ExceptionAddress);
-    Log(line);
-    TerminateProcess(GetCurrentProcess(), e->ExceptionRecord->ExceptionCode);
-    return EXCEPTION_EXECUTE_HANDLER;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
     g_log = std::fopen(argv[2], "a");
     if (!g_log) return 2;
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    SetUnhandledExceptionFilter(&EndOnFault);
+    EndProcessOnFault([](const char* line) { Log(std::string(line)); });
     RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");
     RegisterDecoder(0x50414D42u, 2, "BMJPEG.DLL");
     HostileScene scene;

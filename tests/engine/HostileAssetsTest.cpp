@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -25,7 +26,11 @@ int32_t LastError() { return GetLastQuorError(nullptr); }
 
 class HostilePictures : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL"); }
+    static void SetUpTestSuite() {
+        // A crash here is reported at once rather than left to a debugger.
+        EndProcessOnFault([](const char* line) { std::fprintf(stderr, "%s\n", line); });
+        RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");
+    }
     void SetUp() override { ASSERT_TRUE(scene_.Ready()); }
     void TearDown() override {
         for (int32_t s : sprites_) DeleteSprite(s);

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,23 @@
 #include "Quor2_5.h"
 
 namespace hostile {
+
+// A fault on any thread (the frame thread above all) ends the process at once with the
+// fault's code, after `report` has had a line on it, instead of waiting for a debugger.
+inline void (*g_faultReport)(const char*) = nullptr;
+inline LONG WINAPI EndOnFault(EXCEPTION_POINTERS* e) {
+    char line[96];
+    std::snprintf(line, sizeof line, "FAIL fault 0x%08lX at %p", e->ExceptionRecord->ExceptionCode,
+                  e->ExceptionRecord->ExceptionAddress);
+    if (g_faultReport) g_faultReport(line);
+    TerminateProcess(GetCurrentProcess(), e->ExceptionRecord->ExceptionCode);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+inline void EndProcessOnFault(void (*report)(const char*)) {
+    g_faultReport = report;
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(&EndOnFault);
+}
 
 // The load and lock counts of a file's first assets, to compare before and after a call.
 struct AssetCounts {
@@ -68,6 +86,9 @@ public:
     }
     // Moves both cameras, so that every backdrop is drawn anew, and waits for a whole
     // frame; false when the frame thread does not get that far.
+    void PlaceCameras(POINT at) {
+        for (uint32_t c : cameras_) PlaceCamera(c, &at);
+    }
     bool DrawAgain() {
         for (int i = 0; i < 2; ++i) MoveCamera(cameras_[i], (step_ % 2 ? -1 : 1) * (5 + 2 * i), step_ % 2 ? -3 : 3);
         ++step_;
