@@ -42,56 +42,46 @@ uint16_t* Fill(uint16_t* out, ptrdiff_t stride, int32_t count, uint16_t value) {
 
 }  // namespace
 
-void PanoramaWarp::NearestColumn(const Source& source, int32_t column, const ColumnRun& run, uint16_t* out,
-                                 ptrdiff_t outStride) const {
+// The lower pixel of each blended pair is the next panorama row; on the panorama's last
+// row there is none, and the row stands alone.
+template <bool blend>
+void PanoramaWarp::DrawColumn(const Source& source, int32_t column, const ColumnRun& run, uint16_t* out,
+                              ptrdiff_t outStride) const {
     out = Fill(out, outStride, run.greyTop, kGrey);
     const int32_t count = viewHeight_ - run.greyTop - run.greyBottom;
-    const uint16_t* src = source.origin + column * source.columnStride;
-    ptrdiff_t at = ptrdiff_t(run.start >> 32) * source.rowStride;
-    const ptrdiff_t whole = ptrdiff_t(run.step >> 32) * source.rowStride, carry = source.rowStride;
-    const uint32_t step = uint32_t(run.step);
-    uint32_t fraction = uint32_t(run.start);
-    for (int32_t k = 0; k < count; ++k, out += outStride) {
-        *out = src[at];
-        fraction += step;
-        at += fraction < step ? whole + carry : whole;
-    }
-    Fill(out, outStride, run.greyBottom, kGrey);
-}
-
-// The lower pixel of each pair is the next panorama row; on the panorama's last row there
-// is none, and the row stands alone.
-void PanoramaWarp::BlendedColumn(const Source& source, int32_t column, const ColumnRun& run, uint16_t* out,
-                                 ptrdiff_t outStride) const {
-    out = Fill(out, outStride, run.greyTop, kGrey);
-    const int32_t count = viewHeight_ - run.greyTop - run.greyBottom;
-    const int32_t paired = RowsBefore(run.start, run.step, count, panoramaHeight_ - 1);
+    const int32_t paired = blend ? RowsBefore(run.start, run.step, count, panoramaHeight_ - 1) : 0;
     const uint16_t* src = source.origin + column * source.columnStride;
     ptrdiff_t at = ptrdiff_t(run.start >> 32) * source.rowStride;
     const ptrdiff_t whole = ptrdiff_t(run.step >> 32) * source.rowStride, below = source.rowStride;
     const uint32_t step = uint32_t(run.step);
     uint32_t fraction = uint32_t(run.start);
     for (int32_t k = 0; k < count; ++k, out += outStride) {
-        *out = BlendQuarter(src[at], src[k < paired ? at + below : at], int(fraction >> 30));
+        *out = blend ? BlendQuarter(src[at], src[k < paired ? at + below : at], int(fraction >> 30)) : src[at];
         fraction += step;
         at += fraction < step ? whole + below : whole;
     }
     Fill(out, outStride, run.greyBottom, kGrey);
 }
 
-bool PanoramaWarp::Render(const PixelView& panorama, const PixelView& image, int32_t x, int32_t y) {
-    Source source;
-    Target target;
-    if (!Prepare(panorama, image, x, y, source, target)) return false;
+void PanoramaWarp::RenderColumns(const Source& source, const Target& target, int32_t x, int32_t y, bool blend) {
     const uint32_t columnStep = ColumnStep();
     uint32_t fraction = 0;
     int32_t column = Wrap(x);
     for (int32_t i = 0; i < viewWidth_; ++i) {
-        NearestColumn(source, column, PlanColumn(i, y), target.origin + i, target.rowStride);
+        const ColumnRun run = PlanColumn(i, y);
+        if (blend) DrawColumn<true>(source, column, run, target.origin + i, target.rowStride);
+        else DrawColumn<false>(source, column, run, target.origin + i, target.rowStride);
         fraction += columnStep;
         column = Wrap(int64_t(column) + (fraction >> 16));
         fraction &= 0xFFFF;
     }
+}
+
+bool PanoramaWarp::Render(const PixelView& panorama, const PixelView& image, int32_t x, int32_t y) {
+    Source source;
+    Target target;
+    if (!Prepare(panorama, image, x, y, source, target)) return false;
+    RenderColumns(source, target, x, y, false);
     return true;
 }
 
@@ -99,19 +89,8 @@ bool PanoramaWarp::RenderSmooth(const PixelView& panorama, const PixelView& imag
     Source source;
     Target target;
     if (!Prepare(panorama, image, x, y, source, target)) return false;
-    if (zoom_ > 1.0) {
-        RenderBetweenColumns(source, target, x, y);
-        return true;
-    }
-    const uint32_t columnStep = ColumnStep();
-    uint32_t fraction = 0;
-    int32_t column = Wrap(x);
-    for (int32_t i = 0; i < viewWidth_; ++i) {
-        BlendedColumn(source, column, PlanColumn(i, y), target.origin + i, target.rowStride);
-        fraction += columnStep;
-        column = Wrap(int64_t(column) + (fraction >> 16));
-        fraction &= 0xFFFF;
-    }
+    if (zoom_ > 1.0) RenderBetweenColumns(source, target, x, y);
+    else RenderColumns(source, target, x, y, true);
     return true;
 }
 
@@ -127,13 +106,13 @@ void PanoramaWarp::RenderBetweenColumns(const Source& source, const Target& targ
         fraction += columnStep;
         if (i == 0) {
             const ColumnRun run = PlanColumn(i, y);
-            BlendedColumn(source, column, run, current_.data(), 1);
-            BlendedColumn(source, Wrap(int64_t(column) + 1), run, next_.data(), 1);
+            DrawColumn<true>(source, column, run, current_.data(), 1);
+            DrawColumn<true>(source, Wrap(int64_t(column) + 1), run, next_.data(), 1);
         } else if (fraction >= 0x10000) {
             fraction -= 0x10000;
             column = Wrap(int64_t(column) + 1);
             std::swap(current_, next_);
-            BlendedColumn(source, Wrap(int64_t(column) + 1), PlanColumn(i, y), next_.data(), 1);
+            DrawColumn<true>(source, Wrap(int64_t(column) + 1), PlanColumn(i, y), next_.data(), 1);
         }
         const int quarter = int(fraction >> 14);
         uint16_t* out = target.origin + i;

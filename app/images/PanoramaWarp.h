@@ -74,10 +74,11 @@ private:
                  Target& target) const;
     uint32_t ColumnStep() const;
     int32_t Wrap(int64_t column) const;
-    void NearestColumn(const Source& source, int32_t column, const ColumnRun& run, uint16_t* out,
-                       ptrdiff_t outStride) const;
-    void BlendedColumn(const Source& source, int32_t column, const ColumnRun& run, uint16_t* out,
-                       ptrdiff_t outStride) const;
+    // One view column from panorama column `column`: nearest samples or blended ones.
+    template <bool blend>
+    void DrawColumn(const Source& source, int32_t column, const ColumnRun& run, uint16_t* out,
+                    ptrdiff_t outStride) const;
+    void RenderColumns(const Source& source, const Target& target, int32_t x, int32_t y, bool blend);
     void RenderBetweenColumns(const Source& source, const Target& target, int32_t x, int32_t y);
 
     int32_t panoramaWidth_, panoramaHeight_;

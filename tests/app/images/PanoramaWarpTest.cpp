@@ -18,9 +18,12 @@ namespace ref = panorama_reference;
 
 const double kTurn = 6.283185307179586;
 
-// A logical panorama of random colours, so that any pixel taken from the wrong place shows.
-PanoramaScene Scene(int32_t width, int32_t height, int32_t horizon, double angle) {
+// A logical panorama of random colours, so that any pixel taken from the wrong place
+// shows, and a view of w x h pixels of it.
+PanoramaScene Scene(int32_t width, int32_t height, int32_t horizon, double angle, int32_t w, int32_t h) {
     PanoramaScene s;
+    s.w = w;
+    s.h = h;
     s.width = width;
     s.height = height;
     s.horizon = horizon;
@@ -137,9 +140,7 @@ TEST(PanoramaWarp, ColumnTableFollowsTheCosineOutwardFromTheCentre) {
 
 // The table once had room for 2000 columns; a wider view now gets a table of its own width.
 TEST(PanoramaWarp, ViewsWiderThanTwoThousandColumnsRenderWhole) {
-    PanoramaScene s = Scene(6000, 40, 20, kTurn);
-    s.w = 2301;
-    s.h = 30;
+    PanoramaScene s = Scene(6000, 40, 20, kTurn, 2301, 30);
     PanoramaWarp warp(s.width, s.height, s.horizon, false, s.angle);
     warp.Setup(s.w, s.h, 1.0, 0, 5);
     EXPECT_NEAR(std::cos(1150 * kTurn / 6000), warp.ColumnRowStep(2300), 1e-12);
@@ -176,7 +177,7 @@ TEST(PanoramaWarp, SetupReportsThePartOfThePanoramaRead) {
 }
 
 TEST(PanoramaWarp, NothingRendersWithoutAView) {
-    PanoramaScene s = Scene(64, 32, 16, 1.0);
+    PanoramaScene s = Scene(64, 32, 16, 1.0, 20, 10);
     const Picture stored = Stored(s, false);
     Picture image(20, 11);
     const std::vector<uint8_t> before = image.bytes;
@@ -195,18 +196,14 @@ TEST(PanoramaWarp, NothingRendersWithoutAView) {
 }
 
 TEST(PanoramaWarp, NearestRenderMatchesTheModel) {
-    PanoramaScene s = Scene(320, 120, 60, 0.6 * kTurn);
-    s.w = 97;
-    s.h = 61;
+    PanoramaScene s = Scene(320, 120, 60, 0.6 * kTurn, 97, 61);
     // Horizon in the view at zooms 1, out and in; the last ones cross the wrap seam.
     ExpectLikeTheModel(s, Mode::Nearest, {{1.0, 10, 30}, {0.75, 40, 20}, {2.0, 100, 40}, {1.5, 5, 35},
                                           {1.0, 290, 30}, {0.5, 250, 0}, {2.0, 300, 45}}, 0);
 }
 
 TEST(PanoramaWarp, SmoothRenderIsWithinOneLevelOfTheModel) {
-    PanoramaScene s = Scene(320, 120, 60, 0.6 * kTurn);
-    s.w = 97;
-    s.h = 61;
+    PanoramaScene s = Scene(320, 120, 60, 0.6 * kTurn, 97, 61);
     ExpectLikeTheModel(s, Mode::Smooth, {{1.0, 10, 30}, {0.75, 40, 20}, {0.5, 250, 0}, {1.0, 290, 30}}, 1.0);
 }
 
@@ -214,9 +211,7 @@ TEST(PanoramaWarp, SmoothRenderIsWithinOneLevelOfTheModel) {
 // lowest bits of one pixel, so a quarter blend is off by at most 3/4 of a level, and the
 // blend of two blends by at most 3/4 + 3/4.
 TEST(PanoramaWarp, ZoomedInSmoothRenderBlendsNeighbouringColumns) {
-    PanoramaScene s = Scene(320, 120, 60, 0.6 * kTurn);
-    s.w = 97;
-    s.h = 61;
+    PanoramaScene s = Scene(320, 120, 60, 0.6 * kTurn, 97, 61);
     ExpectLikeTheModel(s, Mode::Smooth, {{2.0, 100, 40}, {1.5, 5, 35}, {1.25, 280, 30}, {3.0, 310, 50}}, 1.5);
     // A smooth render of two equal neighbouring columns is their vertical blend alone.
     for (int32_t r = 0; r < s.height; ++r) s.pixels[size_t(r) * size_t(s.width) + 11] = s.At(10, r);
@@ -229,9 +224,7 @@ TEST(PanoramaWarp, ZoomedInSmoothRenderBlendsNeighbouringColumns) {
 }
 
 TEST(PanoramaWarp, PanningPastTheLastColumnGoesOnWithTheFirst) {
-    PanoramaScene s = Scene(200, 80, 40, 0.5 * kTurn);
-    s.w = 61;
-    s.h = 41;
+    PanoramaScene s = Scene(200, 80, 40, 0.5 * kTurn, 61, 41);
     PanoramaScene rolled = s;  // the same cylinder, its seam 30 columns further on
     for (int32_t r = 0; r < s.height; ++r)
         for (int32_t c = 0; c < s.width; ++c)
@@ -247,9 +240,7 @@ TEST(PanoramaWarp, PanningPastTheLastColumnGoesOnWithTheFirst) {
 }
 
 TEST(PanoramaWarp, RotatedAndBottomUpStorageGiveTheSameView) {
-    PanoramaScene s = Scene(200, 80, 40, 0.5 * kTurn);
-    s.w = 61;
-    s.h = 41;
+    PanoramaScene s = Scene(200, 80, 40, 0.5 * kTurn, 61, 41);
     // The last view goes past the last stored row of the rotated panorama.
     for (const View& v : {View{1.0, 20, 20}, View{0.5, 120, 0}, View{2.0, 190, 25}, View{1.0, 170, 38}}) {
         s.zoom = v.zoom;
@@ -267,9 +258,7 @@ TEST(PanoramaWarp, RotatedAndBottomUpStorageGiveTheSameView) {
 TEST(PanoramaWarp, RowsAboveAndBelowThePanoramaAreGrey) {
     // A horizon above the panorama, the view near its top: the outer columns reach above
     // the panorama, the centre column does not.
-    PanoramaScene s = Scene(300, 60, -100, 0.6 * kTurn);
-    s.w = 81;
-    s.h = 41;
+    PanoramaScene s = Scene(300, 60, -100, 0.6 * kTurn, 81, 41);
     s.y = 5;
     s.x = 30;
     const Picture above = Render(s, Mode::Nearest);
@@ -277,9 +266,7 @@ TEST(PanoramaWarp, RowsAboveAndBelowThePanoramaAreGrey) {
     EXPECT_EQ(PanoramaWarp::kGrey, above.At(80, 0));
     EXPECT_EQ(s.At(70, 5), above.At(40, 0));
     // A horizon below the panorama, the view near its bottom.
-    PanoramaScene low = Scene(300, 60, 160, 0.6 * kTurn);
-    low.w = 81;
-    low.h = 41;
+    PanoramaScene low = Scene(300, 60, 160, 0.6 * kTurn, 81, 41);
     low.y = 15;
     const Picture below = Render(low, Mode::Nearest);
     EXPECT_EQ(PanoramaWarp::kGrey, below.At(0, 40));
@@ -297,5 +284,6 @@ TEST(PanoramaWarp, RowsAboveAndBelowThePanoramaAreGrey) {
     const Picture past = Render(low, Mode::Smooth);
     EXPECT_EQ(PanoramaWarp::kGrey, past.At(40, 40));
     double worst = 0;
-    EXPECT_LE((Worst(low, Mode::Smooth, past, worst), worst), 1.0);
+    const std::string where = Worst(low, Mode::Smooth, past, worst);
+    EXPECT_LE(worst, 1.0) << where;
 }
