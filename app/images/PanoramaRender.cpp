@@ -42,8 +42,8 @@ uint16_t* Fill(uint16_t* out, ptrdiff_t stride, int32_t count, uint16_t value) {
 
 }  // namespace
 
-// The lower pixel of each blended pair is the next panorama row; on the panorama's last
-// row there is none, and the row stands alone.
+// The lower pixel of each blended pair is the next panorama row. On the panorama's last
+// row there is none, and the row stands alone: a pixel blended with itself.
 template <bool blend>
 void PanoramaWarp::DrawColumn(const Source& source, int32_t column, const ColumnRun& run, uint16_t* out,
                               ptrdiff_t outStride) const {
@@ -52,13 +52,19 @@ void PanoramaWarp::DrawColumn(const Source& source, int32_t column, const Column
     const int32_t paired = blend ? RowsBefore(run.start, run.step, count, panoramaHeight_ - 1) : 0;
     const uint16_t* src = source.origin + column * source.columnStride;
     ptrdiff_t at = ptrdiff_t(run.start >> 32) * source.rowStride;
-    const ptrdiff_t whole = ptrdiff_t(run.step >> 32) * source.rowStride, below = source.rowStride;
+    const ptrdiff_t below = source.rowStride, whole = ptrdiff_t(run.step >> 32) * below, carried = whole + below;
     const uint32_t step = uint32_t(run.step);
     uint32_t fraction = uint32_t(run.start);
-    for (int32_t k = 0; k < count; ++k, out += outStride) {
-        *out = blend ? BlendQuarter(src[at], src[k < paired ? at + below : at], int(fraction >> 30)) : src[at];
+    int32_t k = 0;
+    for (; k < paired; ++k, out += outStride) {
+        *out = BlendQuarter(src[at], src[at + below], int(fraction >> 30));
         fraction += step;
-        at += fraction < step ? whole + below : whole;
+        at += fraction < step ? carried : whole;
+    }
+    for (; k < count; ++k, out += outStride) {
+        *out = src[at];
+        fraction += step;
+        at += fraction < step ? carried : whole;
     }
     Fill(out, outStride, run.greyBottom, kGrey);
 }
