@@ -27,7 +27,7 @@ public:
 
     // Prepares a view of w x h pixels at `zoom` view pixels per panorama pixel from (x, y)
     // and returns the part of the panorama that the next render reads. A view without
-    // pixels or a zoom that is not above 0 leaves no tables, and nothing renders.
+    // pixels or a zoom outside 1/1024 to 1024 leaves no tables, and nothing renders.
     PanoramaRect Setup(int32_t w, int32_t h, double zoom, int32_t x, int32_t y);
 
     // Draw the prepared view into the top-left w x h pixels of `image` from the stored
@@ -92,7 +92,7 @@ private:
     int32_t horizonOffset_ = 0;        // horizon row - view y
     double zoomedHorizonOffset_ = 0;   // the same in view pixels
     int32_t belowHorizon_ = 0;         // view height - horizon offset
-    std::vector<double> columns_;      // one per view column
+    std::vector<double> columns_;      // one per view column, however wide the view
     std::vector<uint16_t> current_, next_;  // vertically blended columns, zoom above 1 only
     int32_t bufferHeight_ = 0;
     bool tablesValid_ = false;
