@@ -65,7 +65,6 @@ int64_t CountWinningSpins(const AnalyzedMachine& machine, const std::vector<Judg
 
 PayoutCounts CountByGroups(const AnalyzedMachine& machine) {
     PayoutCounts counts = EmptyCounts(machine);
-    WeightedAttempts(machine, counts.attempts);
     const std::vector<JudgedLine> lines = JudgedLines(machine);
     const std::vector<ReelAlphabet> alphabets = ReelAlphabets(machine);
     std::vector<LineDiagram> diagrams;

@@ -6,6 +6,7 @@ PayoutCounts EmptyCounts(const AnalyzedMachine& machine) {
     PayoutCounts counts;
     counts.hits.assign(static_cast<size_t>(machine.payTable.GetLineCount()),
                        std::vector<int64_t>(kJudgedLineLimit, 0));
+    WeightedAttempts(machine, counts.attempts);
     return counts;
 }
 

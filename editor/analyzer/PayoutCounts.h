@@ -14,7 +14,8 @@ struct PayoutCounts {
     std::vector<std::vector<int64_t>> hits;
 };
 
-// Counts with every hit 0: one entry per pay-table row and judged line number.
+// The weighted attempts (WeightedAttempts), and every hit 0: one entry per pay-table row
+// and judged line number.
 PayoutCounts EmptyCounts(const AnalyzedMachine& machine);
 
 // The product of the reels' weight totals; false when it does not fit in 63 bits (every

@@ -19,7 +19,6 @@ bool Advance(std::vector<int32_t>& stops, int32_t stopCount) {
 
 PayoutCounts CountByOdometer(const AnalyzedMachine& machine) {
     PayoutCounts counts = EmptyCounts(machine);
-    WeightedAttempts(machine, counts.attempts);
     const std::vector<JudgedLine> lines = JudgedLines(machine);
     std::vector<int32_t> stops(static_cast<size_t>(machine.reelCount), 0);
     std::vector<int32_t> symbols;
