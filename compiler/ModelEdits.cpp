@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "FieldPatch.h"
+#include "PointsDiffer.h"
 #include "SynError.h"
 
 namespace {
@@ -124,7 +125,7 @@ void MachineDescription::SetCoinDropAnimation(const AnimationReference& referenc
 }
 
 void MachineDescription::SetCoinDropPosition(const Point& position) {
-    if (position.x == coin_.dropPosition.x && position.y == coin_.dropPosition.y) return;
+    if (!PointsDiffer(position, coin_.dropPosition)) return;
     QueuePatch(coin_.dropPositionSpan, coin_.dropPosition, &MachineDescription::FormatPoint);
     coin_.dropPosition = position;
 }
@@ -225,7 +226,8 @@ void MachineDescription::SetSound(const std::string& name, const SoundPart& soun
 void MachineDescription::SetRegion(const std::string& name, const RegionPart& region) {
     auto& stored = static_cast<RegionPart&>(ElementPart(name, SymbolKind::Region));
     Region& shape = stored.region;
-    if (region.region.originX != shape.originX || region.region.originY != shape.originY) {
+    const Point origin{region.region.originX, region.region.originY};
+    if (PointsDiffer(origin, Point{shape.originX, shape.originY})) {
         QueuePatch(stored.originSpan, stored, &MachineDescription::FormatRegionOrigin);
         shape.originX = region.region.originX;
         shape.originY = region.region.originY;
@@ -239,7 +241,7 @@ void MachineDescription::SetRegion(const std::string& name, const RegionPart& re
         shape.vertices = points;
     } else {
         for (size_t i = 0; i < points.size(); ++i) {
-            if (points[i].x == shape.vertices[i].x && points[i].y == shape.vertices[i].y) continue;
+            if (!PointsDiffer(points[i], shape.vertices[i])) continue;
             // Once the whole list is queued, its patch prints every point; a point of a
             // list that grew has no place of its own.
             if (!stored.pointListSpan.patch && i < stored.pointSpans.size() &&

@@ -312,6 +312,8 @@ std::string ScriptLexer::ReadTextAfter(int32_t offset) const {
     size_t from = static_cast<size_t>(offset);
     size_t tokenAt = token_.start > 0 ? static_cast<size_t>(token_.start - 1) : 0;
     size_t lineStart = stream_.LineStart(tokenAt);
-    if (lineStart > from && stream_.BlankBetween(lineStart, tokenAt)) from = lineStart;
-    return stream_.TextFrom(from);
+    if (lineStart <= from || !stream_.BlankBetween(lineStart, tokenAt)) return stream_.TextFrom(from);
+    // From the line's start to the end of its first token the text is the line as the
+    // lexer read it, its tabs already turned into blanks.
+    return lineText_ + stream_.TextFrom(static_cast<size_t>(token_.end));
 }
