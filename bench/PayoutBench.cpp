@@ -16,6 +16,20 @@ namespace {
 
 const char* const kSymbols[] = {"Seven", "Bar", "Bell", "Plum", "Cherry", "Lemon", "Orange", "Star"};
 
+// What the compiler asks of a playable machine; the pictures need not exist.
+std::string PlayableArt() {
+    std::string art = "Art\n{\n    Backdrop \"bench.bmp\"\n";
+    for (int reel = 0; reel < 5; ++reel)
+        art += "    ReelPosition " + std::to_string(reel) + " = " + std::to_string(40 + 100 * reel) +
+               ", 100, 90 x 270\n";
+    for (const char* symbol : kSymbols) art += std::string("    Symbol ") + symbol + " \"sym.bmp\"\n";
+    for (const char* button : {"BetOne", "BetMax", "CashOut", "Spin"})
+        art += std::string("    Button ") + button + " { \"button.bmp\" = 0, 0 }\n";
+    for (const char* indicator : {"Bet", "Credit", "WinnerPaid"})
+        art += std::string("    Indicator ") + indicator + " { \"digits.bmp\" = 0, 0 }\n";
+    return art + "}\n";
+}
+
 // Five reels of `stops` stops, random symbols and weights from 1 to 4, and a pay table
 // of every kind of line, with a wild symbol and a scriptlet payout.
 std::string MachineScript(int stops, int payLines, unsigned seed) {
@@ -37,7 +51,7 @@ std::string MachineScript(int stops, int payLines, unsigned seed) {
             "    any 4 Cherry * 8\n"
             "    [^Lemon] Lemon Lemon Lemon [^Lemon] 5, 10, 15, 20, 30\n"
             "    any 2 Cherry * 1\n"
-            "}\nfunction Bonus() { return 250; }\n";
+            "}\n" + PlayableArt() + "function Bonus() { return 250; }\n";
     return text;
 }
 

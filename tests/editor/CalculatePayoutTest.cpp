@@ -3,14 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "CalculatePayout.h"
+#include "CompileHelpers.h"
 #include "MessageBoxWatcher.h"
 #include "ScriptFile.h"
 
 namespace {
 
-const char kScript[] =
+const std::string kScript =
     "Title \"Box\"\nReels 2 2\n{\n    Reel { Bell Plum }\n    Reel { Bell Bell }\n}\n"
-    "PayLines 1\nMaxBet 1\nPayouts BestMatch\n{\n    all Bell 8\n}\n";
+    "PayLines 1\nMaxBet 1\nPayouts BestMatch\n{\n    all Bell 8\n}\n" +
+    PlayableArt({"Bell", "Plum"});
 
 std::string ShownFor(const std::string& text) {
     ScriptFile file(text);

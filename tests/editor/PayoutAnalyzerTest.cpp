@@ -12,7 +12,8 @@ std::string TwoReels(const std::string& reel0, const std::string& lines, const s
                      int maxBet = 2) {
     return "Title \"Two Reels\"\nReels 2 3\n{\n    Reel { " + reel0 +
            " }\n    Reel { Bell Bell Plum }\n}\nPayLines " + lines + "\nMaxBet " +
-           std::to_string(maxBet) + "\nPayouts BestMatch\n{\n" + table + "}\n";
+           std::to_string(maxBet) + "\nPayouts BestMatch\n{\n" + table + "}\n" +
+           PlayableArt({"Bell", "Plum"});
 }
 
 const std::string kBellPlum = "    all Bell 5, 10\n    all Plum 2, 4\n";
@@ -22,7 +23,7 @@ std::string AllBells(int payLines, int maxBet, const std::string& payouts, int r
     std::string text = "Title \"Bells\"\nReels " + std::to_string(reels) + " 2\n{\n";
     for (int reel = 0; reel < reels; ++reel) text += "    Reel { Bell Bell }\n";
     return text + "}\nPayLines " + std::to_string(payLines) + "\nMaxBet " + std::to_string(maxBet) +
-           "\nPayouts BestMatch\n{\n    all Bell " + payouts + "\n}\n";
+           "\nPayouts BestMatch\n{\n    all Bell " + payouts + "\n}\n" + PlayableArt({"Bell"});
 }
 
 std::string Report(const std::string& text) {
@@ -112,7 +113,7 @@ TEST(PayoutReport, CountsPastThirtyTwoBitsStayExact) {
     // Three reels weighing 80,000 each.
     std::string text = "Title \"Heavy\"\nReels 3 2\n{\n";
     for (int reel = 0; reel < 3; ++reel) text += "    Reel { Bell 40000 Bell 40000 }\n";
-    text += "}\nPayLines 1\nMaxBet 1\nPayouts BestMatch\n{\n    all Bell 3\n}\n";
+    text += "}\nPayLines 1\nMaxBet 1\nPayouts BestMatch\n{\n    all Bell 3\n}\n" + PlayableArt({"Bell"});
     EXPECT_EQ(Report(text),
               "Reels: 3\nPay Lines: 1\nMax Bet: 1\nReel Stops: 2\n"
               "payline 0 weight 512,000,000,000,000\n"
@@ -124,7 +125,7 @@ TEST(PayoutReport, CountsPastThirtyTwoBitsStayExact) {
 TEST(PayoutReport, WeightsTooLargeForSixtyFourBitsAreRefused) {
     std::string text = "Title \"Huge\"\nReels 5 1\n{\n";
     for (int reel = 0; reel < 5; ++reel) text += "    Reel { Bell 2000000000 }\n";
-    text += "}\nPayLines 1\nMaxBet 1\nPayouts BestMatch\n{\n    all Bell 3\n}\n";
+    text += "}\nPayLines 1\nMaxBet 1\nPayouts BestMatch\n{\n    all Bell 3\n}\n" + PlayableArt({"Bell"});
     const AnalyzerRun run = Analyze(text);
     EXPECT_TRUE(run.analyzed);
     EXPECT_EQ(run.messages,

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "CompileHelpers.h"
+
 namespace {
 const char* const kSymbols[] = {"Bar", "Bell", "Cherry", "Plum", "Seven"};
 const char* const kModes[] = {"BestMatch", "HighestValue", "AllMatches"};
@@ -15,7 +17,7 @@ std::string RandomMachineScripts::Make() {
     std::string text = "Title \"Random\"\n" + Strips();
     text += "PayLines " + std::to_string(kPayLines[Next(0, 7)]) + "\nMaxBet " +
             std::to_string(maxBet_) + "\n" + PayoutSection();
-    return text + "function Bonus() { return 7; }\n";
+    return text + PlayableArt(shown_) + "function Bonus() { return 7; }\n";
 }
 
 const std::string& RandomMachineScripts::Shown() {
