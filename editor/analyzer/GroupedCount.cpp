@@ -8,14 +8,15 @@
 
 namespace {
 
-// A state: one diagram node per judged line.
-using LineStates = std::map<std::vector<int32_t>, int64_t>;
+// Weights by one number per judged line: a diagram node each for the states of the lines
+// after some reels, an alphabet position each for the symbols a reel's stop shows them.
+using PerLineWeights = std::map<std::vector<int32_t>, int64_t>;
 
 // The reel's stops grouped by the alphabet positions the judged lines read on it, each
 // group with its stops' total weight.
-LineStates ReelGroups(const AnalyzedMachine& machine, int32_t reel,
+PerLineWeights ReelGroups(const AnalyzedMachine& machine, int32_t reel,
                       const std::vector<JudgedLine>& lines, const ReelAlphabet& alphabet) {
-    LineStates groups;
+    PerLineWeights groups;
     std::vector<int32_t> seen(lines.size());
     for (int32_t stop = 0; stop < machine.stopCount; ++stop) {
         for (size_t i = 0; i < lines.size(); ++i)
@@ -25,9 +26,9 @@ LineStates ReelGroups(const AnalyzedMachine& machine, int32_t reel,
     return groups;
 }
 
-LineStates FollowReel(const LineStates& states, const LineStates& groups,
+PerLineWeights FollowReel(const PerLineWeights& states, const PerLineWeights& groups,
                       const std::vector<LineDiagram>& diagrams, int32_t reel, size_t alphabetSize) {
-    LineStates next;
+    PerLineWeights next;
     std::vector<int32_t> nodes(diagrams.size());
     for (const auto& state : states) {
         for (const auto& group : groups) {
@@ -46,9 +47,9 @@ int64_t CountWinningSpins(const AnalyzedMachine& machine, const std::vector<Judg
     if (lines.empty()) return 0;
     std::vector<int32_t> roots;
     for (const LineDiagram& diagram : diagrams) roots.push_back(diagram.root);
-    LineStates states{{roots, 1}};
+    PerLineWeights states{{roots, 1}};
     for (int32_t reel = 0; reel < machine.reelCount; ++reel) {
-        const LineStates groups = ReelGroups(machine, reel, lines, alphabets[reel]);
+        const PerLineWeights groups = ReelGroups(machine, reel, lines, alphabets[reel]);
         states = FollowReel(states, groups, diagrams, reel, alphabets[reel].Size());
     }
     int64_t wins = 0;
