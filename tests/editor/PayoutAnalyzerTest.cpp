@@ -138,19 +138,3 @@ TEST(PayoutAnalyzer, AScriptThatDoesNotCompileLeavesOnlyTheCompilersMessages) {
     EXPECT_NE(run.messages.find(" on line "), std::string::npos) << run.messages;
     EXPECT_EQ(run.messages.find("Reels: "), std::string::npos);
 }
-
-TEST(PayoutAnalyzer, ReadsTheCompiledMachine) {
-    PayoutAnalyzer analyzer;
-    ASSERT_TRUE(Analyze(analyzer, TwoReels("Bell 3 Plum Plum", "3", "    all Bell * 5\n    all Plum * 2\n", 4)).analyzed);
-    const AnalyzedMachine& machine = analyzer.GetAnalyzedMachine();
-    EXPECT_EQ(machine.reelCount, 2);
-    EXPECT_EQ(machine.payLineCount, 3);
-    EXPECT_EQ(machine.stopCount, 3);
-    EXPECT_EQ(machine.maxBet, 4);
-    EXPECT_EQ(machine.symbols, (std::vector<std::string>{"Bell", "Plum"}));
-    ASSERT_EQ(machine.strips.size(), 2u);
-    EXPECT_EQ(machine.strips[0][0].symbol, 0);
-    EXPECT_EQ(machine.strips[0][0].weight, 3);
-    EXPECT_EQ(machine.strips[1][2].symbol, 1);
-    EXPECT_EQ(machine.payTable.GetLineCount(), 2);
-}
