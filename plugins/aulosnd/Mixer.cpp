@@ -141,7 +141,7 @@ void Mixer::MixStream(Stream& s, uint32_t frames, SoundSpan& span) {
     }
 }
 
-// After a period: the end of a fade-out, a stream that ran dry, schedules that are due.
+// After a period: the end of a fade-out, schedules that are due, a stream that ran dry.
 void Mixer::Settle(Stream& s, Notices& notices) {
     if (s.fading && s.fadePos >= s.fadeFrames) {
         DropCues(s, notices);
@@ -149,33 +149,33 @@ void Mixer::Settle(Stream& s, Notices& notices) {
         s.fading = false;
         s.hadSound = false;
         AddEvent(s, kEventFadeDone, s.lastUser, s.lastSoundId, notices);
-    } else if (s.cues.empty() && (s.fading || s.hadSound)) {
+        return;
+    }
+    FireSchedules(s, notices);
+    if (s.cues.empty() && (s.fading || s.hadSound)) {
         const uint32_t code = s.fading ? kEventEmptyWhileFading : kEventEmpty;
         s.fading = false;
         s.hadSound = false;
-        s.schedules.clear();
         AddEvent(s, code, s.lastUser, s.lastSoundId, notices);
     }
-    FireSchedules(s, notices);
 }
 
+// A schedule is due once the time left to its sound's end is within its reach; a sound
+// that is no longer queued has played to its end (flushes and fades drop the schedules).
 void Mixer::FireSchedules(Stream& s, Notices& notices) {
     for (size_t i = 0; i < s.schedules.size();) {
         const Schedule& due = s.schedules[i];
         uint64_t untilEnd = 0;
-        bool found = false;
+        bool queued = false;
         for (const QueuedSound& c : s.cues) {
             untilEnd += c.length - c.pos;
-            if (c.id == due.soundId) {
-                found = true;
-                break;
-            }
+            if ((queued = c.id == due.soundId)) break;
         }
-        if (found && untilEnd > due.frames) {
+        if (queued && untilEnd > due.frames) {
             ++i;
             continue;
         }
-        if (found) AddEvent(s, kEventFromEnd, due.user, due.soundId, notices);
+        AddEvent(s, kEventFromEnd, due.user, due.soundId, notices);
         s.schedules.erase(s.schedules.begin() + std::ptrdiff_t(i));
     }
 }

@@ -1,10 +1,10 @@
 // The wave output device: four buffers of one period each go round; a period is due
 // whenever the device has handed one back.
+#include "OutputSink.h"
+
 #include <mmsystem.h>
 
 #include <vector>
-
-#include "OutputSink.h"
 
 namespace {
 
