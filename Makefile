@@ -11,7 +11,7 @@ export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 PACKAGES := wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools g++ cmake ninja-build \
-            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev
+            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev sox
 
 .PHONY: all deps build native prefix test play clean
 
