@@ -1,15 +1,11 @@
 #include "AmbientPlayer.h"
 
 #include "GeneralSettings.h"
+#include "SectionLock.h"
 #include "SoundEffect.h"
 #include "SoundSystem.h"
 
 namespace {
-struct PlayerLock {
-    explicit PlayerLock(CRITICAL_SECTION& lock) : lock_(lock) { EnterCriticalSection(&lock_); }
-    ~PlayerLock() { LeaveCriticalSection(&lock_); }
-    CRITICAL_SECTION& lock_;
-};
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -30,7 +26,7 @@ AmbientPlayer::AmbientPlayer() {
 AmbientPlayer::~AmbientPlayer() {
     GetAmbientSoundsSetting().RemoveListener(listenerCookie_);
     {
-        PlayerLock hold(lock_);
+        SectionLock hold(lock_);
         CloseStreams();
     }
     DeleteCriticalSection(&lock_);
@@ -42,7 +38,7 @@ AmbientPlayer& GetAmbientPlayer() {
 }
 
 void AmbientPlayer::Reload() {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     const bool wasPlaying = playing_ != 0;
     Stop();
     folderValid_ = 0;
@@ -62,14 +58,14 @@ void AmbientPlayer::Toggle(const int32_t& on) {
 }
 
 void AmbientPlayer::Stop() {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     const bool wasPlaying = playing_ != 0;
     playing_ = 0;
     if (folderValid_ && wasPlaying) CloseStreams();
 }
 
 void AmbientPlayer::Start() {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     if (playing_) return;
     playing_ = 1;
     if (currentFile_.empty()) return;
@@ -79,7 +75,7 @@ void AmbientPlayer::Start() {
 }
 
 void AmbientPlayer::Play(const std::string& fileName) {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     const std::string path = folder_ + fileName;
     if (path == currentFile_) return;
     currentFile_ = path;
@@ -117,7 +113,7 @@ void __stdcall AmbientPlayer::OnStreamEvent(const AuloEvent* event, uintptr_t us
 // The old stream is done once its fade-out ends; the current one is cued again ahead of
 // its end (or as soon as it runs dry), which loops the file without a gap.
 void AmbientPlayer::HandleStreamEvent(uint32_t code, uint32_t stream) {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     if (previous_ && stream == previous_->GetHandle()) {
         if (code == AULO_EVENT_FADE_DONE || code == AULO_EVENT_EMPTY_WHILE_FADING) previous_.reset();
     } else if (current_ && stream == current_->GetHandle()) {
@@ -126,26 +122,26 @@ void AmbientPlayer::HandleStreamEvent(uint32_t code, uint32_t stream) {
 }
 
 std::string AmbientPlayer::GetFolder() const {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     return folder_;
 }
 
 std::string AmbientPlayer::GetCurrentFile() const {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     return currentFile_;
 }
 
 bool AmbientPlayer::IsPlaying() const {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     return playing_ != 0;
 }
 
 uint32_t AmbientPlayer::GetCurrentStream() const {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     return current_ ? current_->GetHandle() : 0;
 }
 
 uint32_t AmbientPlayer::GetPreviousStream() const {
-    PlayerLock hold(lock_);
+    SectionLock hold(lock_);
     return previous_ ? previous_->GetHandle() : 0;
 }

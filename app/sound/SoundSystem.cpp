@@ -2,6 +2,7 @@
 
 #include "AuloSnd.h"
 #include "Quor2_5.h"
+#include "SectionLock.h"
 
 // What a temporary stream's completion needs to clean up after its one sound.
 struct SoundSystem::TemporaryStream {
@@ -9,14 +10,6 @@ struct SoundSystem::TemporaryStream {
     uint32_t stream;
     SoundSystem* owner;
 };
-
-namespace {
-struct PoolLock {
-    explicit PoolLock(CRITICAL_SECTION& lock) : lock_(lock) { EnterCriticalSection(&lock_); }
-    ~PoolLock() { LeaveCriticalSection(&lock_); }
-    CRITICAL_SECTION& lock_;
-};
-}  // namespace
 
 SoundSystem::SoundSystem() { InitializeCriticalSection(&lock_); }
 
@@ -29,14 +22,14 @@ SoundSystem& GetSoundSystem() {
 
 int32_t SoundSystem::Open(HWND window, uint32_t rate, uint32_t bits, uint32_t channels) {
     const int32_t result = AuloOpen(window, rate, bits, channels);
-    PoolLock hold(lock_);
+    SectionLock hold(lock_);
     for (uint32_t& stream : pool_) stream = AuloOpenStream();
     return result;
 }
 
 void SoundSystem::Close() {
     AuloClose();
-    PoolLock hold(lock_);
+    SectionLock hold(lock_);
     for (uint32_t& stream : pool_) stream = 0;
 }
 
@@ -46,7 +39,7 @@ void SoundSystem::PlayAssetSound(uint32_t asset, uint32_t value1, uint32_t value
     if (!locked) return;
     const void* data = locked + 4;  // past the asset's type word
     const uint32_t values[4] = {value1, value2, value3, value4};
-    PoolLock hold(lock_);
+    SectionLock hold(lock_);
     int32_t leastMs;
     const int chosen = FindLeastBusyStream(leastMs);
     if (leastMs > kBusyMs && PlayOnTemporaryStream(asset, data, values)) return;
@@ -102,7 +95,7 @@ void __stdcall SoundSystem::EndTemporaryStream(uintptr_t user) {
 void SoundSystem::FlushAll() {
     uint32_t streams[kPoolSize];
     {
-        PoolLock hold(lock_);
+        SectionLock hold(lock_);
         for (int i = 0; i < kPoolSize; ++i) streams[i] = pool_[i];
     }
     for (uint32_t stream : streams) AuloFlushStream(stream);

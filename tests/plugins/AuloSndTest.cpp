@@ -11,23 +11,9 @@
 
 #include "AuloSnd.h"
 #include "SoundFiles.h"
+#include "SoundTestFiles.h"
 
 namespace {
-
-std::string TempPath(const char* stem, const char* extension) {
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + stem + "_" + std::to_string(GetCurrentProcessId()) + extension;
-}
-
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(5);
-    }
-    return true;
-}
 
 // What callbacks saw, written on the library's thread and read on the test's.
 struct EventLog {
@@ -81,7 +67,7 @@ protected:
         ASSERT_EQ(1, AuloOpen(nullptr, 22050, 16, 2));
     }
     void OpenRendering() {
-        renderPath_ = TempPath("aulosnd_render", ".wav");
+        renderPath_ = TempSoundPath("render.wav");
         SetEnvironmentVariableA("AULOSND_RENDER", renderPath_.c_str());
         ASSERT_EQ(1, AuloOpen(nullptr, 22050, 16, 2));
     }
@@ -242,7 +228,7 @@ TEST_F(AuloSndTest, AStreamMayFlushAndCloseItselfFromItsOwnCallbackAndFlushRelea
 
 TEST_F(AuloSndTest, MalformedAndUnsupportedFilesAreRefusedAndGoodOnesPlay) {
     OpenSilent();
-    const std::string path = TempPath("aulosnd_file", ".wav");
+    const std::string path = TempSoundPath("file.wav");
     const uint32_t stream = AuloOpenStream();
     const std::vector<uint8_t> good = WavImage(MakeLevel(40, 100));
     std::vector<std::vector<uint8_t>> bad;
