@@ -48,15 +48,6 @@ struct CoderState {
     }
 };
 
-void PutLE16(std::vector<uint8_t>& v, uint16_t x) {
-    v.push_back(uint8_t(x));
-    v.push_back(uint8_t(x >> 8));
-}
-void PutLE32(std::vector<uint8_t>& v, uint32_t x) {
-    PutLE16(v, uint16_t(x));
-    PutLE16(v, uint16_t(x >> 16));
-}
-
 // Whether every block's coder state is well formed, walking the blocks to the end.
 bool CheckBlocks(const SoundFormat& format, const uint8_t* blocks, size_t bytes) {
     size_t at = 0;
@@ -115,18 +106,18 @@ void DecodeCwvBlock(const SoundFormat& format, const uint8_t* block, uint32_t fr
 std::vector<uint8_t> EncodeCwv(const int16_t* samples, uint32_t frames, uint16_t channels, uint32_t rate,
                                uint16_t blockFrames) {
     std::vector<uint8_t> image{'C', 'W', 'V', '1'};
-    PutLE32(image, 0);
-    PutLE32(image, rate);
-    PutLE16(image, channels);
-    PutLE16(image, blockFrames);
-    PutLE32(image, frames);
+    AppendLE32(image, 0);
+    AppendLE32(image, rate);
+    AppendLE16(image, channels);
+    AppendLE16(image, blockFrames);
+    AppendLE32(image, frames);
     for (uint32_t first = 0; first < frames; first += blockFrames) {
         const uint32_t n = std::min<uint32_t>(blockFrames, frames - first);
         const int16_t* block = samples + size_t(first) * channels;
         CoderState state[2];
         for (uint16_t c = 0; c < channels; ++c) {
             state[c] = {block[c], 0};
-            PutLE16(image, uint16_t(block[c]));
+            AppendLE16(image, uint16_t(block[c]));
             image.push_back(0);
             image.push_back(0);
         }

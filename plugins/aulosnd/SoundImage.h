@@ -43,5 +43,13 @@ bool ParseOwnedSound(std::vector<uint8_t> bytes, SoundImage& out);
 
 inline uint16_t ReadLE16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 inline uint32_t ReadLE32(const uint8_t* p) { return uint32_t(ReadLE16(p)) | uint32_t(ReadLE16(p + 2)) << 16; }
+inline void AppendLE16(std::vector<uint8_t>& v, uint16_t x) {
+    v.push_back(uint8_t(x));
+    v.push_back(uint8_t(x >> 8));
+}
+inline void AppendLE32(std::vector<uint8_t>& v, uint32_t x) {
+    AppendLE16(v, uint16_t(x));
+    AppendLE16(v, uint16_t(x >> 16));
+}
 
 }  // namespace aulo

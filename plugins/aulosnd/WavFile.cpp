@@ -7,15 +7,6 @@ namespace {
 
 bool Is(const uint8_t* p, const char* tag) { return std::memcmp(p, tag, 4) == 0; }
 
-void PutLE16(std::vector<uint8_t>& v, uint16_t x) {
-    v.push_back(uint8_t(x));
-    v.push_back(uint8_t(x >> 8));
-}
-void PutLE32(std::vector<uint8_t>& v, uint32_t x) {
-    PutLE16(v, uint16_t(x));
-    PutLE16(v, uint16_t(x >> 16));
-}
-
 // Checks a "fmt " chunk body and fills the format's PCM fields.
 bool ReadFormatChunk(const uint8_t* p, uint32_t size, SoundFormat& format) {
     if (size < 16) return false;
@@ -71,17 +62,17 @@ std::vector<uint8_t> MakeWavHeader(uint32_t rate, uint16_t bits, uint16_t channe
     std::vector<uint8_t> h;
     const uint16_t blockAlign = uint16_t(channels * bits / 8);
     h.insert(h.end(), {'R', 'I', 'F', 'F'});
-    PutLE32(h, 36 + dataBytes);
+    AppendLE32(h, 36 + dataBytes);
     h.insert(h.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    PutLE32(h, 16);
-    PutLE16(h, 1);
-    PutLE16(h, channels);
-    PutLE32(h, rate);
-    PutLE32(h, rate * blockAlign);
-    PutLE16(h, blockAlign);
-    PutLE16(h, bits);
+    AppendLE32(h, 16);
+    AppendLE16(h, 1);
+    AppendLE16(h, channels);
+    AppendLE32(h, rate);
+    AppendLE32(h, rate * blockAlign);
+    AppendLE16(h, blockAlign);
+    AppendLE16(h, bits);
     h.insert(h.end(), {'d', 'a', 't', 'a'});
-    PutLE32(h, dataBytes);
+    AppendLE32(h, dataBytes);
     return h;
 }
 
