@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Runs every test: the Windows build through Wine (one persistent wineserver, one Xvfb for
-# the suites that open windows), then the native sanitizer build.
+# the suites that open windows), then the native sanitizer build. The tests run in their
+# own prefix ($BUILD/test-prefix); the prefix the game is played in ($WINEPREFIX) must
+# come out of the run unchanged, and the run fails when its player records do not.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
+. "$here/player-records.sh"
 BUILD=${BUILD:-build}; NATIVE=${NATIVE:-build-native}; JOBS=${JOBS:-$(nproc)}
+play_prefix=${WINEPREFIX:-$PWD/$BUILD/wineprefix}
+export WINEPREFIX=${TEST_PREFIX:-$PWD/$BUILD/test-prefix}
+players_before=$(player_records "$play_prefix")
 
 VSL_FORCE_XVFB=1 start_display
 wineserver -p >/dev/null 2>&1
@@ -19,4 +25,7 @@ echo "== Native build (sanitizers) =="
 ctest --test-dir "$NATIVE" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
 wineserver -k >/dev/null 2>&1
 stop_display
+
+echo "== The game's prefix =="
+check_player_records "$play_prefix" "$players_before" || rc=1
 exit $rc

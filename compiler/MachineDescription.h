@@ -256,6 +256,10 @@ private:
     void ShareDefinitionPatch(SymbolPart& part, std::vector<SourceSpan*> spans);
     void QueueHotKeys(SourceSpan& keySpan, bool keyAbsent, int32_t& key, int32_t newKey,
                       SourceSpan& flagsSpan, bool flagsAbsent, int32_t& flags, int32_t newFlags);
+    // Queues the patch that prints `stored` at `patchSpan`, then takes the new reference's
+    // files and frames while `stored` keeps its own place in the script.
+    void ReplaceAnimationRef(SourceSpan& patchSpan, AnimationReference& stored,
+                             const AnimationReference& reference);
     // An Integer within [low, high]; outside it, a SynError naming what the count is.
     bool AcceptCount(int32_t& value, const char* what, int32_t low, int32_t high);
     void ParseTitle();

@@ -110,26 +110,17 @@ void MachineDescription::SetArmRect(const ScriptRect& rect) {
 
 void MachineDescription::SetArmAnimation(const AnimationReference& reference) {
     if (reference == armAnimation_) return;
-    QueuePatch(armAnimation_.span, armAnimation_, &MachineDescription::FormatAnimationRef);
-    const SourceSpan span = armAnimation_.span;
-    armAnimation_ = reference;
-    armAnimation_.span = span;
+    ReplaceAnimationRef(armAnimation_.span, armAnimation_, reference);
 }
 
 void MachineDescription::SetCoinAnimation(const AnimationReference& reference) {
     if (reference == coin_.coin) return;
-    QueuePatch(coin_.coin.span, coin_.coin, &MachineDescription::FormatAnimationRef);
-    const SourceSpan span = coin_.coin.span;
-    coin_.coin = reference;
-    coin_.coin.span = span;
+    ReplaceAnimationRef(coin_.coin.span, coin_.coin, reference);
 }
 
 void MachineDescription::SetCoinDropAnimation(const AnimationReference& reference) {
     if (reference == coin_.coinDrop) return;
-    QueuePatch(coin_.coinDrop.span, coin_.coinDrop, &MachineDescription::FormatAnimationRef);
-    const SourceSpan span = coin_.coinDrop.span;
-    coin_.coinDrop = reference;
-    coin_.coinDrop.span = span;
+    ReplaceAnimationRef(coin_.coinDrop.span, coin_.coinDrop, reference);
 }
 
 void MachineDescription::SetCoinDropPosition(const Point& position) {
@@ -142,10 +133,15 @@ void MachineDescription::SetAnimationFiles(const std::string& name,
                                            const AnimationReference& reference) {
     auto& animation = static_cast<AnimationRecord&>(ElementPart(name, SymbolKind::Animation));
     if (reference == animation.reference) return;
-    QueuePatch(animation.pictureSpan, animation.reference, &MachineDescription::FormatAnimationRef);
-    const SourceSpan span = animation.reference.span;
-    animation.reference = reference;
-    animation.reference.span = span;
+    ReplaceAnimationRef(animation.pictureSpan, animation.reference, reference);
+}
+
+void MachineDescription::ReplaceAnimationRef(SourceSpan& patchSpan, AnimationReference& stored,
+                                             const AnimationReference& reference) {
+    QueuePatch(patchSpan, stored, &MachineDescription::FormatAnimationRef);
+    const SourceSpan span = stored.span;
+    stored = reference;
+    stored.span = span;
 }
 
 // A HotKey or HotKeyFlags clause the script did not write is inserted whole; one it wrote
@@ -170,10 +166,7 @@ void MachineDescription::QueueHotKeys(SourceSpan& keySpan, bool keyAbsent, int32
 void MachineDescription::SetButton(const std::string& name, const ButtonPart& button) {
     auto& stored = static_cast<ButtonPart&>(ElementPart(name, SymbolKind::Button));
     if (button.picture != stored.picture) {
-        QueuePatch(stored.picture.span, stored.picture, &MachineDescription::FormatAnimationRef);
-        const SourceSpan span = stored.picture.span;
-        stored.picture = button.picture;
-        stored.picture.span = span;
+        ReplaceAnimationRef(stored.picture.span, stored.picture, button.picture);
     }
     if (button.rectangle != stored.rectangle) {
         QueuePatch(stored.positionSpan, stored.rectangle, &MachineDescription::FormatPlacement);
@@ -195,10 +188,7 @@ void MachineDescription::SetButton(const std::string& name, const ButtonPart& bu
 void MachineDescription::SetIndicator(const std::string& name, const IndicatorPart& indicator) {
     auto& stored = static_cast<IndicatorPart&>(ElementPart(name, SymbolKind::Indicator));
     if (indicator.picture != stored.picture) {
-        QueuePatch(stored.picture.span, stored.picture, &MachineDescription::FormatAnimationRef);
-        const SourceSpan span = stored.picture.span;
-        stored.picture = indicator.picture;
-        stored.picture.span = span;
+        ReplaceAnimationRef(stored.picture.span, stored.picture, indicator.picture);
     }
     if (indicator.rectangle != stored.rectangle) {
         QueuePatch(stored.rectangleSpan, stored.rectangle, &MachineDescription::FormatRect);

@@ -38,10 +38,7 @@ int AssetManager::DriveClass(const char* path) {
 int32_t AssetManager::OpenFile(const char* path) {
     ErrorState& errors = Errors();
     if (!path) errors.Raise(ErrNullArgument);
-    if (openCount_ >= kAssetFileSlots) {
-        errors.Set(ErrTooManyAssetFiles);
-        return -1;
-    }
+    if (openCount_ >= kAssetFileSlots) errors.Raise(ErrTooManyAssetFiles);
     int slot = -1;
     for (int i = 0, s = cursor_; i < kAssetFileSlots; ++i, s = (s + 1) % kAssetFileSlots) {
         if (!files_[s]) {
@@ -49,19 +46,13 @@ int32_t AssetManager::OpenFile(const char* path) {
             break;
         }
     }
-    if (slot < 0) {
-        errors.Set(ErrTooManyAssetFiles);
-        return -1;
-    }
+    if (slot < 0) errors.Raise(ErrTooManyAssetFiles);
     AssetFile* file = new (std::nothrow) AssetFile(*this, queues_[DriveClass(path)], slot, path);
-    if (!file) {
-        errors.Set(ErrOutOfMemory);
-        return -1;
-    }
+    if (!file) errors.Raise(ErrOutOfMemory);
     if (!file->Opened()) {
-        errors.Set(file->OpenError());
+        const QUORERRS failure = file->OpenError();
         delete file;
-        return -1;
+        errors.Raise(failure);
     }
     files_[slot] = file;
     cursor_ = (slot + 1) % kAssetFileSlots;
@@ -153,10 +144,7 @@ void AssetManager::ReleaseQuietly(uint32_t handle) {
 }
 
 int AssetManager::GetAssetInfo(uint32_t handle, AssetInfoRecord* record) {
-    if (!record) {
-        Errors().Set(ErrNullArgument);
-        return 0;
-    }
+    if (!record) Errors().Raise(ErrNullArgument);
     AssetFile& file = CheckedAsset(handle);
     if (QUORERRS err = file.Info(handle, record)) Errors().Raise(err, int32_t(handle));
     return 1;

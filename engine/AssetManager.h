@@ -19,7 +19,7 @@ public:
     AssetManager();
     ~AssetManager();
 
-    // The file handle (slot << 24), or -1 with the error recorded.
+    // The file handle (slot << 24); raises when the file cannot be opened.
     int32_t OpenFile(const char* path);
     // Closes the file (or every file); the caller has detached sprites and backdrops.
     void CloseFile(int slot);

@@ -201,14 +201,8 @@ void ImageSprite::FitShadow() {
 }
 
 int ImageSprite::Animate(uint32_t sequence, uint32_t frame, uint32_t flips) {
-    if (sequence >= SequenceCount()) {
-        Errors().Set(ErrBadSequence, int32_t(sequence));
-        return 0;
-    }
-    if (frame >= FramesInSequence(sequence)) {
-        Errors().Set(ErrBadFrame, int32_t(frame));
-        return 0;
-    }
+    if (sequence >= SequenceCount()) Errors().Raise(ErrBadSequence, int32_t(sequence));
+    if (frame >= FramesInSequence(sequence)) Errors().Raise(ErrBadFrame, int32_t(frame));
     block_.sequence = sequence;
     block_.frame = frame;
     SpriteCreateRecord& r = MutableRecord();
@@ -219,15 +213,9 @@ int ImageSprite::Animate(uint32_t sequence, uint32_t frame, uint32_t flips) {
 }
 
 int ImageSprite::AutoSequence(uint32_t sequence, uint32_t start, uint32_t flips) {
-    if (sequence >= SequenceCount()) {
-        Errors().Set(ErrBadSequence, int32_t(sequence));
-        return 0;
-    }
+    if (sequence >= SequenceCount()) Errors().Raise(ErrBadSequence, int32_t(sequence));
     const uint32_t frames = FramesInSequence(sequence);
-    if (start >= frames) {
-        Errors().Set(ErrBadFrame, int32_t(start));
-        return 0;
-    }
+    if (start >= frames) Errors().Raise(ErrBadFrame, int32_t(start));
     block_.sequence = sequence;
     SpriteCreateRecord& r = MutableRecord();
     if ((r.flags & 3u) != (flips & 3u)) {

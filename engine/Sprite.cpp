@@ -100,10 +100,7 @@ void Sprite::Notify(int32_t event) {
     }
 }
 
-int Sprite::NotMovable() {
-    Errors().Set(ErrNotMovable);
-    return 0;
-}
+int Sprite::NotMovable() { Errors().Raise(ErrNotMovable); }
 
 int Sprite::Move(const int16_t deltas[4]) {
     const int32_t oldDepth = record_.depth;
@@ -138,10 +135,7 @@ void Sprite::Reorder(int32_t) {
 }
 
 int Sprite::Scale(uint32_t numerator, uint32_t denominator) {
-    if (denominator == 0 && numerator != 0) {
-        Errors().Set(ErrZeroDenominator, handle_);
-        return 0;
-    }
+    if (denominator == 0 && numerator != 0) Errors().Raise(ErrZeroDenominator, handle_);
     record_.scaleNumerator = numerator;
     record_.scaleDenominator = denominator;
     scaled_ = numerator != denominator;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "AssetFileBuilder.h"
+#include "FrameWaiter.h"
 #include "EngineInsides.h"
 #include "TempAssetFile.h"
 #include "ImageRecord.h"
@@ -170,7 +171,7 @@ protected:
         RegisterSoundCallback(nullptr);
         delete hold_;
         hold_ = nullptr;
-        Sleep(100);
+        EXPECT_TRUE(WaitForWholeFrame());
         DeleteStage(stage_);
         delete file_;
     }
