@@ -7,9 +7,16 @@
 #include <thread>
 
 // Polls for up to the given time (a bound, not a measurement); null when none appeared.
+// A dialog is shown once its initialisation is over: only then does it take input.
+// Only this process's dialogs count: other tests may show the same captions.
 inline HWND WaitForDialog(const char* caption, int waitMilliseconds = 20000) {
     for (int waited = 0; waited < waitMilliseconds; waited += 20) {
-        if (HWND found = FindWindowA("#32770", caption)) return found;
+        HWND found = nullptr;
+        while ((found = FindWindowExA(nullptr, found, "#32770", caption)) != nullptr) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(found, &process);
+            if (process == GetCurrentProcessId() && IsWindowVisible(found)) return found;
+        }
         Sleep(20);
     }
     return nullptr;
