@@ -115,12 +115,15 @@ protected:
     WNDPROC oldProc_ = nullptr;
     HWND handle_ = nullptr;
 
+    // Shared by the window procedures: OnDestroy, then the handle is forgotten; OnPaint
+    // between BeginPaint and EndPaint.
+    void HandleDestroy();
+    void HandlePaint();
+
 private:
     LRESULT HandleSubclassed(UINT message, WPARAM wParam, LPARAM lParam);
-    void HandleDestroy();
     void HandleMove(LPARAM lParam);
     void HandleSize(WPARAM wParam, LPARAM lParam);
-    void HandlePaint();
     void HandleClose();
 };
 

@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "AppState.h"
+#include "DialogMessage.h"
 #include "PendingException.h"
 
 namespace {
@@ -73,23 +74,6 @@ INT_PTR Dialog::HandleInit(HWND window) {
     return TRUE;
 }
 
-void Dialog::HandlePaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(handle_, &paint);
-    struct EndPaintOnExit {
-        HWND window;
-        PAINTSTRUCT* paint;
-        ~EndPaintOnExit() { EndPaint(window, paint); }
-    } endPaint{handle_, &paint};
-    DCHolder holder(dc);
-    OnPaint(holder, paint.rcPaint);
-}
-
-void Dialog::HandleDestroy() {
-    OnDestroy();
-    handle_ = nullptr;
-}
-
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -109,12 +93,8 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Dialogs keep their rectangle current but get no OnMove or OnSize.
         GetWindowRect(handle_, &rect_);
         return FALSE;
-    default: {
-        LRESULT result = 0;
-        if (DispatchMessage(message, wParam, lParam, &result) != kHandled) return FALSE;
-        SetWindowLongPtrA(handle_, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
+    default:
+        return DispatchDialogMessage(*this, message, wParam, lParam);
     }
 }
 

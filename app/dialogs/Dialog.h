@@ -39,8 +39,6 @@ protected:
 private:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleInit(HWND window);
-    void HandlePaint();
-    void HandleDestroy();
     HWND MakeModeless(HWND owner);
 
     std::string templateName_;

@@ -1,6 +1,7 @@
 #include "PropertyPage.h"
 
 #include "AppState.h"
+#include "DialogMessage.h"
 #include "PendingException.h"
 #include "PropertySheet.h"
 
@@ -99,13 +100,6 @@ INT_PTR PropertyPage::HandleNotify(NMHDR* header) {
     }
 }
 
-void PropertyPage::HandleDestroy() {
-    // The sheet destroys its pages: the handle goes with the window, so that nothing
-    // later acts on a handle the system may have given to another window.
-    OnDestroy();
-    handle_ = nullptr;
-}
-
 INT_PTR PropertyPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -119,12 +113,8 @@ INT_PTR PropertyPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return TRUE;
     case WM_NOTIFY:
         return HandleNotify(reinterpret_cast<NMHDR*>(lParam));
-    default: {
-        LRESULT result = 0;
-        if (DispatchMessage(message, wParam, lParam, &result) != kHandled) return FALSE;
-        AnswerWith(result);
-        return TRUE;
-    }
+    default:
+        return DispatchDialogMessage(*this, message, wParam, lParam);
     }
 }
 
@@ -143,6 +133,8 @@ INT_PTR CALLBACK PropertyPage::DialogProc(HWND window, UINT message, WPARAM wPar
         }
         if (!object) return FALSE;
         if (message == WM_DESTROY) {
+            // The sheet destroys its pages: the handle goes with the window, so that
+            // nothing later acts on a handle the system may have given to another window.
             object->HandleDestroy();
             return FALSE;
         }

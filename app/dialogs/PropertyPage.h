@@ -53,7 +53,6 @@ private:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleNotify(NMHDR* header);
     INT_PTR HandleWizardButton(UINT code);
-    void HandleDestroy();
     void AnswerWith(LRESULT result);
 
     PROPSHEETPAGEA_V1 page_ = {};

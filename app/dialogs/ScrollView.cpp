@@ -59,22 +59,21 @@ void ScrollView::ScrollTo(int a, int b) {
     ScrollIntoView(rect);
 }
 
-LRESULT ScrollView::OnVScrollBar(WPARAM wParam, LPARAM) {
+int ScrollView::BarPosition(bool vertical, WPARAM wParam) {
     SIZE content, client = ClientSize(), line;
     GetContentSize(&content);
     GetLineSize(&line);
-    const int y = ScrollBarPosition(ScrollAxis{scrollY_, client.cy, content.cy}, LOWORD(wParam),
-                                    HIWORD(wParam), line.cy);
-    ScrollBy(scrollX_, y, true);
+    const ScrollAxis axis = vertical ? ScrollAxis{scrollY_, client.cy, content.cy}
+                                     : ScrollAxis{scrollX_, client.cx, content.cx};
+    return ScrollBarPosition(axis, LOWORD(wParam), HIWORD(wParam), vertical ? line.cy : line.cx);
+}
+
+LRESULT ScrollView::OnVScrollBar(WPARAM wParam, LPARAM) {
+    ScrollBy(scrollX_, BarPosition(true, wParam), true);
     return 0;
 }
 
 LRESULT ScrollView::OnHScrollBar(WPARAM wParam, LPARAM) {
-    SIZE content, client = ClientSize(), line;
-    GetContentSize(&content);
-    GetLineSize(&line);
-    const int x = ScrollBarPosition(ScrollAxis{scrollX_, client.cx, content.cx}, LOWORD(wParam),
-                                    HIWORD(wParam), line.cx);
-    ScrollBy(x, scrollY_, true);
+    ScrollBy(BarPosition(false, wParam), scrollY_, true);
     return 0;
 }

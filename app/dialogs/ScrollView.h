@@ -39,6 +39,8 @@ protected:
 private:
     LRESULT OnVScrollBar(WPARAM wParam, LPARAM lParam);
     LRESULT OnHScrollBar(WPARAM wParam, LPARAM lParam);
+    // Where a scroll-bar request moves the position along one axis.
+    int BarPosition(bool vertical, WPARAM wParam);
     SIZE ClientSize();
     void ScrollBand(HDC dc, const RECT& band, int dx, int dy, RECT* uncovered);
 };
