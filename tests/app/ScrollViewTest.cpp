@@ -59,17 +59,6 @@ TEST(ScrollViewTest, ScrollBarMessagesMoveThePositionAndTheBars) {
     EXPECT_EQ(view.GetScrollX(), 2000);
 }
 
-TEST(ScrollViewTest, ContentSmallerThanTheViewStaysAtZero) {
-    GridView view(100, 60);
-    ASSERT_TRUE(view.Make());
-    for (int code : {SB_LINEDOWN, SB_PAGEDOWN, SB_BOTTOM, SB_LINEUP, SB_PAGEUP}) {
-        view.Bar(WM_VSCROLL, code);
-        view.Bar(WM_HSCROLL, code);
-        EXPECT_EQ(view.GetScrollY(), 0) << code;
-        EXPECT_EQ(view.GetScrollX(), 0) << code;
-    }
-}
-
 TEST(ScrollViewTest, ScrollToBringsAnItemIntoView) {
     GridView view(1000, 800);
     ASSERT_TRUE(view.Make());
