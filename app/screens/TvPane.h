@@ -13,7 +13,7 @@ class Screen;
 
 class TvPane : public Window {
 public:
-    static const int kControlId = 1;
+    static constexpr int kControlId = 1;
 
     TvPane(Window* parent, int32_t startNumber);
     // The pane owns the screen until it is installed, the host afterwards.

@@ -12,7 +12,7 @@
 
 class TvWindow : public Window {
 public:
-    static const int kControlId = 12345;
+    static constexpr int kControlId = 12345;
 
     // The area is the client rectangle wanted in the parent.
     TvWindow(Window* parent, const RECT& area, DWORD style);
