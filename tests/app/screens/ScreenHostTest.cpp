@@ -29,9 +29,8 @@ DWORD WINAPI TakeTokenOnce(void* flag) {
 class ScreenHostTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterMainWindowClass(nullptr);
-        main_ = std::make_unique<HostFrame>(RECT{0, 0, 420, 320}, WS_POPUP | WS_VISIBLE);
-        ASSERT_EQ(1, main_->Create());
+        main_ = MakeHostFrame(RECT{0, 0, 420, 320});
+        ASSERT_NE(nullptr, main_);
         SetMainWindow(main_.get());
         pane_ = std::make_unique<TvPane>(main_.get(), kLobbyScreenNumber);
         ASSERT_NE(nullptr, pane_->GetHandle());

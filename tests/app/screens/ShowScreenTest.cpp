@@ -22,9 +22,8 @@ std::string namedFile;
 class ShowScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterMainWindowClass(nullptr);
-        main_ = std::make_unique<HostFrame>(RECT{0, 0, 640, 480}, WS_POPUP | WS_VISIBLE);
-        ASSERT_EQ(1, main_->Create());
+        main_ = MakeHostFrame(RECT{0, 0, 640, 480});
+        ASSERT_NE(nullptr, main_);
         SetMainWindow(main_.get());
         mainView_ = std::make_unique<TvPane>(main_.get(), 0);
         mainView_->InstallScreen();

@@ -25,9 +25,8 @@ int32_t StageShownIn(HWND tv) {
 class StageWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterMainWindowClass(nullptr);
-        parent_ = std::make_unique<HostFrame>(RECT{0, 0, 360, 260}, WS_POPUP | WS_VISIBLE);
-        ASSERT_EQ(1, parent_->Create());
+        parent_ = MakeHostFrame(RECT{0, 0, 360, 260});
+        ASSERT_NE(nullptr, parent_);
         stagesBefore_ = LiveStages();
     }
     std::unique_ptr<HostFrame> parent_;

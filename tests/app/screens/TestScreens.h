@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "FrameWindow.h"
@@ -122,6 +123,15 @@ public:
     }
     int OnCreate() override { return 1; }
 };
+
+// A shown popup frame of the size (the main window class registered first); null when it
+// could not be created.
+inline std::unique_ptr<HostFrame> MakeHostFrame(const RECT& rect) {
+    RegisterMainWindowClass(nullptr);
+    auto frame = std::make_unique<HostFrame>(rect, WS_POPUP | WS_VISIBLE);
+    if (!frame->Create()) frame.reset();
+    return frame;
+}
 
 // A screen window: a small-caption tool window whose TV pane shows the screen of a number.
 class TestScreenWindow : public ScreenWindow {

@@ -2,16 +2,9 @@
 # Runs the screen demo on the test display, takes a screenshot with the X tools and checks
 # the colours of the main view's screen and of the screen window. SCREENSHOT=path keeps it.
 set -u
-demo="$1"
-ready=$(mktemp -u /tmp/screen_demo_ready.XXXXXX)
+. "$(dirname "$0")/../../demo-screenshot.sh"
 shot=${SCREENSHOT:-$(mktemp /tmp/screen_demo_shot.XXXXXX.png)}
-wine "$demo" "Z:$ready" 10000 &
-pid=$!
-for _ in $(seq 1 200); do [ -s "$ready" ] && break; sleep 0.05; done
-if [ ! -s "$ready" ]; then echo "the demo never showed its screens"; kill $pid 2>/dev/null; exit 1; fi
-sleep 0.3
-xwd -root -silent | convert xwd:- "$shot"
-kill $pid 2>/dev/null; wait $pid 2>/dev/null
+demo_screenshot "$1" 10000 "$shot" || exit 1
 count() {  # pixels of a colour in a region of the screenshot
   convert "$shot" -crop "$1" +repage txt:- 2>/dev/null | grep -ci "$2"
 }
