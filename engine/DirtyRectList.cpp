@@ -37,7 +37,6 @@ void DirtyRectList::Add(Rect r) {
         if (hit == rects_.end()) {
             rects_.push_back(r);
             area_ += r.Area();
-            if (rects_.size() > kMostRects || area_ * 100 >= bounds_.Area() * kMostPercent) MakeWhole();
             return;
         }
         // The union replaces the one it met and is added again by the same rule.

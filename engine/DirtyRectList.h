@@ -22,11 +22,6 @@ bool Intersects(const Rect& a, const Rect& b);
 
 class DirtyRectList {
 public:
-    // Past this many separate rectangles, or when they cover most of the bounds, one
-    // redraw of the whole is cheaper than drawing them one by one.
-    static constexpr size_t kMostRects = 48;
-    static constexpr int kMostPercent = 70;
-
     explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0}) : bounds_(bounds) {}
 
     void Add(Rect r);
@@ -39,6 +34,8 @@ public:
     const Rect& Bounds() const { return bounds_; }
     bool Whole() const { return whole_; }
     size_t Count() const { return rects_.size(); }
+    // The area the rectangles cover (they never overlap).
+    int64_t CoveredArea() const { return area_; }
     const std::list<Rect>& Rects() const { return rects_; }
     // Calls fn for every rectangle in list order until it returns false.
     template <class Fn>

@@ -47,23 +47,40 @@ TEST(DirtyRectList, NewBoundsClipOrDropOrFill) {
     EXPECT_TRUE(d.Whole());
 }
 
-TEST(DirtyRectList, ManySmallChangesBecomeOneRedraw) {
+TEST(DirtyRectList, ManySmallChangesAndLargeCoverageStayAsTheyAre) {
+    // Only a rectangle equal to the bounds makes the list whole: many small ones, or ones
+    // that cover most of the bounds, are kept one by one (whether to redraw the whole
+    // instead is the renderer's choice).
     DirtyRectList d({0, 0, 1000, 1000});
-    for (size_t i = 0; i < DirtyRectList::kMostRects; ++i) {
-        int x = int(i % 10) * 100, y = int(i / 10) * 100;
+    for (int i = 0; i < 200; ++i) {
+        int x = (i % 20) * 50, y = (i / 20) * 100;
         d.Add({x, y, x + 5, y + 5});
     }
-    EXPECT_EQ(d.Count(), DirtyRectList::kMostRects);
+    EXPECT_EQ(d.Count(), 200u);
     EXPECT_FALSE(d.Whole());
-    d.Add({995, 995, 1000, 1000});
-    EXPECT_TRUE(d.Whole()) << "past the most rectangles worth drawing one by one";
+    EXPECT_EQ(d.CoveredArea(), 200 * 25);
+    EXPECT_EQ(d.Rects().back(), (Rect{950, 900, 955, 905})) << "appended in order";
 
     DirtyRectList big({0, 0, 100, 100});
     big.Add({0, 0, 100, 40});
     big.Add({0, 50, 100, 75});
-    EXPECT_FALSE(big.Whole());
     big.Add({0, 85, 100, 95});
-    EXPECT_TRUE(big.Whole()) << "covering most of the bounds";
+    big.Add({0, 40, 100, 50});  // meets neither: touching edges do not merge
+    EXPECT_FALSE(big.Whole());
+    EXPECT_EQ(big.Count(), 4u);
+    EXPECT_EQ(big.CoveredArea(), 8500);
+    big.Add({0, 30, 100, 90});  // meets three: their union absorbs them
+    EXPECT_FALSE(big.Whole()) << "covering all but a strip";
+    EXPECT_EQ(big.Count(), 1u);
+    EXPECT_EQ(big.Rects().front(), (Rect{0, 0, 100, 95}));
+    EXPECT_EQ(big.CoveredArea(), 9500);
+    big.SetBounds({0, 0, 100, 95});
+    EXPECT_TRUE(big.Whole()) << "new bounds equal to a rectangle";
+    big.SetBounds({0, 0, 200, 200});
+    EXPECT_FALSE(big.Whole());
+    big.Add({50, 50, 150, 150});
+    EXPECT_EQ(big.Count(), 1u);
+    EXPECT_EQ(big.Rects().front(), (Rect{0, 0, 150, 150}));
 }
 
 }  // namespace
