@@ -313,8 +313,13 @@ std::vector<Camera::Tile> Camera::Tiles() const {
             Rect view = {int32_t(wx0 + ox), int32_t(wy0 + oy), int32_t(wx1 + ox), int32_t(wy1 + oy)};
             Tile t{ox, oy, DirtyRectList(view)};
             for (const Rect& r : viewDirty_.Rects()) t.dirty.Add(Intersection(view, r));
+            // The world list's rectangles never overlap, so into an empty tile they go apart.
+            const bool apart = t.dirty.Count() == 0;
             if (!t.dirty.Whole())
-                for (const Rect& r : worldDirty_.Rects()) t.dirty.Add(Intersection(view, Offset(r, ox, oy)));
+                for (const Rect& r : worldDirty_.Rects()) {
+                    const Rect shifted = Intersection(view, Offset(r, ox, oy));
+                    apart ? t.dirty.AddApart(shifted) : t.dirty.Add(shifted);
+                }
             tiles.push_back(std::move(t));
         }
     }

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <cstddef>
-#include <list>
+#include <vector>
 
 // Left, top, right, bottom: laid out like the platform's RECT.
 struct Rect {
@@ -25,6 +25,9 @@ public:
     explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0}) : bounds_(bounds) {}
 
     void Add(Rect r);
+    // Add for a rectangle known to meet none of those listed (as those of another list,
+    // which never overlap, do): the same result without the search.
+    void AddApart(Rect r);
     // New bounds: every rectangle is clipped to them; those left with nothing go.
     void SetBounds(const Rect& bounds);
     void Clear();
@@ -36,7 +39,7 @@ public:
     size_t Count() const { return rects_.size(); }
     // The area the rectangles cover (they never overlap).
     int64_t CoveredArea() const { return area_; }
-    const std::list<Rect>& Rects() const { return rects_; }
+    const std::vector<Rect>& Rects() const { return rects_; }
     // Calls fn for every rectangle in list order until it returns false.
     template <class Fn>
     void ForEach(Fn fn) const {
@@ -47,8 +50,11 @@ public:
 private:
     Rect bounds_;
     void MakeWhole();
+    bool Clip(Rect& r);
+    // The index of the first rectangle that meets r (which is not empty), or the count.
+    size_t FirstMeeting(const Rect& r) const;
 
-    std::list<Rect> rects_;
+    std::vector<Rect> rects_;  // in the order added; a merge takes one out and adds again
     int64_t area_ = 0;
     bool whole_ = false;
 };

@@ -60,6 +60,17 @@ TEST(DirtyRectList, ManySmallChangesAndLargeCoverageStayAsTheyAre) {
     EXPECT_FALSE(d.Whole());
     EXPECT_EQ(d.CoveredArea(), 200 * 25);
     EXPECT_EQ(d.Rects().back(), (Rect{950, 900, 955, 905})) << "appended in order";
+    // Another list's rectangles never overlap: added apart into a smaller list they are
+    // clipped just as one by one.
+    DirtyRectList part({0, 0, 502, 300}), apart({0, 0, 502, 300});
+    for (const Rect& r : d.Rects()) {
+        part.Add(r);
+        apart.AddApart(r);
+    }
+    EXPECT_EQ(apart.Rects(), part.Rects());
+    EXPECT_EQ(apart.CoveredArea(), part.CoveredArea());
+    apart.AddApart({-5, -5, 600, 600});
+    EXPECT_TRUE(apart.Whole());
 
     DirtyRectList big({0, 0, 100, 100});
     big.Add({0, 0, 100, 40});
