@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "BlitRequestBuilder.h"
 #include "Blitter.h"
 #include "CameraList.h"
 #include "LibraryContext.h"
@@ -51,15 +52,9 @@ int32_t AdjustMove(int32_t pos, int32_t d, int32_t view, int32_t size, bool wrap
 typedef int(__stdcall* FadeEntry)(BlitRequest*, int32_t level, int32_t count);
 
 void FadeBufferRect(quor::ImageHeader* buffer, const RECT& r, int32_t level) {
-    BlitRequest q = {};
-    q.srcFormat = q.dstFormat = int16_t(buffer->kind);
-    q.width = q.dstWidth = r.right - r.left;
-    q.height = q.dstHeight = r.bottom - r.top;
-    q.dstPixels = uint32_t(uintptr_t(buffer + 1));
-    q.dstX = r.left;
-    q.dstY = r.top;
-    q.dstRowPixels = quor::RowBytes(buffer->width, 2) / 2;
-    Context()->blitter->As<FadeEntry>(Blitter::FadeRectangle)(&q, level, 0);
+    BlitRequestBuilder q(buffer);
+    q.To(r.left, r.top).Size(r.right - r.left, r.bottom - r.top);
+    Context()->blitter->As<FadeEntry>(Blitter::FadeRectangle)(q.Get(), level, 0);
 }
 
 }  // namespace
