@@ -65,7 +65,7 @@ Sprite::~Sprite() {
     Notify(SpriteDestroyed);
 }
 
-void Sprite::Notify(int32_t event) {
+void Sprite::Notify(SpriteEvent event) {
     NotificationQueue& q = Notifications();
     switch (notifyMode_) {
     case NotifyByCall:

@@ -129,7 +129,7 @@ protected:
     void InvalidatePicture();
     void MarkConstructed() { constructed_ = true; }
     void MarkChanged();
-    void Notify(int32_t event);
+    void Notify(SpriteEvent event);
     // What fixed kinds answer to Move and Place: ErrNotMovable, 0.
     static int NotMovable();
     SpriteCreateRecord& MutableRecord() { return record_; }
