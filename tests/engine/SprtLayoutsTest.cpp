@@ -11,6 +11,7 @@
 #include "AssetFileBuilder.h"
 #include "AssetManager.h"
 #include "EngineInsides.h"
+#include "ImageSpriteHooks.h"
 #include "NotificationQueue.h"
 #include "Quor2_5.h"
 #include "SpriteLayer.h"
@@ -64,17 +65,7 @@ std::vector<uint8_t> File(uint32_t soundHandle) {
     return b.Build();
 }
 
-std::vector<std::string> g_sounds;
-void __stdcall Sound(int32_t code, void* data, int32_t reserved) {
-    g_sounds.push_back(std::to_string(code) + ":" + std::string(static_cast<const char*>(data), 3) + ":" +
-                       std::to_string(reserved));
-}
-std::vector<int32_t> g_ended;
-void __stdcall Ended(int32_t event, int32_t sprite) { g_ended.push_back(event * 10000 + sprite); }
 
-struct ImageBlock {
-    uint32_t asset, sequence, frame, data;
-};
 
 class SprtLayouts : public ::testing::Test {
 protected:
@@ -98,7 +89,7 @@ protected:
         }
         ASSERT_EQ(RegisterSoundCallback(&Sound), 1);
         g_sounds.clear();
-        g_ended.clear();
+        g_notified.clear();
         hold_ = new PaintingLock();  // the test drives the frames; the frame thread waits
     }
     void TearDown() override {
@@ -119,7 +110,7 @@ protected:
             sprites_[i] = CreateSprite(&r);
             ASSERT_NE(sprites_[i], 0) << "layout " << i << " error " << std::hex << GetLastQuorError(nullptr);
             made_.push_back(sprites_[i]);
-            ASSERT_EQ(SetSpriteCallback(sprites_[i], uint32_t(uintptr_t(&Ended)), 1), 1);
+            ASSERT_EQ(SetSpriteCallback(sprites_[i], uint32_t(uintptr_t(&Notified)), 1), 1);
         }
     }
     void Step() {
@@ -187,12 +178,12 @@ TEST_F(SprtLayouts, BothLayoutsSequenceMoveAndSoundAlike) {
     int ticks = 0;
     for (const auto& play : plays) {
         for (int32_t s : sprites_) ASSERT_EQ(AutoSequenceSprite(s, play[0], 0, play[1]), 1);
-        const size_t endedBefore = g_ended.size();
+        const size_t endedBefore = g_notified.size();
         for (int i = 0; i < 6; ++i, ++ticks) {
             Step();
             ExpectAlike("tick " + std::to_string(ticks));
         }
-        EXPECT_EQ(g_ended.size(), endedBefore + 2) << "sequence " << play[0] << ": one end for each sprite";
+        EXPECT_EQ(g_notified.size(), endedBefore + 2) << "sequence " << play[0] << ": one end for each sprite";
     }
     const SpriteCreateRecord moved = Examined(sprites_[0]);
     // Each play of sequence 0 moves (+5, -4); mirrored horizontally (-5, -4), vertically (+5, +4).
