@@ -6,23 +6,12 @@
 #include <cstddef>
 #include <vector>
 
-// Left, top, right, bottom: laid out like the platform's RECT.
-struct Rect {
-    int32_t left, top, right, bottom;
-    bool Empty() const { return right <= left || bottom <= top; }
-    int64_t Area() const { return Empty() ? 0 : int64_t(right - left) * (bottom - top); }
-    bool operator==(const Rect& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
-
-Rect Intersection(const Rect& a, const Rect& b);
-Rect Union(const Rect& a, const Rect& b);
-bool Intersects(const Rect& a, const Rect& b);
+#include "Rect.h"
+#include "RectBandIndex.h"
 
 class DirtyRectList {
 public:
-    explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0}) : bounds_(bounds) {}
+    explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0});
 
     void Add(Rect r);
     // Add for a rectangle known to meet none of those listed (as those of another list,
@@ -48,13 +37,18 @@ public:
     }
 
 private:
-    Rect bounds_;
+    void Append(const Rect& r);
     void MakeWhole();
     bool Clip(Rect& r);
-    // The index of the first rectangle that meets r (which is not empty), or the count.
-    size_t FirstMeeting(const Rect& r) const;
+    size_t FirstMeeting(const Rect& r);
 
+    Rect bounds_;
     std::vector<Rect> rects_;  // in the order added; a merge takes one out and adds again
+    // A long list's search: the band index, and each rectangle's id in it (rising in list
+    // order), kept while indexed_ is set.
+    RectBandIndex index_;
+    std::vector<uint32_t> ids_;
+    bool indexed_ = false;
     int64_t area_ = 0;
     bool whole_ = false;
 };

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 namespace {
 
 TEST(DirtyRectList, ClipsMergesAndBecomesWhole) {
@@ -92,6 +96,52 @@ TEST(DirtyRectList, ManySmallChangesAndLargeCoverageStayAsTheyAre) {
     big.Add({50, 50, 150, 150});
     EXPECT_EQ(big.Count(), 1u);
     EXPECT_EQ(big.Rects().front(), (Rect{0, 0, 150, 150}));
+}
+
+// The list against the rule written plainly (search from the first rectangle, merge with
+// the first one met, add the union again), over many random rectangles of every size.
+std::vector<Rect> Plainly(const Rect& bounds, const std::vector<Rect>& added) {
+    std::vector<Rect> list;
+    bool whole = false;
+    for (Rect r : added) {
+        for (;;) {
+            if (whole || !Intersects(r, bounds)) break;
+            r = Intersection(r, bounds);
+            if (r == bounds) {
+                list = {bounds};
+                whole = true;
+                break;
+            }
+            auto hit = std::find_if(list.begin(), list.end(), [&](const Rect& o) { return Intersects(o, r); });
+            if (hit == list.end()) {
+                list.push_back(r);
+                break;
+            }
+            r = Union(*hit, r);
+            list.erase(hit);
+        }
+    }
+    return list;
+}
+
+TEST(DirtyRectList, AgreesWithThePlainRule) {
+    std::mt19937 random(52);
+    const Rect bounds = {-40, 10, 760, 570};
+    for (int round = 0; round < 300; ++round) {
+        const int most = int(random() % 60) + 2, count = int(random() % 250) + 1;
+        std::vector<Rect> added;
+        for (int i = 0; i < count; ++i) {
+            const int x = int(random() % 900) - 80, y = int(random() % 700) - 60;
+            added.push_back({x, y, x + 1 + int(random() % most), y + 1 + int(random() % most)});
+        }
+        DirtyRectList d(bounds);
+        for (const Rect& r : added) d.Add(r);
+        const std::vector<Rect> want = Plainly(bounds, added);
+        ASSERT_EQ(d.Rects(), want) << "round " << round;
+        int64_t area = 0;
+        for (const Rect& r : want) area += r.Area();
+        EXPECT_EQ(d.CoveredArea(), area);
+    }
 }
 
 }  // namespace
