@@ -310,6 +310,7 @@ std::vector<Camera::Tile> Camera::Tiles() const {
             for (const Rect& r : viewDirty_.Rects()) t.dirty.Add(Intersection(view, r));
             // The world list's rectangles never overlap, so into an empty tile they go apart.
             const bool apart = t.dirty.Count() == 0;
+            t.dirty.Reserve(t.dirty.Count() + worldDirty_.Count());
             if (!t.dirty.Whole())
                 for (const Rect& r : worldDirty_.Rects()) {
                     const Rect shifted = Intersection(view, Offset(r, ox, oy));

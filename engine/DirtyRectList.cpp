@@ -14,7 +14,7 @@ DirtyRectList::DirtyRectList(const Rect& bounds) : bounds_(bounds) {}
 
 void DirtyRectList::Append(const Rect& r) {
     rects_.push_back(r);
-    if (indexed_) ids_.push_back(index_.Insert(r));
+    if (indexed_) ids_.push_back(index_->Insert(r));
     area_ += r.Area();
 }
 
@@ -27,12 +27,13 @@ size_t DirtyRectList::FirstMeeting(const Rect& r) {
         return rects_.size();
     }
     if (!indexed_) {
-        index_.Reset(bounds_);
+        if (!index_) index_ = std::make_unique<RectBandIndex>();
+        index_->Reset(bounds_);
         ids_.clear();
-        for (const Rect& listed : rects_) ids_.push_back(index_.Insert(listed));
+        for (const Rect& listed : rects_) ids_.push_back(index_->Insert(listed));
         indexed_ = true;
     }
-    const uint32_t hit = index_.FirstMeeting(r);
+    const uint32_t hit = index_->FirstMeeting(r);
     if (hit == RectBandIndex::kNone) return rects_.size();
     return size_t(std::lower_bound(ids_.begin(), ids_.end(), hit) - ids_.begin());
 }
@@ -65,7 +66,7 @@ void DirtyRectList::Add(Rect r) {
         area_ -= rects_[at].Area();
         rects_.erase(rects_.begin() + std::ptrdiff_t(at));
         if (indexed_) {
-            index_.Erase(ids_[at]);
+            index_->Erase(ids_[at]);
             ids_.erase(ids_.begin() + std::ptrdiff_t(at));
         }
     }

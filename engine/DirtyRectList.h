@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "Rect.h"
@@ -14,6 +15,8 @@ public:
     explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0});
 
     void Add(Rect r);
+    // Room for `count` rectangles.
+    void Reserve(size_t count) { rects_.reserve(count); }
     // Add for a rectangle known to meet none of those listed (as those of another list,
     // which never overlap, do): the same result without the search.
     void AddApart(Rect r);
@@ -46,7 +49,7 @@ private:
     std::vector<Rect> rects_;  // in the order added; a merge takes one out and adds again
     // A long list's search: the band index, and each rectangle's id in it (rising in list
     // order), kept while indexed_ is set.
-    RectBandIndex index_;
+    std::unique_ptr<RectBandIndex> index_;  // made when first needed, kept for reuse
     std::vector<uint32_t> ids_;
     bool indexed_ = false;
     int64_t area_ = 0;
