@@ -3,17 +3,20 @@
 SHELL := /bin/bash
 BUILD  ?= build
 NATIVE ?= build-native
+NATIVE32 ?= build-native32
 JOBS   ?= $(shell nproc)
 
+# The game is played in $(BUILD)/wineprefix; the tests have a prefix of their own.
 export WINEPREFIX ?= $(CURDIR)/$(BUILD)/wineprefix
+TEST_PREFIX := $(abspath $(BUILD))/test-prefix
 export WINEARCH := win32
 export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 PACKAGES := wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools g++ cmake ninja-build \
-            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev
+            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev g++-multilib
 
-.PHONY: all deps build native prefix test play clean
+.PHONY: all deps build native native32 prefix test-prefix test play clean
 
 all: build
 
@@ -28,27 +31,36 @@ deps:
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing >/dev/null; \
 	fi
 
-# Configuring again each time is cheap and picks up folders that were added since.
+# Configuring again each time is cheap and picks up folders that were added since; the
+# generator and the toolchain are given only to a new build folder (a cache keeps them).
+configure = cmake -S . -B $(1) $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja $(2)) >/dev/null
+
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	$(call configure,$(BUILD),-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake)
 	cmake --build $(BUILD) -j $(JOBS)
 
 native: deps
-	cmake -S . -B $(NATIVE) -G Ninja >/dev/null
+	$(call configure,$(NATIVE))
 	cmake --build $(NATIVE) -j $(JOBS)
 
-# The 32-bit Wine prefix, made once before anything runs in parallel in it.
-prefix: deps $(WINEPREFIX)/system.reg
-$(WINEPREFIX)/system.reg:
-	mkdir -p $(WINEPREFIX)
-	wineboot -i >/dev/null 2>&1; wineserver -w
-	cmake/wine-settings.sh; wineserver -w
+# The same platform-free code as 32-bit x86, the pointer size the game has.
+native32: deps
+	$(call configure,$(NATIVE32),-DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32)
+	cmake --build $(NATIVE32) -j $(JOBS)
 
-test: build native prefix
-	BUILD=$(BUILD) NATIVE=$(NATIVE) JOBS=$(JOBS) cmake/run-tests.sh
+# The 32-bit Wine prefixes (the game's and the tests'), each made once before anything
+# runs in parallel in it.
+prefix: deps $(WINEPREFIX)/system.reg $(TEST_PREFIX)/system.reg
+test-prefix: deps $(TEST_PREFIX)/system.reg
+%/system.reg:
+	mkdir -p $*
+	export WINEPREFIX=$*; wineboot -i >/dev/null 2>&1; wineserver -w; cmake/wine-settings.sh; wineserver -w
 
-play: build prefix
+test: build native native32 test-prefix
+	BUILD=$(BUILD) NATIVE=$(NATIVE) NATIVE32=$(NATIVE32) JOBS=$(JOBS) TEST_PREFIX=$(TEST_PREFIX) cmake/run-tests.sh
+
+play: build $(WINEPREFIX)/system.reg
 	BUILD=$(BUILD) cmake/play.sh
 
 clean:
-	rm -rf $(BUILD) $(NATIVE)
+	rm -rf $(BUILD) $(NATIVE) $(NATIVE32)

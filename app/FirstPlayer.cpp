@@ -1,5 +1,6 @@
 #include "FirstPlayer.h"
 
+#include "PlayerDate.h"
 #include "ProductKey.h"
 #include "RegKey.h"
 #include "SystemInfo.h"
@@ -53,19 +54,13 @@ FirstPlayer FindRegisteredUser() {
     return player;
 }
 
-DWORD TodayAsDate() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return DWORD(now.wDay) * 1000000u + DWORD(now.wMonth) * 10000u + DWORD(now.wYear);
-}
-
 void WriteFirstPlayerRecord(const FirstPlayer& player) {
     RegKey key(HKEY_LOCAL_MACHINE, MakeSectionPath("FrontDesk"));
     if (key.Open() != ERROR_SUCCESS && key.Create() != ERROR_SUCCESS) return;
     key.SetDword("Player1Active", 1);
     key.SetDword("Player1Cash", player.cash);
     key.SetDword("Player1Credit", 0);
-    key.SetDword("Player1Date", TodayAsDate());
+    key.SetDword("Player1Date", TodayAsPlayerDate());
     key.SetString("Player1Name", player.name);
 }
 

@@ -18,8 +18,6 @@ bool HasFirstPlayerRecord();
 FirstPlayer FindRegisteredUser();
 // Writes player 1 with today's date, active, no credit.
 void WriteFirstPlayerRecord(const FirstPlayer& player);
-// DDMMYYYY of the local date.
-DWORD TodayAsDate();
 
 // The first-run step of start-up: writes the record when it is incomplete and a user is known.
 void LoadSettings();

@@ -28,10 +28,11 @@ public:
     uint32_t NextRaw() override;
     // An unbiased value from 0 to n - 1 (n at least 1; 0 is taken as 1).
     uint32_t NextBelow(uint32_t n) override;
-    // The next value without the lock (callers that hold it, and tests).
-    uint32_t Next();
 
 private:
+    // One step of the generator; the caller holds lock_.
+    uint32_t Next();
+
     std::mutex lock_;
     uint32_t s1_ = 0;
     uint32_t s2_ = 0;

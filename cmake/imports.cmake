@@ -14,7 +14,7 @@ function(vsl_import_library target def)
     endif()
   endforeach()
   set(hostdef ${CMAKE_CURRENT_BINARY_DIR}/${target}_host.def)
-  file(WRITE ${hostdef} "${out}")
+  vsl_write_if_changed(${hostdef} "${out}")
   set(implib ${CMAKE_ARCHIVE_OUTPUT_DIRECTORY}/lib${target}_host.a)
   add_custom_command(OUTPUT ${implib}
     COMMAND ${VSL_DLLTOOL} -d ${hostdef} -l ${implib}

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Starts the game. Without a display it runs under Xvfb for a few seconds and keeps a
-# screenshot in $BUILD/screenshot.png.
+# screenshot in $BUILD/screenshot.png, provided the game is still running by then; when it
+# is not, this exits with the game's exit code and shows the errors Wine reported.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
 BUILD=${BUILD:-build}
 exe="$BUILD/bin/vsl.exe"
+# Wine's errors (a DLL that is missing, an import that cannot be resolved) stay visible.
+export WINEDEBUG=-all,err+all
 if [ -n "${DISPLAY:-}" ]; then
   "$here/wine-settings.sh"
   exec wine "$exe" "$@"
@@ -13,9 +16,18 @@ fi
 # Wine's desktop process starts with the first Wine program: it must see the display.
 start_display
 "$here/wine-settings.sh"
-wine "$exe" "$@" &
+log="$BUILD/play-wine.log"
+wine "$exe" "$@" 2>"$log" &
 pid=$!
 sleep "${PLAY_SECONDS:-8}"
+if ! kill -0 "$pid" 2>/dev/null; then
+  wait "$pid"; rc=$?
+  echo "The game ended before the screenshot, with exit code $rc. Wine reported:"
+  tr -d '\r' <"$log"
+  wineserver -k >/dev/null 2>&1
+  stop_display
+  exit $(( rc == 0 ? 1 : rc ))
+fi
 xwd -root -silent | convert xwd:- "$BUILD/screenshot.png"
 echo "No display here: the game ran under Xvfb; screenshot saved to $BUILD/screenshot.png"
 wineserver -k >/dev/null 2>&1

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Runs every test: the Windows build through Wine (one persistent wineserver, one Xvfb for
-# the suites that open windows), then the native sanitizer build.
+# the suites that open windows), then the native sanitizer builds, 64-bit and 32-bit. The
+# tests run in their own prefix ($BUILD/test-prefix); the prefix the game is played in
+# ($WINEPREFIX) must come out of the run unchanged, and the run fails when its player
+# records do not.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
-BUILD=${BUILD:-build}; NATIVE=${NATIVE:-build-native}; JOBS=${JOBS:-$(nproc)}
+. "$here/player-records.sh"
+BUILD=${BUILD:-build}; NATIVE=${NATIVE:-build-native}; NATIVE32=${NATIVE32:-build-native32}; JOBS=${JOBS:-$(nproc)}
+play_prefix=${WINEPREFIX:-$PWD/$BUILD/wineprefix}
+export WINEPREFIX=${TEST_PREFIX:-$PWD/$BUILD/test-prefix}
+players_before=$(player_records "$play_prefix")
 
 VSL_FORCE_XVFB=1 start_display
 wineserver -p >/dev/null 2>&1
@@ -17,6 +24,11 @@ echo "== Windows build (Wine) =="
 ctest --test-dir "$BUILD" -j "$JOBS" --output-on-failure --no-tests=error || rc=1
 echo "== Native build (sanitizers) =="
 ctest --test-dir "$NATIVE" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
+echo "== Native 32-bit build (sanitizers) =="
+ctest --test-dir "$NATIVE32" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
 wineserver -k >/dev/null 2>&1
 stop_display
+
+echo "== The game's prefix =="
+check_player_records "$play_prefix" "$players_before" || rc=1
 exit $rc

@@ -14,3 +14,10 @@ function(vsl_add_test name)
     set_tests_properties(${name} PROPERTIES LABELS window)
   endif()
 endfunction()
+
+# The Windows build's tests run in a Wine prefix of their own (see the file's text).
+if(VSL_WINDOWS)
+  set(VSL_TEST_PREFIX ${CMAKE_BINARY_DIR}/test-prefix)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/TestEnvironment.cmake.in ${CMAKE_BINARY_DIR}/TestEnvironment.cmake @ONLY)
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/TestEnvironment.cmake)
+endif()

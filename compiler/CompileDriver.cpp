@@ -76,10 +76,6 @@ void MachineDescription::WarnAtLine(const std::string& text) {
         messageSink_->AddMessage("Line " + std::to_string(lexer_.LineCount()) + ":" + text + "\n");
 }
 
-// The checks that run once the whole description is read belong with the Art block's
-// statements, whose results they examine; there is nothing to check before those exist.
-void MachineDescription::Validate() {}
-
 void MachineDescription::NoteClosingBrace() {
     // The current token is the "}"; its end offset is its one-based position, which is
     // also the byte offset just after it.

@@ -10,7 +10,7 @@ namespace {
 
 const TokenKind kOperators[] = {TokenKind::Star, TokenKind::Slash, TokenKind::Percent,
                                 TokenKind::Plus, TokenKind::Minus, TokenKind::Ampersand,
-                                TokenKind::Bar, static_cast<TokenKind>(0)};
+                                TokenKind::Bar, TokenKind::None};
 
 int32_t Wrap(uint32_t v) {
     return v <= 0x7FFFFFFFu ? static_cast<int32_t>(v) : -static_cast<int32_t>(~v) - 1;
@@ -68,7 +68,7 @@ int MachineDescription::GetOperatorPrecedence(TokenKind kind) {
 }
 
 bool MachineDescription::MatchOperator(const Token& token, const TokenKind* kinds) {
-    for (; *kinds != static_cast<TokenKind>(0); ++kinds)
+    for (; *kinds != TokenKind::None; ++kinds)
         if (token.kind == *kinds) return true;
     return false;
 }

@@ -1,5 +1,6 @@
 // The machine header: Title, Reels and their strips, Denominations, and the payout
 // section's settings (PayLines, MaxBet, the payout mode, Joker and Progressive).
+#include "DenominationMask.h"
 #include "DollarsToCents.h"
 #include "MachineDescription.h"
 #include "SynError.h"
@@ -77,6 +78,11 @@ void MachineDescription::ParseDenominations() {
         Advance();
     } while (AcceptToken(TokenKind::Comma));
     ExpectToken(TokenKind::RightBrace, "} req'd to end denominations");
+    // A machine file keeps only some of the game's denominations; a machine offering
+    // none of them could never take a coin.
+    if (DenominationMask(denominations_) == 0)
+        WarnAtLine("None of these denominations can be played; a machine offers .05, .25, 1, "
+                   "5, 25 or 100");
 }
 
 void MachineDescription::ParsePayoutSection() {

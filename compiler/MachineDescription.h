@@ -198,6 +198,10 @@ public:
     // A scriptlet as stored (event name, "=", code) in the form the grammar reads back:
     // the code between double quotes.
     static std::string FormatScriptlet(const std::string& scriptlet);
+    // What follows the files of a reference in braces: Transparent, HotSpot, scriptlets.
+    static std::string FormatPictureItems(const AnimationReference& reference);
+    std::string FormatKeysAndScriptlets(int32_t key, int32_t flags,
+                                        const std::vector<std::string>& scriptlets) const;
     int32_t GetArtStart() const { return artStart_; }
     // The one-based position of the "}" that closes the Art block; 0 without one.
     int32_t GetArtInsertionPoint() const { return artEnd_; }
@@ -216,6 +220,34 @@ public:
     // in front. Each counts, with or without a message sink.
     void Warn(const std::string& text);
     void WarnAtLine(const std::string& text);
+    // The checks after the Art block: what a playable machine needs and the files that
+    // must be on disk, each problem one warning. The compile runs them.
+    void Validate();
+
+    // The Art block's statements. Each consumes nothing and answers false unless the
+    // current token is its keyword; then it parses the whole statement or throws SynError.
+    bool ParseConstant();
+    bool ParseRectangle();
+    bool ParseBackdrop();
+    bool ParseReelPosition();
+    bool ParseSymbolArt();
+    bool ParseCoin();
+    bool ParseButton();
+    bool ParseArm();
+    bool ParseIndicator();
+    bool ParseAnimation();
+    bool ParseSound();
+    bool ParseRegion();
+    // Values inside them: false (nothing consumed) when the value does not start here.
+    bool ParseRect(ScriptRect& rect, SourceSpan& span);
+    bool ParseAnimationRef(AnimationReference& reference);
+    bool ParseAnimationFiles(AnimationReference& reference);
+    bool ParsePoint(Point& point, SourceSpan& span);
+    bool ParseParenPoint(Point& point, SourceSpan& span);
+    // The frame size of a reference's first picture, through the picture probe.
+    PictureSize LoadElementAsset(const AnimationReference& reference);
+    void DefineIndicatorRecord(const std::string& name, const IndicatorPart& indicator,
+                               const ScriptRect& rectangle);
 
     // Token readers over the lexer's current token; "accept" advances on success.
     void Require(bool condition, const std::string& message);
@@ -256,6 +288,10 @@ private:
     void ShareDefinitionPatch(SymbolPart& part, std::vector<SourceSpan*> spans);
     void QueueHotKeys(SourceSpan& keySpan, bool keyAbsent, int32_t& key, int32_t newKey,
                       SourceSpan& flagsSpan, bool flagsAbsent, int32_t& flags, int32_t newFlags);
+    // Queues the patch that prints `stored` at `patchSpan`, then takes the new reference's
+    // files and frames while `stored` keeps its own place in the script.
+    void ReplaceAnimationRef(SourceSpan& patchSpan, AnimationReference& stored,
+                             const AnimationReference& reference);
     // An Integer within [low, high]; outside it, a SynError naming what the count is.
     bool AcceptCount(int32_t& value, const char* what, int32_t low, int32_t high);
     void ParseTitle();
@@ -270,7 +306,29 @@ private:
     void ParseArtBlock();
     bool ParseArtItem();
     bool ParseArtStatement();
-    void Validate();
+    // True when the current token is the identifier.
+    bool IsWord(const char* word) const;
+    bool ParsePictureItem(AnimationReference& reference);
+    void ReportDuplicate(const std::string& name);
+    void ParseHotSpot(AnimationReference& reference);
+    void ReadAnimationName(AnimationReference& reference);
+    void ParseElementPicture(AnimationReference& reference);
+    void ParseCoinPicture(AnimationReference& reference, const char* missing);
+    void ParsePlacement(Point& position, SourceSpan& span);
+    void ParseHotKey(int32_t& key, SourceSpan& span);
+    void ParseHotKeyFlags(int32_t& flags, SourceSpan& span);
+    bool ParseHotKeyClause(int32_t& key, SourceSpan& keySpan, bool& keyAbsent, int32_t& flags,
+                           SourceSpan& flagsSpan, bool& flagsAbsent);
+    void ParseScriptlet(std::vector<std::string>& scriptlets);
+    void ParseNumberClause(int32_t& value, SourceSpan& span, bool& absent);
+    bool ReadButtonName(ButtonPart& button);
+    void ParseButtonClauses(ButtonPart& button);
+    void ParseIndicatorRect(IndicatorPart& indicator, const PictureSize& frame);
+    void ParseIndicatorClauses(IndicatorPart& indicator);
+    void ParseRegionPoints(RegionPart& region);
+    void ParseRegionClauses(RegionPart& region);
+    void CheckRequiredElement(const std::string& name, SymbolKind kind, const std::string& what);
+    void CheckAnimationFiles(const AnimationRecord& animation);
     bool KeepScriptCode();
     // Remembers where the closing brace that ends the machine description stands.
     void NoteClosingBrace();

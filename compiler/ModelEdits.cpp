@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "FieldPatch.h"
+#include "PointsDiffer.h"
 #include "SynError.h"
 
 namespace {
@@ -110,30 +111,21 @@ void MachineDescription::SetArmRect(const ScriptRect& rect) {
 
 void MachineDescription::SetArmAnimation(const AnimationReference& reference) {
     if (reference == armAnimation_) return;
-    QueuePatch(armAnimation_.span, armAnimation_, &MachineDescription::FormatAnimationRef);
-    const SourceSpan span = armAnimation_.span;
-    armAnimation_ = reference;
-    armAnimation_.span = span;
+    ReplaceAnimationRef(armAnimation_.span, armAnimation_, reference);
 }
 
 void MachineDescription::SetCoinAnimation(const AnimationReference& reference) {
     if (reference == coin_.coin) return;
-    QueuePatch(coin_.coin.span, coin_.coin, &MachineDescription::FormatAnimationRef);
-    const SourceSpan span = coin_.coin.span;
-    coin_.coin = reference;
-    coin_.coin.span = span;
+    ReplaceAnimationRef(coin_.coin.span, coin_.coin, reference);
 }
 
 void MachineDescription::SetCoinDropAnimation(const AnimationReference& reference) {
     if (reference == coin_.coinDrop) return;
-    QueuePatch(coin_.coinDrop.span, coin_.coinDrop, &MachineDescription::FormatAnimationRef);
-    const SourceSpan span = coin_.coinDrop.span;
-    coin_.coinDrop = reference;
-    coin_.coinDrop.span = span;
+    ReplaceAnimationRef(coin_.coinDrop.span, coin_.coinDrop, reference);
 }
 
 void MachineDescription::SetCoinDropPosition(const Point& position) {
-    if (position.x == coin_.dropPosition.x && position.y == coin_.dropPosition.y) return;
+    if (!PointsDiffer(position, coin_.dropPosition)) return;
     QueuePatch(coin_.dropPositionSpan, coin_.dropPosition, &MachineDescription::FormatPoint);
     coin_.dropPosition = position;
 }
@@ -142,10 +134,15 @@ void MachineDescription::SetAnimationFiles(const std::string& name,
                                            const AnimationReference& reference) {
     auto& animation = static_cast<AnimationRecord&>(ElementPart(name, SymbolKind::Animation));
     if (reference == animation.reference) return;
-    QueuePatch(animation.pictureSpan, animation.reference, &MachineDescription::FormatAnimationRef);
-    const SourceSpan span = animation.reference.span;
-    animation.reference = reference;
-    animation.reference.span = span;
+    ReplaceAnimationRef(animation.pictureSpan, animation.reference, reference);
+}
+
+void MachineDescription::ReplaceAnimationRef(SourceSpan& patchSpan, AnimationReference& stored,
+                                             const AnimationReference& reference) {
+    QueuePatch(patchSpan, stored, &MachineDescription::FormatAnimationRef);
+    const SourceSpan span = stored.span;
+    stored = reference;
+    stored.span = span;
 }
 
 // A HotKey or HotKeyFlags clause the script did not write is inserted whole; one it wrote
@@ -170,10 +167,7 @@ void MachineDescription::QueueHotKeys(SourceSpan& keySpan, bool keyAbsent, int32
 void MachineDescription::SetButton(const std::string& name, const ButtonPart& button) {
     auto& stored = static_cast<ButtonPart&>(ElementPart(name, SymbolKind::Button));
     if (button.picture != stored.picture) {
-        QueuePatch(stored.picture.span, stored.picture, &MachineDescription::FormatAnimationRef);
-        const SourceSpan span = stored.picture.span;
-        stored.picture = button.picture;
-        stored.picture.span = span;
+        ReplaceAnimationRef(stored.picture.span, stored.picture, button.picture);
     }
     if (button.rectangle != stored.rectangle) {
         QueuePatch(stored.positionSpan, stored.rectangle, &MachineDescription::FormatPlacement);
@@ -195,10 +189,7 @@ void MachineDescription::SetButton(const std::string& name, const ButtonPart& bu
 void MachineDescription::SetIndicator(const std::string& name, const IndicatorPart& indicator) {
     auto& stored = static_cast<IndicatorPart&>(ElementPart(name, SymbolKind::Indicator));
     if (indicator.picture != stored.picture) {
-        QueuePatch(stored.picture.span, stored.picture, &MachineDescription::FormatAnimationRef);
-        const SourceSpan span = stored.picture.span;
-        stored.picture = indicator.picture;
-        stored.picture.span = span;
+        ReplaceAnimationRef(stored.picture.span, stored.picture, indicator.picture);
     }
     if (indicator.rectangle != stored.rectangle) {
         QueuePatch(stored.rectangleSpan, stored.rectangle, &MachineDescription::FormatRect);
@@ -235,7 +226,8 @@ void MachineDescription::SetSound(const std::string& name, const SoundPart& soun
 void MachineDescription::SetRegion(const std::string& name, const RegionPart& region) {
     auto& stored = static_cast<RegionPart&>(ElementPart(name, SymbolKind::Region));
     Region& shape = stored.region;
-    if (region.region.originX != shape.originX || region.region.originY != shape.originY) {
+    const Point origin{region.region.originX, region.region.originY};
+    if (PointsDiffer(origin, Point{shape.originX, shape.originY})) {
         QueuePatch(stored.originSpan, stored, &MachineDescription::FormatRegionOrigin);
         shape.originX = region.region.originX;
         shape.originY = region.region.originY;
@@ -249,7 +241,7 @@ void MachineDescription::SetRegion(const std::string& name, const RegionPart& re
         shape.vertices = points;
     } else {
         for (size_t i = 0; i < points.size(); ++i) {
-            if (points[i].x == shape.vertices[i].x && points[i].y == shape.vertices[i].y) continue;
+            if (!PointsDiffer(points[i], shape.vertices[i])) continue;
             // Once the whole list is queued, its patch prints every point; a point of a
             // list that grew has no place of its own.
             if (!stored.pointListSpan.patch && i < stored.pointSpans.size() &&

@@ -75,7 +75,9 @@ public:
     // is the wild symbol's name (empty for none); `names` lists the symbol names in
     // symbol-number order. A name that is not in the list stands for no symbol at all: it
     // is left out of its item's list (so "one of" it never matches and "any but" it
-    // excludes nothing), and a joker that is not in the list gives no wild symbol.
+    // excludes nothing), and a joker that is not in the list gives no wild symbol. Taking
+    // such a name as symbol 0 instead would let a line pay on the first reel symbol and
+    // make that symbol wild, though the script never named it.
     template <class ScriptLines>
     void Assign(const ScriptLines& lines, const std::string& joker, int32_t mode,
                 const std::vector<std::string>& names);

@@ -27,7 +27,7 @@ const PunctuatorRow PunctuatorTable[] = {
     P(":", Colon),
     P(".", Dot),
     P("/", Slash), P("/=", SlashAssign), P("/*", CommentStart), P("//", LineComment),
-    {static_cast<TokenKind>(0), nullptr},
+    {TokenKind::None, nullptr},
 };
 
 #undef P

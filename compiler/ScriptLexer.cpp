@@ -110,7 +110,7 @@ void ScriptLexer::PushBack(int c) {
 TokenKind ScriptLexer::MatchPunctuator(std::string& text) {
     int buffer[4];
     size_t matched = 0;
-    TokenKind result = static_cast<TokenKind>(0);
+    TokenKind result = TokenKind::None;
     buffer[0] = ReadChar();
     int row = 0;
     while (PunctuatorTable[row].text) {
@@ -161,7 +161,7 @@ void ScriptLexer::NextToken() {
         }
         PushBack(c);
         TokenKind kind = MatchPunctuator(t.text);
-        if (kind == static_cast<TokenKind>(0)) {
+        if (kind == TokenKind::None) {
             ReadChar();
             t.kind = TokenKind::BadCharacter;
             t.text.clear();
@@ -184,7 +184,7 @@ void ScriptLexer::NextToken() {
                     ++depth;
                 } else if (k == TokenKind::CommentEnd) {
                     --depth;
-                } else if (k == static_cast<TokenKind>(0) && ReadChar() == ScriptStream::kEnd) {
+                } else if (k == TokenKind::None && ReadChar() == ScriptStream::kEnd) {
                     throw SynError("The comment that starts on line " + std::to_string(openedOn) +
                                    " is not closed before the end of the file");
                 }
@@ -312,6 +312,8 @@ std::string ScriptLexer::ReadTextAfter(int32_t offset) const {
     size_t from = static_cast<size_t>(offset);
     size_t tokenAt = token_.start > 0 ? static_cast<size_t>(token_.start - 1) : 0;
     size_t lineStart = stream_.LineStart(tokenAt);
-    if (lineStart > from && stream_.BlankBetween(lineStart, tokenAt)) from = lineStart;
-    return stream_.TextFrom(from);
+    if (lineStart <= from || !stream_.BlankBetween(lineStart, tokenAt)) return stream_.TextFrom(from);
+    // From the line's start to the end of its first token the text is the line as the
+    // lexer read it, its tabs already turned into blanks.
+    return lineText_ + stream_.TextFrom(static_cast<size_t>(token_.end));
 }

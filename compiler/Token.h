@@ -4,6 +4,7 @@
 #include <string>
 
 enum class TokenKind : int32_t {
+    None = 0,  // no token: the end of a list of kinds, or text that matched no punctuator
     Identifier = 1,
     String = 2,
     Integer = 3,

@@ -14,16 +14,28 @@ add_library(vsl_compiler STATIC
   ${CMAKE_CURRENT_LIST_DIR}/HeaderGrammar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PayoutLines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConstantExpressions.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ArtBlock.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ArtFormatters.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DefinitionFormatters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DenominationMask.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/ArtBlock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/SceneStatements.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/AnimationReferences.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/ElementClauses.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/ControlStatements.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/IndicatorStatement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/ResourceStatements.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/CompileChecks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/SpriteAssetReading.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/ArtFormatters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/DefinitionFormatters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FixedTextPatches.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PatchQueue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ModelEdits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PayoutEdits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MachineScript.cpp)
 # Money is the game's shared value type, header-only and platform-free.
-target_include_directories(vsl_compiler PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/game)
+target_include_directories(vsl_compiler PUBLIC ${CMAKE_CURRENT_LIST_DIR}
+  ${CMAKE_CURRENT_LIST_DIR}/art ${CMAKE_SOURCE_DIR}/game)
 # Points and the polygon region of Region definitions come from the program's
 # platform-free core.
 target_link_libraries(vsl_compiler PUBLIC vsl_core)
+# The picture probe reads sprite and image assets with the engine's own checks.
+target_link_libraries(vsl_compiler PRIVATE quor_sprite_math quor_images)

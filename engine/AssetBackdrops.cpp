@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "AssetManager.h"
-#include "BitmapDecoders.h"
 #include "BlitRequestBuilder.h"
 #include "Blitter.h"
 #include "FourCC.h"
 #include "LibraryContext.h"
+#include "PictureBuffer.h"
 
 namespace {
 
@@ -26,9 +26,7 @@ uint32_t AssetSize(uint32_t asset) {
 void CopyPicture(const quor::ImageHeader* image, const RECT& src, quor::ImageHeader* buffer,
                  int32_t dstX, int32_t dstY, int32_t fade) {
     BlitRequestBuilder r(buffer);
-    // Backdrop pictures are 16-bit whatever other bits their kind carries.
-    r.From(image + 1, quor::RowBytes(image->width, 2) / 2, image->height, int16_t(image->kind))
-        .FromAt(src.left, src.top).To(dstX, dstY).Size(src.right - src.left, src.bottom - src.top);
+    r.From(image).FromAt(src.left, src.top).To(dstX, dstY).Size(src.right - src.left, src.bottom - src.top);
     Blitter& blitter = *Context()->blitter;
     if (fade)
         blitter.As<FadeCopyEntry>(Blitter::FadeAndCopyRectangle)(r.Get(), fade, 0);
@@ -36,15 +34,22 @@ void CopyPicture(const quor::ImageHeader* image, const RECT& src, quor::ImageHea
         blitter.As<CopyEntry>(Blitter::CopyNoXlate)(r.Get());
 }
 
+// A raw picture of 16-bit pixels that passes its checks: what a strip may draw.
+bool IsRawWordPicture(const void* record, uint32_t size) {
+    if (quor::CheckImageRecord(record, size, false) != quor::RecordFault::None) return false;
+    const quor::ImageHeader* h = quor::HeaderOf(record);
+    return h->slot == 0 && quor::HasWordPixels(h->kind);
+}
+
 // A raw 16-bit picture asset, locked while this lives, for drawing on the frame thread:
-// a picture that cannot be locked or fails its check gives no header and no error.
+// a picture that cannot be locked, fails its check or has pixels of another size (a level
+// mask) gives no header and no error.
 class LockedPicture {
 public:
     explicit LockedPicture(uint32_t asset) : asset_(asset) {
         uint32_t size = 0;
         record_ = Assets().LockQuietly(asset, &size);
-        if (record_ && (quor::CheckImageRecord(record_, size, false) != quor::RecordFault::None ||
-                        quor::HeaderOf(record_)->slot != 0)) {
+        if (record_ && !IsRawWordPicture(record_, size)) {
             Assets().ReleaseQuietly(asset);
             record_ = nullptr;
         }
@@ -109,24 +114,22 @@ public:
         imageAsset_ = ImageAsset(0);
         void* record = Assets().DereferenceAndLockAsset(imageAsset_);
         imageLocked_ = true;
-        if (quor::CheckImageRecord(record, AssetSize(imageAsset_), false) != quor::RecordFault::None)
+        const uint32_t size = AssetSize(imageAsset_);
+        if (quor::CheckImageRecord(record, size, false) != quor::RecordFault::None)
             Errors().Raise(ErrReadFailed, int32_t(imageAsset_));
         const quor::ImageHeader* h = quor::HeaderOf(record);
+        // Backdrops copy 16-bit pixels: a level mask or a picture of another pixel size
+        // would be read at the wrong size on every frame.
+        if (!quor::HasWordPixels(h->kind)) Errors().Raise(ErrWrongKind, int32_t(imageAsset_));
         if (h->slot == 0) {
             image_ = h;
             return;
         }
         // An encoded picture: keep a decoded copy instead of the asset.
-        size_t bytes = quor::PictureBufferBytes(h->width, h->height, false);
-        uint8_t* copy = new uint8_t[bytes];
-        quor::FormatPictureBuffer(copy, h->width, h->height, false);
-        quor::ImageHeader* out = reinterpret_cast<quor::ImageHeader*>(copy);
-        if (!DecodePicture(record, out)) {
-            delete[] copy;
-            Errors().Raise(ErrNoDecoder, int32_t(imageAsset_));
-        }
-        decoded_ = copy;
-        image_ = out;
+        QUORERRS why = QuorOk;
+        decoded_ = DecodePicture(record, size, &why);
+        if (!decoded_) Errors().Raise(why, int32_t(imageAsset_));
+        image_ = quor::HeaderOf(decoded_);
         Assets().ReleaseAsset(imageAsset_);
         imageLocked_ = false;
     }
@@ -144,16 +147,15 @@ public:
     uint32_t Kind() const override { return FourCC("StBk"); }
 
 private:
-    static bool DecodePicture(const void* record, quor::ImageHeader* out);
     void ReleaseImage() {
         if (imageLocked_) Assets().ReleaseAsset(imageAsset_);
         imageLocked_ = false;
-        delete[] decoded_;
+        FreePictureBuffer(decoded_);
         decoded_ = nullptr;
     }
     uint32_t imageAsset_ = 0;
     bool imageLocked_ = false;
-    uint8_t* decoded_ = nullptr;
+    void* decoded_ = nullptr;
     const quor::ImageHeader* image_ = nullptr;
 };
 
@@ -244,10 +246,6 @@ private:
 };
 
 }  // namespace
-
-bool StaticBackdrop::DecodePicture(const void* record, quor::ImageHeader* out) {
-    return DecodeBitmap(record, out) != 0;
-}
 
 Backdrop* MakeAssetBackdrop(uint32_t asset) {
     AssetManager& assets = Assets();

@@ -49,10 +49,7 @@ QUOR_STDCALL int GetAssetFileUserInfo(uint32_t fileHandle, void* buffer, uint32_
     return RunExport<int>(Lock::None, [&] {
         AssetFile& file = Assets().FindFile(fileHandle);
         if (!size) Errors().Raise(ErrNullArgument);
-        if (QUORERRS err = file.UserInfo(buffer, size)) {
-            Errors().Set(err, int32_t(fileHandle));
-            return 0;
-        }
+        if (QUORERRS err = file.UserInfo(buffer, size)) Errors().Raise(err, int32_t(fileHandle));
         return 1;
     });
 }

@@ -6,14 +6,11 @@
 #include "FourCC.h"
 #include "LibraryContext.h"
 
-AssetManager::AssetManager() = default;
+AssetManager::AssetManager() : decoders_(FourCC("DISK"), DecoderRegistry::SameName::Taken) {}
 
 AssetManager::~AssetManager() {
     CloseAll();
-    for (DecoderSlot& d : decoders_) {
-        if (d.module) FreeLibrary(d.module);
-        d = DecoderSlot();
-    }
+    decoders_.Release();
     // The queues end their loader threads as they are destroyed.
 }
 
@@ -38,10 +35,7 @@ int AssetManager::DriveClass(const char* path) {
 int32_t AssetManager::OpenFile(const char* path) {
     ErrorState& errors = Errors();
     if (!path) errors.Raise(ErrNullArgument);
-    if (openCount_ >= kAssetFileSlots) {
-        errors.Set(ErrTooManyAssetFiles);
-        return -1;
-    }
+    if (openCount_ >= kAssetFileSlots) errors.Raise(ErrTooManyAssetFiles);
     int slot = -1;
     for (int i = 0, s = cursor_; i < kAssetFileSlots; ++i, s = (s + 1) % kAssetFileSlots) {
         if (!files_[s]) {
@@ -49,19 +43,13 @@ int32_t AssetManager::OpenFile(const char* path) {
             break;
         }
     }
-    if (slot < 0) {
-        errors.Set(ErrTooManyAssetFiles);
-        return -1;
-    }
+    if (slot < 0) errors.Raise(ErrTooManyAssetFiles);
     AssetFile* file = new (std::nothrow) AssetFile(*this, queues_[DriveClass(path)], slot, path);
-    if (!file) {
-        errors.Set(ErrOutOfMemory);
-        return -1;
-    }
+    if (!file) errors.Raise(ErrOutOfMemory);
     if (!file->Opened()) {
-        errors.Set(file->OpenError());
+        const QUORERRS failure = file->OpenError();
         delete file;
-        return -1;
+        errors.Raise(failure);
     }
     files_[slot] = file;
     cursor_ = (slot + 1) % kAssetFileSlots;
@@ -153,10 +141,7 @@ void AssetManager::ReleaseQuietly(uint32_t handle) {
 }
 
 int AssetManager::GetAssetInfo(uint32_t handle, AssetInfoRecord* record) {
-    if (!record) {
-        Errors().Set(ErrNullArgument);
-        return 0;
-    }
+    if (!record) Errors().Raise(ErrNullArgument);
     AssetFile& file = CheckedAsset(handle);
     if (QUORERRS err = file.Info(handle, record)) Errors().Raise(err, int32_t(handle));
     return 1;
@@ -182,38 +167,5 @@ int AssetManager::FlushUnlocked(uint32_t fileHandle) {
     int slot = int(fileHandle >> 24);
     if (slot >= kAssetFileSlots) return 0;
     if (AssetFile* f = files_[slot]) f->Flush();
-    return 1;
-}
-
-int AssetManager::RegisterDiskDecoder(uint32_t slot, const char* library) {
-    ErrorState& errors = Errors();
-    slot &= 0xFF;
-    if (slot >= 16) {
-        errors.Set(ErrBadDecoderSlot, int32_t(slot));
-        return 0;
-    }
-    if (!library) {
-        errors.Set(ErrNullArgument);
-        return 0;
-    }
-    if (decoders_[slot].module) {
-        errors.Set(ErrDecoderSlotTaken, int32_t(slot));
-        return 0;
-    }
-    HMODULE module = LoadLibraryA(library);
-    if (!module) {
-        errors.Set(ErrLoadLibraryFailed);
-        return 0;
-    }
-    typedef uint32_t(__stdcall * TypeEntry)();
-    auto getType = reinterpret_cast<TypeEntry>(GetProcAddress(module, "_getType@0"));
-    auto decode = reinterpret_cast<DiskDecodeEntry>(GetProcAddress(module, "_decode@16"));
-    if (!getType || !decode || getType() != FourCC("DISK")) {
-        FreeLibrary(module);
-        errors.Set(ErrWrongPluginType);
-        return 0;
-    }
-    decoders_[slot].module = module;
-    decoders_[slot].decode = decode;
     return 1;
 }

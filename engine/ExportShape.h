@@ -1,6 +1,16 @@
 // The shape every export follows: clear the last error, take the painting mutex when
 // the export touches the scene, do the work, and turn anything thrown into a recorded
 // error and a 0 result. Nothing thrown inside the engine leaves an export.
+//
+// How code inside the engine reports a failure, one rule for all of it:
+// - Work done for an export that cannot do what it was asked raises (`Errors().Raise`):
+//   the throw unwinds to the export, which returns its failure value. Such functions do
+//   not also report failure through their results.
+// - `Errors().Set`, with the call going on, is only for a failure the call survives:
+//   clean-up that finds nothing left to release or unload, an export that still succeeds
+//   and reports the failure beside its result, and code that no export encloses (the
+//   frame thread, loader threads, library attach and detach, window procedures), where
+//   nothing would catch a throw.
 #pragma once
 #include <type_traits>
 

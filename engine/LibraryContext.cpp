@@ -35,23 +35,22 @@ LibraryContext::LibraryContext(HINSTANCE inst) : instance(inst) {
 }
 
 void LibraryContext::Build() {
-    blitter = new Blitter();
+    blitter = std::make_unique<Blitter>();
     if (!blitter->Load()) {
-        delete blitter;
-        blitter = nullptr;
+        blitter.reset();
         return;
     }
     RegisterTvWindowClass(instance);
     spriteMessage = RegisterWindowMessageA("QuorSpriteMsg");
     mixerMessage = RegisterWindowMessageA("QuorVidMxrMsg");
     RegisterWindowMessageA("QuorSaviMsg");
-    assets = new AssetManager();
-    stages = new StageTable();
+    assets = std::make_unique<AssetManager>();
+    stages = std::make_unique<StageTable>();
     if (!stages->Init(4)) {
         error.Set(ErrOutOfMemory);
         return;
     }
-    sprites = new SpriteTable(1024);
+    sprites = std::make_unique<SpriteTable>(1024);
 
     loopEnded_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     running = 1;
@@ -128,18 +127,14 @@ void LibraryContext::Teardown(bool processExit) {
     // Holding the painting mutex, no frame can be under way; the thread sees running 0
     // before it touches anything once it gets the mutex.
     bool painting = WaitForSingleObject(Mutexes().Handle(MutexPair::Painting), 2000) == WAIT_OBJECT_0;
-    delete sprites;
-    sprites = nullptr;
+    sprites.reset();
     VideoMixerList::DestroyAll();
     TransitionRegistry::Clear();
-    delete stages;
-    stages = nullptr;
-    delete assets;
-    assets = nullptr;
+    stages.reset();
+    assets.reset();
     ReleaseBitmapDecoders();
     if (blitter) blitter->Unload();
-    delete blitter;
-    blitter = nullptr;
+    blitter.reset();
     CurrentPalette::Free();
     UserBackdrops::Reset();
     if (painting) Mutexes().Release(MutexPair::Painting);

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
+#include <memory>
 
 #include "ErrorState.h"
 #include "FrameTimer.h"
@@ -30,10 +31,12 @@ public:
     ErrorState error;
 
     HINSTANCE instance = nullptr;
-    Blitter* blitter = nullptr;
-    AssetManager* assets = nullptr;
-    StageTable* stages = nullptr;
-    SpriteTable* sprites = nullptr;
+    // The tables, owned here: made by Build, destroyed by Teardown (sprites first, the
+    // blitter last). Null while the library is not constructed.
+    std::unique_ptr<Blitter> blitter;
+    std::unique_ptr<AssetManager> assets;
+    std::unique_ptr<StageTable> stages;
+    std::unique_ptr<SpriteTable> sprites;
     volatile LONG frameCounter = 0;
     FrameCallback frameCallback = nullptr;
     SoundCallback soundCallback = nullptr;

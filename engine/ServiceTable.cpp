@@ -22,7 +22,7 @@ namespace {
 
 Blitter* TheBlitter() {
     LibraryContext* c = Context();
-    return c && c->blitter && c->blitter->Loaded() ? c->blitter : nullptr;
+    return c && c->blitter && c->blitter->Loaded() ? c->blitter.get() : nullptr;
 }
 
 // Surfaces made by services 3 and 4; only these may be destroyed by service 5.

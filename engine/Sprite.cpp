@@ -84,10 +84,7 @@ void Sprite::Notify(SpriteEvent event) {
     }
 }
 
-int Sprite::NotMovable() {
-    Errors().Set(ErrNotMovable);
-    return 0;
-}
+int Sprite::NotMovable() { Errors().Raise(ErrNotMovable); }
 
 int Sprite::Move(const int16_t deltas[4]) {
     const int32_t oldDepth = record_.depth;
@@ -122,10 +119,7 @@ void Sprite::Reorder(int32_t) {
 }
 
 int Sprite::Scale(uint32_t numerator, uint32_t denominator) {
-    if (denominator == 0 && numerator != 0) {
-        Errors().Set(ErrZeroDenominator, handle_);
-        return 0;
-    }
+    if (denominator == 0 && numerator != 0) Errors().Raise(ErrZeroDenominator, handle_);
     record_.scaleNumerator = numerator;
     record_.scaleDenominator = denominator;
     scaled_ = numerator != denominator;

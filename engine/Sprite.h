@@ -130,8 +130,8 @@ protected:
     void MarkConstructed() { constructed_ = true; }
     void MarkChanged();
     void Notify(SpriteEvent event);
-    // What fixed kinds answer to Move and Place: ErrNotMovable, 0.
-    static int NotMovable();
+    // What fixed kinds answer to Move and Place: raises ErrNotMovable.
+    [[noreturn]] static int NotMovable();
     SpriteCreateRecord& MutableRecord() { return record_; }
 
 private:

@@ -25,18 +25,14 @@ void SpriteTable::Destroy(size_t slot) {
 
 int32_t SpriteTable::FindFreeSlot() {
     const size_t capacity = slots_.size();
-    if (size_t(count_) >= capacity) {
-        Errors().Set(ErrSpriteTableFull);
-        return -1;
-    }
+    if (size_t(count_) >= capacity) Errors().Raise(ErrSpriteTableFull);
     for (size_t n = 0, i = cursor_; n < capacity; ++n, i = (i + 1) % capacity) {
         if (!slots_[i]) {
             cursor_ = (i + 1) % capacity;
             return int32_t(i);
         }
     }
-    Errors().Set(ErrInvalidState);
-    return -1;
+    Errors().Raise(ErrInvalidState);
 }
 
 namespace {
@@ -49,7 +45,6 @@ SpriteLayer& ParentLayer(const SpriteCreateRecord& r) {
 int32_t SpriteTable::Create(const SpriteCreateRecord* record) {
     if (!record) Errors().Raise(ErrNullArgument);
     const int32_t slot = FindFreeSlot();
-    if (slot < 0) return 0;
     SpriteLayer& layer = ParentLayer(*record);
     if (record->type > 11) Errors().Raise(ErrBadType, int32_t(record->type));
     Sprite* sprite = nullptr;

@@ -14,11 +14,13 @@ public:
     size_t Capacity() const { return slots_.size(); }
     int32_t Count() const { return count_; }
 
-    // Makes the sprite the record describes; its handle, or 0 with the error recorded.
+    // Makes the sprite the record describes and returns its handle; raises on a bad record
+    // or a full table, and returns 0 when the sprite's own construction failed (which
+    // records why).
     int32_t Create(const SpriteCreateRecord* record);
     // The live sprite behind the handle; raises ErrBadHandle otherwise.
     Sprite* Find(int32_t handle) const;
-    // A free slot, or -1 with ErrSpriteTableFull or ErrInvalidState recorded.
+    // A free slot; raises ErrSpriteTableFull (or ErrInvalidState) when there is none.
     int32_t FindFreeSlot();
     template <class Fn>
     void ForEach(Fn fn) const {

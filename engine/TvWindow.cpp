@@ -11,21 +11,41 @@
 
 namespace {
 
-std::list<TV*> g_tvs;
-int g_depth = 0;
-bool g_conversion = false;
-HWND g_topLevel = nullptr;
-WNDPROC g_previousProc = nullptr;
-bool g_realising = false;
-bool g_moviePalette = false;
-HPALETTE g_movieLogPalette = nullptr;
-
-bool PlatformIsNt() {
-    OSVERSIONINFOA v = {};
-    v.dwOSVersionInfoSize = sizeof v;
-    GetVersionExA(&v);
-    return v.dwPlatformId == VER_PLATFORM_WIN32_NT;
+// The platform field of the operating system's version, read once.
+DWORD PlatformId() {
+    static const DWORD id = [] {
+        OSVERSIONINFOA version = {};
+        version.dwOSVersionInfoSize = sizeof version;
+        GetVersionExA(&version);
+        return version.dwPlatformId;
+    }();
+    return id;
 }
+
+bool DepthUsableDirectly(int depth) {
+    return PlatformId() == VER_PLATFORM_WIN32_NT ? depth == 15 : (depth == 15 || depth == 16);
+}
+
+// What every TV shares: one per process, changed only with the painting mutex held (the
+// window procedures and the palette switch take it; the frame thread holds it while it
+// repaints).
+struct TvScreen {
+    std::list<TV*> tvs;  // every TV, oldest first
+    int depth = 0;       // the display's depth as measured (0 before the first TV)
+    bool conversion = false;  // pixels reach the display through a conversion surface
+    HWND topLevel = nullptr;  // the top-level window subclassed for palette messages
+    WNDPROC previousProc = nullptr;
+    bool realising = false;  // our own realisation is under way: ignore its echo
+    bool moviePalette = false;
+    HPALETTE movieLogPalette = nullptr;
+
+    void SetDepth(int bits) {
+        depth = bits;
+        conversion = !DepthUsableDirectly(bits);
+    }
+};
+
+TvScreen g_screen;
 
 int CountBits(DWORD v) {
     int n = 0;
@@ -54,8 +74,6 @@ int MeasureDepth() {
     }
     return bits == 16 ? 15 : bits;
 }
-
-bool DepthUsableDirectly(int depth) { return PlatformIsNt() ? depth == 15 : (depth == 15 || depth == 16); }
 
 // A BITMAPINFO for a top-down 16-bit 5-5-5 engine picture.
 BITMAPINFO PictureInfo(const quor::ImageHeader* picture) {
@@ -89,15 +107,38 @@ quor::PixelPlane PlaneOf(const SurfaceRecord& s) {
     return p;
 }
 
+// The movie palette: the system's static colours at both ends and a colour cube with a
+// grey ramp between them.
+HPALETTE MakeMoviePalette() {
+    struct {
+        WORD version, count;
+        PALETTEENTRY entries[256];
+    } log = {0x300, 256, {}};
+    HDC screen = GetDC(nullptr);
+    GetSystemPaletteEntries(screen, 0, 10, log.entries);
+    GetSystemPaletteEntries(screen, 246, 10, log.entries + 246);
+    ReleaseDC(nullptr, screen);
+    int i = 10;
+    for (int r = 0; r < 6; ++r)
+        for (int g = 0; g < 6; ++g)
+            for (int b = 0; b < 6; ++b)
+                log.entries[i++] = {BYTE(r * 51), BYTE(g * 51), BYTE(b * 51), PC_NOCOLLAPSE};
+    for (int k = 1; k <= 20; ++k) {
+        BYTE v = BYTE(k * 255 / 21);
+        log.entries[i++] = {v, v, v, PC_NOCOLLAPSE};
+    }
+    return CreatePalette(reinterpret_cast<LOGPALETTE*>(&log));
+}
+
 // The palette used to draw: the movie palette while a movie plays, else the engine's.
 HPALETTE DrawingPalette() {
-    if (g_moviePalette && g_movieLogPalette) return g_movieLogPalette;
+    if (g_screen.moviePalette && g_screen.movieLogPalette) return g_screen.movieLogPalette;
     CurrentPalette* p = CurrentPalette::Current();
     return p ? p->Palette() : nullptr;
 }
 
 void RealiseIn(HDC dc, bool background) {
-    if (g_depth > 8) return;
+    if (g_screen.depth > 8) return;
     if (HPALETTE palette = DrawingPalette()) {
         SelectPalette(dc, palette, background);
         RealizePalette(dc);
@@ -109,22 +150,20 @@ LRESULT CALLBACK TopLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         switch (message) {
         case WM_DISPLAYCHANGE: {
             PaintingLock hold;
-            const int depth = int(wParam);
-            g_conversion = !DepthUsableDirectly(depth);
-            g_depth = depth;
-            for (TV* tv : g_tvs) {
-                if (g_conversion) tv->MakeConversionSurface();
+            g_screen.SetDepth(int(wParam));
+            for (TV* tv : g_screen.tvs) {
+                if (g_screen.conversion) tv->MakeConversionSurface();
                 else tv->DropConversionSurface();
             }
             HDC dc = GetDC(window);
-            g_realising = true;
+            g_screen.realising = true;
             RealiseIn(dc, false);
-            g_realising = false;
+            g_screen.realising = false;
             ReleaseDC(window, dc);
             break;
         }
         case WM_QUERYNEWPALETTE:
-            if (g_conversion) {
+            if (g_screen.conversion) {
                 HDC dc = GetDC(window);
                 RealiseIn(dc, false);
                 ReleaseDC(window, dc);
@@ -133,15 +172,15 @@ LRESULT CALLBACK TopLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             }
             break;
         case WM_PALETTECHANGED:
-            if (g_conversion && !g_realising && HWND(wParam) != window) {
+            if (g_screen.conversion && !g_screen.realising && HWND(wParam) != window) {
                 HDC dc = GetDC(window);
                 RealiseIn(dc, true);
                 ReleaseDC(window, dc);
             }
-            if (g_moviePalette) return 0;
+            if (g_screen.moviePalette) return 0;
             break;
         case WM_PALETTEISCHANGING:
-            if (g_moviePalette) return 0;
+            if (g_screen.moviePalette) return 0;
             break;
         default:
             break;
@@ -149,17 +188,17 @@ LRESULT CALLBACK TopLevelProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     } catch (...) {
         // Nothing may unwind into the window manager.
     }
-    return CallWindowProcA(g_previousProc, window, message, wParam, lParam);
+    return CallWindowProcA(g_screen.previousProc, window, message, wParam, lParam);
 }
 
 void SubclassTopLevel(HWND child) {
     // Once per top-level window: a new one is taken when the old one is gone.
-    if (g_topLevel && IsWindow(g_topLevel)) return;
+    if (g_screen.topLevel && IsWindow(g_screen.topLevel)) return;
     HWND top = child;
     while (HWND parent = GetParent(top)) top = parent;
     if (top == child) return;  // a TV that is itself top-level has nothing to subclass
-    g_topLevel = top;
-    g_previousProc = reinterpret_cast<WNDPROC>(
+    g_screen.topLevel = top;
+    g_screen.previousProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(top, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TopLevelProc)));
 }
 
@@ -216,18 +255,15 @@ TV::TV(HWND window) : VideoSink(1), window_(window) {
     GetClientRect(window, &client);
     clientWidth_ = client.right - client.left;
     clientHeight_ = client.bottom - client.top;
-    if (g_tvs.empty() && g_depth == 0) {
-        g_depth = MeasureDepth();
-        g_conversion = !DepthUsableDirectly(g_depth);
-    }
-    if (g_conversion) MakeConversionSurface();
-    g_tvs.push_back(this);
+    if (g_screen.tvs.empty() && g_screen.depth == 0) g_screen.SetDepth(MeasureDepth());
+    if (g_screen.conversion) MakeConversionSurface();
+    g_screen.tvs.push_back(this);
     SubclassTopLevel(window);
 }
 
 TV::~TV() {
     warp_.reset();
-    g_tvs.remove(this);
+    g_screen.tvs.remove(this);
     if (Shown()) Disconnect(0);
 }
 
@@ -236,7 +272,7 @@ void TV::MakeConversionSurface() {
     conversion_.reset();
     if (clientWidth_ <= 0 || clientHeight_ <= 0) return;
     auto surface = std::make_unique<DibSurface>();
-    if (surface->Create(clientWidth_, clientHeight_, uint32_t(g_depth == 15 ? 16 : g_depth), true, nullptr))
+    if (surface->Create(clientWidth_, clientHeight_, uint32_t(g_screen.depth == 15 ? 16 : g_screen.depth), true, nullptr))
         conversion_ = std::move(surface);
 }
 
@@ -267,13 +303,13 @@ void TV::Resized() {
     clientWidth_ = client.right - client.left;
     clientHeight_ = client.bottom - client.top;
     if (VideoSource* s = Shown()) s->SinkRectChanged();
-    if (g_conversion) MakeConversionSurface();
+    if (g_screen.conversion) MakeConversionSurface();
 }
 
 void TV::Blit(HDC dc, const quor::ImageHeader* picture, const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return;
-    if (g_conversion) {
+    if (g_screen.conversion) {
         if (!conversion_) return;
         HDC memory = CreateCompatibleDC(dc);
         HGDIOBJ old = SelectObject(memory, conversion_->Record().bitmap);
@@ -303,7 +339,7 @@ void TV::Show(HDC dc, const quor::ImageHeader* picture, const RECT* rects, int c
         whole = true;
     }
     const RECT all = {0, 0, shown->width, shown->height};
-    if (g_conversion) {
+    if (g_screen.conversion) {
         if (!conversion_) return;
         const quor::PixelPlane src = PlaneOf(shown), dst = PlaneOf(conversion_->Record());
         if (whole || !conversionValid_) {
@@ -328,7 +364,7 @@ void TV::Repaint() {
     if (!source || clientWidth_ <= 0 || clientHeight_ <= 0) return;
     RenderResult* result = source->Render();
     if (!result || !result->surface) return;
-    if (result->written == 0 && !warp_ && (conversionValid_ || !g_conversion)) return;
+    if (result->written == 0 && !warp_ && (conversionValid_ || !g_screen.conversion)) return;
     HDC dc = GetDC(window_);
     if (!dc) return;
     RealiseIn(dc, true);
@@ -344,7 +380,7 @@ void TV::Paint() {
     if (dc && picture) {
         RealiseIn(dc, true);
         Show(dc, picture, &ps.rcPaint, 1, false);
-        if (g_conversion && conversionValid_) Blit(dc, picture, ps.rcPaint);
+        if (g_screen.conversion && conversionValid_) Blit(dc, picture, ps.rcPaint);
     }
     EndPaint(window_, &ps);
 }
@@ -363,11 +399,8 @@ bool TV::StopWarping() {
 }
 
 void RegisterTvWindowClass(HINSTANCE instance) {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExA(&version);
     const UINT style = CS_GLOBALCLASS | CS_BYTEALIGNWINDOW | CS_BYTEALIGNCLIENT | CS_DBLCLKS;
-    if (version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS) {
+    if (PlatformId() == VER_PLATFORM_WIN32_WINDOWS) {
         WNDCLASSEXA wc = {};
         wc.cbSize = sizeof wc;
         wc.style = style;
@@ -390,13 +423,13 @@ void RegisterTvWindowClass(HINSTANCE instance) {
 void UnregisterTvWindowClass(HINSTANCE instance) { UnregisterClassA("BraskQUOR_TV", instance); }
 
 TV* FindTV(HWND window) {
-    for (TV* tv : g_tvs)
+    for (TV* tv : g_screen.tvs)
         if (tv->Window() == window) return tv;
     Errors().Raise(ErrBadTV, int32_t(uintptr_t(window)));
 }
 
 void RepaintTvs() {
-    for (TV* tv : g_tvs) {
+    for (TV* tv : g_screen.tvs) {
         try {
             tv->Repaint();
         } catch (...) {
@@ -405,35 +438,14 @@ void RepaintTvs() {
     }
 }
 
-int DisplayDepth() { return g_depth; }
-bool ConversionMode() { return g_conversion; }
+int DisplayDepth() { return g_screen.depth; }
+bool ConversionMode() { return g_screen.conversion; }
 
 void SwitchTvPalettes(bool movie) {
-    if (movie && !g_movieLogPalette) {
-        // The movie palette: the system's static colours at both ends and a colour cube
-        // with a grey ramp between them.
-        struct {
-            WORD version, count;
-            PALETTEENTRY entries[256];
-        } log = {0x300, 256, {}};
-        HDC screen = GetDC(nullptr);
-        GetSystemPaletteEntries(screen, 0, 10, log.entries);
-        GetSystemPaletteEntries(screen, 246, 10, log.entries + 246);
-        ReleaseDC(nullptr, screen);
-        int i = 10;
-        for (int r = 0; r < 6; ++r)
-            for (int g = 0; g < 6; ++g)
-                for (int b = 0; b < 6; ++b)
-                    log.entries[i++] = {BYTE(r * 51), BYTE(g * 51), BYTE(b * 51), PC_NOCOLLAPSE};
-        for (int k = 1; k <= 20; ++k) {
-            BYTE v = BYTE(k * 255 / 21);
-            log.entries[i++] = {v, v, v, PC_NOCOLLAPSE};
-        }
-        g_movieLogPalette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&log));
-    }
-    g_moviePalette = movie;
     PaintingLock hold;
-    for (TV* tv : g_tvs) {
+    if (movie && !g_screen.movieLogPalette) g_screen.movieLogPalette = MakeMoviePalette();
+    g_screen.moviePalette = movie;
+    for (TV* tv : g_screen.tvs) {
         HDC dc = GetDC(tv->Window());
         if (HPALETTE palette = DrawingPalette()) {
             SelectPalette(dc, palette, FALSE);

@@ -49,10 +49,7 @@ void VideoSource::RecomputeWanted() {
 }
 
 bool VideoSource::AddSink(VideoSink* sink) {
-    if (!sink) {
-        Errors().Set(ErrNullArgument);
-        return false;
-    }
+    if (!sink) Errors().Raise(ErrNullArgument);
     if (std::find(sinks_.begin(), sinks_.end(), sink) != sinks_.end()) return true;
     RECT old = wanted_;
     auto free = std::find(sinks_.begin(), sinks_.end(), nullptr);

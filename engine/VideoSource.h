@@ -50,6 +50,7 @@ public:
     // The picture the source last rendered (what a paint shows), or null.
     virtual quor::ImageHeader* CurrentImage() const { return nullptr; }
 
+    // Connects a sink; false when the source could not take it (nothing has changed then).
     bool AddSink(VideoSink* sink);
     void RemoveSink(VideoSink* sink);
     // A sink's rectangle changed: the union is recomputed and the source resizes.

@@ -1,5 +1,7 @@
 #include "PlayerRecord.h"
 
+#include "PlayerDate.h"
+
 void PlayerRecord::SetName(const std::string& name) {
     const size_t blank = name.rfind(' ');
     if (blank == std::string::npos) {
@@ -15,8 +17,6 @@ void PlayerRecord::SetName(const std::string& name) {
 std::string PlayerRecord::GetFullName() const { return firstName_ + " " + lastName_; }
 
 std::string PlayerRecord::FormatDate() const {
-    const uint32_t day = date_ / 1000000u;
-    const uint32_t month = date_ / 10000u % 100u;
-    const uint32_t year = date_ % 100u;
-    return std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year);
+    const PlayerDate date = DecodePlayerDate(date_);
+    return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + std::to_string(date.year % 100u);
 }

@@ -2,17 +2,12 @@
 
 #include <windows.h>
 
+#include "PlayerDate.h"
 #include "ProductKey.h"
 #include "RegKey.h"
 
 namespace {
 std::string ValueName(int slot, const char* field) { return "Player" + std::to_string(slot + 1) + field; }
-
-DWORD Today() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return DWORD(now.wDay) * 1000000u + DWORD(now.wMonth) * 10000u + DWORD(now.wYear);
-}
 }  // namespace
 
 PlayerRoster& PlayerRoster::Instance() {
@@ -35,7 +30,7 @@ void PlayerRoster::Load(int slot) {
     RegKey key(HKEY_LOCAL_MACHINE, MakeSectionPath("FrontDesk"));
     if (key.Open() != ERROR_SUCCESS) {
         if (key.Create() == ERROR_SUCCESS) {
-            const DWORD today = Today();
+            const DWORD today = TodayAsPlayerDate();
             for (int s = 0; s < kPlayers; ++s) {
                 key.SetString(ValueName(s, "Name").c_str(), "Player " + std::to_string(s + 1));
                 key.SetDword(ValueName(s, "Cash").c_str(), 1000000);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "RandomGenerator.h"
@@ -48,7 +50,7 @@ TEST(RandomGenerator, FixedSeedsGiveTheWorkedOutSequences) {
 TEST(RandomGenerator, LongSequenceFollowsTheDefinition) {
     RandomGenerator generator(1);
     HandWorked model(1);
-    for (int i = 0; i < 5000; ++i) ASSERT_EQ(model.Next(), generator.Next()) << i;
+    for (int i = 0; i < 5000; ++i) ASSERT_EQ(model.Next(), generator.NextRaw()) << i;
 }
 
 TEST(RandomGenerator, FixedSeedGivesOneSequence) {
@@ -67,9 +69,9 @@ TEST(RandomGenerator, FixedSeedGivesOneSequence) {
 TEST(RandomGenerator, SeedsThatAreMultiplesOfTheModulusStartFromTheFixedValue) {
     RandomGenerator zero(0), multiple(2147483563u * 1u), fixed(12345678);
     for (int i = 0; i < 50; ++i) {
-        const uint32_t value = fixed.Next();
-        EXPECT_EQ(value, zero.Next());
-        EXPECT_EQ(value, multiple.Next());
+        const uint32_t value = fixed.NextRaw();
+        EXPECT_EQ(value, zero.NextRaw());
+        EXPECT_EQ(value, multiple.NextRaw());
     }
 }
 
@@ -89,7 +91,7 @@ TEST(RandomGenerator, ValuesStayInTheirRange) {
 
 TEST(RandomGenerator, BelowTheFullRangeReturnsTheRawValuesUnchanged) {
     RandomGenerator a(7), b(7);
-    for (int i = 0; i < 100; ++i) ASSERT_EQ(a.Next(), b.NextBelow(2147483563u));
+    for (int i = 0; i < 100; ++i) ASSERT_EQ(a.NextRaw(), b.NextBelow(2147483563u));
 }
 
 TEST(RandomGenerator, RedrawsValuesAboveTheLastFullBucket) {
@@ -103,4 +105,25 @@ TEST(RandomGenerator, RedrawsValuesAboveTheLastFullBucket) {
         while (value > uint64_t(n) * (2147483563u / n) - 1);
         ASSERT_EQ(value / (2147483563u / n), generator.NextBelow(n));
     }
+}
+
+TEST(RandomGenerator, DrawsFromSeveralThreadsShareOneSequence) {
+    // Serialised draws hand every thread values of the one sequence, each value once.
+    const int kThreads = 4, kDraws = 20000;
+    RandomGenerator generator(31337);
+    std::vector<std::vector<uint32_t>> drawn(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < kDraws; ++i)
+                drawn[size_t(t)].push_back(t % 2 ? generator.NextRaw() : generator.NextBelow(2147483563u));
+        });
+    for (std::thread& thread : threads) thread.join();
+    std::vector<uint32_t> all, expected;
+    for (const auto& values : drawn) all.insert(all.end(), values.begin(), values.end());
+    HandWorked model(31337);
+    for (int i = 0; i < kThreads * kDraws; ++i) expected.push_back(uint32_t(model.Next()));
+    std::sort(all.begin(), all.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, all);
 }

@@ -17,6 +17,13 @@ inline void DeleteRegistryTree(HKEY root, const std::string& path) {
     RegDeleteKeyA(root, path.c_str());
 }
 
+inline void DeleteRegistryValue(const std::string& path, const char* name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueA(key, name);
+    RegCloseKey(key);
+}
+
 inline void WriteRegistryString(const std::string& path, const char* name, const std::string& text) {
     HKEY key;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FirstPlayer.h"
+#include "PlayerDate.h"
 #include "StructuredException.h"
 #include "MessageBoxWatcher.h"
 #include "RegistryHelpers.h"
@@ -11,20 +12,34 @@
 namespace {
 const std::string kFrontDesk = "Software\\Tarrowind\\Vellmoor Slots\\1.0\\FrontDesk";
 const std::string kUser = "Software\\Tarrowind Zudurozarir\\User";
+// Wine reports the NT platform, so the owner is read from the NT key.
+const std::string kWindows = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 
 class FirstPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        owner_ = ReadRegistryString(kWindows, "RegisteredOwner");
+        DeleteRegistryValue(kWindows, "RegisteredOwner");
+        DeleteKeys();
+    }
+    void TearDown() override {
+        DeleteKeys();
+        if (owner_[0] != '<') WindowsOwner(owner_.c_str());
+    }
+    static void DeleteKeys() {
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, "Software\\Tarrowind Zudurozarir");
     }
-    void TearDown() override { SetUp(); }
 
     static void PublisherUser(const char* first, const char* last) {
         WriteRegistryString(kUser + "\\VELLMOOR(tm) Slots", "Installed", "yes");
         WriteRegistryString(kUser, "FirstName", first);
         if (last) WriteRegistryString(kUser, "LastName", last);
     }
+    static void WindowsOwner(const char* name) { WriteRegistryString(kWindows, "RegisteredOwner", name); }
+
+private:
+    std::string owner_;
 };
 
 DWORD Dword(const char* name) {
@@ -78,7 +93,7 @@ TEST_F(FirstPlayerTest, PublisherUserGetsTheLargerStake) {
     EXPECT_EQ(2500000u, Dword("Player1Cash"));
     EXPECT_EQ(0u, Dword("Player1Credit"));
     EXPECT_EQ(1u, Dword("Player1Active"));
-    EXPECT_EQ(TodayAsDate(), Dword("Player1Date"));
+    EXPECT_EQ(TodayAsPlayerDate(), Dword("Player1Date"));
 }
 
 TEST_F(FirstPlayerTest, EmptyLastNameGivesTheFirstNameAlone) {
@@ -87,12 +102,14 @@ TEST_F(FirstPlayerTest, EmptyLastNameGivesTheFirstNameAlone) {
     EXPECT_EQ("Ada", ReadRegistryString(kFrontDesk, "Player1Name"));
 }
 
-TEST_F(FirstPlayerTest, UserKeyWithoutTheProductKeyIsNotUsed) {
+TEST_F(FirstPlayerTest, UserKeyWithoutTheProductKeyGivesWayToTheWindowsOwner) {
     WriteRegistryString(kUser, "FirstName", "Ada");
+    EXPECT_FALSE(FindRegisteredUser().found);
+    WindowsOwner("Charles Babbage");
     const FirstPlayer player = FindRegisteredUser();
-    // Only the Windows owner could name the player now (empty in a fresh prefix).
-    if (player.found) EXPECT_EQ(1000000u, player.cash);
-    EXPECT_NE("Ada", player.name);
+    EXPECT_TRUE(player.found);
+    EXPECT_EQ("Charles Babbage", player.name);
+    EXPECT_EQ(1000000u, player.cash);
 }
 
 TEST_F(FirstPlayerTest, CompleteRecordIsLeftAloneWhateverItHolds) {
@@ -119,7 +136,6 @@ TEST_F(FirstPlayerTest, IncompleteRecordIsWrittenAnewWhenAUserIsKnown) {
 }
 
 TEST_F(FirstPlayerTest, NoKnownUserWritesNothing) {
-    if (FindRegisteredUser().found) GTEST_SKIP() << "this Windows has a registered owner";
     LoadSettings();
     EXPECT_EQ("<no key>", ReadRegistryString(kFrontDesk, "Player1Name"));
 }

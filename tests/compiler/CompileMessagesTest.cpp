@@ -22,7 +22,18 @@ const std::vector<std::string> kBase = {
     "{",                     // 9
     "  all A * 10",          // 10
     "}",                     // 11
+    "",                      // 12: the Art block, on one line
 };
+
+// The base script: the header above and an Art block with what a machine needs.
+std::vector<std::string> BaseLines() {
+    std::vector<std::string> lines = kBase;
+    std::string art = PlayableArt({"A", "B"});
+    for (char& c : art)
+        if (c == '\n') c = ' ';
+    lines[12] = art;
+    return lines;
+}
 
 std::string Join(const std::vector<std::string>& lines) {
     std::string out;
@@ -32,7 +43,7 @@ std::string Join(const std::vector<std::string>& lines) {
 
 // The base script with one line replaced (or lines added at the end past the last line).
 std::string With(size_t line, const std::string& text) {
-    std::vector<std::string> lines = kBase;
+    std::vector<std::string> lines = BaseLines();
     if (line < lines.size()) lines[line] = text;
     else lines.push_back(text);
     return Join(lines);
@@ -58,7 +69,7 @@ std::string ErrorOf(const std::string& script, bool* compiled = nullptr) {
 TEST(CompileMessages, TheBaseScriptCompiles) {
     MachineDescription md;
     RecordingSink sink;
-    CompileText(md, Join(kBase), sink);
+    CompileText(md, Join(BaseLines()), sink);
     EXPECT_TRUE(md.IsCompiled());
     EXPECT_TRUE(sink.messages.empty());
 }
@@ -141,16 +152,17 @@ TEST(CompileMessages, CountsAndAmountsAreBounded) {
                   c.message + " on line  " + std::to_string(c.errorLine) + ": " + c.text);
     }
     EXPECT_EQ(ErrorOf(With(10, "  A B * 1073741823")), "(0 messages)");
-    EXPECT_EQ(ErrorOf(With(6, "Denominations { 21474836.47 } PayLines 1")), "(0 messages)");
+    // The largest amount is read; as no machine file offers it, it is warned about.
+    EXPECT_EQ(ErrorOf(With(6, "Denominations { 21474836.47 } PayLines 1")), "(2 messages)");
 }
 
 TEST(CompileMessages, UnclosedCommentsAndStringsNameWhereTheyStart) {
     EXPECT_EQ(ErrorOf(With(12, "/* open\nmore")),
               "The comment that starts on line 12 is not closed before the end of the file"
               " on line  14: ") << "the end of the file is on the line after the last line end";
-    EXPECT_EQ(ErrorOf(With(0, "Title \"T")),
-              "The string that starts on line 0 is not closed before the end of the file"
-              " on line  12: ");
+    EXPECT_EQ(ErrorOf(With(12, "Art { Backdrop \"b.bmp")),
+              "The string that starts on line 12 is not closed before the end of the file"
+              " on line  13: ");
 }
 
 TEST(CompileMessages, ABadCharacterIsQuotedOnce) {
@@ -162,7 +174,7 @@ TEST(CompileMessages, ABadCharacterIsQuotedOnce) {
 
 TEST(CompileMessages, ErrorLinesCountEveryKindOfLineEnd) {
     std::string crlf, cr;
-    for (const std::string& l : kBase) {
+    for (const std::string& l : BaseLines()) {
         crlf += l + "\r\n";
         cr += l + "\r";
     }
@@ -224,23 +236,31 @@ TEST(CompileMessages, WarningFormsAndTheirCountStartAfreshEachCompile) {
     md.WarnAtLine("Bad reel index 5");
     ASSERT_EQ(sink.messages.size(), 4u);
     EXPECT_EQ(sink.messages[2], "Backdrop file required\n");
-    EXPECT_EQ(sink.messages[3], "Line 12:Bad reel index 5\n") << "the lexer's line count";
+    EXPECT_EQ(sink.messages[3], "Line 13:Bad reel index 5\n") << "the lexer's line count";
     EXPECT_EQ(md.GetWarningCount(), 3);
 
     RecordingSink clean;
-    CompileText(md, Join(kBase), clean);
+    CompileText(md, Join(BaseLines()), clean);
     EXPECT_TRUE(md.IsCompiled());
     EXPECT_EQ(md.GetWarningCount(), 0);
     EXPECT_TRUE(clean.messages.empty());
 }
 
 TEST(CompileMessages, CancellingAtEachStage) {
+    // Stages 0 to 2 are the first three questions; stage 3 is the last, after those that
+    // the Art statements ask.
+    RecordingProgress count;
+    {
+        MachineDescription md;
+        RecordingSink sink;
+        CompileText(md, Join(BaseLines()), sink, &count);
+    }
     for (int stage = 0; stage <= 3; ++stage) {
         SCOPED_TRACE(stage);
         MachineDescription md;
         RecordingSink sink;
-        RecordingProgress progress(stage + 1);
-        CompileText(md, Join(kBase), sink, &progress);
+        RecordingProgress progress(stage < 3 ? stage + 1 : count.calls);
+        CompileText(md, Join(BaseLines()), sink, &progress);
         EXPECT_FALSE(md.IsCompiled());
         ASSERT_EQ(sink.messages.size(), 1u);
         EXPECT_EQ(sink.messages[0], "You cancelled the compile.");
@@ -251,7 +271,7 @@ TEST(CompileMessages, CancellingAtEachStage) {
     MachineDescription md;
     RecordingSink sink;
     RecordingProgress all;
-    CompileText(md, Join(kBase), sink, &all);
+    CompileText(md, Join(BaseLines()), sink, &all);
     EXPECT_TRUE(md.IsCompiled());
     EXPECT_EQ(all.stages, (std::vector<int32_t>{0, 1, 2, 3}));
 }

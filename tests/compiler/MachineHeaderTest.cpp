@@ -32,12 +32,6 @@ std::string Crlf(const std::string& lf) {
 
 const std::string kExample = "HarborLights.vsl";
 
-void ExpectSpan(const SourceSpan& span, int32_t start, int32_t end, bool insert = false) {
-    EXPECT_EQ(span.start, start);
-    EXPECT_EQ(span.end, end);
-    EXPECT_EQ(span.insert != 0, insert);
-}
-
 using Item = ScriptPayTable::PatternItem;
 
 void ExpectItem(const Item& item, int32_t kind, const std::vector<std::string>& symbols) {
@@ -75,8 +69,10 @@ TEST(ExampleMachine, CompilesWithEveryHeaderValue) {
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(md.GetSymbol(i), names[i]);
         EXPECT_EQ(md.GetReelSymbols().at(names[i]).index, i) << "order of first appearance";
-        EXPECT_TRUE(md.GetReelSymbols().at(names[i]).files.empty());
     }
+    EXPECT_EQ(md.GetReelSymbols().at("Gull").files,
+              (std::vector<std::string>{"gull1.bmp", "gull2.bmp"}));
+    EXPECT_EQ(md.GetReelSymbols().at("Lantern").assetNumber, 4);
     EXPECT_EQ(md.GetReelSymbolSpans().size(), 5u);
 
     std::vector<Money> denominations = md.GetDenominations();
@@ -286,9 +282,21 @@ struct Compiled {
     explicit Compiled(const std::string& text) { CompileText(md, text, sink); }
 };
 
+const std::string kArt = PlayableArt({"Cherry", "Lemon", "Plum"});
+
 TEST(HeaderForms, AScriptWithOnlyTheRequiredSections) {
     Compiled c(kHeader + "PayLines 3 MaxBet 2 Payouts AllMatches { all Plum * 7 }");
-    EXPECT_TRUE(c.md.IsCompiled());
+    // Everything is read, but a machine without its Art block cannot be played.
+    EXPECT_FALSE(c.md.IsCompiled());
+    EXPECT_EQ(c.sink.messages,
+              (std::vector<std::string>{
+                  "Backdrop file required\n", "BetMax button required\n",
+                  "BetOne button required\n", "CashOut button required\n",
+                  "Spin button required\n", "Bet indicator required\n",
+                  "Credit indicator required\n", "WinnerPaid indicator required\n",
+                  "Cherry reel symbol files required\n", "Lemon reel symbol files required\n",
+                  "Plum reel symbol files required\n", "Reel positions must be given.\n",
+                  "12 Warnings\n"}));
     EXPECT_TRUE(c.md.GetDenominations().empty());
     EXPECT_EQ(c.md.GetPayouts().joker, "");
     EXPECT_EQ(c.md.GetPayouts().payoutMode, PayoutMode::AllMatches);
@@ -301,7 +309,7 @@ TEST(HeaderForms, AScriptWithOnlyTheRequiredSections) {
 
 TEST(HeaderForms, DenominationsRoundToTheNearestCent) {
     Compiled c(kHeader + "Denominations { .25, 0.29, 1.15, 5, 2.5, 0.07, 100 }\n"
-                         "PayLines 1 MaxBet 1 Payouts BestMatch { all Plum 1 }");
+                         "PayLines 1 MaxBet 1 Payouts BestMatch { all Plum 1 }" + kArt);
     ASSERT_TRUE(c.md.IsCompiled());
     std::vector<int32_t> cents;
     for (Money m : c.md.GetDenominations()) cents.push_back(m.Cents());
@@ -309,14 +317,16 @@ TEST(HeaderForms, DenominationsRoundToTheNearestCent) {
 }
 
 TEST(HeaderForms, PayoutModesJokerAndProgressive) {
-    const std::string lines = " { all Plum 1 }";
+    const std::string lines = " { all Plum 1 }" + kArt;
     Compiled highest(kHeader + "PayLines 1 MaxBet 1 Payouts HighestValue Joker Plum" + lines);
     EXPECT_EQ(highest.md.GetPayouts().payoutMode, PayoutMode::HighestValue);
     EXPECT_EQ(highest.md.GetPayouts().joker, "Plum");
     EXPECT_TRUE(highest.md.IsCompiled());
 
     Compiled three(kHeader + "PayLines 1 MaxBet 1 Payouts BestMatch Progressive 5, .25, 2, Meter" +
-                   lines);
+                   " { all Plum 1 }" +
+                   PlayableArt({"Cherry", "Lemon", "Plum"},
+                               "  Indicator Meter { \"digit.bmp\" = 0, 0 }\n"));
     ASSERT_TRUE(three.md.IsCompiled());
     ProgressiveSettings p = three.md.GetProgressive();
     EXPECT_DOUBLE_EQ(p.initial, 5.0);
@@ -334,7 +344,7 @@ TEST(HeaderForms, PerReelItemsAndPayoutLists) {
                          "  [Cherry, any] Lemon any  1, \"Bonus()\", 3\n"
                          "  Plum * 2\n"
                          "  any 3 Cherry * \"All()\"\n"
-                         "}\n");
+                         "}\n" + kArt);
     ASSERT_TRUE(c.md.IsCompiled()) << c.sink.messages[0];
     const ScriptPayTable& t = c.md.GetPayouts();
     ASSERT_EQ(t.lines.size(), 3u);
@@ -364,24 +374,34 @@ TEST(HeaderForms, WhereTheScriptCodeBegins) {
         {"same line as the brace", "Art {\n} var x = 1;\n", " var x = 1;\n"},
         {"file ends in the brace", "Art {\n}", ""},
         {"only blanks after the brace", "Art { }  \n\n", ""},
-        {"no Art block", "\n// a comment\n\tbar();\n", "\tbar();\n"},
+        {"no Art block", "\n// a comment\n\tbar();\n", "        bar();\n"},
+        {"tabs up to the first token", "Art { }\n \tif\t(x)\n\ty();\n", "        if\t(x)\n\ty();\n"},
         {"comment on the brace line", "Art { } /* c */ baz();", " /* c */ baz();"},
         {"comment ending on the code line", "Art { }\n/* a\n b */ qux();\n", "\n/* a\n b */ qux();\n"},
         {"CRLF", "Art { }\r\nfoo();\r\nbar();\r\n", "foo();\nbar();\n"},
         {"Ctrl-Z", "Art { }\nfoo();\n\x1a" "junk", "foo();\n"},
     };
+    // The Art blocks get what a playable machine needs in front of their closing brace.
+    std::string art = kArt;
+    art = art.substr(0, art.rfind('}'));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Compiled compiled(head + c.tail);
-        EXPECT_TRUE(compiled.md.IsCompiled());
+        std::string tail = c.tail;
+        const size_t brace = tail.find('}');
+        const bool hasArt = tail.compare(0, 3, "Art") == 0;
+        if (hasArt) tail = art + tail.substr(brace);
+        Compiled compiled(head + tail);
+        EXPECT_EQ(compiled.md.IsCompiled(), hasArt);
         EXPECT_EQ(compiled.md.GetScriptCode(), c.code);
     }
 }
 
 TEST(HeaderForms, ArtStatementsArePassedToTheirParsers) {
     Compiled c(kHeader + "PayLines 1 MaxBet 1 Payouts BestMatch { all Plum 1 }\n"
-                         "Art {\n  Backdrop \"b.bmp\"\n  Button Spin { \"s.bmp\" } = 1, 2\n}\nrun();\n");
-    EXPECT_TRUE(c.md.IsCompiled());
+                         "Art {\n  Backdrop \"b.bmp\"\n  Button Spin { \"s.bmp\" = 1, 2 }\n}\nrun();\n");
+    EXPECT_FALSE(c.md.IsCompiled()) << "the other required elements are missing";
+    EXPECT_EQ(c.md.GetBackdropFile(), "b.bmp");
+    EXPECT_EQ(c.md.GetButtons().at("Spin").button.position.y, 2);
     EXPECT_EQ(c.md.GetScriptCode(), "run();\n");
 }
 

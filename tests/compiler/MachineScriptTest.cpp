@@ -2,6 +2,7 @@
 // script says, and indexes and names outside the machine are refused.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -105,18 +106,27 @@ TEST_F(ExampleScript, TheBuilderTurnsThePayoutsIntoThePayTable) {
     EXPECT_EQ(payout.amount, 15);
 }
 
-TEST_F(ExampleScript, ArtValuesStartEmpty) {
-    // Until the Art statements fill them, the Art values keep their defaults.
-    EXPECT_EQ(script.GetBackdropFile(), "");
-    EXPECT_EQ(script.GetArmRect(), ScriptRect());
+TEST_F(ExampleScript, ArtValues) {
+    EXPECT_EQ(script.GetBackdropFile(), "harbor.bmp");
+    EXPECT_EQ(script.CopyReelRect(0), (std::array<int32_t, 6>{40, 120, 136, 320, 10, 40}));
+    EXPECT_EQ(script.CopyReelRect(2), (std::array<int32_t, 6>{248, 120, 344, 320, 0, 0}));
+    EXPECT_EQ(script.GetArmRect(), ScriptRect()) << "no Arm";
     EXPECT_FALSE(script.GetArmAnimation().HasPictures());
     EXPECT_EQ(script.GetCoin().insertionRegion, "");
-    EXPECT_TRUE(script.GetButtons().empty());
-    EXPECT_TRUE(script.GetIndicators().empty());
+    const auto buttons = script.GetButtons();
+    ASSERT_EQ(buttons.size(), 4u);
+    EXPECT_EQ(buttons.at("BetOne").button.hotKey, '1');
+    EXPECT_EQ(buttons.at("Spin").button.picture.sequences,
+              (std::vector<std::vector<std::string>>{{"spin1.bmp", "spin2.bmp"}}));
+    EXPECT_TRUE(buttons.at("Spin").button.picture.transparent);
+    const auto indicators = script.GetIndicators();
+    ASSERT_EQ(indicators.size(), 4u);
+    EXPECT_EQ(indicators.at("Jackpot").indicator.rectangle, (ScriptRect{280, 20, 370, 34}));
+    EXPECT_TRUE(indicators.at("Jackpot").indicator.dollarSign);
     EXPECT_TRUE(script.GetSounds().empty());
     EXPECT_TRUE(script.GetRegions().empty());
     EXPECT_TRUE(script.GetAnimations().empty());
-    EXPECT_FALSE(script.IsDefined("ReelTop")) << "constants of the Art block come later";
+    EXPECT_TRUE(script.IsDefined("ReelTop"));
     EXPECT_FALSE(script.HasPatches());
 }
 
@@ -126,29 +136,31 @@ TEST_F(ExampleScript, IndexesAndNamesOutsideTheMachineAreRefused) {
     EXPECT_THROW(script.GetSymbol(5), std::out_of_range);
     EXPECT_THROW(script.GetSymbol(-1), std::out_of_range);
     EXPECT_THROW(script.GetSymbolFile("Shark"), std::invalid_argument);
-    EXPECT_THROW(script.GetReelPosition(0), std::out_of_range) << "no reel placed";
+    EXPECT_THROW(script.GetReelPosition(3), std::out_of_range);
     EXPECT_THROW(script.CopyReelRect(7), std::out_of_range);
     EXPECT_THROW(script.SetReelStrip(3, ReelStrip(8)), std::out_of_range);
     EXPECT_THROW(script.SetSymbol(5, ReelSymbol()), std::out_of_range);
-    EXPECT_THROW(script.SetReelRect(0, ScriptRect()), std::out_of_range);
-    EXPECT_THROW(script.SetButton("Spin", ButtonPart()), std::invalid_argument);
+    EXPECT_THROW(script.SetReelRect(3, ScriptRect()), std::out_of_range);
+    EXPECT_THROW(script.SetButton("Lever", ButtonPart()), std::invalid_argument);
+    EXPECT_THROW(script.SetButton("Window", ButtonPart()), std::invalid_argument) << "a Rectangle";
     EXPECT_THROW(script.SetSound("Jackpot", SoundPart()), std::invalid_argument);
     EXPECT_THROW(script.SetAnimationFiles("Wave", AnimationReference()), std::invalid_argument);
-    EXPECT_THROW(script.RenameElement("Spin", "Go"), std::invalid_argument);
-    EXPECT_THROW(script.DeleteElement("Spin"), std::invalid_argument);
+    EXPECT_THROW(script.RenameElement("Lever", "Go"), std::invalid_argument);
+    EXPECT_THROW(script.DeleteElement("ReelTop"), std::invalid_argument);
     EXPECT_FALSE(script.HasPatches());
 }
 
 TEST_F(ExampleScript, SymbolPictureGoesThroughTheProbe) {
     CountingProbe probe;
     script.SetPictureProbe(&probe);
-    EXPECT_EQ(script.LoadSymbolImage(), (PictureSize{0, 0})) << "Anchor has no files yet";
-
-    ReelSymbol anchor = script.GetSymbolFile("Anchor");
-    anchor.files = {"anchor.bmp", "anchor2.bmp"};
-    script.SetSymbol(0, anchor);
     EXPECT_EQ(script.LoadSymbolImage(), (PictureSize{40, 30}));
     EXPECT_EQ(probe.bitmaps, (std::vector<std::string>{"anchor.bmp"}));
+
+    ReelSymbol anchor = script.GetSymbolFile("Anchor");
+    anchor.files = {"anchor3.bmp", "anchor2.bmp"};
+    script.SetSymbol(0, anchor);
+    EXPECT_EQ(script.LoadSymbolImage(), (PictureSize{40, 30}));
+    EXPECT_EQ(probe.bitmaps, (std::vector<std::string>{"anchor.bmp", "anchor3.bmp"}));
 
     anchor.files = {"symbols.ast"};
     anchor.assetNumber = 4;
@@ -164,14 +176,19 @@ TEST_F(ExampleScript, CompilingAgainKeepsTheDescriptionAndDropsItsEdits) {
     script.Compile(ExampleScriptDir() + kExample, &sink, nullptr);
     EXPECT_TRUE(script.IsCompiled());
     EXPECT_FALSE(script.HasPatches());
-    EXPECT_EQ(script.GetBackdropFile(), "");
+    EXPECT_EQ(script.GetBackdropFile(), "harbor.bmp");
 }
 
 TEST(MachineScriptHandle, AMachineWithoutArtOrOptionalSections) {
     MachineScript script;
     RecordingSink sink;
     script.Compile(ExampleScriptDir() + "CopperMill.vsl", &sink, nullptr);
-    ASSERT_TRUE(script.IsCompiled()) << (sink.messages.empty() ? "" : sink.messages[0]);
+    // Read whole, but without its Art block the machine cannot be played.
+    EXPECT_FALSE(script.IsCompiled());
+    ASSERT_EQ(sink.messages.size(), 14u);
+    EXPECT_EQ(sink.messages[0], "Backdrop file required\n");
+    EXPECT_EQ(sink.messages[11], "Valve reel symbol files required\n");
+    EXPECT_EQ(sink.messages[13], "13 Warnings\n");
     EXPECT_EQ(script.GetTitle(), "Copper Mill");
     EXPECT_EQ(script.GetReelCount(), 4);
     EXPECT_EQ(script.GetStopCount(), 5);

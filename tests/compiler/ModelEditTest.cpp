@@ -187,10 +187,10 @@ TEST_F(Edits, NewElementsAreInsertedAtTheEndOfTheArtBlock) {
     spin.priority = 150;
     spin.scriptlets = {"OnClick=go()"};
     spin.definitionSpan = SourceSpan::Of(1, 2);  // a caller's copy brings no place
-    ASSERT_TRUE(md.DefineButton("Spin", spin));
-    EXPECT_TRUE(md.IsDefined("Spin"));
-    ASSERT_EQ(md.GetButtons().size(), 1u);
-    EXPECT_EQ(md.GetButtons().at("Spin").button.rectangle, spin.rectangle);
+    ASSERT_TRUE(md.DefineButton("Turbo", spin));
+    EXPECT_TRUE(md.IsDefined("Turbo"));
+    ASSERT_EQ(md.GetButtons().size(), 5u);
+    EXPECT_EQ(md.GetButtons().at("Turbo").button.rectangle, spin.rectangle);
 
     SoundPart chime;
     chime.file = "chime.wav";
@@ -204,7 +204,7 @@ TEST_F(Edits, NewElementsAreInsertedAtTheEndOfTheArtBlock) {
     credit.rectangle = ScriptRect{7, 8, 69, 18};
     credit.digits = 6;
     credit.dollarSign = 1;
-    ASSERT_TRUE(md.DefineIndicator("Credit", credit));
+    ASSERT_TRUE(md.DefineIndicator("Lines", credit));
 
     ASSERT_EQ(md.GetPatchCount(), 4u);
     for (const PatchEntry& entry : md.GetPatches()) {
@@ -215,15 +215,15 @@ TEST_F(Edits, NewElementsAreInsertedAtTheEndOfTheArtBlock) {
     EXPECT_EQ(text[md.GetArtInsertionPoint() - 1], '}');
     EXPECT_EQ(Texts(),
               (std::vector<std::string>{
-                  "  Button Spin { { { \"spin.bmp\" }\n      } = 10,20 Priority=150  "
+                  "  Button Turbo { { { \"spin.bmp\" }\n      } = 10,20 Priority=150  "
                   "OnClick=\"go()\"\n        }\n",
                   "  Sound Chime  { \"chime.wav\"  }\n",
                   "  Region Slot\n  { 3,4\n    { (0,0) (1,0) (1,1) (0,1)\n      (5,5) \n    }\n  }\n",
-                  "  Indicator Credit { =7,8 Digits=6 DollarSign Priority=75   }\n"}));
+                  "  Indicator Lines { = 7 , 8 , 62 x 10 Digits=6 DollarSign Priority=75   }\n"}));
 
     // Names already in use, by any kind, are refused and queue nothing.
-    EXPECT_FALSE(md.DefineButton("Spin", spin));
-    EXPECT_FALSE(md.DefineSound("Spin", chime));
+    EXPECT_FALSE(md.DefineButton("Turbo", spin));
+    EXPECT_FALSE(md.DefineSound("Turbo", chime));
     EXPECT_FALSE(md.DefineRegion("Chime", slot));
     EXPECT_FALSE(md.DefineIndicator("Slot", credit));
     EXPECT_EQ(md.GetPatchCount(), 4u);
@@ -239,7 +239,7 @@ TEST_F(Edits, EditsOfANewElementArePrintedByItsDefinition) {
     md.SetButton("Lever", button);
     EXPECT_TRUE(md.RenameElement("Lever", "Handle"));
     ASSERT_EQ(md.GetPatchCount(), 1u);
-    EXPECT_EQ(Texts()[0], "  Button Handle { 5,6 Priority=99   }\n");
+    EXPECT_EQ(Texts()[0], "  Button Handle { 5,6 Priority=99 HotKey = \"L\"   }\n");
     EXPECT_EQ(md.GetButtons().at("Lever").button.hotKey, 'L');
     EXPECT_TRUE(md.IsDefined("Lever")) << "the table keeps the old name until a compile";
     EXPECT_FALSE(md.IsDefined("Handle"));
@@ -265,7 +265,7 @@ protected:
         button.hotKeySpan = SourceSpan::Of(140, 142);
         button.hotKeyAbsent = false;
         button.hotKeyFlagsSpan = SourceSpan::InsertAt(126);
-        ASSERT_TRUE(md.Symbols().DefineButton("BetOne", button));
+        ASSERT_TRUE(md.Symbols().DefineButton("BetHalf", button));
 
         IndicatorPart indicator;
         indicator.definitionSpan = SourceSpan::Of(200, 260);
@@ -274,7 +274,7 @@ protected:
         indicator.prioritySpan = SourceSpan::Of(240, 241);
         indicator.priorityAbsent = false;
         indicator.dollarSignSpan = SourceSpan::InsertAt(232);
-        ASSERT_TRUE(md.Symbols().DefineIndicator("Bet", indicator));
+        ASSERT_TRUE(md.Symbols().DefineIndicator("Meter", indicator));
 
         RegionPart region;
         region.region.vertices = {{0, 0}, {10, 0}, {10, 10}};
@@ -293,33 +293,33 @@ protected:
 };
 
 TEST_F(PlacedElements, ButtonClausesAreInsertedOrReplaced) {
-    ButtonPart button = md.GetButtons().at("BetOne").button;
+    ButtonPart button = md.GetButtons().at("BetHalf").button;
     button.priority = 5;
     button.hotKey = 'x';
     button.hotKeyFlags = HotKeyShift | HotKeyCtrl;
     button.rectangle = ScriptRect{1, 2, 30, 40};
-    md.SetButton("BetOne", button);
+    md.SetButton("BetHalf", button);
     // Both clauses that were not written go in front of the same token, flags first.
     EXPECT_EQ(Texts(), (std::vector<std::string>{"1,2", "\"x\"", "HotKeyFlags = SHIFT|CTRL",
                                                   "Priority=5"}));
     EXPECT_EQ(TextAt(140), "\"x\"");
 
-    EXPECT_TRUE(md.RenameElement("BetOne", "BetOne"));
+    EXPECT_TRUE(md.RenameElement("BetHalf", "BetHalf"));
     EXPECT_EQ(md.GetPatchCount(), 4u);
-    EXPECT_TRUE(md.RenameElement("BetOne", "BetSome"));
+    EXPECT_TRUE(md.RenameElement("BetHalf", "BetSome"));
     EXPECT_EQ(TextAt(107), "BetSome");
-    md.DeleteElement("BetOne");
+    md.DeleteElement("BetHalf");
     EXPECT_EQ(TextAt(100), "");
     EXPECT_EQ(md.GetPatches().back().end, 160);
 }
 
 TEST_F(PlacedElements, IndicatorClauses) {
-    IndicatorPart indicator = md.GetIndicators().at("Bet").indicator;
+    IndicatorPart indicator = md.GetIndicators().at("Meter").indicator;
     indicator.digits = 4;
     indicator.priority = 80;
     indicator.dollarSign = 1;
     indicator.rectangle = ScriptRect{109, 403, 177, 570};
-    md.SetIndicator("Bet", indicator);
+    md.SetIndicator("Meter", indicator);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"= 109 , 403 , 68 x 167", "Digits=4", "80",
                                                   "DollarSign"}));
 }
@@ -357,7 +357,7 @@ TEST_F(PlacedElements, SoundsCompareFileAndAssetNumberOnly) {
     sound.assetNumber = 2;
     md.SetSound("Clink", sound);
     EXPECT_EQ(TextAt(400), "\"coin.wav\", 2 Compressed");
-    EXPECT_THROW(md.SetSound("Bet", sound), std::invalid_argument) << "an Indicator";
+    EXPECT_THROW(md.SetSound("Meter", sound), std::invalid_argument) << "an Indicator";
 }
 
 TEST_F(Edits, DiscardingPatches) {

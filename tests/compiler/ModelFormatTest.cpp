@@ -28,7 +28,8 @@ TEST(ValueTexts, AnimationReferences) {
     library.sequences = {{"art.ast"}};
     library.libraryAsset = 12;
     library.transparent = true;
-    EXPECT_EQ(md.FormatAnimationRef(library), "{\"art.ast\",12}") << "no Transparent";
+    EXPECT_EQ(md.FormatAnimationRef(library), "{\"art.ast\",12 Transparent}")
+        << "what follows the files is kept in the library form too";
     library.animationName = "Flash";
     EXPECT_EQ(md.FormatAnimationRef(library), "Flash");
 

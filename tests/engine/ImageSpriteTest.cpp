@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "AssetFileBuilder.h"
+#include "FrameWaiter.h"
 #include "EngineInsides.h"
 #include "ImageSpriteHooks.h"
 #include "TempAssetFile.h"
@@ -161,7 +162,7 @@ protected:
         RegisterSoundCallback(nullptr);
         delete hold_;
         hold_ = nullptr;
-        Sleep(100);
+        EXPECT_TRUE(WaitForWholeFrame());
         DeleteStage(stage_);
         delete file_;
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AssetFileBuilder.h"
+#include "FrameWaiter.h"
 #include "TempAssetFile.h"
 #include "Quor2_5.h"
 
@@ -62,7 +63,7 @@ std::vector<int32_t> g_notified;
 void __stdcall Notified(int32_t event, int32_t sprite) { g_notified.push_back(event * 10000 + sprite); }
 
 // Lets at least one whole engine frame run.
-void WaitForFrames() { Sleep(120); }
+void WaitForFrames() { ASSERT_TRUE(WaitForWholeFrame()); }
 
 class Sprites : public ::testing::Test {
 protected:

@@ -11,6 +11,7 @@
 
 #include "ImageRecord.h"
 #include "EngineInsides.h"
+#include "FrameWaiter.h"
 #include "LibraryContext.h"
 #include "MutexPair.h"
 #include "PictureBuffer.h"
@@ -110,7 +111,7 @@ TEST_F(Render, KeyedMirroredAndClippedCopies) {
     // Mirrored both ways: the picture lies left of and above the position, flipped.
     made_.pop_back();
     DeleteSprite(s);
-    Sleep(100);
+    ASSERT_TRUE(WaitForWholeFrame());
     s = Make(0, 6, 4, 10, 5, 0, 3);
     pic = PictureOf(s);
     reinterpret_cast<uint16_t*>(pic + 1)[2] = uint16_t(pic->key);
@@ -467,7 +468,7 @@ TEST_F(Render, ChangeRectanglesAndHitListing) {
     // A deleted sprite's area is reported once it has gone.
     DeleteSprite(a);
     made_.erase(made_.begin());
-    Sleep(100);
+    ASSERT_TRUE(WaitForWholeFrame());
     collect();
     EXPECT_TRUE(has({15, 10, 19, 14}));
 }

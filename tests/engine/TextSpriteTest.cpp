@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "EngineInsides.h"
+#include "FrameWaiter.h"
 #include "ImageRecord.h"
 #include "PictureBuffer.h"
 #include "Quor2_5.h"
@@ -67,7 +68,7 @@ protected:
     }
     void TearDown() override {
         for (int32_t s : made_) DeleteSprite(s);
-        Sleep(100);
+        ASSERT_TRUE(WaitForWholeFrame());
         DeleteStage(stage_);
         DeleteObject(font_);
     }
@@ -90,7 +91,7 @@ protected:
     void Drop(int32_t s) {
         DeleteSprite(s);
         made_.erase(std::find(made_.begin(), made_.end(), s));
-        Sleep(100);
+        ASSERT_TRUE(WaitForWholeFrame());
     }
 
     static constexpr const char* kText = "Vellmoor 42";

@@ -5,6 +5,7 @@
 // seconds.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -86,8 +87,9 @@ LRESULT CALLBACK FrameProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(w, m, wp, lp);
 }
 
-volatile LONG g_frames = 0;
-void __stdcall CountFrame(int32_t) { InterlockedIncrement(&g_frames); }
+// Counted on the frame thread, read by the main loop.
+std::atomic<int> g_frames{0};
+void __stdcall CountFrame(int32_t) { ++g_frames; }
 
 }  // namespace
 
@@ -158,7 +160,7 @@ int main(int argc, char** argv) {
         if (!ready && g_frames >= 40 && readyFile) {
             FILE* f = std::fopen(readyFile, "w");
             if (f) {
-                std::fprintf(f, "%ld frames at %d per second\n", long(g_frames), reportFrameRate());
+                std::fprintf(f, "%ld frames at %d per second\n", long(g_frames.load()), reportFrameRate());
                 std::fclose(f);
             }
             ready = true;

@@ -12,7 +12,7 @@ endif()
 file(STRINGS ${CMAKE_SOURCE_DIR}/plugins/blit16/blit16.def blit16_exports)
 list(FILTER blit16_exports EXCLUDE REGEX "ScaleAlphaChannel")
 list(JOIN blit16_exports "\n" blit16_broken_def)
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/blit16_broken.def "${blit16_broken_def}\n")
+vsl_write_if_changed(${CMAKE_CURRENT_BINARY_DIR}/blit16_broken.def "${blit16_broken_def}\n")
 add_library(blit16_broken SHARED ${CMAKE_SOURCE_DIR}/plugins/blit16/Blit16.cpp
             ${CMAKE_CURRENT_BINARY_DIR}/blit16_broken.def)
 target_link_libraries(blit16_broken PRIVATE blit16_kernels)

@@ -26,21 +26,9 @@ std::string MachineDescription::FormatScriptlet(const std::string& scriptlet) {
 
 std::string MachineDescription::FormatString(const std::string& text) const { return text; }
 
-std::string MachineDescription::FormatAnimationRef(const AnimationReference& reference) const {
-    if (!reference.animationName.empty()) return reference.animationName;
-    if (reference.libraryAsset != 0) {
-        std::string file;
-        if (!reference.sequences.empty() && !reference.sequences[0].empty())
-            file = reference.sequences[0][0];
-        return "{" + Quoted(file) + "," + std::to_string(reference.libraryAsset) + "}";
-    }
-    std::string out = "{ ";
-    for (const auto& sequence : reference.sequences) {
-        out += "{ ";
-        for (const auto& file : sequence) out += Quoted(file) + " ";
-        out += "}";
-        out += kLineBreak;
-    }
+// Transparent, the hot spot and the scriptlets, as they follow the files in braces.
+std::string MachineDescription::FormatPictureItems(const AnimationReference& reference) {
+    std::string out;
     if (reference.transparent) out += " Transparent";
     if (reference.horizontalHotSpot != 1 || reference.verticalHotSpot != 1) {
         out += " HotSpot=(";
@@ -49,7 +37,27 @@ std::string MachineDescription::FormatAnimationRef(const AnimationReference& ref
     }
     for (const auto& scriptlet : reference.scriptlets)
         out += " " + FormatScriptlet(scriptlet) + kLineBreak;
-    return out + "}";
+    return out;
+}
+
+std::string MachineDescription::FormatAnimationRef(const AnimationReference& reference) const {
+    if (!reference.animationName.empty()) return reference.animationName;
+    if (reference.libraryAsset != 0) {
+        std::string file;
+        if (!reference.sequences.empty() && !reference.sequences[0].empty())
+            file = reference.sequences[0][0];
+        // The library form reads the same items after its number as the sequence form.
+        return "{" + Quoted(file) + "," + std::to_string(reference.libraryAsset) +
+               FormatPictureItems(reference) + "}";
+    }
+    std::string out = "{ ";
+    for (const auto& sequence : reference.sequences) {
+        out += "{ ";
+        for (const auto& file : sequence) out += Quoted(file) + " ";
+        out += "}";
+        out += kLineBreak;
+    }
+    return out + FormatPictureItems(reference) + "}";
 }
 
 std::string MachineDescription::FormatSoundEntry(const SoundPart& sound) const {
@@ -72,7 +80,9 @@ std::string MachineDescription::FormatPlacement(const ScriptRect& rect) const {
     return std::to_string(rect.left) + "," + std::to_string(rect.top);
 }
 
+// A double quote cannot stand inside a string, so that key is written as its code.
 std::string MachineDescription::FormatQuotedKey(const int32_t& key) const {
+    if (key == '"') return std::to_string(key);
     return Quoted(std::string(1, static_cast<char>(key)));
 }
 

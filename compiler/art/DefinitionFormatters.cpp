@@ -41,9 +41,17 @@ std::string MachineDescription::FormatReelSymbol(const ReelSymbol& symbol) const
 }
 
 std::string MachineDescription::FormatSound(const SoundPart& sound) const {
-    std::string out = "  Sound " + sound.name + "  { " + Quoted(sound.file);
-    if (sound.assetNumber != 0) out += ", " + std::to_string(sound.assetNumber);
-    return out + "  }\n";
+    return "  Sound " + sound.name + "  { " + FormatSoundEntry(sound) + "  }\n";
+}
+
+// The hot key and its flags of a Button or Region, each when set, and the scriptlets.
+std::string MachineDescription::FormatKeysAndScriptlets(
+    int32_t key, int32_t flags, const std::vector<std::string>& scriptlets) const {
+    std::string out;
+    if (key != 0) out += FormatHotKey(key) + " ";
+    if (flags != 0) out += FormatHotKeyFlags(flags) + " ";
+    for (const auto& scriptlet : scriptlets) out += " " + FormatScriptlet(scriptlet) + kLineBreak;
+    return out;
 }
 
 std::string MachineDescription::FormatButton(const ButtonPart& button) const {
@@ -51,16 +59,16 @@ std::string MachineDescription::FormatButton(const ButtonPart& button) const {
     if (button.picture.HasPictures()) out += FormatAnimationRef(button.picture) + " = ";
     out += FormatPlacement(button.rectangle) + " ";
     out += "Priority=" + std::to_string(button.priority) + " ";
-    for (const auto& scriptlet : button.scriptlets)
-        out += " " + FormatScriptlet(scriptlet) + kLineBreak;
+    out += FormatKeysAndScriptlets(button.hotKey, button.hotKeyFlags, button.scriptlets);
     return out + "  }\n";
 }
 
+// The rectangle is written whole, so that the size survives whatever the picture is.
 std::string MachineDescription::FormatIndicator(const IndicatorPart& indicator) const {
     std::string out = "  Indicator " + indicator.name + " { ";
     if (indicator.picture.HasPictures()) out += FormatAnimationRef(indicator.picture) + " ";
-    out += "=" + FormatPlacement(indicator.rectangle) + " ";
-    if (indicator.digits != 0) out += "Digits=" + std::to_string(indicator.digits) + " ";
+    out += FormatRect(indicator.rectangle) + " ";
+    out += FormatDigits(indicator.digits) + " ";
     if (indicator.dollarSign) out += "DollarSign ";
     out += "Priority=" + std::to_string(indicator.priority) + " ";
     for (const auto& scriptlet : indicator.scriptlets)
@@ -82,6 +90,9 @@ std::string MachineDescription::FormatRegionOrigin(const RegionPart& region) con
 }
 
 std::string MachineDescription::FormatRegion(const RegionPart& region) const {
+    const std::string keys =
+        FormatKeysAndScriptlets(region.hotKey, region.hotKeyFlags, region.scriptlets);
     return "  Region " + region.name + "\n  { " + FormatRegionOrigin(region) + "\n    { " +
-           FormatRegionPoints(region.region.vertices) + "\n    }\n  }\n";
+           FormatRegionPoints(region.region.vertices) + "\n    }\n" +
+           (keys.empty() ? std::string() : "    " + keys + "\n") + "  }\n";
 }

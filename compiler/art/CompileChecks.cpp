@@ -1,0 +1,62 @@
+// The checks that run once the whole description is read: what a machine needs to be
+// played, and the files that must be on disk. Each problem is one warning.
+#include <cstdio>
+
+#include "MachineDescription.h"
+
+namespace {
+
+bool FileOpens(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}
+
+}  // namespace
+
+void MachineDescription::Validate() {
+    if (backdropFile_.empty()) Warn("Backdrop file required");
+    for (const char* name : {"BetMax", "BetOne", "CashOut", "Spin"})
+        CheckRequiredElement(name, SymbolKind::Button, " button");
+    for (const char* name : {"Bet", "Credit", "WinnerPaid"})
+        CheckRequiredElement(name, SymbolKind::Indicator, " indicator");
+    if (!progressive_.indicator.empty())
+        CheckRequiredElement(progressive_.indicator, SymbolKind::Indicator, " indicator");
+    for (const auto& symbol : reelSymbols_)
+        if (symbol.second.files.empty()) Warn(symbol.first + " reel symbol files required");
+    if (reelPositions_.empty()) Warn("Reel positions must be given.");
+    for (const auto& animation : GetAnimations()) CheckAnimationFiles(animation.second.animation);
+    for (const auto& sound : GetSounds()) {
+        const SoundPart& part = sound.second.sound;
+        if (!FileOpens(part.file))
+            Warn(sound.first + " uses " + part.file + "... sounds like it's missing.");
+    }
+}
+
+// A required Button or Indicator must be defined and have pictures. A name defined as
+// another kind counts as defined, as the picture check then finds no pictures.
+void MachineDescription::CheckRequiredElement(const std::string& name, SymbolKind kind,
+                                              const std::string& what) {
+    SymbolRecord record;
+    if (!symbols_.Lookup(name, record)) {
+        Warn(name + what + " required");
+        return;
+    }
+    const AnimationReference& picture =
+        kind == SymbolKind::Button ? record.button.picture : record.indicator.picture;
+    if (record.kind != kind || !picture.HasPictures()) Warn(name + what + " files required");
+}
+
+void MachineDescription::CheckAnimationFiles(const AnimationRecord& animation) {
+    const AnimationReference& reference = animation.reference;
+    if (!reference.animationName.empty()) return;
+    if (reference.sequences.empty() || reference.sequences.front().empty()) {
+        Warn(animation.name + " has no files");
+        return;
+    }
+    for (const auto& sequence : reference.sequences)
+        for (const auto& file : sequence)
+            if (!FileOpens(file))
+                Warn(animation.name + " uses " + file + " which doesn't exist");
+}

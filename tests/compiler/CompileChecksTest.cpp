@@ -1,0 +1,201 @@
+// The checks after the Art block: a complete machine passes them, and each missing piece
+// gives its own warning and fails the compile.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "CompileHelpers.h"
+#include "DenominationMask.h"
+
+namespace {
+
+const char* const kExample = "MoonlitOrchard.vsl";
+
+// The files that the example machine's Animations and Sounds name, as empty stand-ins in
+// the current folder, where the compile looks for them.
+const std::vector<std::string> kOpenedFiles = {
+    "orchard_glow1.bmp",   "orchard_glow2.bmp",   "orchard_lever1.bmp", "orchard_lever2.bmp",
+    "orchard_lever3.bmp",  "orchard_chime.wav",   "orchard_drop.wav"};
+
+class StandInFiles {
+public:
+    explicit StandInFiles(const std::vector<std::string>& names) : names_(names) {
+        for (const std::string& name : names_)
+            if (std::FILE* f = std::fopen(name.c_str(), "wb")) std::fclose(f);
+    }
+    ~StandInFiles() {
+        for (const std::string& name : names_) std::remove(name.c_str());
+    }
+    StandInFiles(const StandInFiles&) = delete;
+    StandInFiles& operator=(const StandInFiles&) = delete;
+
+private:
+    std::vector<std::string> names_;
+};
+
+std::string ReadExample() {
+    std::string out;
+    if (std::FILE* f = std::fopen((ExampleScriptDir() + kExample).c_str(), "rb")) {
+        char block[4096];
+        size_t n;
+        while ((n = std::fread(block, 1, sizeof block, f)) > 0) out.append(block, n);
+        std::fclose(f);
+    }
+    return out;
+}
+
+// The script without every line that starts (after blanks) with one of the prefixes.
+std::string Without(const std::string& text, const std::vector<std::string>& prefixes) {
+    std::string out;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        end = end == std::string::npos ? text.size() : end + 1;
+        const std::string line = text.substr(at, end - at);
+        const size_t first = line.find_first_not_of(' ');
+        bool drop = false;
+        for (const std::string& p : prefixes)
+            drop = drop || (first != std::string::npos && line.compare(first, p.size(), p) == 0);
+        if (!drop) out += line;
+        at = end;
+    }
+    return out;
+}
+
+std::vector<std::string> Messages(const std::string& script, bool* compiled = nullptr) {
+    MachineDescription md;
+    RecordingSink sink;
+    CompileText(md, script, sink);
+    if (compiled) *compiled = md.IsCompiled();
+    return sink.messages;
+}
+
+TEST(ExampleMachine, ACompleteMachineCompilesWithoutAWord) {
+    StandInFiles files(kOpenedFiles);
+    MachineDescription md;
+    RecordingSink sink;
+    md.Compile(ExampleScriptDir() + kExample, &sink, nullptr);
+    EXPECT_EQ(sink.messages, std::vector<std::string>{});
+    ASSERT_TRUE(md.IsCompiled());
+    EXPECT_EQ(md.GetButtons().size(), 5u);
+    EXPECT_EQ(md.GetIndicators().size(), 5u);
+    EXPECT_EQ(md.GetRegions().size(), 3u);
+    EXPECT_EQ(md.GetCoin().sound, "Drop");
+    EXPECT_EQ(md.GetScriptCode().substr(0, 22), "function MoonPayout() ");
+}
+
+TEST(ExampleMachine, EachMissingPieceGivesItsWarning) {
+    const std::string text = ReadExample();
+    ASSERT_FALSE(text.empty());
+    StandInFiles files(kOpenedFiles);
+    const struct {
+        std::vector<std::string> removed;
+        std::string warning;
+    } cases[] = {
+        {{"Backdrop"}, "Backdrop file required"},
+        {{"Button BetMax"}, "BetMax button required"},
+        {{"Button BetOne"}, "BetOne button required"},
+        {{"Button CashOut"}, "CashOut button required"},
+        {{"Button Spin"}, "Spin button required"},
+        {{"Indicator Bet "}, "Bet indicator required"},
+        {{"Indicator Credit"}, "Credit indicator required"},
+        {{"Indicator WinnerPaid"}, "WinnerPaid indicator required"},
+        {{"Indicator Jackpot"}, "Jackpot indicator required"},
+        {{"Symbol Moon"}, "Moon reel symbol files required"},
+        {{"Symbol Apple"}, "Apple reel symbol files required"},
+        {{"ReelPosition"}, "Reel positions must be given."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.warning);
+        bool compiled = true;
+        EXPECT_EQ(Messages(Without(text, c.removed), &compiled),
+                  (std::vector<std::string>{c.warning + "\n", "1 Warnings\n"}));
+        EXPECT_FALSE(compiled);
+    }
+}
+
+TEST(ExampleMachine, MissingAnimationAndSoundFiles) {
+    const std::string text = ReadExample();
+    std::vector<std::string> present = kOpenedFiles;
+    present.erase(present.begin() + 3);  // orchard_lever2.bmp
+    present.pop_back();                  // orchard_drop.wav
+    StandInFiles files(present);
+    EXPECT_EQ(Messages(text), (std::vector<std::string>{
+                                  "Lever uses orchard_lever2.bmp which doesn't exist\n",
+                                  "Drop uses orchard_drop.wav... sounds like it's missing.\n",
+                                  "2 Warnings\n"}));
+}
+
+const std::vector<std::string> kSymbols = {"Cherry", "Lemon", "Plum"};
+
+TEST(CompileChecks, PicturesOfRequiredElements) {
+    // An indicator without a picture has no files; a name of another kind is no indicator
+    // with pictures either.
+    const std::string art =
+        Without(PlayableArt(kSymbols, "  Indicator Credit { = 1, 2 }\n  Sound Bet { \"b.wav\" }\n"),
+                {"Indicator Credit { \"", "Indicator Bet"});
+    EXPECT_EQ(Messages(ArtHeader() + art),
+              (std::vector<std::string>{"Bet indicator files required\n",
+                                        "Credit indicator files required\n",
+                                        "Bet uses b.wav... sounds like it's missing.\n",
+                                        "3 Warnings\n"}));
+}
+
+TEST(CompileChecks, ElementsTheEditorEmptied) {
+    MachineDescription md;
+    RecordingSink sink;
+    CompileText(md, ArtHeader() + Without(PlayableArt(kSymbols, "  Animation Still { { \"s.bmp\" } }\n"),
+                                          {"Button Spin"}),
+                sink);
+    EXPECT_EQ(sink.messages, (std::vector<std::string>{
+                                 "Spin button required\n",
+                                 "Still uses s.bmp which doesn't exist\n", "2 Warnings\n"}));
+    ASSERT_TRUE(md.DefineButton("Spin", ButtonPart()));
+    md.SetAnimationFiles("Still", AnimationReference());
+    sink.messages.clear();
+    md.Validate();
+    EXPECT_EQ(sink.messages, (std::vector<std::string>{"Spin button files required\n",
+                                                       "Still has no files\n"}));
+}
+
+TEST(CompileChecks, EveryFileOfEverySequenceIsTried) {
+    StandInFiles files({"seq_a.bmp", "seq_b.bmp", "seq_c.bmp", "seq_e.bmp"});
+    EXPECT_EQ(Messages(ArtHeader() +
+                       PlayableArt(kSymbols, "  Animation Seq { { \"seq_a.bmp\" } { \"seq_b.bmp\" }"
+                                             " { \"seq_c.bmp\" \"seq_d.bmp\" \"seq_e.bmp\" } }\n")),
+              (std::vector<std::string>{"Seq uses seq_d.bmp which doesn't exist\n", "1 Warnings\n"}));
+}
+
+TEST(CompileChecks, WithoutASinkWarningsAreOnlyCounted) {
+    ScriptFile file(ArtHeader() + Without(PlayableArt(kSymbols), {"Backdrop", "Symbol Lemon"}));
+    MachineDescription md;
+    md.Compile(file.Path(), nullptr, nullptr);
+    EXPECT_FALSE(md.IsCompiled());
+    EXPECT_EQ(md.GetWarningCount(), 2);
+}
+
+TEST(CompileChecks, DenominationsThatNoMachineFileHolds) {
+    const std::string header =
+        "Title \"D\"\nReels 3 2\n{\n  Reel { Cherry Lemon }\n  Reel { Lemon Plum }\n"
+        "  Reel { Plum Cherry }\n}\n";
+    const std::string rest = "PayLines 1 MaxBet 1 Payouts BestMatch\n{ all Plum 1 }\n" +
+                             PlayableArt(kSymbols);
+    bool compiled = true;
+    EXPECT_EQ(Messages(header + "Denominations { .10, .50, 3 }\n" + rest, &compiled),
+              (std::vector<std::string>{"Line 8:None of these denominations can be played; a "
+                                        "machine offers .05, .25, 1, 5, 25 or 100\n",
+                                        "1 Warnings\n"}));
+    EXPECT_FALSE(compiled);
+    EXPECT_EQ(Messages(header + "Denominations { .10, 100 }\n" + rest, &compiled),
+              std::vector<std::string>{});
+    EXPECT_TRUE(compiled);
+
+    EXPECT_EQ(DenominationMask({Money(25), Money(100), Money(300)}), 0x28u);
+    EXPECT_EQ(DenominationMask({}), 0x20u) << "no list: one dollar";
+    EXPECT_EQ(DenominationMask({Money(5), Money(500), Money(2500), Money(10000)}), 0x1482u);
+    EXPECT_EQ(DenominationMask({Money(1), Money(10), Money(50000)}), 0u);
+}
+
+}  // namespace
