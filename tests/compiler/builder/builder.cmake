@@ -9,3 +9,10 @@ vsl_add_test(machine_chunk_test
 target_include_directories(machine_chunk_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(machine_chunk_test PRIVATE vsl_assets_core)
 target_compile_definitions(machine_chunk_test PRIVATE VSL_TEST_SCRIPTS="${VSL_SCRIPT_DIR}")
+
+if(VSL_WINDOWS)
+  vsl_add_test(machine_build_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/BuildMachineTest.cpp
+    LIBS vsl_builder)
+  add_dependencies(machine_build_test zorudor blit16)
+endif()
