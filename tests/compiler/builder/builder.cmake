@@ -13,6 +13,7 @@ target_compile_definitions(machine_chunk_test PRIVATE VSL_TEST_SCRIPTS="${VSL_SC
 if(VSL_WINDOWS)
   vsl_add_test(machine_build_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/BuildMachineTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/VslcTest.cpp
     LIBS vsl_builder)
-  add_dependencies(machine_build_test zorudor blit16)
+  add_dependencies(machine_build_test zorudor blit16 vslc)
 endif()
