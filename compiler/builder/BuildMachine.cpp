@@ -34,7 +34,7 @@ bool WriteMachineFile(AssetBuilder& builder, const std::string& path, MessageSin
 }
 
 bool BuildCompiled(MachineScript& script, const std::string& assetPath, MessageSink& sink,
-                   BuildProgressSink* progress) {
+                               BuildProgressSink* progress) {
     AssetBuilder builder;
     MachineBuild(script, builder, progress).Run();
     if (!WriteMachineFile(builder, assetPath, sink)) return false;
@@ -44,8 +44,8 @@ bool BuildCompiled(MachineScript& script, const std::string& assetPath, MessageS
 
 }  // namespace
 
-bool BuildMachine(const std::string& scriptPath, const std::string& assetPath, MessageSink& sink,
-                  BuildProgressSink* progress) {
+bool BuildMachineWithProgress(const std::string& scriptPath, const std::string& assetPath, MessageSink& sink,
+                              BuildProgressSink* progress) {
     EnginePictureProbe probe;
     MachineScript script;
     script.SetPictureProbe(&probe);

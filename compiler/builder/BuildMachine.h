@@ -5,11 +5,10 @@
 
 class BuildProgressSink;
 class MessageSink;
-class ProgressDialog;
 
 // True when the machine file was written. Every problem goes to the sink: the compile's
 // errors, "Cancelled", a refusal of the machine, "Exception occurred " followed by the
 // exception's text, or a failed write. Nothing is left under the machine file's name
 // unless the whole file was written. `progress` may be null.
-bool BuildMachine(const std::string& scriptPath, const std::string& assetPath, MessageSink& sink,
-                  BuildProgressSink* progress);
+bool BuildMachineWithProgress(const std::string& scriptPath, const std::string& assetPath, MessageSink& sink,
+                              BuildProgressSink* progress);

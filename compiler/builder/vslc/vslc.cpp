@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     RegisterDecoder(kBitmapDecoderKind, 1, "ZORUDOR.DLL");
     RegisterDecoder(kBitmapDecoderKind, 2, "BMJPEG.DLL");
     MessageCollector messages;
-    const bool built = BuildMachine(script, output, messages, nullptr);
+    const bool built = BuildMachineWithProgress(script, output, messages, nullptr);
     for (const std::string& text : messages.messages) std::printf("%s\n", text.c_str());
     std::fflush(stdout);
     return built ? 0 : 1;

@@ -74,7 +74,7 @@ private:
 class MachineBuilds : public ::testing::Test {
 protected:
     bool Build(const std::string& script, const std::string& out, BuildProgressSink* progress = nullptr) {
-        return BuildMachine(files.Script(script), out, messages, progress);
+        return BuildMachineWithProgress(files.Script(script), out, messages, progress);
     }
     MachineFiles files;
     MessageCollector messages;
@@ -205,7 +205,7 @@ TEST_F(MachineBuilds, ASoundThatCannotBeReadFailsTheBuild) {
         std::string sound_;
     } remover(compileOnly.calls + 1, files.Path("horn.wav"));
     const std::string out = files.Output("sound.slot");
-    EXPECT_FALSE(BuildMachine(script, out, messages, &remover));
+    EXPECT_FALSE(BuildMachineWithProgress(script, out, messages, &remover));
     EXPECT_EQ(messages.messages, (std::vector<std::string>{"Can't open the sound file " + files.Path("horn.wav") +
                                                            " of Horn"}));
     EXPECT_FALSE(Exists(out));
