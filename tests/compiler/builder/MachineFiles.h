@@ -11,7 +11,8 @@
 
 class MachineFiles {
 public:
-    MachineFiles() : dir_("machine_files_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++count_)) {
+    MachineFiles() : dir_(CurrentFolder() + "machine_files_" + std::to_string(GetCurrentProcessId()) + "_" +
+                          std::to_string(++count_)) {
         CreateDirectoryA(dir_.c_str(), nullptr);
         Picture("back", 200, 150, 0x203040);
         for (const char* name : {"anchor", "bell", "bell2", "gull", "lever1", "lever2", "coin", "button", "digits"})
@@ -51,6 +52,17 @@ public:
     }
 
 private:
+    // The current directory with forward slashes and one at the end, so that the folder
+    // stays the same when a test changes the current directory.
+    static std::string CurrentFolder() {
+        char folder[MAX_PATH] = {};
+        GetCurrentDirectoryA(MAX_PATH, folder);
+        std::string text(folder);
+        for (char& c : text)
+            if (c == '\\') c = '/';
+        return text + "/";
+    }
+
     void Picture(const std::string& name, int32_t width, int32_t height, uint32_t colour) {
         Bitmap b(width, height, 24, false);
         for (int32_t y = 0; y < height; ++y)
