@@ -158,6 +158,28 @@ TEST_F(MachineBuilds, ElementRecordsAndAnArmOnTheFirstSprite) {
     EXPECT_EQ(c.indicators[3].digits, 8);
 }
 
+// A button whose picture is a sprite of another asset file (here the first machine's arm)
+// gets the size of that sprite's first frame.
+TEST_F(MachineBuilds, ALibraryButtonTakesItsSpritesSize) {
+    const std::string first = files.Output("first.slot");
+    ASSERT_TRUE(Build(GlassHarbor(), first));
+    MachineChunk c;
+    {
+        OpenedFile file(first);
+        ASSERT_TRUE(ChunkReader(file.Words(file.Count())).Read(c));
+    }
+    const std::string lever = std::to_string(c.animations.at("Lever"));
+    const std::string out = files.Output("library.slot");
+    ASSERT_TRUE(Build(GlassHarbor("  Button Library { { \"@/first.slot\", " + lever + " } = 5, 7 }\n"), out))
+        << messages.messages.front();
+    OpenedFile file(out);
+    MachineChunk second;
+    ASSERT_TRUE(ChunkReader(file.Words(file.Count())).Read(second));
+    ASSERT_EQ(second.buttons[4].name, "Library");
+    EXPECT_EQ(second.buttons[4].rectangle, (ScriptRect{5, 7, 21, 19}));
+    EXPECT_EQ(file.Type(second.buttons[4].sprite), kSprite);
+}
+
 TEST_F(MachineBuilds, FailedBuildsSayWhyAndLeaveNoFile) {
     struct Case {
         const char* what;
