@@ -180,6 +180,25 @@ TEST_F(MachineBuilds, ALibraryButtonTakesItsSpritesSize) {
     EXPECT_EQ(file.Type(second.buttons[4].sprite), kSprite);
 }
 
+// Only the extensions "cwv" and "CWV" mark a compressed sound.
+TEST_F(MachineBuilds, SoundChunkTypesFollowTheExtension) {
+    const uint32_t kCompressed = 0x56415743u;  // "CWAV"
+    for (const char* name : {"a.cwv", "b.CWV", "c.CwV"}) files.Write(name, "RIFF");
+    const std::string out = files.Output("sounds.slot");
+    ASSERT_TRUE(Build(GlassHarbor("  Sound Lower { \"@/a.cwv\" }\n  Sound Upper { \"@/b.CWV\" }\n"
+                                  "  Sound Mixed { \"@/c.CwV\" }\n"),
+                      out))
+        << messages.messages.front();
+    OpenedFile file(out);
+    MachineChunk c;
+    ASSERT_TRUE(ChunkReader(file.Words(file.Count())).Read(c));
+    EXPECT_EQ(file.Type(uint32_t(c.sounds.at("Lower"))), kCompressed);
+    EXPECT_EQ(file.Type(uint32_t(c.sounds.at("Upper"))), kCompressed);
+    EXPECT_EQ(file.Type(uint32_t(c.sounds.at("Mixed"))), kWave);
+    EXPECT_EQ(file.Type(uint32_t(c.sounds.at("Horn"))), kWave);
+    EXPECT_EQ(c.soundCount, 4);
+}
+
 TEST_F(MachineBuilds, FailedBuildsSayWhyAndLeaveNoFile) {
     struct Case {
         const char* what;
