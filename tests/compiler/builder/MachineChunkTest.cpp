@@ -190,24 +190,6 @@ TEST(MachineChunk, NamesUpTo32BytesFitAndLongerOnesAreRefused) {
     EXPECT_THROW(PackMachineChunk(indicator), ElementNameTooLong);
 }
 
-TEST(MachineChunk, PackHelpersWriteAtThePositionAndMoveIt) {
-    std::vector<uint32_t> buffer;
-    size_t position = 0;
-    PackRect(buffer, position, ScriptRect{1, -2, 3, 4});
-    PackString(buffer, position, "abcde");
-    const std::map<std::string, int32_t> map = {{"A", 1}, {"Long", 2}};
-    PackMap(buffer, position, map, 100);
-    EXPECT_EQ(position, buffer.size());
-    EXPECT_EQ(PackedMapSize(map), 7u);
-    EXPECT_EQ(buffer, (std::vector<uint32_t>{1, uint32_t(-2), 3, 4, 5, 0x64636261, 0x65, 2, 101, 1, 'A', 102, 4,
-                                             0x676E6F4C}));
-}
-
-TEST(MachineChunk, AfterHeaderRunsBetweenHeaderAndBody) {
-    struct Stop {};
-    EXPECT_THROW(PackMachineChunk(SmallMachine(), [] { throw Stop(); }), Stop);
-}
-
 TEST(ChunkNumbers, IncrementRoundsToTheCentAndOtherValuesTruncate) {
     EXPECT_EQ(CentsWord(0.015), 2);
     EXPECT_EQ(CentsWord(0.02), 2);
@@ -216,12 +198,6 @@ TEST(ChunkNumbers, IncrementRoundsToTheCentAndOtherValuesTruncate) {
     EXPECT_EQ(TruncatedWord(-12.9), -12);
     EXPECT_EQ(TruncatedWord(1e20), 2147483647);
     EXPECT_EQ(TruncatedWord(-1e20), -2147483647 - 1);
-}
-
-TEST(DenominationMaskOfChunk, ListedValuesAndTheDefault) {
-    EXPECT_EQ(DenominationMask({Money(25), Money(100), Money(300)}), 0x28u);
-    EXPECT_EQ(DenominationMask({}), 0x20u);
-    EXPECT_EQ(DenominationMask({Money(300)}), 0u);
 }
 
 }  // namespace
