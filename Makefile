@@ -3,6 +3,7 @@
 SHELL := /bin/bash
 BUILD  ?= build
 NATIVE ?= build-native
+NATIVE32 ?= build-native32
 JOBS   ?= $(shell nproc)
 
 # The game is played in $(BUILD)/wineprefix; the tests have a prefix of their own.
@@ -13,9 +14,9 @@ export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 PACKAGES := wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools g++ cmake ninja-build \
-            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev
+            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev g++-multilib sox
 
-.PHONY: all deps build native prefix test-prefix test play clean
+.PHONY: all deps build native native32 prefix test-prefix test play clean
 
 all: build
 
@@ -42,6 +43,11 @@ native: deps
 	$(call configure,$(NATIVE))
 	cmake --build $(NATIVE) -j $(JOBS)
 
+# The same platform-free code as 32-bit x86, the pointer size the game has.
+native32: deps
+	$(call configure,$(NATIVE32),-DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32)
+	cmake --build $(NATIVE32) -j $(JOBS)
+
 # The 32-bit Wine prefixes (the game's and the tests'), each made once before anything
 # runs in parallel in it.
 prefix: deps $(WINEPREFIX)/system.reg $(TEST_PREFIX)/system.reg
@@ -50,11 +56,11 @@ test-prefix: deps $(TEST_PREFIX)/system.reg
 	mkdir -p $*
 	export WINEPREFIX=$*; wineboot -i >/dev/null 2>&1; wineserver -w; cmake/wine-settings.sh; wineserver -w
 
-test: build native test-prefix
-	BUILD=$(BUILD) NATIVE=$(NATIVE) JOBS=$(JOBS) TEST_PREFIX=$(TEST_PREFIX) cmake/run-tests.sh
+test: build native native32 test-prefix
+	BUILD=$(BUILD) NATIVE=$(NATIVE) NATIVE32=$(NATIVE32) JOBS=$(JOBS) TEST_PREFIX=$(TEST_PREFIX) cmake/run-tests.sh
 
 play: build $(WINEPREFIX)/system.reg
 	BUILD=$(BUILD) cmake/play.sh
 
 clean:
-	rm -rf $(BUILD) $(NATIVE)
+	rm -rf $(BUILD) $(NATIVE) $(NATIVE32)

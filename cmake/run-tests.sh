@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Runs every test: the Windows build through Wine (one persistent wineserver, one Xvfb for
-# the suites that open windows), then the native sanitizer build. The tests run in their
-# own prefix ($BUILD/test-prefix); the prefix the game is played in ($WINEPREFIX) must
-# come out of the run unchanged, and the run fails when its player records do not.
+# the suites that open windows), then the native sanitizer builds, 64-bit and 32-bit. The
+# tests run in their own prefix ($BUILD/test-prefix); the prefix the game is played in
+# ($WINEPREFIX) must come out of the run unchanged, and the run fails when its player
+# records do not.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
 . "$here/player-records.sh"
-BUILD=${BUILD:-build}; NATIVE=${NATIVE:-build-native}; JOBS=${JOBS:-$(nproc)}
+BUILD=${BUILD:-build}; NATIVE=${NATIVE:-build-native}; NATIVE32=${NATIVE32:-build-native32}; JOBS=${JOBS:-$(nproc)}
 play_prefix=${WINEPREFIX:-$PWD/$BUILD/wineprefix}
 export WINEPREFIX=${TEST_PREFIX:-$PWD/$BUILD/test-prefix}
 players_before=$(player_records "$play_prefix")
@@ -23,6 +24,8 @@ echo "== Windows build (Wine) =="
 ctest --test-dir "$BUILD" -j "$JOBS" --output-on-failure --no-tests=error || rc=1
 echo "== Native build (sanitizers) =="
 ctest --test-dir "$NATIVE" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
+echo "== Native 32-bit build (sanitizers) =="
+ctest --test-dir "$NATIVE32" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
 wineserver -k >/dev/null 2>&1
 stop_display
 

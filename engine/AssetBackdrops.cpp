@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "AssetManager.h"
-#include "BitmapDecoders.h"
 #include "Blitter.h"
 #include "FourCC.h"
 #include "LibraryContext.h"
+#include "PictureBuffer.h"
 
 namespace {
 
@@ -45,15 +45,22 @@ void CopyPicture(const quor::ImageHeader* image, const RECT& src, quor::ImageHea
         blitter.As<CopyEntry>(Blitter::CopyNoXlate)(&r);
 }
 
+// A raw picture of 16-bit pixels that passes its checks: what a strip may draw.
+bool IsRawWordPicture(const void* record, uint32_t size) {
+    if (quor::CheckImageRecord(record, size, false) != quor::RecordFault::None) return false;
+    const quor::ImageHeader* h = quor::HeaderOf(record);
+    return h->slot == 0 && quor::HasWordPixels(h->kind);
+}
+
 // A raw 16-bit picture asset, locked while this lives, for drawing on the frame thread:
-// a picture that cannot be locked or fails its check gives no header and no error.
+// a picture that cannot be locked, fails its check or has pixels of another size (a level
+// mask) gives no header and no error.
 class LockedPicture {
 public:
     explicit LockedPicture(uint32_t asset) : asset_(asset) {
         uint32_t size = 0;
         record_ = Assets().LockQuietly(asset, &size);
-        if (record_ && (quor::CheckImageRecord(record_, size, false) != quor::RecordFault::None ||
-                        quor::HeaderOf(record_)->slot != 0)) {
+        if (record_ && !IsRawWordPicture(record_, size)) {
             Assets().ReleaseQuietly(asset);
             record_ = nullptr;
         }
@@ -118,24 +125,22 @@ public:
         imageAsset_ = ImageAsset(0);
         void* record = Assets().DereferenceAndLockAsset(imageAsset_);
         imageLocked_ = true;
-        if (quor::CheckImageRecord(record, AssetSize(imageAsset_), false) != quor::RecordFault::None)
+        const uint32_t size = AssetSize(imageAsset_);
+        if (quor::CheckImageRecord(record, size, false) != quor::RecordFault::None)
             Errors().Raise(ErrReadFailed, int32_t(imageAsset_));
         const quor::ImageHeader* h = quor::HeaderOf(record);
+        // Backdrops copy 16-bit pixels: a level mask or a picture of another pixel size
+        // would be read at the wrong size on every frame.
+        if (!quor::HasWordPixels(h->kind)) Errors().Raise(ErrWrongKind, int32_t(imageAsset_));
         if (h->slot == 0) {
             image_ = h;
             return;
         }
         // An encoded picture: keep a decoded copy instead of the asset.
-        size_t bytes = quor::PictureBufferBytes(h->width, h->height, false);
-        uint8_t* copy = new uint8_t[bytes];
-        quor::FormatPictureBuffer(copy, h->width, h->height, false);
-        quor::ImageHeader* out = reinterpret_cast<quor::ImageHeader*>(copy);
-        if (!DecodePicture(record, out)) {
-            delete[] copy;
-            Errors().Raise(ErrNoDecoder, int32_t(imageAsset_));
-        }
-        decoded_ = copy;
-        image_ = out;
+        QUORERRS why = QuorOk;
+        decoded_ = DecodePicture(record, size, &why);
+        if (!decoded_) Errors().Raise(why, int32_t(imageAsset_));
+        image_ = quor::HeaderOf(decoded_);
         Assets().ReleaseAsset(imageAsset_);
         imageLocked_ = false;
     }
@@ -153,16 +158,15 @@ public:
     uint32_t Kind() const override { return FourCC("StBk"); }
 
 private:
-    static bool DecodePicture(const void* record, quor::ImageHeader* out);
     void ReleaseImage() {
         if (imageLocked_) Assets().ReleaseAsset(imageAsset_);
         imageLocked_ = false;
-        delete[] decoded_;
+        FreePictureBuffer(decoded_);
         decoded_ = nullptr;
     }
     uint32_t imageAsset_ = 0;
     bool imageLocked_ = false;
-    uint8_t* decoded_ = nullptr;
+    void* decoded_ = nullptr;
     const quor::ImageHeader* image_ = nullptr;
 };
 
@@ -253,10 +257,6 @@ private:
 };
 
 }  // namespace
-
-bool StaticBackdrop::DecodePicture(const void* record, quor::ImageHeader* out) {
-    return DecodeBitmap(record, out) != 0;
-}
 
 Backdrop* MakeAssetBackdrop(uint32_t asset) {
     AssetManager& assets = Assets();

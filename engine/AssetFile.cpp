@@ -50,8 +50,10 @@ QUORERRS AssetFile::Open(const char* path) {
 }
 
 QUORERRS AssetFile::ReadDirectory() {
-    size_t bytes = size_t(count_) * sizeof(DirEntry);
-    directory_ = static_cast<DirEntry*>(HeapAlloc(heap_, HEAP_ZERO_MEMORY, bytes ? bytes : 1));
+    // Counted in 64 bits: a count that fits the file may still not fit the address space.
+    const uint64_t bytes = uint64_t(count_) * sizeof(DirEntry);
+    directory_ = bytes > 0x7FFFFFFFu ? nullptr
+                                     : static_cast<DirEntry*>(HeapAlloc(heap_, HEAP_ZERO_MEMORY, bytes ? size_t(bytes) : 1));
     if (!directory_) {
         count_ = 0;
         return ErrOutOfMemory;
@@ -122,14 +124,15 @@ QUORERRS AssetFile::LoadAsset(uint32_t handle) {
     if (QUORERRS err = ReadHeader(e, header)) return err;
     const uint32_t dataSize = header[1];
     const uint32_t stored = header[2] & 0xFFFFFF;
-    const uint32_t decoderSlot = header[2] >> 24;
+    // A non-zero slot byte marks the asset compressed; its low four bits name the decoder
+    // (0x15 is decoder 5), so every byte names one of the 16 slots.
+    const uint32_t slotByte = header[2] >> 24;
     const uint64_t dataStart = uint64_t(e.offset) + kAssetHeaderBytes;
-    if (decoderSlot >= 16) return ErrBadDecoderSlot;
     // What follows the header must be in the file: the data, or its compressed form.
-    if (dataStart + (decoderSlot ? stored : dataSize) > fileSize_) return ErrReadFailed;
-    DiskDecodeEntry decode = nullptr;
-    if (decoderSlot) {
-        decode = manager_.DiskDecoder(decoderSlot);
+    if (dataStart + (slotByte ? stored : dataSize) > fileSize_) return ErrReadFailed;
+    DecoderDecodeEntry decode = nullptr;
+    if (slotByte) {
+        decode = manager_.DiskDecoder(slotByte & 0x0F);
         if (!decode) return ErrNoDecoder;
     }
     if (dataSize > 0x7FFFFFFFu - sizeof(AssetBlock)) return ErrOutOfMemory;
@@ -141,10 +144,10 @@ QUORERRS AssetFile::LoadAsset(uint32_t handle) {
     block->loadCount = 1;
     block->lockCount = 0;
     block->type = header[0];
-    block->flags = decoderSlot ? (decoderSlot | 0x10) : 0;
+    block->flags = slotByte ? (slotByte | 0x10) : 0;
 
     QUORERRS err = QuorOk;
-    if (!decoderSlot) {
+    if (!slotByte) {
         err = ReadAt(dataStart, block->Data(), dataSize);
     } else {
         void* packed = HeapAllocRetry(stored ? stored : 1);

@@ -6,14 +6,11 @@
 #include "FourCC.h"
 #include "LibraryContext.h"
 
-AssetManager::AssetManager() = default;
+AssetManager::AssetManager() : decoders_(FourCC("DISK"), DecoderRegistry::SameName::Taken) {}
 
 AssetManager::~AssetManager() {
     CloseAll();
-    for (DecoderSlot& d : decoders_) {
-        if (d.module) FreeLibrary(d.module);
-        d = DecoderSlot();
-    }
+    decoders_.Release();
     // The queues end their loader threads as they are destroyed.
 }
 
@@ -170,38 +167,5 @@ int AssetManager::FlushUnlocked(uint32_t fileHandle) {
     int slot = int(fileHandle >> 24);
     if (slot >= kAssetFileSlots) return 0;
     if (AssetFile* f = files_[slot]) f->Flush();
-    return 1;
-}
-
-int AssetManager::RegisterDiskDecoder(uint32_t slot, const char* library) {
-    ErrorState& errors = Errors();
-    slot &= 0xFF;
-    if (slot >= 16) {
-        errors.Set(ErrBadDecoderSlot, int32_t(slot));
-        return 0;
-    }
-    if (!library) {
-        errors.Set(ErrNullArgument);
-        return 0;
-    }
-    if (decoders_[slot].module) {
-        errors.Set(ErrDecoderSlotTaken, int32_t(slot));
-        return 0;
-    }
-    HMODULE module = LoadLibraryA(library);
-    if (!module) {
-        errors.Set(ErrLoadLibraryFailed);
-        return 0;
-    }
-    typedef uint32_t(__stdcall * TypeEntry)();
-    auto getType = reinterpret_cast<TypeEntry>(GetProcAddress(module, "_getType@0"));
-    auto decode = reinterpret_cast<DiskDecodeEntry>(GetProcAddress(module, "_decode@16"));
-    if (!getType || !decode || getType() != FourCC("DISK")) {
-        FreeLibrary(module);
-        errors.Set(ErrWrongPluginType);
-        return 0;
-    }
-    decoders_[slot].module = module;
-    decoders_[slot].decode = decode;
     return 1;
 }

@@ -6,9 +6,7 @@
 
 #include "AssetFile.h"
 #include "AssetLoadQueue.h"
-
-typedef int(__stdcall* DiskDecodeEntry)(void* dst, const void* src, uint32_t dstBytes,
-                                        uint32_t srcBytes);
+#include "DecoderRegistry.h"
 
 // The file handle that stands for every open file where an export accepts it.
 const uint32_t kAllAssetFiles = 0xFFFF0001u;
@@ -43,19 +41,16 @@ public:
     uint32_t MemoryUsage(uint32_t fileHandle) const;
     int FlushUnlocked(uint32_t fileHandle);
 
-    int RegisterDiskDecoder(uint32_t slot, const char* library);
-    DiskDecodeEntry DiskDecoder(uint32_t slot) const { return slot < 16 ? decoders_[slot].decode : nullptr; }
+    // An occupied slot is ErrDecoderSlotTaken, whatever library holds it.
+    int RegisterDiskDecoder(uint32_t slot, const char* library) { return decoders_.Register(slot, library); }
+    DecoderDecodeEntry DiskDecoder(uint32_t slot) const { return decoders_.Entry(slot); }
 
     static int DriveClass(const char* path);
 
 private:
-    struct DecoderSlot {
-        HMODULE module;
-        DiskDecodeEntry decode;
-    };
     AssetFile& CheckedAsset(uint32_t handle);
 
-    DecoderSlot decoders_[16] = {};
+    DecoderRegistry decoders_;
     AssetLoadQueue queues_[4];
     AssetFile* files_[kAssetFileSlots] = {};
     int32_t cursor_ = 0;

@@ -1,23 +1,25 @@
 // The 16 slots of BMAP image decoder plug-ins that encoded pictures name.
 #pragma once
-#include <windows.h>
 #include <cstddef>
 #include <cstdint>
 
-typedef uint32_t(__stdcall* DecoderTypeEntry)();
-typedef int(__stdcall* DecoderDecodeEntry)(void* dst, const void* src, uint32_t dstBytes,
-                                           uint32_t srcBytes);
+#include "DecoderRegistry.h"
+#include "QuorErrors.h"
 
-// Records the error and returns 0 on failure, 1 on success.
+// 1, or raises the registry's error; a library of the same name in its slot again is a
+// success.
 int RegisterBitmapDecoder(uint32_t slot, const char* library);
 // The decode entry of a slot, or null when the slot is empty or out of range.
 DecoderDecodeEntry BitmapDecoderEntry(uint32_t slot);
 void ReleaseBitmapDecoders();
 
-// Decodes the encoded picture record `src` (type word first) into the pixels of the
-// picture buffer `dst`, which must have the same width and height and room for all their
-// pixels. A record naming slot 0 is never decoded; a slot of 16 or more, or an empty one,
-// records ErrBadDecoderSlot. Returns the decoder's result, 0 on any failure.
-int DecodeBitmap(const void* src, void* dst);
-// The same into bare pixels: dstBytes of room at dstPixels, rows padded to 4 bytes.
+// Decodes the encoded picture record `src` (type word first, its pixel bytes readable)
+// into dstBytes of room at dstPixels, rows padded to 4 bytes. Records nothing, so the
+// frame thread can use it: QuorOk, or ErrNullArgument, ErrWrongKind (not an encoded
+// picture: slot 0 or not "BMAP"), ErrBadDecoderSlot (slot 16 or more, or empty),
+// ErrBufferTooSmall (the room is below the picture's decoded size) or ErrReadFailed (the
+// decoder refused the data).
+QUORERRS DecodeBitmapInto(void* dstPixels, uint64_t dstBytes, const void* src);
+// The same for the host (service 11): 1 on success, else 0 with ErrNullArgument or
+// ErrBadDecoderSlot recorded when that was the reason.
 int DecodeBitmapPixels(void* dstPixels, uint32_t dstBytes, const void* src);

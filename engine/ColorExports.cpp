@@ -7,32 +7,53 @@
 #include "Quor2_5.h"
 
 namespace {
-// A colour list: type word, u16 count at offset 4, the colour entries from offset 6.
-struct LockedColourList {
-    explicit LockedColourList(uint32_t asset) : asset_(asset) {
+// One load or lock of an asset, given back when this goes: a guard built of these gives
+// back what it took even when its own constructor throws half way.
+class AssetHold {
+public:
+    enum What { Load, Lock };
+    AssetHold(uint32_t asset, What what) : asset_(asset), what_(what) {
         AssetManager& assets = *Context()->assets;
-        assets.LoadAsset(asset);
-        loaded_ = true;
-        data_ = static_cast<const uint8_t*>(assets.DereferenceAndLockAsset(asset));
-        AssetInfoRecord info;
-        assets.GetAssetInfo(asset, &info);
-        if (info.dataSize < 2) Errors().Raise(ErrReadFailed, int32_t(asset));
-        count_ = uint16_t(data_[4] | data_[5] << 8);
-        // The blitter's colour entries are four bytes each; the list must hold them all.
-        if (2u + 4u * uint32_t(count_) > info.dataSize) Errors().Raise(ErrReadFailed, int32_t(asset));
+        if (what == Load) {
+            assets.LoadAsset(asset);
+        } else {
+            data_ = static_cast<const uint8_t*>(assets.DereferenceAndLockAsset(asset));
+            if (!data_) Errors().Raise(ErrReadFailed, int32_t(asset));
+        }
     }
-    ~LockedColourList() {
+    ~AssetHold() {
         AssetManager& assets = *Context()->assets;
-        if (data_) assets.ReleaseAsset(asset_);
-        if (loaded_) assets.UnloadAsset(asset_);
+        if (what_ == Load) assets.UnloadAsset(asset_);
+        else assets.ReleaseAsset(asset_);
     }
-    const void* Colours() const { return data_ + 6; }
-    int32_t Count() const { return count_; }
+    AssetHold(const AssetHold&) = delete;
+    AssetHold& operator=(const AssetHold&) = delete;
+    const uint8_t* Data() const { return data_; }
 
 private:
     uint32_t asset_;
-    bool loaded_ = false;
+    What what_;
     const uint8_t* data_ = nullptr;
+};
+
+// A colour list: type word, u16 count at offset 4, the colour entries from offset 6.
+class LockedColourList {
+public:
+    explicit LockedColourList(uint32_t asset) : loaded_(asset, AssetHold::Load), locked_(asset, AssetHold::Lock) {
+        AssetInfoRecord info;
+        Context()->assets->GetAssetInfo(asset, &info);
+        if (info.dataSize < 2) Errors().Raise(ErrReadFailed, int32_t(asset));
+        const uint8_t* data = locked_.Data();
+        count_ = uint16_t(data[4] | data[5] << 8);
+        // The blitter's colour entries are four bytes each; the list must hold them all.
+        if (2u + 4u * uint32_t(count_) > info.dataSize) Errors().Raise(ErrReadFailed, int32_t(asset));
+    }
+    const void* Colours() const { return locked_.Data() + 6; }
+    int32_t Count() const { return count_; }
+
+private:
+    AssetHold loaded_;
+    AssetHold locked_;
     int32_t count_ = 0;
 };
 }  // namespace

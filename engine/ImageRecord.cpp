@@ -44,14 +44,14 @@ RecordFault CheckImageRecord(const void* record, size_t available, bool readShad
     return RecordFault::None;
 }
 
-size_t PictureBufferBytes(uint16_t width, uint16_t height, bool withShadow) {
-    size_t bytes = sizeof(ImageHeader) + size_t(height) * RowBytes(width, 2);
-    if (withShadow) bytes += sizeof(ShadowHeader) + size_t(height) * RowBytes(width, 1);
+uint64_t PictureBufferBytes(uint16_t width, uint16_t height, bool withShadow) {
+    uint64_t bytes = sizeof(ImageHeader) + uint64_t(height) * RowBytes(width, 2);
+    if (withShadow) bytes += sizeof(ShadowHeader) + uint64_t(height) * RowBytes(width, 1);
     return bytes;
 }
 
 void FormatPictureBuffer(void* block, uint16_t width, uint16_t height, bool withShadow) {
-    std::memset(block, 0, PictureBufferBytes(width, height, withShadow));
+    std::memset(block, 0, size_t(PictureBufferBytes(width, height, withShadow)));
     ImageHeader h = {};
     h.type = kBmapType;
     h.kind = kFormatCode15;
@@ -69,12 +69,12 @@ void FormatPictureBuffer(void* block, uint16_t width, uint16_t height, bool with
     }
 }
 
-size_t LevelMaskBytes(uint16_t width, uint16_t height) {
-    return sizeof(ImageHeader) + size_t(height) * RowBytes(width, 1);
+uint64_t LevelMaskBytes(uint16_t width, uint16_t height) {
+    return sizeof(ImageHeader) + uint64_t(height) * RowBytes(width, 1);
 }
 
 void FormatLevelMask(void* block, uint16_t width, uint16_t height) {
-    std::memset(block, 0, LevelMaskBytes(width, height));
+    std::memset(block, 0, size_t(LevelMaskBytes(width, height)));
     ImageHeader h = {};
     h.type = kBmapType;
     h.kind = KindLevelMask;

@@ -55,11 +55,19 @@ inline uint32_t RowBytes(uint32_t width, uint32_t bytesPerPixel) {
 // screen formats 3 and 4, everything else 2. (The 8-bit format code equals the shadow
 // flag; this engine never makes 8-bit picture buffers.)
 uint32_t BytesPerPixel(uint16_t kind);
-// Size of the raw pixels of a picture: height times the padded row length.
-inline uint32_t RawPixelBytes(const ImageHeader& h) {
-    return uint32_t(h.height) * RowBytes(h.width, BytesPerPixel(h.kind));
+// Whether the raw pixels of this kind word are 16-bit 5-5-5 words, the only pixels that
+// backdrops copy.
+inline bool HasWordPixels(uint16_t kind) { return BytesPerPixel(kind) == 2; }
+// Size of the raw pixels of a picture: height times the padded row length. Sizes made of
+// a width, a height and a pixel size are 64-bit: 65535 x 32768 pixels of 2 bytes are
+// 2^32 bytes, which 32 bits would call 0.
+inline uint64_t RawPixelBytes(const ImageHeader& h) {
+    return uint64_t(h.height) * RowBytes(h.width, BytesPerPixel(h.kind));
 }
-inline uint32_t RawShadowBytes(const ShadowHeader& s) { return uint32_t(s.height) * RowBytes(s.width, 1); }
+inline uint64_t RawShadowBytes(const ShadowHeader& s) { return uint64_t(s.height) * RowBytes(s.width, 1); }
+// The largest picture block the engine allocates; the pixel byte count of a record is a
+// u32 and every block must be addressable by a 32-bit process.
+const uint64_t kMaxPictureBlockBytes = 0x7FFFFFFFu;
 
 enum class RecordFault {
     None,
@@ -89,11 +97,12 @@ inline const ShadowHeader* ShadowOf(const void* record) {
 
 // Byte size of a picture buffer made by the engine for a width x height picture in the
 // 15-bit screen format: header and pixels, and with a shadow of the same size its header
-// and levels. Fills the headers in `block` when it is not null (the block is zeroed first).
-size_t PictureBufferBytes(uint16_t width, uint16_t height, bool withShadow);
+// and levels. Callers refuse sizes above kMaxPictureBlockBytes before they allocate.
+uint64_t PictureBufferBytes(uint16_t width, uint16_t height, bool withShadow);
+// Fills the headers of a block of PictureBufferBytes (zeroed first).
 void FormatPictureBuffer(void* block, uint16_t width, uint16_t height, bool withShadow);
 // A level-mask buffer: kind 1, one byte per pixel.
-size_t LevelMaskBytes(uint16_t width, uint16_t height);
+uint64_t LevelMaskBytes(uint16_t width, uint16_t height);
 void FormatLevelMask(void* block, uint16_t width, uint16_t height);
 
 }  // namespace quor

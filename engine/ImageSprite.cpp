@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "AssetManager.h"
-#include "BitmapDecoders.h"
 #include "Blitter.h"
 #include "LibraryContext.h"
 #include "PictureBuffer.h"
@@ -26,29 +25,6 @@ uint32_t Word(const uint8_t* p, size_t offset) {
     return v;
 }
 int32_t RoundScaled(int32_t v, double ratio) { return int32_t(std::floor(double(v) * ratio + 0.5)); }
-
-// Decodes an encoded picture asset into a picture buffer of the sprite's own (with its
-// shadow copied after the pixels). This runs on the frame thread too, so it records no
-// error anywhere: any failure is only a null result.
-void* DecodeQuietly(const void* asset) {
-    const quor::ImageHeader* h = quor::HeaderOf(asset);
-    if (h->slot == 0 || h->kind == quor::KindLevelMask || !BitmapDecoderEntry(h->slot)) return nullptr;
-    const bool shadow = (h->kind & quor::KindShadow) != 0;
-    const size_t pictureBytes = quor::PictureBufferBytes(h->width, h->height, false);
-    const size_t shadowBytes = shadow ? sizeof(quor::ShadowHeader) + quor::ShadowOf(asset)->pixelBytes : 0;
-    uint8_t* buffer = static_cast<uint8_t*>(HeapAlloc(GetProcessHeap(), 0, pictureBytes + shadowBytes));
-    if (!buffer) return nullptr;
-    quor::FormatPictureBuffer(buffer, h->width, h->height, false);
-    if (shadow) std::memcpy(buffer + pictureBytes, quor::ShadowOf(asset), shadowBytes);
-    if (!DecodeBitmap(asset, buffer)) {
-        HeapFree(GetProcessHeap(), 0, buffer);
-        return nullptr;
-    }
-    quor::ImageHeader* out = reinterpret_cast<quor::ImageHeader*>(buffer);
-    out->key = h->key;
-    if (h->kind & quor::KindKeyed) out->kind |= quor::KindKeyed;
-    return buffer;
-}
 
 }  // namespace
 
@@ -141,7 +117,8 @@ void ImageSprite::LoadFrameImage() {
     const quor::ImageHeader* h = quor::HeaderOf(data);
     const bool shadow = h->kind != quor::KindLevelMask && (h->kind & quor::KindShadow) != 0;
     if (h->slot != 0) {
-        decoded_ = DecodeQuietly(data);
+        // Decoding records no error: this runs on the frame thread too.
+        decoded_ = DecodePicture(data, size);
         assets.ReleaseQuietly(pictureHandle_);
         if (!decoded_) return;
         SetPicture(quor::HeaderOf(decoded_), frame_->x, frame_->y);

@@ -161,7 +161,10 @@ extern "C" HBITMAP __stdcall CreateSurfaceDIB(int32_t width, int32_t height, voi
 // A zeroed BMAP record of the screen format (20-byte header, then the pixels).
 extern "C" void* __stdcall CreateSurfaceQUORBITMAP(int32_t width, int32_t height) {
     if (width <= 0 || height <= 0 || width > 0xFFFF || height > 0xFFFF) return nullptr;
-    const uint32_t pixelBytes = PaddedRowBytes(uint32_t(width), 2) * uint32_t(height);
+    // Counted in 64 bits: the largest pictures have 2^32 bytes of pixels or more.
+    const uint64_t bytes = uint64_t(PaddedRowBytes(uint32_t(width), 2)) * uint32_t(height);
+    if (bytes > 0x7FFFFFFFu - 20) return nullptr;
+    const uint32_t pixelBytes = uint32_t(bytes);
     uint8_t* record = static_cast<uint8_t*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, 20 + size_t(pixelBytes)));
     if (!record) return nullptr;
     const uint32_t type = 0x50414D42u;  // "BMAP"

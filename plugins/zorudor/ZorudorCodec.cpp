@@ -105,7 +105,9 @@ size_t EncodePixels(const uint16_t* pixels, uint32_t width, uint32_t height, uin
 bool DecodePixels(const uint8_t* data, size_t size, uint32_t width, uint32_t height,
                   uint32_t rowPixels, uint16_t* dst, size_t dstBytes) {
     if (!data || !dst || rowPixels < width) return false;
-    if (size_t(rowPixels) * height * 2 > dstBytes) return false;
+    // The room needed is counted in 64 bits: 65536 pixels a row by 32768 rows are 2^32
+    // bytes, which a 32-bit count would take for none.
+    if (uint64_t(rowPixels) * height * 2 > dstBytes) return false;
     if (size < 4 || std::memcmp(data, kMagic, 4) != 0) return false;
     const size_t count = size_t(width) * height;
     size_t pos = 4, p = 0;
@@ -164,13 +166,13 @@ uint32_t EncodeRecord(uint8_t* record) {
     std::memcpy(&h, record, sizeof h);
     if (h.type != quor::kBmapType || h.kind == quor::KindLevelMask) return 0;
     if (quor::BytesPerPixel(h.kind) != 2) return 0;
-    const uint32_t raw = quor::RawPixelBytes(h);
+    const uint64_t raw = quor::RawPixelBytes(h);
     if (raw == 0 || h.pixelBytes < raw) return 0;
-    std::vector<uint16_t> pixels(raw / 2);
-    std::memcpy(pixels.data(), record + sizeof h, raw);
-    std::vector<uint8_t> out(raw);
+    std::vector<uint16_t> pixels(static_cast<size_t>(raw / 2));
+    std::memcpy(pixels.data(), record + sizeof h, size_t(raw));
+    std::vector<uint8_t> out(static_cast<size_t>(raw));
     const size_t size = EncodePixels(pixels.data(), h.width, h.height, quor::RowBytes(h.width, 2) / 2,
-                                     out.data(), raw);
+                                     out.data(), size_t(raw));
     if (size == 0) return 0;
     std::memcpy(record + sizeof h, out.data(), size);
     return uint32_t(size);

@@ -240,7 +240,7 @@ TEST_F(AssetStore, DamagedFilesAreRefusedWithoutReadingPastThem) {
         {"offset at the last bytes", 24, uint32_t(good.size()) - 4, ErrReadFailed},
         {"size past the end", second + 4, 65, ErrReadFailed},
         {"huge size", second + 4, 0xFFFFFFF0u, ErrReadFailed},
-        {"decoder slot 32", second + 8, 0x20000010u, ErrBadDecoderSlot},
+        {"slot byte 0x20 names decoder 0", second + 8, 0x20000010u, ErrNoDecoder},
         {"empty decoder slot", second + 8, 0x0F000010u, ErrNoDecoder},
         {"stored size past the end", second + 8, 0x0F0000FFu, ErrReadFailed},
     };
@@ -371,6 +371,7 @@ TEST_F(AssetStore, CompressedAssetsGoThroughTheirDiskDecoder) {
     ASSERT_LT(packed.size(), plain.size());
     AssetFileBuilder b;
     b.AddCompressed(BMAP, plain, packed, 5).AddCompressed(BMAP, plain, packed, 6);
+    b.AddCompressed(BMAP, plain, packed, 0xF5);  // the low four bits name the decoder
     std::vector<uint8_t> image = b.Build();
     int32_t file = Open(image);
     ASSERT_NE(file, -1);
@@ -396,6 +397,9 @@ TEST_F(AssetStore, CompressedAssetsGoThroughTheirDiskDecoder) {
     EXPECT_EQ(std::memcmp(p + 4, plain.data(), plain.size()), 0);
     QuorAssetInfo info = Info(uint32_t(file) | 1);
     EXPECT_EQ(info.dataSize, plain.size());
+    p = static_cast<const uint8_t*>(DereferenceAndLockAsset(uint32_t(file) | 3));
+    ASSERT_NE(p, nullptr) << std::hex << LastError();
+    EXPECT_EQ(std::memcmp(p + 4, plain.data(), plain.size()), 0);
 
     // The decoder must produce exactly the data size: a stored form that is short fails.
     CloseAssetFile(uint32_t(file));
@@ -404,7 +408,7 @@ TEST_F(AssetStore, CompressedAssetsGoThroughTheirDiskDecoder) {
     ASSERT_NE(file, -1);
     EXPECT_EQ(LoadAsset(uint32_t(file) | 1, 0), 0);
     EXPECT_EQ(LastError(), ErrReadFailed);
-    EXPECT_EQ(GetAssetMemoryUsage(file), 24u);
+    EXPECT_EQ(GetAssetMemoryUsage(file), 36u);
     EXPECT_EQ(LoadAsset(uint32_t(file) | 2, 0), 0) << "slot 6 has no decoder";
     EXPECT_EQ(LastError(), ErrNoDecoder);
 }

@@ -61,6 +61,28 @@ TEST(ImageRecord, ChecksCatchEveryInconsistentRecordBeforeACopy) {
     EXPECT_EQ(CheckImageRecord(r.data(), r.size(), true), RecordFault::NotBmap);
 }
 
+TEST(ImageRecord, SizesOfLargePicturesDoNotWrapAtThirtyTwoBits) {
+    ImageHeader h = {kBmapType, 0, 0, 65535, 32768, 0, 0};
+    EXPECT_EQ(RawPixelBytes(h), uint64_t(1) << 32);
+    h.kind = kFormatCode32;
+    h.height = 65535;
+    EXPECT_EQ(RawPixelBytes(h), uint64_t(262140) * 65535);
+    EXPECT_EQ(PictureBufferBytes(65535, 32768, false), 20 + (uint64_t(1) << 32));
+    EXPECT_GT(PictureBufferBytes(65535, 65535, true), kMaxPictureBlockBytes);
+    EXPECT_EQ(LevelMaskBytes(65535, 65535), 20 + uint64_t(65536) * 65535);
+    // A raw record of that size announcing 0 or a few pixel bytes is refused.
+    for (uint32_t bytes : {0u, 16u}) {
+        std::vector<uint8_t> r = Record(0, 0, 65535, 32768, bytes);
+        EXPECT_EQ(CheckImageRecord(r.data(), r.size(), true), RecordFault::PixelsTooShort) << bytes;
+    }
+    std::vector<uint8_t> r = Record(KindShadow, 0, 1, 1, 4, 16);
+    PutShadow(r, KindLevelMask, 65535, 65535, 0);
+    EXPECT_EQ(CheckImageRecord(r.data(), r.size(), true), RecordFault::BadShadow);
+    EXPECT_FALSE(HasWordPixels(KindLevelMask));
+    EXPECT_FALSE(HasWordPixels(kFormatCode24));
+    EXPECT_TRUE(HasWordPixels(KindKeyed | KindShadow));
+}
+
 TEST(ImageRecord, ShadowsAfterThePixelsAreCheckedToo) {
     std::vector<uint8_t> r = Record(0x1A, 0, 3, 2, 16, 16 + 8);
     PutShadow(r, 1, 3, 2, 8);

@@ -163,4 +163,18 @@ TEST_F(ZorudorTest, TruncatedOrCorruptDataIsRefused) {
     }
 }
 
+TEST_F(ZorudorTest, ThePicturesRealSizeIsCheckedInSixtyFourBits) {
+    // 65535 x 32768 pixels in rows of 65536: 2^32 bytes, which a 32-bit count calls 0.
+    // A long run that would fill it must not start on a destination of 64 bytes.
+    std::vector<uint8_t> record(20 + 8);
+    quor::ImageHeader h = {quor::kBmapType, 2, 1, 65535, 32768, 0, 8};
+    std::memcpy(record.data(), &h, 20);
+    const uint8_t run[] = {'Z', 'R', 'D', '1', 0xFF, 0xFF, 0x34, 0x12};
+    std::memcpy(&record[20], run, sizeof run);
+    std::vector<uint16_t> guarded(32 + 8, 0x7777);
+    EXPECT_FALSE(zorudor::DecodeRecord(guarded.data(), record.data(), 64, sizeof run));
+    EXPECT_FALSE(zorudor::DecodePixels(&record[20], sizeof run, 65535, 32768, 65536, guarded.data(), 64));
+    for (size_t k = 0; k < guarded.size(); ++k) ASSERT_EQ(guarded[k], 0x7777) << k;
+}
+
 }  // namespace
