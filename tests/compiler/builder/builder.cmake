@@ -17,3 +17,11 @@ if(VSL_WINDOWS)
     LIBS vsl_builder)
   add_dependencies(machine_build_test zorudor blit16 vslc)
 endif()
+
+if(VSL_WINDOWS)
+  vsl_add_test(build_progress_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/BuildProgressTest.cpp
+    LIBS vsl_build_dialog vsl_resources WINDOW)
+  target_include_directories(build_progress_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app ${CMAKE_SOURCE_DIR}/tests/engine)
+  add_dependencies(build_progress_test zorudor blit16)
+endif()
