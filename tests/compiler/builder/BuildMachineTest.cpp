@@ -23,10 +23,6 @@ namespace {
 
 const uint32_t kWave = 0x45564157u, kRegions = 0x6E676572u, kSprite = 0x54525053u, kBackdrop = 0x4B434142u;
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // Answers "cancelled" at the given call of IsCancelled (1 = the first; 0 never).
 class CountingProgress : public BuildProgressSink {
 public:

@@ -25,10 +25,6 @@ namespace {
 
 const UINT kProbe = WM_APP + 7;
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // A window whose probe message, when the build dispatches it, notes whether the owner
 // window could take input at that moment.
 struct Probe {

@@ -9,6 +9,10 @@
 
 #include "Bitmap.h"
 
+inline bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 class MachineFiles {
 public:
     MachineFiles() : dir_(CurrentFolder() + "machine_files_" + std::to_string(GetCurrentProcessId()) + "_" +
