@@ -57,6 +57,10 @@ const std::string& MachineScript::GetBackdropFile() const {
     return description_->GetBackdropFile();
 }
 
+int32_t MachineScript::GetBackdropAsset() const {
+    return description_->GetBackdropAsset();
+}
+
 const ReelStrip& MachineScript::GetReelStrip(int32_t reel) const {
     return description_->GetReelStrip(reel);
 }

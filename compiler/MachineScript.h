@@ -35,6 +35,7 @@ public:
     std::vector<Money> GetDenominations() const;
     ProgressiveSettings GetProgressive() const;
     const std::string& GetBackdropFile() const;
+    int32_t GetBackdropAsset() const;
     const ReelStrip& GetReelStrip(int32_t reel) const;
     const ReelPosition& GetReelPosition(int32_t reel) const;
     std::array<int32_t, 6> CopyReelRect(int32_t reel) const;
