@@ -12,22 +12,25 @@ using Payout = ScriptPayTable::Payout;
 
 bool SameItem(const Item& a, const Item& b) { return a.kind == b.kind && a.symbols == b.symbols; }
 
-bool SameItems(const std::vector<Item>& a, const std::vector<Item>& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (!SameItem(a[i], b[i])) return false;
-    return true;
-}
-
 bool SamePayout(const Payout& a, const Payout& b) {
     return a.type == b.type && a.scriptlet == b.scriptlet && a.amount == b.amount;
 }
 
-bool SamePayouts(const std::vector<Payout>& a, const std::vector<Payout>& b) {
+template <class T>
+bool SameLists(const std::vector<T>& a, const std::vector<T>& b,
+               bool (*same)(const T&, const T&)) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (!SamePayout(a[i], b[i])) return false;
+        if (!same(a[i], b[i])) return false;
     return true;
+}
+
+bool SameItems(const std::vector<Item>& a, const std::vector<Item>& b) {
+    return SameLists(a, b, SameItem);
+}
+
+bool SamePayouts(const std::vector<Payout>& a, const std::vector<Payout>& b) {
+    return SameLists(a, b, SamePayout);
 }
 
 bool SameLine(const Line& a, const Line& b) {

@@ -205,7 +205,7 @@ private:
         // Buttons and Indicators that name it show its new pictures.
         for (const Element& e : elements_)
             if (e.kind == SymbolKind::Button || e.kind == SymbolKind::Indicator)
-                loose_.insert((e.kind == SymbolKind::Button ? "button " : "indicator ") + e.name);
+                loose_.insert(LineKey(e));
     }
     void EditButton() {
         Element* e = PickElement(SymbolKind::Button, false);
@@ -313,30 +313,35 @@ private:
         Md().SetPayouts(table);
         Expect("payline " + std::to_string(index), PayLineText(line));
     }
-    void Rename() {
+    // An element that may lose its name: none that the machine needs.
+    Element* PickNamed() {
         const SymbolKind kinds[] = {SymbolKind::Button, SymbolKind::Indicator, SymbolKind::Sound,
                                     SymbolKind::Region};
-        Element* e = PickElement(kinds[Next(4)], true);
+        return PickElement(kinds[Next(4)], true);
+    }
+    static std::string LineKey(const Element& e) {
+        switch (e.kind) {
+        case SymbolKind::Button: return "button " + e.name;
+        case SymbolKind::Indicator: return "indicator " + e.name;
+        case SymbolKind::Sound: return "sound " + e.name;
+        default: return "region " + e.name;
+        }
+    }
+    void Rename() {
+        Element* e = PickNamed();
         if (!e) return;
-        const std::string old = std::string(e->kind == SymbolKind::Button      ? "button "
-                                            : e->kind == SymbolKind::Indicator ? "indicator "
-                                            : e->kind == SymbolKind::Sound     ? "sound "
-                                                                               : "region ");
-        const std::string line = expected_.at(old + e->name);
-        expected_.erase(old + e->name);
+        const std::string line = expected_.at(LineKey(*e));
+        expected_.erase(LineKey(*e));
         e->name = NewName();
         ASSERT_TRUE(Md().RenameElement(e->key, e->name));
-        Expect(old + e->name, line);
+        Expect(LineKey(*e), line);
     }
     void Delete() {
-        const SymbolKind kinds[] = {SymbolKind::Button, SymbolKind::Indicator, SymbolKind::Sound,
-                                    SymbolKind::Region};
-        Element* e = PickElement(kinds[Next(4)], true);
+        Element* e = PickNamed();
         if (!e) return;
         Md().DeleteElement(e->key);
         e->deleted = true;
-        for (const char* kind : {"button ", "indicator ", "sound ", "region "})
-            expected_.erase(kind + e->name);
+        expected_.erase(LineKey(*e));
     }
     void Define() {
         const std::string name = NewName();

@@ -18,6 +18,15 @@ ScriptFile::~ScriptFile() { std::remove(path_.c_str()); }
 
 std::string ExampleScriptDir() { return VSL_TEST_SCRIPTS "/"; }
 
+std::string WithCrlf(const std::string& lf) {
+    std::string out;
+    for (char c : lf) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::string out;
     if (std::FILE* f = std::fopen(path.c_str(), "rb")) {

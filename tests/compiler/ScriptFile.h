@@ -19,6 +19,9 @@ private:
 // The folder of the hand-written example scripts, with a trailing slash.
 std::string ExampleScriptDir();
 
+// The text with a carriage return in front of every line feed.
+std::string WithCrlf(const std::string& lf);
+
 // Every byte of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 

@@ -52,13 +52,7 @@ private:
     }
     static std::string Text(bool crlf) {
         const std::string lf = ReadFileBytes(ExampleScriptDir() + "MoonlitOrchard.vsl");
-        if (!crlf) return lf;
-        std::string out;
-        for (char c : lf) {
-            if (c == '\n') out += '\r';
-            out += c;
-        }
-        return out;
+        return crlf ? WithCrlf(lf) : lf;
     }
 
     StandInFiles files_;
