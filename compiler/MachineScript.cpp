@@ -218,6 +218,10 @@ bool MachineScript::WriteScript(const std::string& path) {
     return description_->WriteScript(path);
 }
 
+const std::string& MachineScript::GetWriteError() const {
+    return description_->GetWriteError();
+}
+
 void MachineScript::DiscardPatches(bool destroy) {
     description_->DiscardPatches(destroy);
 }

@@ -80,8 +80,9 @@ public:
     bool RenameElement(const std::string& oldName, const std::string& newName);
     void DeleteElement(const std::string& name);
 
-    // Writing.
+    // Writing. When WriteScript fails, GetWriteError says what failed.
     bool WriteScript(const std::string& path);
+    const std::string& GetWriteError() const;
     void DiscardPatches(bool destroy);
 
 private:
