@@ -9,46 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "AssetFileBuilder.h"
+#include "ControlPictures.h"
 #include "ElementHost.h"
 #include "ImageRecord.h"
 #include "Quor2_5.h"
 #include "SpriteFont.h"
 #include "SpriteParent.h"
 #include "SpriteRecords.h"
-#include "SprtAssetBuilder.h"
-#include "TempAssetFile.h"
 #include "Window.h"
-
-const uint32_t kSprtType = 0x54525053u, kBmapType = 0x50414D42u;
-
-// A level picture's data after its type word, every pixel `level`.
-inline std::vector<uint8_t> LevelPictureData(uint16_t w, uint16_t h, const std::vector<uint8_t>& pixels) {
-    const uint32_t row = quor::RowBytes(w, 1);
-    std::vector<uint8_t> v;
-    AppendLE16(v, quor::KindLevelMask);
-    AppendLE16(v, 0);
-    AppendLE16(v, w);
-    AppendLE16(v, h);
-    AppendLE32(v, 0);
-    AppendLE32(v, row * h);
-    for (uint32_t y = 0; y < h; ++y)
-        for (uint32_t x = 0; x < row; ++x) v.push_back(x < w ? pixels[y * w + x] : 0);
-    return v;
-}
-
-// SPRT data of one sequence that shows the pictures in order.
-inline std::vector<uint8_t> FramesOf(uint32_t firstPicture, uint32_t count) {
-    SprtAssetBuilder b;
-    std::vector<uint32_t> order;
-    for (uint32_t i = 0; i < count; ++i) {
-        SprtFrameSpec f;
-        f.picture = firstPicture + i;
-        b.Frame(f);
-        order.push_back(i);
-    }
-    return b.Sequence(order).BuildData();
-}
 
 // The test font: glyph i (in code order) is a block of level i + 1, 4 by 8 pixels at
 // (8 i, 0), advance 5, ascent 6, descent 2. Exceptions: 'W' is 7 wide and reaches one
