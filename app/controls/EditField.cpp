@@ -41,12 +41,7 @@ bool EditField::Create(EditField* neighbour, int32_t left, int32_t top, int32_t 
         neighbour->next_->previous_ = this;
         neighbour->next_ = this;
     } else {
-        AnimSpriteDesc desc;
-        desc.x = left;
-        desc.y = bottom;
-        desc.depth = kCaretDepth;
-        desc.block.asset = caretAsset;
-        CreateAnimSprite(parent, SharedCaret(), desc);
+        CreateAnimSpriteAt(parent, SharedCaret(), caretAsset, left, bottom, kCaretDepth, true);
     }
     field_ = RECT{left, top, right, bottom};
     return FontLabel::Create(parent, font, pictureAsset, x, y, maxLength, effect);

@@ -31,13 +31,7 @@ bool FontLabel::Create(const SpriteParent& parent, SpriteFont* font, uint32_t pi
     font_ = font;
     maxLength_ = maxLength;
     holder_ = std::make_unique<SpriteHandle>();
-    AnimSpriteDesc desc;
-    desc.visible = 0;
-    desc.x = x;
-    desc.y = y;
-    desc.depth = kLabelDepth;
-    desc.block.asset = pictureAsset;
-    if (!CreateAnimSprite(parent, *holder_, desc)) return false;
+    if (!CreateAnimSpriteAt(parent, *holder_, pictureAsset, x, y, kLabelDepth, false)) return false;
     SetSprite(holder_.get());
     SetBehaviour(new RectHitShape(HeldSpriteBounds(*holder_)));
     picture_ = const_cast<void*>(GetSpriteImage(*holder_));

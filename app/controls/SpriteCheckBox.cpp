@@ -9,12 +9,7 @@ bool SpriteCheckBox::Create(const SpriteParent& parent, uint32_t asset, POINT po
     y_ = point.y;
     depthKey_ = uint16_t(depth);
     depthHigh_ = uint16_t(depth >> 16);
-    AnimSpriteDesc desc;
-    desc.x = point.x;
-    desc.y = point.y;
-    desc.depth = depth;
-    desc.block.asset = asset;
-    if (!CreateAnimSprite(parent, holder_, desc)) return false;
+    if (!CreateAnimSpriteAt(parent, holder_, asset, point.x, point.y, depth, true)) return false;
     SetSprite(&holder_);
     SetBehaviour(new RectHitShape(HeldSpriteBounds(holder_)));
     Show(checked_ ? kChecked : kUnchecked);

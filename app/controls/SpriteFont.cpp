@@ -19,13 +19,8 @@ bool IsControl(uint8_t c) { return c < kFirstMapped || c == 127; }
 
 SpriteFont::SpriteFont(const SpriteParent& parent, uint32_t fontAsset, const GlyphRecord* glyphs, uint32_t count)
     : glyphs_(glyphs), count_(glyphs ? count : 0) {
-    AnimSpriteDesc desc;
-    desc.visible = 0;
-    desc.x = kSpriteX;
-    desc.y = kSpriteY;
-    desc.depth = kSpriteDepth;
-    desc.block.asset = fontAsset;
-    if (CreateAnimSprite(parent, holder_, desc)) picture_ = GetSpriteImage(holder_);
+    if (CreateAnimSpriteAt(parent, holder_, fontAsset, kSpriteX, kSpriteY, kSpriteDepth, false))
+        picture_ = GetSpriteImage(holder_);
     BuildMap();
 }
 

@@ -3,15 +3,9 @@
 # the colours at known places of the stage.
 set -u
 demo="$1"
-ready=$(mktemp -u /tmp/tv_demo_ready.XXXXXX)
 shot=$(mktemp /tmp/tv_demo_shot.XXXXXX.png)
-wine "$demo" "Z:$ready" 8000 &
-pid=$!
-for _ in $(seq 1 200); do [ -s "$ready" ] && break; sleep 0.05; done
-if [ ! -s "$ready" ]; then echo "the demo never showed its frames"; kill $pid 2>/dev/null; exit 1; fi
-sleep 0.3
-xwd -root -silent | convert xwd:- "$shot"
-kill $pid 2>/dev/null; wait $pid 2>/dev/null
+. "$(dirname "$0")/../demo-screenshot.sh"
+run_demo "$demo" 8000 "$shot" || exit 1
 rc=0
 check() {
   local x=$1 y=$2 want=$3

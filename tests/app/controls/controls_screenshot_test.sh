@@ -4,15 +4,9 @@
 # boxes are where the demo puts them.
 set -u
 demo="$1"
-ready=$(mktemp -u /tmp/controls_demo_ready.XXXXXX)
 shot=${CONTROLS_SHOT:-$(mktemp /tmp/controls_demo_shot.XXXXXX.png)}
-wine "$demo" "Z:$ready" 6000 &
-pid=$!
-for _ in $(seq 1 200); do [ -s "$ready" ] && break; sleep 0.05; done
-if [ ! -s "$ready" ]; then echo "the demo never showed its frames"; kill $pid 2>/dev/null; exit 1; fi
-sleep 0.3
-xwd -root -silent | convert xwd:- "$shot"
-kill $pid 2>/dev/null; wait $pid 2>/dev/null
+. "$(dirname "$0")/../../demo-screenshot.sh"
+run_demo "$demo" 6000 "$shot" || exit 1
 rc=0
 count() {  # pixels of a colour in a region of the screenshot
   convert "$shot" -crop "$1" +repage txt:- 2>/dev/null | grep -ci "$2"
