@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # Runs the sprite controls demo on the test display, takes a screenshot with the X tools
-# (kept as $CONTROLS_SHOT when that is set) and checks that text, the caret and the check
+# (copied to $CONTROLS_SHOT when that is set) and checks that text, the caret and the check
 # boxes are where the demo puts them.
 set -u
 demo="$1"
-shot=${CONTROLS_SHOT:-$(mktemp /tmp/controls_demo_shot.XXXXXX.png)}
-. "$(dirname "$0")/../../demo-screenshot.sh"
-run_demo "$demo" 6000 "$shot" || exit 1
+. "$(dirname "$0")/../../screenshot.sh"
+if ! run_demo "$demo" 6000; then echo "the demo never showed its frames"; exit 1; fi
+sleep 0.3
+take_shot
+[ -n "${CONTROLS_SHOT:-}" ] && cp "$shot" "$CONTROLS_SHOT"
 rc=0
-count() {  # pixels of a colour in a region of the screenshot
-  convert "$shot" -crop "$1" +repage txt:- 2>/dev/null | grep -ci "$2"
-}
 expect() {  # region, colour, at least, what
   local n; n=$(count "$1" "$2")
   if [ "$n" -ge "$3" ]; then echo "ok   $4 ($n)"; else echo "FAIL $4 ($n pixels of $2 in $1)"; rc=1; fi
@@ -34,6 +33,5 @@ none "20x20+20+$((14 + line * 6 + 4))" "#FFDE00" "the first box is not"
 expect "16x16+242+$((14 + line * 6 + 6))" "#2950A5\|#2952A5\|#294DA5" 100 "the hovered box is lit"
 expect "20x20+350+$((14 + line * 6 + 4))" "#7B7B7B" 50 "the disabled box is grey"
 cat "$ready"
-[ -z "${CONTROLS_SHOT:-}" ] && rm -f "$shot"
-rm -f "$ready"
+finish_shots
 exit $rc
