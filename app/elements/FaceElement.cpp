@@ -5,15 +5,6 @@
 
 namespace {
 const uint32_t kNormalFrame = 0, kPressedFrame = 1, kDisabledFrame = 2;
-
-// The engine's position record of PlaceSprite.
-#pragma pack(push, 2)
-struct SpritePosition {
-    int16_t x, y;
-    int32_t depth;
-};
-#pragma pack(pop)
-static_assert(sizeof(SpritePosition) == 8, "sprite position layout");
 }  // namespace
 
 FaceElement::~FaceElement() {
@@ -34,9 +25,7 @@ void FaceElement::MoveSprite(POINT offset, int32_t depth) {
 
 void FaceElement::PlaceSprite(POINT point, int32_t depth) {
     if (shape_) shape_->OnPlace(point);
-    if (!sprite_) return;
-    const SpritePosition position = {int16_t(point.x), int16_t(point.y), depth};
-    ::PlaceSprite(sprite_->Get(), &position);
+    if (sprite_) PlaceHeldSprite(*sprite_, point, depth);
 }
 
 void FaceElement::FocusElement(FaceElement* element) {

@@ -47,6 +47,17 @@ bool CreateDefaultAnimSprite(const SpriteParent& parent, SpriteHandle& holder, u
     return CreateAnimSprite(parent, holder, desc);
 }
 
+bool CreateAnimSpriteAt(const SpriteParent& parent, SpriteHandle& holder, uint32_t asset, int32_t x, int32_t y,
+                        uint32_t depth, bool visible) {
+    AnimSpriteDesc desc;
+    desc.visible = visible ? 1 : 0;
+    desc.x = x;
+    desc.y = y;
+    desc.depth = depth;
+    desc.block.asset = asset;
+    return CreateAnimSprite(parent, holder, desc);
+}
+
 bool CreateTextSprite(const SpriteParent& parent, FontSpriteHandle& holder, const TextSpriteDesc& desc) {
     SpriteCreateRecord record = RecordFor(&desc.properties);
     if (!CreateSpriteFromDesc(parent, holder, record, kTextTypeBits, desc)) return false;

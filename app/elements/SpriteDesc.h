@@ -67,6 +67,10 @@ bool CreateSpriteFromDesc(const SpriteParent& parent, SpriteHandle& holder, Spri
 bool CreateAnimSprite(const SpriteParent& parent, SpriteHandle& holder, const AnimSpriteDesc& desc);
 // An 'anim' sprite of the asset with every other value at its default.
 bool CreateDefaultAnimSprite(const SpriteParent& parent, SpriteHandle& holder, uint32_t asset);
+// An 'anim' sprite of the asset at the point and depth, unscaled, showing frame 0 of
+// sequence 0.
+bool CreateAnimSpriteAt(const SpriteParent& parent, SpriteHandle& holder, uint32_t asset, int32_t x, int32_t y,
+                        uint32_t depth, bool visible);
 // The holder also gets its own copy of the description's font.
 bool CreateTextSprite(const SpriteParent& parent, FontSpriteHandle& holder, const TextSpriteDesc& desc);
 // The holder also gets the drawing surface that the engine made.

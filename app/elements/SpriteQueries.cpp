@@ -43,6 +43,15 @@ uint32_t* SequenceOf(const uint8_t* sprt, uint32_t sequence) {
     return At<uint32_t>(At<const uint32_t>(Word(sprt, kSequenceTableAt))[sequence]);
 }
 
+// The engine's position record of PlaceSprite.
+#pragma pack(push, 2)
+struct SpritePosition {
+    int16_t x, y;
+    int32_t depth;
+};
+#pragma pack(pop)
+static_assert(sizeof(SpritePosition) == 8, "sprite position layout");
+
 uint32_t ScaledHold(uint32_t hold, int32_t numerator, int32_t denominator) {
     const int64_t scaled = int64_t(hold) * numerator / denominator;
     return scaled < 2 ? 1 : uint32_t(scaled);
@@ -89,6 +98,17 @@ int32_t SetAnimationSpeed(const SpriteHandle& holder, int32_t numerator, int32_t
         std::memcpy(record + kFrameHoldAt, &hold, 4);
     }
     return int32_t(count);
+}
+
+void PlaceHeldSprite(const SpriteHandle& holder, POINT point, int32_t depth) {
+    if (holder.IsEmpty()) return;
+    const SpritePosition position = {int16_t(point.x), int16_t(point.y), depth};
+    ::PlaceSprite(holder.Get(), &position);
+}
+
+RECT HeldSpriteBounds(const SpriteHandle& holder) {
+    SpriteCreateRecord record;
+    return Examine(holder, record) ? record.bounds : RECT{};
 }
 
 void SetTextSpriteText(SpriteHandle& holder, const char* text) {

@@ -7,20 +7,11 @@
 #include <vector>
 
 #include "FaceElement.h"
+#include "RectHitShape.h"
 
 using EventLog = std::vector<std::string>;
 
-class RectShape : public HitShape {
-public:
-    explicit RectShape(RECT rect) : rect_(rect) {}
-    bool HitTest(POINT point) override { return PtInRect(&rect_, point) != 0; }
-    void OnMove(POINT offset) override { OffsetRect(&rect_, offset.x, offset.y); }
-    void OnPlace(POINT point) override { OffsetRect(&rect_, point.x - rect_.left, point.y - rect_.top); }
-    const RECT& Rect() const { return rect_; }
-
-private:
-    RECT rect_;
-};
+using RectShape = RectHitShape;
 
 class LoggingAction : public ElementAction {
 public:
