@@ -203,10 +203,11 @@ TEST_F(WizardData, EntriesFillTheReelsWithTheChosenSymbolsOnly)
                 EXPECT_GE(entry.stops[slot], 1) << key;
             EXPECT_EQ(choices.cherry, entry.stops[5] > 0) << key;
             // Without a spoiler, spoiler stops only as the 13 blanks of the strips.
-            if (!choices.spoiler)
+            if (!choices.spoiler) {
                 EXPECT_TRUE(entry.stops[6] == 0 || entry.stops[6] == 13) << key;
-            else
+            } else {
                 EXPECT_GE(entry.stops[6], 1) << key;
+            }
             // Paying symbols in falling order; whole coins (one-line machines pay "*n").
             for (int slot = 1; slot < 5; ++slot)
                 EXPECT_GT(entry.payouts[slot - 1], entry.payouts[slot]) << key;
