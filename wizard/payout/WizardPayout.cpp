@@ -30,6 +30,7 @@ WizardPayout::WizardPayout()
 {
     pay[kGroupLine] = 1;
     groupMembers = {0, 0, 1, 1, 1};
+    UpdateGroupsInForce();
     SetPayoutLevel(2);
 }
 
