@@ -175,13 +175,7 @@ WizardTableEntry MakeEntry(const PayChoices& choices, const Stops& stops, const 
                            double exact)
 {
     WizardPayout payout;
-    payout.reelCount = static_cast<unsigned>(choices.reels);
-    payout.wild = choices.wild;
-    payout.cherry = choices.cherry;
-    payout.spoiler = choices.spoiler;
-    payout.groupsEnabled = choices.members != 0;
-    for (int slot = 0; slot < 5; ++slot)
-        payout.groupMembers[slot] = choices.members >> slot & 1;
+    payout.SetChoices(choices);
     for (int i = 0; i < kSymbolSlots; ++i)
         payout.stops[i] = stops[i];
     for (int k = 0; k < kPayCategories; ++k)

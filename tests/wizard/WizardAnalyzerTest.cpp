@@ -9,6 +9,7 @@
 
 #include "AnalyzerRuns.h"
 #include "WizardDataSearch.h"
+#include "WizardEntries.h"
 
 namespace {
 
@@ -44,27 +45,13 @@ std::string Strips(const PayChoices& choices, const WizardTableEntry& entry)
 
 std::string GroupLines(const PayChoices& choices, const WizardTableEntry& entry)
 {
-    std::vector<int> members;
-    for (int slot = 0; slot < 5; ++slot)
-        if (choices.members >> slot & 1)
-            members.push_back(slot);
     std::string text;
-    std::vector<int> digits(choices.reels, 0);
-    for (;;) {
-        bool mixed = false;
-        std::string line;
-        for (int digit : digits) {
-            line += std::string(kNames[members[digit]]) + " ";
-            mixed = mixed || digit != digits[0];
-        }
-        if (mixed)
-            text += line + Pays(entry.payouts[5]);
-        std::size_t reel = 0;
-        while (reel < digits.size() && ++digits[reel] == static_cast<int>(members.size()))
-            digits[reel++] = 0;
-        if (reel == digits.size())
-            return text;
+    for (const std::vector<int>& slots : GroupLineSlots(choices)) {
+        for (int slot : slots)
+            text += std::string(kNames[slot]) + " ";
+        text += Pays(entry.payouts[5]);
     }
+    return text;
 }
 
 std::string CherryLines(const PayChoices& choices, const WizardTableEntry& entry)
@@ -114,21 +101,14 @@ double Won(const std::string& report)
 
 TEST(WizardAnalyzer, OneLineMachinesReturnWhatTheirEntriesStore)
 {
-    const std::vector<uint8_t> file = BuildWizardTable();
-    for (unsigned key = 0; key < kPayKeys; ++key) {
-        if (!PayChoices::IsReachable(key))
-            continue;
-        const PayChoices choices = PayChoices::FromKey(key);
-        for (unsigned level = 0; level < 4; ++level) {
-            const WizardTableEntry entry = WizardTableEntry::Decode(
-                file.data() + 4 + WizardTableEntry::kBytes * (level + 4 * key));
-            const AnalyzerRun run = Analyze(OneLineScript(choices, entry));
-            ASSERT_TRUE(run.analyzed) << run.messages;
-            const double spent = 5 * std::pow(26.0, choices.reels);
-            EXPECT_NEAR(entry.expectedReturn, Won(run.messages) / spent, 1e-4)
-                << "key " << key << " level " << level << "\n" << run.messages;
-        }
-    }
+    ForEachReachableEntry(BuildWizardTable(), [](unsigned key, const PayChoices& choices,
+                                                 unsigned level, const WizardTableEntry& entry) {
+        const AnalyzerRun run = Analyze(OneLineScript(choices, entry));
+        ASSERT_TRUE(run.analyzed) << run.messages;
+        const double spent = 5 * std::pow(26.0, choices.reels);
+        EXPECT_NEAR(entry.expectedReturn, Won(run.messages) / spent, 1e-4)
+            << "key " << key << " level " << level << "\n" << run.messages;
+    });
 }
 
 }  // namespace

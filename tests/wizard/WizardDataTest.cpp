@@ -10,6 +10,7 @@
 #include "PayScriptForm.h"
 #include "PayTable.h"
 #include "WizardDataSearch.h"
+#include "WizardEntries.h"
 #include "WizardPayout.h"
 
 namespace {
@@ -30,25 +31,11 @@ ScriptLine Line(int32_t kind, const std::vector<std::string>& reels, int amount)
 
 void AddGroupLines(const PayChoices& choices, int amount, std::vector<ScriptLine>& lines)
 {
-    std::vector<std::string> members;
-    for (int slot = 0; slot < 5; ++slot)
-        if (choices.members >> slot & 1)
-            members.push_back(kSymbolNames[slot]);
-    std::vector<int> digits(choices.reels, 0);
-    for (;;) {
+    for (const std::vector<int>& slots : GroupLineSlots(choices)) {
         std::vector<std::string> reels;
-        bool mixed = false;
-        for (int digit : digits) {
-            reels.push_back(members[digit]);
-            mixed = mixed || digit != digits[0];
-        }
-        if (mixed)
-            lines.push_back(Line(PayTable::Plain, reels, amount));
-        std::size_t reel = 0;
-        while (reel < digits.size() && ++digits[reel] == static_cast<int>(members.size()))
-            digits[reel++] = 0;
-        if (reel == digits.size())
-            return;
+        for (int slot : slots)
+            reels.push_back(kSymbolNames[slot]);
+        lines.push_back(Line(PayTable::Plain, reels, amount));
     }
 }
 
@@ -98,56 +85,52 @@ std::vector<int32_t> Strip(const WizardTableEntry& entry)
     return strip;
 }
 
-// The return over every stop combination of the reels: the coins the machine pays for
-// each, through its own matcher, divided by the number of combinations.
-double CountedReturn(const PayChoices& choices, const WizardTableEntry& entry)
+// What the machine pays for every line of symbol slots (index: the slots as digits of
+// base 7, reel 0 first), through its own matcher.
+std::vector<int64_t> PaidPerLine(const PayChoices& choices, const WizardTableEntry& entry)
 {
     const PayTable table = MachinePayTable(choices, entry);
-    const std::vector<int32_t> strip = Strip(entry);
     const int n = choices.reels;
-    // The matcher judges symbols, not stops: its answer for each line of slots is kept.
-    std::vector<int64_t> paid(n == 4 ? 7 * 7 * 7 * 7 : 7 * 7 * 7, -1);
-    auto pays = [&](const std::vector<int32_t>& line) {
-        int index = 0;
-        for (int32_t slot : line)
-            index = index * 7 + slot;
-        if (paid[index] < 0) {
-            PayTable::Payout payout;
-            int32_t row = -1;
-            paid[index] = table.FindWinningLine(line, 1, payout, row) ? payout.amount : 0;
-        }
-        return paid[index];
-    };
-    int64_t coins = 0, combinations = 0;
-    std::vector<int32_t> line(n);
-    std::vector<int> stop(n, 0);
+    std::vector<int64_t> paid;
+    std::vector<int32_t> line(n, 0);
     for (;;) {
-        for (int reel = 0; reel < n; ++reel)
-            line[reel] = strip[stop[reel]];
-        coins += pays(line);
-        ++combinations;
-        int reel = 0;
-        while (reel < n && ++stop[reel] == kStopsPerReel)
-            stop[reel++] = 0;
-        if (reel == n)
-            break;
+        PayTable::Payout payout;
+        int32_t row = -1;
+        paid.push_back(table.FindWinningLine(line, 1, payout, row) ? payout.amount : 0);
+        int reel = n - 1;
+        while (reel >= 0 && ++line[reel] == kSymbolSlots)
+            line[reel--] = 0;
+        if (reel < 0)
+            return paid;
     }
+}
+
+// The return over every stop combination of the reels: the coins the machine pays for
+// each, divided by the number of combinations.
+double CountedReturn(const PayChoices& choices, const WizardTableEntry& entry)
+{
+    const std::vector<int64_t> paid = PaidPerLine(choices, entry);
+    const std::vector<int32_t> strip = Strip(entry);
+    int64_t coins = 0, combinations = 0;
+    const int fourth = choices.reels == 4 ? kStopsPerReel : 1;
+    for (int s0 = 0; s0 < kStopsPerReel; ++s0)
+        for (int s1 = 0; s1 < kStopsPerReel; ++s1)
+            for (int s2 = 0; s2 < kStopsPerReel; ++s2) {
+                const int first = (strip[s0] * 7 + strip[s1]) * 7 + strip[s2];
+                for (int s3 = 0; s3 < fourth; ++s3) {
+                    coins += paid[choices.reels == 4 ? first * 7 + strip[s3] : first];
+                    ++combinations;
+                }
+            }
     return static_cast<double>(coins) / static_cast<double>(combinations);
 }
 
 WizardPayout PayoutFor(const std::vector<uint8_t>& file, unsigned key, unsigned level)
 {
-    const PayChoices choices = PayChoices::FromKey(key);
     WizardPayout payout;
     payout.table.assign(file.begin() + 4, file.end());
     payout.SetPayoutLevel(level);
-    payout.reelCount = static_cast<unsigned>(choices.reels);
-    payout.wild = choices.wild;
-    payout.cherry = choices.cherry;
-    payout.spoiler = choices.spoiler;
-    payout.groupsEnabled = choices.members != 0;
-    for (int slot = 0; slot < 5; ++slot)
-        payout.groupMembers[slot] = choices.members >> slot & 1;
+    payout.SetChoices(PayChoices::FromKey(key));
     return payout;
 }
 
@@ -170,9 +153,7 @@ TEST_F(WizardData, EveryReachableKeyHasAnAcceptedEntryAtEveryLevel)
             WizardPayout payout = PayoutFor(*file_, key, level);
             if (!PayChoices::IsReachable(key)) {
                 // The choices never produce the key; its entry is refused all the same.
-                const WizardTableEntry entry = WizardTableEntry::Decode(
-                    file_->data() + 4 + WizardTableEntry::kBytes * (level + 4 * key));
-                EXPECT_FALSE(payout.IsAcceptable(entry.expectedReturn)) << key;
+                EXPECT_FALSE(payout.IsAcceptable(EntryAt(*file_, key, level).expectedReturn)) << key;
                 continue;
             }
             ASSERT_EQ(static_cast<int>(level + 4 * key), payout.TableIndex());
@@ -188,55 +169,43 @@ TEST_F(WizardData, EveryReachableKeyHasAnAcceptedEntryAtEveryLevel)
 
 TEST_F(WizardData, EntriesFillTheReelsWithTheChosenSymbolsOnly)
 {
-    for (unsigned key = 0; key < kPayKeys; ++key) {
-        if (!PayChoices::IsReachable(key))
-            continue;
-        const PayChoices choices = PayChoices::FromKey(key);
-        for (unsigned level = 0; level < 4; ++level) {
-            const WizardTableEntry entry =
-                WizardTableEntry::Decode(file_->data() + 4 + WizardTableEntry::kBytes * (level + 4 * key));
-            int stops = 0;
-            for (uint8_t count : entry.stops)
-                stops += count;
-            EXPECT_EQ(kStopsPerReel, stops) << key;
-            for (int slot = 0; slot < 5; ++slot)
-                EXPECT_GE(entry.stops[slot], 1) << key;
-            EXPECT_EQ(choices.cherry, entry.stops[5] > 0) << key;
-            // Without a spoiler, spoiler stops only as the 13 blanks of the strips.
-            if (!choices.spoiler) {
-                EXPECT_TRUE(entry.stops[6] == 0 || entry.stops[6] == 13) << key;
-            } else {
-                EXPECT_GE(entry.stops[6], 1) << key;
-            }
-            // Paying symbols in falling order; whole coins (one-line machines pay "*n").
-            for (int slot = 1; slot < 5; ++slot)
-                EXPECT_GT(entry.payouts[slot - 1], entry.payouts[slot]) << key;
-            for (float pay : entry.payouts)
-                EXPECT_EQ(std::floor(pay), pay) << key;
+    ForEachReachableEntry(*file_, [](unsigned key, const PayChoices& choices, unsigned,
+                                     const WizardTableEntry& entry) {
+        int stops = 0;
+        for (uint8_t count : entry.stops)
+            stops += count;
+        EXPECT_EQ(kStopsPerReel, stops) << key;
+        for (int slot = 0; slot < 5; ++slot)
+            EXPECT_GE(entry.stops[slot], 1) << key;
+        EXPECT_EQ(choices.cherry, entry.stops[5] > 0) << key;
+        // Without a spoiler, spoiler stops only as the 13 blanks of the strips.
+        if (!choices.spoiler) {
+            EXPECT_TRUE(entry.stops[6] == 0 || entry.stops[6] == 13) << key;
+        } else {
+            EXPECT_GE(entry.stops[6], 1) << key;
         }
-    }
+        // Paying symbols in falling order; whole coins (one-line machines pay "*n").
+        for (int slot = 1; slot < 5; ++slot)
+            EXPECT_GT(entry.payouts[slot - 1], entry.payouts[slot]) << key;
+        for (float pay : entry.payouts)
+            EXPECT_EQ(std::floor(pay), pay) << key;
+    });
 }
 
 TEST_F(WizardData, StoredReturnIsWhatTheMachinePaysOverEveryStopCombination)
 {
-    for (unsigned key = 0; key < kPayKeys; ++key) {
-        if (!PayChoices::IsReachable(key))
-            continue;
-        const PayChoices choices = PayChoices::FromKey(key);
-        for (unsigned level = 0; level < 4; ++level) {
-            const WizardTableEntry entry =
-                WizardTableEntry::Decode(file_->data() + 4 + WizardTableEntry::kBytes * (level + 4 * key));
-            const double counted = CountedReturn(choices, entry);
-            EXPECT_NEAR(counted, entry.expectedReturn, 1e-4) << "key " << key << " level " << level;
+    ForEachReachableEntry(*file_, [](unsigned key, const PayChoices& choices, unsigned level,
+                                     const WizardTableEntry& entry) {
+        const double counted = CountedReturn(choices, entry);
+        EXPECT_NEAR(counted, entry.expectedReturn, 1e-4) << "key " << key << " level " << level;
 
-            // The document's own computation gives the same, exactly for the closed forms.
-            WizardPayout payout = PayoutFor(*file_, key, level);
-            payout.LookupStops();
-            payout.ComputeProbabilities();
-            payout.ComputeTotals();
-            EXPECT_NEAR(counted, payout.total, choices.wild ? 1e-12 : 1e-13) << key;
-        }
-    }
+        // The document's own computation gives the same, exactly for the closed forms.
+        WizardPayout payout = PayoutFor(*file_, key, level);
+        payout.LookupStops();
+        payout.ComputeProbabilities();
+        payout.ComputeTotals();
+        EXPECT_NEAR(counted, payout.total, choices.wild ? 1e-12 : 1e-13) << key;
+    });
 }
 
 }  // namespace

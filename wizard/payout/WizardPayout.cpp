@@ -87,6 +87,18 @@ PayChoices WizardPayout::Choices() const
     return choices;
 }
 
+void WizardPayout::SetChoices(const PayChoices& choices)
+{
+    reelCount = static_cast<unsigned>(choices.reels);
+    wild = choices.wild;
+    cherry = choices.cherry;
+    spoiler = choices.spoiler;
+    groupsEnabled = choices.members != 0;
+    for (int slot = 0; slot < 5; ++slot)
+        groupMembers[slot] = choices.members >> slot & 1;
+    UpdateGroupsInForce();
+}
+
 int WizardPayout::TableIndex()
 {
     UpdateGroupsInForce();

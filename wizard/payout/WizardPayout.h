@@ -40,8 +40,10 @@ public:
     // The debug report of the payout state.
     std::string PayoutReport() const;
 
-    // The choices of the table key as the fields stand.
+    // The choices of the table key as the fields stand, and the fields set from choices
+    // (groups enabled when there are members).
     PayChoices Choices() const;
+    void SetChoices(const PayChoices& choices);
 
     // Whether a stored return passes the acceptance test of the current level.
     bool IsAcceptable(float expectedReturn) const;
