@@ -1,0 +1,119 @@
+// The style tables: three bodies with a picture and Art text per layout, twelve arms and
+// three button sets each, and every file they name on our CD.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "StyleTables.h"
+
+namespace {
+
+TEST(StyleTables, ThreeBodiesEachWithTwelveArmsAndThreeButtonSets)
+{
+    const std::vector<MachineBody>& bodies = GetMachineBodies();
+    ASSERT_EQ(3u, bodies.size());
+    EXPECT_EQ("Traditional", bodies[0].name);
+    EXPECT_EQ("Gold", bodies[1].name);
+    EXPECT_EQ("Beach", bodies[2].name);
+    for (const MachineBody& body : bodies) {
+        ASSERT_EQ(12, body.armCount);
+        ASSERT_EQ(3, body.buttonSetCount);
+        EXPECT_EQ("", body.extraText);
+        EXPECT_EQ("Blue", body.arms[0].name);
+        EXPECT_EQ("Large Sword", body.arms[11].name);
+        EXPECT_EQ("arms.ast", body.arms[11].image.file);
+        EXPECT_EQ(130, body.arms[11].image.index);
+        EXPECT_TRUE(body.arms[11].image.isAsset);
+        EXPECT_EQ("Set 3", body.buttonSets[2].name);
+        EXPECT_EQ("Spin", body.buttonSets[0].buttons[0].name);
+        EXPECT_EQ("CashOut", body.buttonSets[0].buttons[3].name);
+    }
+    // Gold and Beach share an arm table whose points lie 63 pixels higher.
+    EXPECT_EQ(262, bodies[0].arms[0].y);
+    EXPECT_EQ(199, bodies[1].arms[0].y);
+    EXPECT_EQ(bodies[1].arms, bodies[2].arms);
+    EXPECT_EQ(394 - 63, bodies[2].arms[10].y);
+}
+
+TEST(StyleTables, ButtonSetOneFollowsTheStyleAndTheOthersAreShared)
+{
+    const std::vector<MachineBody>& bodies = GetMachineBodies();
+    EXPECT_EQ("buttons\\spin_enabled.bmp", bodies[0].buttonSets[0].buttons[0].images[0].file);
+    EXPECT_EQ("buttons\\wm3_betmax_pressed.bmp", bodies[1].buttonSets[0].buttons[1].images[1].file);
+    EXPECT_EQ("buttons\\wm4_cashout_disabled.bmp", bodies[2].buttonSets[0].buttons[3].images[2].file);
+    EXPECT_EQ(611, bodies[2].buttonSets[0].buttons[0].x);
+    EXPECT_EQ(320, bodies[2].buttonSets[0].buttons[0].y);
+    EXPECT_EQ(106, bodies[2].buttonSets[0].buttons[3].y);
+    for (int set = 1; set < 3; ++set)
+        for (int b = 0; b < 4; ++b)
+            for (int s = 0; s < 3; ++s) {
+                const std::string& file = bodies[0].buttonSets[set].buttons[b].images[s].file;
+                EXPECT_EQ(file, bodies[1].buttonSets[set].buttons[b].images[s].file);
+                EXPECT_EQ(file, bodies[2].buttonSets[set].buttons[b].images[s].file);
+            }
+    EXPECT_EQ("buttons\\Buttons2\\But2_betone_enabled.bmp",
+              bodies[0].buttonSets[2].buttons[2].images[0].file);
+}
+
+TEST(StyleTables, LayoutsByReelsAndLines)
+{
+    EXPECT_EQ(0, LayoutIndex(3, 1));
+    EXPECT_EQ(2, LayoutIndex(3, 5));
+    EXPECT_EQ(4, LayoutIndex(4, 3));
+    EXPECT_EQ(-1, LayoutIndex(4, 5));
+
+    const std::vector<MachineBody>& bodies = GetMachineBodies();
+    EXPECT_EQ(bodies[1].layouts[4].bitmap.file, bodies[2].layouts[4].bitmap.file);
+    EXPECT_NE(bodies[0].layouts[4].bitmap.file, bodies[1].layouts[4].bitmap.file);
+    EXPECT_EQ("3reel_3_5_pay\\Wizard_mach2_5pay.bmp", bodies[0].layouts[2].bitmap.file);
+
+    const int lights[kBodyLayouts] = {0, 3, 5, 0, 3};
+    const int maxBets[kBodyLayouts] = {5, 3, 5, 5, 3};
+    for (const MachineBody& body : bodies)
+        for (int layout = 0; layout < kBodyLayouts; ++layout) {
+            const BodyLayout& l = body.layouts[layout];
+            EXPECT_EQ(lights[layout], static_cast<int>(l.coinLights.size()));
+            EXPECT_EQ(lights[layout] > 0, l.payLights);
+            EXPECT_EQ(maxBets[layout], l.maxBet);
+            for (const char* part : {"Region gimmeCoins", "Region changeDenom", "Region gimmeBills",
+                                     "Coin {", "Animation aniDenom", "Indicator IDenom",
+                                     "Animation LED", "Indicator Credit", "Indicator Bet",
+                                     "Indicator WinnerPaid", "\n$coinsound", "\"$artpath\\"})
+                EXPECT_NE(std::string::npos, l.artText.find(part)) << part;
+            const bool payline = l.artText.find("Indicator IPayline") != std::string::npos;
+            EXPECT_EQ(lights[layout] == 0, payline);
+            if (lights[layout] > 0) {
+                const std::string last = "Indicator ICoin" + std::to_string(lights[layout]);
+                EXPECT_NE(std::string::npos, l.artText.find(last));
+            }
+        }
+    EXPECT_EQ(0u, bodies[0].layouts[0].artText.find(
+                      "    ReelPosition 0 = 122 , 470 , 73 x 160 Shadow 80 40\n"
+                      "    ReelPosition 1 = 198 , 470 , 72 x 160 Shadow 80 40\n"
+                      "    ReelPosition 2 = 272 , 470 , 72 x 160 Shadow 80 40\n"));
+    EXPECT_EQ(0u, bodies[0].layouts[1].artText.find("    ReelPosition 0 = 161 , 470 ,"));
+}
+
+#ifdef VSL_CLIP_ART_DIR
+// The clip-art folder of our CD, once its content is generated.
+TEST(StyleTables, EveryArtFileIsOnOurCd)
+{
+    const std::string folder = VSL_CLIP_ART_DIR;
+    std::FILE* probe = std::fopen((folder + "/arms.ast").c_str(), "rb");
+    if (probe == nullptr)
+        GTEST_SKIP() << "the wizard's clip art is not on our CD yet";
+    std::fclose(probe);
+    for (std::string file : StyleArtFiles()) {
+        for (char& c : file)
+            if (c == '\\')
+                c = '/';
+        std::FILE* f = std::fopen((folder + "/" + file).c_str(), "rb");
+        EXPECT_NE(nullptr, f) << file;
+        if (f != nullptr)
+            std::fclose(f);
+    }
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include "NewMachineWizard.h"
+
+#include <memory>
+
+#include "CdMessage.h"
+#include "GeneralSettings.h"
+#include "PayoutLevelPage.h"
+#include "ReelsPage.h"
+#include "SystemInfo.h"
+#include "WizardIds.h"
+#include "WizardSheet.h"
+
+namespace {
+
+// Loads the wizard data, showing the "CD not found" box after each failure; false when
+// the user cancels it.
+bool LoadWizardDataOrAsk(WizardSheet& sheet, Window* parent)
+{
+    const std::string message = CdMessage(GetClipArtPathSetting().Get());
+    while (!sheet.document.LoadWizardData()) {
+        SetCursor(LoadSystemCursor(32512));
+        const int answer = MessageBoxA(parent ? parent->GetHandle() : nullptr, message.c_str(),
+                                       "CD not found", MB_OKCANCEL | MB_ICONQUESTION);
+        if (answer != IDOK)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void NewMachineWizard(Window* parent)
+{
+    SetCursor(LoadSystemCursor(32514));
+    std::unique_ptr<WizardSheet> sheet(new WizardSheet(parent));
+    if (!LoadWizardDataOrAsk(*sheet, parent))
+        return;
+    SetCursor(LoadSystemCursor(32514));
+    // The pages in the order the wizard shows them; the symbols and audio pages' own
+    // controls come with their dialogs.
+    std::unique_ptr<WizardPage> nameStyles(new WizardPage(IDD_WIZARD_NAME_STYLES, sheet.get(), PSWIZB_NEXT));
+    std::unique_ptr<WizardPage> payoutLevel(new PayoutLevelPage(sheet.get()));
+    std::unique_ptr<WizardPage> reels(new ReelsPage(sheet.get()));
+    std::unique_ptr<WizardPage> symbols(new WizardPage(IDD_WIZARD_SYMBOLS, sheet.get()));
+    std::unique_ptr<WizardPage> audio(
+        new WizardPage(IDD_WIZARD_AUDIO, sheet.get(), PSWIZB_BACK | PSWIZB_FINISH));
+    sheet->RunWizard();
+    // Pages first, last made first, then the sheet with its document.
+    audio.reset();
+    symbols.reset();
+    reels.reset();
+    payoutLevel.reset();
+    nameStyles.reset();
+}
