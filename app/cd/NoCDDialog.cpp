@@ -8,9 +8,9 @@ namespace {
 // The "Insert the CD in drive %1" line for a drive's root text.
 std::string InsertLineFor(const std::string& drive) {
     char line[300] = {};
-    const char* arguments[] = {drive.c_str()};
+    DWORD_PTR arguments[] = {reinterpret_cast<DWORD_PTR>(drive.c_str())};
     FormatMessageA(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, "Insert the CD in drive %1", 0, 0,
-                   line, sizeof line, reinterpret_cast<va_list*>(arguments));
+                   line, sizeof line, reinterpret_cast<va_list*>(&arguments[0]));
     return line;
 }
 }  // namespace

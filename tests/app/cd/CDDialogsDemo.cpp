@@ -1,5 +1,6 @@
-// Shows the CD prompt or the options dialog (first argument "prompt" or "options") with
-// the settings as they are, for a screenshot; it changes none of them. Writes the file named as its second
+// Shows the CD prompt or the options dialog (first argument "prompt", "options", or
+// "options-locked" with the denomination locked as by a machine in play) with the
+// settings as they are, for a screenshot; it changes none of them. Writes the file named as its second
 // argument once the dialog is shown, with the dialog's screen rectangle as
 // "WIDTHxHEIGHT+X+Y", and ends after the given milliseconds (8000 by default).
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "NoCDDialog.h"
+#include "GeneralSettings.h"
 #include "OptionsDialog.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
         dialog = std::make_unique<NoCDDialog>();
     else
         dialog = std::make_unique<OptionsDialog>();
+    if (std::strcmp(argv[1], "options-locked") == 0) GetDenominationSetting().Lock();
     if (!dialog->Create()) return 2;
     ShowWindow(dialog->GetHandle(), SW_SHOW);
     bool ready = false;

@@ -93,7 +93,7 @@ TEST_F(CDTest, GoingWithoutTheCDEndsThePromptForTheRestOfTheRun) {
             HWND prompt = WaitForDialog(kNoCDCaption);
             if (!prompt) return;
             if (cancel) {
-                PressButton(prompt, IDCANCEL);
+                CloseDialog(prompt);
                 return;
             }
             PressButton(prompt, IDC_DONT_USE_CD);

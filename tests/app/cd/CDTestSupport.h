@@ -51,6 +51,9 @@ inline std::string ItemText(HWND dialog, int id) {
     return text;
 }
 
+// The prompt has no Cancel button: its close box (or Escape) cancels it.
+inline void CloseDialog(HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
 inline bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 class CDTest : public testing::Test {
@@ -97,7 +100,8 @@ inline bool PromptAppearedDuring(const std::function<void()>& call) {
         while (!finished) {
             if (HWND found = WaitForDialog(kNoCDCaption, 40)) {
                 appeared = true;
-                PressButton(found, IDCANCEL);
+                CloseDialog(found);
+                WaitUntil([found] { return !IsWindow(found); });
             }
         }
     });

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Shows each CD dialog on the test display, takes a screenshot and checks that the
 # dialog's rectangle is drawn (most of it is the dialog's light face, not the black
-# screen). Keeps the screenshots as $VSL_KEEP_SHOT-prompt.png and -options.png when set.
+# screen). Keeps the screenshots as $VSL_KEEP_SHOT-prompt.png, -options.png and
+# -options-locked.png when set.
 set -u
 . "$(dirname "$0")/../../screenshot.sh"
 rc=0
-for which in prompt options; do
+for which in prompt options options-locked; do
   ready=$(mktemp -u /tmp/screenshot_ready.XXXXXX); shot=$(mktemp /tmp/screenshot.XXXXXX.png)
   wine "$1" "$which" "Z:$ready" 8000 & demo_pid=$!
   for _ in $(seq 1 300); do [ -s "$ready" ] && break; sleep 0.05; done
