@@ -14,11 +14,4 @@ TEST(CDPathTest, FileNamesJoinWithOneSeparatorAndABareDriveMeansItsRoot) {
 TEST(CDPathTest, ANewDriveLetterReplacesTheFirstCharacterAndAnEmptyFolderBecomesTheRoot) {
     EXPECT_EQ("E:\\media\\ambient", WithDriveLetter("D:\\media\\ambient", 'E'));
     EXPECT_EQ("E:\\", WithDriveLetter("", 'E'));
-    EXPECT_EQ("E:\\tarowind.avi", JoinCDPath(WithDriveLetter("", 'E'), "tarowind.avi"));
-    EXPECT_EQ("F:\\", DriveRoot('F'));
-}
-
-TEST(CDPathTest, TheCDDriveIsTheMovieFoldersDriveOrD) {
-    EXPECT_EQ('G', CDDriveOf("G:\\movies"));
-    EXPECT_EQ('D', CDDriveOf(""));
 }
