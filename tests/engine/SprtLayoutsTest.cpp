@@ -9,16 +9,9 @@
 #include <vector>
 
 #include "AssetFileBuilder.h"
-#include "AssetManager.h"
 #include "EngineInsides.h"
-#include "ImageSpriteHooks.h"
-#include "NotificationQueue.h"
-#include "Quor2_5.h"
-#include "SpriteLayer.h"
-#include "SpriteRecords.h"
-#include "SpriteTable.h"
 #include "SprtAssetBuilder.h"
-#include "StageTable.h"
+#include "SprtLayoutPair.h"
 #include "TempAssetFile.h"
 
 namespace {
@@ -65,126 +58,20 @@ std::vector<uint8_t> File(uint32_t soundHandle) {
     return b.Build();
 }
 
-
-
-class SprtLayouts : public ::testing::Test {
+class SprtLayouts : public SprtLayoutPair {
 protected:
-    void SetUp() override {
-        // The sound handle names the file's own slot, known only once it is open: the file
-        // is written for the slot the engine will give it next, and again if that was wrong.
-        int32_t predicted = 0;
-        for (int attempt = 0; attempt < 3 && file_ == -1; ++attempt) {
-            path_ = WriteTempAssetFile(File(uint32_t(predicted) | kSound), "vsl_sprt_layouts");
-            file_ = OpenAssetFile(path_.c_str());
-            ASSERT_NE(file_, -1);
-            if (file_ == predicted) break;
-            predicted = int32_t((((uint32_t(file_) >> 24) + 1) % kAssetFileSlots) << 24);
-            CloseAssetFile(uint32_t(file_));
-            file_ = -1;
-        }
-        ASSERT_NE(file_, -1);
-        for (int32_t& s : stages_) {
-            s = CreateStage(7);
-            ASSERT_NE(s, 0);
-        }
-        ASSERT_EQ(RegisterSoundCallback(&Sound), 1);
-        g_sounds.clear();
-        g_notified.clear();
-        hold_ = new PaintingLock();  // the test drives the frames; the frame thread waits
+    SprtLayouts() : SprtLayoutPair(kWriterLayout, kFrameTable) {}
+    std::string WriteTestFile(uint32_t fileHandle) override {
+        return WriteTempAssetFile(File(fileHandle | kSound), "vsl_sprt_layouts");
     }
-    void TearDown() override {
-        for (int32_t s : made_) DeleteSprite(s);
-        RegisterSoundCallback(nullptr);
-        delete hold_;
-        Sleep(100);
-        for (int32_t s : stages_) DeleteStage(s);
-        if (file_ != -1) CloseAssetFile(uint32_t(file_));
-        DeleteFileA(path_.c_str());
-    }
-    // One actor per layout, each on its own stage at the same place.
-    void MakePair(uint32_t sequence, uint32_t frame, uint32_t flags = 0) {
-        const uint32_t assets[2] = {kWriterLayout, kFrameTable};
-        for (int i = 0; i < 2; ++i) {
-            ImageBlock b = {uint32_t(file_) | assets[i], sequence, frame, 0};
-            SpriteCreateRecord r = CreationRecord(1, &b, stages_[i], 20, 16, 0, flags);
-            sprites_[i] = CreateSprite(&r);
-            ASSERT_NE(sprites_[i], 0) << "layout " << i << " error " << std::hex << GetLastQuorError(nullptr);
-            made_.push_back(sprites_[i]);
-            ASSERT_EQ(SetSpriteCallback(sprites_[i], uint32_t(uintptr_t(&Notified)), 1), 1);
-        }
-    }
-    void Step() {
-        Context()->sprites->TickAll(1);
-        Context()->sprites->EndFrame();
-        Notifications().Flush();
-    }
-    // Both sprites' records and pictures agree.
-    void ExpectAlike(const std::string& when) {
-        const SpriteCreateRecord a = Examined(sprites_[0]), b = Examined(sprites_[1]);
-        EXPECT_EQ(a.x, b.x) << when;
-        EXPECT_EQ(a.y, b.y) << when;
-        EXPECT_EQ(a.depth, b.depth) << when;
-        EXPECT_TRUE(EqualRect(&a.bounds, &b.bounds)) << when;
-        const auto* ba = reinterpret_cast<const ImageBlock*>(uintptr_t(a.extra));
-        const auto* bb = reinterpret_cast<const ImageBlock*>(uintptr_t(b.extra));
-        EXPECT_EQ(ba->sequence, bb->sequence) << when;
-        EXPECT_EQ(ba->frame, bb->frame) << when;
-        Buffer pa(64, 48), pb(64, 48);
-        Draw(stages_[0], pa);
-        Draw(stages_[1], pb);
-        int differing = 0;
-        for (int y = 0; y < 48; ++y)
-            for (int x = 0; x < 64; ++x) differing += pa.At(x, y) != pb.At(x, y);
-        EXPECT_EQ(differing, 0) << when;
-        for (uint16_t colour : {0x1111, 0x2222, 0x3333}) drawnSomething_ |= pa.Box(colour, 0, 0).right > 0;
-    }
-    void Draw(int32_t stage, Buffer& b) {
-        SpriteLayer& layer = Context()->stages->Find(stage)->Layer();
-        layer.Draw(b.header, RECT{0, 0, b.header->width, b.header->height}, 0, 0);
-    }
-
-    std::string path_;
-    int32_t file_ = -1;
-    int32_t stages_[2] = {0, 0};
-    int32_t sprites_[2] = {0, 0};
-    std::vector<int32_t> made_;
-    PaintingLock* hold_ = nullptr;
-    bool drawnSomething_ = false;
 };
 
-TEST_F(SprtLayouts, BothLayoutsShowEveryFrameAlike) {
-    MakePair(0, 0);
-    ExpectAlike("created");
-    for (uint32_t sequence = 0; sequence < 3; ++sequence) {
-        const uint32_t frames = sequence == 0 ? 3 : sequence == 1 ? 2 : 1;
-        for (uint32_t frame = 0; frame < frames; ++frame)
-            for (uint32_t flips = 0; flips < 4; ++flips) {
-                for (int32_t s : sprites_) ASSERT_EQ(AnimateSprite(s, sequence, frame, flips), 1);
-                ExpectAlike("sequence " + std::to_string(sequence) + " frame " + std::to_string(frame) +
-                            " flips " + std::to_string(flips));
-            }
-        for (int32_t s : sprites_) {
-            EXPECT_EQ(AnimateSprite(s, sequence, frames, 0), 0) << "one past the last frame";
-            EXPECT_EQ(GetLastQuorError(nullptr), ErrBadFrame);
-        }
-    }
-    EXPECT_TRUE(drawnSomething_);
-}
+TEST_F(SprtLayouts, BothLayoutsShowEveryFrameAlike) { ExpectEveryFrameAlike({3, 2, 1}); }
 
 TEST_F(SprtLayouts, BothLayoutsSequenceMoveAndSoundAlike) {
     MakePair(2, 0);
-    // Moves, mirrored moves and the sound sequence, each to its end and reported once.
-    const uint32_t plays[][2] = {{0, 0}, {0, 1}, {1, 0}, {0, 2}};
-    int ticks = 0;
-    for (const auto& play : plays) {
-        for (int32_t s : sprites_) ASSERT_EQ(AutoSequenceSprite(s, play[0], 0, play[1]), 1);
-        const size_t endedBefore = g_notified.size();
-        for (int i = 0; i < 6; ++i, ++ticks) {
-            Step();
-            ExpectAlike("tick " + std::to_string(ticks));
-        }
-        EXPECT_EQ(g_notified.size(), endedBefore + 2) << "sequence " << play[0] << ": one end for each sprite";
-    }
+    // Moves, mirrored moves and the sound sequence, each to its end.
+    ExpectPlaysAlike({{0, 0}, {0, 1}, {1, 0}, {0, 2}}, 6);
     const SpriteCreateRecord moved = Examined(sprites_[0]);
     // Each play of sequence 0 moves (+5, -4); mirrored horizontally (-5, -4), vertically (+5, +4).
     EXPECT_EQ(moved.x, 20 + 5 - 5 + 5);

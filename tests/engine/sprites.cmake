@@ -18,3 +18,7 @@ add_dependencies(text_sprite_test blit16)
 
 vsl_add_test(sprt_layouts_test SprtLayoutsTest.cpp LIBS quor_objects)
 add_dependencies(sprt_layouts_test blit16)
+
+# A sprite written by the asset writer's own records and container.
+vsl_add_test(written_sprt_test WrittenSprtTest.cpp LIBS quor_objects vsl_assets_core)
+add_dependencies(written_sprt_test blit16)
