@@ -14,7 +14,7 @@ export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 PACKAGES := wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools g++ cmake ninja-build \
-            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev g++-multilib
+            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev g++-multilib sox
 
 .PHONY: all deps build native native32 prefix test-prefix test play clean
 

@@ -3,6 +3,7 @@
 #include "FrameListeners.h"
 #include "Quor2_5.h"
 #include "ScreenSlots.h"
+#include "SoundSystem.h"
 
 GameWindow::GameWindow(const char* commandLine, const RECT& rect) : commandLine_(commandLine ? commandLine : "") {
     SetRect(rect);
@@ -23,6 +24,7 @@ int GameWindow::OnCreate() {
 }
 
 void GameWindow::OnDestroy() {
+    GetSoundSystem().Close();
     if (callbackSet_) {
         SetFrameCallback(nullptr);
         callbackSet_ = false;
@@ -35,7 +37,7 @@ int GameWindow::OnIdle() {
     return FrameWindow::OnIdle();
 }
 
-void GameWindow::CreateMainView() {}
+void GameWindow::CreateMainView() { GetSoundSystem().Open(GetHandle(), 22050, 16, 2); }
 
 void GameWindow::OnPaint(DCHolder& dc, const RECT& rect) {
     HBRUSH felt = CreateSolidBrush(RGB(0, 64, 32));

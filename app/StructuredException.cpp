@@ -31,15 +31,9 @@ const CodeName kCodeNames[] = {
 
 volatile LONG lastCode = 0;
 
-bool IsFault(uint32_t code) {
-    // Breakpoints and single steps belong to debuggers; everything else in the table is
-    // a fault of the program.
-    return code != 0x80000003u && code != 0x80000004u && GetExceptionCodeName(code) != nullptr;
-}
-
 LONG CALLBACK RecordFault(EXCEPTION_POINTERS* info) {
     const uint32_t code = info->ExceptionRecord->ExceptionCode;
-    if (IsFault(code)) InterlockedExchange(&lastCode, LONG(code));
+    if (IsProgramFault(code)) InterlockedExchange(&lastCode, LONG(code));
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
@@ -63,6 +57,12 @@ std::string DescribeStructuredCode(uint32_t code) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%x", unsigned(code));
     return std::string("SE code ") + digits;
+}
+
+bool IsProgramFault(uint32_t code) {
+    // Breakpoints and single steps belong to debuggers; everything else in the table is
+    // a fault of the program.
+    return code != 0x80000003u && code != 0x80000004u && GetExceptionCodeName(code) != nullptr;
 }
 
 uint32_t GetLastStructuredCode() { return uint32_t(lastCode); }

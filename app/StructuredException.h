@@ -18,6 +18,10 @@ private:
 // The name of a structured-exception code ("EXCEPTION_ACCESS_VIOLATION"), or null.
 const char* GetExceptionCodeName(uint32_t code);
 
+// True for the codes of program faults (access violations, divisions by zero...), false
+// for debugger events and for codes that are not faults.
+bool IsProgramFault(uint32_t code);
+
 // "SE code " and the code's name, or its lower-case hexadecimal digits when unnamed.
 std::string DescribeStructuredCode(uint32_t code);
 
