@@ -37,7 +37,9 @@ bool CheckSprt(const uint8_t* data, size_t size, uint32_t bias, uint32_t assetCo
 
     const uint32_t sequences = Word(data, 8), sequenceTable = Word(data, 12) - bias;
     const uint32_t frames = Word(data, 16), frameTable = Word(data, 20) - bias;
-    if (!inside(sequenceTable, uint64_t(sequences) * 4) || !inside(frameTable, uint64_t(frames) * 4))
+    // Without frames the frame table may be absent (offset 0), as the asset writer stores
+    // sprites whose frames follow their sequences.
+    if (!inside(sequenceTable, uint64_t(sequences) * 4) || (frames && !inside(frameTable, uint64_t(frames) * 4)))
         return false;
     std::set<uint32_t> seen;
     for (uint32_t i = 0; i < sequences; ++i) {

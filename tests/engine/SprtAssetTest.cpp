@@ -45,6 +45,15 @@ TEST(SprtAsset, FixUpTurnsEveryOffsetIntoAnAddressOnce) {
     EXPECT_EQ(v, once);
 }
 
+TEST(SprtAsset, ASpriteWithoutAFrameTableIsTakenBeforeAndAfterItsFixUp) {
+    std::vector<uint8_t> v = Good();
+    B::Set(v, 16, 0);  // the asset writer's form: no frame table, frames after each sequence
+    B::Set(v, 20, 0);
+    ASSERT_TRUE(Check(v));
+    quor::FixUpSprt(v.data(), 0x20000);
+    EXPECT_TRUE(Check(v, 0x20000));
+}
+
 TEST(SprtAsset, ASequenceListedTwiceIsFixedUpOnce) {
     SprtFrameSpec f;
     // Two sequences, the second sequence-table entry then aimed at the first sequence.
