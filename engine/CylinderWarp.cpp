@@ -4,20 +4,7 @@
 
 namespace {
 const double kTwoPi = 6.28318530718;
-const uint16_t kHigh = 0x7BDE;  // channel bits without their lowest bit
-const uint16_t kLow = 0x0421;   // the lowest bit of each channel
-
-uint16_t Half(uint16_t a, uint16_t b) { return uint16_t((a & kLow) + (((a & kHigh) + (b & kHigh)) >> 1)); }
 }  // namespace
-
-uint16_t BlendQuarter(uint16_t a, uint16_t b, int quarter) {
-    switch (quarter) {
-    case 0: return a;
-    case 1: return Half(a, Half(a, b));
-    case 2: return Half(a, b);
-    default: return Half(b, Half(b, a));
-    }
-}
 
 CylinderWarp::CylinderWarp(double circumference, int32_t centreRow, int32_t startColumn, int32_t mode)
     : step_(circumference > 0 ? kTwoPi / circumference : 0), centreRow_(centreRow),

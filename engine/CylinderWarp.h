@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "Blend555.h"
+
 class CylinderWarp {
 public:
     // `circumference` in pixels gives the angle of one column (2 pi / circumference);
@@ -35,7 +37,3 @@ private:
     double scale_ = 0;
     std::vector<int64_t> steps_;
 };
-
-// Blends two 5-5-5 pixels: quarters 0 (a), 1 (3a + b), 2 (a + b) and 3 (a + 3b), halving
-// on the channel bits without their lowest bit.
-uint16_t BlendQuarter(uint16_t a, uint16_t b, int quarter);

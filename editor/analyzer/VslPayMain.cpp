@@ -1,0 +1,21 @@
+// vslpay SCRIPT: prints the payout report of a machine script, or the compiler's messages
+// when it does not compile (exit code 1).
+#include <cstdio>
+#include <string>
+
+#include "MessageList.h"
+#include "PayoutAnalyzer.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("usage: vslpay SCRIPT\n", stderr);
+        return 2;
+    }
+    MessageList messages;
+    PayoutAnalyzer analyzer;
+    const bool analyzed = analyzer.Run(argv[1], messages);
+    std::string text = messages.Joined();
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    std::fputs(text.c_str(), analyzed ? stdout : stderr);
+    return analyzed ? 0 : 1;
+}
