@@ -38,7 +38,7 @@ void AppendList(std::vector<uint8_t>& v, const char* form, const std::vector<uin
 }  // namespace
 
 AviWriter::AviWriter(int32_t width, int32_t height, uint32_t framesPerSecond)
-    : width_(width), height_(height), fps_(framesPerSecond), rowBytes_((uint32_t(width) * 3 + 3) & ~3u) {}
+    : width_(width), height_(height), fps_(framesPerSecond), rowBytes_(uint32_t(width) * 4) {}
 
 void AviWriter::AddFrame(const uint8_t* pixels) { frames_.emplace_back(pixels, pixels + FrameBytes()); }
 
@@ -56,7 +56,7 @@ std::vector<uint8_t> AviWriter::HeaderList() const {
     std::vector<uint8_t> strf;  // BITMAPINFOHEADER
     for (uint32_t x : {40u, uint32_t(width_), uint32_t(height_)}) AppendLE32(strf, x);
     AppendLE16(strf, 1);
-    AppendLE16(strf, 24);
+    AppendLE16(strf, 32);
     for (uint32_t x : {0u, FrameBytes(), 0u, 0u, 0u, 0u}) AppendLE32(strf, x);
     std::vector<uint8_t> strl;
     AppendChunk(strl, "strh", strh);

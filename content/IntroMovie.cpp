@@ -36,9 +36,11 @@ void MakeIntroMovie(const ContentFolders& to) {
     for (int i = 0; i < kFrameCount; ++i) {
         DrawFrame(canvas, i);
         const Bitmap& b = canvas.Picture();
-        for (int32_t y = 0; y < kHeight; ++y)  // the movie's rows run bottom-up
-            std::copy(b.Pixels() + size_t(y) * b.RowBytes(), b.Pixels() + size_t(y + 1) * b.RowBytes(),
-                      rows.begin() + size_t(kHeight - 1 - y) * b.RowBytes());
+        for (int32_t y = 0; y < kHeight; ++y) {  // the movie's rows run bottom-up, in BGRX pixels
+            const uint8_t* from = b.Pixels() + size_t(y) * b.RowBytes();
+            uint8_t* to = &rows[size_t(kHeight - 1 - y) * kWidth * 4];
+            for (int32_t x = 0; x < kWidth; ++x, from += 3, to += 4) to[0] = from[0], to[1] = from[1], to[2] = from[2];
+        }
         movie.AddFrame(rows.data());
     }
     const std::string path = to.cd + "movies\\tarowind.avi";

@@ -31,8 +31,8 @@ size_t Find(const std::vector<uint8_t>& v, const char* code) {
 }
 
 TEST(AviWriter, FramesAreIndexedKeyFramesOfTheMoviesList) {
-    content::AviWriter avi(6, 2, 10);  // rows of 18 bytes padded to 20
-    EXPECT_EQ(avi.FrameBytes(), 40u);
+    content::AviWriter avi(6, 2, 10);
+    EXPECT_EQ(avi.FrameBytes(), 48u);
     std::vector<uint8_t> frame(avi.FrameBytes());
     for (uint8_t i = 0; i < 3; ++i) {
         std::fill(frame.begin(), frame.end(), i);
@@ -47,7 +47,7 @@ TEST(AviWriter, FramesAreIndexedKeyFramesOfTheMoviesList) {
     EXPECT_EQ(U32(v, avih + 8 + 32), 6u);
     EXPECT_EQ(U32(v, avih + 8 + 36), 2u);
     const size_t strf = Find(v, "strf");
-    EXPECT_EQ(U16(v, strf + 8 + 14), 24u);  // bits per pixel, uncompressed
+    EXPECT_EQ(U16(v, strf + 8 + 14), 32u);  // bits per pixel, uncompressed
     const size_t movi = Find(v, "movi");
     const size_t idx1 = Find(v, "idx1");
     ASSERT_EQ(U32(v, idx1 + 4), 3u * 16);
@@ -57,7 +57,7 @@ TEST(AviWriter, FramesAreIndexedKeyFramesOfTheMoviesList) {
         EXPECT_EQ(U32(v, entry + 4), 0x10u);
         const size_t chunk = movi + U32(v, entry + 8);
         EXPECT_TRUE(CodeAt(v, chunk, "00db"));
-        EXPECT_EQ(U32(v, chunk + 4), 40u);
+        EXPECT_EQ(U32(v, chunk + 4), 48u);
         EXPECT_EQ(v[chunk + 8], i);
     }
 }
