@@ -1,5 +1,5 @@
 // The files the content generator made in the build tree, read the way the program reads
-// them: the asset files through the engine with the asset kinds at the numbers the program
+// them (the CD as the prefix's drive D:): the asset files through the engine with the asset kinds at the numbers the program
 // takes, the intro movie through the multimedia player's "avivideo" device, the sounds
 // through the sound library's silent sink, the machine script through the compiler, and
 // the icon and cursors from vsl.exe's resources.
@@ -98,6 +98,12 @@ TEST(GeneratedMovie, TheIntroMovieOpensInTheAviVideoDeviceWithItsFrames) {
     EXPECT_EQ(mciSendStringA("status intro length", answer, sizeof answer, nullptr), 0u);
     EXPECT_STREQ(answer, "40");
     mciSendStringA("close intro", nullptr, 0, nullptr);
+}
+
+TEST(OurCd, IsTheCdRomDriveDWithTheMovieAndTheAmbientLoop) {
+    EXPECT_EQ(GetDriveTypeA("D:\\"), UINT(DRIVE_CDROM));
+    for (const char* file : {"D:\\movies\\tarowind.avi", "D:\\ambient\\slot_alt.cwv"})
+        EXPECT_NE(GetFileAttributesA(file), INVALID_FILE_ATTRIBUTES) << file;
 }
 
 TEST(GeneratedMachine, FoxfireGroveCompilesWithoutAWord) {
