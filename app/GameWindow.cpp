@@ -4,6 +4,7 @@
 #include "Quor2_5.h"
 #include "ScreenSlots.h"
 #include "SoundSystem.h"
+#include "TvPane.h"
 
 GameWindow::GameWindow(const char* commandLine, const RECT& rect) : commandLine_(commandLine ? commandLine : "") {
     SetRect(rect);
@@ -13,6 +14,7 @@ GameWindow::GameWindow(const char* commandLine, const RECT& rect) : commandLine_
 }
 
 GameWindow::~GameWindow() {
+    delete mainView_;
     if (callbackSet_) SetFrameCallback(nullptr);
 }
 
@@ -37,7 +39,14 @@ int GameWindow::OnIdle() {
     return FrameWindow::OnIdle();
 }
 
-void GameWindow::CreateMainView() { GetSoundSystem().Open(GetHandle(), 22050, 16, 2); }
+void GameWindow::CreateMainView() {
+    if (mainView_) return;
+    GetSoundSystem().Open(GetHandle(), 22050, 16, 2);
+    mainView_ = new TvPane(this, 0);
+    mainView_->InstallScreen();
+    mainView_->Show();
+    SetFocus(mainView_->GetHandle());
+}
 
 void GameWindow::OnPaint(DCHolder& dc, const RECT& rect) {
     HBRUSH felt = CreateSolidBrush(RGB(0, 64, 32));

@@ -77,6 +77,8 @@ int Window::CanClose() { return 1; }
 int Window::WantsDialogMessages() { return 1; }
 void Window::DrawItem(DCHolder&, UINT, const RECT&) {}
 bool Window::GetFixedTracking(MINMAXINFO*) { return false; }
+int Window::OnHScroll(int, int, HWND) { return 0; }
+int Window::OnVScroll(int, int, HWND) { return 0; }
 
 int Window::Create(Window* parent) {
     if (!RegisterFrameworkClass()) return 0;

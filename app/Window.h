@@ -41,6 +41,10 @@ public:
     virtual void DrawItem(DCHolder& dc, UINT state, const RECT& rect);
     // Frame windows with fixed tracking sizes fill the structure and answer true.
     virtual bool GetFixedTracking(MINMAXINFO* info);
+    // Scroll-bar messages of property pages (request code, thumb position, the scroll
+    // bar); the answer is the message's result.
+    virtual int OnHScroll(int code, int position, HWND scrollBar);
+    virtual int OnVScroll(int code, int position, HWND scrollBar);
 
     // Makes a framework child (or top-level) window of class "pelagora" and adopts it.
     int Create(Window* parent);
@@ -111,12 +115,15 @@ protected:
     WNDPROC oldProc_ = nullptr;
     HWND handle_ = nullptr;
 
+    // Shared by the window procedures: OnDestroy, then the handle is forgotten; OnPaint
+    // between BeginPaint and EndPaint.
+    void HandleDestroy();
+    void HandlePaint();
+
 private:
     LRESULT HandleSubclassed(UINT message, WPARAM wParam, LPARAM lParam);
-    void HandleDestroy();
     void HandleMove(LPARAM lParam);
     void HandleSize(WPARAM wParam, LPARAM lParam);
-    void HandlePaint();
     void HandleClose();
 };
 

@@ -2,16 +2,10 @@
 # Runs the TV demo on the test display, takes a screenshot with the X tools and checks
 # the colours at known places of the stage.
 set -u
-demo="$1"
-ready=$(mktemp -u /tmp/tv_demo_ready.XXXXXX)
-shot=$(mktemp /tmp/tv_demo_shot.XXXXXX.png)
-wine "$demo" "Z:$ready" 8000 &
-pid=$!
-for _ in $(seq 1 200); do [ -s "$ready" ] && break; sleep 0.05; done
-if [ ! -s "$ready" ]; then echo "the demo never showed its frames"; kill $pid 2>/dev/null; exit 1; fi
+. "$(dirname "$0")/../screenshot.sh"
+if ! run_demo "$1" 8000; then echo "the demo never showed its frames"; exit 1; fi
 sleep 0.3
-xwd -root -silent | convert xwd:- "$shot"
-kill $pid 2>/dev/null; wait $pid 2>/dev/null
+take_shot
 rc=0
 check() {
   local x=$1 y=$2 want=$3
@@ -28,9 +22,6 @@ check 350 250 "rgb(0,255,0)"
 check 299 250 "rgb(255,0,0)"
 check 401 250 "rgb(0,0,255)"
 # The ball has rolled some way along its row (y 60-100): yellow there, right of its start.
-count() {  # pixels of a colour in a band of the screenshot
-  convert "$shot" -crop "$1" +repage txt:- 2>/dev/null | grep -ci "$2"
-}
 yellow=$(count 794x1+60+80 "#FFFF00")
 if [ "$yellow" -ge 20 ]; then echo "ok   the ball is on its row ($yellow yellow pixels)"; else echo "FAIL no ball on its row"; rc=1; fi
 moved=$(count 30x1+20+80 "#FFFF00")
@@ -38,5 +29,5 @@ if [ "$moved" -eq 0 ]; then echo "ok   the ball has left its start"; else echo "
 white=$(count 300x60+90+410 "#FFFFFF")
 if [ "$white" -ge 200 ]; then echo "ok   the text is there ($white white pixels)"; else echo "FAIL no text ($white white pixels)"; rc=1; fi
 cat "$ready"
-rm -f "$ready" "$shot"
+finish_shots
 exit $rc

@@ -1,0 +1,32 @@
+# Shared by the screenshot tests: run a demo program on the test display until it says it
+# is ready, take a screenshot with the X tools, count pixels of a colour in it.
+# Source it; it sets `ready`, `shot` and `demo_pid`.
+
+# run_demo DEMO LIFETIME: starts the demo with a ready file and waits for that file.
+run_demo() {
+  ready=$(mktemp -u /tmp/screenshot_ready.XXXXXX)
+  shot=$(mktemp /tmp/screenshot.XXXXXX.png)
+  wine "$1" "Z:$ready" "$2" &
+  demo_pid=$!
+  for _ in $(seq 1 300); do [ -s "$ready" ] && return 0; sleep 0.05; done
+  kill $demo_pid 2>/dev/null
+  return 1
+}
+
+# take_shot: the whole display into $shot, then the demo is stopped.
+take_shot() {
+  xwd -root -silent | convert xwd:- "$shot"
+  kill $demo_pid 2>/dev/null; wait $demo_pid 2>/dev/null
+}
+
+# count GEOMETRY COLOUR: pixels of the colour (#RRGGBB) in that part of the screenshot
+# (WIDTHxHEIGHT+X+Y, or "" for all of it).
+count() {
+  if [ -n "$1" ]; then
+    convert "$shot" -crop "$1" +repage txt:- 2>/dev/null | grep -ci "$2"
+  else
+    convert "$shot" txt:- 2>/dev/null | grep -ci "$2"
+  fi
+}
+
+finish_shots() { rm -f "$ready" "$shot"; }
