@@ -7,15 +7,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
 BUILD=${BUILD:-build}
 exe="$BUILD/bin/vsl.exe"
+# Our CD, drawn by the content generator, is drive D: of the game's prefix.
+export VSL_CD="$BUILD/cd"
 # Wine's errors (a DLL that is missing, an import that cannot be resolved) stay visible.
 export WINEDEBUG=-all,err+all
 if [ -n "${DISPLAY:-}" ]; then
   "$here/wine-settings.sh"
+  "$here/cd-settings.sh"
   exec wine "$exe" "$@"
 fi
 # Wine's desktop process starts with the first Wine program: it must see the display.
 start_display
 "$here/wine-settings.sh"
+"$here/cd-settings.sh"
 log="$BUILD/play-wine.log"
 wine "$exe" "$@" 2>"$log" &
 pid=$!

@@ -1,5 +1,25 @@
 #!/usr/bin/env bash
-# Settings of the project's Wine prefix. Windows are not handed to an X window manager
+# Settings of the project's Wine prefixes. Windows are not handed to an X window manager
 # (there is none under Xvfb): Wine draws their frames itself and does not wait for a
-# manager when they close.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# manager when they close. The fonts that the program and its content ask for by name are
+# replaced by the free fonts-liberation faces of the same measures. With VSL_CD set to a
+# folder, that folder is the prefix's CD-ROM drive D: (see mount-cd.sh).
+here=$(cd "$(dirname "$0")" && pwd)
+reg=$(mktemp --suffix=.reg)
+cat >"$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Arial"="Liberation Sans"
+"Times New Roman"="Liberation Serif"
+"Courier New"="Liberation Mono"
+"MS Sans Serif"="Liberation Sans"
+REG
+wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+rm -f "$reg"
+if [ -n "${VSL_CD:-}" ]; then
+  "$here/mount-cd.sh" "$VSL_CD"
+fi

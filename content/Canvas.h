@@ -1,0 +1,64 @@
+// A picture that the content generator draws with GDI: a 24-bit top-down `Bitmap` selected
+// into a memory device context, with the few shapes the art is made of.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "Bitmap.h"
+
+namespace content {
+
+// Magenta, the colour key of every transparent picture the generator makes.
+const COLORREF kKeyColour = RGB(255, 0, 255);
+
+struct FontSpec {
+    const char* face = "Arial";
+    int height = 24;
+    int weight = FW_NORMAL;
+    bool italic = false;
+};
+
+class Canvas {
+public:
+    Canvas(int32_t width, int32_t height, COLORREF background = RGB(0, 0, 0));
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    const Bitmap& Picture() const;
+    HDC Dc() const { return dc_; }
+    int32_t Width() const { return bitmap_.Width(); }
+    int32_t Height() const { return bitmap_.Height(); }
+
+    void Fill(const RECT& r, COLORREF colour);
+    // Rows (or columns when not vertical) blend from `from` to `to`.
+    void Gradient(const RECT& r, COLORREF from, COLORREF to, bool vertical = true);
+    void Ellipse(const RECT& r, COLORREF fill, COLORREF edge, int pen = 1);
+    void RoundBox(const RECT& r, int radius, COLORREF fill, COLORREF edge, int pen = 1);
+    void Polygon(const POINT* points, int count, COLORREF fill, COLORREF edge, int pen = 1);
+    void Line(POINT from, POINT to, COLORREF colour, int pen);
+    // Text in a real font, laid out by DrawText's `format` in the rectangle.
+    void Text(const std::string& text, RECT r, const FontSpec& font, COLORREF colour,
+              UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // The same text drawn first offset in the shadow colour.
+    void ShadowText(const std::string& text, RECT r, const FontSpec& font, COLORREF colour, COLORREF shadow,
+                    int offset = 2, UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // The pixel's colour (after any drawing still queued).
+    COLORREF PixelAt(int32_t x, int32_t y) const;
+
+private:
+    void Shape(COLORREF fill, COLORREF edge, int pen);
+    void Unshape();
+
+    Bitmap bitmap_;
+    HDC dc_;
+    HGDIOBJ oldBitmap_;
+    HGDIOBJ oldPen_ = nullptr;
+    HGDIOBJ oldBrush_ = nullptr;
+};
+
+// A colour between two, `t` from 0 to 1.
+COLORREF Blend(COLORREF a, COLORREF b, double t);
+
+}  // namespace content

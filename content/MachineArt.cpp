@@ -1,0 +1,151 @@
+// The pictures and sounds of the machine "Foxfire Grove" (machines\foxfire.txt), under the
+// file names its Art block gives; the script is copied beside them by the build.
+#include <functional>
+
+#include "Canvas.h"
+#include "ContentFolders.h"
+#include "SoundFiles.h"
+
+namespace content {
+
+namespace {
+
+const int kSymbol = 96;
+const COLORREF kNight = RGB(14, 24, 40);
+const COLORREF kGold = RGB(240, 190, 60);
+
+void Save(const Canvas& c, const ContentFolders& to, const std::string& name) {
+    const std::string path = to.machines + name;
+    Check(c.Picture().Save(path), path);
+}
+
+void Backdrop(const ContentFolders& to) {
+    Canvas c(640, 480);
+    c.Gradient(RECT{0, 0, 640, 480}, RGB(40, 26, 70), kNight);
+    for (int i = 0; i < 9; ++i) {  // tree trunks between the cabinet and the edges
+        const int x = 10 + i * 74;
+        c.Fill(RECT{x, 0, x + 18, 480}, RGB(28, 20, 18));
+    }
+    c.RoundBox(RECT{100, 20, 620, 470}, 30, RGB(70, 44, 24), kGold, 4);
+    c.Fill(RECT{160, 110, 482, 322}, RGB(10, 10, 10));
+    c.ShadowText("FOXFIRE GROVE", RECT{100, 70, 620, 108}, FontSpec{"Times New Roman", 32, FW_BOLD}, kGold,
+                 RGB(0, 0, 0));
+    c.Fill(RECT{160, 214, 482, 218}, RGB(220, 40, 30));  // the pay line
+    Save(c, to, "foxfire_back.bmp");
+}
+
+void Symbol(const ContentFolders& to, const std::string& name, const std::function<void(Canvas&)>& draw) {
+    Canvas c(kSymbol, kSymbol, RGB(250, 246, 232));
+    draw(c);
+    Save(c, to, "foxfire_" + name + ".bmp");
+}
+
+void Symbols(const ContentFolders& to) {
+    Symbol(to, "leaf", [](Canvas& c) {
+        const POINT leaf[6] = {{48, 8}, {80, 40}, {70, 76}, {48, 88}, {26, 76}, {16, 40}};
+        c.Polygon(leaf, 6, RGB(60, 150, 50), RGB(20, 70, 20), 2);
+        c.Line(POINT{48, 12}, POINT{48, 90}, RGB(20, 70, 20), 2);
+    });
+    Symbol(to, "acorn", [](Canvas& c) {
+        c.Ellipse(RECT{26, 34, 70, 88}, RGB(180, 110, 40), RGB(90, 50, 10), 2);
+        c.RoundBox(RECT{20, 24, 76, 46}, 16, RGB(110, 70, 30), RGB(60, 30, 10), 2);
+        c.Fill(RECT{45, 10, 51, 26}, RGB(90, 50, 10));
+    });
+    Symbol(to, "mushroom", [](Canvas& c) {
+        c.Fill(RECT{38, 48, 58, 86}, RGB(240, 230, 200));
+        c.Ellipse(RECT{12, 16, 84, 64}, RGB(200, 30, 30), RGB(110, 0, 0), 2);
+        for (int x : {30, 48, 66}) c.Ellipse(RECT{x - 5, 28, x + 5, 38}, RGB(255, 255, 255), RGB(255, 255, 255));
+    });
+    Symbol(to, "owl", [](Canvas& c) {
+        c.Ellipse(RECT{18, 14, 78, 88}, RGB(130, 100, 70), RGB(60, 40, 20), 2);
+        for (int x : {36, 60}) {
+            c.Ellipse(RECT{x - 11, 30, x + 11, 52}, RGB(255, 230, 120), RGB(60, 40, 20));
+            c.Ellipse(RECT{x - 4, 37, x + 4, 45}, RGB(0, 0, 0), RGB(0, 0, 0));
+        }
+        const POINT beak[3] = {{44, 54}, {52, 54}, {48, 64}};
+        c.Polygon(beak, 3, RGB(230, 150, 30), RGB(120, 70, 0));
+    });
+    for (int lit = 1; lit <= 2; ++lit)
+        Symbol(to, "lantern" + std::to_string(lit), [lit](Canvas& c) {
+            c.Fill(RECT{44, 6, 52, 16}, RGB(40, 40, 40));
+            c.RoundBox(RECT{26, 16, 70, 86}, 10, lit == 2 ? RGB(255, 220, 90) : RGB(230, 160, 40), RGB(50, 40, 30),
+                       3);
+            c.Ellipse(RECT{38, 36, 58, 66}, RGB(255, 250, 220), RGB(255, 200, 80));
+        });
+    Symbol(to, "fox", [](Canvas& c) {
+        const POINT head[7] = {{16, 14}, {36, 34}, {60, 34}, {80, 14}, {74, 56}, {48, 86}, {22, 56}};
+        c.Polygon(head, 7, RGB(220, 110, 30), RGB(110, 50, 0), 2);
+        const POINT muzzle[3] = {{34, 60}, {62, 60}, {48, 86}};
+        c.Polygon(muzzle, 3, RGB(250, 240, 230), RGB(110, 50, 0));
+        for (int x : {38, 58}) c.Ellipse(RECT{x - 4, 44, x + 4, 52}, RGB(0, 0, 0), RGB(0, 0, 0));
+    });
+}
+
+void Animations(const ContentFolders& to) {
+    for (int i = 1; i <= 2; ++i) {
+        Canvas c(48, 48, kKeyColour);
+        const int r = i == 1 ? 16 : 22;
+        c.Ellipse(RECT{24 - r, 24 - r, 24 + r, 24 + r}, RGB(255, 230, 120), RGB(255, 200, 60));
+        Save(c, to, "foxfire_glow" + std::to_string(i) + ".bmp");
+    }
+    for (int i = 1; i <= 3; ++i) {
+        Canvas c(60, 220, kKeyColour);
+        const int knob = 20 + (i - 1) * 70;
+        c.Fill(RECT{26, knob, 34, 210}, RGB(170, 170, 180));
+        c.Ellipse(RECT{14, knob - 16, 46, knob + 16}, RGB(200, 30, 30), RGB(90, 0, 0), 2);
+        Save(c, to, "foxfire_lever" + std::to_string(i) + ".bmp");
+    }
+    Canvas coin(32, 32, kKeyColour);
+    coin.Ellipse(RECT{1, 1, 31, 31}, kGold, RGB(120, 80, 0), 2);
+    Save(coin, to, "foxfire_coin.bmp");
+}
+
+void Buttons(const ContentFolders& to) {
+    static const char* const kButtons[][2] = {
+        {"betone", "BET ONE"}, {"betmax", "BET MAX"}, {"cashout", "CASH OUT"}, {"spin", "SPIN"}};
+    for (const auto& b : kButtons)
+        for (int lit = 0; lit < 2; ++lit) {
+            Canvas c(88, 44, RGB(70, 44, 24));
+            c.RoundBox(RECT{0, 0, 88, 44}, 14, lit ? RGB(255, 210, 80) : RGB(170, 120, 30), RGB(60, 30, 0), 2);
+            c.Text(b[1], RECT{0, 0, 88, 44}, FontSpec{"Arial", 15, FW_BOLD}, RGB(40, 20, 0));
+            Save(c, to, std::string("foxfire_") + b[0] + (lit ? "_lit" : "") + ".bmp");
+        }
+    Canvas digits(12 * 18, 26, RGB(20, 0, 0));  // "0" to "9", "$" and "."
+    const char* const glyphs = "0123456789$.";
+    for (int i = 0; i < 12; ++i)
+        digits.Text(std::string(1, glyphs[i]), RECT{i * 18, 0, i * 18 + 18, 26}, FontSpec{"Courier New", 24, FW_BOLD},
+                    RGB(255, 60, 40));
+    Save(digits, to, "foxfire_digits.bmp");
+}
+
+void Sound(const ContentFolders& to, const std::string& name, double seconds, const std::vector<Voice>& voices) {
+    SampleBuffer b = Silence(22050, 1, seconds);
+    for (const Voice& v : voices) AddVoice(b, v);
+    Normalize(b, 0.7);
+    const std::string path = to.machines + "foxfire_" + name + ".wav";
+    Check(WriteWavFile(path, b), path);
+}
+
+void Sounds(const ContentFolders& to) {
+    Sound(to, "spin", 0.6, {Voice{Wave::Noise, 0, 0, 0, 0.6, 0.5, 0, Envelope{0.05, 0.2, 0.4, 0.2}},
+                            Voice{Wave::Triangle, 180, 90, 0, 0.6, 0.5}});
+    Sound(to, "stop", 0.15, {Voice{Wave::Square, 140, 60, 0, 0.15, 0.8, 0, Envelope{0.002, 0.05, 0.3, 0.05}}});
+    Sound(to, "coin", 0.4, {Voice{Wave::Sine, 2637, 2637, 0, 0.4, 0.6, 0, Envelope{0.002, 0.1, 0.3, 0.25}},
+                            Voice{Wave::Sine, 3951, 3951, 0.05, 0.35, 0.4, 0, Envelope{0.002, 0.1, 0.3, 0.2}}});
+    std::vector<Voice> fanfare;
+    const double notes[] = {523.3, 659.3, 784.0, 1046.5};
+    for (int i = 0; i < 4; ++i) fanfare.push_back(Voice{Wave::Triangle, notes[i], notes[i], i * 0.15, 0.5, 0.5});
+    Sound(to, "win", 1.0, fanfare);
+}
+
+}  // namespace
+
+void MakeMachineArt(const ContentFolders& to) {
+    Backdrop(to);
+    Symbols(to);
+    Animations(to);
+    Buttons(to);
+    Sounds(to);
+}
+
+}  // namespace content

@@ -1,0 +1,132 @@
+// The files the content generator made in the build tree, read the way the program reads
+// them (the CD as the prefix's drive D:): the asset files through the engine with the asset kinds at the numbers the program
+// takes, the intro movie through the multimedia player's "avivideo" device, the sounds
+// through the sound library's silent sink, the machine script through the compiler, and
+// the icon and cursors from vsl.exe's resources.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AuloSnd.h"
+#include "CompileHelpers.h"
+#include "EnginePictureProbe.h"
+#include "LobbyAssetLayout.h"
+#include "Quor2_5.h"
+
+namespace {
+
+const std::string kProgramDir = VSL_PROGRAM_DIR "/";
+const std::string kCdDir = VSL_CD_DIR "/";
+const std::string kMachineDir = VSL_MACHINE_DIR "/";
+
+const uint32_t kBmap = 0x50414D42u, kBack = 0x4B434142u, kSprt = 0x54525053u;
+
+// The type of each asset of an asset file, opened through the engine.
+std::vector<uint32_t> AssetTypes(const std::string& path) {
+    std::vector<uint32_t> types;
+    const int32_t file = OpenAssetFile(path.c_str());
+    if (file == -1) return types;
+    const uint32_t count = GetNumberOfAssets(uint32_t(file));
+    for (uint32_t i = 1; i <= count; ++i) {
+        QuorAssetInfo info{};
+        GetAssetInfo(uint32_t(file) | i, &info);
+        types.push_back(info.type);
+    }
+    CloseAssetFile(uint32_t(file));
+    return types;
+}
+
+TEST(GeneratedAssets, TheSplashBackdropIsAsset2OfTheLobbyFile) {
+    const std::vector<uint32_t> types = AssetTypes(kProgramDir + "lobbyAssets.ast");
+    ASSERT_GE(types.size(), size_t(content::kSplashBackdrop));
+    EXPECT_EQ(types[content::kSplashPicture - 1], kBmap);
+    EXPECT_EQ(types[content::kSplashBackdrop - 1], kBack);
+
+    const int32_t file = OpenAssetFile((kProgramDir + "lobbyAssets.ast").c_str());
+    ASSERT_NE(file, -1);
+    const uint32_t backdrop = uint32_t(file) | content::kSplashBackdrop;
+    ASSERT_TRUE(LoadAsset(backdrop, 0));
+    const uint16_t* words = static_cast<const uint16_t*>(DereferenceAndLockAsset(backdrop));
+    ASSERT_NE(words, nullptr);
+    ReleaseAsset(backdrop);
+    CloseAssetFile(uint32_t(file));
+}
+
+TEST(GeneratedAssets, TheProgressAnimationIsSprite6OfItchyWithItsFramesBeforeIt) {
+    const std::vector<uint32_t> types = AssetTypes(kProgramDir + "itchy.ast");
+    ASSERT_EQ(types.size(), 6u);
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(types[i], kBmap) << i;
+    EXPECT_EQ(types[5], kSprt);
+    EnginePictureProbe probe;
+    const PictureSize frame = probe.GetAssetFrameSize(kProgramDir + "itchy.ast", 6);
+    EXPECT_EQ(frame.width, 48);
+    EXPECT_EQ(frame.height, 48);
+}
+
+// The length of a sound file in milliseconds, as the library queues it on a stream.
+int32_t QueuedMilliseconds(const std::string& path) {
+    const uint32_t stream = AuloOpenStream();
+    const uint32_t id = AuloCueStreamFromDisk(stream, path.c_str(), 0, 0, 0, 0);
+    const int32_t queued = id ? AuloGetStreamTimeQueued(stream) : -1;
+    AuloCloseStream(stream);
+    return queued;
+}
+
+TEST(GeneratedSounds, TheAmbientLoopAndTheMachineSoundsPlayForTheirLength) {
+    SetEnvironmentVariableA("AULOSND_SILENT", "1");
+    ASSERT_EQ(AuloOpen(nullptr, 22050, 16, 2), 1);
+    const struct {
+        std::string path;
+        int32_t ms;
+    } sounds[] = {{kCdDir + "ambient/slot_alt.cwv", 8000}, {kMachineDir + "foxfire_spin.wav", 600},
+                  {kMachineDir + "foxfire_stop.wav", 150}, {kMachineDir + "foxfire_coin.wav", 400},
+                  {kMachineDir + "foxfire_win.wav", 1000}};
+    for (const auto& s : sounds) EXPECT_NEAR(QueuedMilliseconds(s.path), s.ms, 40) << s.path;
+    AuloClose();
+}
+
+TEST(GeneratedMovie, TheIntroMovieOpensInTheAviVideoDeviceWithItsFrames) {
+    std::string command = "open \"" + kCdDir + "movies/tarowind.avi\" type avivideo alias intro";
+    for (char& c : command)
+        if (c == '/') c = '\\';
+    ASSERT_EQ(mciSendStringA(command.c_str(), nullptr, 0, nullptr), 0u);
+    char answer[64] = "";
+    EXPECT_EQ(mciSendStringA("status intro length", answer, sizeof answer, nullptr), 0u);
+    EXPECT_STREQ(answer, "40");
+    mciSendStringA("close intro", nullptr, 0, nullptr);
+}
+
+TEST(OurCd, IsTheCdRomDriveDWithTheMovieAndTheAmbientLoop) {
+    EXPECT_EQ(GetDriveTypeA("D:\\"), UINT(DRIVE_CDROM));
+    for (const char* file : {"D:\\movies\\tarowind.avi", "D:\\ambient\\slot_alt.cwv"})
+        EXPECT_NE(GetFileAttributesA(file), INVALID_FILE_ATTRIBUTES) << file;
+}
+
+TEST(GeneratedMachine, FoxfireGroveCompilesWithoutAWord) {
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(kMachineDir.c_str()));
+    MachineDescription md;
+    EnginePictureProbe probe;
+    md.SetPictureProbe(&probe);
+    RecordingSink sink;
+    md.Compile("foxfire.txt", &sink, nullptr);
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(sink.messages, std::vector<std::string>{});
+    EXPECT_TRUE(md.IsCompiled());
+}
+
+TEST(ProgramResources, TheIconAndTheCursorsAreInVsl) {
+    HMODULE vsl = LoadLibraryExA((kProgramDir + "vsl.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(vsl, nullptr);
+    EXPECT_NE(FindResourceA(vsl, MAKEINTRESOURCEA(32000), MAKEINTRESOURCEA(14)), nullptr);  // RT_GROUP_ICON
+    for (int id : {110, 111, 115, 116})
+        EXPECT_NE(FindResourceA(vsl, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(12)), nullptr) << id;  // RT_GROUP_CURSOR
+    FreeLibrary(vsl);
+}
+
+}  // namespace
