@@ -1,16 +1,19 @@
 // Camera render and TV repaint costs: a full 794 x 556 redraw against the redraw of one
 // small changed rectangle and of many scattered ones, the TV's full repaint, and the CPU
-// the engine spends while nothing changes. Run by hand under a display:
+// the engine spends while nothing changes; each also as a multiple of a full redraw, and the
+// full redraw as a multiple of a memcpy of the view. Run by hand under a display:
 //   wine build/bin/render_bench.exe
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "BenchClock.h"
 #include "Camera.h"
+#include "ImageRecord.h"
 #include "CameraList.h"
 #include "LibraryContext.h"
 #include "MutexPair.h"
@@ -116,9 +119,10 @@ int main() {
         camera->Render();
     };
     const int runs = 300;
+    double full = 0;
     {
     PaintingLock hold;
-    double full = MillisecondsPer(runs, [&](int) { render([&] { camera->InvalidateWholeView(); }); });
+    full = MillisecondsPer(runs, [&](int) { render([&] { camera->InvalidateWholeView(); }); });
     double small = MillisecondsPer(runs, [&](int i) {
         render([&] {
             RECT r = {(i * 37) % 700, (i * 53) % 500, 0, 0};
@@ -147,10 +151,17 @@ int main() {
         std::printf("picture drawn: %s\n", sum ? "yes" : "NO");
     }
     double nothing = MillisecondsPer(runs, [&](int) { render([] {}); });
-    std::printf("camera render, nothing changed:       %.3f ms\n", nothing);
-    std::printf("camera render, full view %dx%d:      %.3f ms\n", kWidth, kHeight, full);
-    std::printf("camera render, one 32x32 change:      %.3f ms (%.1f%% of full)\n", small, 100 * small / full);
-    std::printf("camera render, 200 scattered changes: %.3f ms (%.1f%% of full)\n", scattered, 100 * scattered / full);
+    // A memcpy of the view's bytes, the yardstick of the other benchmarks.
+    std::vector<uint8_t> from(size_t(kHeight) * quor::RowBytes(kWidth, 2)), to(from.size());
+    double copy = MillisecondsPer(runs, [&](int i) {
+        from[size_t(i) % from.size()] = uint8_t(i);
+        std::memcpy(to.data(), from.data(), from.size());
+    });
+    std::printf("memcpy of the view:                   %.3f ms\n", copy);
+    std::printf("camera render, full view %dx%d:      %.3f ms = %.2f x memcpy\n", kWidth, kHeight, full, full / copy);
+    std::printf("camera render, nothing changed:       %.3f ms = %.3f x full\n", nothing, nothing / full);
+    std::printf("camera render, one 32x32 change:      %.3f ms = %.3f x full\n", small, small / full);
+    std::printf("camera render, 200 scattered changes: %.3f ms = %.2f x full\n", scattered, scattered / full);
 
     }
 
@@ -171,8 +182,8 @@ int main() {
         FindTV(tvWindow)->Repaint();
     });
     delete hold;
-    std::printf("TV full repaint (render, convert to the %d-bit display, copy): %.3f ms of a 33 ms frame\n",
-                DisplayDepth(), repaint);
+    std::printf("TV full repaint (render, convert to the %d-bit display, copy): %.3f ms = %.2f x full render, "
+                "of a 33 ms frame\n", DisplayDepth(), repaint, repaint / full);
 
     Sleep(300);
     double cpu0 = CpuSeconds(), wall0 = Now();

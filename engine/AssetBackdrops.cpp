@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "AssetManager.h"
+#include "BlitRequestBuilder.h"
 #include "Blitter.h"
 #include "FourCC.h"
 #include "LibraryContext.h"
@@ -24,25 +25,13 @@ uint32_t AssetSize(uint32_t asset) {
 // Copies `src` (a rectangle of the picture) to `dst` in the camera buffer, faded.
 void CopyPicture(const quor::ImageHeader* image, const RECT& src, quor::ImageHeader* buffer,
                  int32_t dstX, int32_t dstY, int32_t fade) {
-    BlitRequest r = {};
-    r.srcFormat = int16_t(image->kind);
-    r.dstFormat = int16_t(buffer->kind);
-    r.srcPixels = uint32_t(uintptr_t(image + 1));
-    r.srcX = src.left;
-    r.srcY = src.top;
-    r.width = r.dstWidth = src.right - src.left;
-    r.height = r.dstHeight = src.bottom - src.top;
-    r.srcRowPixels = quor::RowBytes(image->width, 2) / 2;
-    r.srcRows = image->height;
-    r.dstPixels = uint32_t(uintptr_t(buffer + 1));
-    r.dstX = dstX;
-    r.dstY = dstY;
-    r.dstRowPixels = quor::RowBytes(buffer->width, 2) / 2;
+    BlitRequestBuilder r(buffer);
+    r.From(image).FromAt(src.left, src.top).To(dstX, dstY).Size(src.right - src.left, src.bottom - src.top);
     Blitter& blitter = *Context()->blitter;
     if (fade)
-        blitter.As<FadeCopyEntry>(Blitter::FadeAndCopyRectangle)(&r, fade, 0);
+        blitter.As<FadeCopyEntry>(Blitter::FadeAndCopyRectangle)(r.Get(), fade, 0);
     else
-        blitter.As<CopyEntry>(Blitter::CopyNoXlate)(&r);
+        blitter.As<CopyEntry>(Blitter::CopyNoXlate)(r.Get());
 }
 
 // A raw picture of 16-bit pixels that passes its checks: what a strip may draw.

@@ -1,6 +1,7 @@
 #include "Backdrop.h"
 
 #include "AssetBackdrops.h"
+#include "BlitRequestBuilder.h"
 #include "Blitter.h"
 #include "FourCC.h"
 #include "LibraryContext.h"
@@ -36,17 +37,12 @@ int NullBackdrop::Draw(BackdropDrawRequest& request, int32_t) {
 void FillBufferRect(quor::ImageHeader* surface, const RECT& dest, COLORREF colour) {
     if (!surface) return;
     Blitter& blitter = *Context()->blitter;
-    BlitRequest r = {};
-    r.srcFormat = r.dstFormat = int16_t(surface->kind);
-    r.width = r.dstWidth = dest.right - dest.left;
-    r.height = r.dstHeight = dest.bottom - dest.top;
-    if (r.width <= 0 || r.height <= 0) return;
-    r.dstPixels = uint32_t(uintptr_t(surface + 1));
-    r.dstX = dest.left;
-    r.dstY = dest.top;
-    r.dstRowPixels = quor::RowBytes(surface->width, 2) / 2;
-    r.extra = blitter.As<TranslateEntry>(Blitter::TranslateOneColor)(colour);
-    blitter.As<FillEntry>(Blitter::FillBits)(&r);
+    if (dest.right <= dest.left || dest.bottom <= dest.top) return;
+    BlitRequestBuilder r(surface);
+    r.To(dest.left, dest.top)
+        .Size(dest.right - dest.left, dest.bottom - dest.top)
+        .Extra(uint32_t(blitter.As<TranslateEntry>(Blitter::TranslateOneColor)(colour)));
+    blitter.As<FillEntry>(Blitter::FillBits)(r.Get());
 }
 
 Backdrop* MakeBackdrop(uint32_t source) {

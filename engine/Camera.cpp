@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "BlitRequestBuilder.h"
 #include "Blitter.h"
 #include "CameraList.h"
 #include "LibraryContext.h"
@@ -51,15 +52,9 @@ int32_t AdjustMove(int32_t pos, int32_t d, int32_t view, int32_t size, bool wrap
 typedef int(__stdcall* FadeEntry)(BlitRequest*, int32_t level, int32_t count);
 
 void FadeBufferRect(quor::ImageHeader* buffer, const RECT& r, int32_t level) {
-    BlitRequest q = {};
-    q.srcFormat = q.dstFormat = int16_t(buffer->kind);
-    q.width = q.dstWidth = r.right - r.left;
-    q.height = q.dstHeight = r.bottom - r.top;
-    q.dstPixels = uint32_t(uintptr_t(buffer + 1));
-    q.dstX = r.left;
-    q.dstY = r.top;
-    q.dstRowPixels = quor::RowBytes(buffer->width, 2) / 2;
-    Context()->blitter->As<FadeEntry>(Blitter::FadeRectangle)(&q, level, 0);
+    BlitRequestBuilder q(buffer);
+    q.To(r.left, r.top).Size(r.right - r.left, r.bottom - r.top);
+    Context()->blitter->As<FadeEntry>(Blitter::FadeRectangle)(q.Get(), level, 0);
 }
 
 }  // namespace
@@ -259,15 +254,29 @@ int Camera::MapViewPoint(int32_t x, int32_t y, ViewPointRecord* record) {
     return 1;
 }
 
-RenderResult* Camera::Render() {
-    if (!buffer_ || viewWidth_ <= 0 || viewHeight_ <= 0) return nullptr;
-    if (RenderedThisFrame() && lastResult_) return lastResult_;
-    if (hold_ && lastResult_) {
-        lastResult_->count = lastResult_->written = 0;
-        lastResult_->size = 28;
-        return lastResult_;
-    }
+namespace {
 
+// Past this many separate rectangles in a tile, or when they cover most of it, one redraw
+// of the whole tile is cheaper than drawing them one by one. The rectangles reported stay
+// those that changed: the pixels drawn beyond them are what those pixels already showed.
+const size_t kMostRectsDrawnApart = 48;
+const int kMostPercentDrawnApart = 70;
+
+bool CheaperWhole(const DirtyRectList& dirty) {
+    return dirty.Whole() || dirty.Count() > kMostRectsDrawnApart ||
+           dirty.CoveredArea() * 100 >= dirty.Bounds().Area() * kMostPercentDrawnApart;
+}
+
+}  // namespace
+
+// One copy of the world that the view covers, with its offset into the view and the
+// rectangles of it that changed, in view coordinates.
+struct Camera::Tile {
+    int64_t offsetX, offsetY;
+    DirtyRectList dirty;
+};
+
+void Camera::CollectChanges() {
     if (scrolled_) viewDirty_.AddWhole();
     if (lastResult_) {
         delete[] reinterpret_cast<uint8_t*>(lastResult_);
@@ -282,17 +291,14 @@ RenderResult* Camera::Render() {
     // A stage may have several cameras: each gets every change since its own last look.
     if (stage_ && !stage_->Layer().CollectChangesFor(stageChangesSeen_, [&](const RECT& r) { Invalidate(&r, false); }))
         viewDirty_.AddWhole();
+}
 
-    // The view covers columns x rows copies of the world where it wraps.
+// The view covers columns x rows copies of the world where it wraps.
+std::vector<Camera::Tile> Camera::Tiles() const {
     const int64_t W = WorldWidth(), H = WorldHeight();
     const int64_t columns = (x_ + int64_t(viewWidth_) + W - 1) / W;
     const int64_t rows = (y_ + int64_t(viewHeight_) + H - 1) / H;
-    struct Tile {
-        int64_t offsetX, offsetY;
-        DirtyRectList dirty;
-    };
     std::vector<Tile> tiles;
-    size_t total = 0;
     for (int64_t j = 0; j < rows; ++j) {
         for (int64_t i = 0; i < columns; ++i) {
             const int64_t wx0 = i == 0 ? x_ : 0, wy0 = j == 0 ? y_ : 0;
@@ -302,12 +308,52 @@ RenderResult* Camera::Render() {
             Rect view = {int32_t(wx0 + ox), int32_t(wy0 + oy), int32_t(wx1 + ox), int32_t(wy1 + oy)};
             Tile t{ox, oy, DirtyRectList(view)};
             for (const Rect& r : viewDirty_.Rects()) t.dirty.Add(Intersection(view, r));
+            // The world list's rectangles never overlap, so into an empty tile they go apart.
+            const bool apart = t.dirty.Count() == 0;
+            t.dirty.Reserve(t.dirty.Count() + worldDirty_.Count());
             if (!t.dirty.Whole())
-                for (const Rect& r : worldDirty_.Rects()) t.dirty.Add(Intersection(view, Offset(r, ox, oy)));
-            total += t.dirty.Count();
+                for (const Rect& r : worldDirty_.Rects()) {
+                    const Rect shifted = Intersection(view, Offset(r, ox, oy));
+                    apart ? t.dirty.AddApart(shifted) : t.dirty.Add(shifted);
+                }
             tiles.push_back(std::move(t));
         }
     }
+    return tiles;
+}
+
+// Backdrop, stage sprites, stage fade, the camera's own sprites and its fade, for one
+// rectangle of the view.
+void Camera::DrawRect(const Rect& r, const Tile& t) {
+    RECT dest = ToRECT(r);
+    if (stage_) {
+        LibraryContext* ctx = Context();
+        BackdropDrawRequest q = {};
+        q.source = ToRECT(Offset(r, -t.offsetX, -t.offsetY));
+        q.surface = buffer_;
+        q.dest = dest;
+        q.frameCounter = ctx ? ctx->frameCounter : 0;
+        q.redrawnPercent = redrawnPercent_;
+        stage_->GetBackdrop().Draw(q, stage_->BackdropFade());
+        stage_->Layer().Draw(buffer_, q.source, int32_t(-t.offsetX), int32_t(-t.offsetY));
+        if (stage_->StageFade()) FadeBufferRect(buffer_, dest, stage_->StageFade());
+    }
+    layer_.Draw(buffer_, dest, 0, 0);
+    if (fade_) FadeBufferRect(buffer_, dest, fade_);
+}
+
+RenderResult* Camera::Render() {
+    if (!buffer_ || viewWidth_ <= 0 || viewHeight_ <= 0) return nullptr;
+    if (RenderedThisFrame() && lastResult_) return lastResult_;
+    if (hold_ && lastResult_) {
+        lastResult_->count = lastResult_->written = 0;
+        lastResult_->size = 28;
+        return lastResult_;
+    }
+    CollectChanges();
+    const std::vector<Tile> tiles = Tiles();
+    size_t total = 0;
+    for (const Tile& t : tiles) total += t.dirty.Count();
 
     const size_t bytes = 28 + 16 * (total ? total : 1);
     auto* result = reinterpret_cast<RenderResult*>(new (std::nothrow) uint8_t[bytes]());
@@ -317,26 +363,17 @@ RenderResult* Camera::Render() {
     result->count = int32_t(total);
 
     redrawnArea_ = 0;
-    LibraryContext* ctx = Context();
     for (const Tile& t : tiles) {
         for (const Rect& r : t.dirty.Rects()) {
-            RECT dest = ToRECT(r);
-            result->rects[result->written++] = dest;
+            result->rects[result->written++] = ToRECT(r);
             redrawnArea_ += r.Area();
-            if (stage_) {
-                BackdropDrawRequest q = {};
-                q.source = ToRECT(Offset(r, -t.offsetX, -t.offsetY));
-                q.surface = buffer_;
-                q.dest = dest;
-                q.frameCounter = ctx ? ctx->frameCounter : 0;
-                q.redrawnPercent = redrawnPercent_;
-                stage_->GetBackdrop().Draw(q, stage_->BackdropFade());
-                stage_->Layer().Draw(buffer_, q.source, int32_t(-t.offsetX), int32_t(-t.offsetY));
-                if (stage_->StageFade()) FadeBufferRect(buffer_, dest, stage_->StageFade());
-            }
-            layer_.Draw(buffer_, dest, 0, 0);
-            if (fade_) FadeBufferRect(buffer_, dest, fade_);
         }
+        if (t.dirty.Count() == 0) continue;
+        if (CheaperWhole(t.dirty)) {
+            DrawRect(t.dirty.Bounds(), t);
+            continue;
+        }
+        for (const Rect& r : t.dirty.Rects()) DrawRect(r, t);
     }
     redrawnPercent_ = int32_t(redrawnArea_ * 100 / (int64_t(viewWidth_) * viewHeight_));
     viewDirty_.Clear();

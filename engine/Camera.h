@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
+#include <vector>
 
 #include "DirtyRectList.h"
 #include "SpriteLayer.h"
@@ -56,6 +57,10 @@ public:
     Camera* nextOnStage = nullptr;
 
 private:
+    struct Tile;
+    void CollectChanges();
+    std::vector<Tile> Tiles() const;
+    void DrawRect(const Rect& r, const Tile& t);
     void ScrollStep(int32_t dx, int32_t dy);
     void Recompute3D();
     void FreeBuffer();

@@ -1,73 +1,100 @@
 #include "DirtyRectList.h"
 
 #include <algorithm>
+#include <cstddef>
 
-Rect Intersection(const Rect& a, const Rect& b) {
-    Rect r = {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-              std::min(a.bottom, b.bottom)};
-    if (r.Empty()) return {0, 0, 0, 0};
-    return r;
+namespace {
+
+// Below this many rectangles a plain search is quicker than keeping the band index.
+const size_t kIndexedFrom = 24;
+
+}  // namespace
+
+DirtyRectList::DirtyRectList(const Rect& bounds) : bounds_(bounds) {}
+
+void DirtyRectList::Append(const Rect& r) {
+    rects_.push_back(r);
+    if (indexed_) ids_.push_back(index_->Insert(r));
+    area_ += r.Area();
 }
 
-Rect Union(const Rect& a, const Rect& b) {
-    if (a.Empty()) return b;
-    if (b.Empty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
+// The position of the first listed rectangle that r meets, or the count. A long list is
+// searched through the band index, whose ids rise in list order.
+size_t DirtyRectList::FirstMeeting(const Rect& r) {
+    if (rects_.size() < kIndexedFrom && !indexed_) {
+        for (size_t i = 0; i < rects_.size(); ++i)
+            if (MeetsNonEmpty(rects_[i], r)) return i;
+        return rects_.size();
+    }
+    if (!indexed_) {
+        if (!index_) index_ = std::make_unique<RectBandIndex>();
+        index_->Reset(bounds_);
+        ids_.clear();
+        for (const Rect& listed : rects_) ids_.push_back(index_->Insert(listed));
+        indexed_ = true;
+    }
+    const uint32_t hit = index_->FirstMeeting(r);
+    if (hit == RectBandIndex::kNone) return rects_.size();
+    return size_t(std::lower_bound(ids_.begin(), ids_.end(), hit) - ids_.begin());
 }
-
-bool Intersects(const Rect& a, const Rect& b) { return !Intersection(a, b).Empty(); }
 
 void DirtyRectList::MakeWhole() {
-    rects_.clear();
-    rects_.push_back(bounds_);
-    area_ = bounds_.Area();
+    Clear();
+    Append(bounds_);
     whole_ = true;
 }
 
+// Clips a rectangle to the bounds; false when nothing is left to list (it missed the
+// bounds, the list is whole, or it covered the bounds and made the list whole).
+bool DirtyRectList::Clip(Rect& r) {
+    if (whole_ || !Intersects(r, bounds_)) return false;
+    r = Intersection(r, bounds_);
+    if (!(r == bounds_)) return true;
+    MakeWhole();
+    return false;
+}
+
 void DirtyRectList::Add(Rect r) {
-    for (;;) {
-        if (whole_ || !Intersects(r, bounds_)) return;
-        r = Intersection(r, bounds_);
-        if (r == bounds_) {
-            MakeWhole();
-            return;
-        }
-        auto hit = std::find_if(rects_.begin(), rects_.end(), [&](const Rect& o) { return Intersects(o, r); });
-        if (hit == rects_.end()) {
-            rects_.push_back(r);
-            area_ += r.Area();
-            if (rects_.size() > kMostRects || area_ * 100 >= bounds_.Area() * kMostPercent) MakeWhole();
+    while (Clip(r)) {
+        const size_t at = FirstMeeting(r);
+        if (at == rects_.size()) {
+            Append(r);
             return;
         }
         // The union replaces the one it met and is added again by the same rule.
-        r = Union(*hit, r);
-        area_ -= hit->Area();
-        rects_.erase(hit);
+        r = Union(rects_[at], r);
+        area_ -= rects_[at].Area();
+        rects_.erase(rects_.begin() + std::ptrdiff_t(at));
+        if (indexed_) {
+            index_->Erase(ids_[at]);
+            ids_.erase(ids_.begin() + std::ptrdiff_t(at));
+        }
     }
 }
 
+void DirtyRectList::AddApart(Rect r) {
+    if (Clip(r)) Append(r);
+}
+
 void DirtyRectList::SetBounds(const Rect& bounds) {
-    whole_ = false;
+    const std::vector<Rect> old = rects_;
+    Clear();
     bounds_ = bounds;
-    for (auto it = rects_.begin(); it != rects_.end();) {
-        Rect clipped = Intersection(*it, bounds_);
-        if (clipped.Empty()) {
-            it = rects_.erase(it);
-            continue;
-        }
+    for (const Rect& r : old) {
+        const Rect clipped = Intersection(r, bounds_);
+        if (clipped.Empty()) continue;
         if (clipped == bounds_) {
             MakeWhole();
             return;
         }
-        *it++ = clipped;
+        Append(clipped);
     }
-    area_ = 0;
-    for (const Rect& r : rects_) area_ += r.Area();
 }
 
 void DirtyRectList::Clear() {
     rects_.clear();
+    ids_.clear();
+    indexed_ = false;
     area_ = 0;
     whole_ = false;
 }

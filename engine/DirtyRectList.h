@@ -4,32 +4,22 @@
 #pragma once
 #include <cstdint>
 #include <cstddef>
-#include <list>
+#include <memory>
+#include <vector>
 
-// Left, top, right, bottom: laid out like the platform's RECT.
-struct Rect {
-    int32_t left, top, right, bottom;
-    bool Empty() const { return right <= left || bottom <= top; }
-    int64_t Area() const { return Empty() ? 0 : int64_t(right - left) * (bottom - top); }
-    bool operator==(const Rect& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
-
-Rect Intersection(const Rect& a, const Rect& b);
-Rect Union(const Rect& a, const Rect& b);
-bool Intersects(const Rect& a, const Rect& b);
+#include "Rect.h"
+#include "RectBandIndex.h"
 
 class DirtyRectList {
 public:
-    // Past this many separate rectangles, or when they cover most of the bounds, one
-    // redraw of the whole is cheaper than drawing them one by one.
-    static constexpr size_t kMostRects = 48;
-    static constexpr int kMostPercent = 70;
-
-    explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0}) : bounds_(bounds) {}
+    explicit DirtyRectList(const Rect& bounds = {0, 0, 0, 0});
 
     void Add(Rect r);
+    // Room for `count` rectangles.
+    void Reserve(size_t count) { rects_.reserve(count); }
+    // Add for a rectangle known to meet none of those listed (as those of another list,
+    // which never overlap, do): the same result without the search.
+    void AddApart(Rect r);
     // New bounds: every rectangle is clipped to them; those left with nothing go.
     void SetBounds(const Rect& bounds);
     void Clear();
@@ -39,7 +29,9 @@ public:
     const Rect& Bounds() const { return bounds_; }
     bool Whole() const { return whole_; }
     size_t Count() const { return rects_.size(); }
-    const std::list<Rect>& Rects() const { return rects_; }
+    // The area the rectangles cover (they never overlap).
+    int64_t CoveredArea() const { return area_; }
+    const std::vector<Rect>& Rects() const { return rects_; }
     // Calls fn for every rectangle in list order until it returns false.
     template <class Fn>
     void ForEach(Fn fn) const {
@@ -48,10 +40,18 @@ public:
     }
 
 private:
-    Rect bounds_;
+    void Append(const Rect& r);
     void MakeWhole();
+    bool Clip(Rect& r);
+    size_t FirstMeeting(const Rect& r);
 
-    std::list<Rect> rects_;
+    Rect bounds_;
+    std::vector<Rect> rects_;  // in the order added; a merge takes one out and adds again
+    // A long list's search: the band index, and each rectangle's id in it (rising in list
+    // order), kept while indexed_ is set.
+    std::unique_ptr<RectBandIndex> index_;  // made when first needed, kept for reuse
+    std::vector<uint32_t> ids_;
+    bool indexed_ = false;
     int64_t area_ = 0;
     bool whole_ = false;
 };

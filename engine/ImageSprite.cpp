@@ -183,7 +183,7 @@ int ImageSprite::Animate(uint32_t sequence, uint32_t frame, uint32_t flips) {
     block_.sequence = sequence;
     block_.frame = frame;
     SpriteCreateRecord& r = MutableRecord();
-    if ((r.flags & 3u) != (flips & 3u)) r.flags = (r.flags & ~3u) | (flips & 3u);
+    if ((r.flags & kFlipBits) != (flips & kFlipBits)) r.flags = (r.flags & ~kFlipBits) | (flips & kFlipBits);
     LoadFrameImage();
     Invalidate();
     return 1;
@@ -195,8 +195,8 @@ int ImageSprite::AutoSequence(uint32_t sequence, uint32_t start, uint32_t flips)
     if (start >= frames) Errors().Raise(ErrBadFrame, int32_t(start));
     block_.sequence = sequence;
     SpriteCreateRecord& r = MutableRecord();
-    if ((r.flags & 3u) != (flips & 3u)) {
-        r.flags = (r.flags & ~3u) | (flips & 3u);
+    if ((r.flags & kFlipBits) != (flips & kFlipBits)) {
+        r.flags = (r.flags & ~kFlipBits) | (flips & kFlipBits);
         Invalidate();  // the shown picture turns over at once, with its bounds
     }
     counter_ = start - 1;
@@ -213,7 +213,7 @@ void ImageSprite::Tick(int32_t frames) {
         if (next >= FramesInSequence(block_.sequence)) {
             // The host showed a shorter sequence meanwhile: this one cannot go on.
             running_ = false;
-            Notify(1);
+            Notify(SpriteSequenceEnded);
             break;
         }
         counter_ = next;
@@ -234,7 +234,7 @@ void ImageSprite::Tick(int32_t frames) {
         if (f.sound) PlayFrameSound(f.sound);
         if (next == lastFrame_) {
             running_ = false;
-            Notify(1);
+            Notify(SpriteSequenceEnded);
         } else {
             countdown_ = int64_t(f.hold);
         }

@@ -27,15 +27,15 @@ int NotificationQueue::Push(const NotificationNode& node) {
 }
 
 int NotificationQueue::PushCall(NotifyRoutine routine, int32_t event, int32_t object) {
-    return Push({reinterpret_cast<void*>(routine), 1, 0, event, object, nullptr});
+    return Push({reinterpret_cast<void*>(routine), NotifyByCall, 0, event, object, nullptr});
 }
 
 int NotificationQueue::PushPost(HWND window, uint32_t messageId, int32_t event, int32_t object) {
-    return Push({window, 2, messageId, event, object, nullptr});
+    return Push({window, NotifyByMessage, messageId, event, object, nullptr});
 }
 
 int NotificationQueue::PushEvent(HANDLE event, int32_t mode) {
-    if (mode != 3 && mode != 4) return 0;
+    if (mode != NotifySetEvent && mode != NotifyPulseEvent) return 0;
     return Push({event, mode, 0, 0, 0, nullptr});
 }
 
@@ -53,18 +53,18 @@ void NotificationQueue::Flush() {
     NotificationNode* n = Detach();
     while (n) {
         switch (n->mode) {
-        case 1:
+        case NotifyByCall:
             reinterpret_cast<NotifyRoutine>(n->target)(n->event, n->object);
             break;
-        case 2:
+        case NotifyByMessage:
             if (IsWindow(static_cast<HWND>(n->target)))
                 PostMessageA(static_cast<HWND>(n->target), n->messageId, WPARAM(n->event),
                              LPARAM(n->object));
             break;
-        case 3:
+        case NotifySetEvent:
             SetEvent(static_cast<HANDLE>(n->target));
             break;
-        case 4:
+        case NotifyPulseEvent:
             PulseEvent(static_cast<HANDLE>(n->target));
             break;
         default:

@@ -7,9 +7,17 @@
 
 typedef void(__stdcall* NotifyRoutine)(int32_t event, int32_t object);
 
+// How a notification reaches the host: the mode given with its target.
+enum NotifyMode : int32_t {
+    NotifyByCall = 1,      // the target routine is called with (event, object)
+    NotifyByMessage = 2,   // a message is posted to the target window
+    NotifySetEvent = 3,    // the target event is set
+    NotifyPulseEvent = 4,  // the target event is pulsed
+};
+
 struct NotificationNode {
     void* target;
-    int32_t mode;  // 1 call, 2 post, 3 set event, 4 pulse event
+    int32_t mode;  // NotifyMode
     uint32_t messageId;
     int32_t event;
     int32_t object;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "BlitRequestBuilder.h"
 #include "Blitter.h"
 #include "LibraryContext.h"
 #include "PictureBuffer.h"
@@ -46,14 +47,9 @@ OwnerDrawSprite::OwnerDrawSprite(int32_t handle, const SpriteCreateRecord& recor
         if (block_.options & kOpaque) p->kind &= uint16_t(~quor::KindKeyed);
         else p->kind |= quor::KindKeyed;
         const SurfaceRecord& s = surface_.Record();
-        BlitRequest r = {};
-        r.srcFormat = r.dstFormat = int16_t(quor::kFormatCode15);
-        r.width = r.dstWidth = w;
-        r.height = r.dstHeight = h;
-        r.dstPixels = Address(s.pixels);
-        r.dstRowPixels = s.rowBytes / 2;
-        r.extra = p->key;
-        blitter.As<BlitEntry1>(Blitter::FillBits)(&r);
+        BlitRequestBuilder r(s.pixels, s.rowBytes / 2);
+        r.Size(w, h).Extra(p->key);
+        blitter.As<BlitEntry1>(Blitter::FillBits)(r.Get());
     }
     if (!surface_.HasPixels()) Errors().Raise(ErrOutOfMemory, w);
     SetPicture(static_cast<quor::ImageHeader*>(picture_), block_.x, block_.y);
@@ -79,17 +75,9 @@ int OwnerDrawSprite::Update() {
                         static_cast<const uint8_t*>(s.pixels) + size_t(y) * s.rowBytes, row);
     } else {
         // The surface runs bottom up and the picture top down: copied mirrored vertically.
-        BlitRequest r = {};
-        r.srcFormat = r.dstFormat = int16_t(quor::kFormatCode15);
-        r.srcPixels = Address(s.pixels);
-        r.width = r.dstWidth = p->width;
-        r.height = r.dstHeight = p->height;
-        r.srcRowPixels = s.rowBytes / 2;
-        r.srcRows = p->height;
-        r.flip = 2;
-        r.dstPixels = Address(p + 1);
-        r.dstRowPixels = quor::RowBytes(p->width, 2) / 2;
-        Context()->blitter->As<BlitEntry1>(Blitter::CopyNoXlate)(&r);
+        BlitRequestBuilder r(p);
+        r.From(s.pixels, s.rowBytes / 2, p->height).Size(p->width, p->height).Flip(BlitFlipV);
+        Context()->blitter->As<BlitEntry1>(Blitter::CopyNoXlate)(r.Get());
     }
     Invalidate();
     return 1;

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "BitmapDecoders.h"
+#include "BlitRequestBuilder.h"
 #include "Blitter.h"
 #include "DibSurface.h"
 #include "LibraryContext.h"
@@ -94,15 +95,9 @@ void ToStoredRows(const Plane& p, int32_t& y, int32_t h, uint32_t& flip) {
 }
 
 BlitRequest RequestFor(const Plane& src, const Plane& dst) {
-    BlitRequest r = {};
-    r.srcFormat = src.format;
-    r.dstFormat = dst.format;
-    r.srcPixels = src.pixels;
-    r.srcRowPixels = src.rowPixels;
-    r.srcRows = src.rows;
-    r.dstPixels = dst.pixels;
-    r.dstRowPixels = dst.rowPixels;
-    return r;
+    BlitRequestBuilder r(reinterpret_cast<void*>(uintptr_t(dst.pixels)), dst.rowPixels, dst.format);
+    r.From(reinterpret_cast<const void*>(uintptr_t(src.pixels)), src.rowPixels, src.rows, src.format);
+    return *r.Get();
 }
 
 // A rectangle of one destination plane, clipped, in stored rows.
@@ -195,13 +190,13 @@ int __stdcall BlitService(SurfaceRecord* src, const RECT* srcRect, SurfaceRecord
         BlitRequest r;
         const bool scale = flags & BlitScale, keyed = flags & BlitSkipKey;
         if (scale) {
-            if (!ScaleRequestFor(src, srcRect, dst, dstRect, flags & 3, r)) return 1;
+            if (!ScaleRequestFor(src, srcRect, dst, dstRect, flags & (BlitMirrorH | BlitMirrorV), r)) return 1;
             if (keyed)
                 b->As<BlitEntry2>(Blitter::ScaleOverlayNoXlate)(&r, key);
             else
                 b->As<BlitEntry1>(Blitter::ScaleNoXlate)(&r);
         } else {
-            if (!CopyRequest(src, srcRect, dst, dstRect, flags & 3, r)) return 1;
+            if (!CopyRequest(src, srcRect, dst, dstRect, flags & (BlitMirrorH | BlitMirrorV), r)) return 1;
             if (keyed)
                 b->As<BlitEntry2>(Blitter::OverlayNoXlate)(&r, key);
             else

@@ -13,7 +13,13 @@
 class ColorXlateTable;
 class SpriteLayer;
 struct EffectRecord;
-struct SpriteProjection;
+
+// The 3D projection block a sprite owns while a 3D transform is applied.
+struct SpriteProjection {
+    quor::Projection projection;
+    uint8_t reserved[248 - sizeof(quor::Projection)];
+};
+static_assert(sizeof(SpriteProjection) == 248, "projection block size");
 
 // The links of a layer's circular list; a layer's sentinel is a bare link.
 struct SpriteLink {
@@ -27,9 +33,17 @@ constexpr uint32_t KindTag(const char (&s)[5]) {
            uint32_t(uint8_t(s[3])) << 24;
 }
 
+// What a sprite tells the host through its notification target.
+enum SpriteEvent : int32_t {
+    SpriteSequenceEnded = 1,  // an automatic sequence showed its last frame
+    SpriteDestroyed = 3,
+};
+
 class Sprite : public SpriteLink {
 public:
     // Flag bits the host may set; every other bit belongs to the engine.
+    // The mirror bits of the flags, which are also the blitter's flip bits.
+    static const uint32_t kFlipBits = QuorSpriteMirrorH | QuorSpriteMirrorV;
     static const uint32_t kHostFlags = 0x1 | 0x2 | 0x4 | 0x8 | 0x20 | 0x40 | 0x80 | QuorSpriteHidden;
 
     // Copies the record and takes its colour table; raises on a bad table or scale.
@@ -107,7 +121,7 @@ protected:
     // and offset are used as they stand.
     void SetShadow(const quor::ShadowHeader* shadow, bool atScale = false);
     // Kinds whose flag bits 0-1 mean something else (text anchors) are never mirrored.
-    void SetMirrorable(bool mirrorable) { mirrorMask_ = mirrorable ? 3u : 0u; }
+    void SetMirrorable(bool mirrorable) { mirrorMask_ = mirrorable ? kFlipBits : 0u; }
     // The mirror bits in force.
     uint32_t Flips() const { return record_.flags & mirrorMask_; }
     const quor::ImageHeader* Picture() const { return picture_; }
@@ -115,7 +129,7 @@ protected:
     void InvalidatePicture();
     void MarkConstructed() { constructed_ = true; }
     void MarkChanged();
-    void Notify(int32_t event);
+    void Notify(SpriteEvent event);
     // What fixed kinds answer to Move and Place: raises ErrNotMovable.
     [[noreturn]] static int NotMovable();
     SpriteCreateRecord& MutableRecord() { return record_; }
@@ -123,16 +137,28 @@ protected:
 private:
     quor::Rect32 PictureBounds() const;
     void Reorder(int32_t oldDepth);
-    void RenderPiece(quor::ImageHeader* buffer, const quor::SpritePiece& piece, const quor::Rect32& area,
-                     int32_t originX, int32_t originY);
+    // Drawing (SpriteDrawing.cpp): the shadow's pieces, then each picture piece by the path
+    // that fits it.
+    struct PieceDraw;
     void RenderShadowPiece(quor::ImageHeader* buffer, const quor::SpritePiece& piece,
                            const quor::Rect32& area, int32_t originX, int32_t originY);
+    void RenderPiece(quor::ImageHeader* buffer, const quor::SpritePiece& piece, const quor::Rect32& area,
+                     int32_t originX, int32_t originY);
+    void DrawPrepared(const PieceDraw& d, const quor::ImageHeader& ready);
+    void DrawTransformed(const PieceDraw& d);
+    void DrawScaled(const PieceDraw& d);
+    void DrawLevelMask(const PieceDraw& d);
+    void DrawPlain(const PieceDraw& d);
+    // The colour table's entries, or null.
+    const uint16_t* XlateEntries() const;
     void RememberPainted();
     // Scaled and 2D-transformed pictures are drawn once at their bounds' size into a picture
     // of the sprite's own, which is then copied like any unscaled picture: redraws cost a
     // plain overlay and a partial redraw samples exactly as a whole one. Null when the
     // sprite is drawn directly.
     const quor::ImageHeader* Prepared();
+    // Draws the picture into `out`, a buffer of the bounds' size, turned or scaled.
+    void Prepare(quor::ImageHeader* out, bool affine);
     // The shown picture for the transform renderers, without a colour table.
     quor::PictureView ViewOfPicture(bool keyed) const;
     void DropPrepared();
@@ -160,7 +186,7 @@ private:
     const quor::ImageHeader* picture_ = nullptr;
     const quor::ShadowHeader* shadow_ = nullptr;
     bool shadowAtScale_ = false;
-    uint32_t mirrorMask_ = 3;
+    uint32_t mirrorMask_ = kFlipBits;
     quor::Affine affine_;
     int32_t frameX_ = 0, frameY_ = 0;
 

@@ -28,8 +28,9 @@ int SplitSpan(int32_t begin, int32_t end, int32_t size, bool wraps, AxisSpan out
         b -= k * size;
         e -= k * size;
     }
-    if (e - b >= size) {
-        // A span at least as long as the world covers it whole (drawn from its left part).
+    if (e - b > size) {
+        // A span longer than the world covers it whole (drawn from its left part). One
+        // exactly as long splits below like any other, unless it starts at 0.
         int64_t skip = b < 0 ? -b : 0;
         out[0] = {0, size, int32_t(skip)};
         return 1;

@@ -24,6 +24,10 @@ bool CheckSprt(const uint8_t* data, size_t size, uint32_t bias, uint32_t assetCo
     auto inside = [size](uint64_t offset, uint64_t bytes) {
         return offset >= kSprtHeaderBytes && offset + bytes <= size;
     };
+    // A table of `count` words: an empty one is never read, wherever its offset points.
+    auto tableInside = [&inside](uint64_t offset, uint32_t count) {
+        return count == 0 || inside(offset, uint64_t(count) * 4);
+    };
     std::vector<uint64_t> rewritten;  // positions of the words the fix-up changes
     std::vector<uint64_t> lengths;    // positions of the sequences' length words
     std::vector<uint64_t> records;    // offsets of frame records
@@ -37,8 +41,7 @@ bool CheckSprt(const uint8_t* data, size_t size, uint32_t bias, uint32_t assetCo
 
     const uint32_t sequences = Word(data, 8), sequenceTable = Word(data, 12) - bias;
     const uint32_t frames = Word(data, 16), frameTable = Word(data, 20) - bias;
-    if (!inside(sequenceTable, uint64_t(sequences) * 4) || !inside(frameTable, uint64_t(frames) * 4))
-        return false;
+    if (!tableInside(sequenceTable, sequences) || !tableInside(frameTable, frames)) return false;
     std::set<uint32_t> seen;
     for (uint32_t i = 0; i < sequences; ++i) {
         const uint64_t at = uint64_t(sequenceTable) + uint64_t(i) * 4;

@@ -24,10 +24,11 @@ static_assert(sizeof(SprtFrame) == 32, "SPRT frame layout");
 
 // Checks SPRT data of `size` bytes (from its type word) before anything reads through it.
 // `bias` is what every table word holds beyond its offset: 0 as stored, the data's own
-// address once fixed up. Every table, sequence and frame record must lie after the header
-// and inside the data, no word that the fix-up rewrites may overlap a sequence's length
-// word, a frame record or another such word, and, when `assetCount` is not 0, every frame's
-// picture index must name one of that many assets.
+// address once fixed up. Every table with entries, sequence and frame record must lie after
+// the header and inside the data; an empty table is never read, so its offset may point
+// anywhere (the asset writer stores no frame table, with offset 0). No word that the fix-up
+// rewrites may overlap a sequence's length word, a frame record or another such word, and,
+// when `assetCount` is not 0, every frame's picture index must name one of that many assets.
 bool CheckSprt(const uint8_t* data, size_t size, uint32_t bias, uint32_t assetCount);
 
 // Turns the stored offsets into addresses (offset + `base`) and sets the fixed-up flag;

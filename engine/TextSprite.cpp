@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "BlitRequestBuilder.h"
 #include "Blitter.h"
 #include "DibSurface.h"
 #include "LibraryContext.h"
@@ -164,14 +165,9 @@ void TextSprite::RenderText() {
     DibSurface surface;
     if (!surface.Create15(int32_t(cx), int32_t(cy))) return;  // the blank picture stays
     const SurfaceRecord& s = surface.Record();
-    BlitRequest r = {};
-    r.srcFormat = r.dstFormat = int16_t(quor::kFormatCode15);
-    r.width = r.dstWidth = int32_t(cx);
-    r.height = r.dstHeight = int32_t(cy);
-    r.dstPixels = Address(s.pixels);
-    r.dstRowPixels = s.rowBytes / 2;
-    r.extra = fill;
-    blitter.As<BlitEntry1>(Blitter::FillBits)(&r);
+    BlitRequestBuilder r(s.pixels, s.rowBytes / 2);
+    r.Size(int32_t(cx), int32_t(cy)).Extra(fill);
+    blitter.As<BlitEntry1>(Blitter::FillBits)(r.Get());
 
     dc.Select(s.bitmap);
     SetBkMode(dc.Get(), TRANSPARENT);
@@ -206,16 +202,9 @@ void TextSprite::RenderText() {
     }
     GdiFlush();
 
-    BlitRequest c = {};
-    c.srcFormat = c.dstFormat = int16_t(quor::kFormatCode15);
-    c.srcPixels = Address(s.pixels);
-    c.width = c.dstWidth = int32_t(cx);
-    c.height = c.dstHeight = int32_t(cy);
-    c.srcRowPixels = s.rowBytes / 2;
-    c.srcRows = int32_t(cy);
-    c.dstPixels = Address(picture + 1);
-    c.dstRowPixels = quor::RowBytes(picture->width, 2) / 2;
-    blitter.As<BlitEntry1>(Blitter::CopyNoXlate)(&c);
+    BlitRequestBuilder c(picture);
+    c.From(s.pixels, s.rowBytes / 2, int32_t(cy)).Size(int32_t(cx), int32_t(cy));
+    blitter.As<BlitEntry1>(Blitter::CopyNoXlate)(c.Get());
     dc.RestoreBitmap();
 }
 

@@ -271,14 +271,14 @@ void VideoMixer::Tick(int32_t frames) {
 void VideoMixer::EndRun() {
     const int32_t self = int32_t(uintptr_t(this));
     switch (notifyMode_) {
-    case 1:
+    case NotifyByCall:
         if (notifyTarget_) Notifications().PushCall(reinterpret_cast<NotifyRoutine>(notifyTarget_), notifyData_, self);
         break;
-    case 2:
+    case NotifyByMessage:
         Notifications().PushPost(static_cast<HWND>(notifyTarget_), Context()->mixerMessage, notifyData_, self);
         break;
-    case 3:
-    case 4:
+    case NotifySetEvent:
+    case NotifyPulseEvent:
         Notifications().PushEvent(static_cast<HANDLE>(notifyTarget_), notifyMode_);
         break;
     default:

@@ -55,10 +55,18 @@ inline void OverlayRowsPlain(uint16_t* d, ptrdiff_t dstStep, const uint16_t* s, 
 }
 
 #if defined(__i386__) || defined(__x86_64__)
-// The same sixteen pixels at a time where the processor has AVX2. A row's last pixels are
-// done by one more vector ending at the row's end: it overlaps pixels already done, which
-// an overlay leaves as they are, so that no pixel-by-pixel tail is needed. Source and
-// destination must not share memory.
+// The same sixteen pixels at a time where the processor has AVX2. The pixels of a row past
+// its last whole vector are done by one more vector ending at the row's end, which overlaps
+// pixels of the vector before it: an overlay gives those the same values either way, so no
+// pixel-by-pixel tail is needed. That vector is loaded and blended before the row's other
+// stores and stored last: loading destination pixels that a store has just written would
+// wait for the store. Source and destination must not share memory.
+__attribute__((target("avx2"))) inline __m256i OverlayVector(const uint16_t* d, const uint16_t* s, __m256i key) {
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
+    const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
+    return _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, key));
+}
+
 __attribute__((target("avx2"))) void OverlayRowsAvx2(uint16_t* d, ptrdiff_t dstStep, const uint16_t* s,
                                                      ptrdiff_t srcStep, int32_t rows, int32_t n, uint16_t key) {
     if (n < 16) {
@@ -66,14 +74,17 @@ __attribute__((target("avx2"))) void OverlayRowsAvx2(uint16_t* d, ptrdiff_t dstS
         return;
     }
     const __m256i k = _mm256_set1_epi16(int16_t(key));
+    const int32_t whole = n & ~15;
     for (int32_t j = 0; j < rows; ++j, d += dstStep, s += srcStep) {
-        for (int32_t i = 0;; i += 16) {
-            if (i > n - 16) i = n - 16;
-            const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
-            const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, k)));
-            if (i == n - 16) break;
+        if (whole == n) {
+            for (int32_t i = 0; i < n; i += 16)
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), OverlayVector(d + i, s + i, k));
+            continue;
         }
+        const __m256i tail = OverlayVector(d + n - 16, s + n - 16, k);
+        for (int32_t i = 0; i < whole; i += 16)
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), OverlayVector(d + i, s + i, k));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + n - 16), tail);
     }
 }
 const bool g_overlayAvx2 = __builtin_cpu_supports("avx2");

@@ -3,6 +3,9 @@
 #pragma once
 #include <cstdint>
 
+// Bits of BlitRequest::flip.
+enum BlitFlip : uint32_t { BlitFlipH = 1, BlitFlipV = 2 };
+
 struct BlitRequest {
     int16_t srcFormat;  // picture kind word or surface format code
     int16_t dstFormat;
@@ -10,7 +13,7 @@ struct BlitRequest {
     int32_t srcX, srcY, width, height;
     uint32_t srcRowPixels;
     int32_t srcRows;  // absolute value
-    uint32_t flip;    // 1 mirror horizontally, 2 vertically
+    uint32_t flip;    // BlitFlip bits
     uint32_t dstPixels;
     int32_t dstX, dstY, dstWidth, dstHeight;
     uint32_t dstRowPixels;

@@ -412,4 +412,67 @@ TEST(Cameras, SpritesAtDepthAndExactlyTheRectanglesThatChanged) {
     DeleteSprite(front);
 }
 
+// The view's pixels, row by row.
+std::vector<uint16_t> ViewPixels(uint32_t camera) {
+    const quor::ImageHeader* b = Cam(camera)->CurrentImage();
+    std::vector<uint16_t> v;
+    for (int y = 0; y < b->height; ++y)
+        for (int x = 0; x < b->width; ++x) v.push_back(PixelOf(camera, x, y));
+    return v;
+}
+
+std::vector<std::vector<LONG>> SortedRects(const RenderResult* r) {
+    std::vector<std::vector<LONG>> rects;
+    for (int i = 0; i < r->count; ++i)
+        rects.push_back({r->rects[i].left, r->rects[i].top, r->rects[i].right, r->rects[i].bottom});
+    std::sort(rects.begin(), rects.end());
+    return rects;
+}
+
+// However many rectangles changed and however much of the view they cover, the render
+// reports exactly those rectangles; what it draws is what a redraw of the whole view draws.
+TEST(Cameras, ManyOrLargeChangesAreReportedAsTheyAre) {
+    World w(true, 640, 480, 400, 300);
+    const COLORREF colours[3] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
+    std::vector<int32_t> sprites;
+    for (int i = 0; i < 60; ++i) {  // 10 x 6 sprites of 20 x 20, 40 apart
+        sprites.push_back(
+            SolidSprite(w.stage, int16_t(10 + 40 * (i % 10)), int16_t(10 + 40 * (i / 10)), i, colours[i % 3]));
+        ASSERT_NE(sprites.back(), 0);
+    }
+    Render(w.camera);
+    // Each sprite moves by one pixel: its old and new places merge into one rectangle.
+    std::vector<std::vector<LONG>> want;
+    for (size_t i = 0; i < sprites.size(); ++i) {
+        int16_t step[4] = {int16_t(i % 2 ? 1 : -1), int16_t(i % 3 ? 1 : 0), 0, 0};
+        ASSERT_EQ(MoveSprite(sprites[i], step), 1);
+        const LONG x = LONG(10 + 40 * (i % 10)), y = LONG(10 + 40 * (i / 10));
+        want.push_back({std::min<LONG>(x, x + step[0]), y, std::max<LONG>(x, x + step[0]) + 20, y + 20 + step[1]});
+    }
+    std::sort(want.begin(), want.end());
+    RenderResult* r = Render(w.camera);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(SortedRects(r), want) << "60 separate rectangles, not the whole view";
+    EXPECT_EQ(r->size, 28u + 16u * 60u);
+    std::vector<uint16_t> drawn = ViewPixels(w.camera);
+    Cam(w.camera)->InvalidateWholeView();
+    Render(w.camera);
+    EXPECT_EQ(drawn, ViewPixels(w.camera)) << "the same pixels as a full redraw";
+
+    // Two changes that cover 90% of the view: two rectangles, the list not whole.
+    RECT top = {0, 0, 400, 150}, bottom = {0, 160, 400, 280};
+    Cam(w.camera)->Invalidate(&top, false);
+    Cam(w.camera)->Invalidate(&bottom, false);
+    r = Render(w.camera);
+    EXPECT_EQ(SortedRects(r), (std::vector<std::vector<LONG>>{{0, 0, 400, 150}, {0, 160, 400, 280}}));
+    EXPECT_EQ(Cam(w.camera)->RedrawnPercent(), (400 * 270) * 100 / (400 * 300));
+    EXPECT_EQ(drawn, ViewPixels(w.camera));
+    // And a change of the whole view is one rectangle.
+    RECT all = {0, 0, 640, 480};
+    Cam(w.camera)->Invalidate(&all, false);
+    r = Render(w.camera);
+    EXPECT_EQ(SortedRects(r), (std::vector<std::vector<LONG>>{{0, 0, 400, 300}}));
+    for (int32_t s : sprites) DeleteSprite(s);
+}
+
 }  // namespace

@@ -14,6 +14,7 @@
 #include "AssetFileBuilder.h"
 #include "FrameWaiter.h"
 #include "EngineInsides.h"
+#include "ImageSpriteHooks.h"
 #include "TempAssetFile.h"
 #include "ImageRecord.h"
 #include "NotificationQueue.h"
@@ -97,13 +98,6 @@ SprtAssetBuilder MainSprt() {
     return b;
 }
 
-std::vector<std::string> g_sounds;
-void __stdcall Sound(int32_t code, void* data, int32_t reserved) {
-    g_sounds.push_back(std::to_string(code) + ":" + std::string(static_cast<const char*>(data), 3) + ":" +
-                       std::to_string(reserved));
-}
-std::vector<int32_t> g_notified;
-void __stdcall Notified(int32_t event, int32_t sprite) { g_notified.push_back(event * 10000 + sprite); }
 
 // Writes the file once per test and opens it; the sound handles of the first three frames
 // are written into the loaded SPRT data (they name the file's slot, known only now).
@@ -152,9 +146,6 @@ private:
     int32_t file_ = -1;
 };
 
-struct ImageBlock {
-    uint32_t asset, sequence, frame, data;
-};
 
 
 class ImageSprites : public ::testing::Test {

@@ -228,3 +228,49 @@ TEST(SpriteTransform, ProjectionOfAFlatPictureIsACopy) {
     Rect32 b3 = ProjectedBounds(MakeProjection(q, behind, 300, 0, 0, 0, 0), 0, 0, 10, 10);
     EXPECT_TRUE(IsEmpty(b3));
 }
+
+namespace {
+
+// The rule for one axis, written from its description: shift the span by whole world
+// sizes (one ending at or left of 0 until its right end lies inside, one starting at or
+// past the size until its left end does), then split one starting left of 0 at 0 and one
+// running past the size at the size; the second part's offset is the first part's length.
+std::vector<AxisSpan> ModelSpans(int32_t left, int32_t right, int32_t size) {
+    while (right <= 0) left += size, right += size;
+    while (left >= size) left -= size, right -= size;
+    if (left < 0) return {{left + size, size, 0}, {0, right, -left}};
+    if (right > size) return {{left, size, 0}, {0, right - size, size - left}};
+    return {{left, right, 0}};
+}
+
+}  // namespace
+
+TEST(SpritePieces, EverySpanUpToTheWorldsSizeSplitsByTheRule) {
+    for (int32_t size = 1; size <= 11; ++size)
+        for (int32_t length = 1; length <= size; ++length)
+            for (int32_t left = -3 * size; left < 3 * size; ++left) {
+                const std::vector<AxisSpan> want = ModelSpans(left, left + length, size);
+                // Columns with rows unwrapped, then rows with columns unwrapped.
+                for (int axis = 0; axis < 2; ++axis) {
+                    const Rect32 b = axis == 0 ? Rect32{left, 2, left + length, 5} : Rect32{2, left, 5, left + length};
+                    const auto got = Pieces(b, axis == 0 ? size : 7, axis == 0 ? 7 : size, axis == 0, axis == 1);
+                    ASSERT_EQ(got.size(), want.size()) << "size " << size << " span " << left << ".." << left + length;
+                    for (size_t i = 0; i < want.size(); ++i) {
+                        const AxisSpan& w = want[i];
+                        const bool same = axis == 0 ? Same(got[i], w.begin, 2, w.end, 5, w.offset, 0)
+                                                    : Same(got[i], 2, w.begin, 5, w.end, 0, w.offset);
+                        EXPECT_TRUE(same) << "axis " << axis << " size " << size << " span " << left << ".."
+                                          << left + length << " piece " << i;
+                    }
+                }
+            }
+    // The world-sized cases in numbers: rows 3-12 of a world 9 high, and rows -5 to 4.
+    auto p = Pieces({0, 3, 4, 12}, 10, 9, false, true);
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_TRUE(Same(p[0], 0, 3, 4, 9, 0, 0));
+    EXPECT_TRUE(Same(p[1], 0, 0, 4, 3, 0, 6));
+    p = Pieces({0, -5, 4, 4}, 10, 9, false, true);
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_TRUE(Same(p[0], 0, 4, 4, 9, 0, 0));
+    EXPECT_TRUE(Same(p[1], 0, 0, 4, 4, 0, 5));
+}

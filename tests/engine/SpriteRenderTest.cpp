@@ -339,6 +339,39 @@ TEST_F(Render, AWrappingWorldDrawsBothPieces) {
     Layer().SetWorld(2147483647, 2147483647, false, false);
 }
 
+// A sprite exactly as large as a world that wraps both ways, placed off its origin, shows
+// every world pixel once: each the pixel it shows when the world does not wrap, folded back.
+TEST_F(Render, AWorldSizedSpriteWrapsLikeItsUnwrappedSelf) {
+    const int W = 10, H = 9;
+    const struct {
+        int16_t x, y;
+        uint32_t flips;
+    } places[] = {{4, 3, 0}, {-6, -5, 0}, {13, 12, 1}, {4, 5, 2}};
+    for (const auto& at : places) {
+        int32_t s = Make(1, W, H, at.x, at.y, 0, at.flips);
+        const int left = Examined(s).bounds.left, top = Examined(s).bounds.top;  // mirrored: left of x
+        Buffer unwrapped(4 * W, 4 * H);
+        Draw(unwrapped, {-W, -H, 3 * W, 3 * H}, -W, -H);
+        {
+            PaintingLock hold;
+            Layer().SetWorld(W, H, true, true);
+        }
+        Buffer wrapped(W, H);
+        Draw(wrapped, {0, 0, W, H});
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                // The unwrapped point inside the sprite's bounds that this world point shows.
+                const int ux = left + (((x - left) % W) + W) % W, uy = top + (((y - top) % H) + H) % H;
+                ASSERT_EQ(wrapped.At(x, y), unwrapped.At(ux + W, uy + H))
+                    << "sprite at " << at.x << "," << at.y << " pixel " << x << "," << y;
+            }
+        PaintingLock hold;
+        Layer().SetWorld(2147483647, 2147483647, false, false);
+        DeleteSprite(s);
+        made_.pop_back();
+    }
+}
+
 TEST_F(Render, LevelMasksWithAndWithoutAnEffect) {
     int32_t s = Make(2, 3, 1, 0, 0, 0, 0, [](int x, int) { return uint16_t(x == 0 ? 0 : 255); });
     ASSERT_EQ(PictureOf(s)->kind, quor::KindLevelMask);

@@ -2,6 +2,8 @@
 // then damaged in the ways a broken or hostile file could be.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "SprtAsset.h"
 #include "SprtAssetBuilder.h"
 
@@ -95,6 +97,67 @@ TEST(SprtAsset, DamagedDataIsRefused) {
     EXPECT_FALSE(Check(cut)) << "last frame record cut short";
     EXPECT_FALSE(quor::CheckSprt(nullptr, 100, 0, 3));
     EXPECT_TRUE(Check(good, 0, 0)) << "asset count not known: indexes unchecked";
+}
+
+// The asset writer's layout: no frame table, each sequence followed by its own frames.
+TEST(SprtAsset, TheWritersLayoutPassesAndFixesUpThroughItsSequences) {
+    SprtFrameSpec a, b, c;
+    a.picture = 1;
+    a.hold = 3;
+    b.picture = 2;
+    b.moveX = -4;
+    b.moveDepthHigh = 2;
+    c.picture = 3;
+    c.sound = 0x01000007;
+    const SprtAssetBuilder sprite = SprtAssetBuilder().Frame(a).Frame(b).Frame(c).Sequence({0, 1}).Sequence({1, 2, 2});
+    std::vector<uint8_t> v = sprite.BuildWriterLayout();
+    ASSERT_EQ(v.size(), 24u + 8 * 2 + 36 * 5) << "header, 8 bytes a sequence, 36 a frame";
+    EXPECT_EQ(B::Get(v, 16), 0u);
+    EXPECT_EQ(B::Get(v, 20), 0u) << "the frame table's offset points into the header";
+    ASSERT_TRUE(Check(v));
+    const std::vector<uint8_t> stored = v;
+    const uint32_t base = 0x20000;
+    quor::FixUpSprt(v.data(), base);
+    EXPECT_TRUE(Check(v, base));
+    EXPECT_EQ(B::Get(v, 20), base) << "an address, through which nothing is read";
+    EXPECT_EQ(std::vector<uint8_t>(v.begin() + 4, v.begin() + 12), std::vector<uint8_t>({1, 0, 0, 0, 2, 0, 0, 0}));
+    // Every frame reached through the fixed-up addresses is the record written for it.
+    const std::vector<uint8_t> plain = sprite.Build();
+    const uint32_t plainRecords = B::Get(plain, B::Get(plain, 20));
+    const std::vector<std::vector<uint32_t>> sequences = {{0, 1}, {1, 2, 2}};
+    for (uint32_t i = 0; i < 2; ++i) {
+        const uint32_t sequence = B::Get(v, 24 + 4 * i) - base;
+        ASSERT_EQ(B::Get(v, sequence), sequences[i].size());
+        for (uint32_t k = 0; k < sequences[i].size(); ++k) {
+            const uint32_t record = B::Get(v, sequence + 4 + 4 * k) - base;
+            const uint32_t expected = plainRecords + 32 * sequences[i][k];
+            EXPECT_TRUE(std::equal(v.begin() + record, v.begin() + record + 32, plain.begin() + expected))
+                << "sequence " << i << " frame " << k;
+        }
+    }
+}
+
+TEST(SprtAsset, AnEmptyTableMayPointAnywhereButATableWithEntriesMayNot) {
+    const std::vector<uint8_t> good = SprtAssetBuilder().Frame(SprtFrameSpec()).Sequence({0}).BuildWriterLayout();
+    for (uint32_t offset : {0u, 4u, 20u, uint32_t(good.size()), 0xFFFFFFFCu}) {
+        std::vector<uint8_t> v = good;
+        B::Set(v, 20, offset);
+        EXPECT_TRUE(Check(v)) << "empty frame table at " << offset;
+        B::Set(v, 16, 1);
+        EXPECT_FALSE(Check(v)) << "one frame-table entry at " << offset;
+        // An empty sequence table is never read either (no sequence can then be shown).
+        std::vector<uint8_t> w = good;
+        B::Set(w, 8, 0);
+        B::Set(w, 12, offset);
+        EXPECT_TRUE(Check(w)) << "empty sequence table at " << offset;
+    }
+    // The fix-up of an empty frame table reads and writes nothing beyond the header.
+    std::vector<uint8_t> v = good;
+    B::Set(v, 20, 0xFFFFFFF0u);
+    const std::vector<uint8_t> before = v;
+    quor::FixUpSprt(v.data(), 0x100);
+    EXPECT_EQ(B::Get(v, 20), 0xFFFFFFF0u + 0x100);
+    EXPECT_TRUE(std::equal(v.begin() + 36, v.end(), before.begin() + 36)) << "frame records untouched";
 }
 
 }  // namespace

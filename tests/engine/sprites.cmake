@@ -15,3 +15,6 @@ add_dependencies(owner_draw_sprite_test blit16)
 
 vsl_add_test(text_sprite_test TextSpriteTest.cpp LIBS quor_objects WINDOW)
 add_dependencies(text_sprite_test blit16)
+
+vsl_add_test(sprt_layouts_test SprtLayoutsTest.cpp LIBS quor_objects)
+add_dependencies(sprt_layouts_test blit16)

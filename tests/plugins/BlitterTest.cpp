@@ -149,6 +149,33 @@ TEST_F(BlitterTest, CopyAndOverlayMatchTheReference) {
     CheckOp(BlitOp::Overlay, true, 200);
 }
 
+// Every row width up to four vectors of sixteen pixels, forwards and mirrored: rows whose
+// last vector overlaps the one before it, and rows of whole vectors.
+TEST_F(BlitterTest, KeyedOverlayOfEveryRowWidth) {
+    for (int32_t w = 1; w <= 66; ++w)
+        for (uint32_t flip : {0u, 1u}) {
+            Picture src = RandomPicture(w, 3);
+            Picture dst = RandomPicture(w + 5, 4);
+            BlitCall c;
+            c.op = BlitOp::Overlay;
+            c.src = src.Pixels();
+            c.srcRowPixels = src.rowPixels;
+            c.srcRows = 3;
+            c.width = c.dstWidth = w;
+            c.height = c.dstHeight = 3;
+            c.flip = flip;
+            c.dst = dst.Pixels();
+            c.dstRowPixels = dst.rowPixels;
+            c.dstX = 2;
+            c.dstY = 1;
+            c.key = src.At(w / 2, 1);
+            Picture expected = dst;
+            Reference(c, expected, nullptr);
+            RunBlit(c);
+            ASSERT_EQ(dst.all, expected.all) << "width " << w << " flip " << flip;
+        }
+}
+
 TEST_F(BlitterTest, ScaledCopyAndOverlayMatchTheReference) {
     CheckOp(BlitOp::Scale, false, 300);
     CheckOp(BlitOp::Scale, true, 150);

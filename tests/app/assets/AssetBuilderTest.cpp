@@ -258,9 +258,7 @@ TEST_F(AssetBuilderFiles, BackdropsAndSpritesWorkOnEngineStages) {
     DeleteStage(stage);
 }
 
-// The engine does not yet take an SPRT without a frame table whose offset is 0; enable
-// once it does.
-TEST_F(AssetBuilderFiles, DISABLED_SpritesOfWrittenFilesShowTheirFrames) {
+TEST_F(AssetBuilderFiles, SpritesOfWrittenFilesShowTheirFrames) {
     const uint32_t file = OpenFiveAssets("sprite");
     const int32_t stage = CreateStage(0);
     ASSERT_NE(0, stage);
