@@ -13,6 +13,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Application.h"
@@ -213,6 +214,63 @@ TEST_F(GameWindowTest, MachineCommandsOpenTheScreenWindowOfAPresentFileAndReport
     EXPECT_TRUE(box.found);
     EXPECT_EQ(box.text, "The machine file is missing.");
     EXPECT_EQ(openedNumber, -2);
+}
+
+// Answers the open-file dialog of the title with the path, from another thread.
+class FileDialogAnswer {
+public:
+    FileDialogAnswer(const char* title, std::string path)
+        : thread_([title, path] {
+              for (int waited = 0; waited < 20000; waited += 50, Sleep(50)) {
+                  HWND dialog = FindWindowA("#32770", title);
+                  if (!dialog) continue;
+                  Sleep(200);
+                  SetDlgItemTextA(dialog, 0x47C, path.c_str());  // the file name box
+                  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                  return;
+              }
+          }) {}
+    ~FileDialogAnswer() { thread_.join(); }
+
+private:
+    std::thread thread_;
+};
+
+std::string builtScript, builtMachine;
+
+TEST_F(GameWindowTest, CompileScriptNamesTheMachineFromTheScriptAndAsksBeforeReplacingABuiltInOne) {
+    GameWindowServices services = GetGameWindowServices();
+    services.testBuild = [](const std::string& script, const std::string& machine) {
+        builtScript = script;
+        builtMachine = machine;
+    };
+    SetGameWindowServices(services);
+    const std::string dotted = folder_ + "\\my.scripts";
+    CreateDirectoryA(dotted.c_str(), nullptr);
+    std::ofstream(dotted + "\\reels") << "machine\n";
+    std::ofstream(dotted + "\\bars.txt") << "machine\n";
+    {
+        FileDialogAnswer answer("Choose script to compile", dotted + "\\reels");
+        Command(ID_COMPILE_SCRIPT);
+    }
+    // Into the game folder, which the window keeps lower-cased.
+    std::string expected = folder_ + "\\reels.slot";
+    for (char& c : expected) c = char(tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(builtMachine, expected);
+    EXPECT_NE(builtScript.find("reels"), std::string::npos);
+
+    // bars.slot is one of the game's own and is in the folder: the box's OK is not a yes.
+    builtMachine.clear();
+    {
+        FileDialogAnswer answer("Choose script to compile", dotted + "\\bars.txt");
+        BoxWatcher box("Compile Script");
+        Command(ID_COMPILE_SCRIPT);
+        EXPECT_TRUE(box.Result().found);
+    }
+    EXPECT_EQ(builtMachine, "");
+    DeleteFileA((dotted + "\\reels").c_str());
+    DeleteFileA((dotted + "\\bars.txt").c_str());
+    RemoveDirectoryA(dotted.c_str());
 }
 
 TEST_F(GameWindowTest, AMachineOnTheCommandLineFromTheGameFolderIsPlayedAtOnceAndOnce) {
