@@ -18,6 +18,8 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
     if (!compiled_) {
         if (messageSink_) messageSink_->AddMessage("Cannot open the script file " + path);
     } else {
+        scriptBytes_ = lexer_.SourceBytes();
+        haveScriptBytes_ = true;
         try {
             Advance();
             ParseTitle();

@@ -8,11 +8,13 @@ MachineDescription::MachineDescription() {
         lexer_.DefineSymbol(KeywordTable[i].name, static_cast<int32_t>(KeywordTable[i].value));
 }
 
-MachineDescription::~MachineDescription() { DiscardPatches(true); }
+MachineDescription::~MachineDescription() { DestroyPatches(); }
 
 void MachineDescription::Reset() {
     // The patches point into the values about to be cleared.
-    DiscardPatches(true);
+    DestroyPatches();
+    scriptBytes_.clear();
+    haveScriptBytes_ = false;
     symbols_.Clear();
     symbols_.PushScope();
     title_.clear();

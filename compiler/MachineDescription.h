@@ -149,9 +149,15 @@ public:
     // symbol table until the next compile.
     void DeleteElement(const std::string& name);
 
-    // The edited script, written to a new file; the compiled script is never changed.
+    // The edited script: the compiled script's bytes as the compile read them, with every
+    // edit since the compile in place. The file at path is replaced only once the whole
+    // text is written; false (and GetWriteError tells why) when that failed or nothing
+    // was compiled. The compiled script file is never changed.
     bool WriteScript(const std::string& path);
-    // With the flag true, destroys every queued patch; with it false, nothing.
+    const std::string& GetWriteError() const { return writeError_; }
+    // With the flag true, the queued patches count as saved: HasPatches turns false, but
+    // what they print stays part of the script that WriteScript writes, and a later edit
+    // of the same value queues its patch again. With the flag false, nothing.
     void DiscardPatches(bool destroy);
     bool HasPatches() const { return patchCount_ != 0; }
     uint32_t GetPatchCount() const { return patchCount_; }
@@ -283,15 +289,23 @@ private:
     void RequireArtBlock(const std::string& name) const;
     // Appends the entry for a patch made for the span (the caller checked the span).
     void AppendPatch(SourceSpan& span, std::unique_ptr<SourcePatch> patch);
+    // True when the span has a patch; a saved one is queued again, as the value changes.
+    bool AlreadyQueued(SourceSpan& span);
+    // The entry of a queued or saved patch (a saved one is queued again); null for none.
+    PatchEntry* RequeueEntry(const SourcePatch* patch);
+    // Destroys every patch, queued or saved, and clears the spans that named them.
+    void DestroyPatches();
     // Gives every value span of a new element the place and patch of its definition, so
     // that later edits of it are printed by the definition's patch.
     void ShareDefinitionPatch(SymbolPart& part, std::vector<SourceSpan*> spans);
-    void QueueHotKeys(SourceSpan& keySpan, bool keyAbsent, int32_t& key, int32_t newKey,
-                      SourceSpan& flagsSpan, bool flagsAbsent, int32_t& flags, int32_t newFlags);
+    void QueueHotKeys(SourceSpan& keySpan, int32_t& key, int32_t newKey, SourceSpan& flagsSpan,
+                      int32_t& flags, int32_t newFlags);
     // Queues the patch that prints `stored` at `patchSpan`, then takes the new reference's
     // files and frames while `stored` keeps its own place in the script.
     void ReplaceAnimationRef(SourceSpan& patchSpan, AnimationReference& stored,
                              const AnimationReference& reference);
+    // A picture that names the Animation takes a copy of its pictures.
+    static void CopyNamedPictures(AnimationReference& picture, const AnimationRecord& animation);
     // An Integer within [low, high]; outside it, a SynError naming what the count is.
     bool AcceptCount(int32_t& value, const char* what, int32_t low, int32_t high);
     void ParseTitle();
@@ -373,9 +387,14 @@ private:
     AnimationReference armAnimation_;
     CoinSettings coin_;
 
-    // Queued edits, and every span that points at one of them.
+    // Queued edits, edits saved by DiscardPatches, and every span that points at one of
+    // them; the compiled script's bytes, which the edits apply to.
     std::list<PatchEntry> patches_;
+    std::list<PatchEntry> savedPatches_;
     uint32_t patchCount_ = 0;
+    std::string scriptBytes_;
+    bool haveScriptBytes_ = false;
+    std::string writeError_;
     std::vector<SourceSpan*> patchedSpans_;
     Point emptyField_{0, 0};  // the field of the patches that print nothing
 

@@ -57,6 +57,10 @@ const std::string& MachineScript::GetBackdropFile() const {
     return description_->GetBackdropFile();
 }
 
+int32_t MachineScript::GetBackdropAsset() const {
+    return description_->GetBackdropAsset();
+}
+
 const ReelStrip& MachineScript::GetReelStrip(int32_t reel) const {
     return description_->GetReelStrip(reel);
 }
@@ -212,6 +216,10 @@ void MachineScript::DeleteElement(const std::string& name) {
 
 bool MachineScript::WriteScript(const std::string& path) {
     return description_->WriteScript(path);
+}
+
+const std::string& MachineScript::GetWriteError() const {
+    return description_->GetWriteError();
 }
 
 void MachineScript::DiscardPatches(bool destroy) {

@@ -35,6 +35,7 @@ public:
     std::vector<Money> GetDenominations() const;
     ProgressiveSettings GetProgressive() const;
     const std::string& GetBackdropFile() const;
+    int32_t GetBackdropAsset() const;
     const ReelStrip& GetReelStrip(int32_t reel) const;
     const ReelPosition& GetReelPosition(int32_t reel) const;
     std::array<int32_t, 6> CopyReelRect(int32_t reel) const;
@@ -79,8 +80,9 @@ public:
     bool RenameElement(const std::string& oldName, const std::string& newName);
     void DeleteElement(const std::string& name);
 
-    // Writing.
+    // Writing. When WriteScript fails, GetWriteError says what failed.
     bool WriteScript(const std::string& path);
+    const std::string& GetWriteError() const;
     void DiscardPatches(bool destroy);
 
 private:

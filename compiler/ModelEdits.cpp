@@ -33,7 +33,8 @@ public:
         : region_(region), index_(index), owner_(owner) {}
     std::string GetText() const override {
         if (index_ >= region_->vertices.size()) return std::string();
-        return owner_->FormatPoint(region_->vertices[index_]);
+        // A vertex's span holds its parentheses.
+        return "(" + owner_->FormatPoint(region_->vertices[index_]) + ")";
     }
 
 private:
@@ -58,9 +59,11 @@ SymbolPart& MachineDescription::AnyElementPart(const std::string& name) {
     return *symbols_.GetKindPart(name);
 }
 
+// The patch writes the file alone, so an asset number the script gave goes with it.
 void MachineDescription::SetBackdrop(const std::string& file) {
     QueueQuotedText(backdropSpan_, backdropFile_);
     backdropFile_ = file;
+    backdropAsset_ = 0;
 }
 
 void MachineDescription::SetReelRect(int32_t reel, const ScriptRect& rect) {
@@ -135,6 +138,23 @@ void MachineDescription::SetAnimationFiles(const std::string& name,
     auto& animation = static_cast<AnimationRecord&>(ElementPart(name, SymbolKind::Animation));
     if (reference == animation.reference) return;
     ReplaceAnimationRef(animation.pictureSpan, animation.reference, reference);
+    // Buttons and Indicators that name the Animation hold a copy of its pictures, as a
+    // compile gives them.
+    for (const auto& button : symbols_.ListKind(SymbolKind::Button))
+        CopyNamedPictures(symbols_.GetButtonPart(button.first)->picture, animation);
+    for (const auto& indicator : symbols_.ListKind(SymbolKind::Indicator))
+        CopyNamedPictures(symbols_.GetIndicatorPart(indicator.first)->picture, animation);
+}
+
+void MachineDescription::CopyNamedPictures(AnimationReference& picture,
+                                           const AnimationRecord& animation) {
+    if (picture.animationName != animation.name) return;
+    const SourceSpan span = picture.span;
+    const SourceSpan nameSpan = picture.nameSpan;
+    picture = animation.reference;
+    picture.animationName = animation.name;
+    picture.span = span;
+    picture.nameSpan = nameSpan;
 }
 
 void MachineDescription::ReplaceAnimationRef(SourceSpan& patchSpan, AnimationReference& stored,
@@ -145,21 +165,16 @@ void MachineDescription::ReplaceAnimationRef(SourceSpan& patchSpan, AnimationRef
     stored.span = span;
 }
 
-// A HotKey or HotKeyFlags clause the script did not write is inserted whole; one it wrote
-// gets its value replaced.
-void MachineDescription::QueueHotKeys(SourceSpan& keySpan, bool keyAbsent, int32_t& key,
-                                      int32_t newKey, SourceSpan& flagsSpan, bool flagsAbsent,
-                                      int32_t& flags, int32_t newFlags) {
+// A HotKey or HotKeyFlags clause is written whole, in place of the clause the script
+// wrote or inserted where it wrote none; a key or flags of 0 write no clause.
+void MachineDescription::QueueHotKeys(SourceSpan& keySpan, int32_t& key, int32_t newKey,
+                                      SourceSpan& flagsSpan, int32_t& flags, int32_t newFlags) {
     if (newKey != key) {
-        QueuePatch(keySpan, key,
-                   keyAbsent ? &MachineDescription::FormatHotKey
-                             : &MachineDescription::FormatQuotedKey);
+        QueuePatch(keySpan, key, &MachineDescription::FormatHotKey);
         key = newKey;
     }
     if (newFlags != flags) {
-        QueuePatch(flagsSpan, flags,
-                   flagsAbsent ? &MachineDescription::FormatHotKeyFlags
-                               : &MachineDescription::FormatHotKeyFlagsValue);
+        QueuePatch(flagsSpan, flags, &MachineDescription::FormatHotKeyFlags);
         flags = newFlags;
     }
 }
@@ -174,9 +189,8 @@ void MachineDescription::SetButton(const std::string& name, const ButtonPart& bu
         stored.rectangle = button.rectangle;
         stored.position = Point{button.rectangle.left, button.rectangle.top};
     }
-    QueueHotKeys(stored.hotKeySpan, stored.hotKeyAbsent, stored.hotKey, button.hotKey,
-                 stored.hotKeyFlagsSpan, stored.hotKeyFlagsAbsent, stored.hotKeyFlags,
-                 button.hotKeyFlags);
+    QueueHotKeys(stored.hotKeySpan, stored.hotKey, button.hotKey, stored.hotKeyFlagsSpan,
+                 stored.hotKeyFlags, button.hotKeyFlags);
     if (button.priority != stored.priority) {
         QueuePatch(stored.prioritySpan, stored.priority,
                    stored.priorityAbsent ? &MachineDescription::FormatPriority
@@ -188,14 +202,20 @@ void MachineDescription::SetButton(const std::string& name, const ButtonPart& bu
 
 void MachineDescription::SetIndicator(const std::string& name, const IndicatorPart& indicator) {
     auto& stored = static_cast<IndicatorPart&>(ElementPart(name, SymbolKind::Indicator));
-    if (indicator.picture != stored.picture) {
+    const bool pictureChanged = indicator.picture != stored.picture;
+    const bool rectangleChanged = indicator.rectangle != stored.rectangle;
+    if (pictureChanged) {
         ReplaceAnimationRef(stored.picture.span, stored.picture, indicator.picture);
     }
-    if (indicator.rectangle != stored.rectangle) {
+    // A compile takes a size the script leaves out from the picture, and Digits left out
+    // from the size and the picture: once either changes, both are written, so that they
+    // keep their values.
+    if (rectangleChanged || pictureChanged) {
         QueuePatch(stored.rectangleSpan, stored.rectangle, &MachineDescription::FormatRect);
         stored.rectangle = indicator.rectangle;
     }
-    if (indicator.digits != stored.digits) {
+    if (indicator.digits != stored.digits ||
+        (stored.digitsAbsent && (rectangleChanged || pictureChanged))) {
         QueuePatch(stored.digitsSpan, stored.digits,
                    stored.digitsAbsent ? &MachineDescription::FormatDigits
                                        : &MachineDescription::FormatNumber);
@@ -216,7 +236,8 @@ void MachineDescription::SetIndicator(const std::string& name, const IndicatorPa
 
 void MachineDescription::SetSound(const std::string& name, const SoundPart& sound) {
     auto& stored = static_cast<SoundPart&>(ElementPart(name, SymbolKind::Sound));
-    if (sound.file != stored.file || sound.assetNumber != stored.assetNumber)
+    if (sound.file != stored.file || sound.assetNumber != stored.assetNumber ||
+        sound.compressed != stored.compressed)
         QueuePatch(stored.entrySpan, stored, &MachineDescription::FormatSoundEntry);
     stored.file = sound.file;
     stored.assetNumber = sound.assetNumber;
@@ -232,9 +253,8 @@ void MachineDescription::SetRegion(const std::string& name, const RegionPart& re
         shape.originX = region.region.originX;
         shape.originY = region.region.originY;
     }
-    QueueHotKeys(stored.hotKeySpan, stored.hotKeyAbsent, stored.hotKey, region.hotKey,
-                 stored.hotKeyFlagsSpan, stored.hotKeyFlagsAbsent, stored.hotKeyFlags,
-                 region.hotKeyFlags);
+    QueueHotKeys(stored.hotKeySpan, stored.hotKey, region.hotKey, stored.hotKeyFlagsSpan,
+                 stored.hotKeyFlags, region.hotKeyFlags);
     const std::vector<Point>& points = region.region.vertices;
     if (points.size() != shape.vertices.size()) {
         QueuePatch(stored.pointListSpan, shape.vertices, &MachineDescription::FormatRegionPoints);
@@ -244,8 +264,8 @@ void MachineDescription::SetRegion(const std::string& name, const RegionPart& re
             if (!PointsDiffer(points[i], shape.vertices[i])) continue;
             // Once the whole list is queued, its patch prints every point; a point of a
             // list that grew has no place of its own.
-            if (!stored.pointListSpan.patch && i < stored.pointSpans.size() &&
-                !stored.pointSpans[i].patch)
+            if (!AlreadyQueued(stored.pointListSpan) && i < stored.pointSpans.size() &&
+                !AlreadyQueued(stored.pointSpans[i]))
                 AppendPatch(stored.pointSpans[i],
                             std::make_unique<RegionPointPatch>(&shape, i, this));
             shape.vertices[i] = points[i];
@@ -359,20 +379,18 @@ bool MachineDescription::RenameElement(const std::string& oldName, const std::st
 
 void MachineDescription::DeleteElement(const std::string& name) {
     SymbolPart& part = AnyElementPart(name);
-    SourcePatch* queued = part.definitionSpan.patch;
+    PatchEntry* queued = RequeueEntry(part.definitionSpan.patch);
     if (!queued) {
         QueuePatch(part.definitionSpan, emptyField_, &MachineDescription::FormatEmpty);
         return;
     }
     // A definition queued before (an element defined since the compile) must not be
-    // written after all: its patch gives way to one that prints nothing.
+    // written after all: its patch gives way to one that prints nothing, and an insertion
+    // of nothing adds nothing to the script.
     auto erase = std::make_unique<FieldPatch<Point>>(&emptyField_, this,
                                                      &MachineDescription::FormatEmpty);
-    for (PatchEntry& entry : patches_)
-        if (entry.patch.get() == queued) {
-            for (SourceSpan* span : patchedSpans_)
-                if (span->patch == queued) span->patch = erase.get();
-            entry.patch = std::move(erase);
-            break;
-        }
+    const SourcePatch* old = queued->patch.get();
+    for (SourceSpan* span : patchedSpans_)
+        if (span->patch == old) span->patch = erase.get();
+    queued->patch = std::move(erase);
 }

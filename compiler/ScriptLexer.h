@@ -26,6 +26,8 @@ public:
     bool Open(const std::string& path);
     void Close();
     bool IsOpen() const { return stream_.IsOpen(); }
+    // The open script's bytes, as read from the file.
+    const std::string& SourceBytes() const { return stream_.Bytes(); }
 
     // Replaces the current token with the next one. Throws SynError for a number that does
     // not fit 32 bits and for a string or block comment still open at the end of the file.

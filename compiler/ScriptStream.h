@@ -16,6 +16,8 @@ public:
     void Assign(std::string bytes);
     void Close();
     bool IsOpen() const { return open_; }
+    // Every byte as read, line ends and all.
+    const std::string& Bytes() const { return data_; }
 
     // The next character (0 to 255, line ends as '\n') or kEnd.
     int Get();

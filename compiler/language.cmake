@@ -26,11 +26,9 @@ add_library(vsl_compiler STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art/SpriteAssetReading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/ArtFormatters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/DefinitionFormatters.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FixedTextPatches.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PatchQueue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ModelEdits.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PayoutEdits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MachineScript.cpp)
+include(${CMAKE_CURRENT_LIST_DIR}/patches/patches.cmake)
 # Money is the game's shared value type, header-only and platform-free.
 target_include_directories(vsl_compiler PUBLIC ${CMAKE_CURRENT_LIST_DIR}
   ${CMAKE_CURRENT_LIST_DIR}/art ${CMAKE_SOURCE_DIR}/game)

@@ -181,3 +181,14 @@ void AssetBuilder::AddAnchoredFrame(const Bitmap& image, SIZE size, bool transpa
 void AssetBuilder::EndSequence() {}
 
 void AssetBuilder::EndSprite() { inSprite_ = false; }
+
+bool AssetBuilder::GetSpriteFrameRecord(int32_t sprite, SpriteFrame& frame, SIZE& size) const {
+    if (sprite < 0 || size_t(sprite) >= sprites_.size()) return false;
+    const auto& sequences = sprites_[size_t(sprite)];
+    if (sequences.empty() || sequences.front().empty()) return false;
+    frame = sequences.front().front();
+    if (frame.picture == 0 || frame.picture > images_.size()) return false;
+    size.cx = images_[frame.picture - 1]->width;
+    size.cy = images_[frame.picture - 1]->height;
+    return true;
+}

@@ -95,6 +95,8 @@ public:
     uint32_t GetFirstChunkIndex() const { return GetFirstSpriteIndex() + uint32_t(sprites_.size()); }
     int32_t GetLastSpriteIndex() const { return int32_t(sprites_.size()) - 1; }
     uint32_t GetChunkCount() const { return uint32_t(chunks_.size()); }
+    // The first frame of a sprite and its picture's size; false when the sprite has none.
+    bool GetSpriteFrameRecord(int32_t sprite, SpriteFrame& frame, SIZE& size) const;
 
 private:
     struct ImageEntry;

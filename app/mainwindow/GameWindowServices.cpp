@@ -1,8 +1,19 @@
 #include "GameWindowServices.h"
 
+#include "AssetFileTitle.h"
+#include "TestBuildScript.h"
+
 namespace {
-GameWindowServices services;
+// The builder's test build and title reader are there from the start.
+GameWindowServices Defaults() {
+    GameWindowServices defaults;
+    defaults.testBuild = TestBuildScript;
+    defaults.readTitle = ReadAssetFileTitle;
+    return defaults;
 }
+
+GameWindowServices services = Defaults();
+}  // namespace
 
 GameWindowServices SetGameWindowServices(const GameWindowServices& next) {
     const GameWindowServices previous = services;

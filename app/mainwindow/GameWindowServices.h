@@ -1,7 +1,8 @@
 // What the main window's commands reach in code made outside the main window: the machine
 // editor, the New Machine Wizard, the options dialog, the test build of a script and the
-// reader of machine titles. Each is put here by its own code; a command whose service is
-// missing does nothing.
+// reader of machine titles. The machine builder's test build and title reader are in
+// place from the start; the others are put here by their own code, and a command whose
+// service is missing does nothing.
 #pragma once
 #include <windows.h>
 

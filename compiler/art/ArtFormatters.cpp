@@ -40,8 +40,10 @@ std::string MachineDescription::FormatPictureItems(const AnimationReference& ref
     return out;
 }
 
+// No pictures at all (an Indicator may have none) write no text.
 std::string MachineDescription::FormatAnimationRef(const AnimationReference& reference) const {
     if (!reference.animationName.empty()) return reference.animationName;
+    if (reference.sequences.empty()) return std::string();
     if (reference.libraryAsset != 0) {
         std::string file;
         if (!reference.sequences.empty() && !reference.sequences[0].empty())
@@ -80,13 +82,16 @@ std::string MachineDescription::FormatPlacement(const ScriptRect& rect) const {
     return std::to_string(rect.left) + "," + std::to_string(rect.top);
 }
 
-// A double quote cannot stand inside a string, so that key is written as its code.
+// A double quote cannot stand inside a string, so that key is written as its code, and so
+// is any key that is not a printable character.
 std::string MachineDescription::FormatQuotedKey(const int32_t& key) const {
-    if (key == '"') return std::to_string(key);
+    if (key == '"' || key < ' ' || key > '~') return std::to_string(key);
     return Quoted(std::string(1, static_cast<char>(key)));
 }
 
+// The whole clause; none for no key.
 std::string MachineDescription::FormatHotKey(const int32_t& key) const {
+    if (key == 0) return std::string();
     return "HotKey = " + FormatQuotedKey(key);
 }
 
@@ -102,6 +107,9 @@ std::string MachineDescription::FormatHotKeyFlagsValue(const int32_t& flags) con
     return out;
 }
 
+// The whole clause; none when no flag is set, as the clause needs at least one.
 std::string MachineDescription::FormatHotKeyFlags(const int32_t& flags) const {
-    return "HotKeyFlags = " + FormatHotKeyFlagsValue(flags);
+    const std::string value = FormatHotKeyFlagsValue(flags);
+    if (value.empty()) return value;
+    return "HotKeyFlags = " + value;
 }

@@ -14,8 +14,10 @@ void MachineDescription::ParsePlacement(Point& position, SourceSpan& span) {
 }
 
 // "HotKey" "=" string: the key is the string's first character. A key that no string can
-// hold (the double quote) may be given as its character code.
+// hold (the double quote) may be given as its character code. The span is the whole
+// clause, which an edit rewrites (or removes, for no key).
 void MachineDescription::ParseHotKey(int32_t& key, SourceSpan& span) {
+    const int32_t clauseStart = Current().start;
     Advance();
     ExpectToken(TokenKind::Assign, "= req'd");
     const Token& t = Current();
@@ -25,15 +27,16 @@ void MachineDescription::ParseHotKey(int32_t& key, SourceSpan& span) {
         Require(t.kind == TokenKind::String && !t.text.empty(), "String req'd for hotKey");
         key = static_cast<unsigned char>(t.text[0]);
     }
-    span = SourceSpan::Of(t.start, t.end);
+    span = SourceSpan::Of(clauseStart, t.end);
     Advance();
 }
 
-// "HotKeyFlags" "=" flag {"|" flag}; the flags are added to those already set.
+// "HotKeyFlags" "=" flag {"|" flag}; the flags are added to those already set. The span
+// is the whole clause, as for HotKey.
 void MachineDescription::ParseHotKeyFlags(int32_t& flags, SourceSpan& span) {
+    span = SourceSpan::Of(Current().start, Current().end);
     Advance();
     ExpectToken(TokenKind::Assign, "= req'd");
-    span = SourceSpan::Of(Current().start, Current().end);
     do {
         if (IsWord("SHIFT"))
             flags |= HotKeyShift;

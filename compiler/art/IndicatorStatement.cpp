@@ -66,7 +66,10 @@ bool MachineDescription::ParseIndicator() {
     IndicatorPart indicator;
     Require(ReadSymbolNameAt(indicator.name, indicator.nameSpan), "Indicator name req'd");
     ExpectToken(TokenKind::LeftBrace, "lt brace req'd");
-    if (Current().kind != TokenKind::Assign) ParseElementPicture(indicator.picture);
+    if (Current().kind != TokenKind::Assign)
+        ParseElementPicture(indicator.picture);
+    else
+        indicator.picture.span = SourceSpan::InsertAt(Current().start);  // a picture goes here
     const bool known = indicator.picture.HasPictures();
     const PictureSize frame =
         known ? LoadElementAsset(indicator.picture) : PictureSize{kPlainWidth, kPlainHeight};

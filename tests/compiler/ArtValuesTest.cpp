@@ -118,7 +118,9 @@ TEST(ArtControls, ButtonClauses) {
     ExpectSpan(spin.nameSpan, c.At("Spin"), c.At("Spin") + 3);
     ExpectSpan(spin.positionSpan, c.At("10, 20"), c.At("10, 20") + 5);
     ExpectSpan(spin.definitionSpan, c.At("Button Spin"), c.At("\"b()\" }") + 6);
-    ExpectSpan(spin.hotKeyFlagsSpan, c.At("SHIFT |"), c.At("SHIFT |") + 12);
+    // A hot-key clause's span is the whole clause (of the last one written).
+    ExpectSpan(spin.hotKeyFlagsSpan, c.At("HotKeyFlags = SHIFT"), c.At("SHIFT |") + 12);
+    ExpectSpan(spin.hotKeySpan, c.At("HotKey ="), c.At("\"sx\"") + 3);
 
     EXPECT_EQ(c.Button("spin").hotKey, '"') << "the identifier spin is another button";
     const ButtonPart betOne = c.Button("BetOne");

@@ -13,38 +13,9 @@ namespace {
 
 const char* const kExample = "MoonlitOrchard.vsl";
 
-// The files that the example machine's Animations and Sounds name, as empty stand-ins in
-// the current folder, where the compile looks for them.
-const std::vector<std::string> kOpenedFiles = {
-    "orchard_glow1.bmp",   "orchard_glow2.bmp",   "orchard_lever1.bmp", "orchard_lever2.bmp",
-    "orchard_lever3.bmp",  "orchard_chime.wav",   "orchard_drop.wav"};
+const std::vector<std::string> kOpenedFiles = ExampleMachineFiles();
 
-class StandInFiles {
-public:
-    explicit StandInFiles(const std::vector<std::string>& names) : names_(names) {
-        for (const std::string& name : names_)
-            if (std::FILE* f = std::fopen(name.c_str(), "wb")) std::fclose(f);
-    }
-    ~StandInFiles() {
-        for (const std::string& name : names_) std::remove(name.c_str());
-    }
-    StandInFiles(const StandInFiles&) = delete;
-    StandInFiles& operator=(const StandInFiles&) = delete;
-
-private:
-    std::vector<std::string> names_;
-};
-
-std::string ReadExample() {
-    std::string out;
-    if (std::FILE* f = std::fopen((ExampleScriptDir() + kExample).c_str(), "rb")) {
-        char block[4096];
-        size_t n;
-        while ((n = std::fread(block, 1, sizeof block, f)) > 0) out.append(block, n);
-        std::fclose(f);
-    }
-    return out;
-}
+std::string ReadExample() { return ReadFileBytes(ExampleScriptDir() + kExample); }
 
 // The script without every line that starts (after blanks) with one of the prefixes.
 std::string Without(const std::string& text, const std::vector<std::string>& prefixes) {

@@ -139,3 +139,10 @@ struct CompiledArt {
     MachineDescription md;
     RecordingSink sink;
 };
+
+// The files that the example machine MoonlitOrchard.vsl's Animations and Sounds name; its
+// compile opens them, so tests put empty stand-ins for them in the current folder.
+inline std::vector<std::string> ExampleMachineFiles() {
+    return {"orchard_glow1.bmp",  "orchard_glow2.bmp", "orchard_lever1.bmp", "orchard_lever2.bmp",
+            "orchard_lever3.bmp", "orchard_chime.wav", "orchard_drop.wav"};
+}

@@ -10,26 +10,6 @@
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::string out;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        char block[4096];
-        size_t n;
-        while ((n = std::fread(block, 1, sizeof block, f)) > 0) out.append(block, n);
-        std::fclose(f);
-    }
-    return out;
-}
-
-std::string Crlf(const std::string& lf) {
-    std::string out;
-    for (char c : lf) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
-
 const std::string kExample = "HarborLights.vsl";
 
 using Item = ScriptPayTable::PatternItem;
@@ -228,7 +208,7 @@ void CheckExampleSpans(const std::string& text) {
 }
 
 TEST(ExampleMachine, SpansWithLfAndCrlfLineEnds) {
-    const std::string text = ReadFile(ExampleScriptDir() + kExample);
+    const std::string text = ReadFileBytes(ExampleScriptDir() + kExample);
     ASSERT_FALSE(text.empty());
     {
         SCOPED_TRACE("LF");
@@ -236,7 +216,7 @@ TEST(ExampleMachine, SpansWithLfAndCrlfLineEnds) {
     }
     {
         SCOPED_TRACE("CRLF");
-        CheckExampleSpans(Crlf(text));
+        CheckExampleSpans(WithCrlf(text));
     }
 }
 

@@ -48,6 +48,8 @@ TEST(MachineScriptHandle, AFreshHandleIsEmpty) {
     EXPECT_THROW(script.GetReelStrip(0), std::out_of_range);
     EXPECT_THROW(script.GetSymbol(0), std::out_of_range);
     EXPECT_EQ(script.LoadSymbolImage(), (PictureSize{0, 0}));
+    EXPECT_FALSE(script.WriteScript("fresh_handle.vsl")) << "nothing to write from";
+    EXPECT_NE(script.GetWriteError(), "");
 }
 
 TEST_F(ExampleScript, HeaderQueries) {
@@ -173,10 +175,18 @@ TEST_F(ExampleScript, SymbolPictureGoesThroughTheProbe) {
 TEST_F(ExampleScript, CompilingAgainKeepsTheDescriptionAndDropsItsEdits) {
     script.SetBackdrop("night.bmp");
     ASSERT_TRUE(script.HasPatches());
+    script.DiscardPatches(false);
+    EXPECT_TRUE(script.HasPatches());
+    script.DiscardPatches(true);  // saved: still written, no longer pending
+    EXPECT_FALSE(script.HasPatches());
     script.Compile(ExampleScriptDir() + kExample, &sink, nullptr);
     EXPECT_TRUE(script.IsCompiled());
     EXPECT_FALSE(script.HasPatches());
     EXPECT_EQ(script.GetBackdropFile(), "harbor.bmp");
+    ScriptFile out("");
+    ASSERT_TRUE(script.WriteScript(out.Path()));
+    EXPECT_EQ(ReadFileBytes(out.Path()), ReadFileBytes(ExampleScriptDir() + kExample))
+        << "a compile drops saved edits too";
 }
 
 TEST(MachineScriptHandle, AMachineWithoutArtOrOptionalSections) {

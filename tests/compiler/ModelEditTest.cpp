@@ -11,16 +11,7 @@
 
 namespace {
 
-std::string ReadExample() {
-    std::string out;
-    if (std::FILE* f = std::fopen((ExampleScriptDir() + "HarborLights.vsl").c_str(), "rb")) {
-        char block[4096];
-        size_t n;
-        while ((n = std::fread(block, 1, sizeof block, f)) > 0) out.append(block, n);
-        std::fclose(f);
-    }
-    return out;
-}
+std::string ReadExample() { return ReadFileBytes(ExampleScriptDir() + "HarborLights.vsl"); }
 
 class Edits : public ::testing::Test {
 protected:
@@ -300,9 +291,9 @@ TEST_F(PlacedElements, ButtonClausesAreInsertedOrReplaced) {
     button.rectangle = ScriptRect{1, 2, 30, 40};
     md.SetButton("BetHalf", button);
     // Both clauses that were not written go in front of the same token, flags first.
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"1,2", "\"x\"", "HotKeyFlags = SHIFT|CTRL",
-                                                  "Priority=5"}));
-    EXPECT_EQ(TextAt(140), "\"x\"");
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"1,2", "HotKey = \"x\"",
+                                                  "HotKeyFlags = SHIFT|CTRL", "Priority=5"}));
+    EXPECT_EQ(TextAt(140), "HotKey = \"x\"") << "a written clause is rewritten whole";
 
     EXPECT_TRUE(md.RenameElement("BetHalf", "BetHalf"));
     EXPECT_EQ(md.GetPatchCount(), 4u);
@@ -329,7 +320,7 @@ TEST_F(PlacedElements, RegionPointsAndHotKey) {
     region.region.vertices[1] = Point{7, 8};
     region.hotKey = 'c';
     md.SetRegion("CoinIn", region);
-    EXPECT_EQ(TextAt(317), "7,8");
+    EXPECT_EQ(TextAt(317), "(7,8)");
     EXPECT_EQ(TextAt(342, true), "HotKey = \"c\"");
 
     region.region.originX = 9;
@@ -348,12 +339,14 @@ TEST_F(PlacedElements, RegionPointsAndHotKey) {
     EXPECT_EQ(md.GetRegions().at("CoinIn").region.region.vertices.size(), 4u);
 }
 
-TEST_F(PlacedElements, SoundsCompareFileAndAssetNumberOnly) {
+TEST_F(PlacedElements, SoundsCompareEveryValue) {
     SoundPart sound = md.GetSounds().at("Clink").sound;
-    sound.compressed = true;
     md.SetSound("Clink", sound);
     EXPECT_FALSE(md.HasPatches());
+    sound.compressed = true;
+    md.SetSound("Clink", sound);
     EXPECT_TRUE(md.GetSounds().at("Clink").sound.compressed);
+    EXPECT_EQ(TextAt(400), "\"coin.wav\" Compressed") << "the flag alone is an edit";
     sound.assetNumber = 2;
     md.SetSound("Clink", sound);
     EXPECT_EQ(TextAt(400), "\"coin.wav\", 2 Compressed");

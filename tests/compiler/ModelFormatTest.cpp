@@ -49,7 +49,9 @@ TEST(ValueTexts, RectanglesPointsKeysAndSounds) {
     EXPECT_EQ(md.FormatHotKeyFlagsValue(7), "SHIFT|CTRL|ALT");
     EXPECT_EQ(md.FormatHotKeyFlagsValue(5), "SHIFT|ALT");
     EXPECT_EQ(md.FormatHotKeyFlagsValue(3), "CTRL|ALT");
-    EXPECT_EQ(md.FormatHotKeyFlags(0), "HotKeyFlags = ");
+    EXPECT_EQ(md.FormatHotKeyFlags(0), "") << "no flags: no clause";
+    EXPECT_EQ(md.FormatHotKey(0), "");
+    EXPECT_EQ(md.FormatHotKey(200), "HotKey = 200");
     EXPECT_EQ(md.FormatHotKey('s'), "HotKey = \"s\"");
     EXPECT_EQ(md.FormatDigits(-2), "Digits=-2");
     EXPECT_EQ(md.FormatDollarSign(0), "");
@@ -82,7 +84,10 @@ TEST(ValueTexts, PayoutLineParts) {
     EXPECT_EQ(FormatPayLine(line), "any 2 Bell");
     line.kind = 1;
     line.items = {Item{0, {"Bell"}}, Item{0, {"Bell"}}, Item{0, {"Bell"}}};
-    EXPECT_EQ(FormatPayLine(line), "BothWays all Bell");
+    EXPECT_EQ(FormatPayLine(line), "BothWays Bell Bell Bell") << "all cannot follow BothWays";
+    line.kind = 0;
+    EXPECT_EQ(FormatPayLine(line), "all Bell");
+    line.kind = 1;
     line.kind = 0;
     line.items[2] = Item{2, {}};
     EXPECT_EQ(FormatPayLine(line), "Bell Bell [any]");

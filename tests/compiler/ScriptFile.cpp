@@ -17,3 +17,32 @@ ScriptFile::ScriptFile(const std::string& bytes) {
 ScriptFile::~ScriptFile() { std::remove(path_.c_str()); }
 
 std::string ExampleScriptDir() { return VSL_TEST_SCRIPTS "/"; }
+
+std::string WithCrlf(const std::string& lf) {
+    std::string out;
+    for (char c : lf) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::string out;
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        char block[4096];
+        size_t n;
+        while ((n = std::fread(block, 1, sizeof block, f)) > 0) out.append(block, n);
+        std::fclose(f);
+    }
+    return out;
+}
+
+StandInFiles::StandInFiles(const std::vector<std::string>& names) : names_(names) {
+    for (const std::string& name : names_)
+        if (std::FILE* f = std::fopen(name.c_str(), "wb")) std::fclose(f);
+}
+
+StandInFiles::~StandInFiles() {
+    for (const std::string& name : names_) std::remove(name.c_str());
+}

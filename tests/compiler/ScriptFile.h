@@ -1,6 +1,7 @@
 // A script written to a file of its own for one test, removed again afterwards.
 #pragma once
 #include <string>
+#include <vector>
 
 class ScriptFile {
 public:
@@ -17,3 +18,22 @@ private:
 
 // The folder of the hand-written example scripts, with a trailing slash.
 std::string ExampleScriptDir();
+
+// The text with a carriage return in front of every line feed.
+std::string WithCrlf(const std::string& lf);
+
+// Every byte of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
+// Empty stand-ins, in the current folder, for the files that a compile opens; removed
+// again afterwards.
+class StandInFiles {
+public:
+    explicit StandInFiles(const std::vector<std::string>& names);
+    ~StandInFiles();
+    StandInFiles(const StandInFiles&) = delete;
+    StandInFiles& operator=(const StandInFiles&) = delete;
+
+private:
+    std::vector<std::string> names_;
+};

@@ -36,7 +36,20 @@ vsl_add_test(machine_model_test
           ${CMAKE_CURRENT_LIST_DIR}/ModelFormatTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ScriptFile.cpp
   LIBS vsl_compiler vsl_paytable)
-foreach(t script_lexer_test machine_compile_test machine_model_test art_block_test)
+vsl_add_test(script_write_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ScriptRewriteTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ScriptWriteTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/GoldenSessionTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/EditPropertyTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ModelDump.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ScriptFile.cpp
+  LIBS vsl_compiler)
+# Its own folder: other suites make and remove stand-ins of the same files.
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/script_write_files)
+set_tests_properties(script_write_test PROPERTIES
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/script_write_files)
+foreach(t script_lexer_test machine_compile_test machine_model_test art_block_test
+          script_write_test)
   target_compile_definitions(${t} PRIVATE VSL_TEST_SCRIPTS="${VSL_SCRIPT_DIR}")
 endforeach()
 

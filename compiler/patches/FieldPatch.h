@@ -26,6 +26,6 @@ private:
 template <class Field>
 void MachineDescription::QueuePatch(SourceSpan& span, const Field& field,
                                     std::string (MachineDescription::*formatter)(const Field&) const) {
-    if (span.patch) return;  // the queued patch already prints the latest value
+    if (AlreadyQueued(span)) return;  // its patch already prints the latest value
     AppendPatch(span, std::make_unique<FieldPatch<Field>>(&field, this, formatter));
 }

@@ -23,53 +23,73 @@ void MachineDescription::ShareDefinitionPatch(SymbolPart& part, std::vector<Sour
 }
 
 void MachineDescription::QueueQuotedText(SourceSpan& span, const std::string& field) {
-    if (!span.patch) AppendPatch(span, std::make_unique<QuotedTextPatch>(&field));
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<QuotedTextPatch>(&field));
 }
 
 void MachineDescription::QueueText(SourceSpan& span, const std::string& field) {
-    if (!span.patch) AppendPatch(span, std::make_unique<TextPatch>(&field));
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<TextPatch>(&field));
 }
 
 void MachineDescription::QueueNumber(SourceSpan& span, const int32_t& field) {
-    if (!span.patch) AppendPatch(span, std::make_unique<NumberPatch>(&field));
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<NumberPatch>(&field));
 }
 
 void MachineDescription::QueueErase(SourceSpan& span) {
-    if (!span.patch) AppendPatch(span, std::make_unique<ErasePatch>());
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<ErasePatch>());
 }
 
 void MachineDescription::QueuePayout(SourceSpan& span, const ScriptPayTable::Payout& field) {
-    if (!span.patch) AppendPatch(span, std::make_unique<PayoutPatch>(&field));
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<PayoutPatch>(&field));
 }
 
 void MachineDescription::QueuePatternItem(SourceSpan& span,
                                           const ScriptPayTable::PatternItem& field) {
-    if (!span.patch) AppendPatch(span, std::make_unique<PatternItemPatch>(&field));
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<PatternItemPatch>(&field));
 }
 
 void MachineDescription::QueuePayLine(SourceSpan& span, const ScriptPayTable::PayoutLine& field) {
-    if (!span.patch) AppendPatch(span, std::make_unique<PayLinePatch>(&field));
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<PayLinePatch>(&field));
 }
 
 void MachineDescription::QueuePayoutList(SourceSpan& span,
                                          const std::vector<ScriptPayTable::Payout>& field) {
-    if (!span.patch) AppendPatch(span, std::make_unique<PayoutListPatch>(&field));
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<PayoutListPatch>(&field));
 }
 
 void MachineDescription::QueueDirection(SourceSpan& span, const ScriptPayTable::PayoutLine& field) {
-    if (!span.patch) AppendPatch(span, std::make_unique<DirectionPatch>(&field));
+    if (!AlreadyQueued(span)) AppendPatch(span, std::make_unique<DirectionPatch>(&field));
 }
 
+bool MachineDescription::AlreadyQueued(SourceSpan& span) {
+    if (!span.patch) return false;
+    RequeueEntry(span.patch);
+    return true;
+}
+
+PatchEntry* MachineDescription::RequeueEntry(const SourcePatch* patch) {
+    for (PatchEntry& entry : patches_)
+        if (entry.patch.get() == patch) return &entry;
+    for (auto it = savedPatches_.begin(); it != savedPatches_.end(); ++it) {
+        if (it->patch.get() != patch) continue;
+        patches_.splice(patches_.end(), savedPatches_, it);
+        ++patchCount_;
+        return &patches_.back();
+    }
+    return nullptr;
+}
+
+// Saved patches stay: the script written next must still hold what they print, and their
+// spans keep naming them, so a later edit of such a value does not queue a second patch.
 void MachineDescription::DiscardPatches(bool destroy) {
     if (!destroy) return;
-    // No span keeps a pointer to a patch that is gone: an edit after the discard queues
-    // afresh.
-    for (SourceSpan* span : patchedSpans_) span->patch = nullptr;
-    patchedSpans_.clear();
-    patches_.clear();
+    savedPatches_.splice(savedPatches_.end(), patches_);
     patchCount_ = 0;
 }
 
-// Writing the edited script (copying the compiled script and putting each patch's text in
-// place of its span) is not done yet: the patches stay queued and nothing is written.
-bool MachineDescription::WriteScript(const std::string& /*path*/) { return false; }
+void MachineDescription::DestroyPatches() {
+    for (SourceSpan* span : patchedSpans_) span->patch = nullptr;
+    patchedSpans_.clear();
+    patches_.clear();
+    savedPatches_.clear();
+    patchCount_ = 0;
+}

@@ -42,7 +42,8 @@ std::string FormatPayLine(const ScriptPayTable::PayoutLine& line) {
         const std::string name = items[0].symbols.empty() ? std::string() : items[0].symbols[0];
         return out + "any " + std::to_string(count) + " " + name;
     }
-    bool all = !items.empty();
+    // The all form cannot follow BothWays, so a line read both ways lists its items.
+    bool all = !items.empty() && line.kind != 1;
     for (const auto& item : items)
         if (item.kind != 0 || item.symbols.size() != 1 || item.symbols[0] != items[0].symbols[0])
             all = false;

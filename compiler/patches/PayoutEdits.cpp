@@ -12,22 +12,25 @@ using Payout = ScriptPayTable::Payout;
 
 bool SameItem(const Item& a, const Item& b) { return a.kind == b.kind && a.symbols == b.symbols; }
 
-bool SameItems(const std::vector<Item>& a, const std::vector<Item>& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (!SameItem(a[i], b[i])) return false;
-    return true;
-}
-
 bool SamePayout(const Payout& a, const Payout& b) {
     return a.type == b.type && a.scriptlet == b.scriptlet && a.amount == b.amount;
 }
 
-bool SamePayouts(const std::vector<Payout>& a, const std::vector<Payout>& b) {
+template <class T>
+bool SameLists(const std::vector<T>& a, const std::vector<T>& b,
+               bool (*same)(const T&, const T&)) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (!SamePayout(a[i], b[i])) return false;
+        if (!same(a[i], b[i])) return false;
     return true;
+}
+
+bool SameItems(const std::vector<Item>& a, const std::vector<Item>& b) {
+    return SameLists(a, b, SameItem);
+}
+
+bool SamePayouts(const std::vector<Payout>& a, const std::vector<Payout>& b) {
+    return SameLists(a, b, SamePayout);
 }
 
 bool SameLine(const Line& a, const Line& b) {
@@ -45,6 +48,40 @@ void AssignInPlace(std::vector<T>& to, const std::vector<T>& from) {
     for (size_t i = 0; i < to.size(); ++i) to[i] = from[i];
 }
 
+// Whether the script can write the pattern: counted items only at the start of a pattern
+// written as a whole, not read both ways, all of one symbol and followed by any symbol;
+// every other item has a symbol to list or is any but its symbols.
+bool PatternIsWritable(const Line& line, bool whole) {
+    size_t counted = 0;
+    while (counted < line.items.size() && line.items[counted].kind == 1) ++counted;
+    if (counted > 0) {
+        if (!whole || line.kind == 1 || line.items[0].symbols.size() != 1) return false;
+        for (size_t i = 0; i < line.items.size(); ++i) {
+            const Item& item = line.items[i];
+            if (i < counted ? item.symbols != line.items[0].symbols
+                            : item.kind != 2 || !item.symbols.empty())
+                return false;
+        }
+        return true;
+    }
+    for (const Item& item : line.items)
+        if (item.kind == 1 || (item.kind == 0 && item.symbols.empty())) return false;
+    return true;
+}
+
+void CheckLineShape(size_t index, const Line& line, const Line& given,
+                    const PayoutLineSource& source) {
+    const std::string name = "Pay line " + std::to_string(index);
+    if (!source.wholePatternFlag && given.items.size() != line.items.size())
+        throw std::invalid_argument(name + " must keep " + std::to_string(line.items.size()) +
+                                    " pattern items");
+    if (!source.wholePayoutFlag && given.payouts.size() != line.payouts.size())
+        throw std::invalid_argument(name + " must keep " + std::to_string(line.payouts.size()) +
+                                    " payouts");
+    if (!PatternIsWritable(given, source.wholePatternFlag != 0))
+        throw std::invalid_argument(name + " has a pattern that the script cannot write");
+}
+
 }  // namespace
 
 void MachineDescription::SetPayouts(const ScriptPayTable& table) {
@@ -59,12 +96,7 @@ void MachineDescription::SetPayouts(const ScriptPayTable& table) {
         const Line& given = table.lines[i];
         const PayoutLineSource& source = payTable_.sources[i];
         if (source.wholeLineFlag && !SameLine(line, given)) continue;
-        if (!source.wholePatternFlag && given.items.size() != line.items.size())
-            throw std::invalid_argument("Pay line " + std::to_string(i) + " must keep " +
-                                        std::to_string(line.items.size()) + " pattern items");
-        if (!source.wholePayoutFlag && given.payouts.size() != line.payouts.size())
-            throw std::invalid_argument("Pay line " + std::to_string(i) + " must keep " +
-                                        std::to_string(line.payouts.size()) + " payouts");
+        if (!SameLine(line, given)) CheckLineShape(i, line, given, source);
     }
 
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -90,8 +122,10 @@ void MachineDescription::SetPayouts(const ScriptPayTable& table) {
                 QueuePatternItem(source.items.at(k), line.items[k]);
                 line.items[k] = given.items[k];
             }
-        } else if (!SameItems(line.items, given.items)) {
+        } else if (given.kind != line.kind || !SameItems(line.items, given.items)) {
+            // The pattern's text holds the direction too.
             QueuePayLine(source.pattern, line);
+            line.kind = given.kind;
             AssignInPlace(line.items, given.items);
         }
 
@@ -99,11 +133,7 @@ void MachineDescription::SetPayouts(const ScriptPayTable& table) {
             for (size_t k = 0; k < line.payouts.size(); ++k) {
                 const Payout& to = given.payouts[k];
                 Payout& from = line.payouts[k];
-                // A scriptlet's text is its value too: an edited scriptlet must reach the
-                // script even though its amount and type stay.
-                if (from.type == to.type && from.amount == to.amount &&
-                    (to.type != 1 || from.scriptlet == to.scriptlet))
-                    continue;
+                if (SamePayout(from, to)) continue;
                 QueuePayout(source.payouts.at(k), from);
                 from = to;
             }

@@ -1,0 +1,52 @@
+#include "ScriptRewrite.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// The place order: by start; at one start insertions before replacements, wider
+// replacements before the ones they hold; otherwise the given order.
+std::vector<size_t> PlaceOrder(const std::vector<ScriptEdit>& edits) {
+    std::vector<size_t> order(edits.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const ScriptEdit& x = edits[a];
+        const ScriptEdit& y = edits[b];
+        if (x.start != y.start) return x.start < y.start;
+        if (x.insert != y.insert) return x.insert;
+        return !x.insert && x.end > y.end;
+    });
+    return order;
+}
+
+size_t Offset(int32_t position, size_t size) {
+    if (position <= 0) return 0;
+    return std::min(static_cast<size_t>(position), size);
+}
+
+}  // namespace
+
+std::string RewriteScript(const std::string& script, const std::vector<ScriptEdit>& edits) {
+    std::string out;
+    out.reserve(script.size() + script.size() / 8);
+    size_t read = 0;  // bytes of the script copied or replaced so far
+    for (size_t index : PlaceOrder(edits)) {
+        const ScriptEdit& edit = edits[index];
+        const size_t from = Offset(edit.start - 1, script.size());
+        if (edit.insert) {
+            if (from < read) continue;  // its place was replaced
+            out.append(script, read, from - read);
+            read = from;
+            if (!edit.text.empty()) out += edit.text + ' ';
+            continue;
+        }
+        const size_t to = Offset(edit.end, script.size());
+        if (to <= read) continue;  // inside a replacement already written
+        if (from > read) out.append(script, read, from - read);
+        out += edit.text;
+        read = std::max(read, to);
+    }
+    out.append(script, read, std::string::npos);
+    return out;
+}

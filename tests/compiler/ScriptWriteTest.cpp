@@ -1,0 +1,156 @@
+// Writing an edited script: untouched bytes stay as they were, every edit is written once,
+// and the written script compiles to the edited machine.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "WriteTestHelpers.h"
+
+namespace {
+
+TEST(WriteScript, WithoutEditsTheScriptIsCopiedByteForByte) {
+    for (bool crlf : {false, true}) {
+        ExampleSession session("", crlf);
+        ASSERT_TRUE(session.md.IsCompiled()) << ::testing::PrintToString(session.sink.messages);
+        EXPECT_EQ(session.Written(), session.Text()) << (crlf ? "CRLF" : "LF");
+    }
+    // Bytes the compile stops at (an end-of-file mark) are copied too.
+    ScriptFile odd(ArtHeader() + "\t\r\n\x1a trailing \x01 bytes");
+    MachineDescription md;
+    md.Compile(odd.Path(), nullptr, nullptr);
+    ScriptFile out("");
+    ASSERT_TRUE(md.WriteScript(out.Path()));
+    EXPECT_EQ(ReadFileBytes(out.Path()), ArtHeader() + "\t\r\n\x1a trailing \x01 bytes");
+}
+
+TEST(WriteScript, CrlfScriptsKeepTheirLineEndsAroundEdits) {
+    ExampleSession session("", true);
+    ButtonPart help = session.md.GetButtons().at("Help").button;
+    help.priority = 5;
+    session.md.SetButton("Help", help);
+    std::string expected = session.Text();
+    const std::string clause = "HotKey = \"h\"";
+    expected.insert(expected.find(clause), "Priority=5 ");
+    EXPECT_EQ(session.Written(), expected);
+}
+
+TEST(WriteScript, FailuresAreReportedAndLeaveTheTargetAlone) {
+    MachineDescription nothing;
+    EXPECT_FALSE(nothing.WriteScript("never_written.vsl"));
+    EXPECT_FALSE(std::filesystem::exists("never_written.vsl"));
+
+    ExampleSession session;
+    session.md.SetBackdrop("dusk.bmp");
+    const std::string folder = session.Path() + ".d";
+    std::filesystem::create_directory(folder);
+    EXPECT_FALSE(session.md.WriteScript(folder));
+    EXPECT_NE(session.md.GetWriteError(), "");
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    std::filesystem::remove(folder);
+    // The old script is never changed; writing over it is the caller's choice.
+    EXPECT_EQ(ReadFileBytes(session.Path()), session.Text());
+    EXPECT_TRUE(session.md.WriteScript(session.Path()));
+    EXPECT_NE(ReadFileBytes(session.Path()).find("Backdrop \"dusk.bmp\""), std::string::npos);
+}
+
+TEST(WriteScript, EditsAfterASaveReachTheNextSave) {
+    ExampleSession session;
+    MachineDescription& md = session.md;
+    md.SetBackdrop("dusk.bmp");
+    ReelStrip strip = md.GetReelStrip(1);
+    strip[0].weight = 4;
+    md.SetReelStrip(1, strip);
+    const std::string first = session.Written();
+    md.DiscardPatches(true);
+    EXPECT_FALSE(md.HasPatches());
+    EXPECT_EQ(session.Written(), first) << "a save keeps what was saved";
+
+    // The same value again, and a value not edited before.
+    strip[0].weight = 5;
+    md.SetReelStrip(1, strip);
+    EXPECT_TRUE(md.HasPatches());
+    EXPECT_EQ(md.GetPatchCount(), 1u);
+    md.SetCoinDropPosition(Point{1, 2});
+    const std::string second = session.Written();
+    EXPECT_NE(second.find("Backdrop \"dusk.bmp\""), std::string::npos);
+    EXPECT_NE(second.find("Reel { Pear 5 Apple"), std::string::npos);
+    EXPECT_NE(second.find("Glow = 1,2 CoinSlot"), std::string::npos);
+    EXPECT_EQ(session.Recompiled()->GetReelStrip(1)[0].weight, 5);
+}
+
+TEST(WriteScript, NewElementsFollowTheirLaterEdits) {
+    ExampleSession session;
+    MachineDescription& md = session.md;
+    SoundPart sound;
+    sound.file = "orchard_chime.wav";
+    ASSERT_TRUE(md.DefineSound("Bell", sound));
+    RegionPart region;
+    region.region.vertices = {{0, 0}, {4, 0}, {4, 4}};
+    ASSERT_TRUE(md.DefineRegion("Knob", region));
+    sound.assetNumber = 2;
+    md.SetSound("Bell", sound);
+    md.RenameElement("Bell", "Gong");
+    region.hotKey = 'k';
+    md.SetRegion("Knob", region);
+    md.DeleteElement("Knob");
+
+    std::string expected = session.Text();
+    const size_t end = expected.find("\n}\n\n// The script code");
+    expected.insert(end + 1, "  Sound Gong  { \"orchard_chime.wav\", 2  }\n ");
+    EXPECT_EQ(session.Written(), expected)
+        << "the start of the file is untouched and the deleted Region leaves nothing";
+    auto again = session.Recompiled();
+    EXPECT_EQ(again->GetSounds().at("Gong").sound.assetNumber, 2);
+    EXPECT_FALSE(again->IsDefined("Knob"));
+}
+
+TEST(WriteScript, ValuesThatEmptyAClause) {
+    ExampleSession session;
+    MachineDescription& md = session.md;
+    RegionPart bill = md.GetRegions().at("BillSlot").region;
+    bill.hotKeyFlags = 0;
+    md.SetRegion("BillSlot", bill);
+    ButtonPart help = md.GetButtons().at("Help").button;
+    help.hotKey = 0;
+    help.hotKeyFlags = HotKeyShift | HotKeyCtrl;
+    md.SetButton("Help", help);
+    SoundPart drop = md.GetSounds().at("Drop").sound;
+    drop.compressed = true;
+    md.SetSound("Drop", drop);
+
+    const std::string written = session.Written();
+    EXPECT_NE(written.find("(0,20) }  }"), std::string::npos);
+    EXPECT_NE(written.find("Glow = 560, 440  HotKeyFlags = SHIFT|CTRL OnClick"),
+              std::string::npos);
+    EXPECT_NE(written.find("{ \"orchard_drop.wav\" Compressed }"), std::string::npos);
+    auto again = session.Recompiled();
+    EXPECT_EQ(again->GetRegions().at("BillSlot").region.hotKeyFlags, 0);
+    EXPECT_EQ(again->GetButtons().at("Help").button.hotKey, 0);
+    EXPECT_EQ(again->GetButtons().at("Help").button.hotKeyFlags, HotKeyShift | HotKeyCtrl);
+    EXPECT_TRUE(again->GetSounds().at("Drop").sound.compressed);
+}
+
+TEST(WriteScript, WholePatternsTakeTheirDirection) {
+    ExampleSession session;
+    ScriptPayTable table = session.md.GetPayouts();
+    table.lines[1].kind = 1;  // all Plum, now both ways
+    table.lines[3].items[2] = ScriptPayTable::PatternItem{2, {"Owl"}};
+    session.md.SetPayouts(table);
+    EXPECT_EQ(session.md.GetPayouts().lines[1].kind, 1);
+    EXPECT_NE(session.Written().find("    BothWays Plum Plum Plum                        40, 80"), std::string::npos);
+    EXPECT_NE(session.Written().find("[Pear,Plum] [Pear,Plum] [^Owl]"), std::string::npos);
+    auto again = session.Recompiled();
+    EXPECT_EQ(again->GetPayouts().lines[1].kind, 1);
+
+    // A counted pattern cannot be read both ways, nor stand in a line written item by item.
+    ScriptPayTable counted = table;
+    counted.lines[4].kind = 1;
+    EXPECT_THROW(session.md.SetPayouts(counted), std::invalid_argument);
+    counted = table;
+    counted.lines[3].items[0].kind = 1;
+    EXPECT_THROW(session.md.SetPayouts(counted), std::invalid_argument);
+}
+
+}  // namespace

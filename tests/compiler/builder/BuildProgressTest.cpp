@@ -1,0 +1,158 @@
+// A machine build under the progress dialog: the stages as percentages, the dialog's
+// Cancel, a quit message arriving during the build, the owner disabled while it runs,
+// and the test build's "results" box.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Application.h"
+#include "AssetFileTitle.h"
+#include "BuildProgress.h"
+#include "ItchyFile.h"
+#include "MachineFiles.h"
+#include "MessageBoxWatcher.h"
+#include "MessageCollector.h"
+#include "ProgressDialog.h"
+#include "SystemInfo.h"
+#include "TestBuildScript.h"
+#include "Window.h"
+
+namespace {
+
+const UINT kProbe = WM_APP + 7;
+
+// A window whose probe message, when the build dispatches it, notes whether the owner
+// window could take input at that moment.
+struct Probe {
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == kProbe) {
+            seen.push_back(IsWindowEnabled(reinterpret_cast<HWND>(wParam)) != FALSE);
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    Probe() {
+        WNDCLASSA c{};
+        c.lpfnWndProc = Procedure;
+        c.hInstance = GetModuleHandleA(nullptr);
+        c.lpszClassName = "BuildProgressProbe";
+        RegisterClassA(&c);
+        window = CreateWindowA("BuildProgressProbe", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, c.hInstance, nullptr);
+        seen.clear();
+    }
+    ~Probe() { DestroyWindow(window); }
+    HWND window;
+    static std::vector<bool> seen;
+};
+std::vector<bool> Probe::seen;
+
+class BuildUnderDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitCommonControls();
+        ownerWindow = CreateWindowA("STATIC", "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+        owner.Attach(ownerWindow);
+        ASSERT_TRUE(dialog.CreateFromResource(&owner, IDD_PROGRESS_CANCEL));
+        dialog.BeginStep(100);
+    }
+    void TearDown() override {
+        if (!dialog.IsClosed()) dialog.Close();
+        DestroyWindow(ownerWindow);
+    }
+
+    ItchyFile itchy;
+    ProgressDialog dialog{itchy.Path(), 6, 1, 1};
+    HWND ownerWindow = nullptr;
+    Window owner;
+    MachineFiles files;
+    MessageCollector messages;
+};
+
+TEST_F(BuildUnderDialog, StagesShowAsPercentsAndTheOwnerIsDisabledForTheBuild) {
+    {
+        BuildProgress progress(dialog);
+        EXPECT_FALSE(IsWindowEnabled(ownerWindow));
+        const int32_t expected[] = {0, 12, 25, 50};
+        for (int32_t stage = 0; stage < 4; ++stage) {
+            progress.SetStage(stage);
+            EXPECT_EQ(dialog.GetPosition(), expected[stage]);
+        }
+        progress.SetStage(4);
+        EXPECT_EQ(dialog.GetPosition(), 50);
+        progress.SetPercent(87);
+        EXPECT_EQ(dialog.GetPosition(), 87);
+    }
+    EXPECT_TRUE(IsWindowEnabled(ownerWindow));
+}
+
+TEST_F(BuildUnderDialog, ABuildDispatchesMessagesAndReachesTheEnd) {
+    Probe probe;
+    PostMessageA(probe.window, kProbe, WPARAM(ownerWindow), 0);
+    const std::string out = files.Output("dialog.slot");
+    EXPECT_TRUE(BuildMachine(files.Script(GlassHarbor()), out, messages, &dialog));
+    EXPECT_EQ(Probe::seen, std::vector<bool>{false});
+    EXPECT_EQ(dialog.GetPosition(), 100);
+    EXPECT_TRUE(IsWindowEnabled(ownerWindow));
+    EXPECT_EQ(ReadAssetFileTitle(out), "Glass Harbor");
+}
+
+TEST_F(BuildUnderDialog, TheDialogsCancelStopsTheBuildWithoutAFile) {
+    PostMessageA(dialog.GetHandle(), WM_COMMAND, IDCANCEL, 0);
+    const std::string out = files.Output("cancelled.slot");
+    EXPECT_FALSE(BuildMachine(files.Script(GlassHarbor()), out, messages, &dialog));
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"You cancelled the compile."});
+    EXPECT_FALSE(Exists(out));
+    EXPECT_TRUE(IsWindowEnabled(ownerWindow));
+}
+
+TEST_F(BuildUnderDialog, AQuitMessageCancelsTheBuildAndStaysQueued) {
+    PostQuitMessage(7);
+    const std::string out = files.Output("quit.slot");
+    EXPECT_FALSE(BuildMachine(files.Script(GlassHarbor()), out, messages, &dialog));
+    EXPECT_FALSE(Exists(out));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+}
+
+// The test build finds "itchy.ast" in the program's folder.
+class TestBuild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitCommonControls();
+        GetCurrentDirectoryA(MAX_PATH, previous_);
+        const std::string folder = itchy.Path().substr(0, itchy.Path().find_last_of('\\'));
+        SetCurrentDirectoryA(folder.c_str());
+        SetBaseDirectoryToCurrent();
+        SetCurrentDirectoryA(previous_);
+    }
+
+    ItchyFile itchy;
+    MachineFiles files;
+    char previous_[MAX_PATH] = {};
+};
+
+TEST_F(TestBuild, AFailedBuildShowsItsMessagesInTheResultsBox) {
+    const std::string script = files.Script("Title \"Broken\"\nReels 3\n");
+    const std::string out = files.Output("broken.slot");
+    BoxWatcher watcher("results");
+    TestBuildScript(script, out);
+    const SeenBox box = watcher.Result();
+    EXPECT_TRUE(box.found);
+    EXPECT_NE(box.text.find(" on line "), std::string::npos) << box.text;
+    EXPECT_FALSE(Exists(out));
+}
+
+TEST_F(TestBuild, ASuccessfulBuildShowsNoBox) {
+    const std::string out = files.Output("built.slot");
+    TestBuildScript(files.Script(GlassHarbor()), out);
+    EXPECT_EQ(FindWindowA("#32770", "results"), nullptr);
+    EXPECT_EQ(ReadAssetFileTitle(out), "Glass Harbor");
+}
+
+}  // namespace
