@@ -16,7 +16,7 @@ GameWindow::GameWindow(char* commandLine, const RECT& rect) : commandLine_(comma
     SetRect(rect);
     SetStyle(0x82CA0000u & ~DWORD(WS_CLIPCHILDREN));  // CreateTopLevel adds WS_CLIPCHILDREN
     SetText("Vellmoor(tm) Slots");
-    SetMenuOrId(UINT_PTR(LoadAppMenu(kGameMenuId)));
+    SetMenuOrId(kGameMenuId);  // loaded by CreateTopLevel
     SetBaseDirectoryToCurrent();
     baseDirectory_ = GetBaseDirectory();
     BindCommands();
