@@ -1,5 +1,5 @@
 // Writes the current player's name and cash into the caption of a small tool window.
-// One instance, owned by WinMain.
+// One instance, owned by the game window.
 #pragma once
 #include <windows.h>
 

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "AppState.h"
 #include "GameWindow.h"
 
 GameApplication::~GameApplication() { timeEndPeriod(1); }
@@ -29,7 +30,8 @@ Window* GameApplication::CreateMainWindow() {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     RECT rect;
     if (!ComputeMainWindowRect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), workArea,
-                               kGameMenuId != 0, &rect))
+                               FindResourceA(GetAppInstance(), MAKEINTRESOURCEA(kGameMenuId), RT_MENU) != nullptr,
+                               &rect))
         return nullptr;
     auto* window = new GameWindow(commandLine_, rect);
     gameWindow_ = window;

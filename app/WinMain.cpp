@@ -4,9 +4,7 @@
 #include <mmsystem.h>
 
 #include <cctype>
-#include <memory>
 
-#include "CaptionPainter.h"
 #include "FirstPlayer.h"
 #include "GameApplication.h"
 #include "ProgramFolder.h"
@@ -49,11 +47,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 
         LoadSettings();
 
-        std::unique_ptr<CaptionPainter> painter(new CaptionPainter);
-        SetCaptionPainter(painter.get());
         application.Run();
-        SetCaptionPainter(nullptr);
-        painter.reset();
         SetApplication(nullptr);
     }
     CloseHandle(mutex);

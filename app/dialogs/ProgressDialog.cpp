@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
-#include "AnimationSprite.h"
 #include "Quor2_5.h"
+#include "SpriteDesc.h"
+#include "SpriteQueries.h"
 
 namespace {
 // The progress dialog whose sprite callback is active, and the lock that keeps it from
@@ -38,10 +39,10 @@ ProgressDialog::~ProgressDialog() {
         CallbackLocked locked;
         if (callbackTarget == this) callbackTarget = nullptr;
     }
-    if (sprite_) {
+    if (!sprite_.IsEmpty()) {
         // The frame durations belong to the asset, which other sprites may show later.
         SetAnimationSpeed(sprite_, durationB_, durationA_, 0);
-        DeleteSprite(sprite_);
+        sprite_.Reset(0);
     }
     view_.reset();
     if (assetFile_ != -1) CloseAssetFile(uint32_t(assetFile_));
@@ -51,14 +52,14 @@ int ProgressDialog::OnCreate() {
     view_ = std::make_unique<StageWindow>(this, IDC_PROGRESS_SPRITES, GetSysColor(COLOR_BTNFACE));
     view_->Layout();
     assetFile_ = OpenAssetFile(assetPath_.c_str());
-    if (assetFile_ != -1) sprite_ = CreateAnimationSprite(view_->GetStage(), spriteNumber_ | uint32_t(assetFile_));
+    if (assetFile_ != -1) CreateDefaultAnimSprite(view_->GetStage(), sprite_, spriteNumber_ | uint32_t(assetFile_));
     {
         CallbackLocked locked;
         callbackTarget = this;
     }
-    if (sprite_) {
+    if (!sprite_.IsEmpty()) {
         SetAnimationSpeed(sprite_, durationA_, durationB_, 0);
-        SetSpriteCallback(sprite_, uint32_t(uintptr_t(&ProgressDialog::SpriteCallback)), 1);
+        SetSpriteCallback(sprite_.Get(), uint32_t(uintptr_t(&ProgressDialog::SpriteCallback)), 1);
     }
     SetStepPercent(0);
     ready_.Signal();
@@ -88,15 +89,15 @@ void ProgressDialog::ShowPosition() {
 }
 
 void ProgressDialog::UpdateAnimation() {
-    if (!sprite_) return;
+    if (sprite_.IsEmpty()) return;
     CallbackLocked locked;
     if (steps_.Position() >= kFinished) {
-        AnimateSprite(sprite_, 0, 0, 0);
+        AnimateSprite(sprite_.Get(), 0, 0, 0);
         animating_ = 0;
     } else if (!animating_) {
         animating_ = 1;
-        MakeSpriteVisible(sprite_, 1);
-        AutoSequenceSprite(sprite_, 0, 0, 0);
+        MakeSpriteVisible(sprite_.Get(), 1);
+        AutoSequenceSprite(sprite_.Get(), 0, 0, 0);
     }
 }
 
@@ -104,7 +105,7 @@ void ProgressDialog::OnSpriteEvent(int32_t event) {
     // Event 1: the sequence has shown its last frame.
     if (event != 1 || !animating_) return;
     if (steps_.Position() < kFinished) {
-        AutoSequenceSprite(sprite_, 0, 0, 0);
+        AutoSequenceSprite(sprite_.Get(), 0, 0, 0);
     } else {
         animating_ = 0;
     }
@@ -112,7 +113,7 @@ void ProgressDialog::OnSpriteEvent(int32_t event) {
 
 void __stdcall ProgressDialog::SpriteCallback(int32_t event, int32_t sprite) {
     CallbackLocked locked;
-    if (callbackTarget && callbackTarget->sprite_ == sprite) callbackTarget->OnSpriteEvent(event);
+    if (callbackTarget && callbackTarget->sprite_.Get() == sprite) callbackTarget->OnSpriteEvent(event);
 }
 
 void ProgressDialog::OnCancel(int, int) { Close(); }

@@ -13,6 +13,7 @@
 #include "Dialog.h"
 #include "ProgressIds.h"
 #include "ProgressSteps.h"
+#include "SpriteHandle.h"
 #include "StageWindow.h"
 #include "Win32Event.h"
 
@@ -37,7 +38,7 @@ public:
     bool IsClosed() const { return closed_.load() != 0; }
     bool IsAnimating() const { return animating_.load() != 0; }
     int32_t GetPosition() const { return steps_.Position(); }
-    int32_t GetSprite() const { return sprite_; }
+    int32_t GetSprite() const { return sprite_.Get(); }
     // Signalled once the window exists; the task waits for it before it reports.
     HANDLE GetReadyEvent() const { return ready_.Get(); }
 
@@ -49,7 +50,7 @@ private:
     static void __stdcall SpriteCallback(int32_t event, int32_t sprite);
 
     std::unique_ptr<StageWindow> view_;
-    int32_t sprite_ = 0;
+    SpriteHandle sprite_;
     int32_t assetFile_ = -1;
     ProgressSteps steps_;
     std::atomic<uint8_t> closed_{0};

@@ -8,11 +8,12 @@
 
 #include <atomic>
 
-#include "AnimationSprite.h"
 #include "DialogDriver.h"
 #include "ItchyFile.h"
 #include "ProgressDialog.h"
 #include "Quor2_5.h"
+#include "SpriteDesc.h"
+#include "SpriteQueries.h"
 #include "SprtAsset.h"
 
 namespace {
@@ -152,19 +153,21 @@ TEST_F(ProgressDialogTest, AnimationSpeedScalesTheFrameDurations) {
     ItchyFile itchy(3);
     const int32_t file = OpenAssetFile(itchy.Path().c_str());
     ASSERT_NE(file, -1);
-    const int32_t stage = CreateStage(1);
-    const int32_t sprite = CreateAnimationSprite(stage, uint32_t(file) | kAnimationAsset);
-    ASSERT_NE(sprite, 0);
-    EXPECT_EQ(Holds(sprite), (std::vector<uint32_t>{3, 3, 3, 3}));
+    StageParent stage;
+    stage.stage = CreateStage(1);
+    SpriteHandle sprite;
+    ASSERT_TRUE(CreateDefaultAnimSprite(stage, sprite, uint32_t(file) | kAnimationAsset));
+    EXPECT_EQ(Holds(sprite.Get()), (std::vector<uint32_t>{3, 3, 3, 3}));
     // 3 x 1 / 4 truncates to 0, which becomes 1: never a frame without time.
     EXPECT_EQ(SetAnimationSpeed(sprite, 1, 4, 0), 4);
-    EXPECT_EQ(Holds(sprite), (std::vector<uint32_t>{1, 1, 1, 1}));
+    EXPECT_EQ(Holds(sprite.Get()), (std::vector<uint32_t>{1, 1, 1, 1}));
     EXPECT_EQ(SetAnimationSpeed(sprite, 5, 2, 0), 4);
-    EXPECT_EQ(Holds(sprite), (std::vector<uint32_t>{2, 2, 2, 2}));
+    EXPECT_EQ(Holds(sprite.Get()), (std::vector<uint32_t>{2, 2, 2, 2}));
     EXPECT_EQ(SetAnimationSpeed(sprite, 2, 1, 1), 0);  // no second sequence
-    EXPECT_EQ(SetAnimationSpeed(0, 2, 1, 0), 0);       // no sprite
-    DeleteSprite(sprite);
-    DeleteStage(stage);
+    EXPECT_EQ(SetAnimationSpeed(SpriteHandle(), 2, 1, 0), 0);  // no sprite
+    sprite.Reset(0);
+    DeleteStage(stage.stage);
+    stage.stage = 0;
     CloseAssetFile(uint32_t(file));
 }
 }  // namespace

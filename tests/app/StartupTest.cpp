@@ -79,7 +79,7 @@ struct Program {
 
 HWND WaitForMainWindow(int bound = 30000) {
     for (int waited = 0; waited < bound; waited += 50) {
-        if (HWND window = FindWindowA("Y7", "VELLMOOR(tm) Slots")) return window;
+        if (HWND window = FindWindowA("Y7", "Vellmoor(tm) Slots")) return window;
         Sleep(50);
     }
     return nullptr;
@@ -162,7 +162,7 @@ TEST_F(FirstPlayerTest, ProgramRunsOnceWritesTheRecordOnItsFirstRunAndKeepsItAft
     DWORD code = 99;
     ASSERT_TRUE(second.WaitForExit(&code));
     EXPECT_EQ(0u, code);
-    EXPECT_EQ(window, FindWindowA("Y7", "VELLMOOR(tm) Slots"));
+    EXPECT_EQ(window, FindWindowA("Y7", "Vellmoor(tm) Slots"));
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(first.WaitForExit(&code));

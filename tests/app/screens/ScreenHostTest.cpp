@@ -103,7 +103,9 @@ TEST_F(ScreenHostTest, TheSwitchBuildsTheNewScreenEntersItAndPutsItsMenuOn) {
     Screen* first = Current();
     EXPECT_TRUE(Logged("screen1:enter"));
     EXPECT_EQ(first->GetStage().stage, StageShown());
+    HMENU firstMenu = GetMenu(main_->GetHandle());
     SwitchTo(2);
+    EXPECT_FALSE(IsMenu(firstMenu));  // the menu bar taken off goes
     ASSERT_NE(first, Current());
     EXPECT_EQ(2, Current()->GetNumber());
     EXPECT_TRUE(Logged("screen2:enter"));

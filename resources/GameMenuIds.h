@@ -1,0 +1,42 @@
+// The commands of the items of the menus that the screens put on the main window (the
+// menu resources are numbered as ScreenNumbers.h says).
+#pragma once
+
+#define ID_EXIT 40001
+#define ID_COMPILE_SCRIPT 40002
+#define ID_ABOUT 40003
+#define ID_EDIT_MACHINE 40004
+#define ID_CALCULATE_PAYOUT 40005
+#define ID_FRONT_DESK 40006
+#define ID_MILESTONE_NOTES 40007
+#define ID_VIRADU_DOCS 40025
+#define ID_CREATE_MACHINE 40032
+#define ID_OPTIONS 40034
+#define ID_ABOUT_SHORT 40044
+#define ID_LOBBY 40046
+#define ID_HELP_CONTENTS 40063
+// The items of the Custom submenu: the first, then one more for each.
+#define ID_CUSTOM_MACHINE_FIRST 42001
+
+// The built-in machines.
+#define ID_MACHINE_VENUS 40008
+#define ID_MACHINE_BARS 40009
+#define ID_MACHINE_RANSOM 40010
+#define ID_MACHINE_WONDERS 40011
+#define ID_MACHINE_WIZARDS 40014
+#define ID_MACHINE_PIRATES 40015
+#define ID_MACHINE_DODGEC 40016
+#define ID_MACHINE_WWSPORTS 40017
+#define ID_MACHINE_PROGRESSIVE 40022
+#define ID_MACHINE_4THJULY 40023
+#define ID_MACHINE_POTOFGOLD 40026
+#define ID_MACHINE_DIAMOND7 40027
+#define ID_MACHINE_DINER 40028
+#define ID_MACHINE_CLIMBFUJI 40029
+#define ID_MACHINE_AUSSIE 40035
+#define ID_MACHINE_GRIDIRON 40036
+#define ID_MACHINE_LOSERS 40037
+#define ID_MACHINE_SWIMSUIT 40038
+#define ID_MACHINE_WOF 40039
+#define ID_MACHINE_SOLDIER 40043
+#define ID_MACHINE_GRIDIRONGOLD 40048

@@ -1,0 +1,296 @@
+// The game window with the program's menus: every item of the five menus read back with
+// its id and text, the Custom submenu built from the ".slot" files of the game folder with
+// their titles, the machine commands opening the screen window of a machine file that is
+// there and reporting one that is missing, and the command-line machine from the game
+// folder played at once, once.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <direct.h>
+
+#include <fstream>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Application.h"
+#include "CustomMachines.h"
+#include "GameMenuIds.h"
+#include "GameWindow.h"
+#include "GameWindowServices.h"
+#include "MessageBoxWatcher.h"
+#include "ScreenSlots.h"
+#include "ShowScreen.h"
+#include "TestScreens.h"
+#include "TvPane.h"
+
+namespace {
+// One menu item as the menu API reports it: "-" for separators, ">" before a submenu's text.
+std::vector<std::string> ReadMenu(HMENU menu) {
+    std::vector<std::string> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_ID | MIIM_TYPE | MIIM_SUBMENU;
+        info.dwTypeData = text;
+        info.cch = sizeof text - 1;
+        GetMenuItemInfoA(menu, UINT(i), TRUE, &info);
+        if (info.fType & MFT_SEPARATOR)
+            items.push_back("-");
+        else if (info.hSubMenu)
+            items.push_back(std::string(">") + text);
+        else
+            items.push_back(std::to_string(info.wID) + " " + text);
+    }
+    return items;
+}
+
+std::vector<std::string> ReadMenuResource(int id, int popup) {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+    if (!menu) return {"no menu"};
+    std::vector<std::string> items = popup < 0 ? ReadMenu(menu) : ReadMenu(GetSubMenu(menu, popup));
+    DestroyMenu(menu);
+    return items;
+}
+
+using Items = std::vector<std::string>;
+
+TEST(GameMenusTest, EveryMenuHasItsItemsWithTheirIdsAndTexts) {
+    EXPECT_EQ(ReadMenuResource(103, -1), (Items{">&Game"}));
+    EXPECT_EQ(ReadMenuResource(103, 0), (Items{"40001 E&xit"}));
+    EXPECT_EQ(ReadMenuResource(102, -1), (Items{">&Game", ">&Help"}));
+    EXPECT_EQ(ReadMenuResource(102, 0), (Items{"40046 &Lobby", "40006 &Front Desk", "40001 E&xit"}));
+    EXPECT_EQ(ReadMenuResource(102, 1), (Items{"40063 &Contents", "40044 &About"}));
+    EXPECT_EQ(ReadMenuResource(118, 0), (Items{"40046 &Lobby", "-", "40001 E&xit"}));
+    EXPECT_EQ(ReadMenuResource(118, 1), (Items{"40063 &Contents", "-", "40003 &About Vellmoor(tm) Slots..."}));
+    EXPECT_EQ(ReadMenuResource(129, -1), (Items{">&Game"}));
+    EXPECT_EQ(ReadMenuResource(129, 0), (Items{"40046 &Lobby", "40006 &Front Desk", "-", "40001 E&xit"}));
+    EXPECT_EQ(ReadMenuResource(104, -1), (Items{">&Game", ">&Options", ">&Tools", ">&Help"}));
+    EXPECT_EQ(ReadMenuResource(104, 0),
+              (Items{">&Classic Machines", ">&Wheel Machines", ">&Five Reel Machines", ">&Nine Reel Machines",
+                     ">&Sports Machines", ">F&antasy Machines", "-", ">C&ustom", "-", "40006 Front &Desk",
+                     "40001 E&xit"}));
+    EXPECT_EQ(ReadMenuResource(104, 1), (Items{"40034 &Options"}));
+    EXPECT_EQ(ReadMenuResource(104, 2),
+              (Items{"40032 &Create Machine", "-", "40002 Compile &Script", "40004 &Edit Machine"}));
+    EXPECT_EQ(ReadMenuResource(104, 3), (Items{"40063 &Contents", "40025 Viradu &Documentation", "-",
+                                               "40003 &About Vellmoor(tm) Slots"}));
+}
+
+TEST(GameMenusTest, TheLobbyOffersEveryBuiltInMachineByGroup) {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(104));
+    ASSERT_NE(menu, nullptr);
+    HMENU game = GetSubMenu(menu, 0);
+    EXPECT_EQ(ReadMenu(GetSubMenu(game, 0)), (Items{"40023 Fourth of &July", "40009 Classic &Bars",
+                                                    "40022 Classic &Progressive", "40010 &King's Ransom",
+                                                    "40026 Pot of &Gold"}));
+    EXPECT_EQ(ReadMenu(GetSubMenu(game, 1)), (Items{"40037 &Lucky Losers", "40039 &Wonder Wheel"}));
+    EXPECT_EQ(ReadMenu(GetSubMenu(game, 2)), (Items{"40035 &Bucks Outback"}));
+    EXPECT_EQ(ReadMenu(GetSubMenu(game, 3)), (Items{"40014 &Merlin's Castle"}));
+    EXPECT_EQ(ReadMenu(GetSubMenu(game, 4)), (Items{"40036 &Gridiron", "40048 Gridiron G&old", "40017 &Hardcore Sports"}));
+    EXPECT_EQ(ReadMenu(GetSubMenu(game, 5)),
+              (Items{"40038 &Beach Party!", "40029 &Climbing Fujiyama", "40027 &Diamond 7", "40016 D&odge City",
+                     "40028 Dollar D&iner", "40015 &Jolly Roger", "40011 Seven Wonders of the &World",
+                     "40043 Soldier of &Fortunes", "40008 &Zodod uz Uvuvu"}));
+    DestroyMenu(menu);
+}
+
+// The machine file that a screen number stands for, as the game folder has it.
+std::string MachineFileOf(int32_t number) {
+    if (number < 0) {
+        int32_t n = 0;
+        for (const CustomMachineEntry& entry : GetCustomMachines())
+            if (entry.kind == kCustomMachine && --n == number) return entry.path;
+        return std::string();
+    }
+    const char* script = GameWindow::GetBuiltInScript(number);
+    return script ? script : "";
+}
+
+int32_t openedNumber = 0;
+
+// A game folder of its own with machine files whose first line is their title; screen
+// windows of test screens that need their machine file to be there.
+class GameWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "vsl_game_window_test_" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        char previous[MAX_PATH] = {};
+        _getcwd(previous, MAX_PATH);
+        previousFolder_ = previous;
+        SetCurrentDirectoryA(folder_.c_str());
+        Write("zephyr.slot", "Zephyr Reels");
+        Write("untitled.slot", "");
+        Write("bars.slot", "Classic Bars");
+        Write("amber.slot", "Amber Nights");
+        Write("credits.ast", "");
+        GameWindowServices services;
+        services.readTitle = [](const std::string& path) {
+            std::ifstream in(path);
+            std::string title;
+            std::getline(in, title);
+            return title;
+        };
+        previousServices_ = SetGameWindowServices(services);
+        ScreenWindowMakers makers;
+        makers.byNumber = [](Window*, int32_t number) -> ScreenWindow* {
+            const std::string file = MachineFileOf(number);
+            if (file.empty() || GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES)
+                throw std::runtime_error("The machine file is missing.");
+            openedNumber = number;
+            return new TestScreenWindow(2);
+        };
+        previousMakers_ = SetScreenWindowMakers(makers);
+        RegisterMainWindowClass(nullptr);
+        game_ = new GameWindow(commandLine_, RECT{0, 0, 640, 480});
+        SetMainWindow(game_);
+        ASSERT_TRUE(game_->Create());
+        SetMenu(game_->GetHandle(), LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(104)));
+    }
+    void TearDown() override {
+        if (Window* current = GetCurrentScreen()) current->Destroy();
+        DeleteParkedScreen();
+        if (game_->GetHandle()) game_->Destroy();
+        delete game_;
+        SetMainWindow(nullptr);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}  // the destroyed window's WM_QUIT
+        SetScreenWindowMakers(previousMakers_);
+        SetGameWindowServices(previousServices_);
+        SetCurrentDirectoryA(previousFolder_.c_str());
+        for (const char* name : {"zephyr.slot", "untitled.slot", "bars.slot", "amber.slot", "credits.ast"})
+            DeleteFileA((folder_ + "\\" + name).c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+    void Write(const char* name, const char* title) { std::ofstream(folder_ + "\\" + name) << title << "\n"; }
+    HMENU CustomMenu() { return GetSubMenu(GetSubMenu(GetMenu(game_->GetHandle()), 0), 7); }
+    void OpenMenuBar() { game_->SendMessage(WM_INITMENU, WPARAM(GetMenu(game_->GetHandle())), 0); }
+    void Command(int id) { game_->SendMessage(WM_COMMAND, WPARAM(id), 0); }
+
+    char commandLine_[64] = "";
+    std::string folder_, previousFolder_;
+    GameWindow* game_ = nullptr;
+    GameWindowServices previousServices_;
+    ScreenWindowMakers previousMakers_;
+};
+
+TEST_F(GameWindowTest, TheCustomSubmenuListsTheTitledMachinesOfTheFolderAndIsMadeAnewEachTime) {
+    OpenMenuBar();
+    const Items custom = ReadMenu(CustomMenu());
+    // Found in the folder's order; built-in names and files without a title stay out.
+    ASSERT_EQ(custom.size(), 2u);
+    EXPECT_EQ(custom[0].substr(0, 6), "42001 ");
+    EXPECT_EQ(custom[1].substr(0, 6), "42002 ");
+    std::set<std::string> titles = {custom[0].substr(6), custom[1].substr(6)};
+    EXPECT_EQ(titles, (std::set<std::string>{"Amber Nights", "Zephyr Reels"}));
+    HMENU first = CustomMenu();
+    OpenMenuBar();
+    EXPECT_NE(CustomMenu(), first);
+    EXPECT_FALSE(IsMenu(first));  // the old popup went
+    EXPECT_EQ(ReadMenu(CustomMenu()), custom);
+}
+
+TEST_F(GameWindowTest, MachineCommandsOpenTheScreenWindowOfAPresentFileAndReportAMissingOne) {
+    openedNumber = 0;
+    Command(ID_MACHINE_BARS);  // bars.slot is in the folder
+    EXPECT_EQ(openedNumber, 6);
+    ASSERT_NE(GetCurrentScreen(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(GetCurrentScreen()->GetHandle()));
+
+    OpenMenuBar();
+    Command(ID_CUSTOM_MACHINE_FIRST + 1);  // the second titled machine
+    EXPECT_EQ(openedNumber, -2);
+
+    BoxWatcher watcher("Exception!");
+    Command(ID_MACHINE_WOF);  // wof.slot is not there
+    const SeenBox box = watcher.Result();
+    EXPECT_TRUE(box.found);
+    EXPECT_EQ(box.text, "The machine file is missing.");
+    EXPECT_EQ(openedNumber, -2);
+}
+
+// Answers the open-file dialog of the title with the path, from another thread.
+class FileDialogAnswer {
+public:
+    FileDialogAnswer(const char* title, std::string path)
+        : thread_([title, path] {
+              for (int waited = 0; waited < 20000; waited += 50, Sleep(50)) {
+                  HWND dialog = FindWindowA("#32770", title);
+                  if (!dialog) continue;
+                  Sleep(200);
+                  SetDlgItemTextA(dialog, 0x47C, path.c_str());  // the file name box
+                  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                  return;
+              }
+          }) {}
+    ~FileDialogAnswer() { thread_.join(); }
+
+private:
+    std::thread thread_;
+};
+
+std::string builtScript, builtMachine;
+
+TEST_F(GameWindowTest, CompileScriptNamesTheMachineFromTheScriptAndAsksBeforeReplacingABuiltInOne) {
+    GameWindowServices services = GetGameWindowServices();
+    services.testBuild = [](const std::string& script, const std::string& machine) {
+        builtScript = script;
+        builtMachine = machine;
+    };
+    SetGameWindowServices(services);
+    const std::string dotted = folder_ + "\\my.scripts";
+    CreateDirectoryA(dotted.c_str(), nullptr);
+    std::ofstream(dotted + "\\reels") << "machine\n";
+    std::ofstream(dotted + "\\bars.txt") << "machine\n";
+    {
+        FileDialogAnswer answer("Choose script to compile", dotted + "\\reels");
+        Command(ID_COMPILE_SCRIPT);
+    }
+    // Into the game folder, which the window keeps lower-cased.
+    std::string expected = folder_ + "\\reels.slot";
+    for (char& c : expected) c = char(tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(builtMachine, expected);
+    EXPECT_NE(builtScript.find("reels"), std::string::npos);
+
+    // bars.slot is one of the game's own and is in the folder: the box's OK is not a yes.
+    builtMachine.clear();
+    {
+        FileDialogAnswer answer("Choose script to compile", dotted + "\\bars.txt");
+        BoxWatcher box("Compile Script");
+        Command(ID_COMPILE_SCRIPT);
+        EXPECT_TRUE(box.Result().found);
+    }
+    EXPECT_EQ(builtMachine, "");
+    DeleteFileA((dotted + "\\reels").c_str());
+    DeleteFileA((dotted + "\\bars.txt").c_str());
+    RemoveDirectoryA(dotted.c_str());
+}
+
+TEST_F(GameWindowTest, AMachineOnTheCommandLineFromTheGameFolderIsPlayedAtOnceAndOnce) {
+    std::string line = "\"" + folder_ + "\\amber.slot\"";
+    for (char& c : line) c = char(tolower(static_cast<unsigned char>(c)));
+    ASSERT_LT(line.size(), sizeof commandLine_);
+    std::copy(line.begin(), line.end(), commandLine_);
+    static std::string named;
+    ScreenWindowMakers makers = GetScreenWindowMakers();
+    makers.byFile = [](Window*, const std::string& file) -> ScreenWindow* {
+        named = file;
+        return new TestScreenWindow(2);
+    };
+    SetScreenWindowMakers(makers);
+    named.clear();
+    game_->SendMessage(kLobbyEnteredMessage, 0, 0);
+    EXPECT_EQ(named, "amber.slot");
+    EXPECT_EQ(commandLine_[0], '\0');
+    named.clear();
+    game_->SendMessage(kLobbyEnteredMessage, 0, 0);
+    EXPECT_EQ(named, "");
+}
+}  // namespace
