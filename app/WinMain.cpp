@@ -7,6 +7,10 @@
 
 #include "FirstPlayer.h"
 #include "GameApplication.h"
+#include "GameWindow.h"
+#include "GameWindowServices.h"
+#include "NewMachineWizard.h"
+#include "OptionsDialog.h"
 #include "ProgramFolder.h"
 #include "Quor2_5.h"
 
@@ -19,6 +23,21 @@ void MoveToProgramFolder() {
     const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path - 1);
     const std::string folder = ProgramFolderFromPath(std::string(path, length < sizeof path ? length : 0));
     if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
+}
+
+// The main window's Options and Create Machine commands reach the options dialog and the
+// New Machine Wizard, which the program links beside the application library.
+void RunOptions(GameWindow* game) {
+    OptionsDialog dialog;
+    dialog.Run(game);
+}
+void RunWizard(GameWindow* game, WPARAM, LPARAM) { NewMachineWizard(game); }
+
+void ConnectMenuServices() {
+    GameWindowServices services = GetGameWindowServices();
+    services.runOptions = RunOptions;
+    services.runWizard = RunWizard;
+    SetGameWindowServices(services);
 }
 }  // namespace
 
@@ -46,6 +65,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         RegisterDecoder(kBitmapDecoderKind, 2, "BMJPEG.DLL");
 
         LoadSettings();
+        ConnectMenuServices();
 
         application.Run();
         SetApplication(nullptr);
