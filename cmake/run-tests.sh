@@ -14,6 +14,12 @@ export WINEPREFIX=${TEST_PREFIX:-$PWD/$BUILD/test-prefix}
 players_before=$(player_records "$play_prefix")
 
 VSL_FORCE_XVFB=1 start_display
+# Our CD becomes the prefix's CD-ROM drive before Wine's services start: they read the
+# drive types once, when they start.
+if [ -d "$BUILD/cd" ] && [ ! -e "$WINEPREFIX/dosdevices/d:" ]; then
+  "$here/mount-cd.sh" "$BUILD/cd"
+  wineserver -w
+fi
 wineserver -p >/dev/null 2>&1
 # Start Wine's own services once, outside ctest: a service started by a test would
 # inherit the test's output pipe and keep ctest waiting for it to close.
