@@ -14,6 +14,8 @@ export WINEPREFIX=${TEST_PREFIX:-$PWD/$BUILD/test-prefix}
 players_before=$(player_records "$play_prefix")
 
 VSL_FORCE_XVFB=1 start_display
+# A wineserver left over from a run that was stopped would keep its old view of the drives.
+wineserver -k >/dev/null 2>&1
 # Our CD becomes the prefix's CD-ROM drive before Wine's services start: they read the
 # drive types once, when they start.
 if [ -d "$BUILD/cd" ] && [ ! -e "$WINEPREFIX/dosdevices/d:" ]; then
