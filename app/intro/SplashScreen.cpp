@@ -87,6 +87,9 @@ void SplashScreen::StopWaitThread() {
 
 void InstallIntroScreens() {
     ScreenMakers makers = GetScreenMakers();
+    // A table that has its own splash screen stays.
+    for (const NumberedScreen* row = makers.table; row && row->make; ++row)
+        if (row->number == kSplashScreenNumber) return;
     makers.table = kIntroScreens;
     SetScreenMakers(makers);
 }

@@ -56,5 +56,5 @@ private:
     volatile LONG leaving_ = 0;
 };
 
-// The numbered screens the intro leads to, put in the screen table.
+// Puts the splash screen in the screen table, unless the table has a splash screen of its own.
 void InstallIntroScreens();
