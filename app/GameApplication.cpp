@@ -4,6 +4,8 @@
 
 #include "AppState.h"
 #include "GameWindow.h"
+#include "IntroMovie.h"
+#include "SplashScreen.h"
 
 GameApplication::~GameApplication() { timeEndPeriod(1); }
 
@@ -42,7 +44,11 @@ Window* GameApplication::CreateMainWindow() {
 void GameApplication::OnMainWindowCreated(Window* window) {
     window->Show();
     SetFocus(window->GetHandle());
-    // The intro movie plays here once it exists; without it the program goes straight on.
+    // The intro movie plays first; it goes only once the main view shows the splash screen,
+    // since its no-movie thread may still be waiting.
+    IntroMovie intro;
+    if (!intro.Run(window)) return;
     window->Repaint();
+    InstallIntroScreens();
     if (auto* game = dynamic_cast<GameWindow*>(window)) game->CreateMainView();
 }
