@@ -11,7 +11,7 @@
 
 #include "BmpHeaders.h"
 
-struct BmpSpec {
+struct BmpLayout {
     int32_t width = 4;
     int32_t height = 2;  // negative: top row first
     uint16_t bitCount = 24;
@@ -22,7 +22,7 @@ struct BmpSpec {
     std::vector<uint8_t> rows;            // the stored rows, as they lie in the file
 };
 
-inline std::vector<uint8_t> BmpBytes(const BmpSpec& s) {
+inline std::vector<uint8_t> BmpBytes(const BmpLayout& s) {
     BmpInfoHeader h{};
     h.size = 40;
     h.width = s.width;

@@ -15,8 +15,8 @@ std::vector<uint8_t> RowsOf(BmpFile& file) {
 }
 
 // An 8-bit 3 x 2 picture whose stored rows are bottom first.
-BmpSpec EightBit() {
-    BmpSpec s;
+BmpLayout EightBit() {
+    BmpLayout s;
     s.width = 3;
     s.height = 2;
     s.bitCount = 8;
@@ -52,7 +52,7 @@ TEST(BmpFile, ReadsEightBitRowsTopFirstWithTheirPalette) {
 }
 
 TEST(BmpFile, OneAndFourBitPixelsArePackedAndUnpackToIndices) {
-    BmpSpec one;
+    BmpLayout one;
     one.width = 10;  // two bytes of pixels, padded to four
     one.height = 1;
     one.bitCount = 1;
@@ -69,7 +69,7 @@ TEST(BmpFile, OneAndFourBitPixelsArePackedAndUnpackToIndices) {
     EXPECT_EQ((std::vector<uint8_t>{1, 0, 1, 0, 0, 1, 0, 1, 1, 0}), indices);
     std::remove(path.c_str());
 
-    BmpSpec four = one;
+    BmpLayout four = one;
     four.width = 3;
     four.bitCount = 4;
     four.rows = {0x1F, 0x70, 0, 0};
@@ -93,7 +93,7 @@ TEST(BmpFile, SixteenBitKindFollowsTheMasks) {
                  {kBmpBitFields, {0x7C00, 0x03E0, 0x001F}, PixelKind::Rgb555},
                  {kBmpBitFields, {0xF800, 0x07E0, 0x001F}, PixelKind::Rgb565}};
     for (const Case& c : cases) {
-        BmpSpec s;
+        BmpLayout s;
         s.width = 3;  // six bytes of pixels, padded to eight
         s.height = 1;
         s.bitCount = 16;
@@ -111,11 +111,11 @@ TEST(BmpFile, SixteenBitKindFollowsTheMasks) {
 }
 
 TEST(BmpFile, RefusesWhatItCannotReadWithAReason) {
-    typedef void (*SpecDamage)(BmpSpec&);
+    typedef void (*LayoutDamage)(BmpLayout&);
     typedef void (*ByteDamage)(std::vector<uint8_t>&);
     struct Case {
         const char* what;
-        SpecDamage spec;
+        LayoutDamage layout;
         ByteDamage bytes;
     } cases[] = {
         {"not BM", nullptr, [](std::vector<uint8_t>& b) { b[0] = 'X'; }},
@@ -123,17 +123,17 @@ TEST(BmpFile, RefusesWhatItCannotReadWithAReason) {
         {"two planes", nullptr, [](std::vector<uint8_t>& b) { b[26] = 2; }},
         {"pixel offset past the end", nullptr, [](std::vector<uint8_t>& b) { b[10] = 0xF0; }},
         {"pixel offset inside the headers", nullptr, [](std::vector<uint8_t>& b) { b[10] = 20; }},
-        {"run-length compressed", [](BmpSpec& s) { s.compression = 1; }, nullptr},
-        {"2 bits a pixel", [](BmpSpec& s) { s.bitCount = 2; }, nullptr},
-        {"zero width", [](BmpSpec& s) { s.width = 0; }, nullptr},
-        {"zero height", [](BmpSpec& s) { s.height = 0; }, nullptr},
-        {"huge width", [](BmpSpec& s) { s.width = 1 << 20; }, nullptr},
-        {"pixels cut short", [](BmpSpec& s) { s.rows.resize(5); }, nullptr},
-        {"more colours than 8 bits hold", [](BmpSpec& s) { s.coloursUsed = 300; }, nullptr},
-        {"colour table over the pixels", [](BmpSpec& s) { s.coloursUsed = 200; }, nullptr},
-        {"bit fields on 8 bits", [](BmpSpec& s) { s.compression = kBmpBitFields; }, nullptr},
+        {"run-length compressed", [](BmpLayout& s) { s.compression = 1; }, nullptr},
+        {"2 bits a pixel", [](BmpLayout& s) { s.bitCount = 2; }, nullptr},
+        {"zero width", [](BmpLayout& s) { s.width = 0; }, nullptr},
+        {"zero height", [](BmpLayout& s) { s.height = 0; }, nullptr},
+        {"huge width", [](BmpLayout& s) { s.width = 1 << 20; }, nullptr},
+        {"pixels cut short", [](BmpLayout& s) { s.rows.resize(5); }, nullptr},
+        {"more colours than 8 bits hold", [](BmpLayout& s) { s.coloursUsed = 300; }, nullptr},
+        {"colour table over the pixels", [](BmpLayout& s) { s.coloursUsed = 200; }, nullptr},
+        {"bit fields on 8 bits", [](BmpLayout& s) { s.compression = kBmpBitFields; }, nullptr},
         {"odd 16-bit masks",
-         [](BmpSpec& s) {
+         [](BmpLayout& s) {
              s.bitCount = 16;
              s.compression = kBmpBitFields;
              s.masks = {0xF00, 0xF0, 0xF};
@@ -145,8 +145,8 @@ TEST(BmpFile, RefusesWhatItCannotReadWithAReason) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        BmpSpec s = EightBit();
-        if (c.spec) c.spec(s);
+        BmpLayout s = EightBit();
+        if (c.layout) c.layout(s);
         std::vector<uint8_t> bytes = BmpBytes(s);
         if (c.bytes) c.bytes(bytes);
         const std::string path = WriteTempFile(bytes, "bad");
