@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "Application.h"
+#include "DialogDriver.h"
 #include "MessageBoxWatcher.h"
 #include "ResourceCounts.h"
 #include "ScreenErrorBox.h"
@@ -109,7 +110,7 @@ TEST_F(ShowScreenTest, AThrowingBuildShowsTheErrorBoxAndTheProgramStaysUsable) {
     }
     EXPECT_EQ(arrow, GetCursor());
     EXPECT_EQ(nullptr, GetCurrentScreen());
-    EXPECT_EQ(nullptr, FindWindowA(kMainWindowClass, "Test screen window"));
+    EXPECT_EQ(nullptr, FindOwnWindow(kMainWindowClass, "Test screen window"));
     DeleteParkedScreen();
     const ResourceCounts after = CountResources();
     // The window of screen 1 and its stage went; the failed one left nothing behind.
@@ -131,7 +132,7 @@ TEST_F(ShowScreenTest, AThrowingBuildShowsTheErrorBoxAndTheProgramStaysUsable) {
 TEST_F(ShowScreenTest, AWindowWhoseCreationFailsIsDroppedAndNothingIsShown) {
     EXPECT_FALSE(ShowPlainScreen(9));
     EXPECT_EQ(nullptr, GetCurrentScreen());
-    EXPECT_EQ(nullptr, FindWindowA(kMainWindowClass, "Test screen window"));
+    EXPECT_EQ(nullptr, FindOwnWindow(kMainWindowClass, "Test screen window"));
     EXPECT_TRUE(ShowPlainScreen(1));
 }
 
