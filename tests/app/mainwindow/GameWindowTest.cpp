@@ -17,13 +17,18 @@
 #include <vector>
 
 #include "Application.h"
+#include "AssetFileTitle.h"
+#include "DialogDriver.h"
 #include "CustomMachines.h"
 #include "GameMenuIds.h"
 #include "GameWindow.h"
 #include "GameWindowServices.h"
+#include "ItchyFile.h"
+#include "MachineFiles.h"
 #include "MessageBoxWatcher.h"
 #include "ScreenSlots.h"
 #include "ShowScreen.h"
+#include "SystemInfo.h"
 #include "TestScreens.h"
 #include "TvPane.h"
 
@@ -271,6 +276,45 @@ TEST_F(GameWindowTest, CompileScriptNamesTheMachineFromTheScriptAndAsksBeforeRep
     DeleteFileA((dotted + "\\reels").c_str());
     DeleteFileA((dotted + "\\bars.txt").c_str());
     RemoveDirectoryA(dotted.c_str());
+}
+
+std::string Backslashed(std::string path) {
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+// The command with the machine builder behind it: a good script becomes a machine file in
+// the game folder without a box; a broken one shows its messages in the "results" box.
+TEST_F(GameWindowTest, CompileScriptBuildsTheChosenScriptAndShowsTheResultsOfABrokenOne) {
+    GameWindowServices services = GetGameWindowServices();
+    services.testBuild = previousServices_.testBuild;  // the real test build
+    SetGameWindowServices(services);
+    ItchyFile itchy;  // the progress dialog's animation, from the program's folder
+    const std::string itchyFolder = itchy.Path().substr(0, itchy.Path().find_last_of('\\'));
+    SetCurrentDirectoryA(itchyFolder.c_str());
+    SetBaseDirectoryToCurrent();
+    SetCurrentDirectoryA(folder_.c_str());
+
+    const std::string built = folder_ + "\\machine.slot";
+    {
+        MachineFiles files;
+        FileDialogAnswer answer("Choose script to compile", Backslashed(files.Script(GlassHarbor())));
+        Command(ID_COMPILE_SCRIPT);
+    }
+    EXPECT_EQ(FindOwnWindow("#32770", "results"), nullptr);
+    EXPECT_EQ(ReadAssetFileTitle(built), "Glass Harbor");
+    DeleteFileA(built.c_str());
+    {
+        MachineFiles files;
+        FileDialogAnswer answer("Choose script to compile", Backslashed(files.Script("Title \"Broken\"\nReels 3\n")));
+        BoxWatcher box("results");
+        Command(ID_COMPILE_SCRIPT);
+        const SeenBox seen = box.Result();
+        EXPECT_TRUE(seen.found);
+        EXPECT_NE(seen.text.find(" on line "), std::string::npos) << seen.text;
+    }
+    EXPECT_EQ(GetFileAttributesA(built.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(GameWindowTest, AMachineOnTheCommandLineFromTheGameFolderIsPlayedAtOnceAndOnce) {
