@@ -11,15 +11,20 @@ exe="$BUILD/bin/vsl.exe"
 export VSL_CD="$BUILD/cd"
 # Wine's errors (a DLL that is missing, an import that cannot be resolved) stay visible.
 export WINEDEBUG=-all,err+all
-if [ -n "${DISPLAY:-}" ]; then
+# Wine's services read the drive types once, when they start: after the CD is mounted they
+# are let go, so that the game's start finds drive D: a CD-ROM.
+settle() {
   "$here/wine-settings.sh"
   "$here/cd-settings.sh"
+  wineserver -w
+}
+if [ -n "${DISPLAY:-}" ]; then
+  settle
   exec wine "$exe" "$@"
 fi
 # Wine's desktop process starts with the first Wine program: it must see the display.
 start_display
-"$here/wine-settings.sh"
-"$here/cd-settings.sh"
+settle
 log="$BUILD/play-wine.log"
 wine "$exe" "$@" 2>"$log" &
 pid=$!
