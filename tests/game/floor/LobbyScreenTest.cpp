@@ -1,0 +1,110 @@
+// The lobby on the display: scrolling round the wrap, the highlight that follows its hot
+// spot, a click that opens the machine at its room's denomination, the denomination that
+// scrolls the lobby to its room, the exit door, and the strips that follow the view.
+#include <gtest/gtest.h>
+
+#include "LobbyHost.h"
+#include "LobbyRooms.h"
+
+namespace {
+// Settings of the test prefix only.
+struct DenominationKept {
+    int32_t saved = GetDenominationSetting().Get();
+    ~DenominationKept() { GetDenominationSetting().Set(saved); }
+};
+
+// The view point of a hot spot's middle.
+POINT MiddleOf(LobbyScreen& lobby, int32_t id) {
+    const LobbyHotspot* h = FindHotspot(LobbyHotspotTable(), id);
+    const LobbyPoint p = lobby.ProjectPoint(LobbyPoint{(h->polygon[0] + h->polygon[2]) / 2, (h->polygon[1] + h->polygon[5]) / 2});
+    return POINT{p.x, p.y};
+}
+}  // namespace
+
+TEST(LobbyScreen, ScrollsRoundTheWrapWithTheHighlightFollowing) {
+    DenominationKept kept;
+    GetDenominationSetting().Set(25);
+    LobbyHost host;
+    ASSERT_TRUE(host.Installed());
+    LobbyScreen& lobby = *host.lobby;
+    EXPECT_EQ(lobby.GetScrollX(), 0) << "the room of 25 cents";
+    const POINT diamond = MiddleOf(lobby, 272);
+    host.Move(diamond.x, diamond.y);
+    EXPECT_EQ(lobby.GetHighlighted(), 272);
+    lobby.Scroll(-30);
+    EXPECT_EQ(lobby.GetScrollX(), 3970) << "left of 0 goes on from the panorama's end";
+    EXPECT_EQ(lobby.GetHighlighted(), 272) << "the highlight follows its hot spot";
+    EXPECT_EQ(host.lobby->GetScrollControl().HitTest(POINT{diamond.x + 30, diamond.y}), 272);
+    lobby.Scroll(60);
+    EXPECT_EQ(lobby.GetScrollX(), 30);
+    LobbyBackdrop* backdrop = lobby.GetBackdrop();
+    ASSERT_NE(backdrop, nullptr);
+    EXPECT_EQ(backdrop->PanoramaWidth(), 4000);
+    EXPECT_LE(backdrop->PresentStrips(), 10) << "only the strips in view are present";
+    lobby.Scroll(-60);
+    EXPECT_LE(backdrop->PresentStrips(), 10) << "across the wrap as well";
+    host.Move(780, 10);
+    EXPECT_EQ(lobby.GetHighlighted(), -1);
+}
+
+TEST(LobbyScreen, AClickOpensTheMachineAtItsRoomsDenomination) {
+    DenominationKept kept;
+    GetDenominationSetting().Set(25);
+    LobbyHost host;
+    ASSERT_TRUE(host.Installed());
+    LobbyScreen& lobby = *host.lobby;
+    for (int32_t room = 0; room < kLobbyRooms; ++room) {
+        lobby.OnDenominationChanged(kLobbyRoomDenominations[room]);
+        const int32_t id = 24 * 16 + room;  // Gridiron
+        const POINT at = MiddleOf(lobby, id);
+        // The room before: the lobby must not jump while it sets the denomination.
+        GetDenominationSetting().Set(kLobbyRoomDenominations[(room + 1) % kLobbyRooms]);
+        lobby.OnDenominationChanged(kLobbyRoomDenominations[room]);
+        const int32_t scrolled = lobby.GetScrollX();
+        host.opener.opened = -1;
+        host.Move(at.x, at.y);
+        host.Click(at.x, at.y);
+        EXPECT_EQ(host.opener.opened, 24) << "room " << room;
+        EXPECT_EQ(host.opener.denominationAtOpen, kLobbyRoomDenominations[room]);
+        EXPECT_EQ(lobby.GetScrollX(), scrolled) << "no jump to another room";
+        EXPECT_NEAR(host.opener.from.left, at.x, 2);
+    }
+    host.opener.mayClose = false;
+    host.opener.opened = -1;
+    const POINT at = MiddleOf(lobby, 272 + 4);
+    host.Click(at.x, at.y);
+    EXPECT_EQ(host.opener.opened, -1) << "a screen that may not close keeps the lobby";
+}
+
+TEST(LobbyScreen, TheDenominationScrollsToItsRoomAndTheDoorCloses) {
+    DenominationKept kept;
+    GetDenominationSetting().Set(25);
+    LobbyHost host;
+    ASSERT_TRUE(host.Installed());
+    LobbyScreen& lobby = *host.lobby;
+    GetDenominationSetting().Set(10000);
+    EXPECT_EQ(lobby.GetScrollX(), 1600) << "the menu's denomination scrolls the lobby";
+    const LobbyPoint door = lobby.ProjectPoint(LobbyPoint{1710, 100});
+    host.Press(door.x, door.y);
+    host.Release(door.x + 300, door.y);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, host.Frame(), WM_CLOSE, WM_CLOSE, PM_REMOVE)) << "released off the door";
+    host.Click(door.x, door.y);
+    EXPECT_TRUE(PeekMessageA(&msg, host.Frame(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
+}
+
+TEST(LobbyScreen, TheScrollControlAcceleratesOnTheFrameThread) {
+    DenominationKept kept;
+    LobbyHost host;
+    ASSERT_TRUE(host.Installed());
+    LobbyScreen& lobby = *host.lobby;
+    const int32_t start = lobby.GetScrollX();
+    host.Move(460, 500);
+    EXPECT_EQ(lobby.GetScrollZone().GetZone(), kZoneRight);
+    Sleep(1000);
+    EXPECT_GT(lobby.GetSpeed(), 8);
+    EXPECT_NE(lobby.GetScrollX(), start);
+    host.Move(400, 300);
+    Sleep(200);
+    EXPECT_EQ(lobby.GetSpeed(), 0) << "leaving the control stops at once";
+}
