@@ -71,8 +71,9 @@ void AddFont(OrderedAssets& file) {
 }
 
 void AddCaret(OrderedAssets& file) {
+    // The field puts the caret's anchor past the text and above the field's bottom.
     Canvas c(2, kLabelHeight - 4, RGB(40, 40, 200));
-    file.AddFramesSprite(file.AddPicture(c.Picture(), false), 1);
+    file.AddFramesSprite(file.AddPicture(c.Picture(), false), 1, -22, -(kLabelHeight - 5));
 }
 
 // Frames: 0 unchecked, 1 unchecked lit, 2 checked, 3 checked lit, 4 disabled.
@@ -98,8 +99,8 @@ void AddButton(OrderedAssets& file, const char* text) {
         const COLORREF fill = frame == 1 ? RGB(200, 40, 50) : frame == 2 ? RGB(90, 10, 15)
                               : frame == 3 ? RGB(110, 100, 100) : RGB(150, 20, 30);
         Canvas c(kButtonWidth, kButtonHeight, kKeyColour);
-        c.RoundBox(RECT{0, 0, kButtonWidth, kButtonHeight}, 12, fill, RGB(230, 180, 60), 2);
-        c.Text(text, RECT{0, frame == 2 ? 2 : 0, kButtonWidth, kButtonHeight}, FontSpec{"Arial", 17, FW_BOLD},
+        c.RoundBox(RECT{0, 0, kButtonWidth, kButtonHeight}, 10, fill, RGB(230, 180, 60), 2);
+        c.Text(text, RECT{0, frame == 2 ? 2 : 0, kButtonWidth, kButtonHeight}, FontSpec{"Arial", 14, FW_BOLD},
                frame == 3 ? RGB(170, 160, 160) : RGB(255, 240, 200));
         file.AddPicture(c.Picture(), true);
     }

@@ -30,7 +30,7 @@ const uint32_t kExitSprite = 81;
 
 // The size of the label pictures (screen pixels).
 const int32_t kNameWidth = 232, kDateWidth = 100, kCashWidth = 140, kLabelHeight = 24;
-const int32_t kButtonWidth = 96, kButtonHeight = 30;
+const int32_t kButtonWidth = 58, kButtonHeight = 28;
 const int32_t kCheckSize = 20;
 
 const int32_t kRows = 9;

@@ -160,11 +160,12 @@ TEST_F(FrontDeskTest, TheChecksRefuseTwinsAndOfferPlayerOne) {
 }
 
 namespace {
-// Types the dollars into the current page's edit, reads back what the page made of them,
-// and presses OK.
-std::string TypeIntoSheet(const char* dollars, int edit) {
+// Types the dollars into the edit of the page (0 Borrow, 1 Repay), reads back what the page
+// made of them, and presses OK.
+std::string TypeIntoSheet(const char* dollars, int edit, int pageIndex) {
     HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
     if (!sheet) return "no sheet";
+    SendMessageA(sheet, PSM_SETCURSEL, WPARAM(pageIndex), 0);
     HWND page = HWND(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     SetDlgItemTextA(page, edit, dollars);
     char shown[32] = {};
@@ -182,14 +183,14 @@ TEST_F(FrontDeskTest, CreditIsLentAndRepaidWithTheMoneyConserved) {
     const int32_t net = Record(1).GetCash().Cents() - Record(1).GetCredit().Cents();
     std::string shown;
     {
-        DialogDriver driver([&] { shown = TypeIntoSheet("9000", IDC_BORROW_DOLLARS); });
+        DialogDriver driver([&] { shown = TypeIntoSheet("9000", IDC_BORROW_DOLLARS, 0); });
         desk_->ShowCredit();
     }
     EXPECT_EQ(shown, "7000") << "no more than the limit allows";
     EXPECT_EQ(Record(1).GetCredit().Cents(), 1000000);
     EXPECT_EQ(Record(1).GetCash().Cents() - Record(1).GetCredit().Cents(), net);
     {
-        DialogDriver driver([&] { shown = TypeIntoSheet("42949673", IDC_REPAY_DOLLARS); });
+        DialogDriver driver([&] { shown = TypeIntoSheet("42949673", IDC_REPAY_DOLLARS, 1); });
         desk_->ShowCredit();  // at the limit: opens on Repay
     }
     EXPECT_EQ(shown, "10000");
@@ -199,7 +200,7 @@ TEST_F(FrontDeskTest, CreditIsLentAndRepaidWithTheMoneyConserved) {
 
     Record(1).Borrow(Money(50));  // only cents are owed
     {
-        DialogDriver driver([&] { shown = TypeIntoSheet("1", IDC_REPAY_DOLLARS); });
+        DialogDriver driver([&] { shown = TypeIntoSheet("1", IDC_REPAY_DOLLARS, 1); });
         desk_->ShowCredit();
     }
     EXPECT_EQ(Record(1).GetCredit().Cents(), 0) << "the cents are repaid by a dollar";
