@@ -1,5 +1,6 @@
 #include "LobbyHotspots.h"
 
+#include <cstddef>
 #include <vector>
 
 #include "LobbyRooms.h"
@@ -88,7 +89,8 @@ bool PolygonContains(const int32_t* polygon, int32_t x, int32_t y) {
     for (int32_t i = 0, j = n - 1; i < n; j = i++) {
         const int64_t xi = polygon[2 * i], yi = polygon[2 * i + 1];
         const int64_t xj = polygon[2 * j], yj = polygon[2 * j + 1];
-        if ((yi > y) != (yj > y) && (x - xi) * (yj - yi) < (xj - xi) * (y - yi) == (yj - yi > 0)) inside = !inside;
+        // The crossing lies right of the point; the comparison turns with the edge's direction.
+        if ((yi > y) != (yj > y) && (((x - xi) * (yj - yi) < (xj - xi) * (y - yi)) == (yj - yi > 0))) inside = !inside;
     }
     return inside;
 }

@@ -10,6 +10,7 @@
 #include "Application.h"
 #include "CreditIds.h"
 #include "DialogDriver.h"
+#include "FloorTestSupport.h"
 #include "FrontDeskScreen.h"
 #include "MessageBoxWatcher.h"
 #include "PlayerDate.h"
@@ -38,10 +39,7 @@ protected:
     void SetUp() override {
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
         roster_ = std::make_unique<PlayerRoster>();  // the first run's nine players
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string folder(path);
-        SetCurrentDirectoryA(folder.substr(0, folder.find_last_of('\\')).c_str());
+        MoveToTestProgramFolder();
     }
     void Show() {
         frame_ = MakeHostFrame(RECT{0, 0, 794, 556});

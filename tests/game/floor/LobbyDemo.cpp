@@ -4,9 +4,10 @@
 // been shown, and ends after the milliseconds given second.
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "FloorTestSupport.h"
 #include "LobbyHost.h"
 
 int main(int argc, char** argv) {
@@ -27,20 +28,10 @@ int main(int argc, char** argv) {
         SetCursorPos(screen.x, screen.y);
         host.Move(x, y);
     }
-    const DWORD start = GetTickCount();
-    bool ready = false;
-    while (GetTickCount() - start < lifetime) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        if (!ready && GetTickCount() - start > 1500 && readyFile) {
-            if (FILE* f = std::fopen(readyFile, "w")) {
-                std::fprintf(f, "scroll %d highlighted %d strips %d\n", host.lobby->GetScrollX(),
-                             host.lobby->GetHighlighted(), host.lobby->GetBackdrop()->PresentStrips());
-                std::fclose(f);
-            }
-            ready = true;
-        }
-        Sleep(10);
-    }
+    RunDemo(lifetime, readyFile, [&] {
+        return "scroll " + std::to_string(host.lobby->GetScrollX()) + " highlighted " +
+               std::to_string(host.lobby->GetHighlighted()) + " strips " +
+               std::to_string(host.lobby->GetBackdrop()->PresentStrips());
+    });
     return 0;
 }

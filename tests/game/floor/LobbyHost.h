@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Application.h"
+#include "FloorTestSupport.h"
 #include "FrameListeners.h"
 #include "GeneralSettings.h"
 #include "LobbyMachineOpener.h"
@@ -30,10 +31,7 @@ struct RecordingOpener : LobbyMachineOpener {
 class LobbyHost {
 public:
     LobbyHost() {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string folder(path);
-        SetCurrentDirectoryA(folder.substr(0, folder.find_last_of('\\')).c_str());
+        MoveToTestProgramFolder();
         frame_ = MakeHostFrame(RECT{0, 0, 794, 556});
         SetMainWindow(frame_.get());
         previous_ = SetLobbyMachineOpener(&opener);

@@ -3,14 +3,30 @@
 // scrolls the lobby to its room, the exit door, and the strips that follow the view.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "LobbyHost.h"
 #include "LobbyRooms.h"
 
 namespace {
-// Settings of the test prefix only.
-struct DenominationKept {
-    int32_t saved = GetDenominationSetting().Get();
-    ~DenominationKept() { GetDenominationSetting().Set(saved); }
+// The lobby in room 0 (25 cents); the denomination of the test prefix is put back after.
+class LobbyScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GetDenominationSetting().Set(25);
+        host_ = std::make_unique<LobbyHost>();
+        ASSERT_TRUE(host_->Installed());
+    }
+    void TearDown() override {
+        host_.reset();
+        GetDenominationSetting().Set(saved_);
+    }
+    LobbyHost& Host() { return *host_; }
+    LobbyScreen& Lobby() { return *host_->lobby; }
+
+private:
+    int32_t saved_ = GetDenominationSetting().Get();
+    std::unique_ptr<LobbyHost> host_;
 };
 
 // The view point of a hot spot's middle.
@@ -21,12 +37,9 @@ POINT MiddleOf(LobbyScreen& lobby, int32_t id) {
 }
 }  // namespace
 
-TEST(LobbyScreen, ScrollsRoundTheWrapWithTheHighlightFollowing) {
-    DenominationKept kept;
-    GetDenominationSetting().Set(25);
-    LobbyHost host;
-    ASSERT_TRUE(host.Installed());
-    LobbyScreen& lobby = *host.lobby;
+TEST_F(LobbyScreenTest, ScrollsRoundTheWrapWithTheHighlightFollowing) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
     EXPECT_EQ(lobby.GetScrollX(), 0) << "the room of 25 cents";
     const POINT diamond = MiddleOf(lobby, 272);
     host.Move(diamond.x, diamond.y);
@@ -47,12 +60,9 @@ TEST(LobbyScreen, ScrollsRoundTheWrapWithTheHighlightFollowing) {
     EXPECT_EQ(lobby.GetHighlighted(), -1);
 }
 
-TEST(LobbyScreen, AClickOpensTheMachineAtItsRoomsDenomination) {
-    DenominationKept kept;
-    GetDenominationSetting().Set(25);
-    LobbyHost host;
-    ASSERT_TRUE(host.Installed());
-    LobbyScreen& lobby = *host.lobby;
+TEST_F(LobbyScreenTest, AClickOpensTheMachineAtItsRoomsDenomination) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
     for (int32_t room = 0; room < kLobbyRooms; ++room) {
         lobby.OnDenominationChanged(kLobbyRoomDenominations[room]);
         const int32_t id = 24 * 16 + room;  // Gridiron
@@ -76,12 +86,9 @@ TEST(LobbyScreen, AClickOpensTheMachineAtItsRoomsDenomination) {
     EXPECT_EQ(host.opener.opened, -1) << "a screen that may not close keeps the lobby";
 }
 
-TEST(LobbyScreen, TheDenominationScrollsToItsRoomAndTheDoorCloses) {
-    DenominationKept kept;
-    GetDenominationSetting().Set(25);
-    LobbyHost host;
-    ASSERT_TRUE(host.Installed());
-    LobbyScreen& lobby = *host.lobby;
+TEST_F(LobbyScreenTest, TheDenominationScrollsToItsRoomAndTheDoorCloses) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
     GetDenominationSetting().Set(10000);
     EXPECT_EQ(lobby.GetScrollX(), 1600) << "the menu's denomination scrolls the lobby";
     const LobbyPoint door = lobby.ProjectPoint(LobbyPoint{1710, 100});
@@ -93,11 +100,9 @@ TEST(LobbyScreen, TheDenominationScrollsToItsRoomAndTheDoorCloses) {
     EXPECT_TRUE(PeekMessageA(&msg, host.Frame(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
 }
 
-TEST(LobbyScreen, TheScrollControlAcceleratesOnTheFrameThread) {
-    DenominationKept kept;
-    LobbyHost host;
-    ASSERT_TRUE(host.Installed());
-    LobbyScreen& lobby = *host.lobby;
+TEST_F(LobbyScreenTest, TheScrollControlAcceleratesOnTheFrameThread) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
     const int32_t start = lobby.GetScrollX();
     host.Move(460, 500);
     EXPECT_EQ(lobby.GetScrollZone().GetZone(), kZoneRight);
