@@ -13,6 +13,7 @@ struct ContentFolders {
 
 // Each writes its files and throws std::runtime_error naming a file it cannot write.
 void MakeLobbyAssets(const ContentFolders& to);
+void MakeFrontDeskAssets(const ContentFolders& to);
 void MakeProgressAnimation(const ContentFolders& to);
 void MakeIntroMovie(const ContentFolders& to);
 void MakeGameSounds(const ContentFolders& to);

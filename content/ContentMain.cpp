@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
                                      std::string(argv[3]) + "\\", std::string(argv[4]) + "\\"};
     try {
         content::MakeLobbyAssets(to);
+        content::MakeFrontDeskAssets(to);
         content::MakeProgressAnimation(to);
         content::MakeIntroMovie(to);
         content::MakeGameSounds(to);

@@ -31,6 +31,42 @@ uint32_t OrderedAssets::AddBackdrop(uint32_t picture) {
     return Count();
 }
 
+uint32_t OrderedAssets::AddLevelPicture(uint16_t width, uint16_t height, const std::vector<uint8_t>& levels) {
+    const uint32_t row = (uint32_t(width) + 3) & ~3u;
+    std::vector<uint8_t> pixels(size_t(row) * height, 0);
+    for (uint32_t y = 0; y < height; ++y)
+        for (uint32_t x = 0; x < width; ++x) pixels[y * row + x] = levels[size_t(y) * width + x];
+    PictureAsset p;
+    p.width = width;
+    p.height = height;
+    p.pixels = pixels.data();
+    p.pixelBytes = uint32_t(pixels.size());
+    std::vector<uint8_t> data = PictureAssetData(p);
+    data[0] = 1;  // the level kind: one byte per pixel
+    data[1] = 0;
+    assets_.push_back(AssetBody{kImageAssetType, data});
+    sizes_.push_back(Size{width, height});
+    return Count();
+}
+
+uint32_t OrderedAssets::AddSprite(const SpriteSequence& frames) {
+    assets_.push_back(AssetBody{kSpriteAssetType, SpriteAssetData({frames})});
+    sizes_.push_back(Size{0, 0});
+    return Count();
+}
+
+uint32_t OrderedAssets::AddFramesSprite(uint32_t first, uint32_t count, int32_t x, int32_t y) {
+    SpriteSequence frames;
+    for (uint32_t i = 0; i < count; ++i) {
+        SpriteFrame f;
+        f.picture = first + i;
+        f.x = x;
+        f.y = y;
+        frames.push_back(f);
+    }
+    return AddSprite(frames);
+}
+
 bool OrderedAssets::Write(const std::string& path) const {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;

@@ -1,7 +1,9 @@
-// "lobbyAssets.ast": the splash picture and its backdrop, in the places the layout fixes.
+// "lobbyAssets.ast": the splash picture and its backdrop, then the lobby's art, in the places
+// the layout fixes.
 #include <cmath>
 
 #include "Canvas.h"
+#include "LobbyArt.h"
 #include "ContentFolders.h"
 #include "LobbyAssetLayout.h"
 #include "OrderedAssets.h"
@@ -59,6 +61,7 @@ void MakeLobbyAssets(const ContentFolders& to) {
     OrderedAssets file;
     file.AddPicture(splash.Picture(), false);
     file.AddBackdrop(kSplashPicture);
+    AddLobbyArt(file);
     const std::string path = to.program + "lobbyAssets.ast";
     Check(file.Write(path), path);
 }

@@ -2,11 +2,12 @@
 # is ready, take a screenshot with the X tools, count pixels of a colour in it.
 # Source it; it sets `ready`, `shot` and `demo_pid`.
 
-# run_demo DEMO LIFETIME: starts the demo with a ready file and waits for that file.
+# run_demo DEMO LIFETIME [ARGS...]: starts the demo with a ready file (and the further
+# arguments) and waits for that file.
 run_demo() {
   ready=$(mktemp -u /tmp/screenshot_ready.XXXXXX)
   shot=$(mktemp /tmp/screenshot.XXXXXX.png)
-  wine "$1" "Z:$ready" "$2" &
+  wine "$1" "Z:$ready" "$2" "${@:3}" &
   demo_pid=$!
   for _ in $(seq 1 300); do [ -s "$ready" ] && return 0; sleep 0.05; done
   kill $demo_pid 2>/dev/null

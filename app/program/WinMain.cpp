@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "FirstPlayer.h"
+#include "FloorScreens.h"
 #include "GameApplication.h"
 #include "GameWindow.h"
 #include "GameWindowServices.h"
@@ -66,6 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 
         LoadSettings();
         ConnectMenuServices();
+    InstallFloorScreens();
 
         application.Run();
         SetApplication(nullptr);

@@ -1,0 +1,65 @@
+// The credit sheet: a modal property sheet "Vellmoor(tm) Credit" with a Borrow and a Repay
+// page for one player. Amounts are typed in whole dollars and booked in cents through the
+// record's Borrow and Repay, so cash and credit always move together.
+#pragma once
+#include <cstdint>
+
+#include "PlayerRecord.h"
+#include "PropertyPage.h"
+
+class Window;
+
+// What both pages share: a booking on one page makes the other fill itself again.
+struct CreditSheetState {
+    bool changed = false;
+    int32_t lastActive = -1;
+};
+
+class CreditPage : public PropertyPage {
+public:
+    CreditPage(const char* templateName, int32_t index, PlayerRecord& record, CreditSheetState& state);
+
+    int OnCreate() override;
+    int OnSetActive(PropertySheet* sheet) override;
+    int OnApply(PropertySheet* sheet) override;
+    void OnEditCommand(int id, int code);
+
+protected:
+    // Shows the record's amounts and the dollars offered.
+    virtual void Fill() = 0;
+    // Keeps the typed dollars within what may be booked.
+    virtual void Clamp(uint32_t dollars) = 0;
+    // Books the dollars.
+    virtual void Book(uint32_t dollars) = 0;
+    virtual int EditId() const = 0;
+    void ShowOffer(int textId, int32_t cents, uint32_t dollars);
+
+    PlayerRecord& record_;
+    CreditSheetState& state_;
+    int32_t index_;
+};
+
+class BorrowPage : public CreditPage {
+public:
+    BorrowPage(PlayerRecord& record, CreditSheetState& state);
+
+private:
+    void Fill() override;
+    void Clamp(uint32_t dollars) override;
+    void Book(uint32_t dollars) override;
+    int EditId() const override;
+};
+
+class RepayPage : public CreditPage {
+public:
+    RepayPage(PlayerRecord& record, CreditSheetState& state);
+
+private:
+    void Fill() override;
+    void Clamp(uint32_t dollars) override;
+    void Book(uint32_t dollars) override;
+    int EditId() const override;
+};
+
+// Runs the sheet for the record, starting on Repay when the record owes the whole limit.
+void ShowCreditSheet(Window* parent, PlayerRecord& record);

@@ -1,0 +1,5 @@
+// The casino floor's numbered screens: the table of numbered screens gets the lobby and the
+// Front Desk (and keeps the splash screen first).
+#pragma once
+
+void InstallFloorScreens();

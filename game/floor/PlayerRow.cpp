@@ -1,0 +1,47 @@
+#include "PlayerRow.h"
+
+#include "FormatMoney.h"
+#include "RosterCheck.h"
+
+bool PlayerRow::CreateLabels(const SpriteParent& parent, SpriteFont* font, uint32_t dateAsset, POINT dateAt,
+                             uint32_t cashAsset, POINT cashAt, HQUOREFFECT effect) {
+    return date_.Create(parent, font, dateAsset, dateAt.x, dateAt.y, 10, effect) &&
+           cash_.Create(parent, font, cashAsset, cashAt.x, cashAt.y, 14, effect);
+}
+
+void PlayerRow::SetQuietly(const std::string& text) {
+    quiet_ = true;
+    SetText(text.c_str());
+    lastText_ = GetTextString();
+    quiet_ = false;
+}
+
+void PlayerRow::Fill() {
+    SetQuietly(InUse() ? TrimBlanks(record_->GetFullName()) : std::string());
+    Refresh();
+}
+
+void PlayerRow::Refresh() {
+    if (!record_) return;
+    date_.SetText(InUse() ? record_->FormatDate().c_str() : "0");
+    cash_.SetText(InUse() ? FormatMoney(record_->GetCash().Cents(), true).c_str() : "0");
+}
+
+void PlayerRow::ClearRow() {
+    date_.SetText("0");
+    cash_.SetText("0");
+    SetQuietly(std::string());
+    SetCaret(0);
+}
+
+void PlayerRow::OnRedrawn() {
+    if (quiet_ || GetTextString() == lastText_) return;
+    lastText_ = GetTextString();
+    if (command_) command_(index_);
+}
+
+bool PlayerRow::OnHighlightChanged(bool highlighted) {
+    EditField::OnHighlightChanged(highlighted);
+    if (highlighted && focused_) focused_(index_);
+    return true;
+}

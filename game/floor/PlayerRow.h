@@ -1,0 +1,53 @@
+// One row of the Front Desk: the player's name field (the row itself), with the date the
+// player was entered and the cash beside it. A change of the name text calls the row
+// command with the row index; Refresh shows the record's date and cash again after the
+// Front Desk or the credit sheet changed them.
+#pragma once
+#include <cstdint>
+#include <functional>
+
+#include "EditField.h"
+#include "FontLabel.h"
+#include "PlayerRecord.h"
+
+class PlayerRow : public EditField {
+public:
+    PlayerRow() = default;
+
+    void Setup(int32_t index, PlayerRecord* record, std::function<void(int32_t)> command,
+               std::function<void(int32_t)> focused) {
+        index_ = index;
+        record_ = record;
+        command_ = std::move(command);
+        focused_ = std::move(focused);
+    }
+    // The two labels beside the field.
+    bool CreateLabels(const SpriteParent& parent, SpriteFont* font, uint32_t dateAsset, POINT dateAt,
+                      uint32_t cashAsset, POINT cashAt, HQUOREFFECT effect);
+    // The name, date and cash from the record, without calling the row command.
+    void Fill();
+    void Refresh();
+    // The cash and date texts "0" and the name empty.
+    void ClearRow();
+
+    int32_t GetIndex() const { return index_; }
+    PlayerRecord* GetRecord() const { return record_; }
+    bool InUse() const { return record_ && record_->GetDate() != 0; }
+    FontLabel& GetDate() { return date_; }
+    FontLabel& GetCash() { return cash_; }
+
+    void OnRedrawn() override;
+    bool OnHighlightChanged(bool highlighted) override;
+
+private:
+    void SetQuietly(const std::string& text);
+
+    int32_t index_ = 0;
+    PlayerRecord* record_ = nullptr;
+    FontLabel date_;
+    FontLabel cash_;
+    std::function<void(int32_t)> command_;
+    std::function<void(int32_t)> focused_;
+    std::string lastText_;
+    bool quiet_ = false;
+};

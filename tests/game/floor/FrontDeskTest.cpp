@@ -1,0 +1,206 @@
+// The Front Desk on the display with the roster of the test prefix: typing a name enters a
+// player, erasing or deleting one clears the record (credit too), the checks keep the
+// player from leaving a roster with twins or without anybody, and the credit sheet lends
+// and takes back money with cash and credit moving together. What is saved is read back
+// from the registry.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Application.h"
+#include "CreditIds.h"
+#include "DialogDriver.h"
+#include "FloorTestSupport.h"
+#include "FrontDeskScreen.h"
+#include "MessageBoxWatcher.h"
+#include "PlayerDate.h"
+#include "ProductKey.h"
+#include "RegistryHelpers.h"
+#include "RegKey.h"
+#include "TestScreens.h"
+
+namespace {
+const std::string kFrontDesk = MakeSectionPath("FrontDesk");
+
+DWORD Stored(int player, const char* field) {
+    RegKey key(HKEY_LOCAL_MACHINE, kFrontDesk);
+    key.Open();
+    return key.QueryDword(("Player" + std::to_string(player) + field).c_str(), 0xDEAD);
+}
+
+std::string StoredName(int player) {
+    RegKey key(HKEY_LOCAL_MACHINE, kFrontDesk);
+    key.Open();
+    return key.QueryString(("Player" + std::to_string(player) + "Name").c_str(), "?");
+}
+
+class FrontDeskTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
+        roster_ = std::make_unique<PlayerRoster>();  // the first run's nine players
+        MoveToTestProgramFolder();
+    }
+    void Show() {
+        frame_ = MakeHostFrame(RECT{0, 0, 794, 556});
+        SetMainWindow(frame_.get());
+        desk_ = new FrontDeskScreen(2, roster_.get());
+        pane_ = std::make_unique<TvPane>(frame_.get(), desk_);
+        pane_->InstallScreen();
+        ASSERT_EQ(pane_->GetHost().GetScreen(), desk_);
+    }
+    void TearDown() override {
+        pane_.reset();
+        SetMainWindow(nullptr);
+        frame_.reset();
+        roster_.reset();
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
+    }
+    void Type(int row, const std::string& text) {
+        desk_->FocusElement(&desk_->GetRow(row));
+        for (char c : text) SendMessageA(pane_->GetHandle(), WM_CHAR, WPARAM(uint8_t(c)), 1);
+    }
+    void Erase(int row) {
+        desk_->FocusElement(&desk_->GetRow(row));
+        while (desk_->GetRow(row).GetLength()) SendMessageA(pane_->GetHandle(), WM_CHAR, 8, 1);
+    }
+    // A player in use is cleared after the question.
+    void EraseInUse(int row) {
+        BoxWatcher query("Delete Player Query");
+        Erase(row);
+        EXPECT_TRUE(query.Result().found) << "row " << row;
+    }
+    PlayerRecord& Record(int slot) { return roster_->GetRecord(slot); }
+    // Players in use: rows 0 and 1 only.
+    void TwoPlayers() {
+        for (int slot = 2; slot < PlayerRoster::kPlayers; ++slot) Record(slot).SetDate(0);
+        Record(1).SetActive(true);
+    }
+
+    std::unique_ptr<PlayerRoster> roster_;
+    std::unique_ptr<HostFrame> frame_;
+    std::unique_ptr<TvPane> pane_;
+    FrontDeskScreen* desk_ = nullptr;
+};
+}  // namespace
+
+TEST_F(FrontDeskTest, TypingANameEntersAPlayerAndErasingItClearsTheRecord) {
+    TwoPlayers();
+    Record(1).Borrow(Money(50000));
+    Show();
+    EXPECT_EQ(roster_->GetCurrentIndex(), 1);
+    EXPECT_TRUE(desk_->GetBox(1).IsChecked());
+    EXPECT_FALSE(desk_->GetBox(4).IsEnabled()) << "a row not in use";
+    Type(4, "Ann Lee");
+    EXPECT_TRUE(desk_->GetBox(4).IsEnabled());
+    EXPECT_TRUE(desk_->GetBox(4).IsChecked());
+    EXPECT_EQ(Stored(5, "Date"), TodayAsPlayerDate()) << "saved at once";
+    EXPECT_EQ(Stored(5, "Cash"), 1000000u);
+    EXPECT_EQ(Stored(5, "Credit"), 0u);
+    EXPECT_EQ(desk_->GetRow(4).GetCash().GetTextString(), "$10,000.00");
+    EXPECT_TRUE(desk_->GetCreditButton().IsEnabled());
+
+    BoxWatcher query("Delete Player Query");
+    Erase(1);
+    EXPECT_TRUE(query.Result().found);
+    EXPECT_EQ(Stored(2, "Date"), 0u);
+    EXPECT_EQ(Stored(2, "Cash"), 0u);
+    EXPECT_EQ(Stored(2, "Credit"), 0u) << "the debt goes with the player";
+    EXPECT_FALSE(desk_->GetBox(1).IsEnabled());
+    EXPECT_FALSE(desk_->GetDeleteButton().IsEnabled());
+}
+
+TEST_F(FrontDeskTest, DeleteAsksByNameAndLeavesNoCreditBehind) {
+    TwoPlayers();
+    Record(0).SetName("Bo Ek");
+    Record(0).Borrow(Money(30000));
+    Show();
+    desk_->FocusElement(&desk_->GetRow(0));
+    BoxWatcher sure("Delete Player");
+    desk_->ConfirmDelete();
+    EXPECT_EQ(sure.Result().text, "Are you sure you want to delete Bo Ek");
+    EXPECT_EQ(Stored(1, "Date"), 0u);
+    EXPECT_EQ(Stored(1, "Credit"), 0u);
+    EXPECT_EQ(Stored(1, "Cash"), 0u);
+    EXPECT_EQ(desk_->GetRow(0).GetTextString(), "");
+}
+
+TEST_F(FrontDeskTest, TheChecksRefuseTwinsAndOfferPlayerOne) {
+    TwoPlayers();
+    Show();
+    EraseInUse(0);
+    Type(0, "Ann Lee ");
+    EraseInUse(1);
+    Type(1, "Ann Lee");
+    {
+        BoxWatcher twins("Duplicate player name");
+        EXPECT_FALSE(desk_->CanEnd());
+        EXPECT_TRUE(twins.Result().found);
+    }
+    EraseInUse(0);
+    Type(0, "ann lee");
+    EXPECT_TRUE(desk_->CanEnd()) << "other letter case is another name";
+    EXPECT_EQ(roster_->GetCurrentIndex(), 0);
+    EXPECT_EQ(StoredName(1), "ann lee");
+    EXPECT_EQ(Stored(1, "Active"), 1u);
+    EXPECT_EQ(Stored(2, "Active"), 0u);
+
+    EraseInUse(0);
+    EraseInUse(1);
+    BoxWatcher none("There are no players.");
+    EXPECT_TRUE(desk_->CanEnd());
+    EXPECT_TRUE(none.Result().found);
+    EXPECT_EQ(roster_->GetCurrentIndex(), 0) << "play begins with a current player";
+    EXPECT_EQ(StoredName(1), "Player 1");
+    EXPECT_EQ(Stored(1, "Date"), TodayAsPlayerDate()) << "Player 1 is saved as a player in use";
+    EXPECT_EQ(Stored(1, "Cash"), 1000000u);
+    EXPECT_EQ(Stored(1, "Active"), 1u);
+}
+
+namespace {
+// Types the dollars into the edit of the page (0 Borrow, 1 Repay), reads back what the page
+// made of them, and presses OK.
+std::string TypeIntoSheet(const char* dollars, int edit, int pageIndex) {
+    HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+    if (!sheet) return "no sheet";
+    SendMessageA(sheet, PSM_SETCURSEL, WPARAM(pageIndex), 0);
+    HWND page = HWND(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    SetDlgItemTextA(page, edit, dollars);
+    char shown[32] = {};
+    GetDlgItemTextA(page, edit, shown, sizeof shown);
+    PressButton(sheet, IDOK);
+    WakeSheetLoop(sheet);
+    return shown;
+}
+}  // namespace
+
+TEST_F(FrontDeskTest, CreditIsLentAndRepaidWithTheMoneyConserved) {
+    TwoPlayers();
+    Record(1).Borrow(Money(300000));
+    Show();
+    const int32_t net = Record(1).GetCash().Cents() - Record(1).GetCredit().Cents();
+    std::string shown;
+    {
+        DialogDriver driver([&] { shown = TypeIntoSheet("9000", IDC_BORROW_DOLLARS, 0); });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(shown, "7000") << "no more than the limit allows";
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 1000000);
+    EXPECT_EQ(Record(1).GetCash().Cents() - Record(1).GetCredit().Cents(), net);
+    {
+        DialogDriver driver([&] { shown = TypeIntoSheet("42949673", IDC_REPAY_DOLLARS, 1); });
+        desk_->ShowCredit();  // at the limit: opens on Repay
+    }
+    EXPECT_EQ(shown, "10000");
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 0);
+    EXPECT_EQ(Record(1).GetCash().Cents() - Record(1).GetCredit().Cents(), net);
+    EXPECT_EQ(desk_->GetRow(1).GetCash().GetTextString(), "$10,000.00");
+
+    Record(1).Borrow(Money(50));  // only cents are owed
+    {
+        DialogDriver driver([&] { shown = TypeIntoSheet("1", IDC_REPAY_DOLLARS, 1); });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 0) << "the cents are repaid by a dollar";
+    EXPECT_EQ(Record(1).GetCash().Cents() - Record(1).GetCredit().Cents(), net);
+}

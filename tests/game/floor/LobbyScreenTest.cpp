@@ -1,0 +1,115 @@
+// The lobby on the display: scrolling round the wrap, the highlight that follows its hot
+// spot, a click that opens the machine at its room's denomination, the denomination that
+// scrolls the lobby to its room, the exit door, and the strips that follow the view.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "DialogDriver.h"
+#include "LobbyHost.h"
+#include "LobbyRooms.h"
+
+namespace {
+// The lobby in room 0 (25 cents); the denomination of the test prefix is put back after.
+class LobbyScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GetDenominationSetting().Set(25);
+        host_ = std::make_unique<LobbyHost>();
+        ASSERT_TRUE(host_->Installed());
+    }
+    void TearDown() override {
+        host_.reset();
+        GetDenominationSetting().Set(saved_);
+    }
+    LobbyHost& Host() { return *host_; }
+    LobbyScreen& Lobby() { return *host_->lobby; }
+
+private:
+    int32_t saved_ = GetDenominationSetting().Get();
+    std::unique_ptr<LobbyHost> host_;
+};
+
+// The view point of a hot spot's middle.
+POINT MiddleOf(LobbyScreen& lobby, int32_t id) {
+    const LobbyHotspot* h = FindHotspot(LobbyHotspotTable(), id);
+    const LobbyPoint p = lobby.ProjectPoint(LobbyPoint{(h->polygon[0] + h->polygon[2]) / 2, (h->polygon[1] + h->polygon[5]) / 2});
+    return POINT{p.x, p.y};
+}
+}  // namespace
+
+TEST_F(LobbyScreenTest, ScrollsRoundTheWrapWithTheHighlightFollowing) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
+    EXPECT_EQ(lobby.GetScrollX(), 0) << "the room of 25 cents";
+    const POINT diamond = MiddleOf(lobby, 272);
+    host.Move(diamond.x, diamond.y);
+    EXPECT_EQ(lobby.GetHighlighted(), 272);
+    lobby.Scroll(-30);
+    EXPECT_EQ(lobby.GetScrollX(), 3970) << "left of 0 goes on from the panorama's end";
+    EXPECT_EQ(lobby.GetHighlighted(), 272) << "the highlight follows its hot spot";
+    EXPECT_EQ(host.lobby->GetScrollControl().HitTest(POINT{diamond.x + 30, diamond.y}), 272);
+    lobby.Scroll(60);
+    EXPECT_EQ(lobby.GetScrollX(), 30);
+    LobbyBackdrop* backdrop = lobby.GetBackdrop();
+    ASSERT_NE(backdrop, nullptr);
+    EXPECT_EQ(backdrop->PanoramaWidth(), 4000);
+    EXPECT_LE(backdrop->PresentStrips(), 10) << "only the strips in view are present";
+    lobby.Scroll(-60);
+    EXPECT_LE(backdrop->PresentStrips(), 10) << "across the wrap as well";
+    host.Move(780, 10);
+    EXPECT_EQ(lobby.GetHighlighted(), -1);
+}
+
+TEST_F(LobbyScreenTest, AClickOpensTheMachineAtItsRoomsDenomination) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
+    for (int32_t room = 0; room < kLobbyRooms; ++room) {
+        lobby.OnDenominationChanged(kLobbyRoomDenominations[room]);
+        const int32_t id = 24 * 16 + room;  // Gridiron
+        const POINT at = MiddleOf(lobby, id);
+        // The room before: the lobby must not jump while it sets the denomination.
+        GetDenominationSetting().Set(kLobbyRoomDenominations[(room + 1) % kLobbyRooms]);
+        lobby.OnDenominationChanged(kLobbyRoomDenominations[room]);
+        const int32_t scrolled = lobby.GetScrollX();
+        host.opener.opened = -1;
+        host.Move(at.x, at.y);
+        host.Click(at.x, at.y);
+        EXPECT_EQ(host.opener.opened, 24) << "room " << room;
+        EXPECT_EQ(host.opener.denominationAtOpen, kLobbyRoomDenominations[room]);
+        EXPECT_EQ(lobby.GetScrollX(), scrolled) << "no jump to another room";
+        EXPECT_NEAR(host.opener.from.left, at.x, 2);
+    }
+    host.opener.mayClose = false;
+    host.opener.opened = -1;
+    const POINT at = MiddleOf(lobby, 272 + 4);
+    host.Click(at.x, at.y);
+    EXPECT_EQ(host.opener.opened, -1) << "a screen that may not close keeps the lobby";
+}
+
+TEST_F(LobbyScreenTest, TheDenominationScrollsToItsRoomAndTheDoorCloses) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
+    GetDenominationSetting().Set(10000);
+    EXPECT_EQ(lobby.GetScrollX(), 1600) << "the menu's denomination scrolls the lobby";
+    const LobbyPoint door = lobby.ProjectPoint(LobbyPoint{1710, 100});
+    host.Press(door.x, door.y);
+    host.Release(door.x + 300, door.y);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, host.Frame(), WM_CLOSE, WM_CLOSE, PM_REMOVE)) << "released off the door";
+    host.Click(door.x, door.y);
+    EXPECT_TRUE(PeekMessageA(&msg, host.Frame(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
+}
+
+TEST_F(LobbyScreenTest, TheScrollControlAcceleratesOnTheFrameThread) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
+    const int32_t start = lobby.GetScrollX();
+    host.Move(460, 500);
+    EXPECT_EQ(lobby.GetScrollZone().GetZone(), kZoneRight);
+    // Bounds, not measurements: the frame thread ticks as the machine allows.
+    EXPECT_TRUE(WaitUntil([&] { return lobby.GetSpeed() > 8; }, 10000));
+    EXPECT_NE(lobby.GetScrollX(), start);
+    host.Move(400, 300);
+    EXPECT_TRUE(WaitUntil([&] { return lobby.GetSpeed() == 0; }, 5000)) << "leaving the control stops at once";
+}
