@@ -5,6 +5,7 @@
 #include "MachineLayout.h"
 #include "RegionRect.h"
 #include "SpriteDesc.h"
+#include "SpriteQueries.h"
 
 namespace {
 const int32_t kHandleDepth = 150;

@@ -1,5 +1,7 @@
 // Building the layout from the compiled script, in the order in which the parts refer to
 // each other: animations first, so that elements naming one share its set.
+#include <stdexcept>
+
 #include "AnimationSet.h"
 #include "MachineLayout.h"
 #include "MachineScript.h"
@@ -55,10 +57,15 @@ void MachineLayout::BuildElementSets() {
 }
 
 void MachineLayout::BuildReels(const SpriteParent& stage) {
-    if (script_->GetReelPositions().empty()) return;
     for (int32_t reel = 0; reel < script_->GetReelCount(); ++reel) {
+        ReelPosition position;
+        try {
+            position = script_->GetReelPosition(reel);
+        } catch (const std::out_of_range&) {
+            return;  // a script that places no reels has no reel areas
+        }
         auto* element = new ReelElement(this);
-        element->Setup(stage, reel, script_->GetReelPosition(reel));
+        element->Setup(stage, reel, position);
         AppendElement(element);
     }
 }

@@ -45,9 +45,9 @@ std::string GraphicsPage::StatusText(EditableElement* element) {
 
 void GraphicsPage::OnElementSelected(EditableElement* element) {
     if (!statusBar_) return;
-    SendMessageA(statusBar_, SB_SIMPLE, FALSE, 0);
+    ::SendMessageA(statusBar_, SB_SIMPLE, FALSE, 0);
     const std::string text = StatusText(element);
-    SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void GraphicsPage::OnLayoutChanged() {

@@ -1,4 +1,5 @@
 // Sizing the editor window to its page and placing it beside the main window.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "EditorPlacement.h"
 #include "EmptyPage.h"
 #include "GraphicsPage.h"
 #include "MessageCollector.h"
@@ -67,12 +68,12 @@ int EditorWindow::OnCreate() {
 void EditorWindow::CreateTabs() {
     tabControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, pageSize_.cx,
                                   kEditorTabHeight, GetHandle(), HMENU(kTabControlId), nullptr, nullptr);
-    SendMessageA(tabControl_, WM_SETFONT, WPARAM(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    ::SendMessageA(tabControl_, WM_SETFONT, WPARAM(GetStockObject(DEFAULT_GUI_FONT)), 0);
     for (int i = 0; i < PageCount; ++i) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>(kTabTexts[i]);
-        SendMessageA(tabControl_, TCM_INSERTITEMA, WPARAM(i), LPARAM(&item));
+        ::SendMessageA(tabControl_, TCM_INSERTITEMA, WPARAM(i), LPARAM(&item));
     }
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "Ready", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, GetHandle(),
                                  HMENU(kStatusBarId), nullptr, nullptr);
@@ -118,7 +119,7 @@ void EditorWindow::ShowPage(int index) {
 }
 
 void EditorWindow::OnTabChange() {
-    const int index = int(SendMessageA(tabControl_, TCM_GETCURSEL, 0, 0));
+    const int index = int(::SendMessageA(tabControl_, TCM_GETCURSEL, 0, 0));
     ShowPage(index);
 }
 

@@ -1,3 +1,17 @@
 # Machine editor tests: the window-free parts in both builds; the editor window, its
 # layout and elements driven under the display, and animation sets, in the Windows build.
 vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp LIBS vsl_editor_core)
+
+if(NOT VSL_WINDOWS)
+  return()
+endif()
+if(VSL_WINDOWS)
+  set(VSL_SOURCE_MACHINES "Z:${CMAKE_BINARY_DIR}/content/machines")
+endif()
+vsl_add_test(editor_window_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorWindowTest.cpp
+  LIBS vsl_editor WINDOW)
+target_include_directories(editor_window_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
+  ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+target_compile_definitions(editor_window_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
+add_dependencies(editor_window_test blit16 vsl_content_files)
