@@ -99,10 +99,10 @@ bool MachineLayout::LoadAssetBackdrop(const std::string& file, int32_t asset) {
 }
 
 void MachineLayout::LoadBitmapFile(const std::string& path) {
-    HBITMAP bitmap = HBITMAP(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                                        LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    BITMAP info = {};
-    if (bitmap && GetObjectA(bitmap, sizeof info, &info)) SetBackdrop(bitmap, SIZE{info.bmWidth, info.bmHeight});
+    Bitmap picture;
+    if (!picture.LoadImageFile(path)) return;
+    HBITMAP copy = HBITMAP(CopyImage(picture.Handle(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (copy) SetBackdrop(copy, SIZE{picture.Width(), picture.Height()});
 }
 
 void MachineLayout::DecodeJpegFile(const std::string& path) {

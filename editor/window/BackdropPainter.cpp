@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "Bitmap.h"
-#include "EnginePicture.h"
 
 namespace {
 const int kBufferHeaderBytes = 20;
@@ -21,11 +20,19 @@ BackdropPainter::~BackdropPainter() = default;
 
 void BackdropPainter::SetPicture(HBITMAP picture) {
     picture_.reset();
-    if (!picture) return;
-    Bitmap source;
-    if (!source.FromHandle(picture)) return;
-    const RECT all = {0, 0, source.Width(), source.Height()};
-    picture_ = MakeEnginePicture(source, all);
+    BITMAP info = {};
+    if (!picture || !GetObjectA(picture, sizeof info, &info)) return;
+    auto converted = std::make_unique<Bitmap>(info.bmWidth, info.bmHeight, 15, true);
+    if (!converted->IsValid()) return;
+    HDC from = CreateCompatibleDC(nullptr), to = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldFrom = SelectObject(from, picture), oldTo = SelectObject(to, converted->Handle());
+    BitBlt(to, 0, 0, info.bmWidth, info.bmHeight, from, 0, 0, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    GdiFlush();
+    picture_ = std::move(converted);
 }
 
 int __stdcall BackdropPainter::Draw(QuorBackdropDrawRequest* request) {

@@ -29,6 +29,20 @@ inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// Every file of the machine folder of the content build (VSL_SOURCE_MACHINES) into a
+// folder.
+inline void CopyMachineFiles(const std::string& to) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(VSL_SOURCE_MACHINES "\\*", &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        CopyFileA((std::string(VSL_SOURCE_MACHINES "\\") + found.cFileName).c_str(),
+                  (to + "\\" + found.cFileName).c_str(), FALSE);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
 // Every "\n" as "\r\n".
 inline std::string WithCrLf(const std::string& text) {
     std::string out;

@@ -26,19 +26,6 @@ namespace {
 const char kSaveQuestion[] = "Vellmoor Slots Editor: Save Changes";
 const char kSaveError[] = "Error updating script";
 
-// Every file of the machine's folder into the test's folder.
-void CopyMachineFiles(const std::string& to) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(VSL_SOURCE_MACHINES "\\*", &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        CopyFileA((std::string(VSL_SOURCE_MACHINES "\\") + found.cFileName).c_str(),
-                  (to + "\\" + found.cFileName).c_str(), FALSE);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-}
-
 std::string SourceMachine() {
     std::string text = ReadFileBytes(VSL_SOURCE_MACHINES "\\foxfire.txt");
     const std::string before = "    Region BillSlot";
