@@ -69,7 +69,7 @@ bool AnimationSet::LoadSpriteAsset(const std::string& fileName, uint32_t asset) 
             uint32_t magic = 0;
             std::copy(data, data + 4, reinterpret_cast<uint8_t*>(&magic));
             read = magic == kSpriteType;
-            if (read) LoadSpriteSequences(file, data, info.dataSize);
+            if (read) LoadSpriteSequences(file, data, info.dataSize + 4);  // the size leaves out the type word
             ReleaseAsset(handle);
         }
     }
@@ -85,7 +85,7 @@ void AnimationSet::LoadSpriteSequences(int32_t file, const uint8_t* data, uint32
         AnimationSequence* sequence = sequences_[AddSequence()];
         for (const SpriteFrame& stored : frames) {
             AnimationFrame* frame = sequence->AddFrame();
-            frame->LoadFromAsset(file, stored.picture);
+            frame->LoadFromAsset(file, stored.picture & 0xFFFFFF);  // loaded data names the file too
             frame->SetHotspot(horizontal_, vertical_);
             transparent_ = transparent_ || frame->GetTransparent();
         }

@@ -9,7 +9,7 @@ if(VSL_WINDOWS)
   set(VSL_SOURCE_MACHINES "Z:${CMAKE_BINARY_DIR}/content/machines")
 endif()
 vsl_add_test(editor_window_test
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorWindowTest.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorWindowTest.cpp ${CMAKE_CURRENT_LIST_DIR}/AnimationSetTest.cpp
   LIBS vsl_editor WINDOW)
 target_include_directories(editor_window_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
   ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
