@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "AssetWords.h"
 #include "Quor2_5.h"
 #include "SprtReader.h"
 
@@ -66,9 +67,7 @@ bool AnimationSet::LoadSpriteAsset(const std::string& fileName, uint32_t asset) 
         const uint8_t* data = static_cast<const uint8_t*>(DereferenceAndLockAsset(handle));
         if (data) {
             transparent_ = false;
-            uint32_t magic = 0;
-            std::copy(data, data + 4, reinterpret_cast<uint8_t*>(&magic));
-            read = magic == kSpriteType;
+            read = AssetWord32(data, 0) == kSpriteType;
             if (read) LoadSpriteSequences(file, data, info.dataSize + 4);  // the size leaves out the type word
             ReleaseAsset(handle);
         }

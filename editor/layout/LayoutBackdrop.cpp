@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "AssetWords.h"
 #include "Bitmap.h"
 #include "BitmapFromAsset.h"
 #include "ImageCodecPlugin.h"
@@ -27,13 +28,7 @@ bool IsJpegName(const std::string& name) {
     return extension == "jpg" || extension == "jpeg";
 }
 
-uint16_t Word16(const uint8_t* data, size_t offset) {
-    uint16_t value;
-    std::memcpy(&value, data + offset, sizeof value);
-    return value;
-}
-
-void PutWord16(std::vector<uint8_t>& data, size_t offset, uint16_t value) { std::memcpy(&data[offset], &value, 2); }
+void PutAssetWord16(std::vector<uint8_t>& data, size_t offset, uint16_t value) { std::memcpy(&data[offset], &value, 2); }
 void PutWord32(std::vector<uint8_t>& data, size_t offset, uint32_t value) { std::memcpy(&data[offset], &value, 4); }
 
 // A top-down 16-bit 5-5-5 DIB section of the size; its pixels go to `pixels`.
@@ -81,12 +76,10 @@ bool MachineLayout::LoadAssetBackdrop(const std::string& file, int32_t asset) {
     LoadAsset(backdropAsset, 0);
     const uint8_t* data = static_cast<const uint8_t*>(DereferenceAndLockAsset(backdropAsset));
     if (data) {
-        uint32_t magic;
-        std::memcpy(&magic, data, sizeof magic);
-        if (magic == kBackdropMagic && Word16(data, 6) == 1 && Word16(data, 8) == 1) {
+        if (AssetWord32(data, 0) == kBackdropMagic && AssetWord16(data, 6) == 1 && AssetWord16(data, 8) == 1) {
             Bitmap picture;
             bool keyed = false;
-            if (BitmapFromAsset(handle, Word16(data, 14), picture, keyed)) {
+            if (BitmapFromAsset(handle, AssetWord16(data, 14), picture, keyed)) {
                 HBITMAP copy = HBITMAP(CopyImage(picture.Handle(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
                 SetBackdrop(copy, SIZE{picture.Width(), picture.Height()});
             }
@@ -114,7 +107,7 @@ void MachineLayout::DecodeJpegFile(const std::string& path) {
     uint16_t width = 0, height = 0;
     if (!GetJpegSize(record.data() + kJpegHeaderBytes, length, width, height)) return;
     std::memcpy(&record[0], "BMAP", 4);
-    PutWord16(record, 4, 2), PutWord16(record, 6, 2), PutWord16(record, 8, width), PutWord16(record, 10, height);
+    PutAssetWord16(record, 4, 2), PutAssetWord16(record, 6, 2), PutAssetWord16(record, 8, width), PutAssetWord16(record, 10, height);
     PutWord32(record, 12, 0xFFFFFFFFu), PutWord32(record, 16, length);
     void* pixels = nullptr;
     HBITMAP dib = MakeDib555(width, height, &pixels);

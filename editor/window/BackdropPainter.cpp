@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "AssetWords.h"
 #include "Bitmap.h"
 
 namespace {
 const int kBufferHeaderBytes = 20;
-
-uint16_t Word16(const uint8_t* data, size_t offset) {
-    uint16_t value;
-    std::memcpy(&value, data + offset, sizeof value);
-    return value;
-}
 }  // namespace
 
 BackdropPainter::BackdropPainter() = default;
@@ -44,7 +39,7 @@ int __stdcall BackdropPainter::Draw(QuorBackdropDrawRequest* request) {
 void BackdropPainter::Paint(QuorBackdropDrawRequest& request) const {
     auto* buffer = static_cast<uint8_t*>(request.surface);
     if (!buffer) return;
-    const int32_t bufferWidth = Word16(buffer, 8), bufferHeight = Word16(buffer, 10);
+    const int32_t bufferWidth = AssetWord16(buffer, 8), bufferHeight = AssetWord16(buffer, 10);
     const uint32_t bufferRow = (uint32_t(bufferWidth) * 2 + 3) & ~3u;
     uint8_t* pixels = buffer + kBufferHeaderBytes;
     const RECT& d = request.dest;

@@ -11,14 +11,6 @@
 
 namespace {
 const char kTabTexts[EditorWindow::PageCount][12] = {"Graphics", "Payouts", "Reels", "Animations", "Sounds"};
-class WaitCursor {
-public:
-    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { SetCursor(previous_); }
-
-private:
-    HCURSOR previous_;
-};
 }  // namespace
 
 EditorWindow::EditorWindow(Window* parent, const std::string& scriptPath)
@@ -40,10 +32,9 @@ EditorWindow::~EditorWindow() {
 
 bool EditorWindow::Compile() {
     MessageCollector messages;
-    {
-        WaitCursor wait;
-        script_.Compile(scriptPath_, &messages, nullptr);
-    }
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    script_.Compile(scriptPath_, &messages, nullptr);
+    SetCursor(previous);
     if (script_.IsCompiled()) return true;
     std::string text;
     for (const std::string& message : messages.messages) text += message;

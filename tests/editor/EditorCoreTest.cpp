@@ -19,6 +19,7 @@
 #include "EditorPlacement.h"
 #include "ElementGeometry.h"
 #include "ElementName.h"
+#include "FileBytes.h"
 #include "NewElementName.h"
 #include "ScriptSaver.h"
 #include "SequenceFileName.h"
@@ -107,14 +108,8 @@ protected:
         script_ = folder_ + "/fruit.txt";
         Write(script_, "original");
     }
-    static void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) return "<missing>";
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static void Write(const std::string& path, const std::string& text) { WriteFileBytes(path, text); }
+    static std::string Read(const std::string& path) { return ReadFileBytes(path); }
     static std::function<bool(const std::string&)> Writer(const std::string& text) {
         return [text](const std::string& path) { return bool(std::ofstream(path, std::ios::binary) << text); };
     }

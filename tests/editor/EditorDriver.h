@@ -7,27 +7,13 @@
 #include <commctrl.h>
 
 #include <atomic>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "EditableElement.h"
 #include "EditorWindow.h"
+#include "FileBytes.h"
 #include "GraphicsPage.h"
-
-// Reads a whole file; "<missing>" when there is none.
-inline std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "<missing>";
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // Every file of the machine folder of the content build (VSL_SOURCE_MACHINES) into a
 // folder.
