@@ -1,5 +1,7 @@
 // Closing the editor: the pages commit their edits, the author is asked, and the patched
 // script replaces the old one.
+#include <stdexcept>
+
 #include "EditorWindow.h"
 #include "GraphicsPage.h"
 
@@ -41,7 +43,14 @@ int EditorWindow::AskAndSave() {
         if (currentPage_) ::SetFocus(currentPage_->GetHandle());
         return 0;
     }
-    if (graphicsPage_) graphicsPage_->Apply();
+    try {
+        if (graphicsPage_) graphicsPage_->Apply();
+    } catch (const std::exception& error) {
+        // A sequence file that cannot be written, or an edit the script refuses: the
+        // editor stays open with its edits.
+        MessageBoxA(GetHandle(), error.what(), kSaveErrorCaption, MB_OK | MB_ICONSTOP);
+        return 0;
+    }
     if (!script_.HasPatches()) return 1;
     return WriteAndSwap() ? 1 : 0;
 }
