@@ -11,6 +11,7 @@
 #include "GameWindow.h"
 #include "GameWindowServices.h"
 #include "NewMachineWizard.h"
+#include "OpenEditor.h"
 #include "OptionsDialog.h"
 #include "ProgramFolder.h"
 #include "Quor2_5.h"
@@ -26,8 +27,9 @@ void MoveToProgramFolder() {
     if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
 }
 
-// The main window's Options and Create Machine commands reach the options dialog and the
-// New Machine Wizard, which the program links beside the application library.
+// The main window's Options, Create Machine and Edit Machine commands reach the options
+// dialog, the New Machine Wizard and the machine editor, which the program links beside
+// the application library.
 void RunOptions(GameWindow* game) {
     OptionsDialog dialog;
     dialog.Run(game);
@@ -38,6 +40,7 @@ void ConnectMenuServices() {
     GameWindowServices services = GetGameWindowServices();
     services.runOptions = RunOptions;
     services.runWizard = RunWizard;
+    services.makeEditor = MakeEditorWindow;
     SetGameWindowServices(services);
 }
 }  // namespace

@@ -1,0 +1,93 @@
+// The editor's model of what the Graphics, Animations and Sounds pages edit in a compiled
+// machine: the backdrop, the editable elements, the animation sets they and the script's
+// animations use, the reel symbols' pictures and the sounds. It is built once from the
+// script, tells its observers of selections and changes, answers whether anything changed,
+// and on saving has every part queue its edits into the script (Apply).
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AnimationEntry.h"
+#include "ElementRef.h"
+#include "LayoutObserver.h"
+#include "NamedItem.h"
+#include "SoundEntry.h"
+#include "SpriteHandle.h"
+
+class AnimationSet;
+class MachineScript;
+class SpriteParent;
+struct AnimationReference;
+
+class MachineLayout : public NamedItem {
+public:
+    static const int32_t kDefaultSize = 600;
+
+    MachineLayout();
+    ~MachineLayout() override;
+    MachineLayout(const MachineLayout&) = delete;
+    MachineLayout& operator=(const MachineLayout&) = delete;
+
+    // Keeps the script and loads its backdrop. False when the script is not compiled or
+    // its backdrop's asset file does not open; a picture that cannot be read leaves the
+    // layout 600 by 600 without a bitmap.
+    bool LoadBackdrop(MachineScript* script) override;
+    // Loads the file (a JPEG or a bitmap) in place of the backdrop.
+    bool ReplaceBackdrop(const std::string& file);
+    HBITMAP GetBackdrop() const { return backdrop_; }
+    SIZE GetSize() const { return backdropSize_; }
+
+    // Creates the elements, animation sets and entries of the script on the stage.
+    bool Build(const SpriteParent& stage, const RECT& pageArea);
+    // A new three-node region at the point, named "New_Region_" and a number.
+    EditableElement* AddRegion(const SpriteParent& stage, POINT point);
+
+    bool IsModified() const;
+    // Every element, entry and sound queues its edits into the script; always true.
+    bool Apply() override;
+
+    void AddObserver(LayoutObserver* observer);
+    void RemoveObserver(LayoutObserver* observer);
+    void NotifySelection(EditableElement* element);
+    void NotifyChanged();
+
+    const std::list<ElementRef>& GetElements() const { return elements_; }
+    const std::vector<AnimationSet*>& GetAnimationSets() const { return animationSets_; }
+    const std::list<std::unique_ptr<SoundEntry>>& GetSoundEntries() const { return sounds_; }
+    MachineScript* GetScript() const { return script_; }
+
+private:
+    void SetBackdrop(HBITMAP bitmap, SIZE size);
+    bool LoadAssetBackdrop(const std::string& file, int32_t asset);
+    void DecodeJpegFile(const std::string& path);
+    void LoadBitmapFile(const std::string& path);
+
+    AnimationSet* AddSet(const AnimationReference& record, int32_t usage, const std::string& name);
+    AnimationSet* SetFor(const AnimationReference& record, int32_t usage, const std::string& name);
+    void BuildAnimations();
+    void BuildElementSets();
+    void BuildReels(const SpriteParent& stage);
+    void BuildRegions(const SpriteParent& stage);
+    void BuildSymbols();
+    void BuildSounds();
+    void AppendElement(EditableElement* element);
+
+    HBITMAP backdrop_ = nullptr;
+    SIZE backdropSize_ = {kDefaultSize, kDefaultSize};
+    MachineScript* script_ = nullptr;
+    std::list<ElementRef> elements_;
+    OwnerDrawSpriteHandle spriteHolder_;
+    std::vector<LayoutObserver*> observers_;
+    int32_t newNameCounter_ = 0;
+    std::vector<AnimationSet*> animationSets_;
+    std::list<std::unique_ptr<SoundEntry>> sounds_;
+    std::list<std::unique_ptr<LayoutEntry>> animationEntries_;
+    std::list<std::unique_ptr<LayoutEntry>> symbolEntries_;
+    std::map<std::string, AnimationSet*> namedSets_;
+};

@@ -1,0 +1,96 @@
+// Building the layout from the compiled script, in the order in which the parts refer to
+// each other: animations first, so that elements naming one share its set.
+#include <stdexcept>
+
+#include "AnimationSet.h"
+#include "MachineLayout.h"
+#include "MachineScript.h"
+#include "PolygonRegionElement.h"
+#include "ReelElement.h"
+
+bool MachineLayout::Build(const SpriteParent& stage, const RECT&) {
+    if (!script_) return true;
+    BuildAnimations();
+    BuildElementSets();
+    BuildReels(stage);
+    BuildRegions(stage);
+    BuildSymbols();
+    BuildSounds();
+    return true;
+}
+
+AnimationSet* MachineLayout::AddSet(const AnimationReference& record, int32_t usage, const std::string& name) {
+    auto* set = new AnimationSet(record, AnimationUsage(usage));
+    animationSets_.push_back(set);
+    set->SetName(name);
+    return set;
+}
+
+AnimationSet* MachineLayout::SetFor(const AnimationReference& record, int32_t usage, const std::string& name) {
+    if (!record.animationName.empty()) {
+        auto named = namedSets_.find(record.animationName);
+        if (named != namedSets_.end()) return named->second;
+    }
+    return AddSet(record, usage, name);
+}
+
+void MachineLayout::BuildAnimations() {
+    for (const auto& [name, record] : script_->GetAnimations()) {
+        AnimationSet* set = AddSet(record.animation.reference, int32_t(AnimationUsage::Animation), name);
+        animationEntries_.push_back(std::make_unique<AnimationEntry>(name, record.animation.reference, set));
+        namedSets_[name] = set;
+    }
+}
+
+// The pictures of buttons, indicators, the coin and the arm: each uses the set of the
+// animation it names, or a set of its own named in braces.
+void MachineLayout::BuildElementSets() {
+    for (const auto& [name, record] : script_->GetButtons())
+        SetFor(record.button.picture, int32_t(AnimationUsage::Button), "{Button " + name + "}");
+    for (const auto& [name, record] : script_->GetIndicators())
+        SetFor(record.indicator.picture, int32_t(AnimationUsage::Indicator), "{Indicator " + name + "}");
+    const CoinSettings coin = script_->GetCoin();
+    SetFor(coin.coin, int32_t(AnimationUsage::Coin), "{Coin}");
+    SetFor(coin.coinDrop, int32_t(AnimationUsage::CoinDrop), "{Coin Drop}");
+    const AnimationReference arm = script_->GetArmAnimation();
+    if (arm.HasPictures()) SetFor(arm, int32_t(AnimationUsage::PullArm), "{Pull Arm}");
+}
+
+void MachineLayout::BuildReels(const SpriteParent& stage) {
+    for (int32_t reel = 0; reel < script_->GetReelCount(); ++reel) {
+        ReelPosition position;
+        try {
+            position = script_->GetReelPosition(reel);
+        } catch (const std::out_of_range&) {
+            return;  // a script that places no reels has no reel areas
+        }
+        auto* element = new ReelElement(this);
+        element->Setup(stage, reel, position);
+        AppendElement(element);
+    }
+}
+
+void MachineLayout::BuildRegions(const SpriteParent& stage) {
+    for (const auto& [name, record] : script_->GetRegions()) {
+        auto* element = new PolygonRegionElement(this);
+        element->Setup(stage, name, record.region);
+        AppendElement(element);
+    }
+}
+
+void MachineLayout::BuildSymbols() {
+    for (int32_t index = 0; index < script_->GetSymbolCount(); ++index) {
+        const std::string name = script_->GetSymbol(index);
+        const ReelSymbol symbol = script_->GetSymbolFile(name);
+        AnimationReference record;
+        record.sequences.push_back(symbol.files);
+        record.libraryAsset = symbol.assetNumber;
+        AnimationSet* set = AddSet(record, int32_t(AnimationUsage::Symbol), "{Symbol " + name + "}");
+        symbolEntries_.push_back(std::make_unique<SymbolEntry>(name, index, record, set));
+    }
+}
+
+void MachineLayout::BuildSounds() {
+    for (const auto& [name, record] : script_->GetSounds())
+        sounds_.push_back(std::make_unique<SoundEntry>(name, record.sound));
+}

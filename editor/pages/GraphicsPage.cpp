@@ -1,0 +1,55 @@
+#include "GraphicsPage.h"
+
+#include <commctrl.h>
+
+#include "MachineScript.h"
+#include "Quor2_5.h"
+
+GraphicsPage::GraphicsPage(Window* editor, const RECT& area, HWND statusBar, MachineScript* script)
+    : TvWindow(editor, area, WS_VSCROLL), statusBar_(statusBar) {
+    layout_.LoadBackdrop(script);
+}
+
+GraphicsPage::~GraphicsPage() {
+    layout_.RemoveObserver(this);
+    GetElementHost().ClearElements();
+    if (engineBackdrop_) DeleteUserBackdrop(engineBackdrop_);
+}
+
+bool GraphicsPage::CreateBackdrop(const RECT&) {
+    painter_.SetPicture(layout_.GetBackdrop());
+    const SIZE size = layout_.GetSize();
+    engineBackdrop_ = CreateOwnerDrawBackdrop(BackdropPainter::Draw, size.cx, size.cy,
+                                              uint32_t(reinterpret_cast<uintptr_t>(&painter_)));
+    return engineBackdrop_ && GetStage() && SelectBackdrop(GetStage()->stage, engineBackdrop_);
+}
+
+bool GraphicsPage::OnStageCreated() {
+    RECT client = {};
+    GetClientRect(GetHandle(), &client);
+    const bool built = GetStage() && layout_.Build(*GetStage(), client);
+    for (const ElementRef& element : layout_.GetElements()) AddElement(element.Get(), false);
+    SCROLLINFO scroll = {sizeof scroll, SIF_ALL, 0, int(layout_.GetSize().cy), UINT(client.bottom), 0, 0};
+    SetScrollInfo(GetHandle(), SB_VERT, &scroll, TRUE);
+    layout_.AddObserver(this);
+    return built;
+}
+
+std::string GraphicsPage::StatusText(EditableElement* element) {
+    if (!element) return "Ready";
+    ElementRect r;
+    element->CopyRect(r);
+    return element->GetDisplayText() + " (" + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.Width()) + "x" + std::to_string(r.Height()) + ")";
+}
+
+void GraphicsPage::OnElementSelected(EditableElement* element) {
+    if (!statusBar_) return;
+    ::SendMessageA(statusBar_, SB_SIMPLE, FALSE, 0);
+    const std::string text = StatusText(element);
+    ::SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void GraphicsPage::OnLayoutChanged() {
+    OnElementSelected(dynamic_cast<EditableElement*>(GetActiveElement()));
+}

@@ -1,0 +1,42 @@
+// The editor's first page: the machine's backdrop at its real size on an engine stage,
+// with every editable element of the layout over it. The author selects, drags, resizes
+// and nudges elements here; the selected element's name and rectangle show in the
+// editor's status bar. The page owns the editor's layout model.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "BackdropPainter.h"
+#include "LayoutObserver.h"
+#include "MachineLayout.h"
+#include "TvWindow.h"
+
+class MachineScript;
+
+class GraphicsPage : public TvWindow, public LayoutObserver {
+public:
+    // Loads the layout's backdrop at once, so the editor knows the page's size.
+    GraphicsPage(Window* editor, const RECT& area, HWND statusBar, MachineScript* script);
+    ~GraphicsPage() override;
+
+    SIZE GetSize() const { return layout_.GetSize(); }
+    bool IsModified() const { return layout_.IsModified(); }
+    bool Apply() { return layout_.Apply(); }
+    MachineLayout& GetLayout() { return layout_; }
+
+    bool CreateBackdrop(const RECT& area) override;
+    // The layout's elements join the element host once the stage is there.
+    bool OnStageCreated() override;
+    void OnElementSelected(EditableElement* element) override;
+    void OnLayoutChanged() override;
+
+    // The status text of an element: its display text and " (left,top widthxheight)".
+    static std::string StatusText(EditableElement* element);
+
+private:
+    MachineLayout layout_;
+    HWND statusBar_;
+    BackdropPainter painter_;
+    uint32_t engineBackdrop_ = 0;
+};

@@ -1,0 +1,133 @@
+#include "EditorWindow.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "EditorPlacement.h"
+#include "EmptyPage.h"
+#include "GraphicsPage.h"
+#include "MessageCollector.h"
+
+namespace {
+const char kTabTexts[EditorWindow::PageCount][12] = {"Graphics", "Payouts", "Reels", "Animations", "Sounds"};
+}  // namespace
+
+EditorWindow::EditorWindow(Window* parent, const std::string& scriptPath)
+    : parent_(parent), scriptPath_(scriptPath), saver_(scriptPath) {
+    title_ = "Editor";
+    SetExStyle(WS_EX_TOOLWINDOW);
+    SetStyle(WS_POPUP | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+    SetRect(RECT{0, 0, 600, 600});
+    BindMessage(WM_ACTIVATE, this, &EditorWindow::OnActivate);
+    BindMessage(WM_USER, this, &EditorWindow::OnPageResized);
+    BindNotify(TCN_SELCHANGE, this, &EditorWindow::OnNotify);
+    FitToWorkArea(parent_);
+}
+
+EditorWindow::~EditorWindow() {
+    if (GetHandle()) Destroy();
+    DeletePages();
+}
+
+bool EditorWindow::Compile() {
+    MessageCollector messages;
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    script_.Compile(scriptPath_, &messages, nullptr);
+    SetCursor(previous);
+    if (script_.IsCompiled()) return true;
+    std::string text;
+    for (const std::string& message : messages.messages) text += message;
+    MessageBoxA(GetHandle(), text.c_str(), "results", MB_OK);
+    return false;
+}
+
+int EditorWindow::OnCreate() {
+    try {
+        if (!Compile()) return 0;
+        CreateTabs();
+        CreatePages();
+    } catch (const std::exception& error) {
+        MessageBoxA(GetHandle(), error.what(), "results", MB_OK);
+        return 0;
+    }
+    FitToWorkArea(parent_);
+    ShowPage(GraphicsTab);
+    return 1;
+}
+
+void EditorWindow::CreateTabs() {
+    tabControl_ = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, pageSize_.cx,
+                                  kEditorTabHeight, GetHandle(), HMENU(kTabControlId), nullptr, nullptr);
+    ::SendMessageA(tabControl_, WM_SETFONT, WPARAM(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    for (int i = 0; i < PageCount; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(kTabTexts[i]);
+        ::SendMessageA(tabControl_, TCM_INSERTITEMA, WPARAM(i), LPARAM(&item));
+    }
+    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "Ready", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, GetHandle(),
+                                 HMENU(kStatusBarId), nullptr, nullptr);
+}
+
+RECT EditorWindow::PageArea() const {
+    return RECT{0, kEditorTabHeight, pageSize_.cx, kEditorTabHeight + pageSize_.cy};
+}
+
+void EditorWindow::CreatePages() {
+    graphicsPage_ = new GraphicsPage(this, PageArea(), statusBar_, &script_);
+    pages_[GraphicsTab] = graphicsPage_;
+    pageSize_ = graphicsPage_->GetSize();
+    graphicsPage_->Create();
+    graphicsPage_->BuildStage();
+    for (int i = PayoutsTab; i < PageCount; ++i) {
+        pages_[i] = new EmptyPage(this, PageArea());
+        pages_[i]->Create();
+    }
+}
+
+void EditorWindow::DeletePages() {
+    for (int i : {AnimationsTab, GraphicsTab, PayoutsTab, SoundsTab, ReelsTab}) {
+        delete pages_[i];
+        pages_[i] = nullptr;
+    }
+    graphicsPage_ = nullptr;
+    currentPage_ = nullptr;
+}
+
+void EditorWindow::OnDestroy() {
+    DeletePages();
+    tabControl_ = statusBar_ = nullptr;
+}
+
+void EditorWindow::ShowPage(int index) {
+    Window* page = index >= 0 && index < PageCount ? pages_[index] : nullptr;
+    if (!page) return;
+    if (currentPage_ && currentPage_ != page) currentPage_->Hide();
+    currentPage_ = page;
+    page->Show();
+    ::SetFocus(page->GetHandle());
+}
+
+void EditorWindow::OnTabChange() {
+    const int index = int(::SendMessageA(tabControl_, TCM_GETCURSEL, 0, 0));
+    ShowPage(index);
+}
+
+int EditorWindow::OnNotify(NMHDR* header, LRESULT* result) {
+    if (header->idFrom != UINT_PTR(kTabControlId)) return kNotHandled;
+    OnTabChange();
+    *result = 0;
+    return kHandled;
+}
+
+LRESULT EditorWindow::OnActivate(WPARAM, LPARAM) {
+    if (currentPage_ && currentPage_->GetHandle()) ::SetFocus(currentPage_->GetHandle());
+    return 0;
+}
+
+LRESULT EditorWindow::OnPageResized(WPARAM, LPARAM) {
+    if (graphicsPage_) pageSize_ = graphicsPage_->GetSize();
+    FitToWorkArea(parent_);
+    return 0;
+}

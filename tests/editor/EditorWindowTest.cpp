@@ -1,0 +1,265 @@
+// The machine editor on one of our machines (foxfire, as the content build makes it with
+// its pictures and sounds, with one region of its own added), driven by mouse and key messages: opening, selecting,
+// dragging, nudging and renaming elements, and saving, with the backup and the failures
+// of a save; and the layout model the Graphics page owns.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AnimationSet.h"
+#include "EditorDriver.h"
+#include "ElementName.h"
+#include "MachineScript.h"
+#include "PolygonRegionElement.h"
+#include "ReelElement.h"
+#include "TestScreens.h"
+
+namespace {
+
+const char kSaveQuestion[] = "Vellmoor Slots Editor: Save Changes";
+const char kSaveError[] = "Error updating script";
+
+std::string SourceMachine() {
+    std::string text = ReadFileBytes(VSL_SOURCE_MACHINES "\\foxfire.txt");
+    const std::string before = "    Region BillSlot";
+    text.replace(text.find(before), 0, "    Region Lucky { 100, 500 { (0,0) (30,0) (30,20) (0,20) } }\n");
+    return text;
+}
+
+// The lines of a text that differ from the other's, by position (both have as many).
+std::vector<std::string> ChangedLines(const std::string& before, const std::string& after) {
+    std::istringstream a(before), b(after);
+    std::vector<std::string> changed;
+    std::string lineA, lineB;
+    while (std::getline(a, lineA)) {
+        if (!std::getline(b, lineB)) lineB = "<none>";
+        if (lineA != lineB) changed.push_back(lineB);
+    }
+    if (std::getline(b, lineB)) changed.push_back("<extra> " + lineB);
+    return changed;
+}
+
+class EditorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterMainWindowClass(nullptr);
+        InitCommonControls();
+        folder_ = ::testing::TempDir() + "editor_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        SetCurrentDirectoryA(folder_.c_str());
+        CopyMachineFiles(folder_);
+        script_ = folder_ + "\\foxfire.txt";
+        DeleteFileA((folder_ + "\\foxfire.old.txt").c_str());
+        RemoveDirectoryA((folder_ + "\\foxfire.new.txt").c_str());
+        original_ = SourceMachine();
+        WriteFileBytes(script_, original_);
+    }
+    void TearDown() override { editor_.reset(); }
+
+    void Open() {
+        editor_ = std::make_unique<EditorWindow>(nullptr, script_);
+        ASSERT_EQ(1, editor_->Create());
+        editor_->Show();
+        page_ = editor_->GetGraphicsPage();
+        ASSERT_NE(nullptr, page_);
+        PumpMessages();
+    }
+    template <class Element>
+    Element* Find(const std::string& name) {
+        for (const ElementRef& element : page_->GetLayout().GetElements())
+            if (auto* found = dynamic_cast<Element*>(element.Get()))
+                if (found->GetDisplayText().find(name) == 0) return found;
+        return nullptr;
+    }
+    // Closes with the answer to the save question; the editor's answer to the close.
+    int CloseAnswering(int button) {
+        BoxAnswer answer(kSaveQuestion, button);
+        const int closes = editor_->CanClose();
+        EXPECT_TRUE(answer.Seen());
+        return closes;
+    }
+    ScriptRect CompiledReel(const std::string& path, int reel) {
+        MachineScript saved;
+        saved.Compile(path, nullptr, nullptr);
+        EXPECT_TRUE(saved.IsCompiled());
+        return saved.IsCompiled() ? saved.GetReelPosition(reel).rectangle : ScriptRect();
+    }
+
+    std::string folder_, script_, original_;
+    std::unique_ptr<EditorWindow> editor_;
+    GraphicsPage* page_ = nullptr;
+};
+
+TEST_F(EditorWindowTest, OpeningAndClosingWithoutEditsLeavesLfAndCrLfScriptsByteIdentical) {
+    for (const std::string& text : {original_, WithCrLf(original_)}) {
+        WriteFileBytes(script_, text);
+        Open();
+        EXPECT_EQ("Editor", editor_->GetText());
+        ASSERT_TRUE(page_->Apply());
+        EXPECT_FALSE(editor_->GetScript().HasPatches());
+        const std::string copy = folder_ + "\\copy.txt";
+        ASSERT_TRUE(editor_->GetScript().WriteScript(copy));
+        EXPECT_EQ(text, ReadFileBytes(copy));
+        EXPECT_EQ(1, editor_->CanClose());  // no question without edits
+        EXPECT_EQ(text, ReadFileBytes(script_));
+        EXPECT_EQ("<missing>", ReadFileBytes(folder_ + "\\foxfire.old.txt"));
+        editor_.reset();
+    }
+}
+
+TEST_F(EditorWindowTest, DraggingNudgingAndRenamingReachTheScriptAndTheBackupKeepsTheOriginal) {
+    Open();
+    PageDriver mouse(page_);
+    ReelElement* reel = Find<ReelElement>("Reel 0 Area");
+    PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
+    ASSERT_TRUE(reel && lucky);
+    EXPECT_EQ((ElementRect{170, 120, 266, 312}), reel->GetRect());
+
+    mouse.Drag(200, 200, 230, 215);
+    EXPECT_EQ(reel, page_->GetActiveElement());
+    EXPECT_EQ((ElementRect{200, 135, 296, 327}), reel->GetRect());
+    EXPECT_EQ("Reel 0 Area (200,135 96x192)", StatusText(editor_->GetStatusBar()));
+    mouse.Key(VK_RIGHT);
+    mouse.Key(VK_RIGHT);
+    mouse.Key(VK_DOWN);
+    EXPECT_EQ((ElementRect{202, 136, 298, 328}), reel->GetRect());
+
+    // A click with one pixel of movement selects without moving.
+    mouse.Press(110, 510);
+    mouse.MoveTo(111, 511);
+    mouse.Release(111, 511);
+    EXPECT_EQ(lucky, page_->GetActiveElement());
+    EXPECT_FALSE(lucky->IsModified());
+    EXPECT_EQ("Lucky Region (100,500 31x21)", StatusText(editor_->GetStatusBar()));
+    lucky->SetCaption(MakeValidName("Lucky A"));
+    lucky->SetCaption(MakeValidName("Lucky B!"));  // a second rename before the save
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const std::string saved = ReadFileBytes(script_);
+    EXPECT_EQ(original_, ReadFileBytes(folder_ + "\\foxfire.old.txt"));
+    EXPECT_EQ("<missing>", ReadFileBytes(folder_ + "\\foxfire.new.txt"));
+    const std::vector<std::string> changed = ChangedLines(original_, saved);
+    ASSERT_EQ(2u, changed.size()) << saved;
+    EXPECT_NE(std::string::npos, changed[0].find("ReelPosition 0")) << changed[0];
+    EXPECT_NE(std::string::npos, changed[1].find("Region Lucky_B_ { 100, 500")) << changed[1];
+    EXPECT_EQ((ScriptRect{202, 136, 298, 328}), CompiledReel(script_, 0));
+    EXPECT_EQ((ScriptRect{170 + 104, 120, 266 + 104, 312}), CompiledReel(script_, 1));
+}
+
+TEST_F(EditorWindowTest, AFailedSaveLosesNothingAndTheRetryWritesEachEditOnce) {
+    Open();
+    PageDriver mouse(page_);
+    mouse.Drag(300, 200, 310, 200);  // reel 1
+    PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
+    ASSERT_NE(nullptr, lucky);
+    lucky->SetCaption("Lucky_Two");
+    ASSERT_TRUE(CreateDirectoryA((folder_ + "\\foxfire.new.txt").c_str(), nullptr));
+
+    {
+        BoxAnswer error(kSaveError, IDOK);
+        EXPECT_EQ(0, CloseAnswering(IDYES));
+        EXPECT_EQ("Couldn't write new script", error.Text());
+    }
+    EXPECT_EQ(original_, ReadFileBytes(script_));
+    EXPECT_EQ("<missing>", ReadFileBytes(folder_ + "\\foxfire.old.txt"));
+    EXPECT_TRUE(editor_->GetHandle() != nullptr);
+
+    ASSERT_TRUE(RemoveDirectoryA((folder_ + "\\foxfire.new.txt").c_str()));
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const std::string saved = ReadFileBytes(script_);
+    EXPECT_EQ(original_, ReadFileBytes(folder_ + "\\foxfire.old.txt"));
+    EXPECT_EQ(2u, ChangedLines(original_, saved).size()) << saved;
+    EXPECT_NE(std::string::npos, saved.find("Region Lucky_Two {"));
+    EXPECT_EQ(saved.find("Lucky_Two"), saved.rfind("Lucky_Two"));
+    EXPECT_EQ((ScriptRect{170 + 104 + 10, 120, 266 + 104 + 10, 312}), CompiledReel(script_, 1));
+}
+
+TEST_F(EditorWindowTest, CancelKeepsEditingAndALaterYesSavesTheEditOnce) {
+    Open();
+    PageDriver mouse(page_);
+    mouse.Drag(200, 200, 200, 205);
+    EXPECT_EQ(0, CloseAnswering(IDCANCEL));
+    EXPECT_EQ(original_, ReadFileBytes(script_));
+    mouse.Key(VK_UP);
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    EXPECT_EQ((ScriptRect{170, 124, 266, 316}), CompiledReel(script_, 0));
+    EXPECT_EQ(1u, ChangedLines(original_, ReadFileBytes(script_)).size());
+}
+
+TEST_F(EditorWindowTest, EditsQueuedOutsideTheLayoutAreSavedToo) {
+    Open();
+    editor_->GetScript().SetBackdrop("other_back.bmp");  // as Choose Backdrop does
+    EXPECT_FALSE(page_->IsModified());
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    EXPECT_NE(std::string::npos, ReadFileBytes(script_).find("Backdrop \"other_back.bmp\""));
+    EXPECT_EQ(original_, ReadFileBytes(folder_ + "\\foxfire.old.txt"));
+}
+
+TEST_F(EditorWindowTest, AnsweringNoClosesWithoutWritingAnything) {
+    Open();
+    PageDriver mouse(page_);
+    mouse.Drag(200, 200, 220, 200);
+    EXPECT_EQ(1, CloseAnswering(IDNO));
+    EXPECT_EQ(original_, ReadFileBytes(script_));
+    EXPECT_EQ("<missing>", ReadFileBytes(folder_ + "\\foxfire.old.txt"));
+}
+
+TEST_F(EditorWindowTest, TheLayoutSharesNamedAnimationsAndGivesOwnPicturesSetsInBraces) {
+    Open();
+    MachineLayout& layout = page_->GetLayout();
+    std::vector<std::string> names;
+    AnimationSet* glow = nullptr;
+    for (AnimationSet* set : layout.GetAnimationSets()) {
+        names.push_back(set->GetName());
+        if (set->GetName() == "Glow") glow = set;
+    }
+    auto has = [&](const std::string& name) { return std::count(names.begin(), names.end(), name); };
+    EXPECT_EQ(1, has("Glow"));
+    EXPECT_EQ(1, has("Lever"));
+    EXPECT_EQ(1, has("{Button Spin}"));
+    EXPECT_EQ(1, has("{Indicator Credit}"));
+    EXPECT_EQ(1, has("{Coin}"));
+    EXPECT_EQ(0, has("{Coin Drop}"));  // the coin drop names Glow
+    EXPECT_EQ(0, has("{Pull Arm}"));   // the arm names Lever
+    EXPECT_EQ(1, has("{Symbol Lantern}"));
+    ASSERT_NE(nullptr, glow);
+    EXPECT_EQ(2u, glow->GetSequences()[0]->GetFrameCount());
+    EXPECT_EQ(4u, layout.GetSoundEntries().size());
+    int reels = 0, regions = 0;
+    for (const ElementRef& element : layout.GetElements()) {
+        reels += dynamic_cast<ReelElement*>(element.Get()) != nullptr;
+        regions += dynamic_cast<PolygonRegionElement*>(element.Get()) != nullptr;
+        EXPECT_EQ(1, element.Get()->GetRefCount());
+    }
+    EXPECT_EQ(3, reels);
+    EXPECT_EQ(4, regions);
+    EXPECT_FALSE(layout.IsModified());
+}
+
+TEST_F(EditorWindowTest, AddedAndDeletedRegionsAreDefinedAndRemovedOnce) {
+    Open();
+    MachineLayout& layout = page_->GetLayout();
+    EditableElement* added = layout.AddRegion(*page_->GetStage(), POINT{300, 450});
+    page_->AddElement(added, false);
+    EXPECT_EQ("New_Region_0", added->GetName());
+    EXPECT_TRUE(layout.IsModified());
+    Find<PolygonRegionElement>("Lucky")->MarkDeleted();
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    MachineScript saved;
+    saved.Compile(script_, nullptr, nullptr);
+    ASSERT_TRUE(saved.IsCompiled());
+    const auto regions = saved.GetRegions();
+    EXPECT_EQ(0u, regions.count("Lucky"));
+    ASSERT_EQ(1u, regions.count("New_Region_0"));
+    EXPECT_EQ(300, regions.at("New_Region_0").region.region.originX);
+    EXPECT_EQ(3u, regions.at("New_Region_0").region.region.vertices.size());
+}
+
+}  // namespace

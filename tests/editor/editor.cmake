@@ -1,0 +1,27 @@
+# Machine editor tests: the window-free parts in both builds; the editor window, its
+# layout and elements driven under the display, and animation sets, in the Windows build.
+vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp LIBS vsl_editor_core)
+
+if(VSL_WINDOWS)
+  # The machine folder of the content build: foxfire with its pictures and sounds.
+  set(VSL_SOURCE_MACHINES "Z:${CMAKE_BINARY_DIR}/content/machines")
+  vsl_add_test(editor_window_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorWindowTest.cpp ${CMAKE_CURRENT_LIST_DIR}/AnimationSetTest.cpp
+    LIBS vsl_editor WINDOW)
+  target_include_directories(editor_window_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+  target_compile_definitions(editor_window_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
+  add_dependencies(editor_window_test blit16 vsl_content_files)
+
+  # The editor on the display: a screenshot taken with the X tools.
+  add_executable(editor_demo ${CMAKE_CURRENT_LIST_DIR}/EditorDemo.cpp)
+  target_include_directories(editor_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+  target_compile_definitions(editor_demo PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
+  target_link_libraries(editor_demo PRIVATE vsl_editor)
+  target_link_options(editor_demo PRIVATE -mconsole)
+  add_dependencies(editor_demo blit16 vsl_content_files)
+  add_test(NAME editor_screenshot_test
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/editor_screenshot_test.sh $<TARGET_FILE:editor_demo>)
+  set_tests_properties(editor_screenshot_test PROPERTIES LABELS window RUN_SERIAL TRUE TIMEOUT 60)
+endif()
