@@ -86,7 +86,8 @@ void IndicatorDisplay::InitSpriteCells(const SpriteParent& parent, uint32_t cell
     const SpriteHandle* first = cellCount_ > 0 ? cells_[0].get() : nullptr;
     const int32_t sequences = first ? int32_t(GetSpriteSequenceCount(*first)) : 0;
     radix_ = sequences - (dollarSign_ ? 2 : 1);
-    if (radix_ < 0) radix_ = 0;
+    // One picture besides the blank (or none) makes a lamp, not a one-digit counter.
+    if (radix_ <= 1) radix_ = 0;
     sequenceLengths_.clear();
     for (int32_t s = 0; s < sequences; ++s) sequenceLengths_.push_back(int32_t(GetSpriteFrameCount(*first, uint32_t(s))));
     maximum_ = MaximumFor(radix_, cellCount_);

@@ -16,8 +16,8 @@ class Indicators : public ItemStage {
 protected:
     // Centre of cell i (cell 0 rightmost) of a display of `cells` at (kX, kY).
     static POINT CellCentre(int i, int cells = kCells) { return POINT{kX + (cells - 1 - i) * 10 + 5, kY + 8}; }
-    Shown Digit(int d) const { return Shown{kDigitFamily, d + 1, 0}; }
-    Shown Blank() const { return Shown{kDigitFamily, 0, 0}; }
+    Shown Digit(int d) const { return Shown{family_, d + 1, 0}; }
+    Shown Blank() const { return Shown{family_, 0, 0}; }
     Shown Dollar() const { return Shown{kDigitFamily, 11, 0}; }
 
     // What every cell shows, cell 0 first, once the window shows `want` in cell 0.
@@ -35,9 +35,12 @@ protected:
         }
         return got;
     }
+    // Cells with a "$" picture for a dollar display, without one otherwise.
     void Init(IndicatorDisplay& d, bool dollar, int cells = kCells) {
-        d.Init(stage_, cells, 0, DigitAsset(), nullptr, POINT{kX, kY}, 5, dollar);
+        family_ = dollar ? kDigitFamily : kPlainDigitFamily;
+        d.Init(stage_, cells, 0, dollar ? DigitAsset() : PlainDigitAsset(), nullptr, POINT{kX, kY}, 5, dollar);
     }
+    int family_ = kPlainDigitFamily;
 };
 
 struct SinkProbe final : ItemEventSink {
@@ -104,7 +107,7 @@ TEST_F(Indicators, NegativeValuesShowTheMaximumAndNeverASequenceTheCellsLack) {
     IndicatorDisplay lamp, none;
     lamp.Init(stage_, 2, 0, LampAsset(), nullptr, POINT{200, 200}, 5, true);
     none.Init(stage_, 2, 0, Asset(9999), nullptr, POINT{200, 240}, 5, true);
-    EXPECT_EQ(0, lamp.GetRadix());
+    EXPECT_EQ(0, lamp.GetRadix()) << "one picture besides the blank makes a lamp";
     for (int32_t v : {-1, INT32_MIN, 0, 3}) {
         lamp.SetValue(v);
         none.SetValue(v);

@@ -1,7 +1,7 @@
 // A stage for display items and reels, shown through its camera in a TV window on the test
 // display, with an asset file of its own:
-//   asset 1: digit cells of 10 by 16 pixels, twelve sequences (blank, the digits 0-9, "$")
-//            of three frames each;
+//   digit cells of 10 by 16 pixels, twelve sequences (blank, the digits 0-9, "$") of three
+//   frames each, and the same without the "$";
 //   the lamp: a blank and a lit sequence of one frame;
 //   the strip: one 40 by 40 symbol per sequence;
 //   the animation: one sequence of four frames of 40 by 40.
@@ -37,7 +37,7 @@ inline std::ostream& operator<<(std::ostream& out, const Shown& s) {
 class ItemStage : public ::testing::Test {
 protected:
     static const uint32_t kSprtType = 0x54525053u, kBmapType = 0x50414D42u;
-    enum Family { kDigitFamily = 1, kLampFamily = 2, kStripFamily = 3, kAnimationFamily = 4 };
+    enum Family { kDigitFamily = 1, kLampFamily = 2, kStripFamily = 3, kAnimationFamily = 4, kPlainDigitFamily = 5 };
     static constexpr int kSymbols = 8, kSymbolSize = 40;
     static constexpr int kTvWidth = 400, kTvHeight = 300;
 
@@ -80,6 +80,7 @@ protected:
 
     uint32_t Asset(uint32_t index) const { return uint32_t(file_) | index; }
     uint32_t DigitAsset() const { return Asset(digitSprt_); }
+    uint32_t PlainDigitAsset() const { return Asset(plainDigitSprt_); }
     uint32_t LampAsset() const { return Asset(lampSprt_); }
     uint32_t StripAsset() const { return Asset(stripSprt_); }
     uint32_t AnimationAsset() const { return Asset(animationSprt_); }
@@ -126,7 +127,7 @@ protected:
     CameraParent camera_;
     HBRUSH black_ = nullptr;
     uint32_t backdrop_ = 0;
-    uint32_t digitSprt_ = 0, lampSprt_ = 0, stripSprt_ = 0, animationSprt_ = 0;
+    uint32_t digitSprt_ = 0, plainDigitSprt_ = 0, lampSprt_ = 0, stripSprt_ = 0, animationSprt_ = 0;
 
 private:
     static LRESULT CALLBACK FrameProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
@@ -168,6 +169,7 @@ private:
     void WriteAssets() {
         AssetFileBuilder b;
         AddFamily(b, digitSprt_, kDigitFamily, 12, 3, 10, 16);
+        AddFamily(b, plainDigitSprt_, kPlainDigitFamily, 11, 3, 10, 16);
         AddFamily(b, lampSprt_, kLampFamily, 2, 1, 10, 10);
         AddFamily(b, stripSprt_, kStripFamily, kSymbols, 1, kSymbolSize, kSymbolSize);
         AddFamily(b, animationSprt_, kAnimationFamily, 1, 4, kSymbolSize, kSymbolSize);
