@@ -1,14 +1,6 @@
 // A stage for display items and reels, shown through its camera in a TV window on the test
-// display, with an asset file of its own:
-//   digit cells of 10 by 16 pixels, twelve sequences (blank, the digits 0-9, "$") of three
-//   frames each, and the same without the "$";
-//   the lamp: a blank and a lit sequence of one frame;
-//   the strip: one 40 by 40 symbol per sequence;
-//   the animation: one sequence of four frames of 40 by 40.
-// Every picture is one flat colour that names it: red (5 bits) = 2 x sequence + 1, green
-// = 8 x frame + 4 and blue = the picture's family, so a pixel read back from the window
-// says which sequence and frame is shown there. The engine's frames run the game's frame
-// listeners, as in the game.
+// display, with the item asset file (ItemAssets.h) opened in the engine. The engine's
+// frames run the game's frame listeners, as in the game.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -16,13 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "AssetFileBuilder.h"
 #include "FrameListeners.h"
+#include "ItemAssets.h"
 #include "Quor2_5.h"
 #include "SpriteParent.h"
 #include "SpriteRecords.h"
-#include "SprtAssetBuilder.h"
-#include "TempAssetFile.h"
 
 // What a pixel of the window shows: the picture family (-1: background) and its sequence
 // and frame.
@@ -34,16 +24,10 @@ inline std::ostream& operator<<(std::ostream& out, const Shown& s) {
     return out << "{family " << s.family << ", sequence " << s.sequence << ", frame " << s.frame << "}";
 }
 
-class ItemStage : public ::testing::Test {
+class ItemStage : public ::testing::Test, public ItemAssets {
 protected:
-    static const uint32_t kSprtType = 0x54525053u, kBmapType = 0x50414D42u;
-    enum Family { kDigitFamily = 1, kLampFamily = 2, kStripFamily = 3, kAnimationFamily = 4, kPlainDigitFamily = 5 };
-    static constexpr int kSymbols = 8, kSymbolSize = 40;
     static constexpr int kTvWidth = 400, kTvHeight = 300;
 
-    static uint16_t Colour(int family, int sequence, int frame) {
-        return uint16_t((2 * sequence + 1) << 10 | (8 * frame + 4) << 5 | (family * 6));
-    }
     static Shown Decode(COLORREF c) {
         const int r = GetRValue(c) >> 3, g = GetGValue(c) >> 3, b = GetBValue(c) >> 3;
         if (r == 0 && g == 0 && b == 0) return Shown{};
@@ -51,7 +35,7 @@ protected:
     }
 
     void SetUp() override {
-        WriteAssets();
+        path_ = Write("vsl_item_stage");
         file_ = OpenAssetFile(path_.c_str());
         ASSERT_NE(file_, -1);
         OpenWindow();
@@ -79,11 +63,11 @@ protected:
     }
 
     uint32_t Asset(uint32_t index) const { return uint32_t(file_) | index; }
-    uint32_t DigitAsset() const { return Asset(digitSprt_); }
-    uint32_t PlainDigitAsset() const { return Asset(plainDigitSprt_); }
-    uint32_t LampAsset() const { return Asset(lampSprt_); }
-    uint32_t StripAsset() const { return Asset(stripSprt_); }
-    uint32_t AnimationAsset() const { return Asset(animationSprt_); }
+    uint32_t DigitAsset() const { return Asset(digitSprt); }
+    uint32_t PlainDigitAsset() const { return Asset(plainDigitSprt); }
+    uint32_t LampAsset() const { return Asset(lampSprt); }
+    uint32_t StripAsset() const { return Asset(stripSprt); }
+    uint32_t AnimationAsset() const { return Asset(animationSprt); }
 
     static void Pump(int milliseconds) {
         const DWORD end = GetTickCount() + DWORD(milliseconds);
@@ -127,7 +111,6 @@ protected:
     CameraParent camera_;
     HBRUSH black_ = nullptr;
     uint32_t backdrop_ = 0;
-    uint32_t digitSprt_ = 0, plainDigitSprt_ = 0, lampSprt_ = 0, stripSprt_ = 0, animationSprt_ = 0;
 
 private:
     static LRESULT CALLBACK FrameProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
@@ -145,36 +128,4 @@ private:
                             wc.hInstance, nullptr);
         ASSERT_NE(tv_, nullptr);
     }
-
-    // One SPRT of `sequences` x `frames` pictures of the size, each a flat colour.
-    void AddFamily(AssetFileBuilder& b, uint32_t& sprt, int family, int sequences, int frames, uint16_t w, uint16_t h) {
-        sprt = next_++;
-        SprtAssetBuilder s;
-        for (int q = 0; q < sequences; ++q) {
-            std::vector<uint32_t> list;
-            for (int f = 0; f < frames; ++f) {
-                SprtFrameSpec spec;
-                spec.picture = next_ + uint32_t(q * frames + f);
-                list.push_back(uint32_t(q * frames + f));
-                s.Frame(spec);
-            }
-            s.Sequence(list);
-        }
-        b.Add(kSprtType, s.BuildData());
-        for (int q = 0; q < sequences; ++q)
-            for (int f = 0; f < frames; ++f) b.Add(kBmapType, SolidPictureData(w, h, Colour(family, q, f), 0));
-        next_ += uint32_t(sequences * frames);
-    }
-
-    void WriteAssets() {
-        AssetFileBuilder b;
-        AddFamily(b, digitSprt_, kDigitFamily, 12, 3, 10, 16);
-        AddFamily(b, plainDigitSprt_, kPlainDigitFamily, 11, 3, 10, 16);
-        AddFamily(b, lampSprt_, kLampFamily, 2, 1, 10, 10);
-        AddFamily(b, stripSprt_, kStripFamily, kSymbols, 1, kSymbolSize, kSymbolSize);
-        AddFamily(b, animationSprt_, kAnimationFamily, 1, 4, kSymbolSize, kSymbolSize);
-        path_ = WriteTempAssetFile(b.Build(), "vsl_item_stage");
-    }
-
-    uint32_t next_ = 1;
 };
