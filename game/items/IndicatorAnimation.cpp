@@ -55,25 +55,22 @@ void IndicatorDisplay::StopAllCells() {
 // A wave needs a range of frames to run through: an empty one is refused.
 void IndicatorDisplay::PlayWave(int32_t first, int32_t last, int32_t step, int32_t repeats) {
     if (last - first <= 0) return;
+    StartMode(kWave, first, last, step, repeats);
+}
+
+void IndicatorDisplay::PlayTogether(int32_t first, int32_t last, int32_t step, int32_t repeats) {
+    StartMode(kTogether, first, last, step, repeats);
+}
+
+void IndicatorDisplay::StartMode(Mode mode, int32_t first, int32_t last, int32_t step, int32_t repeats) {
     ThreadSyncToken token;
     CriticalLock locked(&lock_);
-    mode_ = kWave;
+    mode_ = mode;
     modeFirst_ = first;
     modeLast_ = last;
     modeStep_ = step;
     modeRepeats_ = repeats;
     modeCell_ = 0;
-    StartTimer();
-}
-
-void IndicatorDisplay::PlayTogether(int32_t first, int32_t last, int32_t step, int32_t repeats) {
-    ThreadSyncToken token;
-    CriticalLock locked(&lock_);
-    mode_ = kTogether;
-    modeFirst_ = first;
-    modeLast_ = last;
-    modeStep_ = step;
-    modeRepeats_ = repeats;
     modeCurrent_ = -1;
     StartTimer();
 }

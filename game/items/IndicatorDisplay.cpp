@@ -35,7 +35,6 @@ IndicatorDisplay::~IndicatorDisplay() {
     IndicatorLightShow::RemoveIfShown(this);
     // Waits for a tick under way on the frame thread; none starts after it.
     if (animating_) RemoveFrameListener(&frameListener_);
-    if (sink_) sink_->Release();
     {
         ThreadSyncToken token;
         decimalPoint_.reset();
@@ -89,7 +88,8 @@ void IndicatorDisplay::InitSpriteCells(const SpriteParent& parent, uint32_t cell
     // One picture besides the blank (or none) makes a lamp, not a one-digit counter.
     if (radix_ <= 1) radix_ = 0;
     sequenceLengths_.clear();
-    for (int32_t s = 0; s < sequences; ++s) sequenceLengths_.push_back(int32_t(GetSpriteFrameCount(*first, uint32_t(s))));
+    for (int32_t s = 0; s < sequences; ++s)
+        sequenceLengths_.push_back(int32_t(GetSpriteFrameCount(*first, uint32_t(s))));
     maximum_ = MaximumFor(radix_, cellCount_);
 }
 
@@ -157,11 +157,6 @@ void IndicatorDisplay::CreateSeparators(const SpriteParent& parent) {
     separators_ = true;
 }
 
-void IndicatorDisplay::SetEventSink(ItemEventSink* sink) {
-    if (sink_ && sink_ != sink) sink_->Release();
-    sink_ = sink;
-}
-
 const SpriteHandle* IndicatorDisplay::GetCell(int32_t cell) const {
     return cell >= 0 && cell < cellCount_ ? cells_[size_t(cell)].get() : nullptr;
 }
@@ -192,7 +187,7 @@ void IndicatorDisplay::SubtractValue(int32_t amount) { SetValue(int32_t(uint32_t
 
 void IndicatorDisplay::OnValueChanged(int32_t value) {
     listeners_.NotifyAll(value);
-    if (sink_) sink_->FireItemEvent(ItemEventSink::kOnUpdate);
+    events_.Fire(ItemEventSink::kOnUpdate);
 }
 
 void IndicatorDisplay::ChangeValue(int32_t value) {
@@ -262,7 +257,8 @@ void IndicatorDisplay::DrawLamps(int32_t value) {
 void IndicatorDisplay::ShowSeparatorsFor(int64_t value, int64_t growth) {
     int64_t threshold = 99900;
     for (int32_t k = 0; k < int32_t(separatorSprites_.size()); ++k, threshold = threshold * 1000 + growth) {
-        if (value > threshold && separatorSprites_[size_t(k)]) MakeSpriteVisible(separatorSprites_[size_t(k)]->Get(), 1);
+        const SpriteHandle* separator = separatorSprites_[size_t(k)].get();
+        if (value > threshold && separator) MakeSpriteVisible(separator->Get(), 1);
         if (threshold > INT32_MAX) break;
     }
 }
@@ -314,7 +310,8 @@ void IndicatorDisplay::Layout(int32_t depth) {
     for (int32_t i = 0; i < cellCount_; ++i)
         PlaceHeldSprite(*cells_[size_t(i)], POINT{x_ + (cellCount_ - 1 - i) * pitch_, y_}, depth);
     if (text_) PlaceHeldSprite(*text_, POINT{x_ + textOffset_, y_}, depth);
-    if (decimalPoint_) PlaceHeldSprite(*decimalPoint_, POINT{x_ + (cellCount_ - 2) * pitch_, y_ + kSeparatorDrop}, depth);
+    if (decimalPoint_)
+        PlaceHeldSprite(*decimalPoint_, POINT{x_ + (cellCount_ - 2) * pitch_, y_ + kSeparatorDrop}, depth);
     for (int32_t k = 0; k < int32_t(separatorSprites_.size()); ++k)
         if (separatorSprites_[size_t(k)])
             PlaceHeldSprite(*separatorSprites_[size_t(k)],

@@ -17,7 +17,7 @@
 
 #include "AnimationClock.h"
 #include "DisplayItem.h"
-#include "ItemEventSink.h"
+#include "ItemEventSource.h"
 #include "ListenerList.h"
 #include "MemberFrameListener.h"
 #include "SpriteHandle.h"
@@ -40,8 +40,8 @@ public:
     // The thousands separators and the decimal point of a money display.
     void CreateSeparators(const SpriteParent& parent);
     // The display tells the sink of its value changes; it releases the sink when it goes.
-    void SetEventSink(ItemEventSink* sink);
-    ItemEventSink* GetEventSink() const { return sink_; }
+    void SetEventSink(ItemEventSink* sink) { events_.SetEventSink(sink); }
+    ItemEventSink* GetEventSink() const { return events_.GetEventSink(); }
     ListenerList& Listeners() { return listeners_; }
 
     void Show() override;
@@ -121,6 +121,7 @@ private:
     bool StepWave();
     bool StepTogether();
     bool EndModeRepeat();
+    void StartMode(Mode mode, int32_t first, int32_t last, int32_t step, int32_t repeats);
 
     ListenerList listeners_;
     mutable CRITICAL_SECTION lock_;
@@ -143,7 +144,7 @@ private:
     bool shown_ = true;
     bool spriteCells_ = false;
     bool dollarSign_ = false;
-    ItemEventSink* sink_ = nullptr;
+    ItemEventSource events_;
     Mode mode_ = kCellLoops;
     int32_t modeCell_ = 0, modeFirst_ = 0, modeLast_ = 0, modeStep_ = 0, modeCurrent_ = -1, modeRepeats_ = 0;
     bool separators_ = false;

@@ -25,21 +25,8 @@ RegionItem::RegionItem(const RegionItemSetup& setup)
     SetHotKey(setup.hotKey, setup.shiftFlags);
 }
 
-RegionItem::~RegionItem() {
-    if (sink_) sink_->Release();
-}
-
-void RegionItem::SetEventSink(ItemEventSink* sink) {
-    if (sink_ && sink_ != sink) sink_->Release();
-    sink_ = sink;
-}
-
-void RegionItem::Fire(int32_t dispid) {
-    if (sink_) sink_->FireItemEvent(dispid);
-}
-
 void RegionItem::InvokeAction() {
-    Fire(ItemEventSink::kOnClick);
+    events_.Fire(ItemEventSink::kOnClick);
     FaceElement::InvokeAction();
 }
 
@@ -62,8 +49,10 @@ HCURSOR RegionItem::GetCursor() {
 }
 
 bool RegionItem::OnHighlightChanged(bool highlighted) {
-    Fire(highlighted ? ItemEventSink::kOnFocus : ItemEventSink::kOnBlur);
+    events_.Fire(highlighted ? ItemEventSink::kOnFocus : ItemEventSink::kOnBlur);
     return true;
 }
 
-void RegionItem::OnHoverChanged(bool hovered) { Fire(hovered ? ItemEventSink::kOnHover : ItemEventSink::kOnLeave); }
+void RegionItem::OnHoverChanged(bool hovered) {
+    events_.Fire(hovered ? ItemEventSink::kOnHover : ItemEventSink::kOnLeave);
+}

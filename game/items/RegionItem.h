@@ -10,7 +10,7 @@
 #include "FaceElement.h"
 #include "Geometry.h"
 #include "HitShape.h"
-#include "ItemEventSink.h"
+#include "ItemEventSource.h"
 #include "Region.h"
 
 // What a machine's region record gives the item.
@@ -40,10 +40,10 @@ private:
 class RegionItem : public FaceElement {
 public:
     explicit RegionItem(const RegionItemSetup& setup);
-    ~RegionItem() override;
 
-    void SetEventSink(ItemEventSink* sink);
-    ItemEventSink* GetEventSink() const { return sink_; }
+    // The item tells the sink of its events; it releases the sink when it goes.
+    void SetEventSink(ItemEventSink* sink) { events_.SetEventSink(sink); }
+    ItemEventSink* GetEventSink() const { return events_.GetEventSink(); }
     Point GetOrigin() const { return origin_; }
     void SetOriginX(int32_t x) { PlaceSprite(POINT{x, origin_.y}, 0); }
     void SetOriginY(int32_t y) { PlaceSprite(POINT{origin_.x, y}, 0); }
@@ -61,12 +61,10 @@ public:
     void OnHoverChanged(bool hovered) override;
 
 private:
-    void Fire(int32_t dispid);
-
     Point origin_;
     std::vector<Point> points_;
     std::vector<std::string> scriptlets_;
     int cursorId_ = 0;
     std::string cursorName_;
-    ItemEventSink* sink_ = nullptr;
+    ItemEventSource events_;
 };

@@ -1,25 +1,12 @@
 #include "SpriteItem.h"
 
-SpriteItem::~SpriteItem() {
-    if (sink_) sink_->Release();
-}
-
-void SpriteItem::SetEventSink(ItemEventSink* sink) {
-    if (sink_ && sink_ != sink) sink_->Release();
-    sink_ = sink;
-}
-
-void SpriteItem::Fire(int32_t dispid) {
-    if (sink_) sink_->FireItemEvent(dispid);
-}
-
 void SpriteItem::InvokeAction() {
-    Fire(ItemEventSink::kOnClick);
+    events_.Fire(ItemEventSink::kOnClick);
     FaceElement::InvokeAction();
 }
 
 bool SpriteItem::OnHighlightChanged(bool highlighted) {
-    Fire(highlighted ? ItemEventSink::kOnFocus : ItemEventSink::kOnBlur);
+    events_.Fire(highlighted ? ItemEventSink::kOnFocus : ItemEventSink::kOnBlur);
     ShowHighlightImage(highlighted);
     return true;
 }

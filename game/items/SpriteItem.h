@@ -5,16 +5,13 @@
 #include <cstdint>
 
 #include "FaceElement.h"
-#include "ItemEventSink.h"
+#include "ItemEventSource.h"
 
 class SpriteItem : public FaceElement {
 public:
-    SpriteItem() = default;
-    ~SpriteItem() override;
-
     // The item tells the sink of its events; it releases the sink when it goes.
-    void SetEventSink(ItemEventSink* sink);
-    ItemEventSink* GetEventSink() const { return sink_; }
+    void SetEventSink(ItemEventSink* sink) { events_.SetEventSink(sink); }
+    ItemEventSink* GetEventSink() const { return events_.GetEventSink(); }
 
     // Fires OnClick, then runs the element's action.
     void InvokeAction() override;
@@ -26,7 +23,5 @@ public:
     void ShowHighlightImage(bool highlighted);
 
 private:
-    void Fire(int32_t dispid);
-
-    ItemEventSink* sink_ = nullptr;
+    ItemEventSource events_;
 };

@@ -13,6 +13,7 @@
 #include "Quor2_5.h"
 #include "SpriteParent.h"
 #include "SpriteRecords.h"
+#include "TvTestWindow.h"
 
 // What a pixel of the window shows: the picture family (-1: background) and its sequence
 // and frame.
@@ -38,7 +39,8 @@ protected:
         path_ = Write("vsl_item_stage");
         file_ = OpenAssetFile(path_.c_str());
         ASSERT_NE(file_, -1);
-        OpenWindow();
+        frame_ = OpenTvTestWindow(kTvWidth, kTvHeight, &tv_);
+        ASSERT_NE(tv_, nullptr);
         stage_.stage = CreateStage(0);
         ASSERT_NE(stage_.stage, 0);
         black_ = HBRUSH(GetStockObject(BLACK_BRUSH));
@@ -111,21 +113,4 @@ protected:
     CameraParent camera_;
     HBRUSH black_ = nullptr;
     uint32_t backdrop_ = 0;
-
-private:
-    static LRESULT CALLBACK FrameProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
-
-    void OpenWindow() {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = FrameProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ItemStageFrame";
-        wc.hbrBackground = HBRUSH(GetStockObject(BLACK_BRUSH));
-        RegisterClassA(&wc);
-        frame_ = CreateWindowA("ItemStageFrame", "items", WS_POPUP | WS_VISIBLE, 0, 0, kTvWidth, kTvHeight, nullptr,
-                               nullptr, wc.hInstance, nullptr);
-        tv_ = CreateWindowA("BraskQUOR_TV", "", WS_CHILD | WS_VISIBLE, 0, 0, kTvWidth, kTvHeight, frame_, nullptr,
-                            wc.hInstance, nullptr);
-        ASSERT_NE(tv_, nullptr);
-    }
 };

@@ -17,6 +17,7 @@
 #include "ItemAssets.h"
 #include "Quor2_5.h"
 #include "Reel.h"
+#include "TvTestWindow.h"
 
 namespace {
 
@@ -40,22 +41,6 @@ public:
 
     HWND window = nullptr;
 };
-
-LRESULT CALLBACK FrameProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
-
-HWND OpenWindow(HWND* tv) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = FrameProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "ReelsDemoFrame";
-    wc.hbrBackground = HBRUSH(GetStockObject(BLACK_BRUSH));
-    RegisterClassA(&wc);
-    HWND frame = CreateWindowA("ReelsDemoFrame", "reels", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr,
-                               nullptr, wc.hInstance, nullptr);
-    *tv = CreateWindowA("BraskQUOR_TV", "", WS_CHILD | WS_VISIBLE, 0, 0, kWidth, kHeight, frame, nullptr,
-                        wc.hInstance, nullptr);
-    return frame;
-}
 
 // The centre of cell i (0 rightmost) of a display of `cells` at (x, y).
 POINT Cell(int x, int y, int cells, int i) { return POINT{x + (cells - 1 - i) * 10 + 5, y + 8}; }
@@ -153,7 +138,7 @@ int main(int argc, char** argv) {
     const int32_t file = OpenAssetFile(path.c_str());
     HWND tv = nullptr;
     Demo owner;
-    owner.window = OpenWindow(&tv);
+    owner.window = OpenTvTestWindow(kWidth, kHeight, &tv);
     StageParent stage;
     stage.stage = CreateStage(0);
     const uint32_t backdrop = CreateBrushBackdrop(HBRUSH(GetStockObject(BLACK_BRUSH)), 1024, 768);
