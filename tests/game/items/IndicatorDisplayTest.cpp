@@ -207,3 +207,47 @@ TEST_F(Indicators, SeparatorsShowAboveTheirThresholdsAndMoveWithTheDisplay) {
 }
 
 }  // namespace
+
+namespace {
+
+const char* TextOf(const SpriteHandle* text) {
+    return reinterpret_cast<const QuorTextProperties*>(uintptr_t(Examined(text->Get()).extra))->text;
+}
+
+TEST_F(Indicators, WithoutCellPicturesTheValueIsText) {
+    IndicatorDisplay d;
+    d.Init(stage_, 3, 20, 0, "Liberation Sans", POINT{kX, kY}, 5, false);
+    ASSERT_NE(nullptr, d.GetTextSprite());
+    EXPECT_FALSE(d.HasSpriteCells());
+    EXPECT_EQ(999, d.GetMaximum());
+    EXPECT_STREQ("   ", TextOf(d.GetTextSprite()));
+    EXPECT_GT(Examined(d.GetTextSprite()->Get()).x, kX) << "placed after the width of \"999\"";
+    d.ShowValue();
+    EXPECT_STREQ("0", TextOf(d.GetTextSprite()));
+    d.SetValue(42);
+    EXPECT_STREQ("42", TextOf(d.GetTextSprite()));
+    d.SetValue(12345);
+    EXPECT_STREQ("999", TextOf(d.GetTextSprite()));
+    d.SetValue(-1);
+    EXPECT_STREQ("999", TextOf(d.GetTextSprite()));
+    d.Blank();
+    EXPECT_STREQ("   ", TextOf(d.GetTextSprite()));
+}
+
+TEST_F(Indicators, RotationAndScaleTransformEveryCell) {
+    IndicatorDisplay d;
+    Init(d, false, 2);
+    d.SetScale(2.0);
+    d.SetRotation(90.0);
+    EXPECT_EQ(90.0, d.GetRotation());
+    EXPECT_EQ(2.0, d.GetScale());
+    for (int cell = 0; cell < 2; ++cell) {
+        const SpriteCreateRecord r = Examined(d.GetCell(cell)->Get());
+        EXPECT_NEAR(0.0, r.transformA[0], 1e-9);
+        EXPECT_NEAR(2.0, r.transformA[1], 1e-9);
+        EXPECT_NEAR(-2.0, r.transformA[2], 1e-9);
+        EXPECT_NEAR(0.0, r.transformA[3], 1e-9);
+    }
+}
+
+}  // namespace
