@@ -172,9 +172,11 @@ int32_t IndicatorDisplay::GetDepth() const {
     return depth_;
 }
 
+// The listeners and the script hear of the change after the token is given back: what
+// they do (a script's message box) must not hold up the frame thread's painting.
 void IndicatorDisplay::SetValue(int32_t value) {
-    ThreadSyncToken token;
     {
+        ThreadSyncToken token;
         CriticalLock locked(&lock_);
         if (value == value_) return;
         ChangeValue(value);
