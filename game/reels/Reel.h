@@ -77,6 +77,7 @@ private:
     // The symbol animation (ReelSymbolAnimation.cpp).
     void PlaceAnimationSprite(int32_t row, uint32_t asset);
     void StepSymbolAnimation(uint32_t now);
+    void CountLoopDown();
 
     RECT window_;
     int32_t symbolWidth_, symbolHeight_;

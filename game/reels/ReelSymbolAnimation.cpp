@@ -47,6 +47,14 @@ void Reel::StopSymbolAnimation() {
     if (!animation_.IsEmpty()) MakeSpriteVisible(animation_.Get(), 0);
 }
 
+// One loop less, unless StopSymbolAnimation has just set the counter to 0 on the other
+// thread: a stopped animation stays stopped.
+void Reel::CountLoopDown() {
+    int32_t loops = loops_.load();
+    while (loops != 0 && !loops_.compare_exchange_weak(loops, loops - 1)) {
+    }
+}
+
 // The frame thread holds the engine's token: the UI thread's changes above wait for it.
 // The sprite stays on frame 0 when the loops run out.
 void Reel::StepSymbolAnimation(uint32_t now) {
@@ -57,7 +65,7 @@ void Reel::StepSymbolAnimation(uint32_t now) {
         uint32_t frame = GetSpriteFrame(animation_) + 1;
         if (frame >= GetSpriteFrameCount(animation_, sequence)) {
             frame = 0;
-            --loops_;
+            CountLoopDown();
         }
         AnimateSprite(animation_.Get(), sequence, frame, 0);
     }
