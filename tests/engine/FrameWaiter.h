@@ -18,11 +18,14 @@ inline std::atomic<int>& FramesSeen() {
 
 inline void __stdcall CountFrame(int32_t) { ++FramesSeen(); }
 
-// Installs the counting callback and waits, at most two seconds, for two more frames: the
-// frame under way at the call may have begun before it. False when the frames never came.
+// Installs the counting callback and waits for two more frames: the frame under way at the
+// call may have begun before it. False when the frames never came. The bound is wide, since
+// a frame that draws a huge picture on a busy machine can take seconds; a stopped frame
+// thread is still told apart.
 inline bool WaitForWholeFrame() {
     SetFrameCallback(&CountFrame);
     const int target = FramesSeen() + 2;
-    for (int waited = 0; waited < 2000 && FramesSeen() < target; ++waited) Sleep(1);
+    const DWORD start = GetTickCount();
+    while (FramesSeen() < target && GetTickCount() - start < 20000) Sleep(1);
     return FramesSeen() >= target;
 }

@@ -2,7 +2,7 @@
 # Runs the TV demo on the test display, takes a screenshot with the X tools and checks
 # the colours at known places of the stage.
 set -u
-. "$(dirname "$0")/../screenshot.sh"
+. "$(dirname "$0")/../../screenshot.sh"
 if ! run_demo "$1" 8000; then echo "the demo never showed its frames"; exit 1; fi
 sleep 0.3
 take_shot
