@@ -2,6 +2,7 @@
 // make or lose money.
 #include <gtest/gtest.h>
 
+#include "CoinCountEntry.h"
 #include "Denominations.h"
 #include "PlayFakes.h"
 
@@ -188,4 +189,21 @@ TEST(Bets, CoinsAtTheSlotGoOnTheBetThenTheCredit) {
     EXPECT_EQ(2u, m.coins.Dropped());
     EXPECT_EQ(2, m.notices.coins);
     EXPECT_TRUE(m.buttons.IsButtonEnabled(Button::Spin));
+}
+
+TEST(AddCoinsEntry, OnlyAnUnsignedWholeNumberIsTaken) {
+    uint32_t coins = 0;
+    std::string message;
+    EXPECT_TRUE(ReadCoinCount("100", coins, message));
+    EXPECT_EQ(100u, coins);
+    EXPECT_TRUE(ReadCoinCount("4294967295", coins, message));
+    EXPECT_EQ(4294967295u, coins);
+    EXPECT_FALSE(ReadCoinCount("", coins, message));
+    EXPECT_EQ("Please enter the number of coins to add.", message);
+    for (const char* text : {"12a", "-5", " 7", "4294967296", "99999999999"}) {
+        EXPECT_FALSE(ReadCoinCount(text, coins, message)) << text;
+        EXPECT_EQ(std::string("You entered '") + text +
+                      "' which could not\nbe recognized as a number.\n\nPlease enter the number of coins to add.",
+                  message);
+    }
 }
