@@ -14,23 +14,25 @@ std::string ProgressiveMeter::SettingName(Money denomination) {
     return FormatDollars(denomination) + "Progressive";
 }
 
-int32_t ProgressiveMeter::SeedFor(Money denomination) {
-    switch (denomination.Cents()) {
-    case 5:
-    case 25: return 15000000;
-    case 100: return 80000000;
-    default: return 300000000;
-    }
-}
+namespace {
+struct Limits {
+    int32_t seed, maximum;
+};
 
-int32_t ProgressiveMeter::MaximumFor(Money denomination) {
+// The seed and the maximum of the meter by denomination (cents).
+Limits LimitsFor(Money denomination) {
     switch (denomination.Cents()) {
     case 5:
-    case 25: return 40000000;
-    case 100: return 140000000;
-    default: return 500000000;
+    case 25: return {15000000, 40000000};
+    case 100: return {80000000, 140000000};
+    default: return {300000000, 500000000};
     }
 }
+}  // namespace
+
+int32_t ProgressiveMeter::SeedFor(Money denomination) { return LimitsFor(denomination).seed; }
+
+int32_t ProgressiveMeter::MaximumFor(Money denomination) { return LimitsFor(denomination).maximum; }
 
 void ProgressiveMeter::SetValue(int32_t cents) {
     value_ = cents;
