@@ -1,0 +1,30 @@
+// A script function bound to one event of an object (the engine binds handlers written
+// `function item::OnClick() {...}` through IBindEventHandler): a sink of the object's
+// connection point that calls the function when its event fires.
+#pragma once
+#include "ComBase.h"
+#include "ComRef.h"
+
+class BoundHandler final : public IDispatch {
+public:
+    BoundHandler(DISPID event, IDispatch* function);
+    BoundHandler(const BoundHandler&) = delete;
+    BoundHandler& operator=(const BoundHandler&) = delete;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
+    // Runs the function for its own event; other events are not its.
+    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* exception, UINT* argError) override;
+
+private:
+    ~BoundHandler() = default;
+
+    volatile LONG refs_ = 1;
+    DISPID event_;
+    ComRef<IDispatch> function_;
+};
