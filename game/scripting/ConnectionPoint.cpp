@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include "ComRef.h"
+#include "ScriptCallScope.h"
 
 ConnectionPoint::ConnectionPoint(IConnectionPointContainer* owner, const IID& eventIid)
     : owner_(owner), eventIid_(eventIid) {}
@@ -84,6 +85,7 @@ void ConnectionPoint::FireEventWithResult(DISPID id, VARIANTARG* args, UINT coun
     std::vector<ComRef<IDispatch>> sinks;
     for (IDispatch* sink : sinks_)
         if (sink) sinks.push_back(ComRef<IDispatch>::Shared(sink));
+    ScriptCallScope call;
     for (const ComRef<IDispatch>& sink : sinks) {
         DISPPARAMS params = {args, nullptr, count, 0};
         EXCEPINFO exception = {};

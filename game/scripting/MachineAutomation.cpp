@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "NamedNumberCall.h"
+#include "ScriptCallScope.h"
 #include "ScriptText.h"
 
 MachineAutomation::MachineAutomation(ITypeInfo* dispatchInfo, ITypeInfo* classInfo, ScriptMachine* machine,
@@ -54,6 +55,7 @@ void MachineAutomation::RunDueTimeouts(IActiveScriptParse* parse) {
     if (runningTimeouts_ || !parse) return;
     runningTimeouts_ = true;
     AddRef();  // the code run may stop the script
+    ScriptCallScope call;
     DWORD now = timeGetTime();
     // Entries that the code run adds are appended and visited in this walk too; with a
     // delay of zero or more their deadline is not below `now`, so they wait.

@@ -33,10 +33,13 @@ STDMETHODIMP ReelCollection::get__NewEnum(IUnknown** enumerator) {
 STDMETHODIMP ReelCollection::get_Item(LONG index, IReel** reel) {
     if (!reel) return E_POINTER;
     *reel = nullptr;
-    if (index < 0 || index >= static_cast<LONG>(reels_.size())) return E_INVALIDARG;
-    reels_[index]->AddRef();
-    *reel = reels_[index].Get();
-    return S_OK;
+    return Guard([&] {
+        if (index < 0 || index >= static_cast<LONG>(reels_.size()))
+            throw ScriptFault(E_INVALIDARG, L"The machine has no reel of that number");
+        reels_[index]->AddRef();
+        *reel = reels_[index].Get();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP ReelCollection::Reel(LONG index, IReel** reel) {
@@ -67,11 +70,16 @@ STDMETHODIMP ReelCollection::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT cou
 HRESULT ReelCollection::InvokeMember(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
                                      EXCEPINFO* exception, UINT* argError) {
     LONG index = id - kFirstIndexId;
-    if (index < 0 || index >= static_cast<LONG>(reels_.size()))
-        return DispatchObject::InvokeMember(id, flags, params, result, exception, argError);
+    bool reel = index >= 0 && index < static_cast<LONG>(reels_.size());
+    // JScript's Enumerator asks for the enumerator as a method, the library has a property.
+    if (!reel && id != DISPID_NEWENUM) return DispatchObject::InvokeMember(id, flags, params, result, exception, argError);
     HRESULT hr = CheckNamedNumberCall(flags, params);
     if (FAILED(hr) || !result) return hr;
     VariantInit(result);
+    if (!reel) {
+        V_VT(result) = VT_UNKNOWN;
+        return get__NewEnum(&V_UNKNOWN(result));
+    }
     V_VT(result) = VT_DISPATCH;
     reels_[index]->AddRef();
     V_DISPATCH(result) = reels_[index].Get();

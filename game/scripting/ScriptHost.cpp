@@ -1,6 +1,7 @@
 #include "ScriptHost.h"
 
 #include "EventTypes.h"
+#include "ScriptCallScope.h"
 #include "ScriptGuids.h"
 #include "ScriptText.h"
 
@@ -34,8 +35,11 @@ bool ScriptHost::Start(ScriptMachine& machine, ScriptSoundPlayer& sounds, const 
         }
         CreateObjects(machine, sounds, items);
         PublishItems();
-        ParseCode(code);
+        // The scriptlets go first: an engine that stops running queued code at a run-time
+        // error in the machine's top-level code would otherwise drop them.
         AddScriptlets();
+        ParseCode(code);
+        ScriptCallScope call;  // the top-level code runs here
         CheckComResult(engine_->SetScriptState(SCRIPTSTATE_CONNECTED));
     } catch (const _com_error& error) {
         char text[64];
@@ -67,6 +71,7 @@ void ScriptHost::CreateObjects(ScriptMachine& machine, ScriptSoundPlayer& sounds
     machine_->BuildDynamicNames(machine);
 
     CheckComResult(engine_->SetScriptSite(site_.Get()));
+    engineHasSite_ = true;
     if (!parse_) CheckComResult(E_POINTER);
     CheckComResult(parse_->InitNew());
     site_->SetEngine(engine_.Get());
@@ -104,6 +109,7 @@ void ScriptHost::PublishItems() {
 
 void ScriptHost::ParseCode(const std::string& code) {
     EXCEPINFO exception = {};
+    ScriptCallScope call;
     // Errors reach the site's OnScriptError.
     parse_->ParseScriptText(ToWide(code).c_str(), nullptr, nullptr, nullptr, 0, 1, 0, nullptr, &exception);
     SysFreeString(exception.bstrSource);
@@ -122,6 +128,7 @@ void ScriptHost::AddScriptlet(const ItemObject& item, const std::string& scriptl
     std::wstring event = ToWide(eventName), code = ToWide(codeText);
     EXCEPINFO exception = {};
     BSTR name = nullptr;
+    ScriptCallScope call;
     HRESULT hr = parse_->AddScriptlet(nullptr, code.c_str(), item.name.c_str(), nullptr, event.c_str(), nullptr, 0, 0,
                                       0, &name, &exception);
     SysFreeString(name);
@@ -152,9 +159,12 @@ void ScriptHost::DetachItems() {
 
 void ScriptHost::Stop() {
     // A running script call keeps what it uses alive: the objects are released, never
-    // deleted outright, and each one forgets the machine it stood for.
+    // deleted outright, and each one forgets the machine it stood for. The engine is
+    // closed once no call of it is running.
+    // (Wine's JScript cannot close an engine that never had a site.)
     ComRef<IActiveScript> engine = engine_;
-    if (engine) engine->Close();
+    if (engineHasSite_) CloseEngineWhenIdle(engine.Get());
+    engineHasSite_ = false;
     DetachItems();
     if (machine_) machine_->Detach();
     if (site_) site_->Close();
@@ -164,7 +174,8 @@ void ScriptHost::Stop() {
     machine_.Reset();
     site_.Reset();
     library_.Reset();
-    if (comStarted_) CoUninitialize();
+    // With an engine call still running the apartment stays initialised for it.
+    if (comStarted_ && !ScriptCallScope::Active()) CoUninitialize();
     comStarted_ = false;
     running_ = false;
 }
@@ -178,6 +189,7 @@ bool ScriptHost::EvaluatePayout(const std::string& expression, int32_t& amount) 
     VARIANT result;
     VariantInit(&result);
     EXCEPINFO exception = {};
+    ScriptCallScope call;
     HRESULT hr = parse_->ParseScriptText(ToWide(expression).c_str(), nullptr, nullptr, nullptr, 0, 0,
                                          SCRIPTTEXT_ISEXPRESSION, &result, &exception);
     SysFreeString(exception.bstrSource);

@@ -84,6 +84,7 @@ private:
     ScriptErrorSink& errors_;
     bool comStarted_ = false;
     bool running_ = false;
+    bool engineHasSite_ = false;
     ComRef<IActiveScript> engine_;
     ComRef<IActiveScriptParse> parse_;
     ComRef<ITypeLib> library_;
