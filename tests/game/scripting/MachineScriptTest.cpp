@@ -88,6 +88,19 @@ TEST_F(MachineScriptTest, BadArgumentsAreScriptErrorsThatReachNothing) {
     EXPECT_TRUE(machine.random.asked.empty());
 }
 
+TEST_F(MachineScriptTest, ExceptionsOfTheMachineBecomeScriptErrorsWithTheirText) {
+    machine.chooseFailure = "The reel strip is jammed";
+    ASSERT_TRUE(Start("var caught = '';\n"
+                      "try { machine.ChooseStops(); } catch (e) { caught = e.description; }\n"
+                      "machine.PayAmount(1, ['x', 'y', 'z']);\n"));
+    EXPECT_EQ(1, Eval("caught == 'The reel strip is jammed' ? 1 : 0"));
+    // A symbol that converts to no number throws the COM error inside the member.
+    ASSERT_EQ(1u, errors.texts.size());
+    EXPECT_NE(std::string::npos, errors.texts[0].find("Src: SlotMachine\nLine:3")) << errors.texts[0];
+    EXPECT_NE(std::string::npos, errors.texts[0].find("Scode:80020005")) << errors.texts[0];
+    EXPECT_TRUE(host.IsRunning());
+}
+
 TEST_F(MachineScriptTest, ArraysFromAutomationClientsAreSafeArraysOfOneDimension) {
     ASSERT_TRUE(Start(""));
     SAFEARRAYBOUND line = {3, 0};

@@ -1,5 +1,7 @@
 #include "ScriptFakes.h"
 
+#include <stdexcept>
+
 std::string Call(const char* name, std::initializer_list<long> values) {
     std::string text = name;
     for (long value : values) text += " " + std::to_string(value);
@@ -27,6 +29,11 @@ bool FakeMachine::EvaluateSymbols(int32_t betCoins, const std::vector<int16_t>& 
     tableIndex = line[0];
     amount = betCoins * (line[0] + 1) * 10;
     return true;
+}
+
+void FakeMachine::ChooseStops() {
+    if (chooseFailure) throw std::runtime_error(chooseFailure);
+    log_.push_back("ChooseStops");
 }
 
 bool FakeMachine::BetCoins(int32_t coins) {

@@ -47,7 +47,7 @@ public:
     int32_t GetReelCount() const override { return reelCount; }
     int32_t GetSymbolCount() const override { return static_cast<int32_t>(symbols.size()); }
     bool EvaluateSymbols(int32_t bet, const std::vector<int16_t>& line, int32_t& tableIndex, int32_t& amount) override;
-    void ChooseStops() override { log_.push_back("ChooseStops"); }
+    void ChooseStops() override;
     void SpinToChosenStops() override { log_.push_back("SpinToChosenStops"); }
     RandomSource& GetRandom() override { return random; }
     bool BetCoins(int32_t coins) override;
@@ -68,6 +68,8 @@ public:
     int32_t reelCount = 3;
     int32_t progressive = -1;
     bool takeBets = true;
+    // ChooseStops throws this text as a std::runtime_error when it is set.
+    const char* chooseFailure = nullptr;
     std::vector<std::string> symbols = {"Cherry", "Bar", "Seven"};
     std::map<std::string, int32_t> animations = {{"animFlash", 40}};
     std::map<std::string, int32_t> sounds = {{"wavWin", 77}, {"Bar", 99}};
