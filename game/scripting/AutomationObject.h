@@ -58,13 +58,15 @@ public:
 
     STDMETHODIMP BindHandler(LPCOLESTR event, IDispatch* function) override {
         if (!event || !function) return E_INVALIDARG;
-        ComRef<ITypeInfo> events = FindEventInterface(classInfo_.Get());
-        DISPID id = 0;
-        if (!FindEventId(events.Get(), event, id)) return DISP_E_UNKNOWNNAME;
-        ComRef<BoundHandler> handler;
-        handler.Adopt(new BoundHandler(id, function));
-        DWORD cookie = 0;
-        return connection_.Advise(handler.Get(), &cookie);
+        return this->Guard([&] {
+            ComRef<ITypeInfo> events = FindEventInterface(classInfo_.Get());
+            DISPID id = 0;
+            if (!FindEventId(events.Get(), event, id)) return DISP_E_UNKNOWNNAME;
+            ComRef<BoundHandler> handler;
+            handler.Adopt(new BoundHandler(id, function));
+            DWORD cookie = 0;
+            return connection_.Advise(handler.Get(), &cookie);
+        });
     }
 
     void FireEvent(DISPID id) override { connection_.FireEvent(id, nullptr, 0); }

@@ -1,26 +1,7 @@
 #include "BoundHandler.h"
 
 BoundHandler::BoundHandler(DISPID event, IDispatch* function)
-    : event_(event), function_(ComRef<IDispatch>::Shared(function)) {}
-
-STDMETHODIMP BoundHandler::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IDispatch) return E_NOINTERFACE;
-    *out = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) BoundHandler::AddRef() {
-    return InterlockedIncrement(&refs_);
-}
-
-STDMETHODIMP_(ULONG) BoundHandler::Release() {
-    LONG count = InterlockedDecrement(&refs_);
-    if (count == 0) delete this;
-    return count;
-}
+    : SingleInterfaceObject(IID_IDispatch), event_(event), function_(ComRef<IDispatch>::Shared(function)) {}
 
 STDMETHODIMP BoundHandler::GetTypeInfoCount(UINT* count) {
     if (!count) return E_POINTER;

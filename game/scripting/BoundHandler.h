@@ -4,16 +4,14 @@
 #pragma once
 #include "ComBase.h"
 #include "ComRef.h"
+#include "SingleInterfaceObject.h"
 
-class BoundHandler final : public IDispatch {
+class BoundHandler final : public SingleInterfaceObject<IDispatch> {
 public:
     BoundHandler(DISPID event, IDispatch* function);
     BoundHandler(const BoundHandler&) = delete;
     BoundHandler& operator=(const BoundHandler&) = delete;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
@@ -22,9 +20,6 @@ public:
                         EXCEPINFO* exception, UINT* argError) override;
 
 private:
-    ~BoundHandler() = default;
-
-    volatile LONG refs_ = 1;
     DISPID event_;
     ComRef<IDispatch> function_;
 };

@@ -55,7 +55,12 @@ STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
             return S_OK;
         }
     }
-    sinks_.push_back(static_cast<IDispatch*>(dispatch));
+    try {
+        sinks_.push_back(static_cast<IDispatch*>(dispatch));
+    } catch (...) {
+        static_cast<IDispatch*>(dispatch)->Release();
+        return E_OUTOFMEMORY;
+    }
     *cookie = static_cast<DWORD>(sinks_.size());
     return S_OK;
 }

@@ -83,8 +83,3 @@ private:
     const IID* ownIid_;
     DispatchErrors errors_;
 };
-
-// Out-argument helpers of the members.
-inline HRESULT CheckOut(const void* out) {
-    return out ? S_OK : E_POINTER;
-}

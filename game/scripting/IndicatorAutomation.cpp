@@ -26,6 +26,17 @@ ScriptIndicator& IndicatorAutomation::Cell(LONG cell) {
     return display;
 }
 
+namespace {
+
+// x, y or depth of the display's position.
+int32_t PlaceOf(const ScriptIndicator& display, int which) {
+    int32_t place[3] = {};
+    display.GetPosition(place[0], place[1], place[2]);
+    return place[which];
+}
+
+}  // namespace
+
 HRESULT IndicatorAutomation::MoveTo(int which, LONG value) {
     return Run([&](ScriptIndicator& display) {
         int32_t place[3] = {};
@@ -74,11 +85,7 @@ STDMETHODIMP IndicatorAutomation::put_Rate(LONG rate) {
 }
 
 STDMETHODIMP IndicatorAutomation::get_X(LONG* x) {
-    return Read(x, [](ScriptIndicator& display) {
-        int32_t place[3] = {};
-        display.GetPosition(place[0], place[1], place[2]);
-        return place[0];
-    });
+    return Read(x, [](ScriptIndicator& display) { return PlaceOf(display, 0); });
 }
 
 STDMETHODIMP IndicatorAutomation::put_X(LONG x) {
@@ -86,11 +93,7 @@ STDMETHODIMP IndicatorAutomation::put_X(LONG x) {
 }
 
 STDMETHODIMP IndicatorAutomation::get_Y(LONG* y) {
-    return Read(y, [](ScriptIndicator& display) {
-        int32_t place[3] = {};
-        display.GetPosition(place[0], place[1], place[2]);
-        return place[1];
-    });
+    return Read(y, [](ScriptIndicator& display) { return PlaceOf(display, 1); });
 }
 
 STDMETHODIMP IndicatorAutomation::put_Y(LONG y) {
@@ -98,11 +101,7 @@ STDMETHODIMP IndicatorAutomation::put_Y(LONG y) {
 }
 
 STDMETHODIMP IndicatorAutomation::get_Depth(LONG* depth) {
-    return Read(depth, [](ScriptIndicator& display) {
-        int32_t place[3] = {};
-        display.GetPosition(place[0], place[1], place[2]);
-        return place[2];
-    });
+    return Read(depth, [](ScriptIndicator& display) { return PlaceOf(display, 2); });
 }
 
 STDMETHODIMP IndicatorAutomation::put_Depth(LONG depth) {

@@ -1,5 +1,7 @@
 #include "ReelCollection.h"
 
+#include <new>
+
 #include "NamedNumberCall.h"
 #include "ReelEnumerator.h"
 
@@ -26,8 +28,8 @@ void ReelCollection::DetachReels() {
 
 STDMETHODIMP ReelCollection::get__NewEnum(IUnknown** enumerator) {
     if (!enumerator) return E_POINTER;
-    *enumerator = new ReelEnumerator(this, 0);
-    return S_OK;
+    *enumerator = new (std::nothrow) ReelEnumerator(this, 0);
+    return *enumerator ? S_OK : E_OUTOFMEMORY;
 }
 
 STDMETHODIMP ReelCollection::get_Item(LONG index, IReel** reel) {

@@ -1,28 +1,11 @@
 #include "ReelEnumerator.h"
 
+#include <new>
+
 #include "ReelCollection.h"
 
 ReelEnumerator::ReelEnumerator(ReelCollection* reels, ULONG position)
-    : reels_(ComRef<ReelCollection>::Shared(reels)), position_(position) {}
-
-STDMETHODIMP ReelEnumerator::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IEnumVARIANT) return E_NOINTERFACE;
-    *out = static_cast<IEnumVARIANT*>(this);
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) ReelEnumerator::AddRef() {
-    return InterlockedIncrement(&refs_);
-}
-
-STDMETHODIMP_(ULONG) ReelEnumerator::Release() {
-    LONG count = InterlockedDecrement(&refs_);
-    if (count == 0) delete this;
-    return count;
-}
+    : SingleInterfaceObject(IID_IEnumVARIANT), reels_(ComRef<ReelCollection>::Shared(reels)), position_(position) {}
 
 ULONG ReelEnumerator::ReelCount() const {
     LONG count = 0;
@@ -60,6 +43,6 @@ STDMETHODIMP ReelEnumerator::Reset() {
 
 STDMETHODIMP ReelEnumerator::Clone(IEnumVARIANT** copy) {
     if (!copy) return E_POINTER;
-    *copy = new ReelEnumerator(reels_.Get(), position_);
-    return S_OK;
+    *copy = new (std::nothrow) ReelEnumerator(reels_.Get(), position_);
+    return *copy ? S_OK : E_OUTOFMEMORY;
 }

@@ -3,7 +3,8 @@
 #include "ScriptFault.h"
 
 ScriptSite::ScriptSite(ITypeInfo* machineInterface, ITypeInfo* machineClass, ScriptErrorSink* errors)
-    : machineInterface_(ComRef<ITypeInfo>::Shared(machineInterface)),
+    : SingleInterfaceObject(IID_IActiveScriptSite),
+      machineInterface_(ComRef<ITypeInfo>::Shared(machineInterface)),
       machineClass_(ComRef<ITypeInfo>::Shared(machineClass)),
       errors_(errors) {}
 
@@ -20,25 +21,6 @@ void ScriptSite::Close() {
     errors_ = nullptr;
 }
 
-STDMETHODIMP ScriptSite::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IActiveScriptSite) return E_NOINTERFACE;
-    *out = static_cast<IActiveScriptSite*>(this);
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) ScriptSite::AddRef() {
-    return InterlockedIncrement(&refs_);
-}
-
-STDMETHODIMP_(ULONG) ScriptSite::Release() {
-    LONG count = InterlockedDecrement(&refs_);
-    if (count == 0) delete this;
-    return count;
-}
-
 STDMETHODIMP ScriptSite::GetLCID(LCID*) {
     return E_NOTIMPL;
 }
@@ -52,7 +34,12 @@ STDMETHODIMP ScriptSite::GetItemInfo(LPCOLESTR name, DWORD mask, IUnknown** obje
         if (!object) return E_INVALIDARG;
         *object = nullptr;
     }
-    auto item = name ? items_.find(name) : items_.end();
+    decltype(items_)::iterator item;
+    try {
+        item = name ? items_.find(name) : items_.end();
+    } catch (...) {
+        return E_OUTOFMEMORY;  // nothing may unwind into the engine
+    }
     if (item == items_.end()) return E_INVALIDARG;
     if (mask & SCRIPTINFO_IUNKNOWN) {
         *object = item->second.Get();

@@ -9,22 +9,17 @@
 #include "ComBase.h"
 #include "ComRef.h"
 #include "ScriptErrorSink.h"
+#include "SingleInterfaceObject.h"
 
-class ScriptSite final : public IActiveScriptSite {
+class ScriptSite final : public SingleInterfaceObject<IActiveScriptSite> {
 public:
     ScriptSite(ITypeInfo* machineInterface, ITypeInfo* machineClass, ScriptErrorSink* errors);
-    ScriptSite(const ScriptSite&) = delete;
-    ScriptSite& operator=(const ScriptSite&) = delete;
-
     void SetEngine(IActiveScript* engine) { engine_.Share(engine); }
     // Publishes the object under the name; global members are reachable without "name.".
     void AddNamedItem(const std::wstring& name, IUnknown* object, bool global);
     // The engine is closed: forget it, the items and the error outlet.
     void Close();
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
     STDMETHODIMP GetLCID(LCID* locale) override;
     STDMETHODIMP GetItemInfo(LPCOLESTR name, DWORD mask, IUnknown** object, ITypeInfo** typeInfo) override;
     STDMETHODIMP GetDocVersionString(BSTR* version) override;
@@ -35,9 +30,6 @@ public:
     STDMETHODIMP OnLeaveScript() override;
 
 private:
-    ~ScriptSite() = default;
-
-    volatile LONG refs_ = 1;
     ComRef<IActiveScript> engine_;
     ComRef<ITypeInfo> machineInterface_;
     ComRef<ITypeInfo> machineClass_;
