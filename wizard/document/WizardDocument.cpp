@@ -3,13 +3,6 @@
 #include "CdMessage.h"
 #include "GeneralSettings.h"
 
-WizardDocument::WizardDocument()
-{
-    soundGalleryIndexes.fill(-1);
-    // The symbols page's default pictures of slots 0-6 in the gallery.
-    symbolGalleryIndexes = {3, 7, 10, 9, 8, 0, 14};
-}
-
 bool WizardDocument::LoadWizardData()
 {
     return LoadTable(WizardDataPath(GetClipArtPathSetting().Get()));
