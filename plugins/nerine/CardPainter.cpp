@@ -115,11 +115,11 @@ void CardPainter::DrawRow(const CardRow& row, int index, int count, const CardPi
     if (!row.label.empty())
         Text(row.label, RECT{kIconsLeft, top, 480, top + rowHeight}, rowHeight * 2 / 5, FW_BOLD, kCream,
              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    const int amountHeight = row.note.empty() ? rowHeight * 11 / 20 : rowHeight * 9 / 20;
-    const RECT amount = {440, top, kAmountRight, row.note.empty() ? top + rowHeight : top + rowHeight * 13 / 20};
+    const int amountHeight = row.note.empty() ? rowHeight * 11 / 20 : rowHeight / 2;
+    const RECT amount = {440, top, kAmountRight, row.note.empty() ? top + rowHeight : top + rowHeight * 11 / 20};
     Text(row.amount, amount, amountHeight, FW_BOLD, kGold, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     if (!row.note.empty())
-        Text(row.note, RECT{300, top + rowHeight * 3 / 5, kAmountRight, top + rowHeight}, rowHeight / 4 + 2,
+        Text(row.note, RECT{260, top + rowHeight * 11 / 20, kAmountRight, top + rowHeight + 2}, rowHeight * 2 / 5,
              FW_NORMAL, kCream, DT_RIGHT | DT_TOP | DT_SINGLELINE);
 }
 
