@@ -9,7 +9,7 @@ const COLORREF kCream = RGB(246, 240, 226);
 const COLORREF kPanel = RGB(14, 10, 44);
 const RECT kPanelRect = {24, 16, 776, 584};
 const int kRowsTop = 146;
-const int kRowsBottom = 556;
+const int kRowsBottom = 548;
 const int kIconsLeft = 64;
 const int kAmountRight = 730;
 
