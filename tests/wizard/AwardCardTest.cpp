@@ -18,15 +18,6 @@
 
 namespace {
 
-class RecordedProgress : public GenerationProgress {
-public:
-    void SetPercent(int32_t percent) override { percents.push_back(percent); }
-    bool IsCancelled() const override { return cancelled; }
-
-    std::vector<int32_t> percents;
-    bool cancelled = false;
-};
-
 struct ProgressValues {
     std::vector<int32_t> values;
     static void __cdecl Record(int32_t value, void* context)
@@ -89,19 +80,8 @@ TEST(AwardCardProgress, GeneratorValuesMoveTheStepFromTwentyToSixtyPercent)
     EXPECT_EQ((std::vector<int32_t>{20, 20, 40, 60}), progress.percents);
 }
 
-class AwardCardComposition : public ::testing::Test {
+class AwardCardComposition : public ClipArtSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        // The gallery's pictures may be stored encoded, as the program's start-up allows.
-        RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");
-        art_ = new WizardClipArt;
-    }
-    static void TearDownTestSuite()
-    {
-        delete art_;
-        art_ = nullptr;
-    }
     void SetUp() override
     {
         gallery_ = OpenAssetFile((art_->Folder() + "\\gallery.ast").c_str());
@@ -117,11 +97,8 @@ protected:
         d.awardBackdropIndex = uint32_t(art_->AwardBackdrop(0));
     }
 
-    static WizardClipArt* art_;
     int32_t gallery_ = -1;
 };
-
-WizardClipArt* AwardCardComposition::art_ = nullptr;
 
 TEST_F(AwardCardComposition, PicturesComeFromSpritesImagesAndBitmapFiles)
 {

@@ -156,19 +156,8 @@ void Spin(FakeMachineScript& script, const WizardChoices& d, const std::string& 
     }
 }
 
-class GeneratedMachines : public ::testing::Test {
+class GeneratedMachines : public ClipArtSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");
-        art_ = new WizardClipArt;
-    }
-    static void TearDownTestSuite()
-    {
-        delete art_;
-        art_ = nullptr;
-    }
-
     void SetUp() override
     {
         char here[MAX_PATH] = {};
@@ -196,11 +185,8 @@ protected:
         RemoveDirectoryA(work_.c_str());
     }
 
-    static WizardClipArt* art_;
     std::string home_, work_;
 };
-
-WizardClipArt* GeneratedMachines::art_ = nullptr;
 
 TEST_F(GeneratedMachines, EveryConfigurationCompilesBuildsAndRunsItsScript)
 {

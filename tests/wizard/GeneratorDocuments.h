@@ -3,10 +3,23 @@
 #pragma once
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "GenerationProgress.h"
 
 #include "MachineScriptText.h"
 #include "MachineText.h"
 #include "WizardChoices.h"
+
+// A build's progress that keeps every percent reported and cancels on request.
+class RecordedProgress : public GenerationProgress {
+public:
+    void SetPercent(int32_t percent) override { percents.push_back(percent); }
+    bool IsCancelled() const override { return cancelled; }
+
+    std::vector<int32_t> percents;
+    bool cancelled = false;
+};
 
 // The clip-art folder the texts name.
 const char kTestClipArt[] = "D:\\clipart";

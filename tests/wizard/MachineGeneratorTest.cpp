@@ -37,15 +37,6 @@ std::string CodeOf(const std::string& text)
     return text.substr(text.find("Arm {"));
 }
 
-class RecordedProgress : public GenerationProgress {
-public:
-    void SetPercent(int32_t percent) override { percents.push_back(percent); }
-    bool IsCancelled() const override { return cancelled; }
-
-    std::vector<int32_t> percents;
-    bool cancelled = false;
-};
-
 TEST(ReelStrips, EveryReelCarriesTheCountsAndTheSameDocumentTheSameStrips)
 {
     WizardChoices document = CoralCrown();

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "AssetBuilder.h"
+#include "Quor2_5.h"
 #include "Bitmap.h"
 #include "StyleTables.h"
 
@@ -237,4 +238,18 @@ void WizardClipArt::WriteGallery()
     firstSound_ = int32_t(gallery.GetFirstChunkIndex());
     gallery.Write(folder_ + "\\gallery.ast", nullptr);
     files_.push_back(folder_ + "\\gallery.ast");
+}
+
+WizardClipArt* ClipArtSuite::art_ = nullptr;
+
+void ClipArtSuite::SetUpTestSuite()
+{
+    RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");  // "BMAP"
+    art_ = new WizardClipArt;
+}
+
+void ClipArtSuite::TearDownTestSuite()
+{
+    delete art_;
+    art_ = nullptr;
 }

@@ -4,6 +4,8 @@
 // with seven symbol sprites, two award backdrops and six sounds. Made under the current
 // folder and removed again.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -33,4 +35,14 @@ private:
     std::vector<std::string> folders_;
     int32_t firstSymbol_ = 0;
     int32_t firstSound_ = 0;
+};
+
+// A test suite that shares one clip-art folder among its tests. The gallery's pictures
+// may be stored encoded, so the picture decoder is registered as the program does it.
+class ClipArtSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+
+    static WizardClipArt* art_;
 };
