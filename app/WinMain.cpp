@@ -9,6 +9,7 @@
 #include "GameApplication.h"
 #include "GameWindow.h"
 #include "GameWindowServices.h"
+#include "InstallMachineScreens.h"
 #include "NewMachineWizard.h"
 #include "OptionsDialog.h"
 #include "ProgramFolder.h"
@@ -66,6 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 
         LoadSettings();
         ConnectMenuServices();
+        InstallMachineScreens();
 
         application.Run();
         SetApplication(nullptr);
