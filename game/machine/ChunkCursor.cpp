@@ -8,7 +8,7 @@ void ChunkCursor::Damaged(const std::string& what) {
 }
 
 uint32_t ChunkCursor::Word(const char* what) {
-    if (at_ >= end_) Damaged(std::string(what) + " runs past the end of the chunk");
+    if (at_ >= end_) Damaged("it ends inside " + std::string(what));
     return *at_++;
 }
 
@@ -31,11 +31,11 @@ std::string ChunkCursor::Field(size_t bytes, const char* what) {
 
 std::string ChunkCursor::ReadCountedString(const char* what) {
     std::string text;
-    if (!UnpackText(at_, end_, text)) Damaged(std::string(what) + " runs past the end of the chunk");
+    if (!UnpackText(at_, end_, text)) Damaged("it ends inside " + std::string(what));
     return text;
 }
 
 void ChunkCursor::Expect(uint64_t count, uint64_t wordsEach, const char* what) const {
     // Counted in 64 bits: a count from the file times a record size must not wrap.
-    if (count * wordsEach > uint64_t(end_ - at_)) Damaged(std::string(what) + " runs past the end of the chunk");
+    if (count * wordsEach > uint64_t(end_ - at_)) Damaged("it ends inside " + std::string(what));
 }

@@ -1,5 +1,5 @@
 // Reads the machine chunk word by word. Every read is checked against the end of the
-// chunk: a read past it throws MachineFileError naming what was being read.
+// chunk: a read past it throws MachineFileError "... it ends inside " + what was read.
 #pragma once
 #include <array>
 #include <cstddef>

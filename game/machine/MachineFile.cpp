@@ -80,7 +80,7 @@ void MachineFile::Open() {
     path_ = FindMachineFile(name_);
     if (!ReadAssetCount(path_, assetCount_)) Refuse("the file is too short to be a machine file");
     const int32_t handle = OpenAssetFile(path_.c_str());
-    if (handle == -1 || handle == 0) Refuse("the file is not a machine file the game can open");
+    if (handle == -1) Refuse("the file is not a machine file the game can open");
     fileHandle_ = uint32_t(handle);
     open_ = true;
     // The engine keeps its own count; the file's header must agree with it.

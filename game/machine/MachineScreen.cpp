@@ -6,6 +6,7 @@
 #include "CustomMachines.h"
 #include "DenominationChoice.h"
 #include "GeneralSettings.h"
+#include "MachineFileError.h"
 #include "Quor2_5.h"
 #include "StageSetup.h"
 #include "ThreadSyncToken.h"
@@ -66,7 +67,9 @@ void MachineScreen::ChooseDenomination() {
 bool MachineScreen::CreateBackdrop(const RECT&) {
     HWND frame = view_ && view_->GetHandle() ? GetParent(view_->GetHandle()) : nullptr;
     if (frame) SetWindowTextA(frame, GetTitle().c_str());
-    return SelectBackdrop(stage_.stage, file_->Asset(Records().backdrop)) != 0;
+    if (!SelectBackdrop(stage_.stage, file_->Asset(Records().backdrop)))
+        throw MachineFileError(file_->GetPath() + ": the backdrop cannot be shown");
+    return true;
 }
 
 bool MachineScreen::Build() {

@@ -231,11 +231,11 @@ TEST(MachineChunkRefusals, UnplayableMachinesNameTheirReason) {
 TEST(MachineChunkRefusals, CountsAndNumbersOutOfRange) {
     const std::string damaged = "The machine chunk is damaged: ";
     // Counts that run past the end, also when they wrap 32 bits once multiplied.
-    EXPECT_EQ(RefusalWith(H(1), 0x40000000), damaged + "the reel strips run past the end of the chunk");
-    EXPECT_EQ(RefusalWith(H(2), 0x7FFFFFFF), damaged + "the reel strips run past the end of the chunk");
-    EXPECT_EQ(RefusalWith(H(10), 0x0F0F0F0F), damaged + "the element records run past the end of the chunk");
+    EXPECT_EQ(RefusalWith(H(1), 0x40000000), damaged + "it ends inside the reel strips");
+    EXPECT_EQ(RefusalWith(H(2), 0x7FFFFFFF), damaged + "it ends inside the reel strips");
+    EXPECT_EQ(RefusalWith(H(10), 0x0F0F0F0F), damaged + "it ends inside the element records");
     EXPECT_EQ(RefusalWith(H(10), 0xFFFFFFFF), damaged + "the element count is below 0");
-    EXPECT_EQ(RefusalWith(H(3), 5000), damaged + "the symbol names run past the end of the chunk");
+    EXPECT_EQ(RefusalWith(H(3), 5000), damaged + "it ends inside the symbol names");
     EXPECT_EQ(RefusalWith(H(0), 59), damaged + "the header length 59 is outside the chunk");
     EXPECT_EQ(RefusalWith(H(0), 0xFFFFFFF0u), damaged + "the header length 4294967280 is outside the chunk");
     // Asset numbers beyond the file's assets.
@@ -259,8 +259,8 @@ TEST(MachineChunkRefusals, CountsAndNumbersOutOfRange) {
 TEST(MachineChunkRefusals, StringsAndTablesPastTheEnd) {
     const std::string damaged = "The machine chunk is damaged: ";
     const size_t spin = 60 + 12;  // the first element record after the strips
-    EXPECT_EQ(RefusalWith(spin + 16, 0x20000000), damaged + "the scriptlets run past the end of the chunk");
-    EXPECT_EQ(RefusalWith(spin + 17, 0xFFFFFFF0u), damaged + "a scriptlet runs past the end of the chunk");
+    EXPECT_EQ(RefusalWith(spin + 16, 0x20000000), damaged + "it ends inside the scriptlets");
+    EXPECT_EQ(RefusalWith(spin + 17, 0xFFFFFFF0u), damaged + "it ends inside a scriptlet");
     // A pay table whose symbols are not the machine's.
     MachineChunk c = SmallMachine();
     c.symbolNames = {"Bell", "Cherry"};
@@ -274,7 +274,7 @@ TEST(MachineChunkRefusals, StringsAndTablesPastTheEnd) {
         if (words[i] == 2 && words[i + 1] == 4 && words[i + 2] == 5) at = i;
     ASSERT_LT(at, words.size());
     words[at] = 0x7FFFFFFF;
-    EXPECT_EQ(Refusal(words), damaged + "the animation names run past the end of the chunk");
+    EXPECT_EQ(Refusal(words), damaged + "it ends inside the animation names");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "DenominationMask.h"
+#include "EnginePictureProbe.h"
 #include "MachineFile.h"
 #include "MachineFileError.h"
 #include "MachineScript.h"
@@ -45,8 +46,11 @@ protected:
 };
 
 TEST_F(MachineLoad, EveryRecordMatchesTheCompiledScript) {
+    // Compiled as the builder compiles it: with the pictures' sizes.
     MessageCollector sink;
+    EnginePictureProbe probe;
     MachineScript script;
+    script.SetPictureProbe(&probe);
     script.Compile(files_.Path("machine.vsl"), &sink, nullptr);
     ASSERT_TRUE(script.IsCompiled());
     MachineFile file(slot_);
@@ -161,10 +165,10 @@ TEST_F(MachineLoad, HostileFilesAreRefusedWithTheirReason) {
 
     SlotBytes counts = good;
     counts.Set(counts.H(10), 0x0F0F0F0F);
-    EXPECT_EQ(Refusal(counts), damaged + "the element records run past the end of the chunk");
+    EXPECT_EQ(Refusal(counts), damaged + "it ends inside the element records");
     counts = good;
     counts.Set(counts.H(2), 0x40000000);
-    EXPECT_EQ(Refusal(counts), damaged + "the reel strips run past the end of the chunk");
+    EXPECT_EQ(Refusal(counts), damaged + "it ends inside the reel strips");
 
     SlotBytes offset = good;
     offset.Set(offset.H(0), 0x7FFFFFF0);

@@ -68,6 +68,7 @@ void CALLBACK OnEnd(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
 int main(int argc, char** argv) {
     readyFile = argc > 1 ? argv[1] : "machine_demo_ready.txt";
     const UINT lifetime = argc > 2 ? UINT(std::atoi(argv[2])) : 8000;
+    RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");  // the pictures' decoder, as the game has it
     MachineFiles files;
     const std::string script = files.Script(TallMachine(files));
     machineFile = files.Output("tall.slot");

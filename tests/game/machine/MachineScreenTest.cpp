@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "Application.h"
 #include "GeneralSettings.h"
 #include "InstallMachineScreens.h"
 #include "MachineFace.h"
@@ -27,6 +28,8 @@
 #include "TestScreens.h"
 
 namespace {
+
+const uint32_t kPictureKind = 0x50414D42u;  // 'BMAP': the pictures' decoders, as the game registers them
 
 // A face that puts one sprite of the machine's reel strip on the stage and notes, when it
 // is deleted, whether the sprite and the machine's assets were still there.
@@ -65,6 +68,20 @@ MachineFace* MakeStripFace(MachineScreen& screen) { return new StripFace(screen)
 
 class MachineScreenTest : public ::testing::Test {
 protected:
+    // Built before any window of the suite exists: a program started while a window of
+    // ours waits unpumped could wait for it.
+    static void SetUpTestSuite() {
+        RegisterDecoder(kPictureKind, 1, "ZORUDOR.DLL");
+        files_ = new MachineFiles;
+        tallFiles_ = new MachineFiles;
+        slot_ = BuildSlot(*files_, GlassHarbor(), "harbor.slot");
+        tallSlot_ = BuildSlot(*tallFiles_, TallMachine(*tallFiles_), "tall.slot");
+    }
+    static void TearDownTestSuite() {
+        delete files_;
+        delete tallFiles_;
+    }
+
     void SetUp() override {
         faceLog = FaceLog();
         main_ = MakeHostFrame(RECT{100, 50, 900, 650});
@@ -76,7 +93,6 @@ protected:
         previousFace_ = SetMachineFaceMaker(&MakeStripFace);
         denomination_ = GetDenominationSetting().Get();
         GetDenominationSetting().Set(25);
-        slot_ = BuildSlot(files_, GlassHarbor(), "harbor.slot");
     }
     void TearDown() override {
         CloseAll();
@@ -99,14 +115,21 @@ protected:
                                            : nullptr;
     }
 
-    MachineFiles files_;
-    std::string slot_;
+    static MachineFiles* files_;
+    static MachineFiles* tallFiles_;
+    static std::string slot_;
+    static std::string tallSlot_;
     std::unique_ptr<HostFrame> main_;
     ScreenWindowMakers previousWindows_;
     ScreenMakers previousScreens_;
     MachineFaceMaker previousFace_ = nullptr;
     int32_t denomination_ = 0;
 };
+
+MachineFiles* MachineScreenTest::files_ = nullptr;
+MachineFiles* MachineScreenTest::tallFiles_ = nullptr;
+std::string MachineScreenTest::slot_;
+std::string MachineScreenTest::tallSlot_;
 
 std::string Caption(HWND window) {
     char text[256] = {};
@@ -147,9 +170,7 @@ TEST_F(MachineScreenTest, TheToolWindowShowsTheMachineBesideTheMainWindow) {
 }
 
 TEST_F(MachineScreenTest, TallArtIsCutAtTheWorkAreaWithTheCameraAtTheLowestEdge) {
-    MachineFiles tall;
-    const std::string path = BuildSlot(tall, TallMachine(tall), "tall.slot");
-    ASSERT_TRUE(ShowNamedScreen(path));
+    ASSERT_TRUE(ShowNamedScreen(tallSlot_));
     MachineToolWindow* window = Current();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Caption(window->GetHandle()), "Tall Harbor");
@@ -183,9 +204,9 @@ TEST_F(MachineScreenTest, AScreenWithoutATitleKeepsTheDefaultCaption) {
 TEST_F(MachineScreenTest, TheDenominationIsChosenAtLoadAndPutBackWhenLeaving) {
     SlotBytes bytes(slot_);
     bytes.Set(bytes.H(14), 0x24);  // 10 cents and a dollar
-    const std::string tensAndDollars = bytes.Write(files_, "tens.slot");
+    const std::string tensAndDollars = bytes.Write(*files_, "tens.slot");
     bytes.Set(bytes.H(14), 0xA0);  // a dollar and five
-    const std::string dollars = bytes.Write(files_, "dollars.slot");
+    const std::string dollars = bytes.Write(*files_, "dollars.slot");
     {
         MachineScreen screen(tensAndDollars);
         EXPECT_EQ(screen.GetDenomination(), Money(10));
@@ -224,7 +245,7 @@ TEST_F(MachineScreenTest, TheFaceGoesBeforeTheMachineFileCloses) {
 TEST_F(MachineScreenTest, HostileMachinesAreReportedAndTheProgramGoesOn) {
     SlotBytes bytes(slot_);
     bytes.Set(bytes.H(1), 0);
-    const std::string noReels = bytes.Write(files_, "noreels.slot");
+    const std::string noReels = bytes.Write(*files_, "noreels.slot");
     {
         BoxWatcher watcher("Exception!");
         EXPECT_FALSE(ShowNamedScreen(noReels));
