@@ -19,7 +19,11 @@ const uint32_t kSpriteKind = 0x54525053u;        // "SPRT"
 const uint32_t kBackdropKind = 0x4B434142u;      // "BACK"
 const uint32_t kRegionKind = 0x6E676572u;        // "regn"
 const uint32_t kMostAssets = 0xFFFFFF;           // asset numbers have 24 bits
+// The engine loads at once with 0 (1 queues the load for its loader thread): a machine's
+// assets are loaded, and their failures seen, before play.
+const uint32_t kLoadNow = 0;
 const size_t kArtHeightByte = 12;                // in the backdrop's data, kind word first
+const size_t kSequenceCountByte = 8;             // in a sprite's data, kind word first
 
 // The asset count of the file's 16-byte header, read with plain file reads.
 bool ReadAssetCount(const std::string& path, uint32_t& count) {
@@ -107,7 +111,7 @@ uint32_t MachineFile::FindMachineChunk() {
 void MachineFile::ReadChunk(uint32_t chunk) {
     uint32_t bytes = 0;
     KindOf(chunk, &bytes);
-    if (!LoadAsset(Asset(chunk), 1)) Refuse("the machine chunk cannot be read");
+    if (!LoadAsset(Asset(chunk), kLoadNow)) Refuse("the machine chunk cannot be read");
     struct Unload {
         uint32_t asset;
         ~Unload() { UnloadAsset(asset); }
@@ -128,11 +132,26 @@ void MachineFile::CheckAssetKinds() {
     uint32_t bytes = 0;
     if (KindOf(records_.backdrop, &bytes) != kBackdropKind || bytes + 4 < kArtHeightByte + 2)
         Refuse("the backdrop is not a backdrop");
+    CheckStripSequences();
     const CoinAcceptor& coin = records_.coin;
     for (uint32_t region : {coin.coinInRegion, coin.denominationRegion, coin.billRegion})
         if (region && KindOf(region) != kRegionKind) Refuse("a coin region is not a region");
     for (const NamedAsset& region : records_.regions)
         if (region.asset && KindOf(region.asset) != kRegionKind) Refuse("the region " + region.name + " is not a region");
+}
+
+// A reel shows symbol n as sequence n of the reel-strip sprite: the highest symbol number
+// must name a sequence the sprite has.
+void MachineFile::CheckStripSequences() {
+    uint32_t bytes = 0;
+    if (KindOf(records_.stripImage, &bytes) != kSpriteKind || bytes + 4 < kSequenceCountByte + 4)
+        Refuse("the reel-strip image is not a sprite");
+    AssetLock lock(Asset(records_.stripImage));
+    if (!lock.Data()) Refuse("the reel-strip image cannot be read");
+    uint32_t sequences = 0;
+    std::memcpy(&sequences, lock.Data() + kSequenceCountByte, sizeof sequences);
+    if (sequences < uint32_t(records_.symbolCount))
+        Refuse("the reel-strip image has fewer sequences than the machine has symbols");
 }
 
 void MachineFile::ReadRegionEdges() {
@@ -156,7 +175,7 @@ void MachineFile::ReadRegionEdges() {
 }
 
 void MachineFile::Load(uint32_t number) {
-    if (!LoadAsset(Asset(number), 1)) Refuse("asset " + std::to_string(number) + " cannot be loaded");
+    if (!LoadAsset(Asset(number), kLoadNow)) Refuse("asset " + std::to_string(number) + " cannot be loaded");
     loaded_.push_back(Asset(number));
 }
 

@@ -40,6 +40,7 @@ private:
     uint32_t FindMachineChunk();
     void ReadChunk(uint32_t chunk);
     void CheckAssetKinds();
+    void CheckStripSequences();
     void ReadRegionEdges();
     void LoadAssets();
     void Load(uint32_t number);

@@ -2,7 +2,7 @@
 // record by record with the compiled script; hostile copies of them (a truncated chunk,
 // counts and offsets past its end, zero reels, an empty mask, no chunk at all, ...) each
 // refused with its reason while the program goes on loading good machines; the search for
-// a machine file; the assets a loaded machine holds and gives back.
+// a machine file; the assets a loaded machine holds and gives back; machine numbers.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,14 +10,19 @@
 #include <stdexcept>
 #include <string>
 
+#include "CustomMachines.h"
 #include "DenominationMask.h"
 #include "EnginePictureProbe.h"
+#include "InstallMachineScreens.h"
 #include "MachineFile.h"
 #include "MachineFileError.h"
+#include "MachineScreen.h"
 #include "MachineScript.h"
 #include "MessageCollector.h"
 #include "PayTable.h"
 #include "Quor2_5.h"
+#include "ScreenTable.h"
+#include "ScreenWindow.h"
 #include "SlotFiles.h"
 
 namespace {
@@ -181,6 +186,17 @@ TEST_F(MachineLoad, HostileFilesAreRefusedWithTheirReason) {
     offset.Set(offset.H(9), offset.Get(offset.H(11)));  // the reel-strip sprite as backdrop
     EXPECT_EQ(Refusal(offset), "the backdrop is not a backdrop");
 
+    uint32_t armSprite = 0;
+    {
+        MachineFile file(slot_);
+        armSprite = file.Records().FindElement("##arm")->image;
+    }
+    SlotBytes strip = good;  // the arm's sprite, of one sequence, as the reels' strip
+    strip.Set(strip.H(11), armSprite);
+    EXPECT_EQ(Refusal(strip), "the reel-strip image has fewer sequences than the machine has symbols");
+    strip.Set(strip.H(11), good.Get(good.H(9)));
+    EXPECT_EQ(Refusal(strip), "the reel-strip image is not a sprite");
+
     SlotBytes zero = good;
     zero.Set(zero.H(1), 0);
     EXPECT_EQ(Refusal(zero), "The machine has no reels");
@@ -262,6 +278,35 @@ TEST_F(MachineLoad, AMachineInTheProgramFolderIsFoundFromElsewhere) {
     EXPECT_EQ(found, folder + name);
     // The load gives the current directory back.
     EXPECT_STREQ(after, inTemp);
+}
+
+TEST(MachineNumbers, BuiltInAndCustomMachinesByNumber) {
+    EXPECT_EQ(MachineFileForNumber(5), "venus.slot");
+    EXPECT_EQ(MachineFileForNumber(26), "gridirongold.slot");
+    EXPECT_EQ(MachineFileForNumber(999), "rivirozav.ast");
+    std::vector<CustomMachineEntry>& custom = GetCustomMachines();
+    const std::vector<CustomMachineEntry> kept = custom;
+    custom = {{"first.slot", kCustomMachine, "First"},
+              {"other.ast", kKnownAssetFile, ""},
+              {"second.slot", kCustomMachine, "Second"}};
+    // Custom machines are counted among the entries of their kind only, from 1.
+    EXPECT_EQ(MachineFileForNumber(-1), "first.slot");
+    EXPECT_EQ(MachineFileForNumber(-2), "second.slot");
+    EXPECT_EQ(MachineFileForNumber(-3), "rivirozav.ast");
+    custom = kept;
+
+    const ScreenMakers previous = GetScreenMakers();
+    const ScreenWindowMakers previousWindows = GetScreenWindowMakers();
+    InstallMachineScreens();
+    EXPECT_TRUE(GetScreenMakers().isBuiltInMachine(5));
+    EXPECT_FALSE(GetScreenMakers().isBuiltInMachine(1));
+    EXPECT_NE(GetScreenMakers().machine, nullptr);
+    EXPECT_NE(GetScreenWindowMakers().byFile, nullptr);
+    EXPECT_NE(GetScreenWindowMakers().byNumber, nullptr);
+    // The rest of the screen table stays.
+    EXPECT_EQ(GetScreenMakers().table, previous.table);
+    SetScreenMakers(previous);
+    SetScreenWindowMakers(previousWindows);
 }
 
 }  // namespace
