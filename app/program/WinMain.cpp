@@ -10,6 +10,7 @@
 #include "GameApplication.h"
 #include "GameWindow.h"
 #include "GameWindowServices.h"
+#include "InstallMachineScreens.h"
 #include "NewMachineWizard.h"
 #include "OpenEditor.h"
 #include "OptionsDialog.h"
@@ -70,7 +71,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 
         LoadSettings();
         ConnectMenuServices();
-    InstallFloorScreens();
+        InstallMachineScreens();
+        InstallFloorScreens();
 
         application.Run();
         SetApplication(nullptr);

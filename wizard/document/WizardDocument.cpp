@@ -1,16 +1,24 @@
 #include "WizardDocument.h"
 
+#include "AwardCardComposer.h"
 #include "CdMessage.h"
+#include "DialogProgress.h"
 #include "GeneralSettings.h"
-
-WizardDocument::WizardDocument()
-{
-    soundGalleryIndexes.fill(-1);
-    // The symbols page's default pictures of slots 0-6 in the gallery.
-    symbolGalleryIndexes = {3, 7, 10, 9, 8, 0, 14};
-}
+#include "MachineDescriptionFile.h"
 
 bool WizardDocument::LoadWizardData()
 {
     return LoadTable(WizardDataPath(GetClipArtPathSetting().Get()));
+}
+
+bool WizardDocument::WriteMachineDescription(ProgressDialog* progress)
+{
+    DialogProgress report(progress);
+    return ::WriteMachineDescription(*this, GetClipArtPathSetting().Get(), &report);
+}
+
+bool WizardDocument::ComposeAwardCard(int32_t galleryFile, ProgressDialog* progress)
+{
+    DialogProgress report(progress);
+    return ::ComposeAwardCard(*this, galleryFile, GetClipArtPathSetting().Get(), report);
 }

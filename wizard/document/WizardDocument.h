@@ -1,39 +1,25 @@
-// Everything the New Machine Wizard's pages choose and its generators read: the machine's
-// name, the award card's font and background, the sounds, the style, the symbols, and
-// (in its base) the wizard data and the payout state.
+// Everything the New Machine Wizard's pages choose and its generators read: the choices
+// (machine name, award card, sounds, style, symbols, and in their base the wizard data
+// and the payout state) and the award card's background picked from disk.
 #pragma once
-#include <array>
-#include <cstdint>
-#include <string>
-
 #include "Bitmap.h"
-#include "WizardPayout.h"
+#include "WizardChoices.h"
 
-class WizardDocument : public WizardPayout {
+class ProgressDialog;
+
+class WizardDocument : public WizardChoices {
 public:
-    static constexpr int kSounds = 6;  // spin, reel stop, win, win big, lose, coin
-
-    WizardDocument();
-
     // The wizard data file of the clip-art folder on the game CD.
     bool LoadWizardData();
 
-    std::string name = "New Machine";
-    std::string identifier;  // the machine's file name without extension
-    std::string errorText;   // set by a failing build step
-    std::string fontName = "Times New Roman";
+    // Writes the machine script identifier + ".txt" into the current folder; false with
+    // the error text set when it cannot. A cancel seen between the halves answers true.
+    bool WriteMachineDescription(ProgressDialog* progress);
 
-    int32_t soundBaseIndex = 0;
-    std::array<int32_t, kSounds> soundGalleryIndexes;
-    std::array<std::string, kSounds> customSoundFiles;
+    // Has the award card drawn for the machine and saves it, inside the machine body's
+    // picture, as the backdrop identifier + ".bmp". `galleryFile` is the engine's handle
+    // of the open "gallery.ast". True also when the user cancelled.
+    bool ComposeAwardCard(int32_t galleryFile, ProgressDialog* progress);
 
-    uint32_t bodyIndex = 0;
-    uint32_t armIndex = 0;
-    uint32_t buttonSetIndex = 0;
-    uint32_t fontSize = 18;
-    uint32_t awardBackdropIndex = 0;
     Bitmap customAwardBackdrop;  // no pixels when none was picked
-
-    std::array<std::string, kSymbolSlots> symbolCustomFiles;
-    std::array<int32_t, kSymbolSlots> symbolGalleryIndexes;
 };

@@ -8,44 +8,13 @@
 
 #include "AssetFileTitle.h"
 #include "MachineFiles.h"
+#include "VslcRun.h"
 
 namespace {
 
-struct ToolRun {
-    DWORD exitCode = 0xFFFFFFFF;
-    std::string output;
-};
-
 // Runs vslc.exe (beside this test program) with the arguments; its output goes to a file.
 ToolRun RunVslc(MachineFiles& files, const std::string& arguments) {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string exe(self);
-    exe = exe.substr(0, exe.find_last_of("\\/") + 1) + "vslc.exe";
-    const std::string log = files.Output("vslc.log");
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE out = CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    STARTUPINFOA start{};
-    start.cb = sizeof start;
-    start.dwFlags = STARTF_USESTDHANDLES;
-    start.hStdOutput = out;
-    start.hStdError = out;
-    PROCESS_INFORMATION process{};
-    std::string line = "\"" + exe + "\" " + arguments;
-    ToolRun run;
-    if (CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process)) {
-        WaitForSingleObject(process.hProcess, 60000);
-        GetExitCodeProcess(process.hProcess, &run.exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    CloseHandle(out);
-    if (std::FILE* f = std::fopen(log.c_str(), "rb")) {
-        char buffer[1024];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) run.output.append(buffer, n);
-        std::fclose(f);
-    }
-    return run;
+    return RunVslcTool(arguments, files.Output("vslc.log"));
 }
 
 TEST(Vslc, BuildsTheMachineFileAndPrintsNothing) {

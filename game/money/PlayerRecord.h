@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Money.h"
+#include "MoneyMath.h"
 
 class PlayerRecord {
 public:
@@ -18,19 +19,17 @@ public:
     Money GetCash() const { return cash_; }
     Money GetCredit() const { return credit_; }
     void SetCash(const Money& m) { cash_ = m; }
-    bool AddCash(const Money& m) {
-        cash_ = Plus(cash_, m);
-        return true;
-    }
+    // cash += m; false, with nothing changed, when the sum does not fit.
+    bool AddCash(const Money& m) { return Apply(m, Money()); }
     void SetCredit(const Money& m) { credit_ = m; }
-    void Borrow(const Money& m) {
-        cash_ = Plus(cash_, m);
-        credit_ = Plus(credit_, m);
-    }
-    void Repay(const Money& m) {
-        cash_ = cash_.Difference(m);
-        credit_ = credit_.Difference(m);
-    }
+    // Cash and credit grow together (a loan) or shrink together (a repayment); false,
+    // with nothing changed, when either does not fit.
+    bool Borrow(const Money& m) { return Apply(m, m); }
+    bool Repay(const Money& m) { return Apply(m.Negate(), m.Negate()); }
+    // The slot is not in use: no name, no date, no money, not active.
+    void Clear();
+    // A slot is in use while it has a date.
+    bool IsInUse() const { return date_ != 0; }
 
     bool IsActive() const { return active_; }
     void SetActive(bool active) { active_ = active; }
@@ -41,7 +40,14 @@ public:
     std::string FormatDate() const;
 
 private:
-    static Money Plus(const Money& a, const Money& b) { return a.Difference(b.Negate()); }
+    bool Apply(const Money& toCash, const Money& toCredit) {
+        const auto cash = CheckedSum(cash_, toCash);
+        const auto credit = CheckedSum(credit_, toCredit);
+        if (!cash || !credit) return false;
+        cash_ = *cash;
+        credit_ = *credit;
+        return true;
+    }
 
     bool active_ = false;
     std::string firstName_;

@@ -20,3 +20,11 @@ std::string PlayerRecord::FormatDate() const {
     const PlayerDate date = DecodePlayerDate(date_);
     return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + std::to_string(date.year % 100u);
 }
+
+void PlayerRecord::Clear() {
+    SetName("");
+    active_ = false;
+    date_ = 0;
+    cash_ = Money();
+    credit_ = Money();
+}

@@ -1,0 +1,78 @@
+// The nine players of the Front Desk and the current one. Every change of a player's money
+// is written to the store at once, so that a killed program loses nothing; a write that
+// fails is reported through the fault reporter. Platform-free over a PlayerStore; the
+// game's roster (Instance) keeps its records in the registry under "FrontDesk".
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "Money.h"
+#include "PlayerRecord.h"
+#include "PlayerStore.h"
+
+class PlayerRoster {
+public:
+    static const int kPlayers = 9;
+    using FaultReporter = std::function<void(const std::string& text)>;
+
+    // Built on first call (loading all nine) and destroyed at exit (saving all nine).
+    static PlayerRoster& Instance();
+
+    // Over the registry.
+    PlayerRoster();
+    explicit PlayerRoster(PlayerStore& store);
+    PlayerRoster(const PlayerRoster&) = delete;
+    PlayerRoster& operator=(const PlayerRoster&) = delete;
+    ~PlayerRoster();
+
+    void Load(int slot);
+    // A named record without a date is given today's, so that it stays in use.
+    bool Save(int slot);
+
+    // The current player's; with no current player the cash is 0, the name empty, and
+    // changes are refused (false).
+    Money GetCash() const;
+    bool SetCash(const Money& m);
+    bool AddCash(const Money& m);
+    std::string GetFullName() const;
+
+    // A machine's move of money between the current player's cash and what it holds for
+    // the player (see Wallet); false with nothing changed when refused.
+    bool Exchange(const Money& toCash, const Money& held);
+    bool SetHeld(const Money& held);
+    Money GetHeld() const { return held_; }
+
+    // The Front Desk's changes of one slot, each stored at once.
+    bool Borrow(int slot, const Money& m);
+    bool Repay(int slot, const Money& m);
+    // Empties the slot: name, date, cash and credit all go.
+    bool DeletePlayer(int slot);
+
+    // Makes sure a player is current before play begins: the current one, else the
+    // highest active slot in use, else the first slot in use, else slot 0 made into a
+    // player. Answers the current index.
+    int BeginPlay();
+
+    PlayerRecord& GetRecord(int slot) { return records_[slot]; }
+    int GetCurrentIndex() const { return current_; }
+    void SetCurrentIndex(int index) { current_ = index; }
+
+    void SetFaultReporter(FaultReporter reporter) { reporter_ = std::move(reporter); }
+
+private:
+    PlayerRecord* Current();
+    const PlayerRecord* Current() const;
+    bool IsSlot(int slot) const { return slot >= 0 && slot < kPlayers; }
+    // Writes the money of a slot (with the held amount when it is the current one).
+    bool StoreMoney(int slot);
+    // Gives back what a machine held when the program last stopped.
+    void ReclaimHeld(int slot);
+    bool Report(bool stored, int slot);
+
+    PlayerStore& store_;
+    PlayerRecord records_[kPlayers];
+    int current_ = -1;
+    Money held_;
+    FaultReporter reporter_;
+};

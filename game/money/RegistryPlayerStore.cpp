@@ -1,0 +1,87 @@
+#include "RegistryPlayerStore.h"
+
+#include <windows.h>
+
+#include "PlayerDate.h"
+#include "PlayerRoster.h"
+#include "ProductKey.h"
+#include "RegKey.h"
+
+namespace {
+std::string ValueName(int slot, const char* field) { return "Player" + std::to_string(slot + 1) + field; }
+
+std::string FrontDeskPath() { return MakeSectionPath("FrontDesk"); }
+
+// Opens the key, making it when it does not exist yet.
+bool OpenOrCreate(RegKey& key) { return key.Open() == ERROR_SUCCESS || key.Create() == ERROR_SUCCESS; }
+
+void WriteFirstRunPlayers(RegKey& key) {
+    const DWORD today = TodayAsPlayerDate();
+    for (int s = 0; s < PlayerRoster::kPlayers; ++s) {
+        key.SetString(ValueName(s, "Name").c_str(), "Player " + std::to_string(s + 1));
+        key.SetDword(ValueName(s, "Cash").c_str(), 1000000);
+        key.SetDword(ValueName(s, "Credit").c_str(), 0);
+        key.SetDword(ValueName(s, "Date").c_str(), today);
+        key.SetDword(ValueName(s, "Active").c_str(), 0);
+    }
+}
+}  // namespace
+
+void RegistryPlayerStore::Load(int slot, PlayerRecord& record) {
+    RegKey key(HKEY_LOCAL_MACHINE, FrontDeskPath());
+    if (key.Open() != ERROR_SUCCESS) {
+        if (key.Create() == ERROR_SUCCESS) WriteFirstRunPlayers(key);
+        key.Close();
+        key.Open();
+    }
+    record.SetName(key.QueryString(ValueName(slot, "Name").c_str(), ""));
+    record.SetCash(Money(int32_t(key.QueryDword(ValueName(slot, "Cash").c_str(), 0))));
+    record.SetCredit(Money(int32_t(key.QueryDword(ValueName(slot, "Credit").c_str(), 0))));
+    record.SetDate(key.QueryDword(ValueName(slot, "Date").c_str(), 0));
+    record.SetActive(int32_t(key.QueryDword(ValueName(slot, "Active").c_str(), 0)) > 0);
+}
+
+bool RegistryPlayerStore::Save(int slot, const PlayerRecord& record) {
+    RegKey key(HKEY_LOCAL_MACHINE, FrontDeskPath());
+    if (!OpenOrCreate(key)) return false;
+    bool stored = key.SetString(ValueName(slot, "Name").c_str(), record.GetFullName()) == ERROR_SUCCESS;
+    stored &= key.SetDword(ValueName(slot, "Cash").c_str(), DWORD(record.GetCash().Cents())) == ERROR_SUCCESS;
+    stored &= key.SetDword(ValueName(slot, "Credit").c_str(), DWORD(record.GetCredit().Cents())) == ERROR_SUCCESS;
+    stored &= key.SetDword(ValueName(slot, "Date").c_str(), record.GetDate()) == ERROR_SUCCESS;
+    stored &= key.SetDword(ValueName(slot, "Active").c_str(), record.IsActive() ? 1 : 0) == ERROR_SUCCESS;
+    return stored;
+}
+
+bool RegistryPlayerStore::SaveMoney(int slot, const PlayerRecord& record, Money held) {
+    RegKey key(HKEY_LOCAL_MACHINE, FrontDeskPath());
+    if (!OpenOrCreate(key)) return false;
+    // One value carries both numbers, so the pair is never half written.
+    const int32_t pair[2] = {held.Cents(), record.GetCash().Cents()};
+    bool stored = RegSetValueExA(key.GetHandle(), ValueName(slot, "Held").c_str(), 0, REG_BINARY,
+                                 reinterpret_cast<const BYTE*>(pair), sizeof pair) == ERROR_SUCCESS;
+    stored &= key.SetDword(ValueName(slot, "Cash").c_str(), DWORD(record.GetCash().Cents())) == ERROR_SUCCESS;
+    stored &= key.SetDword(ValueName(slot, "Credit").c_str(), DWORD(record.GetCredit().Cents())) == ERROR_SUCCESS;
+    return stored;
+}
+
+bool RegistryPlayerStore::TakeHeld(int slot, Money& held, Money& cash) {
+    RegKey key(HKEY_LOCAL_MACHINE, FrontDeskPath());
+    if (key.Open() != ERROR_SUCCESS) return false;
+    int32_t pair[2] = {};
+    DWORD type = 0, size = sizeof pair;
+    const std::string name = ValueName(slot, "Held");
+    const LONG read = RegQueryValueExA(key.GetHandle(), name.c_str(), nullptr, &type,
+                                       reinterpret_cast<BYTE*>(pair), &size);
+    if (read != ERROR_SUCCESS || type != REG_BINARY || size != sizeof pair) return false;
+    RegDeleteValueA(key.GetHandle(), name.c_str());
+    held = Money(pair[0]);
+    cash = Money(pair[1]);
+    return true;
+}
+
+uint32_t RegistryPlayerStore::Today() { return TodayAsPlayerDate(); }
+
+PlayerStore& GetRegistryPlayerStore() {
+    static RegistryPlayerStore store;
+    return store;
+}

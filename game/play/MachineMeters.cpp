@@ -1,0 +1,62 @@
+#include "MachineMeters.h"
+
+MachineMeters::MachineMeters(MeterPanel& panel, Wallet& wallet, DenominationControl& setting, Money denomination)
+    : panel_(panel), wallet_(wallet), setting_(setting), denomination_(denomination) {
+    FollowBet();
+}
+
+std::optional<Money> MachineMeters::ValueOf(int64_t coins) const { return CoinsValue(coins, denomination_); }
+
+Money MachineMeters::Held() const {
+    const auto held = ValueOf(int64_t(Credit()) + Bet());
+    return held ? *held : Money(INT32_MAX);
+}
+
+int64_t MachineMeters::RoomInCoins() const {
+    const int64_t perCoin = denomination_.Cents() > 0 ? denomination_.Cents() : 1;
+    const int64_t room = INT32_MAX / perCoin - Credit() - Bet();
+    return room > 0 ? room : 0;
+}
+
+void MachineMeters::SetCredit(int32_t coins) {
+    panel_.SetMeter(Meter::Credit, coins);
+    wallet_.SetHeld(Held());
+}
+
+void MachineMeters::SetBet(int32_t coins) {
+    panel_.SetMeter(Meter::Bet, coins);
+    FollowBet();
+    wallet_.SetHeld(Held());
+}
+
+bool MachineMeters::Exchange(Money toCash, int32_t credit, int32_t bet) {
+    const auto held = ValueOf(int64_t(credit) + bet);
+    if (!held || credit < 0 || bet < 0 || !wallet_.Exchange(toCash, *held)) return false;
+    panel_.SetMeter(Meter::Credit, credit);
+    panel_.SetMeter(Meter::Bet, bet);
+    FollowBet();
+    return true;
+}
+
+bool MachineMeters::ChangeDenomination(Money denomination, int32_t credit, Money rest) {
+    const Money old = denomination_;
+    denomination_ = denomination;
+    if (Exchange(rest, credit, Bet())) return true;
+    denomination_ = old;
+    return false;
+}
+
+void MachineMeters::FollowBet() {
+    if (Bet() != 0 && !locked_) {
+        setting_.Lock();
+        locked_ = true;
+    } else if (Bet() == 0 && locked_) {
+        ReleaseLock();
+    }
+}
+
+void MachineMeters::ReleaseLock() {
+    if (!locked_) return;
+    setting_.Unlock();
+    locked_ = false;
+}

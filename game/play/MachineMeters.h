@@ -1,0 +1,53 @@
+// A machine's meters with the money behind them. Every change of "Credit" or "Bet" tells
+// the wallet what the machine now holds for the player ((credit + bet) x denomination),
+// and "Bet" leaving or reaching 0 takes or gives back the machine's one count of the
+// "Denomination" setting's lock, so the machine gives back only a lock it took.
+#pragma once
+#include <cstdint>
+#include <optional>
+
+#include "DenominationControl.h"
+#include "MeterPanel.h"
+#include "MoneyMath.h"
+#include "Money.h"
+#include "Wallet.h"
+
+class MachineMeters {
+public:
+    MachineMeters(MeterPanel& panel, Wallet& wallet, DenominationControl& setting, Money denomination);
+
+    int32_t Credit() const { return panel_.GetMeter(Meter::Credit); }
+    int32_t Bet() const { return panel_.GetMeter(Meter::Bet); }
+    int32_t WinnerPaid() const { return panel_.GetMeter(Meter::WinnerPaid); }
+    Money Denomination() const { return denomination_; }
+
+    void SetCredit(int32_t coins);
+    void SetBet(int32_t coins);
+    void SetWinnerPaid(int32_t coins) { panel_.SetMeter(Meter::WinnerPaid, coins); }
+    void ShowDenominationIndex(int index) { panel_.ShowDenominationIndex(index); }
+    // Moves coins between cash and the meters as one step: the cash changes by toCash and
+    // the meters take the new values. False, with nothing changed, when the wallet refuses
+    // or the machine could not hold that much money.
+    bool Exchange(Money toCash, int32_t credit, int32_t bet);
+    // A new denomination with the credits it buys; the cash takes the rest.
+    bool ChangeDenomination(Money denomination, int32_t credit, Money rest);
+
+    // The money of coins at the current denomination; nothing when it does not fit.
+    std::optional<Money> ValueOf(int64_t coins) const;
+    // The most coins that can be added to credit and bet without the money held overflowing.
+    int64_t RoomInCoins() const;
+
+    bool HoldsLock() const { return locked_; }
+    // Gives back the lock when the machine holds it.
+    void ReleaseLock();
+
+private:
+    void FollowBet();
+    Money Held() const;
+
+    MeterPanel& panel_;
+    Wallet& wallet_;
+    DenominationControl& setting_;
+    Money denomination_;
+    bool locked_ = false;
+};

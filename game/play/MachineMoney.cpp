@@ -1,0 +1,163 @@
+#include "MachineMoney.h"
+
+#include <algorithm>
+
+#include "CoinDrop.h"
+#include "Denominations.h"
+#include "FormatDollars.h"
+#include "ProgressiveMeter.h"
+
+MachineMoney::MachineMoney(const MoneyParts& parts, uint32_t denominationMask)
+    : parts_(parts), mask_(denominationMask) {}
+
+void MachineMoney::Refused(const std::string& what) {
+    parts_.notices.AmountRefused(what + " would be more money than the machine can count.");
+}
+
+void MachineMoney::OnBetOne() {
+    SceneLockHold hold(parts_.lock);
+    MachineMeters& meters = parts_.meters;
+    const int32_t maxBet = parts_.buttons.MaxBet();
+    if (meters.Credit() != 0 && meters.Bet() != maxBet) {
+        meters.Exchange(Money(), meters.Credit() - 1, meters.Bet() + 1);
+        if (meters.Bet() == 1) {
+            parts_.buttons.Enable(Button::Spin, true);
+            parts_.buttons.Enable(Button::CashOut, false);
+        }
+        if (meters.Bet() == maxBet || meters.Credit() == 0) parts_.buttons.Enable(Button::BetOne, false);
+        parts_.buttons.UpdateBetMax();
+    }
+    parts_.buttons.Enable(Button::CashOut, false);
+    parts_.notices.CashChanged();
+}
+
+void MachineMoney::OnBetMax() {
+    {
+        SceneLockHold hold(parts_.lock);
+        MachineMeters& meters = parts_.meters;
+        const int32_t maxBet = parts_.buttons.MaxBet();
+        if (meters.Bet() >= maxBet || meters.Credit() < maxBet - meters.Bet()) return;
+        meters.Exchange(Money(), meters.Credit() - (maxBet - meters.Bet()), maxBet);
+        parts_.notices.CashChanged();
+    }
+    parts_.spin.OnSpin();
+}
+
+bool MachineMoney::BetCoins(int32_t coins) {
+    MachineMeters& meters = parts_.meters;
+    if (coins < 1 || int64_t(meters.Bet()) + coins > parts_.buttons.MaxBet()) return false;
+    const int32_t fromCredit = std::min(coins, std::max(meters.Credit(), 0));
+    const auto cost = meters.ValueOf(coins - fromCredit);
+    if (!cost || parts_.wallet.GetCash() < *cost) return false;
+    SceneLockHold hold(parts_.lock);
+    const bool firstCoin = meters.Bet() == 0;
+    if (!meters.Exchange(cost->Negate(), meters.Credit() - fromCredit, meters.Bet() + coins)) return false;
+    if (firstCoin) parts_.buttons.Enable(Button::Spin, true);
+    parts_.buttons.UpdateBetMax();
+    parts_.buttons.Enable(Button::CashOut, false);
+    parts_.notices.CashChanged();
+    return true;
+}
+
+void MachineMoney::OnCashOut() {
+    MachineMeters& meters = parts_.meters;
+    const auto money = meters.ValueOf(meters.Credit());
+    if (!money || !meters.Exchange(*money, 0, meters.Bet())) {
+        Refused("Cashing out " + FormatDollars(money ? *money : Money(INT32_MAX)));
+        return;
+    }
+    parts_.notices.CashChanged();
+    for (Button b : {Button::CashOut, Button::BetOne, Button::BetMax}) parts_.buttons.Enable(b, false);
+}
+
+void MachineMoney::OnCoinIn() {
+    MachineMeters& meters = parts_.meters;
+    const Money denomination = meters.Denomination();
+    if (parts_.wallet.GetCash() < denomination) return;
+    if (meters.RoomInCoins() < 1) return Refused("One more coin");
+    const bool toBet = TakesBets() && meters.Bet() < parts_.buttons.MaxBet();
+    const int32_t credit = meters.Credit() + (toBet ? 0 : 1);
+    const int32_t bet = meters.Bet() + (toBet ? 1 : 0);
+    if (!meters.Exchange(denomination.Negate(), credit, bet)) return;
+    parts_.notices.CashChanged();
+    if (parts_.coinDrop) parts_.coinDrop->CountCoin();
+    parts_.notices.CoinDropped();
+    if (!toBet) return;
+    if (meters.Bet() == parts_.buttons.MaxBet()) parts_.buttons.Enable(Button::BetOne, false);
+    parts_.buttons.UpdateBetMax();
+    parts_.buttons.Enable(Button::Spin, true);
+}
+
+void MachineMoney::AddCoins(uint32_t coins) {
+    if (coins == 0) return;
+    MachineMeters& meters = parts_.meters;
+    const Money denomination = meters.Denomination();
+    const auto money = meters.ValueOf(coins);
+    if (!money || coins > meters.RoomInCoins())
+        return Refused(std::to_string(coins) + " " + FormatDollars(denomination) + " tokens");
+    if (parts_.wallet.GetCash() < *money) {
+        parts_.notices.InsufficientFunds("You do not have enough money to drop in " + std::to_string(coins) + " " +
+                                         FormatDollars(denomination) + " tokens.");
+        return;
+    }
+    int64_t credit = meters.Credit(), bet = meters.Bet();
+    if (TakesBets()) {
+        const int64_t room = std::max<int64_t>(parts_.buttons.MaxBet() - bet, 0);
+        const int64_t toBet = std::min<int64_t>(coins, room);
+        bet += toBet;
+        credit += coins - toBet;
+    } else {
+        credit += coins;
+    }
+    if (!meters.Exchange(money->Negate(), int32_t(credit), int32_t(bet))) return;
+    parts_.notices.CashChanged();
+    RefreshButtons();
+}
+
+void MachineMoney::RefreshButtons() { parts_.buttons.Refresh(TakesBets()); }
+
+bool MachineMoney::ApplyDenomination(Money denomination) {
+    MachineMeters& meters = parts_.meters;
+    const int64_t oldMoney = int64_t(meters.Credit()) * meters.Denomination().Cents();
+    const int64_t credits = oldMoney / denomination.Cents();
+    const Money rest(int32_t(oldMoney - credits * denomination.Cents()));
+    if (!meters.ChangeDenomination(denomination, int32_t(credits), rest)) {
+        Refused("Changing the denomination");
+        return false;
+    }
+    if (parts_.progressive) parts_.progressive->ChangeDenomination(denomination);
+    parts_.notices.CashChanged();
+    return true;
+}
+
+void MachineMoney::OnChangeDenomination() {
+    if (parts_.meters.Bet() != 0) return;
+    const Money next = NextDenomination(parts_.meters.Denomination(), mask_);
+    if (next == parts_.meters.Denomination() || !ApplyDenomination(next)) return;
+    parts_.setting.Store(next.Cents());
+    parts_.meters.ShowDenominationIndex(GetDenominationIndex());
+    parts_.script.OnMetersChange();
+}
+
+void MachineMoney::OnDenominationChanged(int32_t cents) {
+    const Money value(cents);
+    if (value == parts_.meters.Denomination() || !IsDenominationAllowed(value, mask_)) return;
+    if (parts_.meters.Bet() != 0 || !ApplyDenomination(value)) return;
+    parts_.meters.ShowDenominationIndex(GetDenominationIndex());
+    parts_.script.OnMetersChange();
+}
+
+bool MachineMoney::CanEnd() {
+    MachineMeters& meters = parts_.meters;
+    if (meters.Bet() != 0 || !TakesBets()) return false;
+    if (meters.Credit() != 0) {
+        OnCashOut();
+        if (meters.Credit() != 0) return false;
+    }
+    meters.ReleaseLock();
+    if (parts_.progressive) parts_.progressive->Save();
+    parts_.setting.Store(meters.Denomination().Cents());
+    return true;
+}
+
+int MachineMoney::GetDenominationIndex() const { return ::GetDenominationIndex(parts_.meters.Denomination(), mask_); }

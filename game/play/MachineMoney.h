@@ -1,0 +1,67 @@
+// How the current player's money becomes credits and bets on a machine and back: the coin
+// slot, buying coins at the bill acceptor, Bet One, Bet Max, bets from the script, Cash
+// Out, the change of denomination and leaving the machine. Amounts that would not fit in
+// a 32-bit amount of cents are refused with a notice, never wrapped round.
+#pragma once
+#include <cstdint>
+
+#include "ButtonRules.h"
+#include "DenominationControl.h"
+#include "MachineMeters.h"
+#include "PlayNotices.h"
+#include "SceneLock.h"
+#include "SpinController.h"
+#include "SpinScript.h"
+#include "Wallet.h"
+
+class CoinDrop;
+class ProgressiveMeter;
+
+struct MoneyParts {
+    MachineMeters& meters;
+    ButtonRules& buttons;
+    Wallet& wallet;
+    PlayNotices& notices;
+    SpinController& spin;
+    SpinScript& script;
+    DenominationControl& setting;
+    SceneLock* lock = nullptr;
+    ProgressiveMeter* progressive = nullptr;
+    CoinDrop* coinDrop = nullptr;
+};
+
+class MachineMoney {
+public:
+    // The mask must hold the meters' denomination.
+    MachineMoney(const MoneyParts& parts, uint32_t denominationMask);
+
+    void OnBetOne();
+    void OnBetMax();
+    // The script's bet: n coins from credit first, then from cash; false with nothing
+    // changed when they exceed the max bet or the money there is.
+    bool BetCoins(int32_t coins);
+    void OnCashOut();
+    void OnCoinIn();
+    // The bill acceptor after its dialog: n coins bought with cash (0 buys nothing).
+    void AddCoins(uint32_t coins);
+    void RefreshButtons();
+    void OnChangeDenomination();
+    // The "Denomination" setting changed elsewhere: taken only when the machine accepts
+    // the value and no coins are bet.
+    void OnDenominationChanged(int32_t cents);
+    // May the machine be left? Cashes out, gives back its lock and stores the progressive.
+    bool CanEnd();
+
+    int GetDenominationIndex() const;
+    bool TakesBets() const { return parts_.spin.IsIdle() && coinsToBet_; }
+    bool GetCoinsToBet() const { return coinsToBet_; }
+    void SetCoinsToBet(bool toBet) { coinsToBet_ = toBet; }
+
+private:
+    bool ApplyDenomination(Money denomination);
+    void Refused(const std::string& what);
+
+    MoneyParts parts_;
+    uint32_t mask_;
+    bool coinsToBet_ = true;
+};

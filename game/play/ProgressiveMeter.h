@@ -1,0 +1,69 @@
+// A machine's progressive jackpot in cents: it grows a little on every frame tick, falls
+// back to its seed past its maximum (or, rarely, at random), and is kept per denomination
+// in a store under the denomination's money text followed by "Progressive".
+//
+// A script that reads the jackpot resets the meter to the seed (the read is how a script
+// pays it). While such a read is part of a payout the amount taken is kept, so that a
+// payout that fails puts the meter back instead of losing it.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "Money.h"
+#include "ProgressiveStore.h"
+
+class RandomSource;
+
+// Where the meter is shown (the progressive indicator).
+class ProgressiveIndicator {
+public:
+    virtual ~ProgressiveIndicator() = default;
+    virtual void ShowProgressive(int32_t cents) = 0;
+};
+
+class ProgressiveMeter {
+public:
+    // One in this many ticks above a sixth of the maximum falls back to the seed.
+    static const uint32_t kFallBackOdds = 5184000;
+
+    // The rate is fixed by the denomination the machine was loaded with.
+    ProgressiveMeter(ProgressiveStore& store, RandomSource& random, Money denomination,
+                     ProgressiveIndicator* indicator = nullptr);
+
+    // "$0.25Progressive", "$1.00Progressive", "$1,000.00Progressive".
+    static std::string SettingName(Money denomination);
+    static int32_t SeedFor(Money denomination);
+    static int32_t MaximumFor(Money denomination);
+
+    int32_t Value() const { return value_; }
+    double Rate() const { return rate_; }
+    Money Denomination() const { return denomination_; }
+
+    // The stored meter of the denomination, or its seed when none is stored.
+    void Load();
+    // Stores the meter under the denomination's name; false when it could not.
+    bool Save();
+    // Saves the meter, takes the new denomination and loads its meter.
+    void ChangeDenomination(Money denomination);
+    // One frame tick.
+    void Tick();
+
+    // The jackpot read by a script: the value, after which the meter shows the seed.
+    int32_t TakeJackpot();
+    // A payout is about to be evaluated: nothing taken yet.
+    void BeginPayout() { taken_ = 0; }
+    // The payout is done: when it failed, the meter gets back what was taken.
+    void EndPayout(bool paid);
+
+private:
+    void SetValue(int32_t cents);
+
+    ProgressiveStore& store_;
+    RandomSource& random_;
+    ProgressiveIndicator* indicator_;
+    Money denomination_;
+    double rate_;
+    double accumulator_ = 0.0;
+    int32_t value_ = 0;
+    int32_t taken_ = 0;
+};

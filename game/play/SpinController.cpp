@@ -1,0 +1,135 @@
+#include "SpinController.h"
+
+#include <algorithm>
+
+#include "ProgressiveMeter.h"
+#include "RandomGenerator.h"
+#include "SpinPlan.h"
+
+SpinController::SpinController(const SpinLayout& layout, const PayTable& table, const SpinParts& parts)
+    : layout_(layout), table_(table), parts_(parts), targets_(layout.ReelCount()), marked_(layout.ReelCount()) {
+    for (int reel = 0; reel < layout_.ReelCount(); ++reel) targets_[reel].weightTotal = WeightTotal(layout_.strips[reel]);
+}
+
+int32_t SpinController::ChooseStop(int reel) {
+    return ::ChooseStop(layout_.strips[reel], targets_[reel].weightTotal, parts_.random);
+}
+
+int32_t SpinController::MarkReel(int reel) {
+    const int32_t stop = ChooseStop(reel);
+    SetReelStop(reel, stop);
+    return stop;
+}
+
+void SpinController::SetReelStop(int reel, int32_t stop) {
+    targets_[reel].targetStop = stop;
+    marked_[reel] = true;
+}
+
+void SpinController::ReadPositions() {
+    for (int reel = 0; reel < layout_.ReelCount(); ++reel) targets_[reel].current = parts_.reels.GetPosition(reel);
+}
+
+void SpinController::SetMarkedMoving() {
+    const bool anyMarked = std::find(marked_.begin(), marked_.end(), true) != marked_.end();
+    for (int reel = 0; reel < layout_.ReelCount(); ++reel) {
+        if (!marked_[reel]) continue;
+        parts_.reels.Spin(reel, targets_[reel]);
+        marked_[reel] = false;
+    }
+    // No reel moves, so none will report its stop: the spin ends here.
+    if (!anyMarked) EvaluateWhenStill();
+}
+
+void SpinController::StartSpin() {
+    parts_.script.OnReelsStart();
+    ReadPositions();
+    PlanFullSpin(layout_, targets_, marked_, stagger_);
+    allStopped_ = false;
+    SetMarkedMoving();
+}
+
+void SpinController::MoveReels() {
+    ReadPositions();
+    PlanShortMove(layout_, targets_, marked_);
+    allStopped_ = false;
+    SetMarkedMoving();
+}
+
+void SpinController::OnSpin() {
+    for (int reel = 0; reel < layout_.ReelCount(); ++reel) MarkReel(reel);
+    parts_.buttons.DisableAll();
+    StartSpin();
+}
+
+void SpinController::OnReelStopped(int reel) {
+    parts_.script.OnReelStop(reel);
+    EvaluateWhenStill();
+}
+
+void SpinController::EvaluateWhenStill() {
+    // Any motion state but 0 is a reel still turning.
+    for (int reel = 0; reel < layout_.ReelCount(); ++reel)
+        if (parts_.reels.GetMotionState(reel) != 0) return;
+    if (allStopped_) return;
+    allStopped_ = true;
+    // A handler that answers nothing lets the table pay; only a plain false holds the spin.
+    if (parts_.script.OnAllReelsStop() == ScriptAnswer::No) return;
+    SceneLockHold hold(parts_.lock);
+    PayAllLines();
+    Settle();
+}
+
+void SpinController::PayAllLines() {
+    parts_.meters.SetWinnerPaid(0);
+    totalPaid_ = 0;
+    for (int line = 0; line < layout_.payLineCount; ++line) PayLine(line);
+    parts_.script.OnTotalPayment(totalPaid_);
+}
+
+void SpinController::PayLine(int line) {
+    const int32_t coins = parts_.meters.Bet();
+    int32_t column = coins;
+    if (layout_.payLineCount != 1) {
+        if (coins <= line) return;
+        column = line + 1;
+    }
+    std::vector<int32_t> stops(layout_.ReelCount());
+    for (int reel = 0; reel < layout_.ReelCount(); ++reel) stops[reel] = targets_[reel].targetStop;
+    int32_t tableIndex = 0, amount = 0;
+    if (!LookUpPayout(layout_.LineSymbols(line, stops), column, tableIndex, amount)) return;
+    parts_.script.OnPayment(amount, column, tableIndex);
+    const int64_t paid = std::min<int64_t>(int64_t(parts_.meters.WinnerPaid()) + amount, INT32_MAX);
+    parts_.meters.SetWinnerPaid(int32_t(paid));
+    totalPaid_ = int32_t(std::min<int64_t>(int64_t(totalPaid_) + amount, INT32_MAX));
+}
+
+bool SpinController::LookUpPayout(const std::vector<int32_t>& symbols, int32_t column, int32_t& tableIndex,
+                                  int32_t& amount) {
+    PayTable::Payout payout;
+    if (!table_.FindWinningLine(symbols, column, payout, tableIndex)) return false;
+    if (payout.type != PayTable::Scriptlet) {
+        amount = payout.amount;
+        return true;
+    }
+    ProgressiveMeter* progressive = parts_.progressive;
+    if (progressive) progressive->BeginPayout();
+    const bool paid = parts_.script.EvaluatePayout(payout.scriptlet, amount) && amount >= 0;
+    if (progressive) progressive->EndPayout(paid);
+    if (!paid) parts_.notices.PayoutScriptletError("Payout scriptlet error");
+    return paid;
+}
+
+void SpinController::Settle() {
+    MachineMeters& meters = parts_.meters;
+    // The bet is spent; the win must still fit in the money the machine can hold.
+    const int64_t room = meters.RoomInCoins() + meters.Bet();
+    const int32_t win = int32_t(std::min<int64_t>(meters.WinnerPaid(), room));
+    if (win < meters.WinnerPaid()) {
+        parts_.notices.AmountRefused("The win is more than the machine can hold; it pays " + std::to_string(win) +
+                                     " credits.");
+        meters.SetWinnerPaid(win);
+    }
+    meters.Exchange(Money(), meters.Credit() + win, 0);
+    parts_.buttons.EnableAfterSpin();
+}

@@ -1,0 +1,78 @@
+// A spin from the draw of the stops to the payment: draws each reel's stop by weight, sets
+// the reels moving, and when the last reel has stopped reads every played pay line against
+// the pay table, evaluates scriptlet payouts, fires the script's events and pays the win
+// into "WinnerPaid" and "Credit".
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "ButtonRules.h"
+#include "MachineMeters.h"
+#include "PayTable.h"
+#include "PlayNotices.h"
+#include "ReelSet.h"
+#include "SceneLock.h"
+#include "SpinLayout.h"
+#include "SpinScript.h"
+
+class ProgressiveMeter;
+class RandomSource;
+
+// What a spin works with besides its layout and pay table.
+struct SpinParts {
+    ReelSet& reels;
+    SpinScript& script;
+    MachineMeters& meters;
+    ButtonRules& buttons;
+    PlayNotices& notices;
+    RandomSource& random;
+    SceneLock* lock = nullptr;
+    ProgressiveMeter* progressive = nullptr;
+};
+
+class SpinController {
+public:
+    // The layout must be playable (SpinLayout::Problem empty).
+    SpinController(const SpinLayout& layout, const PayTable& table, const SpinParts& parts);
+
+    // A stop drawn by weight.
+    int32_t ChooseStop(int reel);
+    // Draws the reel's next stop and marks it for the next start; returns the stop.
+    int32_t MarkReel(int reel);
+    // Sets the reel's next stop and marks it.
+    void SetReelStop(int reel, int32_t stop);
+    // Starts every marked reel on a full spin. With no reel marked the spin ends at once.
+    void StartSpin();
+    // Moves every marked reel the short way to its stop.
+    void MoveReels();
+    // The Spin button: fresh stops for every reel, the buttons off, the reels started.
+    void OnSpin();
+    // A reel posted that it stopped.
+    void OnReelStopped(int reel);
+    // The pay-table look-up of one line for symbols given by the script; false when no
+    // line pays or a scriptlet payout fails (reported; it pays nothing).
+    bool LookUpPayout(const std::vector<int32_t>& symbols, int32_t column, int32_t& tableIndex, int32_t& amount);
+
+    // The all-stopped flag: the last spin has been evaluated.
+    bool IsIdle() const { return allStopped_; }
+    const ReelTarget& GetTarget(int reel) const { return targets_[reel]; }
+    int32_t GetTotalPaid() const { return totalPaid_; }
+    void SetStagger(bool stagger) { stagger_ = stagger; }
+
+private:
+    void ReadPositions();
+    void SetMarkedMoving();
+    void EvaluateWhenStill();
+    void PayAllLines();
+    void PayLine(int line);
+    void Settle();
+
+    const SpinLayout& layout_;
+    const PayTable& table_;
+    SpinParts parts_;
+    std::vector<ReelTarget> targets_;
+    std::vector<bool> marked_;
+    bool stagger_ = true;
+    bool allStopped_ = true;
+    int32_t totalPaid_ = 0;
+};

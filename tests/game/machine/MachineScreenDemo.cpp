@@ -1,0 +1,92 @@
+// The game's main window with a machine in the screen tool window: the tall machine (its
+// backdrop in bands of plain colour) is built, then opened by file name. Once it is on
+// screen the file named on the command line gets the caption and, for points of the pane,
+// "x y RRGGBB": where on the display and which band colour the camera puts there. The
+// program ends after the number of milliseconds given second.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "BuildMachine.h"
+#include "GameApplication.h"
+#include "InstallMachineScreens.h"
+#include "MachineScreen.h"
+#include "MachineToolWindow.h"
+#include "MessageCollector.h"
+#include "ScreenSlots.h"
+#include "ShowScreen.h"
+#include "TallMachine.h"
+#include "TestScreens.h"
+
+namespace {
+std::string readyFile;
+std::string machineFile;
+int step = 0;
+
+void WritePoint(std::FILE* f, HWND pane, int x, int y, int offset) {
+    POINT at = {x, y};
+    ClientToScreen(pane, &at);
+    const COLORREF c = BandColour((offset + y) / kBandRows);
+    std::fprintf(f, "%ld %ld %02X%02X%02X\n", at.x, at.y, GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// The top and bottom rows of the pane, and two rows each side of the first band edge.
+void WriteReady() {
+    auto* window = dynamic_cast<MachineToolWindow*>(GetCurrentScreen());
+    auto* screen = window ? dynamic_cast<MachineScreen*>(window->GetPane()->GetHost().GetScreen()) : nullptr;
+    std::FILE* f = std::fopen(readyFile.c_str(), "w");
+    if (!f) return;
+    if (!screen) {
+        std::fprintf(f, "no machine\n");
+        std::fclose(f);
+        return;
+    }
+    char caption[256] = {};
+    GetWindowTextA(window->GetHandle(), caption, sizeof caption);
+    HWND pane = window->GetPane()->GetHandle();
+    RECT client;
+    GetClientRect(pane, &client);
+    const int offset = screen->GetCameraOffset();
+    std::fprintf(f, "caption %s\ncamera %d of art %d in a pane %ld high\n", caption, offset, kTallArtHeight,
+                 client.bottom);
+    const int edge = (kBandRows - offset % kBandRows) % kBandRows;
+    for (int y : {2, edge - 2, edge + 2, int(client.bottom) - 3}) WritePoint(f, pane, 300, y, offset);
+    std::fclose(f);
+}
+
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    ++step;
+    if (step == 1) ShowNamedScreen(machineFile);
+    if (step == 3) WriteReady();
+}
+
+void CALLBACK OnEnd(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
+}  // namespace
+
+int main(int argc, char** argv) {
+    readyFile = argc > 1 ? argv[1] : "machine_demo_ready.txt";
+    const UINT lifetime = argc > 2 ? UINT(std::atoi(argv[2])) : 8000;
+    RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");  // the pictures' decoder, as the game has it
+    MachineFiles files;
+    const std::string script = files.Script(TallMachine(files));
+    machineFile = files.Output("tall.slot");
+    MessageCollector sink;
+    if (!BuildMachineWithProgress(script, machineFile, sink, nullptr)) return 2;
+    // A black main view under the tool window.
+    TestScreenTable table;
+    Plans()[0].colour = RGB(0, 0, 0);
+    Plans()[0].text = "";
+    InstallMachineScreens();
+    static char line[1] = "";
+    GameApplication application(GetModuleHandleA(nullptr), GetModuleHandleA(nullptr), line);
+    SetApplication(&application);
+    SetTimer(nullptr, 0, 700, OnTimer);
+    SetTimer(nullptr, 0, lifetime, OnEnd);
+    const int result = application.Run();
+    if (Window* current = GetCurrentScreen()) current->Destroy();
+    DeleteParkedScreen();
+    SetApplication(nullptr);
+    return result;
+}

@@ -1,0 +1,154 @@
+// The roster's money: every change stored at once, failures reported, what a machine held
+// given back after a crash, deleted players, and a current player for play.
+#include <gtest/gtest.h>
+
+#include "FormatDollars.h"
+#include "FormatMoney.h"
+#include "MemoryPlayerStore.h"
+#include "MoneySeparators.h"
+#include "PlayerRoster.h"
+
+namespace {
+struct Roster {
+    Roster() {
+        store.slots[0] = {"Ada Lovelace", 10000, 500, 1012026, true};
+        store.slots[1] = {"Player 2", 2000, 0, 0, false};  // a name but no date
+        store.slots[2] = {"Grace Hopper", 3000, 0, 2012026, false};
+    }
+    MemoryPlayerStore store;
+};
+}  // namespace
+
+TEST(RosterMoney, EveryChangeOfMoneyIsStoredAtOnce) {
+    Roster r;
+    PlayerRoster roster(r.store);
+    ASSERT_EQ(0, roster.GetCurrentIndex());
+    EXPECT_TRUE(roster.AddCash(Money(-2500)));
+    EXPECT_EQ(7500, r.store.slots[0].cash);
+    EXPECT_TRUE(roster.Exchange(Money(-500), Money(500)));
+    EXPECT_EQ(7000, r.store.slots[0].cash);
+    EXPECT_EQ(500, r.store.slots[0].held);
+    EXPECT_EQ(7000, r.store.slots[0].heldCash);
+    EXPECT_TRUE(roster.Borrow(2, Money(50000)));
+    EXPECT_EQ(53000, r.store.slots[2].cash);
+    EXPECT_EQ(50000, r.store.slots[2].credit);
+    EXPECT_TRUE(roster.Repay(2, Money(20000)));
+    EXPECT_EQ(30000, r.store.slots[2].credit);
+}
+
+TEST(RosterMoney, SumsThatDoNotFitAreRefused) {
+    Roster r;
+    PlayerRoster roster(r.store);
+    EXPECT_FALSE(roster.AddCash(Money(INT32_MAX)));
+    EXPECT_EQ(10000, roster.GetCash().Cents());
+    EXPECT_FALSE(roster.Borrow(0, Money(INT32_MAX)));
+    EXPECT_EQ(500, roster.GetRecord(0).GetCredit().Cents());
+    roster.SetCurrentIndex(-1);
+    EXPECT_FALSE(roster.AddCash(Money(1)));
+    EXPECT_FALSE(roster.Exchange(Money(1), Money()));
+}
+
+TEST(RosterMoney, AFailedWriteIsReported) {
+    Roster r;
+    PlayerRoster roster(r.store);
+    std::vector<std::string> reports;
+    roster.SetFaultReporter([&](const std::string& text) { reports.push_back(text); });
+    r.store.failing = true;
+    EXPECT_TRUE(roster.AddCash(Money(-100)));  // kept while the program runs
+    EXPECT_EQ(9900, roster.GetCash().Cents());
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_NE(std::string::npos, reports[0].find("player 1"));
+    EXPECT_FALSE(roster.Save(2));
+    EXPECT_EQ(2u, reports.size());
+    r.store.failing = false;
+}
+
+TEST(RosterMoney, WhatAMachineHeldIsGivenBackWhenTheProgramStartsAgain) {
+    Roster r;
+    {
+        PlayerRoster roster(r.store);
+        roster.Exchange(Money(-1000), Money(1000));
+        roster.SetHeld(Money(2250));  // a win
+    }
+    // Killed after the pair was written but before the cash: the pair decides.
+    r.store.slots[0].cash = 12345;
+    r.store.slots[0].hasHeld = true;
+    r.store.slots[0].held = 2250;
+    r.store.slots[0].heldCash = 9000;
+    PlayerRoster again(r.store);
+    EXPECT_EQ(11250, again.GetRecord(0).GetCash().Cents());
+    EXPECT_EQ(11250, r.store.slots[0].cash);
+    EXPECT_EQ(0, r.store.slots[0].held);
+}
+
+TEST(RosterMoney, DeletingAPlayerTakesTheCreditWithIt) {
+    Roster r;
+    PlayerRoster roster(r.store);
+    roster.DeletePlayer(0);
+    EXPECT_EQ(-1, roster.GetCurrentIndex());
+    const auto& stored = r.store.slots[0];
+    EXPECT_EQ("", roster.GetRecord(0).GetFirstName());
+    EXPECT_EQ(0, stored.cash);
+    EXPECT_EQ(0, stored.credit);
+    EXPECT_EQ(0u, stored.date);
+    EXPECT_FALSE(stored.active);
+}
+
+TEST(RosterMoney, ANamedPlayerWithoutADateIsSavedInUse) {
+    Roster r;
+    PlayerRoster roster(r.store);
+    EXPECT_FALSE(roster.GetRecord(1).IsInUse());
+    roster.Save(1);
+    EXPECT_EQ(9122026u, r.store.slots[1].date);
+    EXPECT_TRUE(roster.GetRecord(1).IsInUse());
+    roster.Save(5);  // an empty slot stays out of use
+    EXPECT_EQ(0u, r.store.slots[5].date);
+}
+
+TEST(RosterMoney, PlayBeginsWithACurrentPlayer) {
+    Roster r;
+    r.store.slots[0].active = false;
+    {
+        PlayerRoster roster(r.store);
+        EXPECT_EQ(-1, roster.GetCurrentIndex());
+        EXPECT_EQ(0, roster.BeginPlay());
+        EXPECT_TRUE(roster.GetRecord(0).IsActive());
+        EXPECT_TRUE(r.store.slots[0].active);
+        roster.DeletePlayer(0);
+        EXPECT_EQ(1, roster.BeginPlay()) << "the first slot in use: player 2, dated when saved";
+    }
+    MemoryPlayerStore empty;
+    PlayerRoster none(empty);
+    EXPECT_EQ(0, none.BeginPlay());
+    EXPECT_EQ("Player 1", none.GetFullName());
+    EXPECT_EQ(9122026u, none.GetRecord(0).GetDate());
+}
+
+TEST(MoneySeparators, ShownExactlyWhereFormatMoneyPutsItsCommas) {
+    for (int32_t cents : {0, 99, 99900, 99901, 99999, 100000, 100001, 99999999, 100000000, 1234567890, INT32_MAX,
+                          -100000, -99999, INT32_MIN}) {
+        const std::string text = FormatMoney(cents, true);
+        const int commas = int(std::count(text.begin(), text.end(), ','));
+        EXPECT_EQ(commas, MoneySeparatorCount(cents)) << text;
+        EXPECT_EQ(commas > 0, IsMoneySeparatorShown(cents, 0)) << text;
+        EXPECT_EQ(commas > 1, IsMoneySeparatorShown(cents, 1)) << text;
+    }
+}
+
+TEST(FormatDollars, DollarFormAtEveryAmount) {
+    EXPECT_EQ("$0.25", FormatDollars(Money(25)));
+    EXPECT_EQ("$0.05", FormatDollars(Money(5)));
+    EXPECT_EQ("$0.00", FormatDollars(Money(0)));
+    EXPECT_EQ("-$0.99", FormatDollars(Money(-99)));
+    EXPECT_EQ("$1.00", FormatDollars(Money(100)));
+    EXPECT_EQ("$1,000.00", FormatDollars(Money(100000)));
+}
+
+TEST(MoneyMath, SumsAndCoinValuesThatDoNotFitGiveNothing) {
+    EXPECT_EQ(INT32_MAX, CheckedSum(Money(INT32_MAX - 1), Money(1))->Cents());
+    EXPECT_FALSE(CheckedSum(Money(INT32_MAX), Money(1)));
+    EXPECT_FALSE(CheckedSum(Money(INT32_MIN), Money(-1)));
+    EXPECT_EQ(2147400000, CoinsValue(21474, Money(100000))->Cents());
+    EXPECT_FALSE(CoinsValue(21475, Money(100000)));
+    EXPECT_FALSE(CoinsValue(4294967295LL, Money(1)));
+}

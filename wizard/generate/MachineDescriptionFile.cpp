@@ -1,0 +1,47 @@
+#include "MachineDescriptionFile.h"
+
+#include <fstream>
+#include <locale>
+
+#include "MachineScriptText.h"
+#include "MachineText.h"
+
+std::string MachineNameProblem(const WizardChoices& document)
+{
+    if (document.name.empty())
+        return "The machine needs a name.";
+    if (document.name.find('"') != std::string::npos)
+        return "The machine's name cannot hold a double quote (\").";
+    if (document.identifier.empty())
+        return "The machine's name gives no file name: use letters or digits in it.";
+    return std::string();
+}
+
+bool WriteMachineDescription(WizardChoices& document, const std::string& clipArt,
+                             GenerationProgress* progress)
+{
+    const std::string problem = MachineNameProblem(document);
+    if (!problem.empty()) {
+        document.errorText = problem;
+        return false;
+    }
+    const std::string path = document.identifier + ".txt";
+    std::ofstream out(path, std::ios::out | std::ios::trunc);
+    if (!out) {
+        document.errorText = "Disk error creating file \"" + path + "\"";
+        return false;
+    }
+    out.imbue(std::locale::classic());
+    out << "Title \"" << document.name << "\"\n";
+    if (!GenerateMachineText(document, out))
+        return false;
+    if (progress)
+        progress->SetPercent(33);
+    if (progress && progress->IsCancelled())
+        return true;
+    if (!GenerateMachineScript(document, clipArt, out))
+        return false;
+    if (progress)
+        progress->SetPercent(100);
+    return true;
+}
