@@ -20,6 +20,8 @@ std::vector<size_t> PlaceOrder(const std::vector<ScriptEdit>& edits) {
     return order;
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 size_t Offset(int32_t position, size_t size) {
     if (position <= 0) return 0;
     return std::min(static_cast<size_t>(position), size);
@@ -38,7 +40,10 @@ std::string RewriteScript(const std::string& script, const std::vector<ScriptEdi
             if (from < read) continue;  // its place was replaced
             out.append(script, read, from - read);
             read = from;
-            if (!edit.text.empty()) out += edit.text + ' ';
+            if (edit.text.empty()) continue;
+            // A token written right up to the place ("Plum}") must not run into the text.
+            if (!out.empty() && !IsBlank(out.back())) out += ' ';
+            out += edit.text + ' ';
             continue;
         }
         const size_t to = Offset(edit.end, script.size());

@@ -30,7 +30,7 @@ TEST(RewriteScript, ReplacesAndInsertsByPlace) {
     EXPECT_EQ(RewriteScript(kScript, {Replace(8, 12, "")}), "Reel {  Pear }");
     // Spans reaching past the end stop at the end.
     EXPECT_EQ(RewriteScript(kScript, {Replace(19, 40, "]"), Insert(40, "x")}),
-              "Reel { Apple Pear ]x ");
+              "Reel { Apple Pear ] x ");
 }
 
 TEST(RewriteScript, EveryEditAppearsOnceInOrder) {
@@ -54,6 +54,8 @@ TEST(RewriteScript, EveryEditAppearsOnceInOrder) {
               "Reel { MoonOwl }");
     // An insertion of no text adds nothing, not even its blank.
     EXPECT_EQ(RewriteScript(kScript, {Insert(19, "")}), kScript);
+    // A weight inserted after a stop written against the brace stays apart from it.
+    EXPECT_EQ(RewriteScript("Reel { Apple Pear}", {Insert(18, "235")}), "Reel { Apple Pear 235 }");
 }
 
 TEST(ReplaceFileContents, WritesTheWholeFileOrNothing) {
