@@ -1,0 +1,233 @@
+// A round trip of source patches: a script (the first part of the input) is compiled,
+// edited as the machine editor edits it (the rest of the input chooses the edits and their
+// values), written, and compiled again; the second compile must give the edited machine,
+// value for value.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "FuzzBytes.h"
+#include "FuzzTarget.h"
+#include "MachineDescription.h"
+#include "MessageSink.h"
+#include "ModelDump.h"
+#include "PictureProbe.h"
+#include "ScratchFile.h"
+
+namespace {
+
+class FixedSizes : public PictureProbe {
+public:
+    PictureSize GetBitmapFileSize(const std::string& path) override {
+        return path.empty() ? PictureSize{} : PictureSize{20, 12};
+    }
+    PictureSize GetAssetFrameSize(const std::string&, int32_t number) override { return PictureSize{number, 8}; }
+};
+
+// The names of the elements of one kind that may still be edited.
+std::vector<std::string> Names(const std::map<std::string, SymbolRecord>& records, const std::set<std::string>& gone) {
+    std::vector<std::string> names;
+    for (const auto& r : records)
+        if (!gone.count(r.first)) names.push_back(r.first);
+    return names;
+}
+
+std::string FileName(FuzzBytes& in, const char* extension) {
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789_";
+    std::string name(1, 'f');
+    for (size_t n = in.InRange<size_t>(0, 12); n > 0; --n)
+        name += kLetters[in.InRange<size_t>(0, sizeof kLetters - 2)];
+    return name + extension;
+}
+
+class Editor {
+public:
+    Editor(MachineDescription& md, FuzzBytes& in) : md_(md), in_(in) {}
+    std::set<std::string> gone;  // deleted or renamed: no longer edited by name
+    std::vector<std::string> created;  // stand-in sound files, removed after the run
+
+    void EditOnce() {
+        switch (in_.InRange(0, 7)) {
+        case 0: md_.SetBackdrop(FileName(in_, ".bmp")); break;
+        case 1: EditStrip(); break;
+        case 2: MoveReel(); break;
+        case 3: md_.SetCoinDropPosition(Point{in_.InRange(0, 640), in_.InRange(0, 480)}); break;
+        case 4: EditButton(); break;
+        case 5: EditIndicator(); break;
+        case 6: EditSound(); break;
+        default: RemoveOrRename(); break;
+        }
+    }
+
+private:
+    template <class T>
+    const T* Pick(const std::vector<T>& from) {
+        return from.empty() ? nullptr : &from[in_.InRange<size_t>(0, from.size() - 1)];
+    }
+    void EditStrip() {
+        if (md_.GetReelCount() < 1) return;
+        const int32_t reel = in_.InRange(0, md_.GetReelCount() - 1);
+        ReelStrip strip = md_.GetReelStrip(reel);
+        for (StripEntry& e : strip)
+            if (in_.Bool()) e.weight = in_.InRange(1, 999);
+        md_.SetReelStrip(reel, strip);
+    }
+    void MoveReel() {
+        const auto& positions = md_.GetReelPositions();
+        if (positions.empty()) return;
+        const int32_t reel = in_.InRange<int32_t>(0, int32_t(positions.size()) - 1);
+        if (reel >= md_.GetReelCount()) return;
+        ScriptRect r = positions[reel].rectangle;
+        const int32_t dx = in_.InRange(-5, 5), dy = in_.InRange(-5, 5);
+        if (r.left + dx < 0 || r.top + dy < 0) return;
+        r.left += dx, r.right += dx, r.top += dy, r.bottom += dy;
+        md_.SetReelRect(reel, r);
+    }
+    void EditButton() {
+        const std::vector<std::string> names = Names(md_.GetButtons(), gone);
+        const std::string* name = Pick(names);
+        if (!name) return;
+        ButtonPart b = md_.GetButtons().at(*name).button;
+        if (in_.Bool()) b.priority = in_.InRange(0, 999);
+        if (in_.Bool()) b.hotKey = in_.InRange('a', 'z');
+        if (in_.Bool()) b.hotKeyFlags = in_.InRange(0, 7);
+        md_.SetButton(*name, b);
+    }
+    void EditIndicator() {
+        const std::vector<std::string> names = Names(md_.GetIndicators(), gone);
+        const std::string* name = Pick(names);
+        if (!name) return;
+        IndicatorPart i = md_.GetIndicators().at(*name).indicator;
+        if (in_.Bool()) i.priority = in_.InRange(0, 999);
+        if (in_.Bool()) i.digits = in_.InRange(1, 12);
+        if (in_.Bool()) i.dollarSign = in_.InRange(0, 1);
+        md_.SetIndicator(*name, i);
+    }
+    void EditSound() {
+        const std::vector<std::string> names = Names(md_.GetSounds(), gone);
+        const std::string* name = Pick(names);
+        if (!name) return;
+        SoundPart s = md_.GetSounds().at(*name).sound;
+        if (in_.Bool()) {
+            // The compile warns of a sound file that does not open.
+            s.file = FileName(in_, ".wav");
+            std::fclose(std::fopen(s.file.c_str(), "wb"));
+            created.push_back(s.file);
+        }
+        if (in_.Bool()) s.compressed = !s.compressed;
+        md_.SetSound(*name, s);
+    }
+    void RemoveOrRename() {
+        std::vector<std::string> names = Names(md_.GetButtons(), gone);
+        for (const auto& more : {Names(md_.GetIndicators(), gone), Names(md_.GetSounds(), gone), Names(md_.GetRegions(), gone)})
+            names.insert(names.end(), more.begin(), more.end());
+        const std::string* name = Pick(names);
+        // A machine without its required elements no longer compiles: they stay.
+        if (!name || Required(*name)) return;
+        const std::string old = *name;
+        if (in_.Bool()) {
+            md_.DeleteElement(old);
+            gone.insert(old);
+            deleted_.insert(old);
+            return;
+        }
+        const std::string fresh = "Renamed" + std::to_string(renames_++);
+        if (md_.IsDefined(fresh)) return;
+        md_.RenameElement(old, fresh);
+        gone.insert(old);
+        gone.insert(fresh);
+    }
+
+    bool Required(const std::string& name) const {
+        static const std::set<std::string> kRequired{"BetMax", "BetOne", "CashOut", "Spin", "Bet", "Credit", "WinnerPaid"};
+        return kRequired.count(name) || name == md_.GetProgressive().indicator;
+    }
+
+    MachineDescription& md_;
+    FuzzBytes& in_;
+    std::set<std::string> deleted_;
+    int renames_ = 0;
+
+public:
+    const std::set<std::string>& Deleted() const { return deleted_; }
+};
+
+class TextSink : public MessageSink {
+public:
+    void AddMessage(const std::string& line) override { text += line + "\n"; }
+    std::string text;
+};
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The run's own folder, with stand-ins for the sound files of the seeds: the compile warns
+// of a sound file that does not open.
+void EnterScratchFolder() {
+    static bool entered = false;
+    if (entered) return;
+    const std::string folder = WriteScratchFile(nullptr, 0, ".d");
+    std::remove(folder.c_str());
+    if (mkdir(folder.c_str(), 0700) != 0 || chdir(folder.c_str()) != 0) std::abort();
+    for (const char* name : {"chime.wav", "drop.wav"}) std::fclose(std::fopen(name, "wb"));
+    entered = true;
+}
+
+// Runs the edits, the write and the second compile; traps when the round trip fails.
+void RoundTrip(MachineDescription& md, FuzzBytes& in, PictureProbe& probe, Editor& editor);
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    EnterScratchFolder();
+    FuzzBytes in(data, size);
+    // The script's length in two bytes, then the script, then the edits.
+    const std::string script = in.Text(in.InRange<size_t>(0, 0xFFFF));
+    FixedSizes probe;
+    MachineDescription md;
+    md.SetPictureProbe(&probe);
+    TextSink first;
+    md.Compile(WriteScratchFile(reinterpret_cast<const uint8_t*>(script.data()), script.size(), ".vsl"), &first, nullptr);
+    // VSL_FUZZ_VERBOSE shows what the first compile said, for checking new seeds.
+    static const bool verbose = std::getenv("VSL_FUZZ_VERBOSE") != nullptr;
+    if (verbose) std::fprintf(stderr, "%s\n", md.IsCompiled() ? "compiled" : first.text.c_str());
+    if (!md.IsCompiled()) return 0;
+    Editor editor(md, in);
+    RoundTrip(md, in, probe, editor);
+    for (const std::string& file : editor.created) std::remove(file.c_str());
+    return 0;
+}
+
+namespace {
+
+void RoundTrip(MachineDescription& md, FuzzBytes& in, PictureProbe& probe, Editor& editor) {
+    for (int n = in.InRange(1, 8); n > 0 && in.Remaining() > 0; --n) editor.EditOnce();
+
+    const std::string written = WriteScratchFile(nullptr, 0, ".written.vsl");
+    if (!md.WriteScript(written)) __builtin_trap();
+    MachineDescription again;
+    again.SetPictureProbe(&probe);
+    TextSink messages;
+    again.Compile(written, &messages, nullptr);
+    if (!again.IsCompiled()) {
+        std::fprintf(stderr, "The edited script does not compile:\n%s\n%s\n", ReadAll(written).c_str(),
+                     messages.text.c_str());
+        __builtin_trap();
+    }
+    const std::string differences = DescribeDifferences(DumpModel(md, editor.Deleted()), DumpModel(again));
+    if (!differences.empty()) {
+        std::fprintf(stderr, "The edited script compiles to another machine:\n%s\n", differences.c_str());
+        __builtin_trap();
+    }
+}
+
+}  // namespace
