@@ -111,7 +111,9 @@ public:
     PictureProbe* GetPictureProbe() const { return pictureProbe_; }
 
     // Edits of existing values: each stores the new value and queues a patch for what
-    // changed; an edit that leaves a value equal queues nothing.
+    // changed; an edit that leaves a value equal queues nothing. A value of a statement
+    // the script leaves out (an Arm, a Coin) has no place in the script: its edit is
+    // refused with std::invalid_argument and the value stays.
     void SetBackdrop(const std::string& file);
     void SetReelRect(int32_t reel, const ScriptRect& rect);
     // As many entries as stops per reel, in stop order.

@@ -153,4 +153,19 @@ TEST(WriteScript, WholePatternsTakeTheirDirection) {
     EXPECT_THROW(session.md.SetPayouts(counted), std::invalid_argument);
 }
 
+// A script without Arm or Coin statements has no place for their values: an edit of one
+// would be lost on saving, so it is refused and the script is written as it was.
+TEST(WriteScript, ValuesOfAbsentStatementsAreRefused) {
+    ScriptFile script(ArtStatementScript("  Backdrop \"back.bmp\""));
+    MachineDescription md;
+    md.Compile(script.Path(), nullptr, nullptr);
+    EXPECT_THROW(md.SetCoinDropPosition(Point{4, 36}), std::invalid_argument);
+    EXPECT_THROW(md.SetArmRect(ScriptRect{1, 2, 3, 4}), std::invalid_argument);
+    EXPECT_EQ(md.GetCoin().dropPosition.x, 0);
+    EXPECT_FALSE(md.HasPatches());
+    ScriptFile out("");
+    ASSERT_TRUE(md.WriteScript(out.Path()));
+    EXPECT_EQ(ReadFileBytes(out.Path()), ReadFileBytes(script.Path()));
+}
+
 }  // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,17 @@ public:
     std::set<std::string> gone;  // deleted or renamed: no longer edited by name
     std::vector<std::string> created;  // stand-in sound files, removed after the run
 
+    // An edit the description refuses (a value the script has no statement for) changes
+    // nothing.
     void EditOnce() {
+        try {
+            Edit();
+        } catch (const std::invalid_argument&) {
+        }
+    }
+
+private:
+    void Edit() {
         switch (in_.InRange(0, 7)) {
         case 0: md_.SetBackdrop(FileName(in_, ".bmp")); break;
         case 1: EditStrip(); break;
@@ -66,7 +77,6 @@ public:
         }
     }
 
-private:
     template <class T>
     const T* Pick(const std::vector<T>& from) {
         return from.empty() ? nullptr : &from[in_.InRange<size_t>(0, from.size() - 1)];
