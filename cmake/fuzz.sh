@@ -14,7 +14,7 @@ jobs=${JOBS:-2}
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(dirname "$here")/tests/fuzz
 build=$(cd "$build" && pwd)
-targets=(patch_round_trip lexer compile paytable asset_title container bmp sound zorudor)
+targets=(patch_round_trip lexer compile paytable asset_title machine_chunk container bmp sound zorudor)
 
 # Scripts are fuzzed short: a compile's cost grows with the script, its paths do not.
 max_len() {

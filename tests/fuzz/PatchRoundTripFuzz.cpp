@@ -185,8 +185,7 @@ std::string ReadAll(const std::string& path) {
 void EnterScratchFolder() {
     static bool entered = false;
     if (entered) return;
-    const std::string folder = WriteScratchFile(nullptr, 0, ".d");
-    std::remove(folder.c_str());
+    const std::string folder = ScratchPath(".d");
     if (mkdir(folder.c_str(), 0700) != 0 || chdir(folder.c_str()) != 0) std::abort();
     for (const char* name : {"chime.wav", "drop.wav"}) std::fclose(std::fopen(name, "wb"));
     entered = true;
@@ -222,7 +221,7 @@ namespace {
 void RoundTrip(MachineDescription& md, FuzzBytes& in, PictureProbe& probe, Editor& editor) {
     for (int n = in.InRange(1, 8); n > 0 && in.Remaining() > 0; --n) editor.EditOnce();
 
-    const std::string written = WriteScratchFile(nullptr, 0, ".written.vsl");
+    const std::string written = ScratchPath(".written.vsl");
     if (!md.WriteScript(written)) __builtin_trap();
     MachineDescription again;
     again.SetPictureProbe(&probe);
