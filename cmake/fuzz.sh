@@ -3,6 +3,7 @@
 # committed seeds and regression inputs:
 #   cmake/fuzz.sh BUILD_DIR [SECONDS]   each target for SECONDS (default 20)
 #   FUZZ_RUNS=N cmake/fuzz.sh BUILD_DIR  each target for N executions instead
+#   FUZZ_TARGETS="bmp sound" ...         only these targets
 # New inputs go to BUILD_DIR/fuzz-corpus/NAME (kept between runs), a crashing input to
 # BUILD_DIR/fuzz-findings/. Prints one line per target and fails when any target found
 # something; a finding becomes a regression input in tests/fuzz/regressions/NAME once
@@ -14,7 +15,8 @@ jobs=${JOBS:-2}
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(dirname "$here")/tests/fuzz
 build=$(cd "$build" && pwd)
-targets=(patch_round_trip lexer compile paytable asset_title machine_chunk container bmp sound zorudor)
+all_targets="patch_round_trip lexer compile paytable asset_title machine_chunk container bmp sound zorudor"
+read -r -a targets <<<"${FUZZ_TARGETS:-$all_targets}"
 
 # Scripts are fuzzed short: a compile's cost grows with the script, its paths do not.
 max_len() {
