@@ -108,7 +108,7 @@ QUORERRS AssetFile::LoadAsset(uint32_t handle) {
     block->dataSize = dataSize;
     block->loadCount = 1;
     block->lockCount = 0;
-    block->type = header[0];
+    block->type = x.type;
     block->flags = slotByte ? (slotByte | 0x10) : 0;
 
     QUORERRS err = QuorOk;
