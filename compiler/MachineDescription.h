@@ -111,14 +111,13 @@ public:
     PictureProbe* GetPictureProbe() const { return pictureProbe_; }
 
     // Edits of existing values: each stores the new value and queues a patch for what
-    // changed; an edit that leaves a value equal queues nothing. A value of a statement
-    // the script leaves out (an Arm, a Coin) has no place in the script: its edit is
-    // refused with std::invalid_argument and the value stays.
+    // changed; an edit that leaves a value equal queues nothing.
     void SetBackdrop(const std::string& file);
     void SetReelRect(int32_t reel, const ScriptRect& rect);
     // As many entries as stops per reel, in stop order.
     void SetReelStrip(int32_t reel, const ReelStrip& strip);
-    // The i-th reel symbol in name order gets the value's files and asset number.
+    // The i-th reel symbol in name order gets the value's files and asset number; refused
+    // (std::invalid_argument) for a symbol whose files several Symbol statements give.
     void SetSymbol(int32_t index, const ReelSymbol& value);
     void SetArmRect(const ScriptRect& rect);
     void SetArmAnimation(const AnimationReference& reference);
@@ -368,6 +367,7 @@ private:
     std::vector<std::vector<SourceSpan>> stripWeightSpans_;
     std::map<std::string, ReelSymbol> reelSymbols_;
     std::vector<SourceSpan> reelSymbolSpans_;
+    std::vector<int32_t> symbolStatements_;  // per reel symbol: the Symbol statements naming it
     std::vector<Money> denominations_;
     int32_t payLineCount_ = 0;
     int32_t maxBet_ = 0;

@@ -1,13 +1,8 @@
 // The description's list of queued source patches.
-#include <stdexcept>
-
 #include "FieldPatch.h"
 #include "FixedTextPatches.h"
 
 void MachineDescription::AppendPatch(SourceSpan& span, std::unique_ptr<SourcePatch> patch) {
-    // A value whose statement the script leaves out (an Arm or Coin it does not have) has
-    // no place to be written to: its edit would be lost when the script is saved.
-    if (span.start <= 0) throw std::invalid_argument("The script has no statement for this value");
     PatchEntry entry;
     entry.start = span.start;
     entry.end = span.end;

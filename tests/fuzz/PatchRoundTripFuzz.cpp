@@ -65,14 +65,17 @@ public:
 
 private:
     void Edit() {
-        switch (in_.InRange(0, 7)) {
+        switch (in_.InRange(0, 10)) {
         case 0: md_.SetBackdrop(FileName(in_, ".bmp")); break;
         case 1: EditStrip(); break;
         case 2: MoveReel(); break;
-        case 3: md_.SetCoinDropPosition(Point{in_.InRange(0, 640), in_.InRange(0, 480)}); break;
+        case 3: MoveCoinDrop(); break;
         case 4: EditButton(); break;
         case 5: EditIndicator(); break;
         case 6: EditSound(); break;
+        case 7: EditPayouts(); break;
+        case 8: EditSymbol(); break;
+        case 9: AddSound(); break;
         default: RemoveOrRename(); break;
         }
     }
@@ -99,6 +102,13 @@ private:
         if (r.left + dx < 0 || r.top + dy < 0) return;
         r.left += dx, r.right += dx, r.top += dy, r.bottom += dy;
         md_.SetReelRect(reel, r);
+    }
+    // A script without a Coin statement has no place for the drop position: its patch
+    // would go to the start of the file (the patcher's rule for a span never placed), so
+    // the drop position is edited only where the statement is.
+    void MoveCoinDrop() {
+        if (md_.GetCoin().dropPositionSpan.start == 0) return;
+        md_.SetCoinDropPosition(Point{in_.InRange(0, 640), in_.InRange(0, 480)});
     }
     void EditButton() {
         const std::vector<std::string> names = Names(md_.GetButtons(), gone);
@@ -134,6 +144,33 @@ private:
         if (in_.Bool()) s.compressed = !s.compressed;
         md_.SetSound(*name, s);
     }
+    void EditPayouts() {
+        ScriptPayTable table = md_.GetPayouts();
+        for (auto& line : table.lines)
+            for (auto& payout : line.payouts)
+                if (payout.type == 0 && in_.Bool()) payout.amount = in_.InRange(0, 5000);
+        md_.SetPayouts(table);
+    }
+    void EditSymbol() {
+        if (md_.GetSymbolCount() < 1) return;
+        const int32_t index = in_.InRange(0, md_.GetSymbolCount() - 1);
+        ReelSymbol symbol = md_.GetSymbolFile(md_.GetSymbol(index));
+        symbol.files.assign(1, FileName(in_, ".bmp"));
+        if (in_.Bool()) symbol.files.push_back(FileName(in_, ".bmp"));
+        symbol.assetNumber = 0;
+        md_.SetSymbol(index, symbol);
+    }
+    void AddSound() {
+        const std::string name = "Added" + std::to_string(added_++);
+        if (md_.IsDefined(name)) return;
+        SoundPart sound;
+        sound.name = name;
+        sound.file = FileName(in_, ".wav");
+        std::fclose(std::fopen(sound.file.c_str(), "wb"));
+        created.push_back(sound.file);
+        sound.compressed = in_.Bool();
+        if (md_.DefineSound(name, sound)) gone.insert(name);
+    }
     void RemoveOrRename() {
         std::vector<std::string> names = Names(md_.GetButtons(), gone);
         for (const auto& more : {Names(md_.GetIndicators(), gone), Names(md_.GetSounds(), gone), Names(md_.GetRegions(), gone)})
@@ -164,6 +201,7 @@ private:
     FuzzBytes& in_;
     std::set<std::string> deleted_;
     int renames_ = 0;
+    int added_ = 0;
 
 public:
     const std::set<std::string>& Deleted() const { return deleted_; }
