@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <iterator>
 #include <set>
 #include <stdexcept>
@@ -110,39 +111,51 @@ private:
         if (md_.GetCoin().dropPositionSpan.start == 0) return;
         md_.SetCoinDropPosition(Point{in_.InRange(0, 640), in_.InRange(0, 480)});
     }
+    // One element of a kind that may still be edited, chosen by the input; false for none.
+    bool PickElement(const std::map<std::string, SymbolRecord>& records, std::string& name, SymbolRecord& record) {
+        const std::vector<std::string> names = Names(records, gone);
+        const std::string* picked = Pick(names);
+        if (!picked) return false;
+        name = *picked;
+        record = records.at(name);
+        return true;
+    }
+    // A new sound file name, with an empty file of that name: the compile warns of a sound
+    // file that does not open.
+    std::string StandInSound() {
+        const std::string file = FileName(in_, ".wav");
+        std::fclose(std::fopen(file.c_str(), "wb"));
+        created.push_back(file);
+        return file;
+    }
     void EditButton() {
-        const std::vector<std::string> names = Names(md_.GetButtons(), gone);
-        const std::string* name = Pick(names);
-        if (!name) return;
-        ButtonPart b = md_.GetButtons().at(*name).button;
+        std::string name;
+        SymbolRecord record;
+        if (!PickElement(md_.GetButtons(), name, record)) return;
+        ButtonPart& b = record.button;
         if (in_.Bool()) b.priority = in_.InRange(0, 999);
         if (in_.Bool()) b.hotKey = in_.InRange('a', 'z');
         if (in_.Bool()) b.hotKeyFlags = in_.InRange(0, 7);
-        md_.SetButton(*name, b);
+        md_.SetButton(name, b);
     }
     void EditIndicator() {
-        const std::vector<std::string> names = Names(md_.GetIndicators(), gone);
-        const std::string* name = Pick(names);
-        if (!name) return;
-        IndicatorPart i = md_.GetIndicators().at(*name).indicator;
+        std::string name;
+        SymbolRecord record;
+        if (!PickElement(md_.GetIndicators(), name, record)) return;
+        IndicatorPart& i = record.indicator;
         if (in_.Bool()) i.priority = in_.InRange(0, 999);
         if (in_.Bool()) i.digits = in_.InRange(1, 12);
         if (in_.Bool()) i.dollarSign = in_.InRange(0, 1);
-        md_.SetIndicator(*name, i);
+        md_.SetIndicator(name, i);
     }
     void EditSound() {
-        const std::vector<std::string> names = Names(md_.GetSounds(), gone);
-        const std::string* name = Pick(names);
-        if (!name) return;
-        SoundPart s = md_.GetSounds().at(*name).sound;
-        if (in_.Bool()) {
-            // The compile warns of a sound file that does not open.
-            s.file = FileName(in_, ".wav");
-            std::fclose(std::fopen(s.file.c_str(), "wb"));
-            created.push_back(s.file);
-        }
+        std::string name;
+        SymbolRecord record;
+        if (!PickElement(md_.GetSounds(), name, record)) return;
+        SoundPart& s = record.sound;
+        if (in_.Bool()) s.file = StandInSound();
         if (in_.Bool()) s.compressed = !s.compressed;
-        md_.SetSound(*name, s);
+        md_.SetSound(name, s);
     }
     void EditPayouts() {
         ScriptPayTable table = md_.GetPayouts();
@@ -165,9 +178,7 @@ private:
         if (md_.IsDefined(name)) return;
         SoundPart sound;
         sound.name = name;
-        sound.file = FileName(in_, ".wav");
-        std::fclose(std::fopen(sound.file.c_str(), "wb"));
-        created.push_back(sound.file);
+        sound.file = StandInSound();
         sound.compressed = in_.Bool();
         if (md_.DefineSound(name, sound)) gone.insert(name);
     }
