@@ -97,7 +97,8 @@ private:
         const auto& positions = md_.GetReelPositions();
         if (positions.empty()) return;
         const int32_t reel = in_.InRange<int32_t>(0, int32_t(positions.size()) - 1);
-        if (reel >= md_.GetReelCount()) return;
+        // A reel the script places no ReelPosition for has no text to patch either.
+        if (reel >= md_.GetReelCount() || positions[reel].rectangleSpan.start == 0) return;
         ScriptRect r = positions[reel].rectangle;
         const int32_t dx = in_.InRange(-5, 5), dy = in_.InRange(-5, 5);
         if (r.left + dx < 0 || r.top + dy < 0) return;
