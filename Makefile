@@ -4,6 +4,11 @@ SHELL := /bin/bash
 BUILD  ?= build
 NATIVE ?= build-native
 NATIVE32 ?= build-native32
+FUZZ   ?= build-fuzz
+FUZZ32 ?= build-fuzz32
+# Seconds each fuzz target runs: in `make test`, and in `make fuzz`.
+FUZZ_TEST_SECONDS ?= 15
+FUZZ_SECONDS ?= 600
 JOBS   ?= $(shell nproc)
 
 # The game is played in $(BUILD)/wineprefix; the tests have a prefix of their own.
@@ -14,9 +19,10 @@ export WINEDEBUG := -all
 export WINEDLLOVERRIDES := mscoree,mshtml=
 
 PACKAGES := wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools g++ cmake ninja-build \
-            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev g++-multilib sox
+            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev g++-multilib sox \
+            clang-14 libclang-rt-14-dev
 
-.PHONY: all deps build native native32 prefix test-prefix test play clean
+.PHONY: all deps build native native32 fuzz-build fuzz-build32 fuzz prefix test-prefix test play clean
 
 all: build
 
@@ -48,6 +54,23 @@ native32: deps
 	$(call configure,$(NATIVE32),-DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32)
 	cmake --build $(NATIVE32) -j $(JOBS)
 
+# The libFuzzer targets over the readers of untrusted files (tests/fuzz), 64-bit and 32-bit.
+FUZZ_CONFIG := -DVSL_FUZZ=ON -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+fuzz-build: deps
+	$(call configure,$(FUZZ),$(FUZZ_CONFIG))
+	cmake --build $(FUZZ) --target fuzz_targets -j $(JOBS)
+
+fuzz-build32: deps
+	$(call configure,$(FUZZ32),$(FUZZ_CONFIG) -DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32)
+	cmake --build $(FUZZ32) --target fuzz_targets -j $(JOBS)
+
+# Each target for FUZZ_SECONDS, two at a time; what they find stays in $(FUZZ)/fuzz-findings.
+fuzz: fuzz-build fuzz-build32
+	rc=0; \
+	JOBS=2 cmake/fuzz.sh $(FUZZ) $(FUZZ_SECONDS) || rc=1; \
+	JOBS=2 cmake/fuzz.sh $(FUZZ32) $(FUZZ_SECONDS) || rc=1; \
+	exit $$rc
+
 # The 32-bit Wine prefixes (the game's and the tests'), each made once before anything
 # runs in parallel in it.
 prefix: deps $(WINEPREFIX)/system.reg $(TEST_PREFIX)/system.reg
@@ -56,11 +79,12 @@ test-prefix: deps $(TEST_PREFIX)/system.reg
 	mkdir -p $*
 	export WINEPREFIX=$*; wineboot -i >/dev/null 2>&1; wineserver -w; cmake/wine-settings.sh; wineserver -w
 
-test: build native native32 test-prefix
-	BUILD=$(BUILD) NATIVE=$(NATIVE) NATIVE32=$(NATIVE32) JOBS=$(JOBS) TEST_PREFIX=$(TEST_PREFIX) cmake/run-tests.sh
+test: build native native32 fuzz-build fuzz-build32 test-prefix
+	BUILD=$(BUILD) NATIVE=$(NATIVE) NATIVE32=$(NATIVE32) FUZZ=$(FUZZ) FUZZ32=$(FUZZ32) \
+	FUZZ_TEST_SECONDS=$(FUZZ_TEST_SECONDS) JOBS=$(JOBS) TEST_PREFIX=$(TEST_PREFIX) cmake/run-tests.sh
 
 play: build $(WINEPREFIX)/system.reg
 	BUILD=$(BUILD) cmake/play.sh
 
 clean:
-	rm -rf $(BUILD) $(NATIVE) $(NATIVE32)
+	rm -rf $(BUILD) $(NATIVE) $(NATIVE32) $(FUZZ) $(FUZZ32)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: the Windows build through Wine (one persistent wineserver, one Xvfb for
-# the suites that open windows), then the native sanitizer builds, 64-bit and 32-bit. The
+# the suites that open windows), then the native sanitizer builds, 64-bit and 32-bit, then
+# each fuzz target of the fuzz builds for a few seconds (cmake/fuzz.sh). The
 # tests run in their own prefix ($BUILD/test-prefix); the prefix the game is played in
 # ($WINEPREFIX) must come out of the run unchanged, and the run fails when its player
 # records do not.
@@ -36,6 +37,13 @@ echo "== Native 32-bit build (sanitizers) =="
 ctest --test-dir "$NATIVE32" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
 wineserver -k >/dev/null 2>&1
 stop_display
+
+# The fuzz targets, each for a short while from its seeds and regression inputs.
+FUZZ=${FUZZ:-build-fuzz}; FUZZ32=${FUZZ32:-build-fuzz32}; FUZZ_TEST_SECONDS=${FUZZ_TEST_SECONDS:-15}
+echo "== Fuzz targets, 64-bit =="
+JOBS=$JOBS "$here/fuzz.sh" "$FUZZ" "$FUZZ_TEST_SECONDS" || rc=1
+echo "== Fuzz targets, 32-bit =="
+JOBS=$JOBS "$here/fuzz.sh" "$FUZZ32" "$FUZZ_TEST_SECONDS" || rc=1
 
 echo "== The game's prefix =="
 check_player_records "$play_prefix" "$players_before" || rc=1

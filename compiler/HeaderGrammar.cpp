@@ -61,6 +61,7 @@ void MachineDescription::ParseReels() {
         ExpectToken(TokenKind::RightBrace, "Expecting } to finish reel strip");
     }
     reelSymbolSpans_.assign(reelSymbols_.size(), SourceSpan());
+    symbolStatements_.assign(reelSymbols_.size(), 0);
     ExpectToken(TokenKind::RightBrace, "Expecting } to finish all reel strips");
 }
 

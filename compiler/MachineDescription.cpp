@@ -24,6 +24,7 @@ void MachineDescription::Reset() {
     stripWeightSpans_.clear();
     reelSymbols_.clear();
     reelSymbolSpans_.clear();
+    symbolStatements_.clear();
     denominations_.clear();
     payLineCount_ = maxBet_ = 0;
     payTable_ = ScriptPayTable();

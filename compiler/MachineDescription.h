@@ -116,7 +116,8 @@ public:
     void SetReelRect(int32_t reel, const ScriptRect& rect);
     // As many entries as stops per reel, in stop order.
     void SetReelStrip(int32_t reel, const ReelStrip& strip);
-    // The i-th reel symbol in name order gets the value's files and asset number.
+    // The i-th reel symbol in name order gets the value's files and asset number; refused
+    // (std::invalid_argument) for a symbol whose files several Symbol statements give.
     void SetSymbol(int32_t index, const ReelSymbol& value);
     void SetArmRect(const ScriptRect& rect);
     void SetArmAnimation(const AnimationReference& reference);
@@ -366,6 +367,7 @@ private:
     std::vector<std::vector<SourceSpan>> stripWeightSpans_;
     std::map<std::string, ReelSymbol> reelSymbols_;
     std::vector<SourceSpan> reelSymbolSpans_;
+    std::vector<int32_t> symbolStatements_;  // per reel symbol: the Symbol statements naming it
     std::vector<Money> denominations_;
     int32_t payLineCount_ = 0;
     int32_t maxBet_ = 0;

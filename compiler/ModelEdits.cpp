@@ -101,6 +101,9 @@ void MachineDescription::SetSymbol(int32_t index, const ReelSymbol& value) {
     const std::string name = GetSymbol(index);
     ReelSymbol& stored = reelSymbols_.at(name);
     if (stored.files == value.files && stored.assetNumber == value.assetNumber) return;
+    // The patch rewrites one statement; the files of the others would stay in front.
+    if (symbolStatements_.at(stored.index) > 1)
+        throw std::invalid_argument(name + " has its files in more than one Symbol statement");
     QueuePatch(reelSymbolSpans_.at(stored.index), stored, &MachineDescription::FormatReelSymbol);
     stored.files = value.files;
     stored.assetNumber = value.assetNumber;

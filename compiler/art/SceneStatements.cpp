@@ -142,5 +142,6 @@ bool MachineDescription::ParseSymbolArt() {
         span.end = number.end;
     }
     reelSymbolSpans_.at(value.index) = span;
+    ++symbolStatements_.at(value.index);
     return true;
 }

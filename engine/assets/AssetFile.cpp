@@ -4,14 +4,6 @@
 
 #include "AssetLoadQueue.h"
 #include "AssetManager.h"
-#include "FourCC.h"
-
-namespace {
-const uint32_t kHeaderBytes = 16;
-const uint32_t kEntryBytes = 8;
-const uint32_t kAssetHeaderBytes = 12;
-const uint32_t kDirectoryChunk = 16384;
-}  // namespace
 
 AssetFile::AssetFile(AssetManager& manager, AssetLoadQueue& queue, int slot, const char* path)
     : manager_(manager), queue_(queue), slot_(slot) {
@@ -32,17 +24,11 @@ QUORERRS AssetFile::Open(const char* path) {
     if (!GetFileSizeEx(file_, &size)) return ErrReadFailed;
     fileSize_ = uint64_t(size.QuadPart);
 
-    uint32_t header[4];
-    if (QUORERRS e = ReadAt(0, header, kHeaderBytes)) return e;
-    if (header[0] != FourCC("QUOR")) return ErrBadMagic;
-    count_ = header[1];
-    userInfoSize_ = header[2];
-    userInfoOffset_ = header[3];
-    // The directory must lie inside the file; a count beyond it is a damaged file.
-    if (kHeaderBytes + uint64_t(count_) * kEntryBytes > fileSize_) {
-        count_ = 0;
-        return ErrReadFailed;
-    }
+    ContainerHeader header;
+    if (QUORERRS e = ReadContainerHeader(*this, header)) return e;
+    count_ = header.count;
+    userInfoSize_ = header.userInfoSize;
+    userInfoOffset_ = header.userInfoOffset;
     if (QUORERRS e = ReadDirectory()) return e;
     queue_.AddUser();
     joinedQueue_ = true;
@@ -60,23 +46,12 @@ QUORERRS AssetFile::ReadDirectory() {
     }
     bytesInUse_ = count_ * 12u;
     if (count_ == 0) return QuorOk;
-    uint32_t* chunk = static_cast<uint32_t*>(HeapAlloc(heap_, 0, kDirectoryChunk));
+    void* chunk = HeapAlloc(heap_, 0, kDirectoryChunkBytes);
     if (!chunk) return ErrOutOfMemory;
-    QUORERRS result = QuorOk;
-    uint64_t position = kHeaderBytes;
-    uint32_t done = 0;
-    while (done < count_) {
-        // Each refill takes what is left of the directory, at most one chunk.
-        uint32_t entries = count_ - done;
-        if (entries > kDirectoryChunk / kEntryBytes) entries = kDirectoryChunk / kEntryBytes;
-        if ((result = ReadAt(position, chunk, entries * kEntryBytes))) break;
-        for (uint32_t i = 0; i < entries; ++i) {
-            directory_[done + i].offset = chunk[2 * i];
-            directory_[done + i].info = chunk[2 * i + 1];
-        }
-        done += entries;
-        position += entries * kEntryBytes;
-    }
+    const QUORERRS result = ReadContainerDirectory(*this, count_, chunk, [this](uint32_t i, ContainerEntry entry) {
+        directory_[i].offset = entry.offset;
+        directory_[i].info = entry.info;
+    });
     HeapFree(heap_, 0, chunk);
     return result;
 }
@@ -89,10 +64,6 @@ QUORERRS AssetFile::ReadAt(uint64_t offset, void* buffer, uint32_t bytes) {
     DWORD read = 0;
     if (!ReadFile(file_, buffer, bytes, &read, nullptr) || read != bytes) return ErrReadFailed;
     return QuorOk;
-}
-
-QUORERRS AssetFile::ReadHeader(const DirEntry& e, uint32_t header[3]) {
-    return ReadAt(e.offset, header, kAssetHeaderBytes);
 }
 
 void* AssetFile::HeapAllocRetry(size_t bytes) {
@@ -120,16 +91,10 @@ QUORERRS AssetFile::LoadAsset(uint32_t handle) {
         ++e.block->loadCount;
         return QuorOk;
     }
-    uint32_t header[3];
-    if (QUORERRS err = ReadHeader(e, header)) return err;
-    const uint32_t dataSize = header[1];
-    const uint32_t stored = header[2] & 0xFFFFFF;
-    // A non-zero slot byte marks the asset compressed; its low four bits name the decoder
-    // (0x15 is decoder 5), so every byte names one of the 16 slots.
-    const uint32_t slotByte = header[2] >> 24;
-    const uint64_t dataStart = uint64_t(e.offset) + kAssetHeaderBytes;
-    // What follows the header must be in the file: the data, or its compressed form.
-    if (dataStart + (slotByte ? stored : dataSize) > fileSize_) return ErrReadFailed;
+    AssetExtent x;
+    if (QUORERRS err = ReadAssetExtent(*this, e.offset, x)) return err;
+    const uint32_t dataSize = x.dataSize, stored = x.stored, slotByte = x.slotByte;
+    const uint64_t dataStart = x.dataStart;
     DecoderDecodeEntry decode = nullptr;
     if (slotByte) {
         decode = manager_.DiskDecoder(slotByte & 0x0F);
@@ -143,7 +108,7 @@ QUORERRS AssetFile::LoadAsset(uint32_t handle) {
     block->dataSize = dataSize;
     block->loadCount = 1;
     block->lockCount = 0;
-    block->type = header[0];
+    block->type = x.type;
     block->flags = slotByte ? (slotByte | 0x10) : 0;
 
     QUORERRS err = QuorOk;
@@ -218,7 +183,7 @@ QUORERRS AssetFile::Info(uint32_t handle, AssetInfoRecord* r) {
     }
     r->state = queue_.IsQueued(handle) ? 1 : 0;
     uint32_t header[3];
-    if (QUORERRS err = ReadHeader(e, header)) return err;
+    if (QUORERRS err = ReadAssetHeader(*this, e.offset, header)) return err;
     r->type = header[0];
     r->dataSize = header[1];
     return QuorOk;

@@ -1,15 +1,11 @@
 // One open asset file: its directory in memory, and the blocks of the assets loaded
-// from it, all in a private heap so that closing the file frees them at once.
-//
-// The container: a 16-byte header ("QUOR", asset count, user-info size, user-info
-// offset), a directory of {asset offset, info word} per asset, and at each offset a
-// 12-byte asset header (type word, data size, packing word) followed by the data or its
-// compressed form. Nothing read from the file is trusted: every count, size and offset is
-// checked against the file's length before it is used.
+// from it, all in a private heap so that closing the file frees them at once. The layout
+// and its checks are ContainerLayout's; this class adds the Win32 file and heap.
 #pragma once
 #include <windows.h>
 #include <cstdint>
 
+#include "ContainerLayout.h"
 #include "QuorErrors.h"
 
 class AssetLoadQueue;
@@ -39,12 +35,12 @@ struct AssetInfoRecord {
 };
 static_assert(sizeof(AssetInfoRecord) == 36, "info record layout");
 
-class AssetFile {
+class AssetFile : private ContainerSource {
 public:
     // Opens and reads the directory (inside the queue's lock). On failure `Opened()` is
     // false and `OpenError()` says why.
     AssetFile(AssetManager& manager, AssetLoadQueue& queue, int slot, const char* path);
-    ~AssetFile();
+    ~AssetFile() override;
 
     bool Opened() const { return opened_; }
     QUORERRS OpenError() const { return openError_; }
@@ -79,8 +75,8 @@ private:
     };
     QUORERRS Open(const char* path);
     QUORERRS ReadDirectory();
-    QUORERRS ReadAt(uint64_t offset, void* buffer, uint32_t bytes);
-    QUORERRS ReadHeader(const DirEntry& e, uint32_t header[3]);
+    uint64_t Size() const override { return fileSize_; }
+    QUORERRS ReadAt(uint64_t offset, void* buffer, uint32_t bytes) override;
     void* HeapAllocRetry(size_t bytes);
     void FreeBlock(DirEntry& e);
     void Close();

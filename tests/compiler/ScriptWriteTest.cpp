@@ -153,4 +153,23 @@ TEST(WriteScript, WholePatternsTakeTheirDirection) {
     EXPECT_THROW(session.md.SetPayouts(counted), std::invalid_argument);
 }
 
+// Two Symbol statements for one symbol give it the files of both; a patch rewrites only
+// one of them, so the edit is refused rather than written half.
+TEST(WriteScript, SymbolsOfSeveralStatementsAreNotEdited) {
+    ScriptFile script(ArtStatementScript("  Symbol Plum \"a.bmp\"\n  Symbol Plum \"b.bmp\"\n  Symbol Lemon \"l.bmp\""));
+    MachineDescription md;
+    md.Compile(script.Path(), nullptr, nullptr);
+    ASSERT_EQ(md.GetSymbol(2), "Plum");
+    ReelSymbol plum = md.GetSymbolFile("Plum");
+    EXPECT_EQ(plum.files, (std::vector<std::string>{"a.bmp", "b.bmp"}));
+    plum.files = {"c.bmp"};
+    EXPECT_THROW(md.SetSymbol(2, plum), std::invalid_argument);
+    EXPECT_EQ(md.GetSymbolFile("Plum").files.size(), 2u);
+    EXPECT_FALSE(md.HasPatches());
+    ReelSymbol lemon = md.GetSymbolFile("Lemon");
+    lemon.files = {"m.bmp"};
+    md.SetSymbol(1, lemon);
+    EXPECT_TRUE(md.HasPatches());
+}
+
 }  // namespace
