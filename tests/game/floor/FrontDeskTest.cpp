@@ -71,9 +71,13 @@ protected:
         EXPECT_TRUE(query.Result().found) << "row " << row;
     }
     PlayerRecord& Record(int slot) { return roster_->GetRecord(slot); }
-    // Players in use: rows 0 and 1 only.
+    // Players in use: rows 0 and 1 only. The others are empty slots, as the Front Desk leaves
+    // a cleared one: a name kept there would be dated, and so put in use, when it is saved.
     void TwoPlayers() {
-        for (int slot = 2; slot < PlayerRoster::kPlayers; ++slot) Record(slot).SetDate(0);
+        for (int slot = 2; slot < PlayerRoster::kPlayers; ++slot) {
+            Record(slot).SetDate(0);
+            Record(slot).SetName("");
+        }
         Record(1).SetActive(true);
     }
 
