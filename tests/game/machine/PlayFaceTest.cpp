@@ -1,8 +1,8 @@
 // A machine built by vslc played through its face in the screen tool window: the face's
 // items, indicators and reels; coins bought with the player's cash; a click on Spin that
 // turns the reels to the drawn stops and pays the pay table into "WinnerPaid" and
-// "Credit"; the money the machine holds and the cash after Cash Out kept by the roster in
-// the test prefix's registry; leaving refused while coins are bet.
+// "Credit"; Bet Max by its hot key; the money the machine holds and the cash after Cash
+// Out kept by the roster in the test prefix's registry; leaving refused while coins are bet.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -182,10 +182,19 @@ TEST_F(PlayFaceTest, ASpinClickedWithABetPaysTheTableIntoCreditAndTheRosterKeeps
     EXPECT_EQ(StoredCash(), DWORD(kStartCash - 250));
     EXPECT_TRUE(face->GetButtons().IsButtonEnabled(Button::CashOut));
 
+    // Bet Max by its default hot key bets two of the credits and spins at once; the draws
+    // left are 0: Anchor, Bell, Gull pay nothing.
+    SendMessageA(pane_, WM_KEYDOWN, 'M', 0);
+    EXPECT_EQ(meters.Credit(), 26);
+    ASSERT_TRUE(WaitIdle(*face));
+    EXPECT_EQ(meters.WinnerPaid(), 0);
+    EXPECT_EQ(meters.Bet(), 0);
+    EXPECT_EQ(roster_->GetHeld(), Money(26 * 25));
+
     ClickButton(*screen, "CashOut");
     EXPECT_EQ(meters.Credit(), 0);
     EXPECT_EQ(roster_->GetHeld(), Money(0));
-    EXPECT_EQ(roster_->GetCash(), Money(kStartCash - 250 + 700));
-    EXPECT_EQ(StoredCash(), DWORD(kStartCash - 250 + 700));
+    EXPECT_EQ(roster_->GetCash(), Money(kStartCash - 250 + 650));
+    EXPECT_EQ(StoredCash(), DWORD(kStartCash - 250 + 650));
     EXPECT_TRUE(screen->CanEnd());
 }
