@@ -3,7 +3,7 @@
 void FaceNotices::CashChanged() {
     // The caption of the main window shows the cash: its frame is drawn again.
     if (HWND top = owner_ ? GetAncestor(owner_, GA_ROOTOWNER) : nullptr)
-        SetWindowPos(top, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        RedrawWindow(top, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 void FaceNotices::InsufficientFunds(const std::string& text) {

@@ -13,6 +13,7 @@
 #include "FrameListeners.h"
 #include "GameApplication.h"
 #include "InstallMachineScreens.h"
+#include "MachineFiles.h"
 #include "MachineScreen.h"
 #include "MachineToolWindow.h"
 #include "MemoryPlayerStore.h"
@@ -46,8 +47,11 @@ void WriteReady(HWND window, PlayFace& face) {
     char caption[256] = {};
     GetWindowTextA(window, caption, sizeof caption);
     MachineMeters& meters = face.GetMeters();
-    std::fprintf(f, "caption %s\nCredit %d\nBet %d\nWinnerPaid %d\n", caption, meters.Credit(), meters.Bet(),
-                 meters.WinnerPaid());
+    RECT placed = {};
+    GetWindowRect(window, &placed);
+    std::fprintf(f, "caption %s\nCredit %d\nBet %d\nWinnerPaid %d\nwindow %ld %ld %ld %ld %d\n", caption,
+                 meters.Credit(), meters.Bet(), meters.WinnerPaid(), placed.left, placed.top, placed.right,
+                 placed.bottom, IsWindowVisible(window) ? 1 : 0);
     std::fclose(f);
 }
 

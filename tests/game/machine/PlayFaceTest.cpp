@@ -10,21 +10,15 @@
 #include <memory>
 #include <string>
 
-#include "Application.h"
 #include "FrameListeners.h"
-#include "GeneralSettings.h"
-#include "InstallMachineScreens.h"
-#include "MachineScreen.h"
-#include "MachineToolWindow.h"
+#include "MachineHost.h"
 #include "PlayFace.h"
 #include "PlayFakes.h"
 #include "PlayerRoster.h"
 #include "ProductKey.h"
 #include "RegistryHelpers.h"
-#include "ScreenSlots.h"
 #include "ShowScreen.h"
 #include "SlotFiles.h"
-#include "TestScreens.h"
 
 namespace {
 
@@ -54,39 +48,24 @@ protected:
         roster_ = std::make_unique<PlayerRoster>();
         roster = roster_.get();
         draws = &random_;
-        main_ = MakeHostFrame(RECT{100, 50, 900, 650});
-        ASSERT_NE(nullptr, main_);
-        SetMainWindow(main_.get());
-        previousWindows_ = GetScreenWindowMakers();
-        previousScreens_ = GetScreenMakers();
-        InstallMachineScreens();
-        previousFace_ = SetMachineFaceMaker(&MakeTestFace);
-        denomination_ = GetDenominationSetting().Get();
-        GetDenominationSetting().Set(25);
+        host_ = std::make_unique<MachineHost>(&MakeTestFace);
+        ASSERT_NE(nullptr, host_->Main());
         // The reels turn on the engine's frames, as under the game's window.
         SetFrameRate(30);
         SetFrameCallback(OnEngineFrame);
     }
     void TearDown() override {
         SetFrameCallback(nullptr);
-        if (Window* current = GetCurrentScreen()) current->Destroy();
-        DeleteParkedScreen();
-        PumpMessages();
-        SetMachineFaceMaker(previousFace_);
-        SetScreenWindowMakers(previousWindows_);
-        SetScreenMakers(previousScreens_);
-        GetDenominationSetting().Set(denomination_);
-        SetMainWindow(nullptr);
-        main_.reset();
+        host_.reset();
         roster_.reset();
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
     }
 
     MachineScreen* OpenMachine() {
         if (!ShowNamedScreen(slot_)) return nullptr;
-        auto* window = dynamic_cast<MachineToolWindow*>(GetCurrentScreen());
+        MachineToolWindow* window = MachineHost::Current();
         pane_ = window && window->GetPane() ? window->GetPane()->GetHandle() : nullptr;
-        return window ? dynamic_cast<MachineScreen*>(window->GetPane()->GetHost().GetScreen()) : nullptr;
+        return MachineHost::CurrentMachine();
     }
     // A left click at a point of the machine's art (the camera is at its top).
     void ClickAt(POINT at) {
@@ -114,12 +93,8 @@ protected:
     static std::string slot_;
     std::unique_ptr<PlayerRoster> roster_;
     ListedRandom random_;
-    std::unique_ptr<HostFrame> main_;
+    std::unique_ptr<MachineHost> host_;
     HWND pane_ = nullptr;
-    ScreenWindowMakers previousWindows_;
-    ScreenMakers previousScreens_;
-    MachineFaceMaker previousFace_ = nullptr;
-    int32_t denomination_ = 0;
 };
 
 MachineFiles* PlayFaceTest::files_ = nullptr;
