@@ -3,7 +3,8 @@
 # (there is none under Xvfb): Wine draws their frames itself and does not wait for a
 # manager when they close. The fonts that the program and its content ask for by name are
 # replaced by the free fonts-liberation faces of the same measures. With VSL_CD set to a
-# folder, that folder is the prefix's CD-ROM drive D: (see mount-cd.sh).
+# folder, that folder is the prefix's CD-ROM drive D: (see mount-cd.sh). Documents (.doc) open
+# in the word processor, as rich text, the form of our release notes.
 here=$(cd "$(dirname "$0")" && pwd)
 reg=$(mktemp --suffix=.reg)
 cat >"$reg" <<'REG'
@@ -17,6 +18,9 @@ REGEDIT4
 "Times New Roman"="Liberation Serif"
 "Courier New"="Liberation Mono"
 "MS Sans Serif"="Liberation Sans"
+
+[HKEY_CLASSES_ROOT\.doc]
+@="rtffile"
 REG
 wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
 rm -f "$reg"

@@ -14,6 +14,7 @@
 #include "NewMachineWizard.h"
 #include "OpenEditor.h"
 #include "OptionsDialog.h"
+#include "PlayFace.h"
 #include "ProgramFolder.h"
 #include "Quor2_5.h"
 
@@ -72,6 +73,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         LoadSettings();
         ConnectMenuServices();
         InstallMachineScreens();
+        SetMachineFaceMaker(&MakePlayFace);
         InstallFloorScreens();
 
         application.Run();

@@ -59,8 +59,8 @@ void MachineScreen::LoadMachine(const std::string& name) {
 
 void MachineScreen::ChooseDenomination() {
     DenominationSetting& setting = GetDenominationSetting();
-    const uint32_t flag = ChooseDenominationFlag(Records().denominationMask, GetDenominationFlag(setting.Get()));
-    denomination_ = Money(GetDenominationValue(flag));
+    const uint32_t flag = ChooseDenominationFlag(Records().denominationMask, GetDenominationFlag(Money(setting.Get())));
+    denomination_ = GetDenominationValue(flag);
     setting.Set(denomination_.Cents());
 }
 

@@ -7,17 +7,17 @@
 
 namespace {
 
-uint32_t Flag(int32_t cents) { return GetDenominationFlag(cents); }
+uint32_t Flag(int32_t cents) { return GetDenominationFlag(Money(cents)); }
 
 TEST(DenominationTable, ValuesAndFlagsMatch) {
     const int32_t values[16] = {1, 5, 10, 25, 50, 100, 200, 500, 1000, 2000, 2500, 5000, 10000, 20000, 50000, 100000};
     for (int bit = 0; bit < 16; ++bit) {
-        EXPECT_EQ(GetDenominationValue(1u << bit), values[bit]);
-        EXPECT_EQ(GetDenominationFlag(values[bit]), 1u << bit);
+        EXPECT_EQ(GetDenominationValue(1u << bit).Cents(), values[bit]);
+        EXPECT_EQ(GetDenominationFlag(Money(values[bit])), 1u << bit);
     }
-    EXPECT_EQ(GetDenominationFlag(30), 0u);
-    EXPECT_EQ(GetDenominationValue(0x3), 0);
-    EXPECT_EQ(GetDenominationValue(1u << 16), 0);
+    EXPECT_EQ(GetDenominationFlag(Money(30)), 0u);
+    EXPECT_EQ(GetDenominationValue(0x3).Cents(), 0);
+    EXPECT_EQ(GetDenominationValue(1u << 16).Cents(), 0);
 }
 
 TEST(DenominationChoice, KeepsOrGoesLowerThenHigher) {

@@ -15,6 +15,7 @@
 #include "GeneralSettings.h"
 #include "InstallMachineScreens.h"
 #include "MachineFace.h"
+#include "MachineHost.h"
 #include "MachineScreen.h"
 #include "MachineToolWindow.h"
 #include "MessageBoxWatcher.h"
@@ -84,46 +85,21 @@ protected:
 
     void SetUp() override {
         faceLog = FaceLog();
-        main_ = MakeHostFrame(RECT{100, 50, 900, 650});
+        host_ = std::make_unique<MachineHost>(&MakeStripFace);
+        main_ = host_->Main();
         ASSERT_NE(nullptr, main_);
-        SetMainWindow(main_.get());
-        previousWindows_ = GetScreenWindowMakers();
-        previousScreens_ = GetScreenMakers();
-        InstallMachineScreens();
-        previousFace_ = SetMachineFaceMaker(&MakeStripFace);
-        denomination_ = GetDenominationSetting().Get();
-        GetDenominationSetting().Set(25);
     }
-    void TearDown() override {
-        CloseAll();
-        SetMachineFaceMaker(previousFace_);
-        SetScreenWindowMakers(previousWindows_);
-        SetScreenMakers(previousScreens_);
-        GetDenominationSetting().Set(denomination_);
-        SetMainWindow(nullptr);
-        main_.reset();
-    }
-    static void CloseAll() {
-        if (Window* current = GetCurrentScreen()) current->Destroy();
-        DeleteParkedScreen();
-        PumpMessages();
-    }
-    static MachineToolWindow* Current() { return dynamic_cast<MachineToolWindow*>(GetCurrentScreen()); }
-    static MachineScreen* CurrentMachine() {
-        MachineToolWindow* window = Current();
-        return window && window->GetPane() ? dynamic_cast<MachineScreen*>(window->GetPane()->GetHost().GetScreen())
-                                           : nullptr;
-    }
+    void TearDown() override { host_.reset(); }
+    static void CloseAll() { MachineHost::CloseAll(); }
+    static MachineToolWindow* Current() { return MachineHost::Current(); }
+    static MachineScreen* CurrentMachine() { return MachineHost::CurrentMachine(); }
 
     static MachineFiles* files_;
     static MachineFiles* tallFiles_;
     static std::string slot_;
     static std::string tallSlot_;
-    std::unique_ptr<HostFrame> main_;
-    ScreenWindowMakers previousWindows_;
-    ScreenMakers previousScreens_;
-    MachineFaceMaker previousFace_ = nullptr;
-    int32_t denomination_ = 0;
+    std::unique_ptr<MachineHost> host_;
+    HostFrame* main_ = nullptr;
 };
 
 MachineFiles* MachineScreenTest::files_ = nullptr;
@@ -192,7 +168,7 @@ TEST_F(MachineScreenTest, TallArtIsCutAtTheWorkAreaWithTheCameraAtTheLowestEdge)
 
 TEST_F(MachineScreenTest, AScreenWithoutATitleKeepsTheDefaultCaption) {
     TestScreenTable table;
-    MachineToolWindow window(main_.get(), 1);
+    MachineToolWindow window(main_, 1);
     ASSERT_TRUE(window.Create());
     EXPECT_EQ(Caption(window.GetHandle()), "Roverer'a Zidudar");
     EXPECT_EQ(window.GetArtHeight(), 600);

@@ -1,0 +1,19 @@
+#include "FaceNotices.h"
+
+void FaceNotices::CashChanged() {
+    // The caption of the main window shows the cash: its frame is drawn again.
+    if (HWND top = owner_ ? GetAncestor(owner_, GA_ROOTOWNER) : nullptr)
+        RedrawWindow(top, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void FaceNotices::InsufficientFunds(const std::string& text) {
+    MessageBoxA(owner_, text.c_str(), "Insufficient Funds", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void FaceNotices::AmountRefused(const std::string& text) {
+    MessageBoxA(owner_, text.c_str(), "Vellmoor Slots", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void FaceNotices::PayoutScriptletError(const std::string& text) {
+    MessageBoxA(owner_, text.c_str(), "Payout scriptlet error", MB_OK | MB_ICONEXCLAMATION);
+}

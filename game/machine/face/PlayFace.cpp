@@ -1,0 +1,113 @@
+#include "PlayFace.h"
+
+#include "ActionCallback.h"
+#include "GeneralSettings.h"
+#include "MachineScreen.h"
+#include "MachineSpinLayout.h"
+#include "PendingException.h"
+#include "PlayerRoster.h"
+#include "Window.h"
+
+namespace {
+// The screen's handler of the reels' stop messages: it finds the screen's face each time,
+// so that a message arriving after the face went does nothing.
+class ReelStopHandler : public MessageHandlerBase {
+public:
+    explicit ReelStopHandler(MachineScreen& screen) : screen_(screen) {}
+    int Invoke(WPARAM, LPARAM lParam, LRESULT* result) override {
+        try {
+            if (auto* face = dynamic_cast<PlayFace*>(screen_.GetFace())) face->OnReelStopMessage(int(lParam));
+        } catch (...) {
+            KeepPendingException();
+        }
+        if (result) *result = 0;
+        return kHandled;
+    }
+
+private:
+    MachineScreen& screen_;
+};
+}  // namespace
+
+PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random)
+    : screen_(screen),
+      wallet_(roster),
+      random_(random ? *random : static_cast<RandomSource&>(ownRandom_)),
+      setting_(GetDenominationSetting()),
+      layout_(MachineSpinLayout(screen.Records())) {}
+
+PlayFace::~PlayFace() = default;
+
+bool PlayFace::Build(MachineScreen& screen) {
+    if (!layout_.Problem().empty()) return false;
+    view_ = screen.GetView() ? screen.GetView()->GetHandle() : nullptr;
+    notices_ = std::make_unique<FaceNotices>(view_);
+    buttons_ = std::make_unique<FaceButtons>(screen);
+    indicators_ = std::make_unique<FaceIndicators>(screen);
+    const CoinAcceptor& coin = screen.Records().coin;
+    meterPanel_ = std::make_unique<FaceMeterPanel>(*indicators_, coin.coinImage ? coin.denominationIndicator : -1);
+    reels_ = std::make_unique<FaceReels>(screen, static_cast<ReelOwner&>(*this));
+    reelSet_ = std::make_unique<FaceReelSet>(*reels_);
+    BuildPlay();
+    BindButtons();
+    PlaceReelsAtRandom();
+    rules_->DisableAll();
+    meters_->ShowDenominationIndex(money_->GetDenominationIndex());
+    screen.SetMessageHandler(kReelStoppedMessage, new ReelStopHandler(screen));
+    return true;
+}
+
+void PlayFace::BuildPlay() {
+    meters_ = std::make_unique<MachineMeters>(*meterPanel_, wallet_, setting_, screen_.GetDenomination());
+    rules_ = std::make_unique<ButtonRules>(*meters_, *buttons_, screen_.Records().maxBet);
+    spin_ = std::make_unique<SpinController>(layout_, screen_.Records().payTable,
+                                             SpinParts{*reelSet_, script_, *meters_, *rules_, *notices_, random_, &lock_});
+    money_ = std::make_unique<MachineMoney>(
+        MoneyParts{*meters_, *rules_, wallet_, *notices_, *spin_, script_, setting_, &lock_}, screen_.Records().denominationMask);
+}
+
+void PlayFace::BindButtons() {
+    buttons_->Bind(Button::BetOne, new ActionCallback<PlayFace>(this, &PlayFace::OnBetOne));
+    buttons_->Bind(Button::BetMax, new ActionCallback<PlayFace>(this, &PlayFace::OnBetMax));
+    buttons_->Bind(Button::CashOut, new ActionCallback<PlayFace>(this, &PlayFace::OnCashOut));
+    buttons_->Bind(Button::Spin, new ActionCallback<PlayFace>(this, &PlayFace::OnSpin));
+}
+
+// Every reel shows a weighted result from the start, placed without a spin.
+void PlayFace::PlaceReelsAtRandom() {
+    const MachineRecords& records = screen_.Records();
+    const int32_t stops = records.stopCount;
+    for (int reel = 0; reel < reels_->Count(); ++reel) {
+        const int32_t k = (records.stopOffset + spin_->ChooseStop(reel)) % stops;
+        reels_->Place(reel, ReelAim{(stops - 1 - k) * records.symbolHeight, k, false});
+    }
+}
+
+void PlayFace::OnEnter(MachineScreen& screen) {
+    if (screen.GetView()) view_ = screen.GetView()->GetHandle();
+}
+
+bool PlayFace::CanEnd(MachineScreen&) { return money_->CanEnd(); }
+
+void PlayFace::OnReelStopMessage(int reel) {
+    if (reel >= 0 && reel < reels_->Count()) spin_->OnReelStopped(reel);
+}
+
+// The Spin button spins only what is bet on an idle machine.
+void PlayFace::OnSpin(FaceElement&) {
+    if (spin_->IsIdle() && meters_->Bet() > 0) spin_->OnSpin();
+}
+
+void PlayFace::OnBetOne(FaceElement&) { money_->OnBetOne(); }
+
+void PlayFace::OnBetMax(FaceElement&) { money_->OnBetMax(); }
+
+void PlayFace::OnCashOut(FaceElement&) { money_->OnCashOut(); }
+
+void PlayFace::OnReelStopped(int32_t reelNumber) { PostReelStopped(view_, reelNumber); }
+
+void PlayFace::SetReelStop(int32_t reelNumber, int32_t stop) { spin_->SetReelStop(reelNumber, stop); }
+
+int32_t PlayFace::ChooseReelStop(int32_t reelNumber) { return spin_->MarkReel(reelNumber); }
+
+MachineFace* MakePlayFace(MachineScreen& screen) { return new PlayFace(screen, PlayerRoster::Instance()); }
