@@ -21,6 +21,7 @@
 #include "ElementName.h"
 #include "FileBytes.h"
 #include "NewElementName.h"
+#include "PolygonNodes.h"
 #include "ScriptSaver.h"
 #include "SequenceFileName.h"
 
@@ -191,6 +192,56 @@ TEST_F(ScriptSaverTest, ABackupThatCannotBeRemovedStopsTheSaveBeforeTheScriptMov
     EXPECT_EQ("Couldn't remove old backup", saver.Save(Writer("edited")));
     EXPECT_EQ("original", Read(script_));
     EXPECT_EQ("<missing>", Read(folder_ + "/fruit.new.txt"));
+}
+
+// A 30 by 20 rectangle of nodes at (100, 500).
+Region Box() {
+    Region region;
+    region.originX = 100;
+    region.originY = 500;
+    region.vertices = {Point{0, 0}, Point{30, 0}, Point{30, 20}, Point{0, 20}};
+    return region;
+}
+
+TEST(PolygonNodesTest, ANodeIsGrabbedFromTwoBeforeToThreeAfterIt) {
+    const Region region = Box();
+    EXPECT_EQ(1, NodeAt(region, Point{130, 500}));
+    EXPECT_EQ(1, NodeAt(region, Point{127, 497}));  // 3 left of and 3 above the node
+    EXPECT_EQ(-1, NodeAt(region, Point{133, 500}));  // 3 right of it
+    EXPECT_EQ(-1, NodeAt(region, Point{115, 510}));
+}
+
+TEST(PolygonNodesTest, InsertionGoesOnTheNearestEdgeOrFirstWhenNoEdgeCounts) {
+    Region region = Box();
+    EXPECT_EQ(1u, InsertNode(region, Point{115, 501}));  // beside the top edge's middle
+    EXPECT_EQ(15, region.vertices[1].x);
+    EXPECT_EQ(1, region.vertices[1].y);
+    EXPECT_EQ(4u, InsertionIndex(Box(), Point{99, 510}));  // the closing edge: after the last node
+    EXPECT_EQ(0u, InsertionIndex(Box(), Point{300, 700}));  // beyond every edge's end
+
+    // Two edges at the same distance: the shorter one scores lower and wins.
+    Region wedge;
+    wedge.vertices = {Point{0, 0}, Point{10, 0}, Point{10, 100}};
+    EXPECT_EQ(1u, InsertionIndex(wedge, Point{8, 2}));   // 2 from the top (10 long) and the right (100 long)
+    EXPECT_EQ(2u, InsertionIndex(wedge, Point{9, 50}));  // nearer the right edge
+}
+
+TEST(PolygonNodesTest, DeletingStopsAtThreeNodes) {
+    Region region = Box();
+    EXPECT_TRUE(DeleteNode(region, 0));
+    EXPECT_EQ(3u, region.vertices.size());
+    EXPECT_FALSE(DeleteNode(region, 0));
+    EXPECT_FALSE(DeleteNode(region, 7));
+    EXPECT_EQ(3u, region.vertices.size());
+}
+
+TEST(ElementNamesTest, RenamesRefuseEmptyDigitLeadingAndUsedNames) {
+    auto isUsed = [](const std::string& name) { return name == "Spin" || name == "Lucky"; };
+    EXPECT_NE("", RenameRefusal("", "Lucky", "Region", isUsed));
+    EXPECT_NE("", RenameRefusal("7up", "Lucky", "Region", isUsed));
+    EXPECT_NE("", RenameRefusal("Spin", "Lucky", "Region", isUsed));
+    EXPECT_EQ("", RenameRefusal("Lucky", "Lucky", "Region", isUsed));  // keeping its own name
+    EXPECT_EQ("", RenameRefusal("up7", "Lucky", "Region", isUsed));
 }
 
 }  // namespace
