@@ -8,8 +8,8 @@ namespace content {
 class Canvas;
 
 // Saves the picture under the clip-art folder (which ends in a backslash) at the
-// relative path, making its folders; throws when it cannot be written.
-void SaveClipArt(const Canvas& picture, const std::string& folder, const std::string& relative);
+// relative path, making its folders, at the colour depth; throws when it cannot be written.
+void SaveClipArt(const Canvas& picture, const std::string& folder, const std::string& relative, int depth = 24);
 
 void MakeMachineBodies(const std::string& folder);
 void MakeMachineButtons(const std::string& folder);

@@ -6,12 +6,17 @@
 
 namespace content {
 
-void SaveClipArt(const Canvas& picture, const std::string& folder, const std::string& relative) {
+void SaveClipArt(const Canvas& picture, const std::string& folder, const std::string& relative, int depth) {
     const std::string path = folder + relative;
     for (std::string::size_type at = path.find('\\', folder.size()); at != std::string::npos;
          at = path.find('\\', at + 1))
         CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
-    Check(picture.Picture().Save(path), path);
+    if (depth == 24) {
+        Check(picture.Picture().Save(path), path);
+        return;
+    }
+    Bitmap copy(picture.Picture());
+    Check(copy.SetDepth(depth) && copy.Save(path), path);
 }
 
 void MakeWizardClipArt(const ContentFolders& to) {

@@ -55,8 +55,9 @@ POINT At(double cx, double cy, double r, double angle) {
     return POINT{LONG(std::lround(cx + r * std::sin(angle))), LONG(std::lround(cy - r * std::cos(angle)))};
 }
 
+// A star of up to sixteen points around the middle.
 void StarShape(Canvas& c, COLORREF colour, int points, double outer, double inner) {
-    POINT p[16];
+    POINT p[32];
     for (int i = 0; i < 2 * points; ++i) p[i] = At(32, 33, i % 2 ? inner : outer, i * 3.14159265 / points);
     c.Polygon(p, 2 * points, colour, Blend(colour, kInk, 0.6), 2);
 }

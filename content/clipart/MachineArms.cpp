@@ -40,7 +40,7 @@ const ArmLook kLooks[12] = {
 
 // Frame `f` of `count`: the knob travels from the top down to the housing.
 void DrawFrame(Canvas& c, const ArmLook& look, bool large, int f, int count) {
-    const int knobY = 14 + (kHousingTop - 40) * f / (count > 1 ? count - 1 : 1);
+    const int knobY = 20 + (kHousingTop - 46) * f / (count > 1 ? count - 1 : 1);
     const int cx = kWidth / 2;
     if (look.sword) {
         const int half = large ? 7 : 5;

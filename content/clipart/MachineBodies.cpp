@@ -114,7 +114,7 @@ void Body(const std::string& folder, int style, const MachineBody& body, int lay
     CoinAcceptor(c, look);
     ArmAndButtons(c, look);
     Marquee(c, look);
-    SaveClipArt(c, folder, l.bitmap.file);
+    SaveClipArt(c, folder, l.bitmap.file, 15);  // half the size of a 24-bit picture
 }
 
 }  // namespace
