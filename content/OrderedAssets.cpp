@@ -55,6 +55,18 @@ uint32_t OrderedAssets::AddSprite(const SpriteSequence& frames) {
     return Count();
 }
 
+uint32_t OrderedAssets::AddSequences(const std::vector<SpriteSequence>& sequences) {
+    assets_.push_back(AssetBody{kSpriteAssetType, SpriteAssetData(sequences)});
+    sizes_.push_back(Size{0, 0});
+    return Count();
+}
+
+uint32_t OrderedAssets::AddChunk(uint32_t type, std::vector<uint8_t> data) {
+    assets_.push_back(AssetBody{type, std::move(data)});
+    sizes_.push_back(Size{0, 0});
+    return Count();
+}
+
 uint32_t OrderedAssets::AddFramesSprite(uint32_t first, uint32_t count, int32_t x, int32_t y) {
     SpriteSequence frames;
     for (uint32_t i = 0; i < count; ++i) {
@@ -70,7 +82,15 @@ uint32_t OrderedAssets::AddFramesSprite(uint32_t first, uint32_t count, int32_t 
 bool OrderedAssets::Write(const std::string& path) const {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    const bool written = WriteAssetContainer(f, assets_) < 0;
+    bool written = WriteAssetContainer(f, assets_) < 0;
+    if (written && !userInfo_.empty()) {
+        // The user information follows the assets; the header's third and fourth words
+        // give its size and offset.
+        const long offset = std::ftell(f);
+        const uint32_t place[2] = {uint32_t(userInfo_.size()), uint32_t(offset)};
+        written = std::fwrite(userInfo_.data(), 1, userInfo_.size(), f) == userInfo_.size() &&
+                  std::fseek(f, 8, SEEK_SET) == 0 && std::fwrite(place, 4, 2, f) == 2;
+    }
     return std::fclose(f) == 0 && written;
 }
 

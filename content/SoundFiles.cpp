@@ -14,12 +14,17 @@ bool WriteBytes(const std::string& path, const void* data, size_t size) {
     return std::fclose(f) == 0 && written;
 }
 
-bool WriteWavFile(const std::string& path, const SampleBuffer& buffer) {
+std::vector<uint8_t> WavImage(const SampleBuffer& buffer) {
     const std::vector<int16_t> pcm = ToPcm16(buffer);
     std::vector<uint8_t> image =
         aulo::MakeWavHeader(buffer.rate, 16, buffer.channels, uint32_t(pcm.size() * sizeof(int16_t)));
     const uint8_t* bytes = reinterpret_cast<const uint8_t*>(pcm.data());
     image.insert(image.end(), bytes, bytes + pcm.size() * sizeof(int16_t));
+    return image;
+}
+
+bool WriteWavFile(const std::string& path, const SampleBuffer& buffer) {
+    const std::vector<uint8_t> image = WavImage(buffer);
     return WriteBytes(path, image.data(), image.size());
 }
 

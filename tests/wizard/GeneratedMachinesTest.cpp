@@ -15,6 +15,7 @@
 #include "BuildMachine.h"
 #include "EnginePictureProbe.h"
 #include "FakeMachineScript.h"
+#include "GalleryLayout.h"
 #include "MachineDescriptionFile.h"
 #include "MachineScript.h"
 #include "MachineText.h"
@@ -233,6 +234,46 @@ TEST_F(GeneratedMachines, EveryConfigurationCompilesBuildsAndRunsItsScript)
     }
     EXPECT_EQ(15u, built.size());
     std::printf("%d machines compiled, built and run; every style and layout built with vslc\n", runs);
+}
+
+// The clip art on our CD in place of the test's own: a machine of every style and layout,
+// with the wizard pages' first symbols and sounds and the first award backdrop of the
+// gallery, its arms and buttons from the style tables, compiles and builds.
+TEST_F(GeneratedMachines, EveryStyleAndLayoutBuildsFromTheClipArtOnOurCd)
+{
+    std::string cd = std::string("Z:") + VSL_CLIP_ART_DIR;
+    for (char& c : cd)
+        if (c == '/')
+            c = '\\';
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((cd + "\\gallery.ast").c_str()));
+    WizardPayout data;
+    ASSERT_TRUE(data.LoadTable(std::string(VSL_CLIP_ART_DIR) + "/VSLWizard.dta"));
+    const int firstSymbols[kSymbolSlots] = {3, 7, 10, 9, 8, 0, 14};
+    const int firstSounds[WizardChoices::kSounds] = {253, 67, 73, 282, -1, 74};
+    std::set<std::pair<unsigned, int>> built;
+    for (const Configuration& c : AllConfigurations(data, *art_, std::string())) {
+        WizardChoices d = c.document;
+        if (!built.insert({d.bodyIndex, LayoutIndex(int(d.reelCount), int(d.payLines))}).second)
+            continue;
+        for (int slot = 0; slot < kSymbolSlots; ++slot) {
+            d.symbolGalleryIndexes[slot] = int32_t(gallery::kFirstSymbolSprite) + firstSymbols[slot];
+            d.symbolCustomFiles[slot].clear();
+        }
+        d.soundBaseIndex = int32_t(gallery::kFirstSoundAsset);
+        for (int s = 0; s < WizardChoices::kSounds; ++s) {
+            d.soundGalleryIndexes[s] = firstSounds[s];
+            d.customSoundFiles[s].clear();
+        }
+        d.awardBackdropIndex = gallery::kFirstBackdrop;
+        ASSERT_TRUE(WriteMachineDescription(d, cd, nullptr)) << c.label << ": " << d.errorText;
+        CopyWholeFile("standin.bmp", d.identifier + ".bmp");
+        MessageCollector messages;
+        EXPECT_TRUE(BuildMachineWithProgress(d.identifier + ".txt", d.identifier + ".slot", messages, nullptr))
+            << c.label << ": " << (messages.messages.empty() ? "" : messages.messages[0]);
+        for (const char* extension : {".txt", ".bmp", ".slot"})
+            DeleteFileA((d.identifier + extension).c_str());
+    }
+    EXPECT_EQ(15u, built.size());
 }
 
 // The harness itself sees the faults the generator used to have: a one-line machine's
