@@ -20,6 +20,7 @@ public:
 
     std::string name = "New Machine";
     std::string identifier;  // the machine's file name without extension
+    std::string displayName;  // the name with double quotes made two single quotes
     std::string errorText;   // set by a failing build step
     std::string fontName = "Times New Roman";
 
