@@ -25,8 +25,8 @@ int CALLBACK AddTrueTypeFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD t
 // Selects the first entry that begins with `start`, or the first entry.
 void SelectBeginningWith(HWND combo, const std::string& start)
 {
-    LRESULT at = start.empty() ? CB_ERR : SendMessageA(combo, CB_FINDSTRING, WPARAM(-1), LPARAM(start.c_str()));
-    SendMessageA(combo, CB_SETCURSEL, at == CB_ERR ? 0 : at, 0);
+    LRESULT at = start.empty() ? CB_ERR : ::SendMessageA(combo, CB_FINDSTRING, WPARAM(-1), LPARAM(start.c_str()));
+    ::SendMessageA(combo, CB_SETCURSEL, at == CB_ERR ? 0 : at, 0);
 }
 
 }  // namespace
@@ -77,8 +77,8 @@ void NameStylePage::FillFonts()
     HDC screen = GetDC(nullptr);
     EnumFontFamiliesExA(screen, &wanted, AddTrueTypeFamily, LPARAM(combo), 0);
     ReleaseDC(nullptr, screen);
-    const LRESULT at = SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(Document().fontName.c_str()));
-    SendMessageA(combo, CB_SETCURSEL, at == CB_ERR ? 0 : at, 0);
+    const LRESULT at = ::SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(Document().fontName.c_str()));
+    ::SendMessageA(combo, CB_SETCURSEL, at == CB_ERR ? 0 : at, 0);
     const std::string face = SelectedText(IDC_WIZARD_FONT);
     if (!face.empty())
         Document().fontName = face;
@@ -97,16 +97,16 @@ void NameStylePage::FillStylesOfBody(const std::string& arm, const std::string& 
     const MachineBody& body = GetMachineBodies().at(Document().bodyIndex);
     HWND arms = GetDlgItem(GetHandle(), IDC_WIZARD_ARM);
     HWND sets = GetDlgItem(GetHandle(), IDC_WIZARD_BUTTON_SET);
-    SendMessageA(arms, CB_RESETCONTENT, 0, 0);
-    SendMessageA(sets, CB_RESETCONTENT, 0, 0);
+    ::SendMessageA(arms, CB_RESETCONTENT, 0, 0);
+    ::SendMessageA(sets, CB_RESETCONTENT, 0, 0);
     for (int32_t i = 0; i < body.armCount; ++i)
-        SendMessageA(arms, CB_ADDSTRING, 0, LPARAM(body.arms[i].name.c_str()));
+        ::SendMessageA(arms, CB_ADDSTRING, 0, LPARAM(body.arms[i].name.c_str()));
     for (int32_t i = 0; i < body.buttonSetCount; ++i)
-        SendMessageA(sets, CB_ADDSTRING, 0, LPARAM(body.buttonSets[i].name.c_str()));
+        ::SendMessageA(sets, CB_ADDSTRING, 0, LPARAM(body.buttonSets[i].name.c_str()));
     SelectBeginningWith(arms, arm);
     SelectBeginningWith(sets, buttonSet);
-    Document().armIndex = uint32_t(SendMessageA(arms, CB_GETCURSEL, 0, 0));
-    Document().buttonSetIndex = uint32_t(SendMessageA(sets, CB_GETCURSEL, 0, 0));
+    Document().armIndex = uint32_t(::SendMessageA(arms, CB_GETCURSEL, 0, 0));
+    Document().buttonSetIndex = uint32_t(::SendMessageA(sets, CB_GETCURSEL, 0, 0));
 }
 
 // The name in the chosen font at height 24.
