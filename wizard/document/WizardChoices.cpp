@@ -5,4 +5,5 @@ WizardChoices::WizardChoices()
     soundGalleryIndexes.fill(-1);
     // The symbols page's default pictures of slots 0-6 in the gallery.
     symbolGalleryIndexes = {3, 7, 10, 9, 8, 0, 14};
+    symbolPicks = symbolGalleryIndexes;
 }

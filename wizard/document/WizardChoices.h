@@ -20,6 +20,7 @@ public:
 
     std::string name = "New Machine";
     std::string identifier;  // the machine's file name without extension
+    std::string displayName;  // the name with double quotes made two single quotes
     std::string errorText;   // set by a failing build step
     std::string fontName = "Times New Roman";
 
@@ -31,10 +32,14 @@ public:
     uint32_t armIndex = 0;
     uint32_t buttonSetIndex = 0;
     uint32_t fontSize = 18;
-    uint32_t awardBackdropIndex = 0;
+    uint32_t awardBackdropIndex = 0;  // asset number in the gallery
+    uint32_t awardBackdropPick = 18;  // the pick in the gallery of award backdrops
 
     std::array<std::string, kSymbolSlots> symbolCustomFiles;
-    std::array<int32_t, kSymbolSlots> symbolGalleryIndexes;
+    std::array<int32_t, kSymbolSlots> symbolGalleryIndexes;  // asset numbers, -1 for a bitmap
+    // The gallery picks of the symbols page (-1 for a bitmap); the build translates them
+    // into the asset numbers above.
+    std::array<int32_t, kSymbolSlots> symbolPicks;
 
     // The sound was chosen from the gallery.
     bool HasGallerySound(WizardSound sound) const { return soundGalleryIndexes[sound] >= 0; }

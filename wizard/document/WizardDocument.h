@@ -21,5 +21,9 @@ public:
     // of the open "gallery.ast". True also when the user cancelled.
     bool ComposeAwardCard(int32_t galleryFile, ProgressDialog* progress);
 
+    // Sets the symbol and backdrop asset numbers from the pages' gallery picks, through
+    // the user information of the open "gallery.ast"; false when it has none.
+    bool TranslateGalleryPicks(int32_t galleryFile);
+
     Bitmap customAwardBackdrop;  // no pixels when none was picked
 };

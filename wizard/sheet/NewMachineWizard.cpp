@@ -4,6 +4,7 @@
 
 #include "CdMessage.h"
 #include "GeneralSettings.h"
+#include "NameStylePage.h"
 #include "PayoutLevelPage.h"
 #include "ReelsPage.h"
 #include "SystemInfo.h"
@@ -38,7 +39,7 @@ void NewMachineWizard(Window* parent)
     SetCursor(LoadSystemCursor(32514));
     // The pages in the order the wizard shows them; the symbols and audio pages' own
     // controls come with their dialogs.
-    std::unique_ptr<WizardPage> nameStyles(new WizardPage(IDD_WIZARD_NAME_STYLES, sheet.get(), PSWIZB_NEXT));
+    std::unique_ptr<WizardPage> nameStyles(new NameStylePage(sheet.get()));
     std::unique_ptr<WizardPage> payoutLevel(new PayoutLevelPage(sheet.get()));
     std::unique_ptr<WizardPage> reels(new ReelsPage(sheet.get()));
     std::unique_ptr<WizardPage> symbols(new WizardPage(IDD_WIZARD_SYMBOLS, sheet.get()));

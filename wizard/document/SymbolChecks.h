@@ -1,0 +1,21 @@
+// What the symbols page checks before the wizard goes on, and the size a bitmap takes as
+// a symbol picture: platform-free parts of the page.
+#pragma once
+#include <string>
+
+class WizardChoices;
+
+// Empty when the group is fine; else the message that keeps the user on the page. Only
+// an enabled group is checked: it needs two members, and then a name for the award card.
+std::string ValidateSymbolGroups(const WizardChoices& document);
+
+// The text shown when no entry of the wizard data fits the payout level without a spoiler;
+// `total` is the expected return of the rejected entry.
+std::string SpoilerNeededText(double total);
+
+struct PictureSize {
+    int width, height;
+};
+
+// A bitmap scaled to fit 64 by 48 keeping its proportions (rounded as integers).
+PictureSize FitSymbolPicture(int width, int height);

@@ -1,0 +1,162 @@
+#include "NameStylePage.h"
+
+#include <vector>
+
+#include "MachineIdentifier.h"
+#include "StyleTables.h"
+#include "WizardIds.h"
+
+namespace {
+
+const int kMaxNameLength = 60;
+const int kSampleHeight = 24;
+
+// Adds each TrueType family once, leaving out the symbol fonts.
+int CALLBACK AddTrueTypeFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD type, LPARAM combo)
+{
+    HWND box = reinterpret_cast<HWND>(combo);
+    if (!(type & TRUETYPE_FONTTYPE) || font->lfCharSet == SYMBOL_CHARSET || font->lfFaceName[0] == '@')
+        return 1;
+    if (SendMessageA(box, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(font->lfFaceName)) == CB_ERR)
+        SendMessageA(box, CB_ADDSTRING, 0, LPARAM(font->lfFaceName));
+    return 1;
+}
+
+// Selects the first entry that begins with `start`, or the first entry.
+void SelectBeginningWith(HWND combo, const std::string& start)
+{
+    LRESULT at = start.empty() ? CB_ERR : ::SendMessageA(combo, CB_FINDSTRING, WPARAM(-1), LPARAM(start.c_str()));
+    ::SendMessageA(combo, CB_SETCURSEL, at == CB_ERR ? 0 : at, 0);
+}
+
+}  // namespace
+
+NameStylePage::NameStylePage(WizardSheet* sheet) : WizardPage(IDD_WIZARD_NAME_STYLES, sheet, PSWIZB_NEXT)
+{
+    BindCommand(IDC_WIZARD_NAME, this, &NameStylePage::OnName);
+    BindCommand(IDC_WIZARD_FONT, this, &NameStylePage::OnFont);
+    BindCommand(IDC_WIZARD_BODY, this, &NameStylePage::OnBody);
+    BindCommand(IDC_WIZARD_ARM, this, &NameStylePage::OnArm);
+    BindCommand(IDC_WIZARD_BUTTON_SET, this, &NameStylePage::OnButtonSet);
+}
+
+NameStylePage::~NameStylePage()
+{
+    if (sampleFont_)
+        DeleteObject(sampleFont_);
+}
+
+void NameStylePage::OnShow(bool first)
+{
+    if (!first)
+        return;
+    SendItemMessage(IDC_WIZARD_NAME, EM_LIMITTEXT, kMaxNameLength, 0);
+    FillFonts();
+    FillBodies();
+    SetItemText(IDC_WIZARD_NAME, Document().name);  // runs OnName, which shows the sample
+    MachineNameToIdentifier(Document(), Document().name);
+    ShowSample();
+}
+
+std::string NameStylePage::SelectedText(int comboId)
+{
+    const LRESULT at = SendItemMessage(comboId, CB_GETCURSEL, 0, 0);
+    if (at == CB_ERR)
+        return std::string();
+    std::vector<char> buffer(size_t(SendItemMessage(comboId, CB_GETLBTEXTLEN, at, 0)) + 1);
+    SendItemMessage(comboId, CB_GETLBTEXT, at, LPARAM(buffer.data()));
+    return std::string(buffer.data());
+}
+
+// The combo chooses the document's font when the screen has it, else the first family.
+void NameStylePage::FillFonts()
+{
+    HWND combo = GetDlgItem(GetHandle(), IDC_WIZARD_FONT);
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &wanted, AddTrueTypeFamily, LPARAM(combo), 0);
+    ReleaseDC(nullptr, screen);
+    const LRESULT at = ::SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(Document().fontName.c_str()));
+    ::SendMessageA(combo, CB_SETCURSEL, at == CB_ERR ? 0 : at, 0);
+    const std::string face = SelectedText(IDC_WIZARD_FONT);
+    if (!face.empty())
+        Document().fontName = face;
+}
+
+void NameStylePage::FillBodies()
+{
+    for (const MachineBody& body : GetMachineBodies())
+        SendItemMessage(IDC_WIZARD_BODY, CB_ADDSTRING, 0, LPARAM(body.name.c_str()));
+    SendItemMessage(IDC_WIZARD_BODY, CB_SETCURSEL, Document().bodyIndex, 0);
+    FillStylesOfBody(std::string(), std::string());
+}
+
+void NameStylePage::FillStylesOfBody(const std::string& arm, const std::string& buttonSet)
+{
+    const MachineBody& body = GetMachineBodies().at(Document().bodyIndex);
+    HWND arms = GetDlgItem(GetHandle(), IDC_WIZARD_ARM);
+    HWND sets = GetDlgItem(GetHandle(), IDC_WIZARD_BUTTON_SET);
+    ::SendMessageA(arms, CB_RESETCONTENT, 0, 0);
+    ::SendMessageA(sets, CB_RESETCONTENT, 0, 0);
+    for (int32_t i = 0; i < body.armCount; ++i)
+        ::SendMessageA(arms, CB_ADDSTRING, 0, LPARAM(body.arms[i].name.c_str()));
+    for (int32_t i = 0; i < body.buttonSetCount; ++i)
+        ::SendMessageA(sets, CB_ADDSTRING, 0, LPARAM(body.buttonSets[i].name.c_str()));
+    SelectBeginningWith(arms, arm);
+    SelectBeginningWith(sets, buttonSet);
+    Document().armIndex = uint32_t(::SendMessageA(arms, CB_GETCURSEL, 0, 0));
+    Document().buttonSetIndex = uint32_t(::SendMessageA(sets, CB_GETCURSEL, 0, 0));
+}
+
+// The name in the chosen font at height 24.
+void NameStylePage::ShowSample()
+{
+    HFONT font = CreateFontA(kSampleHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, Document().fontName.c_str());
+    SendItemMessage(IDC_WIZARD_NAME_SAMPLE, WM_SETFONT, WPARAM(font), TRUE);
+    SetItemText(IDC_WIZARD_NAME_SAMPLE, Document().name);
+    if (sampleFont_)
+        DeleteObject(sampleFont_);
+    sampleFont_ = font;
+}
+
+void NameStylePage::OnName(int, int code)
+{
+    if (code != EN_CHANGE)
+        return;
+    MachineNameToIdentifier(Document(), GetItemText(IDC_WIZARD_NAME, kMaxNameLength + 1));
+    SetItemText(IDC_WIZARD_NAME_SAMPLE, Document().name);
+}
+
+void NameStylePage::OnFont(int, int code)
+{
+    if (code != CBN_SELCHANGE)
+        return;
+    Document().fontName = SelectedText(IDC_WIZARD_FONT);
+    ShowSample();
+}
+
+void NameStylePage::OnBody(int, int code)
+{
+    if (code != CBN_SELCHANGE)
+        return;
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    const std::string arm = SelectedText(IDC_WIZARD_ARM);
+    const std::string buttonSet = SelectedText(IDC_WIZARD_BUTTON_SET);
+    Document().bodyIndex = uint32_t(SendItemMessage(IDC_WIZARD_BODY, CB_GETCURSEL, 0, 0));
+    FillStylesOfBody(arm, buttonSet);
+    SetCursor(previous);
+}
+
+void NameStylePage::OnArm(int, int code)
+{
+    if (code == CBN_SELCHANGE)
+        Document().armIndex = uint32_t(SendItemMessage(IDC_WIZARD_ARM, CB_GETCURSEL, 0, 0));
+}
+
+void NameStylePage::OnButtonSet(int, int code)
+{
+    if (code == CBN_SELCHANGE)
+        Document().buttonSetIndex = uint32_t(SendItemMessage(IDC_WIZARD_BUTTON_SET, CB_GETCURSEL, 0, 0));
+}
