@@ -32,10 +32,14 @@ run_one() {
   mkdir -p "$corpus" "$findings" "$build/fuzz-logs"
   local limit=(-max_total_time="$seconds")
   [ -n "${FUZZ_RUNS:-}" ] && limit=(-runs="$FUZZ_RUNS")
+  # A target without regression inputs has no folder for them (git keeps no empty folder).
+  local inputs=("$corpus") dir
+  for dir in "$source_dir/corpus/$name" "$source_dir/regressions/$name"; do
+    [ -d "$dir" ] && inputs+=("$dir")
+  done
   local started=$SECONDS
   (cd "$findings" && "$build/tests/fuzz/fuzz_$name" "${limit[@]}" -max_len="$(max_len "$name")" \
-      -timeout=10 -print_final_stats=1 -artifact_prefix="$findings/$name-" \
-      "$corpus" "$source_dir/corpus/$name" "$source_dir/regressions/$name") >"$log" 2>&1
+      -timeout=10 -print_final_stats=1 -artifact_prefix="$findings/$name-" "${inputs[@]}") >"$log" 2>&1
   local rc=$? runs
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   if [ $rc -eq 0 ]; then
