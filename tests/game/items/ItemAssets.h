@@ -55,10 +55,10 @@ private:
         for (int q = 0; q < sequences; ++q) {
             std::vector<uint32_t> list;
             for (int f = 0; f < frames; ++f) {
-                SprtFrameSpec spec;
-                spec.picture = next_ + uint32_t(q * frames + f);
+                SprtFrameSpec frame;
+                frame.picture = next_ + uint32_t(q * frames + f);
                 list.push_back(uint32_t(q * frames + f));
-                s.Frame(spec);
+                s.Frame(frame);
             }
             s.Sequence(list);
         }
