@@ -1,8 +1,9 @@
 // Every machine the wizard can be asked for, generated from the wizard data file into a
 // clip-art folder of the test's own: each script compiles without a warning and builds
-// into a machine file (vslc.exe itself builds every style and layout), and each one's
+// into a machine file (vslc.exe itself builds every style and layout), each one's
 // JScript loads and runs its handlers through a spin without a script error under the
-// system's JScript engine.
+// system's JScript engine, and each machine file, loaded as the game loads it, pays a
+// line of any one symbol as its script's pay table says.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@
 #include "StyleTables.h"
 #include "SymbolArt.h"
 #include "VslcRun.h"
+#include "UniformLineSpins.h"
 #include "WizardClipArt.h"
 
 namespace {
@@ -197,7 +199,7 @@ TEST_F(GeneratedMachines, EveryConfigurationCompilesBuildsAndRunsItsScript)
     ASSERT_GT(all.size(), 300u);
     EnginePictureProbe probe;
     std::set<std::pair<unsigned, int>> built;  // style and layout built with vslc
-    int compiled = 0, runs = 0;
+    int compiled = 0, runs = 0, lineSpins = 0, wins = 0;
     for (const Configuration& c : all) {
         WizardChoices d = c.document;
         ASSERT_TRUE(WriteMachineDescription(d, art_->Folder(), nullptr)) << c.label << ": " << d.errorText;
@@ -221,6 +223,11 @@ TEST_F(GeneratedMachines, EveryConfigurationCompilesBuildsAndRunsItsScript)
         MessageCollector buildMessages;
         ASSERT_TRUE(BuildMachineWithProgress(d.identifier + ".txt", d.identifier + ".slot", buildMessages, nullptr))
             << c.label << ": " << buildMessages.messages[0];
+        for (const UniformLineSpin& spin : SpinEveryUniformLine(d.identifier + ".slot", script.GetPayouts())) {
+            EXPECT_EQ(spin.expected, spin.paid) << c.label << ": a line of " << spin.symbol;
+            ++lineSpins;
+            wins += spin.expected > 0;
+        }
         DeleteFileA((d.identifier + ".slot").c_str());
         const std::pair<unsigned, int> look(d.bodyIndex, LayoutIndex(int(d.reelCount), int(d.payLines)));
         if (built.insert(look).second || compiled % 50 == 0) {
@@ -233,7 +240,12 @@ TEST_F(GeneratedMachines, EveryConfigurationCompilesBuildsAndRunsItsScript)
             DeleteFileA((d.identifier + extension).c_str());
     }
     EXPECT_EQ(15u, built.size());
-    std::printf("%d machines compiled, built and run; every style and layout built with vslc\n", runs);
+    // Every machine had lines to play, and most of them pay.
+    EXPECT_GE(lineSpins, 3 * compiled);
+    EXPECT_GE(wins, 2 * compiled);
+    std::printf("%d machines compiled, built and run; every style and layout built with vslc; %d spins played, %d "
+                "of them wins\n",
+                runs, lineSpins, wins);
 }
 
 // The clip art on our CD in place of the test's own: a machine of every style and layout,
