@@ -1,8 +1,8 @@
 // The game window with the program's menus: every item of the five menus read back with
 // its id and text, the Custom submenu built from the ".slot" files of the game folder with
 // their titles, the machine commands opening the screen window of a machine file that is
-// there and reporting one that is missing, and the command-line machine from the game
-// folder played at once, once.
+// there and reporting one that is missing, the command-line machine from the game folder
+// played at once, once, and the notes command opening the notes in the word processor.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -170,7 +170,7 @@ protected:
         SetScreenWindowMakers(previousMakers_);
         SetGameWindowServices(previousServices_);
         SetCurrentDirectoryA(previousFolder_.c_str());
-        for (const char* name : {"zephyr.slot", "untitled.slot", "bars.slot", "amber.slot", "credits.ast"})
+        for (const char* name : {"zephyr.slot", "untitled.slot", "bars.slot", "amber.slot", "credits.ast", "VevuVura.doc"})
             DeleteFileA((folder_ + "\\" + name).c_str());
         RemoveDirectoryA(folder_.c_str());
     }
@@ -336,5 +336,40 @@ TEST_F(GameWindowTest, AMachineOnTheCommandLineFromTheGameFolderIsPlayedAtOnceAn
     named.clear();
     game_->SendMessage(kLobbyEnteredMessage, 0, 0);
     EXPECT_EQ(named, "");
+}
+
+struct CaptionSearch {
+    std::string text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<CaptionSearch*>(data);
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (std::string(caption).find(search->text) == std::string::npos) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A top-level window of any process whose caption holds `text`, waited for a while.
+HWND WaitForWindowCaptioned(const std::string& text) {
+    CaptionSearch search{text};
+    const DWORD deadline = GetTickCount() + 20000;
+    while (!search.found && GetTickCount() < deadline) {
+        EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) Sleep(100);
+    }
+    return search.found;
+}
+
+// The notes stand in no menu; their command opens "VevuVura.doc" of the game's folder with
+// what the shell has for documents, the word processor.
+TEST_F(GameWindowTest, TheMilestoneNotesCommandOpensTheNotesInTheWordProcessor) {
+    Write("VevuVura.doc", "{\\rtf1\\ansi Notes of this release.\\par}");
+    Command(ID_MILESTONE_NOTES);
+    HWND notes = WaitForWindowCaptioned("VevuVura");
+    ASSERT_NE(notes, nullptr) << "no window shows the notes";
+    PostMessageA(notes, WM_CLOSE, 0, 0);
 }
 }  // namespace
