@@ -1,8 +1,15 @@
 // The description's list of queued source patches.
+#include <stdexcept>
+
 #include "FieldPatch.h"
 #include "FixedTextPatches.h"
 
+// A value whose statement the script leaves out has no place in the text: its patch would
+// be dropped when the script is written and the edit lost, so the edit is refused before
+// the caller changes the value.
 void MachineDescription::AppendPatch(SourceSpan& span, std::unique_ptr<SourcePatch> patch) {
+    if (span.start <= 0 && span.insert == 0)
+        throw std::invalid_argument("The script has no statement that holds this value");
     PatchEntry entry;
     entry.start = span.start;
     entry.end = span.end;

@@ -96,21 +96,21 @@ TEST_F(Edits, SymbolsBackdropArmAndCoin) {
     md.SetCoinDropPosition(Point{0, 0});
     EXPECT_EQ(md.GetPatchCount(), 2u) << "unchanged values queue nothing";
 
-    md.SetArmRect(ScriptRect{10, 20, 60, 220});
+    // The script has no Arm and no Coin statement: an edit of their values would have no
+    // place in the text and be lost at the save, so it is refused and changes nothing.
+    EXPECT_THROW(md.SetArmRect(ScriptRect{10, 20, 60, 220}), std::invalid_argument);
     AnimationReference pull;
     pull.animationName = "ArmPull";
-    md.SetArmAnimation(pull);
-    md.SetCoinDropPosition(Point{5, -7});
+    EXPECT_THROW(md.SetArmAnimation(pull), std::invalid_argument);
+    EXPECT_THROW(md.SetCoinDropPosition(Point{5, -7}), std::invalid_argument);
     AnimationReference drop;
     drop.sequences = {{"drop1.bmp", "drop2.bmp"}};
-    md.SetCoinDropAnimation(drop);
-    EXPECT_EQ(md.GetArmRect(), (ScriptRect{10, 20, 60, 220}));
-    EXPECT_EQ(md.GetArmAnimation().animationName, "ArmPull");
-    EXPECT_EQ(md.GetCoin().dropPosition.y, -7);
-    EXPECT_EQ(md.GetCoin().coinDrop, drop);
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"\"a.bmp\",3", "\"night.bmp\"", "10,20",
-                                                  "ArmPull", "5,-7",
-                                                  "{ { \"drop1.bmp\" \"drop2.bmp\" }\n      }"}));
+    EXPECT_THROW(md.SetCoinDropAnimation(drop), std::invalid_argument);
+    EXPECT_EQ(md.GetArmRect(), ScriptRect());
+    EXPECT_EQ(md.GetArmAnimation().animationName, "");
+    EXPECT_EQ(md.GetCoin().dropPosition.y, 0);
+    EXPECT_EQ(md.GetCoin().coinDrop, AnimationReference());
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"\"a.bmp\",3", "\"night.bmp\""}));
 }
 
 TEST_F(Edits, PayoutsPatchThePartsThatChanged) {

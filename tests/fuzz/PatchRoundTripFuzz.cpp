@@ -97,19 +97,17 @@ private:
         const auto& positions = md_.GetReelPositions();
         if (positions.empty()) return;
         const int32_t reel = in_.InRange<int32_t>(0, int32_t(positions.size()) - 1);
-        // A reel the script places no ReelPosition for has no text to patch either.
-        if (reel >= md_.GetReelCount() || positions[reel].rectangleSpan.start == 0) return;
+        // A reel the script places no ReelPosition for is refused (EditOnce).
+        if (reel >= md_.GetReelCount()) return;
         ScriptRect r = positions[reel].rectangle;
         const int32_t dx = in_.InRange(-5, 5), dy = in_.InRange(-5, 5);
         if (r.left + dx < 0 || r.top + dy < 0) return;
         r.left += dx, r.right += dx, r.top += dy, r.bottom += dy;
         md_.SetReelRect(reel, r);
     }
-    // A script without a Coin statement has no place for the drop position: its patch
-    // would go to the start of the file (the patcher's rule for a span never placed), so
-    // the drop position is edited only where the statement is.
+    // A script without a Coin statement has no place for the drop position: the edit is
+    // refused (EditOnce) and the recompiled script must not have it.
     void MoveCoinDrop() {
-        if (md_.GetCoin().dropPositionSpan.start == 0) return;
         md_.SetCoinDropPosition(Point{in_.InRange(0, 640), in_.InRange(0, 480)});
     }
     // One element of a kind that may still be edited, chosen by the input; false for none.
