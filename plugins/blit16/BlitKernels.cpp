@@ -1,11 +1,10 @@
 #include "BlitKernels.h"
 
+#include "OverlayRows.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#if defined(__i386__) || defined(__x86_64__)
-#include <immintrin.h>
-#endif
 #include <limits>
 #include <vector>
 
@@ -42,69 +41,6 @@ Span ClipAxis(int32_t n, int64_t dst, int64_t dstLimit, int64_t src, int64_t src
 
 const int64_t kNoLimit = std::numeric_limits<int32_t>::max();
 
-// Rows of a keyed overlay, the source running forwards along each row: `rows` rows of `n`
-// pixels, the next row `dstStep` and `srcStep` pixels on. Branch-free so that the compiler
-// keeps it in vector registers.
-inline void OverlayRowsPlain(uint16_t* d, ptrdiff_t dstStep, const uint16_t* s, ptrdiff_t srcStep, int32_t rows,
-                             int32_t n, uint16_t key) {
-    for (int32_t j = 0; j < rows; ++j, d += dstStep, s += srcStep)
-        for (int32_t k = 0; k < n; ++k) {
-            const uint16_t v = s[k];
-            d[k] = v == key ? d[k] : v;
-        }
-}
-
-#if defined(__i386__) || defined(__x86_64__)
-// The same sixteen pixels at a time where the processor has AVX2. The pixels of a row past
-// its last whole vector are done by one more vector ending at the row's end, which overlaps
-// pixels of the vector before it: an overlay gives those the same values either way, so no
-// pixel-by-pixel tail is needed. That vector is loaded and blended before the row's other
-// stores and stored last: loading destination pixels that a store has just written would
-// wait for the store. Source and destination must not share memory.
-__attribute__((target("avx2"))) inline __m256i OverlayVector(const uint16_t* d, const uint16_t* s, __m256i key) {
-    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
-    const __m256i old = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d));
-    return _mm256_blendv_epi8(v, old, _mm256_cmpeq_epi16(v, key));
-}
-
-__attribute__((target("avx2"))) void OverlayRowsAvx2(uint16_t* d, ptrdiff_t dstStep, const uint16_t* s,
-                                                     ptrdiff_t srcStep, int32_t rows, int32_t n, uint16_t key) {
-    if (n < 16) {
-        OverlayRowsPlain(d, dstStep, s, srcStep, rows, n, key);
-        return;
-    }
-    const __m256i k = _mm256_set1_epi16(int16_t(key));
-    const int32_t whole = n & ~15;
-    for (int32_t j = 0; j < rows; ++j, d += dstStep, s += srcStep) {
-        if (whole == n) {
-            for (int32_t i = 0; i < n; i += 16)
-                _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), OverlayVector(d + i, s + i, k));
-            continue;
-        }
-        const __m256i tail = OverlayVector(d + n - 16, s + n - 16, k);
-        for (int32_t i = 0; i < whole; i += 16)
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), OverlayVector(d + i, s + i, k));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + n - 16), tail);
-    }
-}
-const bool g_overlayAvx2 = __builtin_cpu_supports("avx2");
-#endif
-
-inline void OverlayRows(uint16_t* d, ptrdiff_t dstStep, const uint16_t* s, ptrdiff_t srcStep, int32_t rows,
-                        int32_t n, uint16_t key) {
-#if defined(__i386__) || defined(__x86_64__)
-    // Both blocks as address ranges: the vector loop needs them apart.
-    const uintptr_t dLo = uintptr_t(std::min(d, d + dstStep * (rows - 1)));
-    const uintptr_t dHi = uintptr_t(std::max(d, d + dstStep * (rows - 1)) + n);
-    const uintptr_t sLo = uintptr_t(std::min(s, s + srcStep * (rows - 1)));
-    const uintptr_t sHi = uintptr_t(std::max(s, s + srcStep * (rows - 1)) + n);
-    if (g_overlayAvx2 && (dHi <= sLo || sHi <= dLo)) {
-        OverlayRowsAvx2(d, dstStep, s, srcStep, rows, n, key);
-        return;
-    }
-#endif
-    OverlayRowsPlain(d, dstStep, s, srcStep, rows, n, key);
-}
 
 inline uint16_t Channelwise(uint16_t p, int32_t keep, uint16_t target, int32_t level) {
     int32_t r = (p >> 10) & 31, g = (p >> 5) & 31, b = p & 31;
