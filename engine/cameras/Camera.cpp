@@ -307,10 +307,10 @@ std::vector<Camera::Tile> Camera::Tiles() const {
             const int64_t ox = i * W - x_, oy = j * H - y_;
             Rect view = {int32_t(wx0 + ox), int32_t(wy0 + oy), int32_t(wx1 + ox), int32_t(wy1 + oy)};
             Tile t{ox, oy, DirtyRectList(view)};
-            for (const Rect& r : viewDirty_.Rects()) t.dirty.Add(Intersection(view, r));
-            // The world list's rectangles never overlap, so into an empty tile they go apart.
+            // A list's rectangles never overlap, so into an empty tile they go apart.
+            t.dirty.Reserve(viewDirty_.Count() + worldDirty_.Count());
+            for (const Rect& r : viewDirty_.Rects()) t.dirty.AddApart(Intersection(view, r));
             const bool apart = t.dirty.Count() == 0;
-            t.dirty.Reserve(t.dirty.Count() + worldDirty_.Count());
             if (!t.dirty.Whole())
                 for (const Rect& r : worldDirty_.Rects()) {
                     const Rect shifted = Intersection(view, Offset(r, ox, oy));
