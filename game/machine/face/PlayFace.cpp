@@ -39,7 +39,11 @@ PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* ra
       script_(script ? *script : static_cast<SpinScript&>(quiet_)),
       layout_(MachineSpinLayout(screen.Records())) {}
 
-PlayFace::~PlayFace() = default;
+// A machine taken down with coins bet gives back its count of the setting's lock, so that
+// the denomination can change again.
+PlayFace::~PlayFace() {
+    if (meters_) meters_->ReleaseLock();
+}
 
 bool PlayFace::Build(MachineScreen& screen) {
     if (!layout_.Problem().empty()) return false;
