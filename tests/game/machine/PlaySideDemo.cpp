@@ -10,20 +10,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "BuildMachine.h"
-#include "FrameListeners.h"
-#include "GameApplication.h"
-#include "InstallMachineScreens.h"
 #include "LanternMachine.h"
-#include "MachineScreen.h"
-#include "MachineToolWindow.h"
-#include "MemoryPlayerStore.h"
-#include "MessageCollector.h"
-#include "PlayFace.h"
-#include "PlayerRoster.h"
-#include "ScreenSlots.h"
+#include "PlayDemo.h"
 #include "ShowScreen.h"
-#include "TestScreens.h"
 
 namespace {
 std::string readyFile;
@@ -31,13 +20,6 @@ std::string machineFile;
 PlayerRoster* roster = nullptr;
 
 MachineFace* MakeDemoFace(MachineScreen& screen) { return new PlayFace(screen, *roster); }
-
-PlayFace* CurrentFace(HWND* pane) {
-    auto* tool = dynamic_cast<MachineToolWindow*>(GetCurrentScreen());
-    auto* screen = tool ? dynamic_cast<MachineScreen*>(tool->GetPane()->GetHost().GetScreen()) : nullptr;
-    if (pane) *pane = tool ? tool->GetPane()->GetHandle() : nullptr;
-    return screen ? dynamic_cast<PlayFace*>(screen->GetFace()) : nullptr;
-}
 
 void WritePoint(std::FILE* f, const char* what, HWND pane, POINT at, COLORREF c) {
     ClientToScreen(pane, &at);
@@ -65,9 +47,10 @@ void DropCoins(PlayFace& face, int coins) {
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     static int step = 0;
     if (++step == 1) ShowNamedScreen(machineFile);
-    HWND pane = nullptr;
-    PlayFace* face = CurrentFace(&pane);
+    MachineToolWindow* tool = nullptr;
+    PlayFace* face = PlayDemo::CurrentFace(&tool);
     if (!face || step < 2) return;
+    HWND pane = tool->GetPane()->GetHandle();
     if (step == 2) {
         DropCoins(*face, 2);
         face->GetMoney().AddCoins(10);
@@ -82,43 +65,14 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-void CALLBACK OnEnd(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
 }  // namespace
 
 int main(int argc, char** argv) {
     readyFile = argc > 1 ? argv[1] : "play_side_ready.txt";
     const UINT lifetime = argc > 2 ? UINT(std::atoi(argv[2])) : 8000;
-    RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");  // the pictures' decoder, as the game has it
-    MachineFiles files;
-    const std::string script = files.Script(LanternMachine(files));
-    machineFile = files.Output("lantern.slot");
-    MessageCollector sink;
-    if (!BuildMachineWithProgress(script, machineFile, sink, nullptr)) {
-        for (const std::string& message : sink.messages) std::printf("%s\n", message.c_str());
-        return 2;
-    }
-    MemoryPlayerStore store;
-    store.slots[0].name = "Ada Lovelace";
-    store.slots[0].cash = 100000;
-    store.slots[0].active = true;
-    PlayerRoster players(store);
-    roster = &players;
-    TestScreenTable table;
-    Plans()[0].colour = RGB(0, 0, 0);
-    Plans()[0].text = "";
-    InstallMachineScreens();
-    SetMachineFaceMaker(&MakeDemoFace);
-    static char line[1] = "";
-    GameApplication application(GetModuleHandleA(nullptr), GetModuleHandleA(nullptr), line);
-    SetApplication(&application);
-    SetFrameRate(30);
-    SetFrameCallback(OnEngineFrame);
-    SetTimer(nullptr, 0, 700, OnTimer);
-    SetTimer(nullptr, 0, lifetime, OnEnd);
-    const int result = application.Run();
-    SetFrameCallback(nullptr);
-    if (Window* current = GetCurrentScreen()) current->Destroy();
-    DeleteParkedScreen();
-    SetApplication(nullptr);
-    return result;
+    PlayDemo demo;
+    if (!demo.Build(LanternMachine(demo.Files()), "lantern.slot")) return 2;
+    machineFile = demo.MachineFile();
+    roster = &demo.Roster();
+    return demo.Run(&MakeDemoFace, OnTimer, lifetime);
 }
