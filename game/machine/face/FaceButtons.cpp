@@ -2,6 +2,7 @@
 
 #include "MachineScreen.h"
 #include "RectHitShape.h"
+#include "SpriteQueries.h"
 
 namespace {
 const char kArmName[] = "##arm";
@@ -17,7 +18,9 @@ FaceButtons::FaceButtons(MachineScreen& screen) : screen_(screen) {
     for (const ElementRecord& record : screen.Records().elements) {
         if (record.name == kArmName) continue;
         auto item = std::make_unique<SpriteItem>();
-        item->CreateDefaultSprite(screen.File().Asset(record.image), screen.GetStage());
+        // The sprite shows the record's picture where the record puts it.
+        if (item->CreateDefaultSprite(screen.File().Asset(record.image), screen.GetStage()))
+            PlaceHeldSprite(*item->GetSprite(), POINT{record.rect.left, record.rect.top}, record.depth);
         item->SetBehaviour(new RectHitShape(RECT{record.rect.left, record.rect.top, record.rect.right, record.rect.bottom}));
         if (record.hotKey) item->SetHotKey(uint32_t(record.hotKey), uint32_t(record.hotKeyFlags));
         screen.AddElement(item.get(), false);

@@ -1,5 +1,8 @@
 #include "FaceNotices.h"
 
+#include "GeneralSettings.h"
+#include "SoundSystem.h"
+
 void FaceNotices::CashChanged() {
     // The caption of the main window shows the cash: its frame is drawn again.
     if (HWND top = owner_ ? GetAncestor(owner_, GA_ROOTOWNER) : nullptr)
@@ -7,7 +10,7 @@ void FaceNotices::CashChanged() {
 }
 
 void FaceNotices::InsufficientFunds(const std::string& text) {
-    MessageBoxA(owner_, text.c_str(), "Insufficient Funds", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(owner_, text.c_str(), "Insufficient Funds", MB_OK | MB_ICONINFORMATION);
 }
 
 void FaceNotices::AmountRefused(const std::string& text) {
@@ -16,4 +19,8 @@ void FaceNotices::AmountRefused(const std::string& text) {
 
 void FaceNotices::PayoutScriptletError(const std::string& text) {
     MessageBoxA(owner_, text.c_str(), "Payout scriptlet error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void FaceNotices::CoinDropped() {
+    if (coinSound_ && GetSoundEffectsSetting().Get()) GetSoundSystem().PlayAssetSound(coinSound_, 0, 0, 0, 0);
 }

@@ -1,6 +1,7 @@
 #include "PlayFace.h"
 
 #include "ActionCallback.h"
+#include "Denominations.h"
 #include "GeneralSettings.h"
 #include "MachineScreen.h"
 #include "MachineSpinLayout.h"
@@ -29,41 +30,69 @@ private:
 };
 }  // namespace
 
-PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random)
+PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random, SpinScript* script)
     : screen_(screen),
+      roster_(roster),
       wallet_(roster),
       random_(random ? *random : static_cast<RandomSource&>(ownRandom_)),
       setting_(GetDenominationSetting()),
+      script_(script ? *script : static_cast<SpinScript&>(quiet_)),
       layout_(MachineSpinLayout(screen.Records())) {}
 
-PlayFace::~PlayFace() = default;
+// A machine taken down with coins bet gives back its count of the setting's lock, so that
+// the denomination can change again.
+PlayFace::~PlayFace() {
+    if (meters_) meters_->ReleaseLock();
+}
 
 bool PlayFace::Build(MachineScreen& screen) {
     if (!layout_.Problem().empty()) return false;
+    // Play needs a player whose cash it moves.
+    roster_.BeginPlay();
     view_ = screen.GetView() ? screen.GetView()->GetHandle() : nullptr;
-    notices_ = std::make_unique<FaceNotices>(view_);
+    const CoinAcceptor& coin = screen.Records().coin;
+    notices_ = std::make_unique<FaceNotices>(view_, coin.coinSound < 0 ? 0 : screen.File().Asset(uint32_t(coin.coinSound)));
     buttons_ = std::make_unique<FaceButtons>(screen);
     indicators_ = std::make_unique<FaceIndicators>(screen);
-    const CoinAcceptor& coin = screen.Records().coin;
+    regions_ = std::make_unique<FaceRegions>(screen);
     meterPanel_ = std::make_unique<FaceMeterPanel>(*indicators_, coin.coinImage ? coin.denominationIndicator : -1);
+    BuildCoinsAndProgressive();
     reels_ = std::make_unique<FaceReels>(screen, static_cast<ReelOwner&>(*this));
     reelSet_ = std::make_unique<FaceReelSet>(*reels_);
     BuildPlay();
     BindButtons();
+    BuildArmAndCoinAcceptor();
+    frame_ = std::make_unique<FaceFrame>(view_, coinDrop_ ? &coinDrop_->Drop() : nullptr);
     PlaceReelsAtRandom();
     rules_->DisableAll();
     meters_->ShowDenominationIndex(money_->GetDenominationIndex());
+    denominationListener_ = std::make_unique<FaceDenominationListener>(GetDenominationSetting(), *money_);
     screen.SetMessageHandler(kReelStoppedMessage, new ReelStopHandler(screen));
+    screen.SetMessageHandler(kFrameTickMessage, new FrameTickHandler(screen));
     return true;
+}
+
+// The falling coins need the coin image; the progressive, an indicator of its own.
+void PlayFace::BuildCoinsAndProgressive() {
+    const MachineRecords& records = screen_.Records();
+    const Money denomination = screen_.GetDenomination();
+    if (records.coin.coinImage)
+        coinDrop_ = std::make_unique<FaceCoinDrop>(screen_, GetDenominationIndex(denomination, records.denominationMask));
+    const bool ownIndicator = !records.coin.coinImage || records.progressiveIndicator != records.coin.denominationIndicator;
+    if (IndicatorDisplay* display = ownIndicator ? indicators_->At(records.progressiveIndicator) : nullptr)
+        progressive_ = std::make_unique<FaceProgressive>(*display, ownRandom_, denomination);
 }
 
 void PlayFace::BuildPlay() {
     meters_ = std::make_unique<MachineMeters>(*meterPanel_, wallet_, setting_, screen_.GetDenomination());
     rules_ = std::make_unique<ButtonRules>(*meters_, *buttons_, screen_.Records().maxBet);
-    spin_ = std::make_unique<SpinController>(layout_, screen_.Records().payTable,
-                                             SpinParts{*reelSet_, script_, *meters_, *rules_, *notices_, random_, &lock_});
-    money_ = std::make_unique<MachineMoney>(
-        MoneyParts{*meters_, *rules_, wallet_, *notices_, *spin_, script_, setting_, &lock_}, screen_.Records().denominationMask);
+    ProgressiveMeter* progressive = progressive_ ? &progressive_->Meter() : nullptr;
+    spin_ = std::make_unique<SpinController>(
+        layout_, screen_.Records().payTable,
+        SpinParts{*reelSet_, script_, *meters_, *rules_, *notices_, random_, &lock_, progressive});
+    money_ = std::make_unique<MachineMoney>(MoneyParts{*meters_, *rules_, wallet_, *notices_, *spin_, script_, setting_,
+                                                       &lock_, progressive, coinDrop_ ? &coinDrop_->Drop() : nullptr},
+                                            screen_.Records().denominationMask);
 }
 
 void PlayFace::BindButtons() {
@@ -71,6 +100,12 @@ void PlayFace::BindButtons() {
     buttons_->Bind(Button::BetMax, new ActionCallback<PlayFace>(this, &PlayFace::OnBetMax));
     buttons_->Bind(Button::CashOut, new ActionCallback<PlayFace>(this, &PlayFace::OnCashOut));
     buttons_->Bind(Button::Spin, new ActionCallback<PlayFace>(this, &PlayFace::OnSpin));
+}
+
+void PlayFace::BuildArmAndCoinAcceptor() {
+    Window* owner = screen_.GetView();
+    coinAcceptor_ = std::make_unique<FaceCoinAcceptor>(*regions_, *money_, owner);
+    arm_ = std::make_unique<FaceArm>(screen_, ArmParts{*money_, *meters_, *spin_});
 }
 
 // Every reel shows a weighted result from the start, placed without a spin.
@@ -85,6 +120,12 @@ void PlayFace::PlaceReelsAtRandom() {
 
 void PlayFace::OnEnter(MachineScreen& screen) {
     if (screen.GetView()) view_ = screen.GetView()->GetHandle();
+    frame_->SetWindow(view_);
+    if (progressive_) progressive_->StartDisplay();
+}
+
+void PlayFace::OnTick() {
+    if (progressive_) progressive_->Meter().Tick();
 }
 
 bool PlayFace::CanEnd(MachineScreen&) { return money_->CanEnd(); }

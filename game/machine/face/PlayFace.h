@@ -1,5 +1,6 @@
 // The face that makes a loaded machine playable: the sprite items and play buttons, the
-// indicators, the reels, and the play rules (spin, pay table, bets, credit and cash-out)
+// indicators, the regions with the coin acceptor, the arm, the reels, the falling coins and
+// the progressive jackpot, and the play rules (spin, pay table, bets, credit and cash-out)
 // connected to them, with the current player's money kept by the roster. The machine's
 // script does not run on this face: no script event fires and payout expressions pay
 // nothing.
@@ -11,12 +12,19 @@
 #include "ButtonRules.h"
 #include "DenominationSettingControl.h"
 #include "EngineSceneLock.h"
+#include "FaceArm.h"
 #include "FaceButtons.h"
+#include "FaceCoinAcceptor.h"
+#include "FaceCoinDrop.h"
+#include "FaceDenominationListener.h"
+#include "FaceFrame.h"
 #include "FaceIndicators.h"
 #include "FaceMeterPanel.h"
 #include "FaceNotices.h"
+#include "FaceProgressive.h"
 #include "FaceReelSet.h"
 #include "FaceReels.h"
+#include "FaceRegions.h"
 #include "MachineFace.h"
 #include "MachineMeters.h"
 #include "MachineMoney.h"
@@ -31,8 +39,10 @@ class PlayerRoster;
 
 class PlayFace : public MachineFace, private ReelOwner {
 public:
-    // random: the draws of the reels' stops (null: a generator of the face's own).
-    PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random = nullptr);
+    // random: the draws of the reels' stops (null: a generator of the face's own);
+    // script: what the spin tells and asks (null: a script that does not run).
+    PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random = nullptr,
+             SpinScript* script = nullptr);
     ~PlayFace() override;
 
     bool Build(MachineScreen& screen) override;
@@ -41,6 +51,9 @@ public:
 
     // A reel's stop message reached the screen (user-interface thread).
     void OnReelStopMessage(int reel);
+    // The frame-tick message reached the screen (user-interface thread): the progressive
+    // grows.
+    void OnTick();
 
     SpinController& GetSpin() { return *spin_; }
     MachineMoney& GetMoney() { return *money_; }
@@ -48,6 +61,11 @@ public:
     FaceButtons& GetButtons() { return *buttons_; }
     FaceIndicators& GetIndicators() { return *indicators_; }
     FaceReels& GetReels() { return *reels_; }
+    FaceRegions& GetRegions() { return *regions_; }
+    FaceArm& GetArm() { return *arm_; }
+    // Null when the machine has no coin image, or no progressive.
+    FaceCoinDrop* GetCoinDrop() { return coinDrop_.get(); }
+    FaceProgressive* GetProgressive() { return progressive_.get(); }
 
 private:
     // The button actions.
@@ -56,8 +74,10 @@ private:
     void OnBetMax(FaceElement&);
     void OnCashOut(FaceElement&);
 
+    void BuildCoinsAndProgressive();
     void BuildPlay();
     void BindButtons();
+    void BuildArmAndCoinAcceptor();
     void PlaceReelsAtRandom();
 
     // What the reels ask (ReelOwner); OnReelStopped runs on the engine's frame thread.
@@ -68,16 +88,21 @@ private:
 
     MachineScreen& screen_;
     HWND view_ = nullptr;
+    PlayerRoster& roster_;
     RosterWallet wallet_;
     RandomGenerator ownRandom_;
     RandomSource& random_;
     DenominationSettingControl setting_;
-    QuietSpinScript script_;
+    QuietSpinScript quiet_;
+    SpinScript& script_;
     EngineSceneLock lock_;
     SpinLayout layout_;
     std::unique_ptr<FaceNotices> notices_;
     std::unique_ptr<FaceIndicators> indicators_;
     std::unique_ptr<FaceMeterPanel> meterPanel_;
+    std::unique_ptr<FaceProgressive> progressive_;
+    std::unique_ptr<FaceCoinDrop> coinDrop_;
+    std::unique_ptr<FaceRegions> regions_;
     std::unique_ptr<FaceButtons> buttons_;
     std::unique_ptr<FaceReels> reels_;
     std::unique_ptr<FaceReelSet> reelSet_;
@@ -85,6 +110,11 @@ private:
     std::unique_ptr<ButtonRules> rules_;
     std::unique_ptr<SpinController> spin_;
     std::unique_ptr<MachineMoney> money_;
+    std::unique_ptr<FaceCoinAcceptor> coinAcceptor_;
+    std::unique_ptr<FaceArm> arm_;
+    std::unique_ptr<FaceDenominationListener> denominationListener_;
+    // Last: no frame moves the coins once the face goes.
+    std::unique_ptr<FaceFrame> frame_;
 };
 
 // The face maker the program installs: a play face over the game's player roster.

@@ -9,21 +9,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "BuildMachine.h"
-#include "FrameListeners.h"
-#include "GameApplication.h"
-#include "InstallMachineScreens.h"
-#include "MachineFiles.h"
-#include "MachineScreen.h"
-#include "MachineToolWindow.h"
-#include "MemoryPlayerStore.h"
-#include "MessageCollector.h"
-#include "PlayFace.h"
+#include "PlayDemo.h"
 #include "PlayFakes.h"
-#include "PlayerRoster.h"
-#include "ScreenSlots.h"
 #include "ShowScreen.h"
-#include "TestScreens.h"
 
 namespace {
 std::string readyFile;
@@ -33,13 +21,6 @@ ListedRandom draws;
 bool spun = false;
 
 MachineFace* MakeDemoFace(MachineScreen& screen) { return new PlayFace(screen, *roster, &draws); }
-
-PlayFace* CurrentFace(HWND* window) {
-    auto* tool = dynamic_cast<MachineToolWindow*>(GetCurrentScreen());
-    auto* screen = tool ? dynamic_cast<MachineScreen*>(tool->GetPane()->GetHost().GetScreen()) : nullptr;
-    if (window) *window = tool ? tool->GetHandle() : nullptr;
-    return screen ? dynamic_cast<PlayFace*>(screen->GetFace()) : nullptr;
-}
 
 void WriteReady(HWND window, PlayFace& face) {
     std::FILE* f = std::fopen(readyFile.c_str(), "w");
@@ -58,9 +39,10 @@ void WriteReady(HWND window, PlayFace& face) {
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     static int step = 0;
     if (++step == 1) ShowNamedScreen(machineFile);
-    HWND window = nullptr;
-    PlayFace* face = CurrentFace(&window);
+    MachineToolWindow* tool = nullptr;
+    PlayFace* face = PlayDemo::CurrentFace(&tool);
     if (!face) return;
+    HWND window = tool->GetHandle();
     if (!spun) {
         face->GetMoney().AddCoins(10);
         face->GetButtons().Find(Button::Spin)->InvokeAction();
@@ -71,42 +53,16 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-void CALLBACK OnEnd(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
 }  // namespace
 
 int main(int argc, char** argv) {
     readyFile = argc > 1 ? argv[1] : "play_face_ready.txt";
     const UINT lifetime = argc > 2 ? UINT(std::atoi(argv[2])) : 8000;
-    RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");  // the pictures' decoder, as the game has it
-    MachineFiles files;
-    const std::string script = files.Script(GlassHarbor());
-    machineFile = files.Output("harbor.slot");
-    MessageCollector sink;
-    if (!BuildMachineWithProgress(script, machineFile, sink, nullptr)) return 2;
-    MemoryPlayerStore store;
-    store.slots[0].name = "Ada Lovelace";
-    store.slots[0].cash = 100000;
-    store.slots[0].active = true;
-    PlayerRoster players(store);
-    roster = &players;
+    PlayDemo demo;
+    if (!demo.Build(GlassHarbor(), "harbor.slot")) return 2;
+    machineFile = demo.MachineFile();
+    roster = &demo.Roster();
     // The draws: three place the reels, three more stop each on a Bell.
     draws.values = {0, 0, 0, 1, 0, 2};
-    TestScreenTable table;
-    Plans()[0].colour = RGB(0, 0, 0);
-    Plans()[0].text = "";
-    InstallMachineScreens();
-    SetMachineFaceMaker(&MakeDemoFace);
-    static char line[1] = "";
-    GameApplication application(GetModuleHandleA(nullptr), GetModuleHandleA(nullptr), line);
-    SetApplication(&application);
-    SetFrameRate(30);
-    SetFrameCallback(OnEngineFrame);
-    SetTimer(nullptr, 0, 700, OnTimer);
-    SetTimer(nullptr, 0, lifetime, OnEnd);
-    const int result = application.Run();
-    SetFrameCallback(nullptr);
-    if (Window* current = GetCurrentScreen()) current->Destroy();
-    DeleteParkedScreen();
-    SetApplication(nullptr);
-    return result;
+    return demo.Run(&MakeDemoFace, OnTimer, lifetime);
 }

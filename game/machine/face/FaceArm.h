@@ -1,0 +1,39 @@
+// The machine's arm: the "##arm" element record's picture at its place, added to the
+// screen's element host with the hot key "P". Pulling it on an idle machine that takes
+// bets and has coins bet plays the arm's sequence once and spins.
+#pragma once
+#include "FaceElement.h"
+#include "MachineMeters.h"
+#include "MachineMoney.h"
+#include "SpinController.h"
+#include "SpriteHandle.h"
+
+class MachineScreen;
+
+struct ArmParts {
+    MachineMoney& money;
+    MachineMeters& meters;
+    SpinController& spin;
+};
+
+class FaceArm {
+public:
+    static const char kRecordName[];
+
+    // A machine without an "##arm" record or without its picture has no arm.
+    FaceArm(MachineScreen& screen, const ArmParts& parts);
+    ~FaceArm();
+    FaceArm(const FaceArm&) = delete;
+    FaceArm& operator=(const FaceArm&) = delete;
+
+    bool Exists() const { return added_; }
+    FaceElement& Element() { return element_; }
+    void OnPull(FaceElement&);
+
+private:
+    MachineScreen& screen_;
+    ArmParts parts_;
+    FaceElement element_;
+    SpriteHandle sprite_;
+    bool added_ = false;
+};
