@@ -551,6 +551,12 @@ protected:
 
 TEST_F(SoundPageTest, SoundsArePlayedFromDiskOrFromTheirAssetFileWhichStaysHeldUntilTheSoundEnds) {
     OpenPage();
+    // One row per sound, in the order the script defines them.
+    std::vector<std::string> shown;
+    for (int row = 0; row < Rows(); ++row)
+        shown.push_back(page_->EntryAt(POINT{5, row * page_->GetRowHeight() + 1})->GetName());
+    EXPECT_EQ((std::vector<std::string>{"Whirr", "Clack", "Clink", "Fanfare", "Chime"}), shown);
+    EXPECT_EQ(nullptr, page_->EntryAt(POINT{5, Rows() * page_->GetRowHeight() + 1}));
     ASSERT_TRUE(ClickSound("Chime"));
     EXPECT_EQ("Chime chimes.ast, " + std::to_string(chime_), page_->GetSelected()->RowText());
     ASSERT_TRUE(page_->Play(*page_->GetSelected()));
@@ -615,6 +621,7 @@ TEST_F(SoundPageTest, AddedRenamedReFiledAndDeletedSoundsReachTheScriptAndUnread
     EXPECT_EQ(rows, Rows());
     EXPECT_EQ(nullptr, page_->GetSelected());
     EXPECT_FALSE(ClickSound("Clack"));
+    EXPECT_EQ("Clink", page_->EntryAt(POINT{5, page_->GetRowHeight() + 1})->GetName());
 
     const std::string saved = SaveAndRead();
     EXPECT_NE(std::string::npos, saved.find("Sound Whoosh { \"foxfire_spin.wav\" }")) << saved;
