@@ -16,7 +16,6 @@ RECT Grown(RECT r, int by) {
 AnimationPage::AnimationPage(Window* parent, Window* owner, const std::vector<AnimationSet*>& sets,
                              const std::string& folder)
     : PageScrollView(parent, RECT{0, 0, 0, 0}, 0, kPaneStyle), owner_(owner), folder_(folder) {
-    font_ = CreateFontA(14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     for (AnimationSet* set : sets) {
         AnimationRow row;
         row.set = set;
@@ -29,19 +28,10 @@ AnimationPage::~AnimationPage() {
     previews_.clear();
     if (GetHandle()) Destroy();
     rows_.clear();
-    if (font_) DeleteObject(font_);
 }
 
 int AnimationPage::Create() {
     if (!PageScrollView::Create()) return 0;
-    {
-        ClientDC dc(GetPane());
-        HGDIOBJ old = SelectObject(dc, font_);
-        TEXTMETRICA metrics = {};
-        GetTextMetricsA(dc, &metrics);
-        SelectObject(dc, old);
-        textLine_ = metrics.tmHeight + 4;
-    }
     BindMessage(WM_KEYDOWN, this, &AnimationPage::OnKey);
     BindMessage(WM_RENDERFORMAT, this, &AnimationPage::OnRenderFormat);
     BindMessage(WM_RENDERALLFORMATS, this, &AnimationPage::OnRenderAllFormats);
@@ -56,7 +46,7 @@ int AnimationPage::Create() {
 }
 
 void AnimationPage::Relayout(size_t fromRow) {
-    contentSize_ = LayOutRows(rows_, textLine_);
+    contentSize_ = LayOutRows(rows_, LineHeight());
     UpdateScrollRanges();
     if (!GetPane()) return;
     RECT below = {0, 0, 0, 0};
@@ -68,14 +58,14 @@ void AnimationPage::Relayout(size_t fromRow) {
 RECT AnimationPage::ThumbRect(const ThumbIndex& at) const {
     const AnimationRow& row = rows_[at.row];
     const AnimationThumb& thumb = row.thumbs[at.thumb];
-    const int32_t left = row.rect.left + thumb.x, top = row.rect.top + textLine_ + thumb.y;
+    const int32_t left = row.rect.left + thumb.x, top = row.rect.top + LineHeight() + thumb.y;
     return RECT{left, top, left + thumb.width, top + thumb.height};
 }
 
 ThumbIndex AnimationPage::HitTest(POINT content) const {
     for (size_t r = 0; r < rows_.size(); ++r) {
         RECT band = rows_[r].rect;
-        band.bottom += textLine_;
+        band.bottom += LineHeight();
         if (!PtInRect(&band, content)) continue;
         for (size_t t = 0; t < rows_[r].thumbs.size(); ++t) {
             const RECT image = ThumbRect(ThumbIndex{int(r), int(t)});
@@ -90,7 +80,7 @@ void AnimationPage::PaintPane(HDC dc) {
     RECT client = {};
     GetClientRect(GetPane(), &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-    HGDIOBJ oldFont = SelectObject(dc, font_);
+    HGDIOBJ oldFont = SelectObject(dc, GetFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     HDC images = CreateCompatibleDC(dc);

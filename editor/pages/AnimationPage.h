@@ -94,8 +94,6 @@ private:
     Window* owner_;
     std::vector<AnimationRow> rows_;
     std::string folder_;
-    HFONT font_ = nullptr;
-    int32_t textLine_ = 18;
     SIZE contentSize_ = {0, 0};
     ThumbIndex selection_;
 

@@ -93,7 +93,7 @@ AnimationFrame* AnimationPage::InsertFrameBefore(const ThumbIndex& at, const std
     Relayout(size_t(at.row));
     KeepSelectionOn(rows_, selection_, selectedFrame);
     RECT shown = row.rect;
-    shown.bottom += textLine_;
+    shown.bottom += LineHeight();
     ScrollIntoView(shown);
     return frame;
 }

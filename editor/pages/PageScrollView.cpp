@@ -7,6 +7,12 @@ PageScrollView::PageScrollView(Window* parent, const RECT& area, int paneId, DWO
     SetRect(area);
     contentPane_.SetStyle(paneStyle);
     contentPane_.SetMenuOrId(UINT_PTR(paneId));
+    font_ = CreateFontA(14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+}
+
+PageScrollView::~PageScrollView() {
+    if (GetHandle()) Destroy();
+    if (font_) DeleteObject(font_);
 }
 
 int PageScrollView::Create() {
@@ -15,6 +21,14 @@ int PageScrollView::Create() {
     GetClientRect(GetHandle(), &client);
     contentPane_.SetRect(client);
     if (!contentPane_.Create(this)) return 0;
+    {
+        ClientDC dc(GetPane());
+        HGDIOBJ old = SelectObject(dc, font_);
+        TEXTMETRICA metrics = {};
+        GetTextMetricsA(dc, &metrics);
+        SelectObject(dc, old);
+        lineHeight_ = metrics.tmHeight + 4;
+    }
     BindMessage(WM_PAINT, this, &PageScrollView::OnEmptyPaint);
     BindMessage(WM_SIZE, this, &PageScrollView::OnSize);
     contentPane_.BindMessage(WM_PAINT, this, &PageScrollView::OnPanePaint);

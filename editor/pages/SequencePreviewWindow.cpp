@@ -16,14 +16,25 @@ SequencePreviewWindow::SequencePreviewWindow(const std::vector<AnimationThumb>& 
     SetStyle(WS_OVERLAPPEDWINDOW);
     BindMessage(kTick, this, &SequencePreviewWindow::OnTick);
     BindMessage(WM_PAINT, this, &SequencePreviewWindow::OnPaintMessage);
+    BindDecidingMessage(WM_DESTROY, this, &SequencePreviewWindow::OnClosing);
 }
 
 // The timer goes first: its callback must not post to a window that is going.
 SequencePreviewWindow::~SequencePreviewWindow() {
-    if (timer_) timeKillEvent(timer_);
-    timer_ = 0;
+    StopTimer();
     if (GetHandle()) Destroy();
     frames_.clear();
+}
+
+void SequencePreviewWindow::StopTimer() {
+    if (timer_) timeKillEvent(timer_);
+    timer_ = 0;
+}
+
+// Closed by the author: the preview stops; the page deletes the object later.
+int SequencePreviewWindow::OnClosing(WPARAM, LPARAM, LRESULT*) {
+    StopTimer();
+    return kNotHandled;
 }
 
 int SequencePreviewWindow::Create() {

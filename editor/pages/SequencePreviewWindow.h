@@ -25,6 +25,8 @@ private:
     static void CALLBACK OnTimer(UINT id, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR);
     LRESULT OnTick(WPARAM, LPARAM);
     LRESULT OnPaintMessage(WPARAM, LPARAM);
+    int OnClosing(WPARAM, LPARAM, LRESULT*);
+    void StopTimer();
 
     std::vector<AnimationThumb> frames_;
     POINT place_;

@@ -6,24 +6,14 @@
 SoundPage::SoundPage(Window* parent, const RECT& area, std::list<std::unique_ptr<SoundEntry>>& sounds,
                      const std::string& folder, MachineScript* script)
     : PageScrollView(parent, area, kListId, 0x52000000), sounds_(sounds), folder_(folder), script_(script) {
-    font_ = CreateFontA(14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
 }
 
 SoundPage::~SoundPage() {
     if (GetHandle()) Destroy();
-    if (font_) DeleteObject(font_);
 }
 
 int SoundPage::Create() {
     if (!PageScrollView::Create()) return 0;
-    {
-        ClientDC dc(GetPane());
-        HGDIOBJ old = SelectObject(dc, font_);
-        TEXTMETRICA metrics = {};
-        GetTextMetricsA(dc, &metrics);
-        SelectObject(dc, old);
-        rowHeight_ = metrics.tmHeight + 4;
-    }
     contentPane_.BindMessage(WM_LBUTTONUP, this, &SoundPage::OnClick);
     contentPane_.BindMessage(WM_CONTEXTMENU, this, &SoundPage::OnContextMenu);
     BindMessage(WM_CONTEXTMENU, this, &SoundPage::OnContextMenu);
@@ -32,12 +22,12 @@ int SoundPage::Create() {
 }
 
 void SoundPage::GetItemRect(int row, int, RECT* rect) {
-    *rect = RECT{0, row * rowHeight_, kRowWidth, row * rowHeight_ + 16};
+    *rect = RECT{0, row * LineHeight(), kRowWidth, row * LineHeight() + 16};
 }
 
-void SoundPage::GetContentSize(SIZE* size) { *size = SIZE{kRowWidth, rowHeight_ * VisibleCount()}; }
+void SoundPage::GetContentSize(SIZE* size) { *size = SIZE{kRowWidth, LineHeight() * VisibleCount()}; }
 
-void SoundPage::GetLineSize(SIZE* size) { *size = SIZE{10, rowHeight_}; }
+void SoundPage::GetLineSize(SIZE* size) { *size = SIZE{10, LineHeight()}; }
 
 int SoundPage::VisibleCount() const {
     int count = 0;
@@ -60,7 +50,7 @@ SoundEntry* SoundPage::EntryAt(POINT content) const {
     int row = 0;
     for (const auto& entry : sounds_) {
         if (entry->IsDeleted()) continue;
-        if (content.y >= row * rowHeight_ && content.y < (row + 1) * rowHeight_) return entry.get();
+        if (content.y >= row * LineHeight() && content.y < (row + 1) * LineHeight()) return entry.get();
         ++row;
     }
     return nullptr;
@@ -70,12 +60,12 @@ void SoundPage::PaintPane(HDC dc) {
     RECT client = {};
     GetClientRect(GetPane(), &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-    HGDIOBJ old = SelectObject(dc, font_);
+    HGDIOBJ old = SelectObject(dc, GetFont());
     SetBkMode(dc, TRANSPARENT);
     int row = 0;
     for (const auto& entry : sounds_) {
         if (entry->IsDeleted()) continue;
-        RECT band = {0, row * rowHeight_, kRowWidth, (row + 1) * rowHeight_};
+        RECT band = {0, row * LineHeight(), kRowWidth, (row + 1) * LineHeight()};
         band = ToPane(band);
         const bool selected = entry.get() == selected_;
         if (selected) FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -90,7 +80,7 @@ void SoundPage::PaintPane(HDC dc) {
 void SoundPage::InvalidateRow(const SoundEntry* entry) {
     const int row = RowOf(entry);
     if (row < 0) return;
-    const RECT band = ToPane(RECT{0, row * rowHeight_, kRowWidth, (row + 1) * rowHeight_});
+    const RECT band = ToPane(RECT{0, row * LineHeight(), kRowWidth, (row + 1) * LineHeight()});
     InvalidateRect(GetPane(), &band, TRUE);
 }
 

@@ -33,7 +33,7 @@ public:
     // The entry shown in the row under the content point, or none.
     SoundEntry* EntryAt(POINT content) const;
     SoundEntry* GetSelected() const { return selected_; }
-    int GetRowHeight() const { return rowHeight_; }
+    int GetRowHeight() const { return LineHeight(); }
     // The commands of the popup menu, as the menu runs them on the selected sound.
     void RunCommand(int command);
     // Plays the sound: from its asset file, or from its file on disk; false when it
@@ -61,7 +61,5 @@ private:
     std::list<std::unique_ptr<SoundEntry>>& sounds_;
     std::string folder_;
     MachineScript* script_;
-    HFONT font_ = nullptr;
-    int rowHeight_ = 18;
     SoundEntry* selected_ = nullptr;
 };
