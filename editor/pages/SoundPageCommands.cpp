@@ -100,16 +100,14 @@ void SoundPage::ChooseSoundFile() {
     InvalidateRow(selected_);
 }
 
+// A new sound: its name first, then its file; cancelling either adds nothing.
 void SoundPage::AddSound() {
-    SoundPart sound;
-    sound.file = "none.wav";
-    auto entry = std::make_unique<SoundEntry>("NewSound", sound);
-    entry->MarkNew();
-    std::string name = entry->GetName();
+    std::string name = "NewSound";
     std::string path;
-    if (!AskName(name, entry.get()) || !ChooseFile(path)) return;
+    if (!AskName(name, nullptr) || !ChooseFile(path)) return;
+    SoundPart sound;
     sound.file = path;
-    entry = std::make_unique<SoundEntry>(name, sound);
+    auto entry = std::make_unique<SoundEntry>(name, sound);
     entry->SetSound(sound);
     entry->MarkNew();
     sounds_.push_back(std::move(entry));
