@@ -17,9 +17,14 @@ bool FileExists(const std::string& name) {
 }
 }  // namespace
 
+// The set's transparency and hot spot go with the pictures, so that an edit of the
+// animation's properties reaches the script as well.
 bool AnimationSet::Save(AnimationReference& record) {
     if (GetCommonSource() == FrameSource::ImageFile) SaveFileNames(record);
     else SaveSequenceFile(record);
+    record.transparent = transparent_;
+    record.horizontalHotSpot = horizontal_;
+    record.verticalHotSpot = vertical_;
     return true;
 }
 

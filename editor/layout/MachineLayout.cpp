@@ -4,6 +4,7 @@
 
 #include "AnimationSet.h"
 #include "MachineScript.h"
+#include "NewElementFactory.h"
 #include "NewElementName.h"
 #include "PolygonRegionElement.h"
 
@@ -18,19 +19,42 @@ MachineLayout::~MachineLayout() {
     elements_.clear();
 }
 
+NewElementFactory& GetNewElementFactory() {
+    static NewElementFactory factory;
+    return factory;
+}
+
+std::string MachineLayout::NextName(const std::string& prefix) {
+    return NextNewElementName(prefix, newNameCounter_,
+                              [this](const std::string& n) { return script_ && script_->IsDefined(n); });
+}
+
+EditableElement* MachineLayout::AppendNew(EditableElement* element) {
+    if (!element) return nullptr;
+    element->MarkNew();
+    AppendElement(element);
+    return element;
+}
+
+EditableElement* MachineLayout::AddIndicator(const SpriteParent& stage, POINT point) {
+    const auto& make = GetNewElementFactory().indicator;
+    return make ? AppendNew(make(*this, stage, NextName("New_Indicator_"), point)) : nullptr;
+}
+
+EditableElement* MachineLayout::AddButton(const SpriteParent& stage, POINT point, const std::string& folder) {
+    const auto& make = GetNewElementFactory().button;
+    return make ? AppendNew(make(*this, stage, NextName("New_Button_"), point, folder)) : nullptr;
+}
+
 EditableElement* MachineLayout::AddRegion(const SpriteParent& stage, POINT point) {
-    const std::string name = NextNewElementName("New_Region_", newNameCounter_, [this](const std::string& n) {
-        return script_ && script_->IsDefined(n);
-    });
+    const std::string name = NextName("New_Region_");
     RegionPart part;
     part.region.originX = point.x;
     part.region.originY = point.y;
     part.region.vertices = {Point{0, -10}, Point{10, 10}, Point{-10, 10}};
     auto* element = new PolygonRegionElement(this);
     element->Setup(stage, name, part);
-    element->MarkNew();
-    AppendElement(element);
-    return element;
+    return AppendNew(element);
 }
 
 void MachineLayout::AppendElement(EditableElement* element) { elements_.emplace_back(element); }

@@ -47,6 +47,10 @@ public:
     bool Build(const SpriteParent& stage, const RECT& pageArea);
     // A new three-node region at the point, named "New_Region_" and a number.
     EditableElement* AddRegion(const SpriteParent& stage, POINT point);
+    // A new indicator ("New_Indicator_" and a number) or button ("New_Button_"), made by
+    // the element classes' makers (NewElementFactory); null without a maker.
+    EditableElement* AddIndicator(const SpriteParent& stage, POINT point);
+    EditableElement* AddButton(const SpriteParent& stage, POINT point, const std::string& folder);
 
     bool IsModified() const;
     // Every element, entry and sound queues its edits into the script; always true.
@@ -60,6 +64,7 @@ public:
     const std::list<ElementRef>& GetElements() const { return elements_; }
     const std::vector<AnimationSet*>& GetAnimationSets() const { return animationSets_; }
     const std::list<std::unique_ptr<SoundEntry>>& GetSoundEntries() const { return sounds_; }
+    std::list<std::unique_ptr<SoundEntry>>& GetSoundEntries() { return sounds_; }
     MachineScript* GetScript() const { return script_; }
 
 private:
@@ -77,6 +82,8 @@ private:
     void BuildSymbols();
     void BuildSounds();
     void AppendElement(EditableElement* element);
+    std::string NextName(const std::string& prefix);
+    EditableElement* AppendNew(EditableElement* element);
 
     HBITMAP backdrop_ = nullptr;
     SIZE backdropSize_ = {kDefaultSize, kDefaultSize};

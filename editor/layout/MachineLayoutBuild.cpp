@@ -90,7 +90,11 @@ void MachineLayout::BuildSymbols() {
     }
 }
 
+// In the order in which the script defines them, as the Sounds page lists them.
 void MachineLayout::BuildSounds() {
     for (const auto& [name, record] : script_->GetSounds())
         sounds_.push_back(std::make_unique<SoundEntry>(name, record.sound));
+    sounds_.sort([](const std::unique_ptr<SoundEntry>& a, const std::unique_ptr<SoundEntry>& b) {
+        return a->GetSound().definitionSpan.start < b->GetSound().definitionSpan.start;
+    });
 }

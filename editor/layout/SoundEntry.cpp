@@ -2,16 +2,39 @@
 
 #include "MachineScript.h"
 
+std::string SoundEntry::RowText() const {
+    std::string text = name_ + " " + sound_.file;
+    if (sound_.assetNumber) text += ", " + std::to_string(sound_.assetNumber);
+    return text;
+}
+
 void SoundEntry::SetSound(const SoundPart& sound) {
     sound_.file = sound.file;
     sound_.assetNumber = sound.assetNumber;
     sound_.compressed = sound.compressed;
-    dirty_ = true;
+    fileChanged_ = true;
 }
 
+void SoundEntry::Rename(const std::string& name) {
+    name_ = name;
+    renamed_ = true;
+}
+
+bool SoundEntry::IsDirty() const { return fileChanged_ || renamed_ || (deleted_ && !deletionWritten_); }
+
 bool SoundEntry::CommitEdits(MachineScript& script) {
-    if (!dirty_) return false;
-    script.SetSound(name_, sound_);
-    dirty_ = false;
+    if (!IsDirty() && !new_) return false;
+    if (deleted_) {
+        if (!new_) script.DeleteElement(scriptName_);
+        deletionWritten_ = true;
+    } else if (new_) {
+        script.DefineSound(name_, sound_);
+    } else {
+        if (fileChanged_) script.SetSound(scriptName_, sound_);
+        if (renamed_) script.RenameElement(scriptName_, name_);
+    }
+    // Queued once: a save that is tried again after a failure writes nothing twice.
+    fileChanged_ = renamed_ = new_ = false;
+    scriptName_ = name_;
     return true;
 }

@@ -3,10 +3,14 @@
 #include <commctrl.h>
 
 #include "MachineScript.h"
+#include "NewElementFactory.h"
 #include "Quor2_5.h"
 
 GraphicsPage::GraphicsPage(Window* editor, const RECT& area, HWND statusBar, MachineScript* script)
-    : TvWindow(editor, area, WS_VSCROLL), statusBar_(statusBar) {
+    : TvWindow(editor, area, WS_VSCROLL), editor_(editor), script_(script), statusBar_(statusBar) {
+    BindMessage(WM_CONTEXTMENU, this, &GraphicsPage::OnMenuRequest);
+    BindMessage(WM_VSCROLL, this, &GraphicsPage::OnScrollBar);
+    BindDecidingMessage(WM_SIZE, this, &GraphicsPage::OnPageSize);
     layout_.LoadBackdrop(script);
 }
 
@@ -29,8 +33,7 @@ bool GraphicsPage::OnStageCreated() {
     GetClientRect(GetHandle(), &client);
     const bool built = GetStage() && layout_.Build(*GetStage(), client);
     for (const ElementRef& element : layout_.GetElements()) AddElement(element.Get(), false);
-    SCROLLINFO scroll = {sizeof scroll, SIF_ALL, 0, int(layout_.GetSize().cy), UINT(client.bottom), 0, 0};
-    SetScrollInfo(GetHandle(), SB_VERT, &scroll, TRUE);
+    SetScrollBar(SIF_ALL);
     layout_.AddObserver(this);
     return built;
 }

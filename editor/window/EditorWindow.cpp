@@ -5,8 +5,10 @@
 #include <stdexcept>
 
 #include "EditorPlacement.h"
+#include "AnimationPage.h"
 #include "EmptyPage.h"
 #include "GraphicsPage.h"
+#include "SoundPage.h"
 #include "MessageCollector.h"
 
 namespace {
@@ -21,6 +23,8 @@ EditorWindow::EditorWindow(Window* parent, const std::string& scriptPath)
     SetRect(RECT{0, 0, 600, 600});
     BindMessage(WM_ACTIVATE, this, &EditorWindow::OnActivate);
     BindMessage(WM_USER, this, &EditorWindow::OnPageResized);
+    BindMessage(AnimationPage::kStatusText, this, &EditorWindow::OnStatusText);
+    BindMessage(AnimationPage::kSelectionChanged, this, &EditorWindow::OnSelectionChanged);
     BindNotify(TCN_SELCHANGE, this, &EditorWindow::OnNotify);
     FitToWorkArea(parent_);
 }
@@ -80,10 +84,18 @@ void EditorWindow::CreatePages() {
     pageSize_ = graphicsPage_->GetSize();
     graphicsPage_->Create();
     graphicsPage_->BuildStage();
-    for (int i = PayoutsTab; i < PageCount; ++i) {
+    for (int i : {PayoutsTab, ReelsTab}) {
         pages_[i] = new EmptyPage(this, PageArea());
         pages_[i]->Create();
     }
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof folder, folder);
+    auto* animations = new AnimationPage(this, this, graphicsPage_->GetAnimationSets(), folder);
+    pages_[AnimationsTab] = animations;
+    animations->SetRect(PageArea());
+    animations->Create();
+    pages_[SoundsTab] = new SoundPage(this, PageArea(), graphicsPage_->GetSoundEntries(), folder, &script_);
+    pages_[SoundsTab]->Create();
 }
 
 void EditorWindow::DeletePages() {
@@ -131,3 +143,13 @@ LRESULT EditorWindow::OnPageResized(WPARAM, LPARAM) {
     FitToWorkArea(parent_);
     return 0;
 }
+
+LRESULT EditorWindow::OnStatusText(WPARAM, LPARAM text) {
+    if (!statusBar_ || !text) return 0;
+    ::SendMessageA(statusBar_, SB_SIMPLE, FALSE, 0);
+    ::SendMessageA(statusBar_, SB_SETTEXTA, 0, text);
+    return 0;
+}
+
+// The status text that follows says everything the editor shows of a selection.
+LRESULT EditorWindow::OnSelectionChanged(WPARAM, LPARAM) { return 0; }

@@ -56,6 +56,8 @@ private:
     bool WriteAndSwap();
     LRESULT OnActivate(WPARAM, LPARAM);
     LRESULT OnPageResized(WPARAM, LPARAM);
+    LRESULT OnStatusText(WPARAM, LPARAM text);
+    LRESULT OnSelectionChanged(WPARAM, LPARAM);
     int OnNotify(NMHDR* header, LRESULT* result);
     RECT PageArea() const;
 

@@ -1,6 +1,9 @@
 // The machine editor on foxfire with the first reel's area selected. The file named first
 // on the command line gets the status bar's text once that is on screen; the program ends
-// after the number of milliseconds given second.
+// after the number of milliseconds given second. A third argument shows another page:
+// "animations" (with Glow's second frame selected and its sequence playing in a preview)
+// or "sounds" (with the second sound selected); "scrolled" shows the Graphics page
+// shortened and scrolled down by 100 pixels, with a region added where it was clicked.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -9,11 +12,49 @@
 #include <cstdlib>
 #include <string>
 
+#include "AnimationPage.h"
+#include "AnimationSet.h"
 #include "EditorDriver.h"
+#include "EditorPageIds.h"
+#include "SoundPage.h"
 #include "TestScreens.h"
 
 namespace {
 void CALLBACK OnEnd(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
+
+void ShowScrolled(EditorWindow& editor) {
+    GraphicsPage* page = editor.GetGraphicsPage();
+    RECT client;
+    GetClientRect(page->GetHandle(), &client);
+    MoveWindow(page->GetHandle(), 0, 24, client.right, 360, TRUE);
+    SendMessageA(page->GetHandle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 100), 0);
+    page->RunMenuCommand(ID_ADD_REGION, POINT{100, 150});
+    PageDriver mouse(page);
+    mouse.Press(100, 155);
+    mouse.Release(100, 155);
+}
+
+void ShowAnimations(EditorWindow& editor) {
+    SendDlgItemMessageA(editor.GetHandle(), EditorWindow::kTabControlId, TCM_SETCURSEL, EditorWindow::AnimationsTab, 0);
+    editor.ShowPage(EditorWindow::AnimationsTab);
+    auto* page = static_cast<AnimationPage*>(editor.GetPage(EditorWindow::AnimationsTab));
+    for (size_t r = 0; r < page->GetRows().size(); ++r) {
+        if (page->GetRows()[r].set->GetName() != "Glow") continue;
+        const RECT thumb = page->ThumbRect(ThumbIndex{int(r), 1});
+        const LPARAM at = MAKELPARAM((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2);
+        SendMessageA(page->GetPane(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(page->GetPane(), WM_LBUTTONUP, 0, at);
+        page->RunCommand(ID_PLAY_ITEM);
+    }
+}
+
+void ShowSounds(EditorWindow& editor) {
+    SendDlgItemMessageA(editor.GetHandle(), EditorWindow::kTabControlId, TCM_SETCURSEL, EditorWindow::SoundsTab, 0);
+    editor.ShowPage(EditorWindow::SoundsTab);
+    auto* page = static_cast<SoundPage*>(editor.GetPage(EditorWindow::SoundsTab));
+    const int y = page->GetRowHeight() + page->GetRowHeight() / 2;
+    SendMessageA(page->GetPane(), WM_LBUTTONUP, 0, MAKELPARAM(20, y));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,6 +73,10 @@ int main(int argc, char** argv) {
     PageDriver mouse(editor.GetGraphicsPage());
     mouse.Press(200, 200);
     mouse.Release(200, 200);
+    const std::string page = argc > 3 ? argv[3] : "";
+    if (page == "scrolled") ShowScrolled(editor);
+    if (page == "animations") ShowAnimations(editor);
+    if (page == "sounds") ShowSounds(editor);
     if (FILE* ready = std::fopen(argv[1], "w")) {
         std::fprintf(ready, "%s\n", StatusText(editor.GetStatusBar()).c_str());
         std::fclose(ready);

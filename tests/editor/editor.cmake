@@ -1,13 +1,15 @@
 # Machine editor tests: the window-free parts in both builds; the editor window, its
 # layout and elements driven under the display, and animation sets, in the Windows build.
-vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp LIBS vsl_editor_core)
+vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp ${CMAKE_CURRENT_LIST_DIR}/PageRulesTest.cpp
+  LIBS vsl_editor_core)
 
 if(VSL_WINDOWS)
   # The machine folder of the content build: foxfire with its pictures and sounds.
   set(VSL_SOURCE_MACHINES "Z:${CMAKE_BINARY_DIR}/content/machines")
   vsl_add_test(editor_window_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorWindowTest.cpp ${CMAKE_CURRENT_LIST_DIR}/AnimationSetTest.cpp
-    LIBS vsl_editor WINDOW)
+    ${CMAKE_CURRENT_LIST_DIR}/EditorPagesTest.cpp
+    LIBS vsl_editor vsl_resources WINDOW)
   target_include_directories(editor_window_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
     ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
   target_compile_definitions(editor_window_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
@@ -18,7 +20,7 @@ if(VSL_WINDOWS)
   target_include_directories(editor_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
     ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
   target_compile_definitions(editor_demo PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
-  target_link_libraries(editor_demo PRIVATE vsl_editor)
+  target_link_libraries(editor_demo PRIVATE vsl_editor vsl_resources)
   target_link_options(editor_demo PRIVATE -mconsole)
   add_dependencies(editor_demo blit16 vsl_content_files)
   add_test(NAME editor_screenshot_test

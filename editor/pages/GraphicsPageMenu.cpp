@@ -1,0 +1,78 @@
+// The Graphics page's popup menu: replacing the backdrop and adding regions, indicators
+// and buttons where the menu was opened.
+#include "EditorPageIds.h"
+#include "GraphicsPage.h"
+#include "MachineScript.h"
+#include "PageDialogs.h"
+#include "Quor2_5.h"
+#include "RelativePath.h"
+#include "ThreadSyncToken.h"
+
+namespace {
+const char kBackdropFilter[] = "Bitmaps (*.bmp;*.jpg)\0*.bmp;*.jpg\0";
+
+std::string CurrentDirectory() {
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof folder, folder);
+    return folder;
+}
+}  // namespace
+
+LRESULT GraphicsPage::OnMenuRequest(WPARAM, LPARAM screenPoint) {
+    POINT point = {short(LOWORD(screenPoint)), short(HIWORD(screenPoint))};
+    if (point.x == -1 && point.y == -1) GetCursorPos(&point);
+    const POINT screen = point;
+    ScreenToClient(GetHandle(), &point);
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_GRAPHICS_POPUP));
+    if (!menu) return 0;
+    HMENU popup = GetSubMenu(menu, 0);
+    const NewElementFactory& makers = GetNewElementFactory();
+    if (!makers.indicator) EnableMenuItem(popup, ID_ADD_INDICATOR, MF_BYCOMMAND | MF_GRAYED);
+    if (!makers.button) EnableMenuItem(popup, ID_ADD_BUTTON, MF_BYCOMMAND | MF_GRAYED);
+    const int command = TrackPopupMenu(popup, TPM_RETURNCMD, screen.x, screen.y, 0, GetHandle(), nullptr);
+    DestroyMenu(menu);
+    if (command) RunMenuCommand(command, point);
+    return 0;
+}
+
+void GraphicsPage::RunMenuCommand(int command, POINT client) {
+    if (command == ID_CHOOSE_BACKDROP)
+        ChooseBackdrop();
+    else
+        AddElementAt(command, client);
+}
+
+// The clicked point is in the page's client area; the element goes where the author saw
+// it, on the backdrop as far down as the page is scrolled.
+void GraphicsPage::AddElementAt(int command, POINT client) {
+    if (!GetStage()) return;
+    const POINT at = {client.x + GetCamera().x, client.y + GetCamera().y};
+    EditableElement* element = nullptr;
+    {
+        ThreadSyncToken token;
+        if (command == ID_ADD_REGION) element = layout_.AddRegion(*GetStage(), at);
+        if (command == ID_ADD_INDICATOR) element = layout_.AddIndicator(*GetStage(), at);
+        if (command == ID_ADD_BUTTON) element = layout_.AddButton(*GetStage(), at, CurrentDirectory());
+    }
+    if (!element) return;
+    if (command == ID_ADD_BUTTON) element->EditProperties(this);
+    AddElement(element, false);
+    layout_.NotifyChanged();
+}
+
+void GraphicsPage::ChooseBackdrop() {
+    std::string path;
+    if (!GetPageDialogs().chooseFile(this, path, kBackdropFilter, "Choose Backdrop")) return;
+    path = MakeRelativePath(CurrentDirectory(), path);
+    if (script_) script_->SetBackdrop(path);
+    {
+        ThreadSyncToken token;
+        layout_.ReplaceBackdrop(path);
+        if (engineBackdrop_) DeleteUserBackdrop(engineBackdrop_);
+        engineBackdrop_ = 0;
+        CreateBackdrop(RECT{});
+    }
+    if (editor_ && editor_->GetHandle()) ::SendMessageA(editor_->GetHandle(), WM_USER, 0, 0);
+    SetScrollBar(SIF_ALL);
+    MoveCamera(GetCamera().camera, 0, 0);
+}
