@@ -82,9 +82,9 @@ void Backdrop(const ContentFolders& to) {
     c.Fill(RECT{634, 340, 714, 368}, RGB(240, 230, 200));
     // The meters' captions above the meters.
     const FontSpec caption{"Arial", 13, FW_BOLD};
-    c.Text("BET", RECT{120, 434, 180, 450}, caption, kGold);
-    c.Text("CREDIT", RECT{260, 434, 380, 450}, caption, kGold);
-    c.Text("PAID", RECT{420, 434, 540, 450}, caption, kGold);
+    c.Text("BET", RECT{120, 456, 180, 472}, caption, kGold);
+    c.Text("CREDIT", RECT{260, 456, 380, 472}, caption, kGold);
+    c.Text("PAID", RECT{420, 456, 540, 472}, caption, kGold);
     Save(c, to, "back.bmp");
 }
 
@@ -100,7 +100,7 @@ void CreditCard(const ContentFolders& to, const CreditLine& line) {
 void StarCard(const ContentFolders& to) {
     Canvas c(kCardWidth, kCardHeight, kDeep);
     for (int x : {40, 360}) Star(c, POINT{x, 30}, 24, kGold, RGB(120, 80, 0));
-    c.ShadowText("VELLMOOR(tm) SLOTS", RECT{70, 0, 330, kCardHeight}, FontSpec{"Times New Roman", 26, FW_BOLD}, kGold,
+    c.ShadowText("VELLMOOR(tm) SLOTS", RECT{70, 0, 330, kCardHeight}, FontSpec{"Times New Roman", 22, FW_BOLD}, kGold,
                  RGB(0, 0, 0));
     Save(c, to, "star.bmp");
 }
@@ -114,6 +114,17 @@ void Button(const ContentFolders& to, const std::string& name, const char* text,
     }
 }
 
+// The meters' cells: a blank, the digits 0 to 9 and a "$", one picture each.
+void Digits(const ContentFolders& to) {
+    const std::string glyphs = " 0123456789$";
+    const char* const names[] = {"blank", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "dollar"};
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        Canvas c(14, 20, RGB(30, 6, 12));
+        c.Text(glyphs.substr(i, 1), RECT{0, 0, 14, 20}, FontSpec{"Courier New", 19, FW_BOLD}, kGold);
+        Save(c, to, std::string("digit_") + names[i] + ".bmp");
+    }
+}
+
 void Controls(const ContentFolders& to) {
     Button(to, "betone", "BET ONE", 88);
     Button(to, "betmax", "BET MAX", 88);
@@ -124,12 +135,7 @@ void Controls(const ContentFolders& to) {
     coin.Ellipse(RECT{1, 1, 27, 27}, kGold, RGB(120, 80, 0), 2);
     Star(coin, POINT{14, 14}, 7, RGB(255, 240, 170), RGB(255, 240, 170));
     Save(coin, to, "coin.bmp");
-    Canvas digits(12 * 14, 20, RGB(30, 6, 12));  // "0" to "9", "$" and "."
-    const char* const glyphs = "0123456789$.";
-    for (int i = 0; i < 12; ++i)
-        digits.Text(std::string(1, glyphs[i]), RECT{i * 14, 0, i * 14 + 14, 20}, FontSpec{"Courier New", 19, FW_BOLD},
-                    kGold);
-    Save(digits, to, "digits.bmp");
+    Digits(to);
     Canvas slot(24, 8, kKeyColour);
     slot.Fill(RECT{0, 2, 24, 6}, kGold);
     Save(slot, to, "slot.bmp");

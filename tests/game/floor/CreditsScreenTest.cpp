@@ -67,7 +67,7 @@ protected:
     MachineFaceMaker previousFace_ = nullptr;
 };
 
-// A left click at a point of the view.
+// A left click at a point of the view (the camera may stand lower than the art's top).
 void ClickAt(HWND view, LONG x, LONG y) {
     const LPARAM where = MAKELPARAM(x, y);
     SendMessageA(view, WM_MOUSEMOVE, 0, where);
@@ -79,7 +79,8 @@ void ClickAt(HWND view, LONG x, LONG y) {
 void ClickItem(HWND view, const MachineScreen& screen, const char* name) {
     const ElementRecord* record = screen.Records().FindElement(name);
     ASSERT_NE(record, nullptr) << name;
-    ClickAt(view, (record->rect.left + record->rect.right) / 2, (record->rect.top + record->rect.bottom) / 2);
+    ClickAt(view, (record->rect.left + record->rect.right) / 2,
+            (record->rect.top + record->rect.bottom) / 2 - screen.GetCameraOffset());
 }
 
 std::vector<std::string> GameMenuOf(HWND window) {
