@@ -19,6 +19,7 @@ void MakeIntroMovie(const ContentFolders& to);
 void MakeGameSounds(const ContentFolders& to);
 void MakeProgramIcons(const ContentFolders& to);
 void MakeMachineArt(const ContentFolders& to);
+void MakeCreditsArt(const ContentFolders& to);
 void MakeWizardClipArt(const ContentFolders& to);
 
 // Throws "Can't write " and the path unless `written`.

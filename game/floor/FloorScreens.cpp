@@ -1,5 +1,6 @@
 #include "FloorScreens.h"
 
+#include "DoneMachineScreen.h"
 #include "FrontDeskScreen.h"
 #include "LobbyScreen.h"
 #include "ScreenNumbers.h"
@@ -16,5 +17,6 @@ const NumberedScreen kFloorScreens[] = {{kSplashScreenNumber, &SplashScreen::Mak
 void InstallFloorScreens() {
     ScreenMakers makers = GetScreenMakers();
     makers.table = kFloorScreens;
+    makers.credits = &DoneMachineScreen::Make;
     SetScreenMakers(makers);
 }

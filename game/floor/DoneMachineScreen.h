@@ -1,0 +1,31 @@
+// The credits (screen 25): a machine played from the asset file "credits.ast" like any
+// other machine, with the credits' own menu on the main window, and whose item "Done"
+// (or "done", or "DONE") leads back to the lobby. A credits machine without such an item
+// is left through the menu only.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "MachineScreen.h"
+
+class FaceElement;
+
+class DoneMachineScreen : public MachineScreen {
+public:
+    explicit DoneMachineScreen(const std::string& machineFile = "credits.ast", int32_t number = 25);
+
+    // The machine's build, then the way out through the done item.
+    bool Build() override;
+    int GetMenuId() override;
+
+    // Gives the first item found by the names "Done", "done", "DONE" (in this order, exact
+    // comparisons) the action that goes to the lobby; nothing when there is none.
+    void AttachDoneItem();
+
+    // The screen factory's maker for screen 25. A credits file that cannot be loaded is
+    // reported in the screen error box and makes no screen.
+    static Screen* Make(int32_t number);
+
+private:
+    void OnDone(FaceElement& element);
+};
