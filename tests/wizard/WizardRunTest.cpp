@@ -59,6 +59,20 @@ std::string ReadAll(const std::string& path)
     return text.str();
 }
 
+// Empties the folder (the machines, scripts and pictures a run left) and removes it.
+void RemoveFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do
+            DeleteFileA((folder + "\\" + found.cFileName).c_str());
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Time for a screenshot of the page, when the run asks for it.
@@ -143,6 +157,7 @@ protected:
         GetCurrentDirectoryA(MAX_PATH, here);
         previousFolder_ = here;
         folder_ = previousFolder_ + "\\wizard_run_" + std::to_string(GetCurrentProcessId());
+        RemoveFolder(folder_);  // process numbers come again under Wine
         CreateDirectoryA(folder_.c_str(), nullptr);
         SetCurrentDirectoryA(folder_.c_str());
         CopyFileA(itchy_.Path().c_str(), "itchy.ast", FALSE);
@@ -173,6 +188,8 @@ protected:
         GetClipArtPathSetting().Set(previousClipArt_);
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
         SetCurrentDirectoryA(previousFolder_.c_str());
+        if (!std::getenv("VSL_WIZARD_KEEP_FILES"))
+            RemoveFolder(folder_);
     }
 
     // The wizard from the game's command, driven on a helper thread.
@@ -235,6 +252,27 @@ TEST_F(WizardRunTest, TwoSetsOfChoicesBuildMachinesThatOpenAndSpin)
     ASSERT_TRUE(Exists("Moon-2fTide.slot"));
     SpinOpenMachine(4);
     EXPECT_NE(std::string::npos, ReadAll("Moon-2fTide.txt").find("Moon/Tide"));
+}
+
+// The name page previews each body with its arm and buttons beside the award card's
+// background.
+TEST_F(WizardRunTest, TheNamePagePreviewsEachStyle)
+{
+    int previews = 0;
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = WaitForDialog(kNamePage);
+        if (!sheet)
+            return false;
+        for (int body = 0; body < 3; ++body) {
+            Choose(Page(sheet), IDC_WIZARD_BODY, body);
+            previews += GetDlgItem(Page(sheet), IDC_WIZARD_PREVIEW + 10000) != nullptr ? 1 : 0;
+            HoldForLook();
+        }
+        PressButton(sheet, IDCANCEL);
+        WakeSheetLoop(sheet);
+        return GetDlgItem(Page(sheet), IDC_WIZARD_AWARD_BACKDROP + 10000) != nullptr;
+    }));
+    EXPECT_EQ(3, previews);
 }
 
 // The earlier machine of the same name is asked about, set aside while the new one is

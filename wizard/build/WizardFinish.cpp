@@ -65,7 +65,7 @@ BuildOutcome RunBuild(AudioPage& page, WizardDocument& document, const MachineFi
         failed.errorText = failed.errorCaption = "Error saving award card";
         return failed;
     }
-    if (dialog.DoModalFromResource(&page, savingDialog) == -1)
+    if (dialog.DoModalFromResource(page.GetSheet(), savingDialog) == -1)
         build.Abandon();
     return build.WaitDone();
 }
