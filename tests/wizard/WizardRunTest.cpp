@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "AudioPage.h"
 #include "AuloSnd.h"
 #include "DialogDriver.h"
 #include "FrameListeners.h"
@@ -28,6 +29,7 @@
 #include "RegistryHelpers.h"
 #include "WizardFinish.h"
 #include "WizardIds.h"
+#include "WizardSheet.h"
 
 namespace {
 
@@ -268,11 +270,139 @@ TEST_F(WizardRunTest, TheNamePagePreviewsEachStyle)
             previews += GetDlgItem(Page(sheet), IDC_WIZARD_PREVIEW + 10000) != nullptr ? 1 : 0;
             HoldForLook();
         }
+        const bool backdrop = GetDlgItem(Page(sheet), IDC_WIZARD_AWARD_BACKDROP + 10000) != nullptr;
         PressButton(sheet, IDCANCEL);
         WakeSheetLoop(sheet);
-        return GetDlgItem(Page(sheet), IDC_WIZARD_AWARD_BACKDROP + 10000) != nullptr;
+        return backdrop;
     }));
     EXPECT_EQ(3, previews);
+}
+
+std::string Text(HWND dialog, int id)
+{
+    char buffer[256] = {};
+    GetDlgItemTextA(dialog, id, buffer, sizeof buffer - 1);
+    return buffer;
+}
+
+// A box that came up is answered with OK; false when none came.
+bool AnswerBox(const char* caption)
+{
+    HWND box = WaitForDialog(caption, 5000);
+    if (box)
+        PressButton(box, IDOK);
+    return box != nullptr;
+}
+
+struct SymbolsSeen {
+    bool information = false, memberZeroOut = false, memberZeroDisabled = false;
+    bool notFinished = false, stayed = false;
+};
+
+// WILD takes the jackpot symbol out of the group with a word to the user; a group of one
+// keeps the wizard on the page.
+TEST_F(WizardRunTest, TheSymbolsPageKeepsWildOutOfTheGroupAndRefusesAGroupOfOne)
+{
+    SymbolsSeen seen;
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = WaitForDialog(kNamePage);
+        for (const char* caption : {kLevelPage, kReelsPage, kSymbolsPage}) {
+            PressButton(sheet, kNext);
+            if (!WaitForDialog(caption))
+                return false;
+        }
+        HWND page = Page(sheet);
+        PressButton(page, IDC_WIZARD_MEMBER_0);
+        PostMessageA(GetDlgItem(page, IDC_WIZARD_WILD), BM_CLICK, 0, 0);
+        seen.information = AnswerBox("Information");
+        Sleep(200);
+        seen.memberZeroOut = Text(page, IDC_WIZARD_MEMBER_0) == "out";
+        seen.memberZeroDisabled = !IsWindowEnabled(GetDlgItem(page, IDC_WIZARD_MEMBER_0));
+        SetDlgItemTextA(page, IDC_WIZARD_GROUP_NAME, "bars");
+        PressButton(page, IDC_WIZARD_MEMBER_0 + 2);
+        PressButton(page, IDC_WIZARD_MEMBER_0 + 3);
+        PostMessageA(GetDlgItem(sheet, kNext), BM_CLICK, 0, 0);
+        seen.notFinished = AnswerBox("Machine Not Finished");
+        Sleep(200);
+        seen.stayed = Page(sheet) == page;
+        PressButton(sheet, IDCANCEL);
+        WakeSheetLoop(sheet);
+        return true;
+    }));
+    EXPECT_TRUE(seen.information);
+    EXPECT_TRUE(seen.memberZeroOut);
+    EXPECT_TRUE(seen.memberZeroDisabled);
+    EXPECT_TRUE(seen.notFinished);
+    EXPECT_TRUE(seen.stayed);
+}
+
+// An 8-bit mono PCM sound at 11025 Hz of `samples` samples.
+void WriteWave(const std::string& path, uint32_t samples)
+{
+    std::ofstream out(path, std::ios::binary);
+    auto word = [&out](uint32_t v, int bytes) {
+        for (int b = 0; b < bytes; ++b)
+            out.put(char(v >> (8 * b)));
+    };
+    out << "RIFF";
+    word(36 + samples, 4);
+    out << "WAVEfmt ";
+    word(16, 4), word(1, 2), word(1, 2), word(11025, 4), word(11025, 4), word(1, 2), word(8, 2);
+    out << "data";
+    word(samples, 4);
+    for (uint32_t i = 0; i < samples; ++i)
+        out.put(char(i % 40 < 20 ? 0x60 : 0xA0));
+}
+
+struct AudioSeen {
+    LRESULT listed = 0, afterTwo = 0, afterChoice = 0;
+    std::string chosen;
+    bool tooBig = false, refused = false;
+};
+
+// A custom sound takes the combo's last entry (once, however often one is loaded) until
+// another entry is chosen; files too big or not sound are refused with a box.
+TEST_F(WizardRunTest, TheAudioPageKeepsOneCustomSoundPerSlot)
+{
+    WriteWave("custom.wav", 2000);
+    WriteWave("other.wav", 1000);
+    { std::ofstream("noise.wav", std::ios::binary) << "not a sound"; }
+    { std::ofstream("big.wav", std::ios::binary) << std::string(2000001, 'x'); }
+    WizardSheet sheet(nullptr);
+    AudioPage audio(&sheet);
+    AudioSeen seen;
+    DialogDriver driver([&] {
+        HWND window = WaitForDialog(kAudioPage);
+        if (!window)
+            return;
+        HWND page = Page(window);
+        seen.listed = SendDlgItemMessageA(page, IDC_WIZARD_SOUND_WIN, CB_GETCOUNT, 0, 0);
+        audio.LoadCustomSound(2, "custom.wav");
+        audio.LoadCustomSound(2, "other.wav");
+        seen.afterTwo = SendDlgItemMessageA(page, IDC_WIZARD_SOUND_WIN, CB_GETCOUNT, 0, 0);
+        seen.chosen = sheet.document.customSoundFiles[2];
+        Choose(page, IDC_WIZARD_SOUND_WIN, 3);
+        seen.afterChoice = SendDlgItemMessageA(page, IDC_WIZARD_SOUND_WIN, CB_GETCOUNT, 0, 0);
+        DialogDriver boxes([&] { seen.tooBig = AnswerBox("Sound file too big"); });
+        audio.LoadCustomSound(0, "big.wav");
+        boxes.Join();
+        DialogDriver refusal([&] { seen.refused = AnswerBox("Error loading sound file"); });
+        audio.LoadCustomSound(0, "noise.wav");
+        refusal.Join();
+        PressButton(window, IDCANCEL);
+        WakeSheetLoop(window);
+    });
+    sheet.RunWizard();
+    driver.Join();
+    EXPECT_GT(seen.listed, 1);
+    EXPECT_EQ(seen.listed + 1, seen.afterTwo);
+    EXPECT_EQ("other.wav", seen.chosen);
+    EXPECT_EQ(seen.listed, seen.afterChoice);
+    EXPECT_TRUE(sheet.document.customSoundFiles[2].empty());
+    EXPECT_EQ(2, sheet.document.soundGalleryIndexes[2]);
+    EXPECT_TRUE(seen.tooBig);
+    EXPECT_TRUE(seen.refused);
+    EXPECT_TRUE(sheet.document.customSoundFiles[0].empty());
 }
 
 // The earlier machine of the same name is asked about, set aside while the new one is

@@ -69,7 +69,7 @@ void SymbolsPage::Initialise()
     SetItemText(IDC_WIZARD_GROUP_NAME, Document().groupName);
     SetBoxesFromDocument();
     OnCherry(IDC_WIZARD_CHERRY, BN_CLICKED);
-    OnWild(IDC_WIZARD_WILD, 0);  // quietly: only a click tells the user
+    OnWild(IDC_WIZARD_WILD, BN_CLICKED);  // quietly: the page is not initialised yet
     OnGroups(IDC_WIZARD_GROUPS, BN_CLICKED);
     initialised_ = true;
     Refresh();
@@ -146,8 +146,8 @@ void SymbolsPage::OnMember(int id, int)
     Refresh();
 }
 
-// `code` 0 is the page's own call at the start, which tells the user nothing.
-void SymbolsPage::OnWild(int, int code)
+// The page's own call before it is initialised tells the user nothing.
+void SymbolsPage::OnWild(int, int)
 {
     WizardDocument& document = Document();
     document.wild = GetItemCheck(IDC_WIZARD_WILD) == BST_CHECKED;
@@ -155,7 +155,7 @@ void SymbolsPage::OnWild(int, int code)
         DisableItem(IDC_WIZARD_MEMBER_0);
         if (document.groupMembers[0] && document.groupsEnabled) {
             SetMember(0, false);
-            if (code != 0)
+            if (initialised_)
                 MessageBoxA(GetHandle(),
                             "A Wild symbol cannot be a member of a group, so I'm taking the jackpot symbol out of "
                             "the group",
