@@ -35,8 +35,4 @@ private:
     HFONT sampleFont_ = nullptr;
     std::unique_ptr<BitmapEditView> preview_;
     std::unique_ptr<AwardBackdropView> backdrop_;
-
-public:
-    AwardBackdropView* Backdrop() { return backdrop_.get(); }
-    BitmapEditView* Preview() { return preview_.get(); }
 };

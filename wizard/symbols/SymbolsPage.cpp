@@ -182,15 +182,21 @@ void SymbolsPage::OnGroups(int, int)
     Refresh();
 }
 
+// A slot switched off loses its highlight and is greyed.
+void SymbolsPage::ShowSlotSwitch(int slot, bool on)
+{
+    if (SymbolSlot* view = Slot(slot)) {
+        if (!on)
+            view->SetHighlight(false);
+        view->SetGreyed(!on);
+    }
+}
+
 void SymbolsPage::OnCherry(int, int)
 {
     WizardDocument& document = Document();
     document.cherry = GetItemCheck(IDC_WIZARD_CHERRY) == BST_CHECKED;
-    if (SymbolSlot* view = Slot(kCherrySlot)) {
-        if (!document.cherry)
-            view->SetHighlight(false);
-        view->SetGreyed(!document.cherry);
-    }
+    ShowSlotSwitch(kCherrySlot, document.cherry);
     for (int id : kCherryTexts)
         EnableWindow(GetDlgItem(GetHandle(), id), document.cherry);
     Refresh();
@@ -200,11 +206,7 @@ void SymbolsPage::OnSpoiler(int, int)
 {
     WizardDocument& document = Document();
     document.spoiler = GetItemCheck(IDC_WIZARD_SPOILER) == BST_CHECKED;
-    if (SymbolSlot* view = Slot(kSpoilerSlot)) {
-        if (!document.spoiler)
-            view->SetHighlight(false);
-        view->SetGreyed(!document.spoiler);
-    }
+    ShowSlotSwitch(kSpoilerSlot, document.spoiler);
     Refresh();
 }
 

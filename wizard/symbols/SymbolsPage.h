@@ -43,6 +43,7 @@ private:
 
     // The slot takes no pick or highlight while its switch is off.
     bool SlotIsLive(int slot) const;
+    void ShowSlotSwitch(int slot, bool on);
     void SetMember(int slot, bool member);
     void PickFromGallery(int slot);
     void PasteInto(int slot);
