@@ -30,5 +30,10 @@ void TranslateGalleryPicks(WizardChoices& document, const GalleryRecord& symbols
         const int32_t pick = document.symbolPicks[slot];
         document.symbolGalleryIndexes[slot] = pick < 0 ? -1 : AssetForPick(symbols, pick);
     }
-    document.awardBackdropIndex = uint32_t(AssetForPick(backdrops, int32_t(document.awardBackdropPick)));
+    // A pick beyond the gallery's pictures (the page's default on a smaller gallery) takes
+    // the first backdrop rather than an asset that is no backdrop.
+    int32_t backdrop = int32_t(document.awardBackdropPick);
+    if (backdrops.pictures > 0 && backdrop >= backdrops.pictures)
+        backdrop = 0;
+    document.awardBackdropIndex = uint32_t(AssetForPick(backdrops, backdrop));
 }

@@ -29,6 +29,13 @@ std::string SpoilerNeededText(double total)
            "I've enabled the spoiler, please pick a symbol for the spoiler.";
 }
 
+std::string NoEntryInBandText(int lowPercent, int highPercent)
+{
+    return "I couldn't find a combination of stops that gave between " + std::to_string(lowPercent) + "% and " +
+           std::to_string(highPercent) +
+           "%.  Change the symbols' choices, or go back and pick another payout percentage.";
+}
+
 PictureSize FitSymbolPicture(int width, int height)
 {
     if (width <= 0 || height <= 0)

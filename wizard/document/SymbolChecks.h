@@ -10,8 +10,12 @@ class WizardChoices;
 std::string ValidateSymbolGroups(const WizardChoices& document);
 
 // The text shown when no entry of the wizard data fits the payout level without a spoiler;
-// `total` is the expected return of the rejected entry.
+// `total` is the return the entry had to stay below: the payout level's upper bound.
 std::string SpoilerNeededText(double total);
+
+// The text shown when even with the spoiler no entry of the wizard data returns between
+// the payout level's bounds (in percent).
+std::string NoEntryInBandText(int lowPercent, int highPercent);
 
 struct PictureSize {
     int width, height;

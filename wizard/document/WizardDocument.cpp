@@ -3,7 +3,7 @@
 #include "AwardCardComposer.h"
 #include "CdMessage.h"
 #include "DialogProgress.h"
-#include "GalleryRecord.h"
+#include "GalleryInfo.h"
 #include "GeneralSettings.h"
 #include "MachineDescriptionFile.h"
 #include "Quor2_5.h"
@@ -27,14 +27,9 @@ bool WizardDocument::ComposeAwardCard(int32_t galleryFile, ProgressDialog* progr
 
 bool WizardDocument::TranslateGalleryPicks(int32_t galleryFile)
 {
-    uint8_t info[kGalleryUserInfoBytes] = {};
-    uint32_t size = sizeof info;
-    if (galleryFile == -1 || !GetAssetFileUserInfo(uint32_t(galleryFile), info, &size))
+    GalleryInfo info;
+    if (!ReadGalleryInfo(galleryFile, info))
         return false;
-    GalleryRecord symbols, backdrops;
-    if (!ReadGalleryRecord(info, size, kSymbolGalleryRecord, symbols) ||
-        !ReadGalleryRecord(info, size, kBackdropGalleryRecord, backdrops))
-        return false;
-    ::TranslateGalleryPicks(*this, symbols, backdrops);
+    ::TranslateGalleryPicks(*this, info.symbols, info.backdrops);
     return true;
 }

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "GeneralSettings.h"
 #include "MachineIdentifier.h"
+#include "MachinePreview.h"
 #include "StyleTables.h"
 #include "WizardIds.h"
 
@@ -42,20 +44,40 @@ NameStylePage::NameStylePage(WizardSheet* sheet) : WizardPage(IDD_WIZARD_NAME_ST
 
 NameStylePage::~NameStylePage()
 {
+    backdrop_.reset();
+    preview_.reset();
     if (sampleFont_)
         DeleteObject(sampleFont_);
 }
 
 void NameStylePage::OnShow(bool first)
 {
-    if (!first)
+    if (!first) {
+        ShowPreview();  // the reels page may have changed the layout
         return;
+    }
     SendItemMessage(IDC_WIZARD_NAME, EM_LIMITTEXT, kMaxNameLength, 0);
     FillFonts();
     FillBodies();
     SetItemText(IDC_WIZARD_NAME, Document().name);  // runs OnName, which shows the sample
     MachineNameToIdentifier(Document(), Document().name);
     ShowSample();
+    preview_.reset(new BitmapEditView(*this, IDC_WIZARD_PREVIEW));
+    preview_->SetZoom(true);
+    backdrop_.reset(new AwardBackdropView(*this, IDC_WIZARD_AWARD_BACKDROP, Document(), [this] { ShowPreview(); }));
+    backdrop_->Show();
+    ShowPreview();
+}
+
+void NameStylePage::ShowPreview()
+{
+    if (!preview_)
+        return;
+    Bitmap picture;
+    if (!ComposeMachinePreview(Document(), GetClipArtPathSetting().Get(), picture))
+        return;
+    preview_->GetBitmap().Swap(picture);
+    preview_->Redraw();
 }
 
 std::string NameStylePage::SelectedText(int comboId)
@@ -146,17 +168,22 @@ void NameStylePage::OnBody(int, int code)
     const std::string buttonSet = SelectedText(IDC_WIZARD_BUTTON_SET);
     Document().bodyIndex = uint32_t(SendItemMessage(IDC_WIZARD_BODY, CB_GETCURSEL, 0, 0));
     FillStylesOfBody(arm, buttonSet);
+    ShowPreview();
     SetCursor(previous);
 }
 
 void NameStylePage::OnArm(int, int code)
 {
-    if (code == CBN_SELCHANGE)
-        Document().armIndex = uint32_t(SendItemMessage(IDC_WIZARD_ARM, CB_GETCURSEL, 0, 0));
+    if (code != CBN_SELCHANGE)
+        return;
+    Document().armIndex = uint32_t(SendItemMessage(IDC_WIZARD_ARM, CB_GETCURSEL, 0, 0));
+    ShowPreview();
 }
 
 void NameStylePage::OnButtonSet(int, int code)
 {
-    if (code == CBN_SELCHANGE)
-        Document().buttonSetIndex = uint32_t(SendItemMessage(IDC_WIZARD_BUTTON_SET, CB_GETCURSEL, 0, 0));
+    if (code != CBN_SELCHANGE)
+        return;
+    Document().buttonSetIndex = uint32_t(SendItemMessage(IDC_WIZARD_BUTTON_SET, CB_GETCURSEL, 0, 0));
+    ShowPreview();
 }

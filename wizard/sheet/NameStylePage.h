@@ -1,9 +1,12 @@
 // The wizard's first page: the machine's name (which gives its file name), the award
-// card's font shown on a sample of the name, and the body, arm and button set of the
-// machine's style.
+// card's font shown on a sample of the name, the award card's background, and the body,
+// arm and button set of the machine's style with a preview of the machine.
 #pragma once
+#include <memory>
 #include <string>
 
+#include "AwardBackdropView.h"
+#include "BitmapEditView.h"
 #include "WizardPage.h"
 
 class NameStylePage : public WizardPage {
@@ -25,7 +28,11 @@ private:
     // that begin like the ones chosen before.
     void FillStylesOfBody(const std::string& arm, const std::string& buttonSet);
     void ShowSample();
+    // Draws the machine preview again from the body, arm and button set chosen.
+    void ShowPreview();
     std::string SelectedText(int comboId);
 
     HFONT sampleFont_ = nullptr;
+    std::unique_ptr<BitmapEditView> preview_;
+    std::unique_ptr<AwardBackdropView> backdrop_;
 };

@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include "AudioPage.h"
 #include "CdMessage.h"
 #include "GeneralSettings.h"
 #include "NameStylePage.h"
 #include "PayoutLevelPage.h"
 #include "ReelsPage.h"
+#include "SymbolsPage.h"
 #include "SystemInfo.h"
 #include "WizardIds.h"
 #include "WizardSheet.h"
@@ -37,14 +39,12 @@ void NewMachineWizard(Window* parent)
     if (!LoadWizardDataOrAsk(*sheet, parent))
         return;
     SetCursor(LoadSystemCursor(32514));
-    // The pages in the order the wizard shows them; the symbols and audio pages' own
-    // controls come with their dialogs.
+    // The pages in the order the wizard shows them.
     std::unique_ptr<WizardPage> nameStyles(new NameStylePage(sheet.get()));
     std::unique_ptr<WizardPage> payoutLevel(new PayoutLevelPage(sheet.get()));
     std::unique_ptr<WizardPage> reels(new ReelsPage(sheet.get()));
-    std::unique_ptr<WizardPage> symbols(new WizardPage(IDD_WIZARD_SYMBOLS, sheet.get()));
-    std::unique_ptr<WizardPage> audio(
-        new WizardPage(IDD_WIZARD_AUDIO, sheet.get(), PSWIZB_BACK | PSWIZB_FINISH));
+    std::unique_ptr<WizardPage> symbols(new SymbolsPage(sheet.get()));
+    std::unique_ptr<WizardPage> audio(new AudioPage(sheet.get()));
     sheet->RunWizard();
     // Pages first, last made first, then the sheet with its document.
     audio.reset();

@@ -1,0 +1,461 @@
+// The whole New Machine Wizard driven as the user would, from the game's Create Machine
+// command to Finish, over the clip art of our CD: two sets of choices each build a machine
+// file that opens in the game and spins; a build over an earlier machine asks first, and
+// cancelled (or without its progress dialog) leaves the earlier machine as it was.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "AudioPage.h"
+#include "AuloSnd.h"
+#include "DialogDriver.h"
+#include "FrameListeners.h"
+#include "GeneralSettings.h"
+#include "ItchyFile.h"
+#include "MachineHost.h"
+#include "NewMachineWizard.h"
+#include "PlayFace.h"
+#include "PlayerRoster.h"
+#include "ProductKey.h"
+#include "ProgressIds.h"
+#include "Quor2_5.h"
+#include "RegistryHelpers.h"
+#include "WizardFinish.h"
+#include "WizardIds.h"
+#include "WizardSheet.h"
+
+namespace {
+
+const int kBack = 0x3023, kNext = 0x3024, kFinish = 0x3025;
+const char kNamePage[] = "Create Machine Wizard:  Select name and styles";
+const char kLevelPage[] = "Create Machine Wizard:  Pick payout percentage";
+const char kReelsPage[] = "Create Machine Wizard:  Pick number of reels and number of paylines";
+const char kSymbolsPage[] = "Create Machine Wizard:  Pick symbols";
+const char kAudioPage[] = "Create Machine Wizard:  Choose Audio Clips";
+const std::string kFrontDesk = MakeSectionPath("FrontDesk");
+
+PlayerRoster* roster = nullptr;
+MachineFace* MakeTestFace(MachineScreen& screen) { return new PlayFace(screen, *roster, nullptr); }
+
+struct Choices {
+    const char* name;
+    int body;
+    int level;  // radio button
+    int reels, lines;
+    bool wild, cherry;
+    const char* groupName;
+};
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Empties the folder (the machines, scripts and pictures a run left) and removes it.
+void RemoveFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do
+            DeleteFileA((folder + "\\" + found.cFileName).c_str());
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Time for a screenshot of the page, when the run asks for it.
+void HoldForLook()
+{
+    if (const char* hold = std::getenv("VSL_WIZARD_HOLD_MS"))
+        Sleep(DWORD(std::atoi(hold)));
+}
+
+HWND Page(HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+
+void Choose(HWND dialog, int id, int index)
+{
+    SendDlgItemMessageA(dialog, id, CB_SETCURSEL, index, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(dialog, id)));
+}
+
+// Goes through the pages up to the audio page; null when one did not come.
+HWND DriveToAudioPage(const Choices& c)
+{
+    HWND sheet = WaitForDialog(kNamePage);
+    if (!sheet)
+        return nullptr;
+    SetDlgItemTextA(Page(sheet), IDC_WIZARD_NAME, c.name);
+    Choose(Page(sheet), IDC_WIZARD_BODY, c.body);
+    HoldForLook();
+    PressButton(sheet, kNext);
+    if (!WaitForDialog(kLevelPage))
+        return nullptr;
+    PressButton(Page(sheet), c.level);
+    HoldForLook();
+    PressButton(sheet, kNext);
+    if (!WaitForDialog(kReelsPage))
+        return nullptr;
+    PressButton(Page(sheet), c.reels);
+    PressButton(Page(sheet), c.lines);
+    HoldForLook();
+    PressButton(sheet, kNext);
+    if (!WaitForDialog(kSymbolsPage))
+        return nullptr;
+    HWND symbols = Page(sheet);
+    SetDlgItemTextA(symbols, IDC_WIZARD_GROUP_NAME, c.groupName);
+    if (c.wild)
+        PressButton(symbols, IDC_WIZARD_WILD);
+    if (!c.cherry)
+        PressButton(symbols, IDC_WIZARD_CHERRY);
+    HoldForLook();
+    PressButton(sheet, kNext);
+    if (!WaitForDialog(kAudioPage))
+        return nullptr;
+    HoldForLook();
+    return sheet;
+}
+
+// Finish, and the "Saving" dialog seen (and cancelled when asked) until it goes.
+bool FinishAndWatch(HWND sheet, bool cancel, bool answerReplace)
+{
+    PostMessageA(GetDlgItem(sheet, kFinish), BM_CLICK, 0, 0);
+    if (answerReplace) {
+        HWND box = WaitForDialog("Machine exists");
+        if (!box)
+            return false;
+        PressButton(box, IDYES);
+    }
+    HWND saving = WaitForDialog("Saving");
+    if (!saving)
+        return false;
+    if (cancel)
+        PressButton(saving, IDCANCEL);
+    else
+        HoldForLook();
+    return WaitUntil([saving] { return !IsWindow(saving); }, 120000);
+}
+
+class WizardRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitCommonControls();
+        RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");
+        char here[MAX_PATH] = {};
+        GetCurrentDirectoryA(MAX_PATH, here);
+        previousFolder_ = here;
+        folder_ = previousFolder_ + "\\wizard_run_" + std::to_string(GetCurrentProcessId());
+        RemoveFolder(folder_);  // process numbers come again under Wine
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        SetCurrentDirectoryA(folder_.c_str());
+        CopyFileA(itchy_.Path().c_str(), "itchy.ast", FALSE);
+        std::string clipArt = std::string("Z:") + VSL_CLIP_ART_DIR;
+        for (char& ch : clipArt)
+            if (ch == '/')
+                ch = '\\';
+        previousClipArt_ = GetClipArtPathSetting().Get();
+        GetClipArtPathSetting().Set(clipArt);
+        _putenv("AULOSND_SILENT=1");  // no sound device in the tests
+        AuloOpen(nullptr, 22050, 16, 2);
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
+        WriteRegistryString(kFrontDesk, "Player1Name", "Ada Lovelace");
+        WriteRegistryDword(kFrontDesk, "Player1Cash", 100000);
+        WriteRegistryDword(kFrontDesk, "Player1Active", 1);
+        roster_ = std::make_unique<PlayerRoster>();
+        roster = roster_.get();
+        host_ = std::make_unique<MachineHost>(&MakeTestFace);
+        SetFrameRate(30);
+        SetFrameCallback(OnEngineFrame);
+    }
+    void TearDown() override
+    {
+        SetFrameCallback(nullptr);
+        host_.reset();
+        roster_.reset();
+        AuloClose();
+        GetClipArtPathSetting().Set(previousClipArt_);
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
+        SetCurrentDirectoryA(previousFolder_.c_str());
+        if (!std::getenv("VSL_WIZARD_KEEP_FILES"))
+            RemoveFolder(folder_);
+    }
+
+    // The wizard from the game's command, driven on a helper thread.
+    bool RunWizard(const std::function<bool()>& steps)
+    {
+        bool driven = false;
+        DialogDriver driver([&] { driven = steps(); });
+        NewMachineWizard(host_->Main());
+        driver.Join();
+        return driven;
+    }
+
+    // The machine open in the game takes coins and spins to its end.
+    void SpinOpenMachine(int reels)
+    {
+        MachineScreen* screen = MachineHost::CurrentMachine();
+        ASSERT_NE(nullptr, screen) << "the new machine is open";
+        auto* face = dynamic_cast<PlayFace*>(screen->GetFace());
+        ASSERT_NE(nullptr, face);
+        EXPECT_EQ(reels, face->GetReels().Count());
+        face->GetMoney().AddCoins(1);
+        ASSERT_TRUE(face->GetButtons().IsButtonEnabled(Button::Spin));
+        HWND pane = MachineHost::Current()->GetPane()->GetHandle();
+        SendMessageA(pane, WM_KEYDOWN, 'S', 0);
+        EXPECT_FALSE(face->GetSpin().IsIdle()) << "the hot key started the spin";
+        const DWORD deadline = GetTickCount() + 30000;
+        while (!face->GetSpin().IsIdle() && GetTickCount() < deadline) {
+            PumpMessages();
+            Sleep(5);
+        }
+        EXPECT_TRUE(face->GetSpin().IsIdle());
+        EXPECT_EQ(0, face->GetMeters().Bet());
+    }
+
+    ItchyFile itchy_;
+    std::string previousFolder_, folder_, previousClipArt_;
+    std::unique_ptr<PlayerRoster> roster_;
+    std::unique_ptr<MachineHost> host_;
+};
+
+TEST_F(WizardRunTest, TwoSetsOfChoicesBuildMachinesThatOpenAndSpin)
+{
+    const Choices first = {"Lucky Lantern", 0, IDC_WIZARD_LEVEL_HIGH, IDC_WIZARD_3_REELS, IDC_WIZARD_5_LINES,
+                           false, true, "fruit"};
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = DriveToAudioPage(first);
+        return sheet && FinishAndWatch(sheet, false, false);
+    }));
+    EXPECT_TRUE(Exists("Lucky Lantern.slot"));
+    EXPECT_TRUE(Exists("Lucky Lantern.txt"));
+    SpinOpenMachine(3);
+    MachineHost::CloseAll();
+
+    const Choices second = {"Moon/Tide", 1, IDC_WIZARD_LEVEL_MEDIUM, IDC_WIZARD_4_REELS, IDC_WIZARD_1_LINE, true,
+                            false, "tides"};
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = DriveToAudioPage(second);
+        return sheet && FinishAndWatch(sheet, false, false);
+    }));
+    ASSERT_TRUE(Exists("Moon-2fTide.slot"));
+    SpinOpenMachine(4);
+    EXPECT_NE(std::string::npos, ReadAll("Moon-2fTide.txt").find("Moon/Tide"));
+}
+
+// The name page previews each body with its arm and buttons beside the award card's
+// background.
+TEST_F(WizardRunTest, TheNamePagePreviewsEachStyle)
+{
+    int previews = 0;
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = WaitForDialog(kNamePage);
+        if (!sheet)
+            return false;
+        for (int body = 0; body < 3; ++body) {
+            Choose(Page(sheet), IDC_WIZARD_BODY, body);
+            previews += GetDlgItem(Page(sheet), IDC_WIZARD_PREVIEW + 10000) != nullptr ? 1 : 0;
+            HoldForLook();
+        }
+        const bool backdrop = GetDlgItem(Page(sheet), IDC_WIZARD_AWARD_BACKDROP + 10000) != nullptr;
+        PressButton(sheet, IDCANCEL);
+        WakeSheetLoop(sheet);
+        return backdrop;
+    }));
+    EXPECT_EQ(3, previews);
+}
+
+std::string Text(HWND dialog, int id)
+{
+    char buffer[256] = {};
+    GetDlgItemTextA(dialog, id, buffer, sizeof buffer - 1);
+    return buffer;
+}
+
+// A box that came up is answered with OK; false when none came.
+bool AnswerBox(const char* caption)
+{
+    HWND box = WaitForDialog(caption, 5000);
+    if (box)
+        PressButton(box, IDOK);
+    return box != nullptr;
+}
+
+struct SymbolsSeen {
+    bool information = false, memberZeroOut = false, memberZeroDisabled = false;
+    bool notFinished = false, stayed = false;
+};
+
+// WILD takes the jackpot symbol out of the group with a word to the user; a group of one
+// keeps the wizard on the page.
+TEST_F(WizardRunTest, TheSymbolsPageKeepsWildOutOfTheGroupAndRefusesAGroupOfOne)
+{
+    SymbolsSeen seen;
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = WaitForDialog(kNamePage);
+        for (const char* caption : {kLevelPage, kReelsPage, kSymbolsPage}) {
+            PressButton(sheet, kNext);
+            if (!WaitForDialog(caption))
+                return false;
+        }
+        HWND page = Page(sheet);
+        PressButton(page, IDC_WIZARD_MEMBER_0);
+        PostMessageA(GetDlgItem(page, IDC_WIZARD_WILD), BM_CLICK, 0, 0);
+        seen.information = AnswerBox("Information");
+        Sleep(200);
+        seen.memberZeroOut = Text(page, IDC_WIZARD_MEMBER_0) == "out";
+        seen.memberZeroDisabled = !IsWindowEnabled(GetDlgItem(page, IDC_WIZARD_MEMBER_0));
+        SetDlgItemTextA(page, IDC_WIZARD_GROUP_NAME, "bars");
+        PressButton(page, IDC_WIZARD_MEMBER_0 + 2);
+        PressButton(page, IDC_WIZARD_MEMBER_0 + 3);
+        PostMessageA(GetDlgItem(sheet, kNext), BM_CLICK, 0, 0);
+        seen.notFinished = AnswerBox("Machine Not Finished");
+        Sleep(200);
+        seen.stayed = Page(sheet) == page;
+        PressButton(sheet, IDCANCEL);
+        WakeSheetLoop(sheet);
+        return true;
+    }));
+    EXPECT_TRUE(seen.information);
+    EXPECT_TRUE(seen.memberZeroOut);
+    EXPECT_TRUE(seen.memberZeroDisabled);
+    EXPECT_TRUE(seen.notFinished);
+    EXPECT_TRUE(seen.stayed);
+}
+
+// An 8-bit mono PCM sound at 11025 Hz of `samples` samples.
+void WriteWave(const std::string& path, uint32_t samples)
+{
+    std::ofstream out(path, std::ios::binary);
+    auto word = [&out](uint32_t v, int bytes) {
+        for (int b = 0; b < bytes; ++b)
+            out.put(char(v >> (8 * b)));
+    };
+    out << "RIFF";
+    word(36 + samples, 4);
+    out << "WAVEfmt ";
+    word(16, 4), word(1, 2), word(1, 2), word(11025, 4), word(11025, 4), word(1, 2), word(8, 2);
+    out << "data";
+    word(samples, 4);
+    for (uint32_t i = 0; i < samples; ++i)
+        out.put(char(i % 40 < 20 ? 0x60 : 0xA0));
+}
+
+struct AudioSeen {
+    LRESULT listed = 0, afterTwo = 0, afterChoice = 0;
+    std::string chosen;
+    bool tooBig = false, refused = false;
+};
+
+// A custom sound takes the combo's last entry (once, however often one is loaded) until
+// another entry is chosen; files too big or not sound are refused with a box.
+TEST_F(WizardRunTest, TheAudioPageKeepsOneCustomSoundPerSlot)
+{
+    WriteWave("custom.wav", 2000);
+    WriteWave("other.wav", 1000);
+    { std::ofstream("noise.wav", std::ios::binary) << "not a sound"; }
+    { std::ofstream("big.wav", std::ios::binary) << std::string(2000001, 'x'); }
+    WizardSheet sheet(nullptr);
+    AudioPage audio(&sheet);
+    AudioSeen seen;
+    DialogDriver driver([&] {
+        HWND window = WaitForDialog(kAudioPage);
+        if (!window)
+            return;
+        HWND page = Page(window);
+        seen.listed = SendDlgItemMessageA(page, IDC_WIZARD_SOUND_WIN, CB_GETCOUNT, 0, 0);
+        audio.LoadCustomSound(2, "custom.wav");
+        audio.LoadCustomSound(2, "other.wav");
+        seen.afterTwo = SendDlgItemMessageA(page, IDC_WIZARD_SOUND_WIN, CB_GETCOUNT, 0, 0);
+        seen.chosen = sheet.document.customSoundFiles[2];
+        Choose(page, IDC_WIZARD_SOUND_WIN, 3);
+        seen.afterChoice = SendDlgItemMessageA(page, IDC_WIZARD_SOUND_WIN, CB_GETCOUNT, 0, 0);
+        DialogDriver boxes([&] { seen.tooBig = AnswerBox("Sound file too big"); });
+        audio.LoadCustomSound(0, "big.wav");
+        boxes.Join();
+        DialogDriver refusal([&] { seen.refused = AnswerBox("Error loading sound file"); });
+        audio.LoadCustomSound(0, "noise.wav");
+        refusal.Join();
+        PressButton(window, IDCANCEL);
+        WakeSheetLoop(window);
+    });
+    sheet.RunWizard();
+    driver.Join();
+    EXPECT_GT(seen.listed, 1);
+    EXPECT_EQ(seen.listed + 1, seen.afterTwo);
+    EXPECT_EQ("other.wav", seen.chosen);
+    EXPECT_EQ(seen.listed, seen.afterChoice);
+    EXPECT_TRUE(sheet.document.customSoundFiles[2].empty());
+    EXPECT_EQ(2, sheet.document.soundGalleryIndexes[2]);
+    EXPECT_TRUE(seen.tooBig);
+    EXPECT_TRUE(seen.refused);
+    EXPECT_TRUE(sheet.document.customSoundFiles[0].empty());
+}
+
+// The earlier machine of the same name is asked about, set aside while the new one is
+// built, and back as it was when the build is cancelled.
+TEST_F(WizardRunTest, CancelDuringTheBuildLeavesTheEarlierMachineWhole)
+{
+    { std::ofstream("Old Reliable.slot", std::ios::binary) << "earlier machine"; }
+    { std::ofstream("Old Reliable.txt", std::ios::binary) << "earlier script"; }
+    const Choices choices = {"Old Reliable", 0, IDC_WIZARD_LEVEL_LOW, IDC_WIZARD_3_REELS, IDC_WIZARD_3_LINES,
+                             false, true, "fruit"};
+    bool stayed = false;
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = DriveToAudioPage(choices);
+        if (!sheet || !FinishAndWatch(sheet, true, true))
+            return false;
+        stayed = WaitForDialog(kAudioPage, 5000) != nullptr;
+        PressButton(sheet, IDCANCEL);
+        WakeSheetLoop(sheet);
+        return true;
+    }));
+    EXPECT_TRUE(stayed) << "the wizard stays on the audio page";
+    EXPECT_EQ("earlier machine", ReadAll("Old Reliable.slot"));
+    EXPECT_EQ("earlier script", ReadAll("Old Reliable.txt"));
+    EXPECT_FALSE(Exists("Old Reliable.slot.earlier"));
+    EXPECT_EQ(nullptr, MachineHost::CurrentMachine());
+}
+
+// When the "Saving" dialog cannot be made the worker does not wait for it for ever.
+TEST_F(WizardRunTest, WithoutItsProgressDialogTheBuildEndsAndKeepsTheEarlierMachine)
+{
+    { std::ofstream("Spare.slot", std::ios::binary) << "earlier machine"; }
+    SetSavingDialogResource(9999);
+    const Choices choices = {"Spare", 0, IDC_WIZARD_LEVEL_HIGH, IDC_WIZARD_3_REELS, IDC_WIZARD_1_LINE, false, true,
+                             "fruit"};
+    bool stayed = false;
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = DriveToAudioPage(choices);
+        if (!sheet)
+            return false;
+        PostMessageA(GetDlgItem(sheet, kFinish), BM_CLICK, 0, 0);
+        HWND box = WaitForDialog("Machine exists");
+        if (box)
+            PressButton(box, IDYES);
+        Sleep(500);
+        stayed = WaitForDialog(kAudioPage, 20000) != nullptr && IsWindowEnabled(sheet);
+        PressButton(sheet, IDCANCEL);
+        WakeSheetLoop(sheet);
+        return box != nullptr;
+    }));
+    SetSavingDialogResource(IDD_PROGRESS_CANCEL);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ("earlier machine", ReadAll("Spare.slot"));
+    EXPECT_FALSE(Exists("Spare.slot.earlier"));
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+#include "SymbolPicture.h"
+
+#include "SymbolChecks.h"
+
+namespace {
+
+const uint16_t kWhite = 0x7FFF;
+
+uint16_t* Row(const Bitmap& b, int32_t y) { return reinterpret_cast<uint16_t*>(b.View().Row(y)); }
+
+uint16_t To555(COLORREF colour)
+{
+    return uint16_t((GetRValue(colour) >> 3) << 10 | (GetGValue(colour) >> 3) << 5 | (GetBValue(colour) >> 3));
+}
+
+}  // namespace
+
+bool MakeSymbolPicture(const Bitmap& source, Bitmap& picture)
+{
+    if (!source.IsValid() || source.Width() <= 0 || source.Height() <= 0)
+        return false;
+    const PictureSize size = FitSymbolPicture(source.Width(), source.Height());
+    Bitmap scaled(source);
+    if (!scaled.SetDepth(15) || !scaled.Resize(size.width, size.height) || !scaled.SetDepth(15))
+        return false;
+    Bitmap white;
+    if (!white.Create(kSymbolPictureWidth, kSymbolPictureHeight, 15, true))
+        return false;
+    GdiFlush();
+    for (int32_t y = 0; y < white.Height(); ++y)
+        for (int32_t x = 0; x < white.Width(); ++x)
+            Row(white, y)[x] = kWhite;
+    const POINT place = {(kSymbolPictureWidth - size.width) / 2, (kSymbolPictureHeight - size.height) / 2};
+    if (!scaled.BlitClipped(white, place, scaled.Bounds()))
+        return false;
+    picture.Swap(white);
+    return true;
+}
+
+void WhitenKeyColour(Bitmap& picture, COLORREF key)
+{
+    if (!picture.IsValid() || !picture.SetDepth(15))
+        return;
+    GdiFlush();
+    const uint16_t keyed = To555(key);
+    for (int32_t y = 0; y < picture.Height(); ++y)
+        for (int32_t x = 0; x < picture.Width(); ++x)
+            if ((Row(picture, y)[x] & kWhite) == keyed)
+                Row(picture, y)[x] = kWhite;
+}
