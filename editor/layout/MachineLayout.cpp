@@ -18,6 +18,13 @@ MachineLayout::~MachineLayout() {
     elements_.clear();
 }
 
+bool MachineLayout::IsNameUsed(const std::string& name) const {
+    for (const ElementRef& element : elements_)
+        if (!element.Get()->IsDeleted() && (element.Get()->GetName() == name || element.Get()->GetCaption() == name))
+            return true;
+    return script_ && script_->IsDefined(name);
+}
+
 EditableElement* MachineLayout::AddRegion(const SpriteParent& stage, POINT point) {
     const std::string name = NextNewElementName("New_Region_", newNameCounter_, [this](const std::string& n) {
         return script_ && script_->IsDefined(n);

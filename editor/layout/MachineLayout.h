@@ -49,6 +49,9 @@ public:
     EditableElement* AddRegion(const SpriteParent& stage, POINT point);
 
     bool IsModified() const;
+    // A name that a rename must not take: one of an element shown here (deleted ones
+    // aside) or one the script defines.
+    bool IsNameUsed(const std::string& name) const;
     // Every element, entry and sound queues its edits into the script; always true.
     bool Apply() override;
 

@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "AnimationSet.h"
+#include "DialogDriver.h"
 #include "EditorDriver.h"
+#include "EditorDialogIds.h"
 #include "ElementName.h"
 #include "MachineScript.h"
 #include "PolygonRegionElement.h"
@@ -260,6 +262,94 @@ TEST_F(EditorWindowTest, AddedAndDeletedRegionsAreDefinedAndRemovedOnce) {
     ASSERT_EQ(1u, regions.count("New_Region_0"));
     EXPECT_EQ(300, regions.at("New_Region_0").region.region.originX);
     EXPECT_EQ(3u, regions.at("New_Region_0").region.region.vertices.size());
+}
+
+std::vector<Point> CompiledNodes(const std::string& path, const std::string& region, Point* origin) {
+    MachineScript saved;
+    saved.Compile(path, nullptr, nullptr);
+    EXPECT_TRUE(saved.IsCompiled());
+    const auto regions = saved.GetRegions();
+    if (!regions.count(region)) return {};
+    const Region& found = regions.at(region).region.region;
+    *origin = Point{found.originX, found.originY};
+    return found.vertices;
+}
+
+TEST_F(EditorWindowTest, DISABLED_PolygonNodesAreInsertedDraggedAndDeletedDownToThreeAndSaved) {
+    Open();
+    PageDriver mouse(page_);
+    PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
+    ASSERT_NE(nullptr, lucky);
+    mouse.Drag(110, 510, 120, 500);  // the whole region first: nodes follow the new origin
+    PageDriver::HoldKeys(true, false);
+    mouse.Press(125, 491);  // just inside the top edge, which now runs from (110, 490) to (140, 490)
+    mouse.Release(125, 491);
+    PageDriver::HoldKeys(false, false);
+    EXPECT_EQ(5u, lucky->CurrentRegion().region.vertices.size());
+    EXPECT_EQ((ElementRect{110, 490, 141, 511}), lucky->GetRect());
+
+    mouse.Press(140, 490);  // node 2, dragged up and right
+    mouse.MoveTo(145, 488);
+    mouse.Release(150, 485);
+    EXPECT_EQ((ElementRect{110, 485, 151, 511}), lucky->GetRect());
+
+    PageDriver::HoldKeys(true, true);
+    for (const POINT node : {POINT{110, 490}, POINT{125, 491}, POINT{150, 485}}) {
+        mouse.Press(node.x, node.y);
+        mouse.Release(node.x, node.y);
+    }
+    PageDriver::HoldKeys(false, false);
+    EXPECT_EQ(3u, lucky->CurrentRegion().region.vertices.size());  // the third delete was refused
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    Point origin{};
+    const std::vector<Point> nodes = CompiledNodes(script_, "Lucky", &origin);
+    ASSERT_EQ(3u, nodes.size());
+    EXPECT_EQ(110, origin.x);
+    EXPECT_EQ(490, origin.y);
+    const int expected[3][2] = {{40, -5}, {30, 20}, {0, 20}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(expected[i][0], nodes[i].x) << i;
+        EXPECT_EQ(expected[i][1], nodes[i].y) << i;
+    }
+}
+
+TEST_F(EditorWindowTest, DISABLED_RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
+    Open();
+    PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
+    ASSERT_NE(nullptr, lucky);
+    std::string prompt;
+    std::vector<std::string> refusals;
+    DialogDriver driver([&] {
+        HWND dialog = WaitForDialog("Rename Region");
+        if (!dialog) return;
+        char text[256] = {};
+        GetDlgItemTextA(dialog, IDC_RENAME_PROMPT, text, sizeof text);
+        prompt = text;
+        for (const char* typed : {"", "7up", "BillSlot", "coin in"}) {
+            SetDlgItemTextA(dialog, IDC_RENAME_NAME, typed);
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);  // the refusal's box is modal: do not wait in it
+            if (std::string(typed) == "coin in") break;
+            HWND box = WaitForDialog("Invalid Name");
+            if (!box) return;
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            refusals.push_back(text);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            WaitUntil([box] { return !IsWindow(box); });
+        }
+    });
+    EXPECT_TRUE(lucky->Rename(editor_.get()));
+    driver.Join();
+    EXPECT_EQ("Enter new name for Lucky", prompt);
+    ASSERT_EQ(3u, refusals.size());
+    EXPECT_NE(std::string::npos, refusals[2].find("already used")) << refusals[2];
+    EXPECT_EQ("coin_in", lucky->GetName());
+    EXPECT_EQ("coin_in Region", lucky->GetDisplayText());
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    Point origin{};
+    EXPECT_EQ(4u, CompiledNodes(script_, "coin_in", &origin).size());
+    EXPECT_EQ(100, origin.x);
 }
 
 }  // namespace

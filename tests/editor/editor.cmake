@@ -7,7 +7,7 @@ if(VSL_WINDOWS)
   set(VSL_SOURCE_MACHINES "Z:${CMAKE_BINARY_DIR}/content/machines")
   vsl_add_test(editor_window_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorWindowTest.cpp ${CMAKE_CURRENT_LIST_DIR}/AnimationSetTest.cpp
-    LIBS vsl_editor WINDOW)
+    LIBS vsl_editor vsl_resources WINDOW)
   target_include_directories(editor_window_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
     ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
   target_compile_definitions(editor_window_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
