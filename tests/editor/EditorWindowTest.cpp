@@ -275,7 +275,7 @@ std::vector<Point> CompiledNodes(const std::string& path, const std::string& reg
     return found.vertices;
 }
 
-TEST_F(EditorWindowTest, DISABLED_PolygonNodesAreInsertedDraggedAndDeletedDownToThreeAndSaved) {
+TEST_F(EditorWindowTest, PolygonNodesAreInsertedDraggedAndDeletedDownToThreeAndSaved) {
     Open();
     PageDriver mouse(page_);
     PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
@@ -290,6 +290,7 @@ TEST_F(EditorWindowTest, DISABLED_PolygonNodesAreInsertedDraggedAndDeletedDownTo
 
     mouse.Press(140, 490);  // node 2, dragged up and right
     mouse.MoveTo(145, 488);
+    mouse.MoveTo(150, 485);  // the handle follows the pointer, so the release finds it
     mouse.Release(150, 485);
     EXPECT_EQ((ElementRect{110, 485, 151, 511}), lucky->GetRect());
 
@@ -314,7 +315,7 @@ TEST_F(EditorWindowTest, DISABLED_PolygonNodesAreInsertedDraggedAndDeletedDownTo
     }
 }
 
-TEST_F(EditorWindowTest, DISABLED_RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
+TEST_F(EditorWindowTest, RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
     Open();
     PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
     ASSERT_NE(nullptr, lucky);
