@@ -8,7 +8,7 @@
 #include "OutlineSprite.h"
 #include "PolygonNodes.h"
 #include "RegionShape.h"
-#include "RenameDialog.h"
+#include "ElementMenu.h"
 #include "SpriteDesc.h"
 #include "SpriteQueries.h"
 
@@ -151,17 +151,7 @@ void PolygonRegionElement::OnClick(POINT point) {
     if (pressEdited_) NotifyChanged();
 }
 
-bool PolygonRegionElement::Rename(Window* owner) {
-    MachineLayout* layout = GetLayout();
-    RenameDialog dialog("Region", GetName(), [layout](const std::string& name) {
-        return layout && layout->IsNameUsed(name);
-    });
-    if (dialog.DoModal(owner) != 1) return false;
-    SetCaption(MakeValidName(dialog.GetName()));
-    SetDisplayText(GetName() + " Region");
-    NotifyChanged();
-    return true;
-}
+bool PolygonRegionElement::Rename(Window* owner) { return RenameFromDialog(*this, "Region", owner); }
 
 void PolygonRegionElement::DrawNodeHandles() {
     nodeHandles_.clear();
