@@ -1,7 +1,6 @@
-// The machine editor on one of our machines (foxfire, as the content build makes it with
-// its pictures and sounds, with one region of its own added), driven by mouse and key messages: opening, selecting,
-// dragging, nudging and renaming elements, and saving, with the backup and the failures
-// of a save; and the layout model the Graphics page owns.
+// The machine editor on one of our machines (see EditorFixture.h), driven by mouse and
+// key messages: opening, selecting, dragging, nudging and renaming elements, and saving,
+// with the backup and the failures of a save; and the layout model the Graphics page owns.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,6 +15,7 @@
 #include "AnimationSet.h"
 #include "DialogDriver.h"
 #include "EditorDriver.h"
+#include "EditorFixture.h"
 #include "EditorDialogIds.h"
 #include "ElementName.h"
 #include "MachineScript.h"
@@ -24,80 +24,6 @@
 #include "TestScreens.h"
 
 namespace {
-
-const char kSaveQuestion[] = "Vellmoor Slots Editor: Save Changes";
-const char kSaveError[] = "Error updating script";
-
-std::string SourceMachine() {
-    std::string text = ReadFileBytes(VSL_SOURCE_MACHINES "\\foxfire.txt");
-    const std::string before = "    Region BillSlot";
-    text.replace(text.find(before), 0, "    Region Lucky { 100, 500 { (0,0) (30,0) (30,20) (0,20) } }\n");
-    return text;
-}
-
-// The lines of a text that differ from the other's, by position (both have as many).
-std::vector<std::string> ChangedLines(const std::string& before, const std::string& after) {
-    std::istringstream a(before), b(after);
-    std::vector<std::string> changed;
-    std::string lineA, lineB;
-    while (std::getline(a, lineA)) {
-        if (!std::getline(b, lineB)) lineB = "<none>";
-        if (lineA != lineB) changed.push_back(lineB);
-    }
-    if (std::getline(b, lineB)) changed.push_back("<extra> " + lineB);
-    return changed;
-}
-
-class EditorWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        RegisterMainWindowClass(nullptr);
-        InitCommonControls();
-        folder_ = ::testing::TempDir() + "editor_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        SetCurrentDirectoryA(folder_.c_str());
-        CopyMachineFiles(folder_);
-        script_ = folder_ + "\\foxfire.txt";
-        DeleteFileA((folder_ + "\\foxfire.old.txt").c_str());
-        RemoveDirectoryA((folder_ + "\\foxfire.new.txt").c_str());
-        original_ = SourceMachine();
-        WriteFileBytes(script_, original_);
-    }
-    void TearDown() override { editor_.reset(); }
-
-    void Open() {
-        editor_ = std::make_unique<EditorWindow>(nullptr, script_);
-        ASSERT_EQ(1, editor_->Create());
-        editor_->Show();
-        page_ = editor_->GetGraphicsPage();
-        ASSERT_NE(nullptr, page_);
-        PumpMessages();
-    }
-    template <class Element>
-    Element* Find(const std::string& name) {
-        for (const ElementRef& element : page_->GetLayout().GetElements())
-            if (auto* found = dynamic_cast<Element*>(element.Get()))
-                if (found->GetDisplayText().find(name) == 0) return found;
-        return nullptr;
-    }
-    // Closes with the answer to the save question; the editor's answer to the close.
-    int CloseAnswering(int button) {
-        BoxAnswer answer(kSaveQuestion, button);
-        const int closes = editor_->CanClose();
-        EXPECT_TRUE(answer.Seen());
-        return closes;
-    }
-    ScriptRect CompiledReel(const std::string& path, int reel) {
-        MachineScript saved;
-        saved.Compile(path, nullptr, nullptr);
-        EXPECT_TRUE(saved.IsCompiled());
-        return saved.IsCompiled() ? saved.GetReelPosition(reel).rectangle : ScriptRect();
-    }
-
-    std::string folder_, script_, original_;
-    std::unique_ptr<EditorWindow> editor_;
-    GraphicsPage* page_ = nullptr;
-};
 
 TEST_F(EditorWindowTest, OpeningAndClosingWithoutEditsLeavesLfAndCrLfScriptsByteIdentical) {
     for (const std::string& text : {original_, WithCrLf(original_)}) {
@@ -262,17 +188,6 @@ TEST_F(EditorWindowTest, AddedAndDeletedRegionsAreDefinedAndRemovedOnce) {
     ASSERT_EQ(1u, regions.count("New_Region_0"));
     EXPECT_EQ(300, regions.at("New_Region_0").region.region.originX);
     EXPECT_EQ(3u, regions.at("New_Region_0").region.region.vertices.size());
-}
-
-std::vector<Point> CompiledNodes(const std::string& path, const std::string& region, Point* origin) {
-    MachineScript saved;
-    saved.Compile(path, nullptr, nullptr);
-    EXPECT_TRUE(saved.IsCompiled());
-    const auto regions = saved.GetRegions();
-    if (!regions.count(region)) return {};
-    const Region& found = regions.at(region).region.region;
-    *origin = Point{found.originX, found.originY};
-    return found.vertices;
 }
 
 TEST_F(EditorWindowTest, PolygonNodesAreInsertedDraggedAndDeletedDownToThreeAndSaved) {
