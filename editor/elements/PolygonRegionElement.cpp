@@ -8,7 +8,9 @@
 #include "OutlineSprite.h"
 #include "PolygonNodes.h"
 #include "RegionShape.h"
+#include "EditorDialogIds.h"
 #include "ElementMenu.h"
+#include "RegionPropertiesDialog.h"
 #include "SpriteDesc.h"
 #include "SpriteQueries.h"
 
@@ -75,7 +77,7 @@ RegionPart PolygonRegionElement::CurrentRegion() const {
 
 bool PolygonRegionElement::IsModified() {
     if (IsDeleted()) return NeedsRemoval();
-    return IsNew() || IsRenamed() || IsMoved() || nodesChanged_;
+    return IsNew() || IsRenamed() || IsMoved() || nodesChanged_ || propertiesChanged_;
 }
 
 void PolygonRegionElement::Commit(MachineScript& script) {
@@ -90,9 +92,9 @@ void PolygonRegionElement::Commit(MachineScript& script) {
         RemovalWritten();
         return;
     }
-    if (IsMoved() || nodesChanged_) script.SetRegion(GetCaption(), CurrentRegion());
+    if (IsMoved() || nodesChanged_ || propertiesChanged_) script.SetRegion(GetCaption(), CurrentRegion());
     if (IsRenamed()) script.RenameElement(GetCaption(), GetName());
-    nodesChanged_ = false;
+    nodesChanged_ = propertiesChanged_ = false;
     MoveAndRenameWritten();
 }
 
@@ -203,4 +205,30 @@ void PolygonRegionElement::MoveSprite(POINT offset, int32_t depth) {
 void PolygonRegionElement::PlaceSprite(POINT point, int32_t depth) {
     MoveNodeHandles(POINT{point.x - GetRect().left, point.y - GetRect().top});
     EditableElement::PlaceSprite(point, depth);
+}
+
+bool PolygonRegionElement::OnContextMenu(POINT point, Window* owner) {
+    RunCommand(TrackElementMenu(IDM_REGION_MENU, point, owner), owner);
+    return true;
+}
+
+void PolygonRegionElement::RunCommand(int command, Window* owner) {
+    switch (command) {
+    case ID_REGION_RENAME: Rename(owner); break;
+    case ID_REGION_DELETE:
+        MarkDeleted();
+        NotifyChanged();
+        break;
+    case ID_ELEMENT_PROPERTIES: EditProperties(owner); break;
+    default: break;
+    }
+}
+
+void PolygonRegionElement::EditProperties(Window* owner) {
+    RegionPropertiesDialog dialog(GetName(), CurrentRegion());
+    if (dialog.DoModal(owner) != 1) return;
+    part_.hotKey = dialog.GetRecord().hotKey;
+    part_.hotKeyFlags = dialog.GetRecord().hotKeyFlags;
+    NotifyChanged();
+    propertiesChanged_ = true;
 }

@@ -33,6 +33,10 @@ public:
     void OnClick(POINT point) override;
     // Asks for a new name ("Rename Region"); true when the region took one.
     bool Rename(Window* owner);
+    bool OnContextMenu(POINT point, Window* owner) override;
+    // A command of the region's menu: rename, delete or properties (the hot key).
+    void RunCommand(int command, Window* owner);
+    void EditProperties(Window* owner) override;
 
 private:
     void DrawOutline();
@@ -54,6 +58,7 @@ private:
     bool handlesShown_ = false;
     bool nodeDrag_ = false;
     bool nodesChanged_ = false;
+    bool propertiesChanged_ = false;
     bool pressEdited_ = false;  // the press inserted or deleted a node
     size_t draggedNode_ = 0;
 };

@@ -171,23 +171,38 @@ TEST_F(EditorWindowTest, TheLayoutSharesNamedAnimationsAndGivesOwnPicturesSetsIn
     EXPECT_FALSE(layout.IsModified());
 }
 
-TEST_F(EditorWindowTest, AddedAndDeletedRegionsAreDefinedAndRemovedOnce) {
+TEST_F(EditorWindowTest, RegionsAreAddedMovedEditedAndDeletedFromTheirMenusAndWrittenOnce) {
     Open();
+    PageDriver mouse(page_);
     MachineLayout& layout = page_->GetLayout();
-    EditableElement* added = layout.AddRegion(*page_->GetStage(), POINT{300, 450});
+    EditableElement* added = layout.AddRegion(*page_->GetStage(), POINT{60, 420});
     page_->AddElement(added, false);
     EXPECT_EQ("New_Region_0", added->GetName());
     EXPECT_TRUE(layout.IsModified());
-    Find<PolygonRegionElement>("Lucky")->MarkDeleted();
+    mouse.Drag(60, 425, 70, 435);
+    Find<PolygonRegionElement>("Lucky")->RunCommand(ID_REGION_DELETE, editor_.get());
+    PolygonRegionElement* plate = Find<PolygonRegionElement>("DenomPlate");
+    ASSERT_NE(nullptr, plate);
+    DialogDriver driver([] {
+        HWND dialog = WaitForDialog("DenomPlate: Region Properties");
+        if (!dialog) return;
+        SetDlgItemTextA(dialog, IDC_HOTKEY, "d");
+        CheckDlgButton(dialog, IDC_SHIFT, BST_CHECKED);
+        PressButton(dialog, IDOK);
+    });
+    plate->RunCommand(ID_ELEMENT_PROPERTIES, editor_.get());
+    driver.Join();
     EXPECT_EQ(1, CloseAnswering(IDYES));
-    MachineScript saved;
-    saved.Compile(script_, nullptr, nullptr);
-    ASSERT_TRUE(saved.IsCompiled());
-    const auto regions = saved.GetRegions();
+    const auto regions = Compiled()->GetRegions();
     EXPECT_EQ(0u, regions.count("Lucky"));
     ASSERT_EQ(1u, regions.count("New_Region_0"));
-    EXPECT_EQ(300, regions.at("New_Region_0").region.region.originX);
+    EXPECT_EQ(70, regions.at("New_Region_0").region.region.originX);
+    EXPECT_EQ(430, regions.at("New_Region_0").region.region.originY);
     EXPECT_EQ(3u, regions.at("New_Region_0").region.region.vertices.size());
+    EXPECT_EQ('d', regions.at("DenomPlate").region.hotKey);
+    EXPECT_EQ(HotKeyShift, regions.at("DenomPlate").region.hotKeyFlags);
+    EXPECT_EQ('c', regions.at("CoinSlot").region.hotKey);
+    EXPECT_EQ(4u, regions.size());
 }
 
 TEST_F(EditorWindowTest, PolygonNodesAreInsertedDraggedAndDeletedDownToThreeAndSaved) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -23,16 +24,53 @@
 
 namespace {
 
+// The dialog as it draws itself, as a .bmp file named after its caption in the folder.
+void SavePicture(HWND dialog, const std::string& folder, const std::string& caption) {
+    RECT r = {};
+    GetWindowRect(dialog, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    PrintWindow(dialog, dc, 0);
+    // The controls draw themselves into their place of the picture.
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT c = {};
+        GetWindowRect(child, &c);
+        const POINT at = {c.left - r.left, c.top - r.top};
+        SetViewportOrgEx(dc, at.x, at.y, nullptr);
+        PrintWindow(child, dc, 0);
+    }
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    GdiFlush();
+    const DWORD rowBytes = DWORD((w * 3 + 3) & ~3), size = rowBytes * DWORD(h);
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info.bmiHeader + size), 0, 0,
+                             DWORD(sizeof file + sizeof info.bmiHeader)};
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    bytes.append(static_cast<const char*>(bits), size);
+    std::string name;
+    for (char c : caption) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    WriteFileBytes(folder + "\\" + name + ".bmp", bytes);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
+
 // Answers the dialog of the caption from a helper thread: the steps fill it, then OK.
-// With VSL_DIALOG_HOLD set (milliseconds) the dialog stays up that long before OK, so
-// that a screenshot can be taken.
+// With VSL_DIALOG_PICTURES naming a folder, a picture of the filled dialog goes there.
 void AnswerDialog(const std::string& caption, const std::function<void(HWND)>& steps,
                   const std::function<void()>& opens) {
     DialogDriver driver([&] {
         HWND dialog = WaitForDialog(caption.c_str());
         if (!dialog) return;
         steps(dialog);
-        if (const char* hold = std::getenv("VSL_DIALOG_HOLD")) Sleep(DWORD(std::atoi(hold)));
+        if (const char* folder = std::getenv("VSL_DIALOG_PICTURES")) SavePicture(dialog, folder, caption);
         PressButton(dialog, IDOK);
     });
     opens();
