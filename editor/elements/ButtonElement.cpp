@@ -83,28 +83,20 @@ ButtonPart ButtonElement::CurrentRecord() const {
 
 void ButtonElement::Commit(MachineScript& script) {
     ButtonPart record = CurrentRecord();
-    if (NeedsDefinition()) {
-        if (set_.Get() && UsesOwnAnimation()) set_.Get()->Save(record.picture);
-        script.DefineButton(GetName(), record);
-        DefinitionWritten();
-        propertiesChanged_ = animationChanged_ = false;
-        return;
-    }
-    if (IsNew()) return;
-    if (IsDeleted()) {
-        if (NeedsRemoval()) script.DeleteElement(GetCaption());
-        RemovalWritten();
-        return;
-    }
     const bool ownEdited = animationChanged_ && UsesOwnAnimation();
+    if (CommitDefinitionOrRemoval(script, [&] {
+            if (set_.Get() && UsesOwnAnimation()) set_.Get()->Save(record.picture);
+            script.DefineButton(GetName(), record);
+            propertiesChanged_ = animationChanged_ = false;
+        }))
+        return;
     if (propertiesChanged_ || IsMoved() || ownEdited) {
         if (ownEdited && set_.Get()) set_.Get()->Save(record.picture);
         script.SetButton(GetCaption(), record);
         record_ = record;
         propertiesChanged_ = animationChanged_ = false;
     }
-    if (IsRenamed()) script.RenameElement(GetCaption(), GetName());
-    MoveAndRenameWritten();
+    CommitRename(script);
 }
 
 bool ButtonElement::OnContextMenu(POINT point, Window* owner) {

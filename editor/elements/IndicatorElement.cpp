@@ -127,27 +127,19 @@ IndicatorPart IndicatorElement::CurrentRecord() const {
 
 void IndicatorElement::Commit(MachineScript& script) {
     IndicatorPart record = CurrentRecord();
-    if (NeedsDefinition()) {
-        if (set_.Get() && UsesOwnAnimation()) set_.Get()->Save(record.picture);
-        script.DefineIndicator(GetName(), record);
-        DefinitionWritten();
-        propertiesChanged_ = animationChanged_ = false;
-        return;
-    }
-    if (IsNew()) return;
-    if (IsDeleted()) {
-        if (NeedsRemoval()) script.DeleteElement(GetCaption());
-        RemovalWritten();
-        return;
-    }
     const bool ownEdited = animationChanged_ && UsesOwnAnimation();
+    if (CommitDefinitionOrRemoval(script, [&] {
+            if (set_.Get() && UsesOwnAnimation()) set_.Get()->Save(record.picture);
+            script.DefineIndicator(GetName(), record);
+            propertiesChanged_ = animationChanged_ = false;
+        }))
+        return;
     if (propertiesChanged_ || IsMoved() || ownEdited) {
         if (ownEdited && set_.Get()) set_.Get()->Save(record.picture);
         script.SetIndicator(GetCaption(), record);
         propertiesChanged_ = animationChanged_ = false;
     }
-    if (IsRenamed()) script.RenameElement(GetCaption(), GetName());
-    MoveAndRenameWritten();
+    CommitRename(script);
 }
 
 bool IndicatorElement::OnContextMenu(POINT point, Window* owner) {

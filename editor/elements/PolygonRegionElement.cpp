@@ -81,21 +81,14 @@ bool PolygonRegionElement::IsModified() {
 }
 
 void PolygonRegionElement::Commit(MachineScript& script) {
-    if (NeedsDefinition()) {
-        script.DefineRegion(GetName(), CurrentRegion());
-        DefinitionWritten();
+    if (CommitDefinitionOrRemoval(script, [&] {
+            script.DefineRegion(GetName(), CurrentRegion());
+            nodesChanged_ = propertiesChanged_ = false;
+        }))
         return;
-    }
-    if (IsNew()) return;
-    if (IsDeleted()) {
-        if (NeedsRemoval()) script.DeleteElement(GetCaption());
-        RemovalWritten();
-        return;
-    }
     if (IsMoved() || nodesChanged_ || propertiesChanged_) script.SetRegion(GetCaption(), CurrentRegion());
-    if (IsRenamed()) script.RenameElement(GetCaption(), GetName());
     nodesChanged_ = propertiesChanged_ = false;
-    MoveAndRenameWritten();
+    CommitRename(script);
 }
 
 void PolygonRegionElement::TakeCurrentOrigin() { part_ = CurrentRegion(); }
