@@ -102,7 +102,7 @@ void MachineLayout::BuildReels(const SpriteParent& stage) {
             return;  // a script that places no reels has no reel areas
         }
         auto* element = new ReelElement(this);
-        element->Setup(stage, reel, position);
+        element->Setup(script_, stage, reel, position);
         AppendElement(element);
     }
 }
