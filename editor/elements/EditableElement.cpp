@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "MachineLayout.h"
+#include "MachineScript.h"
 #include "RegionRect.h"
 #include "SpriteDesc.h"
 #include "SpriteQueries.h"
@@ -176,4 +177,22 @@ void EditableElement::RemovalWritten() { removalWritten_ = true; }
 void EditableElement::MoveAndRenameWritten() {
     modified_ = false;
     renamed_ = false;
+}
+
+bool EditableElement::CommitDefinitionOrRemoval(MachineScript& script, const std::function<void()>& define) {
+    if (NeedsDefinition()) {
+        define();
+        DefinitionWritten();
+        return true;
+    }
+    if (isNew_) return true;  // added and deleted before any save: the script never heard of it
+    if (!deleted_) return false;
+    if (NeedsRemoval()) script.DeleteElement(caption_);
+    RemovalWritten();
+    return true;
+}
+
+void EditableElement::CommitRename(MachineScript& script) {
+    if (renamed_) script.RenameElement(caption_, name_);
+    MoveAndRenameWritten();
 }

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ElementGeometry.h"
@@ -97,6 +98,11 @@ protected:
     void DefinitionWritten();
     void RemovalWritten();
     void MoveAndRenameWritten();
+    // The start of every named element's commit: a new element is defined (by `define`,
+    // with the element's name), a deleted one removed; true when nothing else is to be
+    // written. CommitRename ends the commit: a rename goes after the element's edits.
+    bool CommitDefinitionOrRemoval(MachineScript& script, const std::function<void()>& define);
+    void CommitRename(MachineScript& script);
 
     bool modified_ = false;
     RegionRect* shape_ = nullptr;  // the hit shape when it is a rectangle (owned as the behaviour)

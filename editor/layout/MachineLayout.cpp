@@ -4,8 +4,9 @@
 
 #include "AnimationSet.h"
 #include "MachineScript.h"
-#include "NewElementFactory.h"
 #include "NewElementName.h"
+#include "ButtonElement.h"
+#include "IndicatorElement.h"
 #include "PolygonRegionElement.h"
 
 MachineLayout::MachineLayout() = default;
@@ -15,46 +16,76 @@ MachineLayout::~MachineLayout() {
     symbolEntries_.clear();
     animationEntries_.clear();
     sounds_.clear();
-    for (AnimationSet* set : animationSets_) delete set;
+    // The elements stop listening to their animation sets before the sets go.
     elements_.clear();
+    for (AnimationSet* set : animationSets_) delete set;
 }
 
-NewElementFactory& GetNewElementFactory() {
-    static NewElementFactory factory;
-    return factory;
+bool MachineLayout::IsNameUsed(const std::string& name) const {
+    for (const ElementRef& element : elements_)
+        if (!element.Get()->IsDeleted() && (element.Get()->GetName() == name || element.Get()->GetCaption() == name))
+            return true;
+    return script_ && script_->IsDefined(name);
 }
 
-std::string MachineLayout::NextName(const std::string& prefix) {
-    return NextNewElementName(prefix, newNameCounter_,
-                              [this](const std::string& n) { return script_ && script_->IsDefined(n); });
+std::string MachineLayout::NewName(const char* prefix) {
+    return NextNewElementName(prefix, newNameCounter_, [this](const std::string& n) {
+        return script_ && script_->IsDefined(n);
+    });
 }
 
-EditableElement* MachineLayout::AppendNew(EditableElement* element) {
-    if (!element) return nullptr;
+void MachineLayout::AddNew(EditableElement* element) {
     element->MarkNew();
     AppendElement(element);
-    return element;
-}
-
-EditableElement* MachineLayout::AddIndicator(const SpriteParent& stage, POINT point) {
-    const auto& make = GetNewElementFactory().indicator;
-    return make ? AppendNew(make(*this, stage, NextName("New_Indicator_"), point)) : nullptr;
-}
-
-EditableElement* MachineLayout::AddButton(const SpriteParent& stage, POINT point, const std::string& folder) {
-    const auto& make = GetNewElementFactory().button;
-    return make ? AppendNew(make(*this, stage, NextName("New_Button_"), point, folder)) : nullptr;
 }
 
 EditableElement* MachineLayout::AddRegion(const SpriteParent& stage, POINT point) {
-    const std::string name = NextName("New_Region_");
+    const std::string name = NewName("New_Region_");
     RegionPart part;
     part.region.originX = point.x;
     part.region.originY = point.y;
     part.region.vertices = {Point{0, -10}, Point{10, 10}, Point{-10, 10}};
     auto* element = new PolygonRegionElement(this);
     element->Setup(stage, name, part);
-    return AppendNew(element);
+    AddNew(element);
+    return element;
+}
+
+EditableElement* MachineLayout::AddIndicator(const SpriteParent& stage, POINT point) {
+    const std::string name = NewName("New_Indicator_");
+    IndicatorPart part;
+    part.digits = 1;
+    part.rectangle = ScriptRect{point.x, point.y, point.x + 10, point.y + 10};
+    part.priority = 75;
+    part.dollarSign = 0;
+    auto* element = new IndicatorElement(this);
+    element->Setup(part, nullptr, stage, name);
+    AddNew(element);
+    return element;
+}
+
+EditableElement* MachineLayout::AddButton(const SpriteParent& stage, POINT point, const std::string& folder) {
+    const std::string name = NewName("New_Button_");
+    ButtonPart part;
+    part.rectangle = ScriptRect{point.x, point.y, point.x + 30, point.y + 30};
+    part.position = Point{point.x, point.y};
+    part.priority = 200;
+    auto* element = new ButtonElement(this, folder);
+    element->Setup(part, nullptr, stage, name);
+    AddNew(element);
+    return element;
+}
+
+std::vector<std::string> MachineLayout::GetSetNames() const {
+    std::vector<std::string> names;
+    for (const AnimationSet* set : animationSets_) names.push_back(set->GetName());
+    return names;
+}
+
+AnimationSet* MachineLayout::FindSet(const std::string& name) const {
+    for (AnimationSet* set : animationSets_)
+        if (set->GetName() == name) return set;
+    return nullptr;
 }
 
 void MachineLayout::AppendElement(EditableElement* element) { elements_.emplace_back(element); }

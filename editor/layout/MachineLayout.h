@@ -47,12 +47,16 @@ public:
     bool Build(const SpriteParent& stage, const RECT& pageArea);
     // A new three-node region at the point, named "New_Region_" and a number.
     EditableElement* AddRegion(const SpriteParent& stage, POINT point);
-    // A new indicator ("New_Indicator_" and a number) or button ("New_Button_"), made by
-    // the element classes' makers (NewElementFactory); null without a maker.
+    // A new one-digit indicator without a picture at the point ("New_Indicator_").
     EditableElement* AddIndicator(const SpriteParent& stage, POINT point);
+    // A new button without a picture at the point ("New_Button_"); the folder is the
+    // editor's current directory.
     EditableElement* AddButton(const SpriteParent& stage, POINT point, const std::string& folder);
 
     bool IsModified() const;
+    // A name that a rename must not take: one of an element shown here (deleted ones
+    // aside) or one the script defines.
+    bool IsNameUsed(const std::string& name) const;
     // Every element, entry and sound queues its edits into the script; always true.
     bool Apply() override;
 
@@ -63,6 +67,9 @@ public:
 
     const std::list<ElementRef>& GetElements() const { return elements_; }
     const std::vector<AnimationSet*>& GetAnimationSets() const { return animationSets_; }
+    // The names of the animation sets, in the layout's order; the first set of a name.
+    std::vector<std::string> GetSetNames() const;
+    AnimationSet* FindSet(const std::string& name) const;
     const std::list<std::unique_ptr<SoundEntry>>& GetSoundEntries() const { return sounds_; }
     std::list<std::unique_ptr<SoundEntry>>& GetSoundEntries() { return sounds_; }
     MachineScript* GetScript() const { return script_; }
@@ -76,14 +83,17 @@ private:
     AnimationSet* AddSet(const AnimationReference& record, int32_t usage, const std::string& name);
     AnimationSet* SetFor(const AnimationReference& record, int32_t usage, const std::string& name);
     void BuildAnimations();
-    void BuildElementSets();
+    void BuildButtons(const SpriteParent& stage);
+    void BuildIndicators(const SpriteParent& stage);
+    void BuildCoin(const SpriteParent& stage);
+    void BuildArm(const SpriteParent& stage);
+    std::string NewName(const char* prefix);
+    void AddNew(EditableElement* element);
     void BuildReels(const SpriteParent& stage);
     void BuildRegions(const SpriteParent& stage);
     void BuildSymbols();
     void BuildSounds();
     void AppendElement(EditableElement* element);
-    std::string NextName(const std::string& prefix);
-    EditableElement* AppendNew(EditableElement* element);
 
     HBITMAP backdrop_ = nullptr;
     SIZE backdropSize_ = {kDefaultSize, kDefaultSize};
@@ -97,4 +107,5 @@ private:
     std::list<std::unique_ptr<LayoutEntry>> animationEntries_;
     std::list<std::unique_ptr<LayoutEntry>> symbolEntries_;
     std::map<std::string, AnimationSet*> namedSets_;
+    std::string folder_;  // the current directory when the layout was built
 };

@@ -3,6 +3,10 @@
 #include <stdexcept>
 
 #include "AnimationSet.h"
+#include "ArmElement.h"
+#include "ButtonElement.h"
+#include "CoinSlotElement.h"
+#include "IndicatorElement.h"
 #include "MachineLayout.h"
 #include "MachineScript.h"
 #include "PolygonRegionElement.h"
@@ -10,10 +14,16 @@
 
 bool MachineLayout::Build(const SpriteParent& stage, const RECT&) {
     if (!script_) return true;
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    folder_ = folder;
     BuildAnimations();
-    BuildElementSets();
+    BuildButtons(stage);
+    BuildIndicators(stage);
     BuildReels(stage);
     BuildRegions(stage);
+    BuildCoin(stage);
+    BuildArm(stage);
     BuildSymbols();
     BuildSounds();
     return true;
@@ -42,18 +52,45 @@ void MachineLayout::BuildAnimations() {
     }
 }
 
-// The pictures of buttons, indicators, the coin and the arm: each uses the set of the
-// animation it names, or a set of its own named in braces.
-void MachineLayout::BuildElementSets() {
-    for (const auto& [name, record] : script_->GetButtons())
-        SetFor(record.button.picture, int32_t(AnimationUsage::Button), "{Button " + name + "}");
-    for (const auto& [name, record] : script_->GetIndicators())
-        SetFor(record.indicator.picture, int32_t(AnimationUsage::Indicator), "{Indicator " + name + "}");
+// Buttons, indicators, the coin and the arm each use the set of the animation they name,
+// or a set of their own named in braces.
+void MachineLayout::BuildButtons(const SpriteParent& stage) {
+    for (const auto& [name, record] : script_->GetButtons()) {
+        AnimationSet* set = SetFor(record.button.picture, int32_t(AnimationUsage::Button), "{Button " + name + "}");
+        auto* element = new ButtonElement(this, folder_);
+        element->Setup(record.button, set, stage, name);
+        AppendElement(element);
+    }
+}
+
+void MachineLayout::BuildIndicators(const SpriteParent& stage) {
+    for (const auto& [name, record] : script_->GetIndicators()) {
+        AnimationSet* set =
+            SetFor(record.indicator.picture, int32_t(AnimationUsage::Indicator), "{Indicator " + name + "}");
+        auto* element = new IndicatorElement(this);
+        element->Setup(record.indicator, set, stage, name);
+        AppendElement(element);
+    }
+}
+
+// The coin slot is made whether or not the machine has a coin; without its sets it shows
+// nothing.
+void MachineLayout::BuildCoin(const SpriteParent& stage) {
     const CoinSettings coin = script_->GetCoin();
-    SetFor(coin.coin, int32_t(AnimationUsage::Coin), "{Coin}");
-    SetFor(coin.coinDrop, int32_t(AnimationUsage::CoinDrop), "{Coin Drop}");
+    AnimationSet* coinSet = SetFor(coin.coin, int32_t(AnimationUsage::Coin), "{Coin}");
+    AnimationSet* dropSet = SetFor(coin.coinDrop, int32_t(AnimationUsage::CoinDrop), "{Coin Drop}");
+    auto* element = new CoinSlotElement(this);
+    element->Setup(coin, coinSet, dropSet, stage);
+    AppendElement(element);
+}
+
+void MachineLayout::BuildArm(const SpriteParent& stage) {
     const AnimationReference arm = script_->GetArmAnimation();
-    if (arm.HasPictures()) SetFor(arm, int32_t(AnimationUsage::PullArm), "{Pull Arm}");
+    if (!arm.HasPictures()) return;
+    AnimationSet* set = SetFor(arm, int32_t(AnimationUsage::PullArm), "{Pull Arm}");
+    auto* element = new ArmElement(this);
+    element->Setup(arm, set, script_->GetArmRect(), stage, "Pull Arm");
+    AppendElement(element);
 }
 
 void MachineLayout::BuildReels(const SpriteParent& stage) {
@@ -65,7 +102,7 @@ void MachineLayout::BuildReels(const SpriteParent& stage) {
             return;  // a script that places no reels has no reel areas
         }
         auto* element = new ReelElement(this);
-        element->Setup(stage, reel, position);
+        element->Setup(script_, stage, reel, position);
         AppendElement(element);
     }
 }

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "MachineScript.h"
-#include "NewElementFactory.h"
 #include "Quor2_5.h"
 
 GraphicsPage::GraphicsPage(Window* editor, const RECT& area, HWND statusBar, MachineScript* script)

@@ -15,7 +15,6 @@
 #include "BackdropPainter.h"
 #include "LayoutObserver.h"
 #include "MachineLayout.h"
-#include "NewElementFactory.h"
 #include "TvWindow.h"
 
 class MachineScript;

@@ -26,9 +26,6 @@ LRESULT GraphicsPage::OnMenuRequest(WPARAM, LPARAM screenPoint) {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_GRAPHICS_POPUP));
     if (!menu) return 0;
     HMENU popup = GetSubMenu(menu, 0);
-    const NewElementFactory& makers = GetNewElementFactory();
-    if (!makers.indicator) EnableMenuItem(popup, ID_ADD_INDICATOR, MF_BYCOMMAND | MF_GRAYED);
-    if (!makers.button) EnableMenuItem(popup, ID_ADD_BUTTON, MF_BYCOMMAND | MF_GRAYED);
     const int command = TrackPopupMenu(popup, TPM_RETURNCMD, screen.x, screen.y, 0, GetHandle(), nullptr);
     DestroyMenu(menu);
     if (command) RunMenuCommand(command, point);

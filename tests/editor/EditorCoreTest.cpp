@@ -15,10 +15,13 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "AnimationChoices.h"
 #include "EditorPlacement.h"
 #include "ElementGeometry.h"
 #include "ElementName.h"
+#include "ElementPlacement.h"
 #include "FileBytes.h"
 #include "NewElementName.h"
 #include "PolygonNodes.h"
@@ -242,6 +245,37 @@ TEST(ElementNamesTest, RenamesRefuseEmptyDigitLeadingAndUsedNames) {
     EXPECT_NE("", RenameRefusal("Spin", "Lucky", "Region", isUsed));
     EXPECT_EQ("", RenameRefusal("Lucky", "Lucky", "Region", isUsed));  // keeping its own name
     EXPECT_EQ("", RenameRefusal("up7", "Lucky", "Region", isUsed));
+}
+
+TEST(ElementPlacementTest, PicturesStandByTheirHotSpotAndTheScriptGetsThePointBack) {
+    // 5 digits of 12: a row 60 wide whose hot spot at the right puts its left at x - 59.
+    EXPECT_EQ(100 - 59, PictureRect(Point{100, 40}, 60, 16, kHotSpotTrailing, kHotSpotLeading).left);
+    const ElementRect centred = PictureRect(Point{300, 450}, 41, 20, kHotSpotCentre, kHotSpotCentre);
+    EXPECT_EQ((ElementRect{280, 440, 321, 460}), centred);
+    for (int32_t h : {kHotSpotCentre, kHotSpotLeading, kHotSpotTrailing})
+        for (int32_t v : {kHotSpotCentre, kHotSpotLeading, kHotSpotTrailing}) {
+            const Point back = HotSpotOf(PictureRect(Point{-7, 13}, 31, 10, h, v), h, v);
+            EXPECT_EQ(-7, back.x) << h << v;
+            EXPECT_EQ(13, back.y) << h << v;
+        }
+}
+
+TEST(ElementPlacementTest, IndicatorsKeepOneToTenDigits) {
+    EXPECT_EQ(1, ClampDigits(0));
+    EXPECT_EQ(1, ClampDigits(-4));
+    EXPECT_EQ(6, ClampDigits(6));
+    EXPECT_EQ(10, ClampDigits(25));
+}
+
+TEST(AnimationChoicesTest, OwnSetsInBracesAreOfferedOnlyToTheirElementAndMeanNoName) {
+    const std::string own = OwnSetName("Button", "Spin");
+    EXPECT_EQ("{Button Spin}", own);
+    const std::vector<std::string> names = {"Glow", "{Button Spin}", "{Button BetOne}", "{Coin}", "Lever"};
+    EXPECT_EQ((std::vector<std::string>{"Glow", "{Button Spin}", "Lever"}), AnimationChoices(names, own));
+    EXPECT_EQ(own, ChoiceFor("", own));
+    EXPECT_EQ("Glow", ChoiceFor("Glow", own));
+    EXPECT_EQ("", AnimationNameFor(own, own));
+    EXPECT_EQ("Lever", AnimationNameFor("Lever", own));
 }
 
 }  // namespace

@@ -92,6 +92,14 @@ public:
         MoveTo(toX, toY);
         Release(toX, toY);
     }
+    // Ctrl and Shift as the page's elements read them (GetKeyState) for the next messages.
+    static void HoldKeys(bool ctrl, bool shift) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
     void Key(WPARAM key) {
         SendMessageA(window_, WM_KEYDOWN, key, 1);
         SendMessageA(window_, WM_KEYUP, key, 0xC0000001);

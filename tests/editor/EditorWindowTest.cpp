@@ -1,7 +1,6 @@
-// The machine editor on one of our machines (foxfire, as the content build makes it with
-// its pictures and sounds, with one region of its own added), driven by mouse and key messages: opening, selecting,
-// dragging, nudging and renaming elements, and saving, with the backup and the failures
-// of a save; and the layout model the Graphics page owns.
+// The machine editor on one of our machines (see EditorFixture.h), driven by mouse and
+// key messages: opening, selecting, dragging, nudging and renaming elements, and saving,
+// with the backup and the failures of a save; and the layout model the Graphics page owns.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,7 +13,10 @@
 #include <vector>
 
 #include "AnimationSet.h"
+#include "DialogDriver.h"
 #include "EditorDriver.h"
+#include "EditorFixture.h"
+#include "EditorDialogIds.h"
 #include "ElementName.h"
 #include "MachineScript.h"
 #include "PolygonRegionElement.h"
@@ -22,80 +24,6 @@
 #include "TestScreens.h"
 
 namespace {
-
-const char kSaveQuestion[] = "Vellmoor Slots Editor: Save Changes";
-const char kSaveError[] = "Error updating script";
-
-std::string SourceMachine() {
-    std::string text = ReadFileBytes(VSL_SOURCE_MACHINES "\\foxfire.txt");
-    const std::string before = "    Region BillSlot";
-    text.replace(text.find(before), 0, "    Region Lucky { 100, 500 { (0,0) (30,0) (30,20) (0,20) } }\n");
-    return text;
-}
-
-// The lines of a text that differ from the other's, by position (both have as many).
-std::vector<std::string> ChangedLines(const std::string& before, const std::string& after) {
-    std::istringstream a(before), b(after);
-    std::vector<std::string> changed;
-    std::string lineA, lineB;
-    while (std::getline(a, lineA)) {
-        if (!std::getline(b, lineB)) lineB = "<none>";
-        if (lineA != lineB) changed.push_back(lineB);
-    }
-    if (std::getline(b, lineB)) changed.push_back("<extra> " + lineB);
-    return changed;
-}
-
-class EditorWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        RegisterMainWindowClass(nullptr);
-        InitCommonControls();
-        folder_ = ::testing::TempDir() + "editor_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        SetCurrentDirectoryA(folder_.c_str());
-        CopyMachineFiles(folder_);
-        script_ = folder_ + "\\foxfire.txt";
-        DeleteFileA((folder_ + "\\foxfire.old.txt").c_str());
-        RemoveDirectoryA((folder_ + "\\foxfire.new.txt").c_str());
-        original_ = SourceMachine();
-        WriteFileBytes(script_, original_);
-    }
-    void TearDown() override { editor_.reset(); }
-
-    void Open() {
-        editor_ = std::make_unique<EditorWindow>(nullptr, script_);
-        ASSERT_EQ(1, editor_->Create());
-        editor_->Show();
-        page_ = editor_->GetGraphicsPage();
-        ASSERT_NE(nullptr, page_);
-        PumpMessages();
-    }
-    template <class Element>
-    Element* Find(const std::string& name) {
-        for (const ElementRef& element : page_->GetLayout().GetElements())
-            if (auto* found = dynamic_cast<Element*>(element.Get()))
-                if (found->GetDisplayText().find(name) == 0) return found;
-        return nullptr;
-    }
-    // Closes with the answer to the save question; the editor's answer to the close.
-    int CloseAnswering(int button) {
-        BoxAnswer answer(kSaveQuestion, button);
-        const int closes = editor_->CanClose();
-        EXPECT_TRUE(answer.Seen());
-        return closes;
-    }
-    ScriptRect CompiledReel(const std::string& path, int reel) {
-        MachineScript saved;
-        saved.Compile(path, nullptr, nullptr);
-        EXPECT_TRUE(saved.IsCompiled());
-        return saved.IsCompiled() ? saved.GetReelPosition(reel).rectangle : ScriptRect();
-    }
-
-    std::string folder_, script_, original_;
-    std::unique_ptr<EditorWindow> editor_;
-    GraphicsPage* page_ = nullptr;
-};
 
 TEST_F(EditorWindowTest, OpeningAndClosingWithoutEditsLeavesLfAndCrLfScriptsByteIdentical) {
     for (const std::string& text : {original_, WithCrLf(original_)}) {
@@ -243,23 +171,116 @@ TEST_F(EditorWindowTest, TheLayoutSharesNamedAnimationsAndGivesOwnPicturesSetsIn
     EXPECT_FALSE(layout.IsModified());
 }
 
-TEST_F(EditorWindowTest, AddedAndDeletedRegionsAreDefinedAndRemovedOnce) {
+TEST_F(EditorWindowTest, RegionsAreAddedMovedEditedAndDeletedFromTheirMenusAndWrittenOnce) {
     Open();
+    PageDriver mouse(page_);
     MachineLayout& layout = page_->GetLayout();
-    EditableElement* added = layout.AddRegion(*page_->GetStage(), POINT{300, 450});
+    EditableElement* added = layout.AddRegion(*page_->GetStage(), POINT{60, 420});
     page_->AddElement(added, false);
     EXPECT_EQ("New_Region_0", added->GetName());
     EXPECT_TRUE(layout.IsModified());
-    Find<PolygonRegionElement>("Lucky")->MarkDeleted();
+    mouse.Drag(60, 425, 70, 435);
+    Find<PolygonRegionElement>("Lucky")->RunCommand(ID_REGION_DELETE, editor_.get());
+    PolygonRegionElement* plate = Find<PolygonRegionElement>("DenomPlate");
+    ASSERT_NE(nullptr, plate);
+    DialogDriver driver([] {
+        HWND dialog = WaitForDialog("DenomPlate: Region Properties");
+        if (!dialog) return;
+        SetDlgItemTextA(dialog, IDC_HOTKEY, "d");
+        CheckDlgButton(dialog, IDC_SHIFT, BST_CHECKED);
+        PressButton(dialog, IDOK);
+    });
+    plate->RunCommand(ID_ELEMENT_PROPERTIES, editor_.get());
+    driver.Join();
     EXPECT_EQ(1, CloseAnswering(IDYES));
-    MachineScript saved;
-    saved.Compile(script_, nullptr, nullptr);
-    ASSERT_TRUE(saved.IsCompiled());
-    const auto regions = saved.GetRegions();
+    const auto regions = Compiled()->GetRegions();
     EXPECT_EQ(0u, regions.count("Lucky"));
     ASSERT_EQ(1u, regions.count("New_Region_0"));
-    EXPECT_EQ(300, regions.at("New_Region_0").region.region.originX);
+    EXPECT_EQ(70, regions.at("New_Region_0").region.region.originX);
+    EXPECT_EQ(430, regions.at("New_Region_0").region.region.originY);
     EXPECT_EQ(3u, regions.at("New_Region_0").region.region.vertices.size());
+    EXPECT_EQ('d', regions.at("DenomPlate").region.hotKey);
+    EXPECT_EQ(HotKeyShift, regions.at("DenomPlate").region.hotKeyFlags);
+    EXPECT_EQ('c', regions.at("CoinSlot").region.hotKey);
+    EXPECT_EQ(4u, regions.size());
+}
+
+TEST_F(EditorWindowTest, PolygonNodesAreInsertedDraggedAndDeletedDownToThreeAndSaved) {
+    Open();
+    PageDriver mouse(page_);
+    PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
+    ASSERT_NE(nullptr, lucky);
+    mouse.Drag(110, 510, 120, 500);  // the whole region first: nodes follow the new origin
+    PageDriver::HoldKeys(true, false);
+    mouse.Press(125, 491);  // just inside the top edge, which now runs from (110, 490) to (140, 490)
+    mouse.Release(125, 491);
+    PageDriver::HoldKeys(false, false);
+    EXPECT_EQ(5u, lucky->CurrentRegion().region.vertices.size());
+    EXPECT_EQ((ElementRect{110, 490, 141, 511}), lucky->GetRect());
+
+    mouse.Press(140, 490);  // node 2, dragged up and right
+    mouse.MoveTo(145, 488);
+    mouse.MoveTo(150, 485);  // the handle follows the pointer, so the release finds it
+    mouse.Release(150, 485);
+    EXPECT_EQ((ElementRect{110, 485, 151, 511}), lucky->GetRect());
+
+    PageDriver::HoldKeys(true, true);
+    for (const POINT node : {POINT{110, 490}, POINT{125, 491}, POINT{150, 485}}) {
+        mouse.Press(node.x, node.y);
+        mouse.Release(node.x, node.y);
+    }
+    PageDriver::HoldKeys(false, false);
+    EXPECT_EQ(3u, lucky->CurrentRegion().region.vertices.size());  // the third delete was refused
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    Point origin{};
+    const std::vector<Point> nodes = CompiledNodes(script_, "Lucky", &origin);
+    ASSERT_EQ(3u, nodes.size());
+    EXPECT_EQ(110, origin.x);
+    EXPECT_EQ(490, origin.y);
+    const int expected[3][2] = {{40, -5}, {30, 20}, {0, 20}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(expected[i][0], nodes[i].x) << i;
+        EXPECT_EQ(expected[i][1], nodes[i].y) << i;
+    }
+}
+
+TEST_F(EditorWindowTest, RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
+    Open();
+    PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
+    ASSERT_NE(nullptr, lucky);
+    std::string prompt;
+    std::vector<std::string> refusals;
+    DialogDriver driver([&] {
+        HWND dialog = WaitForDialog("Rename Region");
+        if (!dialog) return;
+        char text[256] = {};
+        GetDlgItemTextA(dialog, IDC_RENAME_PROMPT, text, sizeof text);
+        prompt = text;
+        for (const char* typed : {"", "7up", "BillSlot", "coin in"}) {
+            SetDlgItemTextA(dialog, IDC_RENAME_NAME, typed);
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);  // the refusal's box is modal: do not wait in it
+            if (std::string(typed) == "coin in") break;
+            HWND box = WaitForDialog("Invalid Name");
+            if (!box) return;
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+            refusals.push_back(text);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            WaitUntil([box] { return !IsWindow(box); });
+        }
+    });
+    EXPECT_TRUE(lucky->Rename(editor_.get()));
+    driver.Join();
+    EXPECT_EQ("Enter new name for Lucky", prompt);
+    ASSERT_EQ(3u, refusals.size());
+    EXPECT_NE(std::string::npos, refusals[2].find("already used")) << refusals[2];
+    EXPECT_EQ("coin_in", lucky->GetName());
+    EXPECT_EQ("coin_in Region", lucky->GetDisplayText());
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    Point origin{};
+    EXPECT_EQ(4u, CompiledNodes(script_, "coin_in", &origin).size());
+    EXPECT_EQ(100, origin.x);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@ if(VSL_WINDOWS)
   # The machine folder of the content build: foxfire with its pictures and sounds.
   set(VSL_SOURCE_MACHINES "Z:${CMAKE_BINARY_DIR}/content/machines")
   vsl_add_test(editor_window_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorWindowTest.cpp ${CMAKE_CURRENT_LIST_DIR}/AnimationSetTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/EditorPagesTest.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorWindowTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ElementEditingTest.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/AnimationSetTest.cpp ${CMAKE_CURRENT_LIST_DIR}/EditorPagesTest.cpp
     LIBS vsl_editor vsl_resources WINDOW)
   target_include_directories(editor_window_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
     ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)

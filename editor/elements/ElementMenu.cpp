@@ -1,0 +1,28 @@
+#include "ElementMenu.h"
+
+#include "EditableElement.h"
+#include "MachineLayout.h"
+#include "RenameDialog.h"
+#include "Window.h"
+
+int TrackElementMenu(int menuId, POINT point, Window* owner) {
+    HWND window = owner ? owner->GetHandle() : nullptr;
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId));
+    if (!menu) return 0;
+    if (window) ClientToScreen(window, &point);
+    const int command = int(TrackPopupMenu(GetSubMenu(menu, 0), TPM_RETURNCMD, point.x, point.y, 0, window, nullptr));
+    DestroyMenu(menu);
+    return command;
+}
+
+bool RenameFromDialog(EditableElement& element, const std::string& kind, Window* owner) {
+    MachineLayout* layout = element.GetLayout();
+    RenameDialog dialog(kind, element.GetName(), [layout](const std::string& name) {
+        return layout && layout->IsNameUsed(name);
+    });
+    if (dialog.DoModal(owner) != 1) return false;
+    element.SetCaption(dialog.GetName());
+    element.SetDisplayText(element.GetName() + " " + kind);
+    element.NotifyChanged();
+    return true;
+}

@@ -1,0 +1,68 @@
+#include "FrameSprite.h"
+
+#include <algorithm>
+
+#include "AnimationSet.h"
+#include "Bitmap.h"
+#include "EnginePicture.h"
+#include "SpriteDesc.h"
+
+namespace {
+const COLORREF kUnusedKey = 0x00FF0000;
+const uint32_t kPictureDepth = 100;
+
+void CopyPicture(HDC dc, const Bitmap& image, const ElementRect& rect) {
+    const int w = std::min<int>(rect.Width(), image.Width());
+    const int h = std::min<int>(rect.Height(), image.Height());
+    const int fromBottom = image.IsTopDown() ? 0 : image.Height() - h;
+    StretchDIBits(dc, 0, 0, w, h, 0, fromBottom, w, h, image.Pixels(), image.Info(), DIB_RGB_COLORS, SRCCOPY);
+}
+
+void WriteText(HDC dc, const ElementRect& rect, const std::string& text) {
+    const RECT all = {0, 0, rect.Width(), rect.Height()};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, 0, 0, text.c_str(), int(text.size()));
+}
+}  // namespace
+
+FramePicture FrameOf(const AnimationSet* set, size_t frame) {
+    FramePicture picture;
+    if (!set || set->GetSequences().empty()) return picture;
+    const auto& frames = set->GetSequences()[0]->GetFrames();
+    if (frame >= frames.size()) return picture;
+    const Bitmap* image = frames[frame]->GetImage().get();
+    if (!image || !image->IsValid()) return picture;
+    picture.image = image;
+    picture.width = image->Width();
+    picture.height = image->Height();
+    return picture;
+}
+
+COLORREF SpriteKeyFor(const FramePicture& picture, bool transparent) {
+    if (!transparent || !picture.image) return kUnusedKey;
+    const uint32_t rgb = GetColorKey(*picture.image);
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+bool DrawFrameSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, const ElementRect& rect,
+                     const FramePicture& picture, COLORREF key, const std::string& text) {
+    OwnerDrawSpriteDesc desc;
+    desc.x = rect.left;
+    desc.y = rect.top;
+    desc.depth = kPictureDepth;
+    desc.block.width = std::max(1, rect.Width());
+    desc.block.height = std::max(1, rect.Height());
+    desc.block.transparentColour = key;
+    if (!CreateOwnerDrawSprite(parent, holder, desc)) return false;
+    if (HBITMAP surface = holder.Surface().bitmap) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, surface);
+        if (picture.image) CopyPicture(dc, *picture.image, rect);
+        else WriteText(dc, rect, text);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+    UpdateOwnerDrawSprite(holder.Get());
+    return true;
+}

@@ -1,0 +1,248 @@
+// Every kind of element on the Graphics page driven through its own input handling: the
+// mouse on the page, the commands of its menu and the answers typed into its dialogs.
+// After the save, the script compiled again shows exactly the edits made, and the
+// elements that were not touched are as they were.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ArmElement.h"
+#include "ButtonElement.h"
+#include "CoinSlotElement.h"
+#include "DialogDriver.h"
+#include "EditorDialogIds.h"
+#include "EditorFixture.h"
+#include "IndicatorElement.h"
+#include "ReelElement.h"
+
+namespace {
+
+// The dialog as it draws itself, as a .bmp file named after its caption in the folder.
+void SavePicture(HWND dialog, const std::string& folder, const std::string& caption) {
+    RECT r = {};
+    GetWindowRect(dialog, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    PrintWindow(dialog, dc, 0);
+    // The controls draw themselves into their place of the picture.
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT c = {};
+        GetWindowRect(child, &c);
+        const POINT at = {c.left - r.left, c.top - r.top};
+        SetViewportOrgEx(dc, at.x, at.y, nullptr);
+        PrintWindow(child, dc, 0);
+    }
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    GdiFlush();
+    const DWORD rowBytes = DWORD((w * 3 + 3) & ~3), size = rowBytes * DWORD(h);
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info.bmiHeader + size), 0, 0,
+                             DWORD(sizeof file + sizeof info.bmiHeader)};
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    bytes.append(static_cast<const char*>(bits), size);
+    std::string name;
+    for (char c : caption) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    WriteFileBytes(folder + "\\" + name + ".bmp", bytes);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
+
+// Answers the dialog of the caption from a helper thread: the steps fill it, then OK.
+// With VSL_DIALOG_PICTURES naming a folder, a picture of the filled dialog goes there.
+void AnswerDialog(const std::string& caption, const std::function<void(HWND)>& steps,
+                  const std::function<void()>& opens) {
+    DialogDriver driver([&] {
+        HWND dialog = WaitForDialog(caption.c_str());
+        if (!dialog) return;
+        steps(dialog);
+        if (const char* folder = std::getenv("VSL_DIALOG_PICTURES")) SavePicture(dialog, folder, caption);
+        PressButton(dialog, IDOK);
+    });
+    opens();
+    driver.Join();
+}
+
+void Rename(EditableElement* element, int renameCommand, const std::string& caption, const char* typed,
+            const std::function<void(int)>& run) {
+    AnswerDialog(caption, [typed](HWND dialog) { SetDlgItemTextA(dialog, IDC_RENAME_NAME, typed); },
+                 [&] { run(renameCommand); });
+    (void)element;
+}
+
+std::pair<int, int> XY(const Point& p) { return {p.x, p.y}; }
+
+// The page point in the middle of the element.
+POINT Middle(const EditableElement* element) {
+    const ElementRect& r = element->GetRect();
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void DragBy(PageDriver& mouse, const EditableElement* element, int dx, int dy) {
+    const POINT from = Middle(element);
+    mouse.Drag(from.x, from.y, from.x + dx, from.y + dy);
+}
+
+std::vector<std::string> ComboEntries(HWND dialog, int id) {
+    std::vector<std::string> entries;
+    const LRESULT count = SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char text[256] = {};
+        SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, WPARAM(i), LPARAM(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+TEST_F(EditorWindowTest, ButtonsAreAddedMovedEditedRenamedAndDeletedAndTheScriptShowsExactlyThat) {
+    Open();
+    const std::unique_ptr<MachineScript> before = CompiledOriginal();
+    PageDriver mouse(page_);
+    ButtonElement* spin = Find<ButtonElement>("Spin");
+    ButtonElement* lamp = Find<ButtonElement>("Lamp");
+    ButtonElement* bell = Find<ButtonElement>("Bell");
+    ASSERT_TRUE(spin && lamp && bell);
+    EXPECT_EQ(300 - lamp->GetRect().Width() / 2, lamp->GetRect().left);  // its hot spot is centred
+    DragBy(mouse, lamp, 20, 10);
+
+    // A drag followed by Properties: the button stays where it was dragged.
+    DragBy(mouse, spin, 12, -6);
+    const ElementRect dragged = spin->GetRect();
+    std::vector<std::string> offered;
+    AnswerDialog("Spin: Button Properties", [&](HWND dialog) {
+        offered = ComboEntries(dialog, IDC_ANIMATION);
+        SetDlgItemInt(dialog, IDC_PRIORITY, 150, TRUE);
+        SetDlgItemTextA(dialog, IDC_HOTKEY, "x");
+        CheckDlgButton(dialog, IDC_SHIFT, BST_CHECKED);
+    }, [&] { spin->RunCommand(ID_ELEMENT_PROPERTIES, editor_.get()); });
+    EXPECT_EQ(dragged, spin->GetRect());
+    EXPECT_EQ(1, std::count_if(offered.begin(), offered.end(), [](const std::string& e) { return e[0] == '{'; }));
+    EXPECT_EQ(1, std::count(offered.begin(), offered.end(), "{Button Spin}"));
+    EXPECT_EQ(1, std::count(offered.begin(), offered.end(), "Glow"));
+    Rename(lamp, ID_ELEMENT_RENAME, "Rename Button", "Big Lamp!",
+           [&](int command) { lamp->RunCommand(command, editor_.get()); });
+    EXPECT_EQ("Big_Lamp_ Button", lamp->GetDisplayText());
+    bell->RunCommand(ID_ELEMENT_DELETE, editor_.get());
+
+    // A new button takes the centred glow and is dragged: it is saved where it is shown.
+    auto* added = static_cast<ButtonElement*>(page_->GetLayout().AddButton(*page_->GetStage(), POINT{60, 470}, folder_));
+    page_->AddElement(added, false);
+    AnswerDialog("New_Button_0: Button Properties",
+                 [](HWND dialog) { SendDlgItemMessageA(dialog, IDC_ANIMATION, CB_SELECTSTRING, WPARAM(-1), LPARAM("Glow")); },
+                 [&] { added->EditProperties(editor_.get()); });
+    EXPECT_EQ(60 - added->GetRect().Width() / 2, added->GetRect().left);
+    DragBy(mouse, added, 10, 0);
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const auto buttons = Compiled()->GetButtons();
+    const auto original = before->GetButtons();
+    EXPECT_EQ(0u, buttons.count("Bell"));
+    EXPECT_EQ(0u, buttons.count("Lamp"));
+    ASSERT_EQ(1u, buttons.count("Spin"));
+    const ButtonPart& big = buttons.at("Spin").button;
+    EXPECT_EQ(std::make_pair(432, 394), XY(big.position));
+    EXPECT_EQ(150, big.priority);
+    EXPECT_EQ('x', big.hotKey);
+    EXPECT_EQ(HotKeyShift, big.hotKeyFlags & HotKeyShift);
+    EXPECT_EQ(original.at("Spin").button.scriptlets, big.scriptlets);
+    ASSERT_EQ(1u, buttons.count("Big_Lamp_"));
+    EXPECT_EQ(std::make_pair(320, 460), XY(buttons.at("Big_Lamp_").button.position));
+    ASSERT_EQ(1u, buttons.count("New_Button_0"));
+    EXPECT_EQ(std::make_pair(70, 470), XY(buttons.at("New_Button_0").button.position));
+    EXPECT_EQ("Glow", buttons.at("New_Button_0").button.picture.animationName);
+    for (const char* name : {"BetOne", "BetMax", "CashOut"}) {
+        EXPECT_EQ(original.at(name).button.rectangle, buttons.at(name).button.rectangle) << name;
+        EXPECT_EQ(original.at(name).button.hotKey, buttons.at(name).button.hotKey) << name;
+    }
+    EXPECT_EQ(6u, buttons.size());
+}
+
+TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTheDigitsThePlaySideDraws) {
+    Open();
+    const std::unique_ptr<MachineScript> before = CompiledOriginal();
+    PageDriver mouse(page_);
+    IndicatorElement* credit = Find<IndicatorElement>("Credit");
+    IndicatorElement* jackpot = Find<IndicatorElement>("Jackpot");
+    IndicatorElement* spare = Find<IndicatorElement>("Spare");
+    ASSERT_TRUE(credit && jackpot && spare);
+    mouse.Drag(credit->GetRect().right - 10, 50, credit->GetRect().right, 60);  // the part Bet does not cover
+    const ElementRect dragged = credit->GetRect();
+    AnswerDialog("Credit: Indicator Properties", [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_DIGITS, "25");  // more than ten digits cannot be shown
+        SetDlgItemInt(dialog, IDC_PRIORITY, 80, TRUE);
+        CheckDlgButton(dialog, IDC_DOLLAR_SIGN, BST_UNCHECKED);
+    }, [&] { credit->RunCommand(ID_ELEMENT_PROPERTIES, editor_.get()); });
+    EXPECT_EQ(10u, credit->GetCellCount());
+    EXPECT_EQ(dragged.left, credit->GetRect().left);
+    EXPECT_EQ(dragged.top, credit->GetRect().top);
+    Rename(jackpot, ID_ELEMENT_RENAME, "Rename Indicator", "Grand Prize",
+           [&](int command) { jackpot->RunCommand(command, editor_.get()); });
+    spare->RunCommand(ID_ELEMENT_DELETE, editor_.get());
+    EditableElement* added = page_->GetLayout().AddIndicator(*page_->GetStage(), POINT{40, 520});
+    page_->AddElement(added, false);
+    mouse.Drag(45, 525, 50, 530);
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const auto indicators = Compiled()->GetIndicators();
+    const auto original = before->GetIndicators();
+    EXPECT_EQ(0u, indicators.count("Spare"));
+    EXPECT_EQ(0u, indicators.count("Jackpot"));
+    ASSERT_EQ(1u, indicators.count("Grand_Prize"));
+    EXPECT_EQ(original.at("Jackpot").indicator.rectangle, indicators.at("Grand_Prize").indicator.rectangle);
+    const IndicatorPart& cash = indicators.at("Credit").indicator;
+    EXPECT_EQ(230, cash.rectangle.left);
+    EXPECT_EQ(50, cash.rectangle.top);
+    EXPECT_EQ(10, cash.digits);
+    EXPECT_EQ(80, cash.priority);
+    EXPECT_EQ(0, cash.dollarSign);
+    ASSERT_EQ(1u, indicators.count("New_Indicator_0"));
+    const IndicatorPart& fresh = indicators.at("New_Indicator_0").indicator;
+    EXPECT_EQ((ScriptRect{45, 525, 55, 535}), fresh.rectangle);
+    EXPECT_EQ(1, fresh.digits);
+    for (const char* name : {"Bet", "WinnerPaid", "Denomination"}) {
+        EXPECT_EQ(original.at(name).indicator.rectangle, indicators.at(name).indicator.rectangle) << name;
+        EXPECT_EQ(original.at(name).indicator.digits, indicators.at(name).indicator.digits) << name;
+    }
+    EXPECT_EQ(6u, indicators.size());
+}
+
+TEST_F(EditorWindowTest, TheCoinSlotAndTheArmMoveByTheirHotSpotsAndAReelAreaResizesByItsEdge) {
+    Open();
+    const std::unique_ptr<MachineScript> before = CompiledOriginal();
+    PageDriver mouse(page_);
+    CoinSlotElement* coin = Find<CoinSlotElement>("Coin Slot");
+    ArmElement* arm = Find<ArmElement>("Pull Arm");
+    ReelElement* reel = Find<ReelElement>("Reel 2 Area");
+    ASSERT_TRUE(coin && arm && reel);
+    EXPECT_EQ(520 - arm->GetRect().Width() / 2, arm->GetRect().left);  // the glow's hot spot is centred
+    DragBy(mouse, coin, 6, 4);
+    DragBy(mouse, arm, 10, 20);
+    mouse.Drag(473, 200, 480, 200);  // the right edge, from just inside it
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const std::unique_ptr<MachineScript> saved = Compiled();
+    EXPECT_EQ(std::make_pair(576, 284), XY(saved->GetCoin().dropPosition));
+    EXPECT_EQ(530, saved->GetArmRect().left);
+    EXPECT_EQ(130, saved->GetArmRect().top);
+    EXPECT_EQ((ScriptRect{378, 120, 480, 312}), saved->GetReelPosition(2).rectangle);
+    for (int r = 0; r < 2; ++r)
+        EXPECT_EQ(before->GetReelPosition(r).rectangle, saved->GetReelPosition(r).rectangle) << r;
+    EXPECT_EQ(before->GetCoin().coin, saved->GetCoin().coin);
+    EXPECT_EQ(before->GetArmAnimation(), saved->GetArmAnimation());
+}
+
+}  // namespace
