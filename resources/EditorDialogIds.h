@@ -5,6 +5,8 @@
 #define IDC_RENAME_NAME 1016
 #define IDC_RENAME_PROMPT 1017
 
+#include "EditorPageIds.h"  // the Delete, Rename and Properties commands the pages share
+
 // The element properties dialogs.
 #define IDD_BUTTON_PROPERTIES 129
 #define IDD_INDICATOR_PROPERTIES 131
@@ -20,8 +22,5 @@
 #define IDM_BUTTON_MENU 106
 #define IDM_REGION_MENU 109
 #define IDM_INDICATOR_MENU 130
-#define ID_ELEMENT_DELETE 40052
-#define ID_ELEMENT_RENAME 40058
-#define ID_ELEMENT_PROPERTIES 40070
 #define ID_REGION_RENAME 40031
 #define ID_REGION_DELETE 40033

@@ -106,12 +106,12 @@ bool ButtonElement::OnContextMenu(POINT point, Window* owner) {
 
 void ButtonElement::RunCommand(int command, Window* owner) {
     switch (command) {
-    case ID_ELEMENT_DELETE:
+    case ID_DELETE_ITEM:
         MarkDeleted();
         NotifyChanged();
         break;
-    case ID_ELEMENT_RENAME: RenameFromDialog(*this, "Button", owner); break;
-    case ID_ELEMENT_PROPERTIES: EditProperties(owner); break;
+    case ID_RENAME_ITEM: RenameFromDialog(*this, "Button", owner); break;
+    case ID_ITEM_PROPERTIES: EditProperties(owner); break;
     default: break;
     }
 }

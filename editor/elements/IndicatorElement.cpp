@@ -149,13 +149,13 @@ bool IndicatorElement::OnContextMenu(POINT point, Window* owner) {
 
 void IndicatorElement::RunCommand(int command, Window* owner) {
     switch (command) {
-    case ID_ELEMENT_DELETE:
+    case ID_DELETE_ITEM:
         MarkDeleted();
         ShowPictures(false);
         NotifyChanged();
         break;
-    case ID_ELEMENT_RENAME: RenameFromDialog(*this, "Indicator", owner); break;
-    case ID_ELEMENT_PROPERTIES: EditProperties(owner); break;
+    case ID_RENAME_ITEM: RenameFromDialog(*this, "Indicator", owner); break;
+    case ID_ITEM_PROPERTIES: EditProperties(owner); break;
     default: break;
     }
 }

@@ -212,7 +212,7 @@ void PolygonRegionElement::RunCommand(int command, Window* owner) {
         MarkDeleted();
         NotifyChanged();
         break;
-    case ID_ELEMENT_PROPERTIES: EditProperties(owner); break;
+    case ID_ITEM_PROPERTIES: EditProperties(owner); break;
     default: break;
     }
 }

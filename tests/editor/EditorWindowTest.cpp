@@ -190,7 +190,7 @@ TEST_F(EditorWindowTest, RegionsAreAddedMovedEditedAndDeletedFromTheirMenusAndWr
         CheckDlgButton(dialog, IDC_SHIFT, BST_CHECKED);
         PressButton(dialog, IDOK);
     });
-    plate->RunCommand(ID_ELEMENT_PROPERTIES, editor_.get());
+    plate->RunCommand(ID_ITEM_PROPERTIES, editor_.get());
     driver.Join();
     EXPECT_EQ(1, CloseAnswering(IDYES));
     const auto regions = Compiled()->GetRegions();

@@ -128,15 +128,15 @@ TEST_F(EditorWindowTest, ButtonsAreAddedMovedEditedRenamedAndDeletedAndTheScript
         SetDlgItemInt(dialog, IDC_PRIORITY, 150, TRUE);
         SetDlgItemTextA(dialog, IDC_HOTKEY, "x");
         CheckDlgButton(dialog, IDC_SHIFT, BST_CHECKED);
-    }, [&] { spin->RunCommand(ID_ELEMENT_PROPERTIES, editor_.get()); });
+    }, [&] { spin->RunCommand(ID_ITEM_PROPERTIES, editor_.get()); });
     EXPECT_EQ(dragged, spin->GetRect());
     EXPECT_EQ(1, std::count_if(offered.begin(), offered.end(), [](const std::string& e) { return e[0] == '{'; }));
     EXPECT_EQ(1, std::count(offered.begin(), offered.end(), "{Button Spin}"));
     EXPECT_EQ(1, std::count(offered.begin(), offered.end(), "Glow"));
-    Rename(lamp, ID_ELEMENT_RENAME, "Rename Button", "Big Lamp!",
+    Rename(lamp, ID_RENAME_ITEM, "Rename Button", "Big Lamp!",
            [&](int command) { lamp->RunCommand(command, editor_.get()); });
     EXPECT_EQ("Big_Lamp_ Button", lamp->GetDisplayText());
-    bell->RunCommand(ID_ELEMENT_DELETE, editor_.get());
+    bell->RunCommand(ID_DELETE_ITEM, editor_.get());
 
     // A new button takes the centred glow and is dragged: it is saved where it is shown.
     auto* added = static_cast<ButtonElement*>(page_->GetLayout().AddButton(*page_->GetStage(), POINT{60, 470}, folder_));
@@ -185,13 +185,13 @@ TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTh
         SetDlgItemTextA(dialog, IDC_DIGITS, "25");  // more than ten digits cannot be shown
         SetDlgItemInt(dialog, IDC_PRIORITY, 80, TRUE);
         CheckDlgButton(dialog, IDC_DOLLAR_SIGN, BST_UNCHECKED);
-    }, [&] { credit->RunCommand(ID_ELEMENT_PROPERTIES, editor_.get()); });
+    }, [&] { credit->RunCommand(ID_ITEM_PROPERTIES, editor_.get()); });
     EXPECT_EQ(10u, credit->GetCellCount());
     EXPECT_EQ(dragged.left, credit->GetRect().left);
     EXPECT_EQ(dragged.top, credit->GetRect().top);
-    Rename(jackpot, ID_ELEMENT_RENAME, "Rename Indicator", "Grand Prize",
+    Rename(jackpot, ID_RENAME_ITEM, "Rename Indicator", "Grand Prize",
            [&](int command) { jackpot->RunCommand(command, editor_.get()); });
-    spare->RunCommand(ID_ELEMENT_DELETE, editor_.get());
+    spare->RunCommand(ID_DELETE_ITEM, editor_.get());
     EditableElement* added = page_->GetLayout().AddIndicator(*page_->GetStage(), POINT{40, 520});
     page_->AddElement(added, false);
     mouse.Drag(45, 525, 50, 530);
