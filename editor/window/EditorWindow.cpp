@@ -8,6 +8,8 @@
 #include "EmptyPage.h"
 #include "GraphicsPage.h"
 #include "MessageCollector.h"
+#include "PayoutPage.h"
+#include "ReelStripGrid.h"
 
 namespace {
 const char kTabTexts[EditorWindow::PageCount][12] = {"Graphics", "Payouts", "Reels", "Animations", "Sounds"};
@@ -80,7 +82,11 @@ void EditorWindow::CreatePages() {
     pageSize_ = graphicsPage_->GetSize();
     graphicsPage_->Create();
     graphicsPage_->BuildStage();
-    for (int i = PayoutsTab; i < PageCount; ++i) {
+    pages_[PayoutsTab] = new PayoutPage(this, PageArea(), &script_);
+    pages_[ReelsTab] = new ReelStripGrid(this, PageArea(), statusBar_, &script_);
+    for (int i : {PayoutsTab, ReelsTab})
+        if (!pages_[i]->Create()) throw std::runtime_error("The editor could not make its pages");
+    for (int i = AnimationsTab; i < PageCount; ++i) {
         pages_[i] = new EmptyPage(this, PageArea());
         pages_[i]->Create();
     }
