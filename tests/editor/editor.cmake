@@ -1,6 +1,7 @@
 # Machine editor tests: the window-free parts in both builds; the editor window, its
 # layout and elements driven under the display, and animation sets, in the Windows build.
-vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp LIBS vsl_editor_core)
+vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp ${CMAKE_CURRENT_LIST_DIR}/GridEditsTest.cpp
+  LIBS vsl_editor_core)
 
 if(VSL_WINDOWS)
   # The machine folder of the content build: foxfire with its pictures and sounds.
@@ -24,4 +25,14 @@ if(VSL_WINDOWS)
   add_test(NAME editor_screenshot_test
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/editor_screenshot_test.sh $<TARGET_FILE:editor_demo>)
   set_tests_properties(editor_screenshot_test PROPERTIES LABELS window RUN_SERIAL TRUE TIMEOUT 60)
+endif()
+
+if(VSL_WINDOWS)
+  # The Reels and Payouts pages on foxfire, with the dialogs of the program's resources.
+  vsl_add_test(editor_grid_pages_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/GridPagesTest.cpp
+    LIBS vsl_editor vsl_resources WINDOW)
+  target_include_directories(editor_grid_pages_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+  target_compile_definitions(editor_grid_pages_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
+  add_dependencies(editor_grid_pages_test blit16 vsl_content_files)
 endif()
