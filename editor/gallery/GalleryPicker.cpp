@@ -25,7 +25,7 @@ GalleryRecord ReadRecord(uint32_t file, int record) {
 
 uint32_t OpenGallery(const std::string& path) {
     const int32_t file = OpenAssetFile(path.c_str());
-    if (file == 0 || file == -1) throw 0;
+    if (file == -1) throw 0;
     return uint32_t(file);
 }
 }  // namespace

@@ -36,3 +36,11 @@ if(VSL_WINDOWS)
   target_compile_definitions(editor_grid_pages_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
   add_dependencies(editor_grid_pages_test blit16 vsl_content_files)
 endif()
+
+if(VSL_WINDOWS)
+  # The gallery pickers over a gallery file that the test writes.
+  vsl_add_test(gallery_picker_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/GalleryPickerTest.cpp
+    LIBS vsl_editor vsl_resources WINDOW)
+  target_include_directories(gallery_picker_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/engine)
+  add_dependencies(gallery_picker_test blit16)
+endif()
