@@ -114,6 +114,11 @@ void PayoutPage::PaintRow(HDC dc, int row) {
     } else {
         for (size_t i = 0; i < line.items.size(); ++i) text(62 + int(i) * reelWidth_, ItemText(line.items[i]));
     }
-    for (size_t j = 0; j < line.payouts.size(); ++j)
-        text(62 + reelCount_ * reelWidth_ + int(j) * coinWidth_, PayoutText(line.payouts[j]) + " ");
+    // A long scriptlet stays within its own cell.
+    for (size_t j = 0; j < line.payouts.size(); ++j) {
+        const int left = kBothWaysWidth + reelCount_ * reelWidth_ + int(j) * coinWidth_ - scrollX_;
+        const RECT cell = {left, top, left + coinWidth_, top + rowHeight_};
+        const std::string payout = PayoutText(line.payouts[j]) + " ";
+        ExtTextOutA(dc, left + 2, top, ETO_CLIPPED, &cell, payout.c_str(), UINT(payout.size()), nullptr);
+    }
 }

@@ -56,7 +56,8 @@ int ReelStripGrid::Create() {
     if (!contentPane_.Create(this)) return 0;
     CreateControls();
     OnPageSize(0, 0);
-    if (model_.GetReelCount() > 0 && model_.GetStopCount() > 0) ShowSymbolEditor(GridCell{});
+    // The status bar belongs to the page shown first: the first cell is not reported.
+    if (model_.GetReelCount() > 0 && model_.GetStopCount() > 0) ShowSymbolEditor(GridCell{}, false);
     return 1;
 }
 
@@ -115,7 +116,7 @@ void ReelStripGrid::InvalidateCell(GridCell cell) {
     InvalidateRect(contentPane_.GetHandle(), &rect, FALSE);
 }
 
-void ReelStripGrid::ShowSymbolEditor(GridCell cell) {
+void ReelStripGrid::ShowSymbolEditor(GridCell cell, bool report) {
     suppressEdits_ = true;
     const RECT rect = CellOnScreen(cell);
     HWND combo = symbolBox_.GetHandle();
@@ -128,7 +129,7 @@ void ReelStripGrid::ShowSymbolEditor(GridCell cell) {
     ::SetFocus(combo);
     suppressEdits_ = false;
     current_ = cell;
-    ShowStatus();
+    if (report) ShowStatus();
 }
 
 void ReelStripGrid::ShowNumberEditor(GridCell cell) {

@@ -47,7 +47,7 @@ public:
 private:
     void Measure();
     void CreateControls();
-    void ShowSymbolEditor(GridCell cell);
+    void ShowSymbolEditor(GridCell cell, bool report = true);
     void ShowNumberEditor(GridCell cell);
     void ShowStatus();
     RECT CellOnScreen(GridCell cell);

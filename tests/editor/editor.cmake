@@ -44,3 +44,15 @@ if(VSL_WINDOWS)
   target_include_directories(gallery_picker_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/engine)
   add_dependencies(gallery_picker_test blit16)
 endif()
+
+if(VSL_WINDOWS)
+  # The Reels and Payouts pages and the gallery on the display, for screenshots.
+  add_executable(grid_pages_demo ${CMAKE_CURRENT_LIST_DIR}/GridPagesDemo.cpp)
+  target_include_directories(grid_pages_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+  target_compile_definitions(grid_pages_demo PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}"
+    VSL_CLIP_ART_GALLERY="Z:${CMAKE_BINARY_DIR}/cd/clipart/gallery.ast")
+  target_link_libraries(grid_pages_demo PRIVATE vsl_editor vsl_resources)
+  target_link_options(grid_pages_demo PRIVATE -mconsole)
+  add_dependencies(grid_pages_demo blit16 vsl_content_files)
+endif()
