@@ -61,7 +61,10 @@ private:
     void Run(const char* caption, int button) {
         for (int waited = 0; waited < 20000; waited += 20) {
             HWND box = FindWindowA("#32770", caption);
-            if (box && GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) {
+            // Only a box of this program: other test programs may ask the same on the display.
+            DWORD process = 0;
+            if (box && GetWindowThreadProcessId(box, &process) != GetCurrentThreadId() &&
+                process == GetCurrentProcessId()) {
                 char text[512] = {};
                 GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1);
                 text_ = text;

@@ -25,7 +25,10 @@ private:
     void Run(const char* caption, const std::function<void(HWND)>& act) {
         for (int waited = 0; waited < 20000; waited += 20) {
             HWND window = FindWindowA(nullptr, caption);
-            if (window && IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
+            DWORD process = 0;
+            // Only a window of this program: other test programs share the display.
+            if (window && IsWindowVisible(window) && GetWindowThreadProcessId(window, &process) != GetCurrentThreadId() &&
+                process == GetCurrentProcessId()) {
                 seen_ = true;
                 act(window);
                 return;
