@@ -15,17 +15,13 @@ const WPARAM kTabKey = 9;
 }  // namespace
 
 PayoutPage::PayoutPage(Window* editor, const RECT& area, MachineScript* script)
-    : editor_(editor), script_(script), table_(script->GetPayouts()) {
+    : GridPage(area), editor_(editor), script_(script), table_(script->GetPayouts()) {
     reelCount_ = script->GetReelCount();
     symbolCount_ = script->GetSymbolCount();
     maxBet_ = script->GetMaxBet();
     for (int32_t i = 0; i < symbolCount_; ++i) symbols_.push_back(script->GetSymbol(i));
-    SetStyle(WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL);
-    SetRect(area);
-    BindMessage(WM_SIZE, this, &PayoutPage::OnPageSize);
     BindMessage(WM_PAINT, this, &PayoutPage::OnPagePaint);
     BindMessage(WM_SETFOCUS, this, &PayoutPage::OnPageFocus);
-    contentPane_.BindMessage(WM_SIZE, this, &PayoutPage::OnGridSize);
     contentPane_.BindMessage(WM_PAINT, this, &PayoutPage::OnGridPaint);
     contentPane_.BindMessage(WM_LBUTTONUP, this, &PayoutPage::OnGridClick);
     contentPane_.BindMessage(kMoveMessage, this, &PayoutPage::OnMove);
@@ -41,7 +37,6 @@ PayoutPage::~PayoutPage() {
     bothWaysBox_.Unsubclass();
     choice_.Unsubclass();
     contentPane_.Destroy();
-    if (font_) DeleteObject(font_);
 }
 
 int PayoutPage::Create() {
@@ -52,7 +47,7 @@ int PayoutPage::Create() {
     if (!contentPane_.Create(this)) return 0;
     CreateControls();
     BuildCells();
-    OnPageSize(0, 0);
+    SendMessage(WM_SIZE, 0, 0);
     if (!cells_.empty()) MoveTo(0, 0);
     return 1;
 }

@@ -12,9 +12,8 @@
 #include <vector>
 
 #include "ChoiceField.h"
-#include "GridControls.h"
+#include "GridPage.h"
 #include "PayoutLineEdits.h"
-#include "ScrollView.h"
 
 class MachineScript;
 
@@ -27,7 +26,7 @@ struct PayoutCell {
     HWND control = nullptr;
 };
 
-class PayoutPage : public ScrollView {
+class PayoutPage : public GridPage {
 public:
     static const int kSymbolBoxId = 2000, kPayoutBoxId = 2001, kBothWaysBoxId = 2002, kChoiceId = 2004;
     // Sent to the grid pane to move to the next cell (argument 9; backwards with Shift).
@@ -62,6 +61,9 @@ public:
     HWND GetBothWaysBox() const { return bothWaysBox_.GetHandle(); }
     ChoiceField& GetChoiceField() { return choice_; }
 
+protected:
+    SIZE GetBands() const override { return SIZE{coinWidth_ / 2, rowHeight_}; }
+
 private:
     void Measure();
     void CreateControls();
@@ -74,10 +76,8 @@ private:
     PayLine& CurrentLine() { return table_.lines.at(size_t(currentRow_)); }
     void EditMultiple(PayItem& item);
 
-    LRESULT OnPageSize(WPARAM, LPARAM);
     LRESULT OnPagePaint(WPARAM, LPARAM);
     LRESULT OnPageFocus(WPARAM, LPARAM);
-    LRESULT OnGridSize(WPARAM, LPARAM);
     LRESULT OnGridPaint(WPARAM, LPARAM);
     LRESULT OnGridClick(WPARAM, LPARAM);
     LRESULT OnMove(WPARAM, LPARAM);
@@ -94,7 +94,6 @@ private:
     int reelCount_ = 0, symbolCount_ = 0, maxBet_ = 0;
     std::vector<std::string> symbols_;
     bool modified_ = false;
-    HFONT font_ = nullptr;
     int rowHeight_ = 18, reelWidth_ = 60, coinWidth_ = 50;
     TabReporter symbolBox_, payoutBox_, bothWaysBox_;
     ChoiceField choice_;

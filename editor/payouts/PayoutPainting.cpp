@@ -1,5 +1,4 @@
-// Painting the Payouts page: the headers on the page, the lines in the grid pane, and the
-// page's layout.
+// Painting the Payouts page: the headers on the page, the lines in the grid pane.
 #include <algorithm>
 
 #include "PayoutPage.h"
@@ -18,30 +17,6 @@ void RaisedEdge(HDC dc, const RECT& band, UINT edges) {
 }
 }  // namespace
 
-LRESULT PayoutPage::OnPageSize(WPARAM, LPARAM) {
-    RECT client = {};
-    GetClientRect(GetHandle(), &client);
-    const int left = coinWidth_ / 2;
-    rowHeaderBand_ = RECT{0, rowHeight_, left, client.bottom};
-    columnHeaderBand_ = RECT{left, 0, client.right, rowHeight_};
-    if (contentPane_.GetHandle())
-        MoveWindow(contentPane_.GetHandle(), left, rowHeight_, std::max<LONG>(0, client.right - left),
-                   std::max<LONG>(0, client.bottom - rowHeight_), TRUE);
-    return 0;
-}
-
-LRESULT PayoutPage::OnGridSize(WPARAM, LPARAM) {
-    RECT client = {};
-    GetClientRect(contentPane_.GetHandle(), &client);
-    SIZE content;
-    GetContentSize(&content);
-    SCROLLINFO vertical = {sizeof vertical, SIF_RANGE | SIF_PAGE, 0, int(content.cy), UINT(client.bottom), 0, 0};
-    SCROLLINFO horizontal = {sizeof horizontal, SIF_RANGE | SIF_PAGE, 0, int(content.cx), UINT(client.right), 0, 0};
-    SetScrollInfo(GetHandle(), SB_VERT, &vertical, TRUE);
-    SetScrollInfo(GetHandle(), SB_HORZ, &horizontal, TRUE);
-    return 0;
-}
-
 LRESULT PayoutPage::OnPageFocus(WPARAM, LPARAM) {
     if (!cells_.empty() && cells_[size_t(currentRow_)][size_t(currentColumn_)].control)
         ::SetFocus(cells_[size_t(currentRow_)][size_t(currentColumn_)].control);
@@ -49,7 +24,7 @@ LRESULT PayoutPage::OnPageFocus(WPARAM, LPARAM) {
 }
 
 LRESULT PayoutPage::OnPagePaint(WPARAM, LPARAM) {
-    PaintScope paint(GetHandle());
+    GridPainter paint(GetHandle(), font_, COLOR_BTNFACE, COLOR_BTNTEXT);
     PaintHeaders(paint.Dc());
     return 0;
 }
@@ -59,14 +34,8 @@ void PayoutPage::PaintHeaders(HDC dc) {
     GetClientRect(GetHandle(), &client);
     const int left = coinWidth_ / 2;
     const RECT corner = {0, 0, left, rowHeight_};
-    FillRect(dc, &corner, GetSysColorBrush(COLOR_BTNFACE));
-    FillRect(dc, &rowHeaderBand_, GetSysColorBrush(COLOR_BTNFACE));
-    FillRect(dc, &columnHeaderBand_, GetSysColorBrush(COLOR_BTNFACE));
     RaisedEdge(dc, RECT{0, 0, client.right, rowHeight_}, BF_BOTTOM);
     RaisedEdge(dc, RECT{0, 0, left, client.bottom}, BF_RIGHT);
-    HGDIOBJ previous = SelectObject(dc, font_);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     CentredText(dc, corner, 0, left, 2, "#");
     for (int row = 0; row < int(cells_.size()); ++row) {
         const int top = rowHeight_ + row * rowHeight_ - scrollY_;
@@ -79,24 +48,16 @@ void PayoutPage::PaintHeaders(HDC dc) {
         CentredText(dc, columnHeaderBand_, x, x + reelWidth_, 2, "Reel " + std::to_string(reel + 1));
     for (int coin = 0; coin < maxBet_; ++coin, x += coinWidth_)
         CentredText(dc, columnHeaderBand_, x, x + coinWidth_, 2, "Coin " + std::to_string(coin + 1));
-    SelectObject(dc, previous);
 }
 
 LRESULT PayoutPage::OnGridPaint(WPARAM, LPARAM) {
-    PaintScope paint(contentPane_.GetHandle());
+    GridPainter paint(contentPane_.GetHandle(), font_, COLOR_WINDOW, COLOR_WINDOWTEXT);
     HDC dc = paint.Dc();
-    RECT client = {};
-    GetClientRect(contentPane_.GetHandle(), &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-    HGDIOBJ previous = SelectObject(dc, font_);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     for (int row = 0; row < int(cells_.size()); ++row) PaintRow(dc, row);
     if (!cells_.empty()) {
         RECT focus = CellOnScreen(cells_[size_t(currentRow_)][size_t(currentColumn_)].rect);
         DrawFocusRect(dc, &focus);
     }
-    SelectObject(dc, previous);
     return 0;
 }
 

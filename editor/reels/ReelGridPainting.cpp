@@ -28,7 +28,7 @@ void SeparatorLine(HDC dc, int x0, int y0, int x1, int y1) {
 }  // namespace
 
 LRESULT ReelStripGrid::OnPagePaint(WPARAM, LPARAM) {
-    PaintScope paint(GetHandle());
+    GridPainter paint(GetHandle(), font_, COLOR_BTNFACE, COLOR_BTNTEXT);
     PaintLabels(paint.Dc());
     return 0;
 }
@@ -36,14 +36,8 @@ LRESULT ReelStripGrid::OnPagePaint(WPARAM, LPARAM) {
 void ReelStripGrid::PaintLabels(HDC dc) {
     RECT client = {};
     GetClientRect(GetHandle(), &client);
-    const RECT top = {0, 0, client.right, kHeaderHeight}, left = {0, kHeaderHeight, kLabelWidth, client.bottom};
-    FillRect(dc, &top, GetSysColorBrush(COLOR_BTNFACE));
-    FillRect(dc, &left, GetSysColorBrush(COLOR_BTNFACE));
     SeparatorLine(dc, 0, kHeaderHeight - 2, client.right, kHeaderHeight - 2);
     SeparatorLine(dc, kLabelWidth - 2, 0, kLabelWidth - 2, client.bottom);
-    HGDIOBJ previous = SelectObject(dc, font_);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     const RECT rowClip = {0, kHeaderHeight, kLabelWidth - 2, client.bottom};
     for (int stop = 0; stop < model_.GetStopCount(); ++stop) {
         char label[16];
@@ -58,18 +52,13 @@ void ReelStripGrid::PaintLabels(HDC dc) {
         const int x = kLabelWidth + reel * columnWidth_ - scrollX_ + (columnWidth_ - width) / 2;
         ClippedText(dc, x, textTop, columnClip, label);
     }
-    SelectObject(dc, previous);
 }
 
 LRESULT ReelStripGrid::OnGridPaint(WPARAM, LPARAM) {
-    PaintScope paint(contentPane_.GetHandle());
+    GridPainter paint(contentPane_.GetHandle(), font_, COLOR_WINDOW, COLOR_WINDOWTEXT);
     HDC dc = paint.Dc();
     RECT client = {};
     GetClientRect(contentPane_.GetHandle(), &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-    HGDIOBJ previous = SelectObject(dc, font_);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     const int firstRow = scrollY_ / rowHeight_, lastRow = (scrollY_ + client.bottom) / rowHeight_;
     const int firstColumn = scrollX_ / columnWidth_, lastColumn = (scrollX_ + client.right) / columnWidth_;
     for (int row = firstRow; row <= lastRow && row < model_.GetStopCount(); ++row) {
@@ -81,6 +70,5 @@ LRESULT ReelStripGrid::OnGridPaint(WPARAM, LPARAM) {
             TextOutA(dc, cell.left + nameWidth_, cell.top, weight.c_str(), int(weight.size()));
         }
     }
-    SelectObject(dc, previous);
     return 0;
 }

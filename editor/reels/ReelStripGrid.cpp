@@ -19,14 +19,10 @@ std::vector<ReelStrip> ReadStrips(const MachineScript& script) {
 }  // namespace
 
 ReelStripGrid::ReelStripGrid(Window* editor, const RECT& area, HWND statusBar, MachineScript* script)
-    : editor_(editor), statusBar_(statusBar), script_(script), model_(ReadStrips(*script)) {
+    : GridPage(area), editor_(editor), statusBar_(statusBar), script_(script), model_(ReadStrips(*script)) {
     for (int32_t i = 0; i < script->GetSymbolCount(); ++i) symbols_.push_back(script->GetSymbol(i));
-    SetStyle(WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL);
-    SetRect(area);
-    BindMessage(WM_SIZE, this, &ReelStripGrid::OnPageSize);
     BindMessage(WM_PAINT, this, &ReelStripGrid::OnPagePaint);
     BindMessage(WM_SETFOCUS, this, &ReelStripGrid::OnPageFocus);
-    contentPane_.BindMessage(WM_SIZE, this, &ReelStripGrid::OnGridSize);
     contentPane_.BindMessage(WM_PAINT, this, &ReelStripGrid::OnGridPaint);
     contentPane_.BindMessage(WM_LBUTTONUP, this, &ReelStripGrid::OnGridClick);
     contentPane_.BindMessage(WM_SETCURSOR, this, &ReelStripGrid::OnGridCursor);
@@ -40,7 +36,6 @@ ReelStripGrid::~ReelStripGrid() {
     symbolBox_.Unsubclass();
     numberBox_.Unsubclass();
     contentPane_.Destroy();
-    if (font_) DeleteObject(font_);
 }
 
 int ReelStripGrid::Create() {
@@ -55,7 +50,7 @@ int ReelStripGrid::Create() {
                               std::max<LONG>(client.bottom, kHeaderHeight)});
     if (!contentPane_.Create(this)) return 0;
     CreateControls();
-    OnPageSize(0, 0);
+    SendMessage(WM_SIZE, 0, 0);
     // The status bar belongs to the page shown first: the first cell is not reported.
     if (model_.GetReelCount() > 0 && model_.GetStopCount() > 0) ShowSymbolEditor(GridCell{}, false);
     return 1;
@@ -147,30 +142,6 @@ void ReelStripGrid::ShowNumberEditor(GridCell cell) {
 }
 
 void ReelStripGrid::ShowStatus() { SetStatusText(statusBar_, model_.StatusText(current_)); }
-
-LRESULT ReelStripGrid::OnPageSize(WPARAM, LPARAM) {
-    RECT client = {};
-    GetClientRect(GetHandle(), &client);
-    rowHeaderBand_ = RECT{0, kHeaderHeight, kLabelWidth, client.bottom};
-    columnHeaderBand_ = RECT{kLabelWidth, 0, client.right, kHeaderHeight};
-    if (contentPane_.GetHandle())
-        MoveWindow(contentPane_.GetHandle(), kLabelWidth, kHeaderHeight, std::max<LONG>(0, client.right - kLabelWidth),
-                   std::max<LONG>(0, client.bottom - kHeaderHeight), TRUE);
-    return 0;
-}
-
-LRESULT ReelStripGrid::OnGridSize(WPARAM, LPARAM) {
-    RECT client = {};
-    GetClientRect(contentPane_.GetHandle(), &client);
-    SIZE content;
-    GetContentSize(&content);
-    SCROLLINFO vertical = {sizeof vertical, 0x17, 0, int(content.cy), UINT(client.bottom), 0, 0};
-    SCROLLINFO horizontal = {sizeof horizontal, 0x17, 0, int(content.cx), UINT(client.right), 0, 0};
-    SetScrollInfo(GetHandle(), SB_VERT, &vertical, TRUE);
-    SetScrollInfo(GetHandle(), SB_HORZ, &horizontal, TRUE);
-    ScrollBy(0, 0, false);
-    return 0;
-}
 
 LRESULT ReelStripGrid::OnPageFocus(WPARAM, LPARAM) {
     HWND shown = IsWindowVisible(numberBox_.GetHandle()) ? numberBox_.GetHandle() : symbolBox_.GetHandle();

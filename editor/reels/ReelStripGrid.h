@@ -10,13 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "GridControls.h"
+#include "GridPage.h"
 #include "ReelStripModel.h"
-#include "ScrollView.h"
 
 class MachineScript;
 
-class ReelStripGrid : public ScrollView {
+class ReelStripGrid : public GridPage {
 public:
     static const int kSymbolBoxId = 1000, kNumberBoxId = 1001, kGridId = 1002;
     // The controls report Tab to the grid with this message (the control as argument).
@@ -44,6 +43,9 @@ public:
     int GetColumnWidth() const { return columnWidth_; }
     int GetNameWidth() const { return nameWidth_; }
 
+protected:
+    SIZE GetBands() const override { return SIZE{kLabelWidth, kHeaderHeight}; }
+
 private:
     void Measure();
     void CreateControls();
@@ -53,10 +55,8 @@ private:
     RECT CellOnScreen(GridCell cell);
     void InvalidateCell(GridCell cell);
 
-    LRESULT OnPageSize(WPARAM, LPARAM);
     LRESULT OnPagePaint(WPARAM, LPARAM);
     LRESULT OnPageFocus(WPARAM, LPARAM);
-    LRESULT OnGridSize(WPARAM, LPARAM);
     LRESULT OnGridPaint(WPARAM, LPARAM);
     LRESULT OnGridClick(WPARAM, LPARAM);
     LRESULT OnGridCursor(WPARAM, LPARAM);
@@ -70,7 +70,6 @@ private:
     MachineScript* script_;
     ReelStripModel model_;
     std::vector<std::string> symbols_;
-    HFONT font_ = nullptr;
     int rowHeight_ = 16, widestName_ = 0, nameWidth_ = 16, numberWidth_ = 0, columnWidth_ = 16;
     GridCell current_;
     TabReporter symbolBox_, numberBox_;

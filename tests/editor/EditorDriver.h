@@ -29,6 +29,18 @@ inline void CopyMachineFiles(const std::string& to) {
     FindClose(search);
 }
 
+// A folder of that name in the temporary folder with the machine files in it, made the
+// current folder: where the demos open foxfire.
+inline std::string DemoMachineFolder(const char* name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CopyMachineFiles(folder);
+    SetCurrentDirectoryA(folder.c_str());
+    return folder;
+}
+
 // Every "\n" as "\r\n".
 inline std::string WithCrLf(const std::string& text) {
     std::string out;

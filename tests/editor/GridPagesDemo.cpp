@@ -64,12 +64,7 @@ int main(int argc, char** argv) {
     InitCommonControls();
     const std::string page = argv[3];
     if (page == "gallery") return ShowGallery(argv[1], std::atoi(argv[2]));
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "grid_pages_demo";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    CopyMachineFiles(folder);
-    SetCurrentDirectoryA(folder.c_str());
+    const std::string folder = DemoMachineFolder("grid_pages_demo");
     EditorWindow editor(nullptr, folder + "\\foxfire.txt");
     if (!editor.Create()) return 1;
     editor.Show();
