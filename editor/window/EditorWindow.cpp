@@ -6,10 +6,11 @@
 
 #include "EditorPlacement.h"
 #include "AnimationPage.h"
-#include "EmptyPage.h"
 #include "GraphicsPage.h"
 #include "SoundPage.h"
 #include "MessageCollector.h"
+#include "PayoutPage.h"
+#include "ReelStripGrid.h"
 
 namespace {
 const char kTabTexts[EditorWindow::PageCount][12] = {"Graphics", "Payouts", "Reels", "Animations", "Sounds"};
@@ -84,10 +85,10 @@ void EditorWindow::CreatePages() {
     pageSize_ = graphicsPage_->GetSize();
     graphicsPage_->Create();
     graphicsPage_->BuildStage();
-    for (int i : {PayoutsTab, ReelsTab}) {
-        pages_[i] = new EmptyPage(this, PageArea());
-        pages_[i]->Create();
-    }
+    pages_[PayoutsTab] = new PayoutPage(this, PageArea(), &script_);
+    pages_[ReelsTab] = new ReelStripGrid(this, PageArea(), statusBar_, &script_);
+    for (int i : {PayoutsTab, ReelsTab})
+        if (!pages_[i]->Create()) throw std::runtime_error("The editor could not make its pages");
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof folder, folder);
     auto* animations = new AnimationPage(this, this, graphicsPage_->GetAnimationSets(), folder);

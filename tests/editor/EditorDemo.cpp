@@ -61,12 +61,7 @@ int main(int argc, char** argv) {
     if (argc < 3) return 2;
     RegisterMainWindowClass(nullptr);
     InitCommonControls();
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "editor_demo";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    CopyMachineFiles(folder);
-    SetCurrentDirectoryA(folder.c_str());
+    const std::string folder = DemoMachineFolder("editor_demo");
     EditorWindow editor(nullptr, folder + "\\foxfire.txt");
     if (!editor.Create()) return 1;
     editor.Show();

@@ -29,6 +29,18 @@ inline void CopyMachineFiles(const std::string& to) {
     FindClose(search);
 }
 
+// A folder of that name in the temporary folder with the machine files in it, made the
+// current folder: where the demos open foxfire.
+inline std::string DemoMachineFolder(const char* name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CopyMachineFiles(folder);
+    SetCurrentDirectoryA(folder.c_str());
+    return folder;
+}
+
 // Every "\n" as "\r\n".
 inline std::string WithCrLf(const std::string& text) {
     std::string out;
@@ -61,7 +73,10 @@ private:
     void Run(const char* caption, int button) {
         for (int waited = 0; waited < 20000; waited += 20) {
             HWND box = FindWindowA("#32770", caption);
-            if (box && GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) {
+            // Only a box of this program: other test programs may ask the same on the display.
+            DWORD process = 0;
+            if (box && GetWindowThreadProcessId(box, &process) != GetCurrentThreadId() &&
+                process == GetCurrentProcessId()) {
                 char text[512] = {};
                 GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1);
                 text_ = text;

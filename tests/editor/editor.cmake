@@ -1,6 +1,8 @@
 # Machine editor tests: the window-free parts in both builds; the editor window, its
-# layout and elements driven under the display, and animation sets, in the Windows build.
+# layout and elements, its pages and the gallery pickers driven under the display, and
+# animation sets, in the Windows build.
 vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp ${CMAKE_CURRENT_LIST_DIR}/PageRulesTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GridEditsTest.cpp
   LIBS vsl_editor_core)
 
 if(VSL_WINDOWS)
@@ -26,4 +28,31 @@ if(VSL_WINDOWS)
   add_test(NAME editor_screenshot_test
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/editor_screenshot_test.sh $<TARGET_FILE:editor_demo>)
   set_tests_properties(editor_screenshot_test PROPERTIES LABELS window RUN_SERIAL TRUE TIMEOUT 60)
+
+  # The Reels and Payouts pages on foxfire, with the dialogs of the program's resources.
+  vsl_add_test(editor_grid_pages_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/GridPagesTest.cpp
+    LIBS vsl_editor vsl_resources WINDOW)
+  target_include_directories(editor_grid_pages_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+  target_compile_definitions(editor_grid_pages_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
+  add_dependencies(editor_grid_pages_test blit16 vsl_content_files)
+
+  # The gallery pickers over a gallery file that the test writes.
+  vsl_add_test(gallery_picker_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/GalleryPickerTest.cpp
+    LIBS vsl_editor vsl_resources WINDOW)
+  target_include_directories(gallery_picker_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/engine)
+  add_dependencies(gallery_picker_test blit16)
+
+  # The Reels and Payouts pages and the gallery on the display, for screenshots.
+  add_executable(grid_pages_demo ${CMAKE_CURRENT_LIST_DIR}/GridPagesDemo.cpp)
+  target_include_directories(grid_pages_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+  target_compile_definitions(grid_pages_demo PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}"
+    VSL_CLIP_ART_GALLERY="Z:${CMAKE_BINARY_DIR}/cd/clipart/gallery.ast")
+  target_link_libraries(grid_pages_demo PRIVATE vsl_editor vsl_resources)
+  target_link_options(grid_pages_demo PRIVATE -mconsole)
+  add_dependencies(grid_pages_demo blit16 vsl_content_files)
+  add_test(NAME grid_pages_screenshot_test
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/grid_pages_screenshot_test.sh $<TARGET_FILE:grid_pages_demo>)
+  set_tests_properties(grid_pages_screenshot_test PROPERTIES LABELS window RUN_SERIAL TRUE TIMEOUT 90)
 endif()

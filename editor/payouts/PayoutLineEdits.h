@@ -1,0 +1,43 @@
+// The edits that the Payouts page makes on one line of its copy of the pay table, and
+// the texts its cells show. A payout cell changes kind only when its text plainly is the
+// other kind: a whole number makes an amount (0 included), any other text a scriptlet, and
+// an emptied cell keeps what it held (an empty scriptlet cannot be paid).
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ScriptPayTable.h"
+
+using PayLine = ScriptPayTable::PayoutLine;
+using PayItem = ScriptPayTable::PatternItem;
+using PayAmount = ScriptPayTable::Payout;
+
+namespace payout_text {
+const char kMultiple[] = "Multiple";
+const char kAny[] = "Any";
+}  // namespace payout_text
+
+// A line whose first item is counted: shown as "Any", a count and a symbol.
+bool IsCountedLine(const PayLine& line);
+// The number of leading counted items.
+int CountedRun(const PayLine& line);
+// "Any 2 Lantern" for a counted line.
+std::string CountedLineText(const PayLine& line);
+
+// "Multiple" for several symbols (or any but some), "Any" for any symbol, else the one
+// symbol (empty when the item names none).
+std::string ItemText(const PayItem& item);
+// The choice of a reel cell's list: "Any" makes the item match any symbol, a symbol name
+// makes it match exactly that symbol. ("Multiple" goes through the dialog instead.)
+void ChooseItem(PayItem& item, const std::string& choice);
+
+// The amount in decimal, or the scriptlet's text.
+std::string PayoutText(const PayAmount& payout);
+// Stores a payout cell's text; false when it changes nothing (an emptied cell, or a
+// number too large for an amount).
+bool SetPayoutText(PayAmount& payout, const std::string& text);
+
+// Makes the line count `count` reels of `symbol` (at most the reel count); the other
+// items match any symbol. A count below 1 would pay on every spin: false, nothing changes.
+bool SetCountedChoice(PayLine& line, int count, const std::string& symbol, int reelCount);

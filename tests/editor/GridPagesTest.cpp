@@ -1,0 +1,255 @@
+// The Reels and Payouts pages of the editor on foxfire, driven cell by cell with mouse,
+// key and control messages: the strips and the pay table are edited, saved, compiled
+// again and compared with the edits; a pay line goes through the Multiple Symbols dialog
+// and the counted-choice control.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "EditorDriver.h"
+#include "MachineScript.h"
+#include "ModalDriver.h"
+#include "PayoutDialogIds.h"
+#include "PayoutPage.h"
+#include "ReelStripGrid.h"
+#include "TestScreens.h"
+
+namespace {
+
+const char kSaveQuestion[] = "Vellmoor Slots Editor: Save Changes";
+
+class GridPagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterMainWindowClass(nullptr);
+        InitCommonControls();
+        folder_ = ::testing::TempDir() + "grid_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        SetCurrentDirectoryA(folder_.c_str());
+        CopyMachineFiles(folder_);
+        script_ = folder_ + "\\foxfire.txt";
+        DeleteFileA((folder_ + "\\foxfire.old.txt").c_str());
+        editor_ = std::make_unique<EditorWindow>(nullptr, script_);
+        ASSERT_EQ(1, editor_->Create());
+        editor_->Show();
+        reels_ = dynamic_cast<ReelStripGrid*>(editor_->GetPage(EditorWindow::ReelsTab));
+        payouts_ = dynamic_cast<PayoutPage*>(editor_->GetPage(EditorWindow::PayoutsTab));
+        ASSERT_TRUE(reels_ && payouts_);
+        PumpMessages();
+    }
+    void TearDown() override {
+        HoldShift(false);
+        editor_.reset();
+    }
+
+    // Saves with Yes and compiles the saved script anew.
+    void SaveAndRecompile() {
+        BoxAnswer answer(kSaveQuestion, IDYES);
+        EXPECT_EQ(1, editor_->CanClose());
+        EXPECT_TRUE(answer.Seen());
+        saved_.Compile(script_, nullptr, nullptr);
+        ASSERT_TRUE(saved_.IsCompiled());
+    }
+
+    // The Reels page: a click on the name or the weight part of a cell.
+    void ClickStrip(int stop, int reel, bool weight) {
+        const int x = reel * reels_->GetColumnWidth() + (weight ? reels_->GetNameWidth() + 4 : 4);
+        const int y = stop * reels_->GetRowHeight() + reels_->GetRowHeight() / 2;
+        SendMessageA(reels_->GetGrid(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    }
+    void Tab(HWND control, bool backwards = false) {
+        HoldShift(backwards);
+        SendMessageA(control, WM_KEYDOWN, VK_TAB, 1);
+        HoldShift(false);
+    }
+    // A choice in a drop-down list as the user makes it: the selection, then its notice.
+    static void Choose(HWND combo, const char* text) {
+        const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text));
+        ASSERT_GE(index, 0) << text;
+        SendMessageA(combo, CB_SETCURSEL, WPARAM(index), 0);
+        SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), LPARAM(combo));
+    }
+    // The Payouts page: a click in the middle of a cell.
+    void ClickPayout(int row, int column) {
+        const RECT r = payouts_->GetCell(row, column).rect;
+        SendMessageA(payouts_->GetGrid(), WM_LBUTTONUP, 0,
+                     MAKELPARAM((r.left + r.right) / 2 - payouts_->GetScrollX(), (r.top + r.bottom) / 2 - payouts_->GetScrollY()));
+    }
+    std::string Status() { return StatusText(editor_->GetStatusBar()); }
+
+    std::string folder_, script_;
+    std::unique_ptr<EditorWindow> editor_;
+    ReelStripGrid* reels_ = nullptr;
+    PayoutPage* payouts_ = nullptr;
+    MachineScript saved_;
+};
+
+TEST_F(GridPagesTest, StripsEditedCellByCellAreSavedAsEdited) {
+    editor_->ShowPage(EditorWindow::ReelsTab);
+    HWND combo = reels_->GetSymbolBox(), edit = reels_->GetNumberBox();
+    EXPECT_TRUE(IsWindowVisible(combo));
+
+    ClickStrip(0, 0, false);
+    Choose(combo, "Owl");
+    EXPECT_EQ("Reel 1 Stop 1 Owl 1", Status());
+    Tab(combo);  // to the same cell's weight
+    ASSERT_TRUE(IsWindowVisible(edit));
+    EXPECT_FALSE(IsWindowVisible(combo));
+    SetWindowTextA(edit, "4");
+    // Emptying the box, or a 0, is no weight: the cell keeps 4.
+    SetWindowTextA(edit, "");
+    SetWindowTextA(edit, "0");
+    EXPECT_EQ("Reel 1 Stop 1 Owl 4", Status());
+    Tab(edit);  // to the next cell's symbol
+    EXPECT_EQ((GridCell{0, 1}), reels_->GetCurrentCell());
+    Choose(combo, "Fox");
+
+    ClickStrip(11, 2, true);
+    EXPECT_EQ((GridCell{11, 2}), reels_->GetCurrentCell());
+    EXPECT_EQ(edit, GetFocus());
+    SetWindowTextA(edit, "9");
+    EXPECT_EQ("Reel 3 Stop 12 Leaf 9", Status());
+    Tab(edit);  // from the last cell to the first
+    EXPECT_EQ((GridCell{0, 0}), reels_->GetCurrentCell());
+    Tab(combo, true);  // and back again to the last weight
+    EXPECT_EQ((GridCell{11, 2}), reels_->GetCurrentCell());
+    EXPECT_TRUE(IsWindowVisible(edit));
+    // Right of the last reel, and below the last stop, nothing is picked.
+    SendMessageA(reels_->GetGrid(), WM_LBUTTONUP, 0, MAKELPARAM(3 * reels_->GetColumnWidth() + 5, 5));
+    SendMessageA(reels_->GetGrid(), WM_LBUTTONUP, 0, MAKELPARAM(5, 12 * reels_->GetRowHeight() + 3));
+    EXPECT_EQ((GridCell{11, 2}), reels_->GetCurrentCell());
+
+    const std::vector<ReelStrip> edited = reels_->GetModel().GetStrips();
+    EXPECT_EQ((StripEntry{"Owl", 4}), edited[0][0]);
+    EXPECT_EQ((StripEntry{"Fox", 1}), edited[1][0]);
+    EXPECT_EQ((StripEntry{"Leaf", 9}), edited[2][11]);
+    SaveAndRecompile();
+    for (int reel = 0; reel < 3; ++reel) EXPECT_EQ(edited[size_t(reel)], saved_.GetReelStrip(reel)) << reel;
+}
+
+TEST_F(GridPagesTest, PayoutCellsKeepTheirKindUnlessTheTextPlainlyIsTheOther) {
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    HWND edit = payouts_->GetPayoutBox();
+    ClickPayout(2, 4);  // all Owl, one coin
+    ASSERT_TRUE(IsWindowVisible(edit));
+    SetWindowTextA(edit, "45");
+    Tab(edit);
+    EXPECT_EQ(5, payouts_->GetColumn());
+    SetWindowTextA(edit, "0");  // an amount of nothing, not a scriptlet
+    Tab(edit);
+    SetWindowTextA(edit, "");  // emptied: keeps 120
+    ClickPayout(1, 4);         // the Lantern's scriptlet
+    char text[64] = {};
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ("LanternPayout()", text);
+    SetWindowTextA(edit, "2 + LanternPayout()");  // starts with a number, stays code
+    ClickPayout(0, 0);  // BothWays for all Fox, toggled by the click
+    EXPECT_EQ(BST_CHECKED, SendMessageA(payouts_->GetBothWaysBox(), BM_GETCHECK, 0, 0));
+    ClickPayout(0, 2);
+    Choose(payouts_->GetSymbolBox(), "Any");
+
+    const ScriptPayTable edited = payouts_->GetTable();
+    EXPECT_TRUE(payouts_->IsModified());
+    const std::vector<PayAmount>& owl = edited.lines[2].payouts;
+    EXPECT_EQ(0, owl[0].type + owl[1].type + owl[2].type);
+    EXPECT_EQ(45, owl[0].amount);
+    EXPECT_EQ(0, owl[1].amount);
+    EXPECT_EQ(120, owl[2].amount);
+    EXPECT_EQ(1, edited.lines[1].payouts[0].type);
+    EXPECT_EQ("2 + LanternPayout()", edited.lines[1].payouts[0].scriptlet);
+    SaveAndRecompile();
+    const ScriptPayTable& table = saved_.GetPayouts();
+    ASSERT_EQ(edited.lines.size(), table.lines.size());
+    EXPECT_EQ(1, table.lines[0].kind);
+    EXPECT_EQ(2, table.lines[0].items[1].kind);
+    EXPECT_TRUE(table.lines[0].items[1].symbols.empty());
+    for (size_t i = 0; i < table.lines.size(); ++i) {
+        for (size_t j = 0; j < table.lines[i].payouts.size(); ++j) {
+            const PayAmount &got = table.lines[i].payouts[j], &wanted = edited.lines[i].payouts[j];
+            EXPECT_EQ(wanted.type, got.type) << i << " " << j;
+            EXPECT_EQ(PayoutText(wanted), PayoutText(got)) << i << " " << j;
+        }
+    }
+}
+
+TEST_F(GridPagesTest, MultipleAndCountedSymbolsRoundTripThroughTheDialogAndTheControl) {
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    ClickPayout(6, 1);  // [Acorn,Mushroom] on the first reel
+    {
+        std::string start, afterAdd;
+        WhenShown dialog("Multiple Symbols", [&](HWND d) {
+            start = ListEntries(d, IDC_MULTIPLE_ACTIVE) + (IsDlgButtonChecked(d, IDC_MULTIPLE_ANY_OF) ? " anyof" : "");
+            SelectEntry(d, IDC_MULTIPLE_ALL, "Owl");
+            SelectEntry(d, IDC_MULTIPLE_ALL, "Acorn");  // already active: not listed twice
+            PressButton(d, IDC_MULTIPLE_ADD);
+            afterAdd = ListEntries(d, IDC_MULTIPLE_ACTIVE);
+            SelectEntry(d, IDC_MULTIPLE_ACTIVE, "Mushroom");
+            PressButton(d, IDC_MULTIPLE_REMOVE);
+            CheckRadioButton(d, IDC_MULTIPLE_ANY_OF, IDC_MULTIPLE_ANY_SYMBOL, IDC_MULTIPLE_ANY_BUT);
+            PressButton(d, IDOK);
+        });
+        Choose(payouts_->GetSymbolBox(), "Multiple");
+        ASSERT_TRUE(dialog.Seen());
+        EXPECT_EQ("Acorn Mushroom anyof", start);
+        EXPECT_EQ("Acorn Mushroom Owl", afterAdd);
+    }
+    EXPECT_EQ("Multiple", WindowText(payouts_->GetSymbolBox()));
+    {
+        // The item comes back into the dialog as it was left; Cancel changes nothing.
+        std::string start;
+        WhenShown dialog("Multiple Symbols", [&](HWND d) {
+            start = ListEntries(d, IDC_MULTIPLE_ACTIVE) + (IsDlgButtonChecked(d, IDC_MULTIPLE_ANY_BUT) ? " anybut" : "");
+            CheckRadioButton(d, IDC_MULTIPLE_ANY_OF, IDC_MULTIPLE_ANY_SYMBOL, IDC_MULTIPLE_ANY_SYMBOL);
+            PressButton(d, IDCANCEL);
+        });
+        Choose(payouts_->GetSymbolBox(), "Multiple");
+        ASSERT_TRUE(dialog.Seen());
+        EXPECT_EQ("Acorn Owl anybut", start);
+    }
+    {
+        // Any symbol will match: mode 2 without symbols, whatever the list holds.
+        ClickPayout(6, 3);
+        WhenShown dialog("Multiple Symbols", [&](HWND d) {
+            CheckRadioButton(d, IDC_MULTIPLE_ANY_OF, IDC_MULTIPLE_ANY_SYMBOL, IDC_MULTIPLE_ANY_SYMBOL);
+            PressButton(d, IDOK);
+        });
+        Choose(payouts_->GetSymbolBox(), "Multiple");
+        ASSERT_TRUE(dialog.Seen());
+        EXPECT_EQ("Any", WindowText(payouts_->GetSymbolBox()));
+    }
+
+    ClickPayout(7, 1);  // any 2 Lantern
+    ChoiceField& choice = payouts_->GetChoiceField();
+    ASSERT_TRUE(IsWindowVisible(choice.GetHandle()));
+    EXPECT_EQ(2, choice.GetCount());
+    EXPECT_EQ("Lantern", choice.GetChoice());
+    EXPECT_EQ("2", choice.GetText(ChoiceField::kCountBoxId));
+    HWND count = GetDlgItem(choice.GetHandle(), ChoiceField::kCountBoxId);
+    SetWindowTextA(count, "");  // no count: the line stays as it is
+    EXPECT_EQ(0, choice.GetCount());
+    EXPECT_EQ("Any 2 Lantern", CountedLineText(payouts_->GetTable().lines[7]));
+    SetWindowTextA(count, "9");  // held to the three reels
+    Choose(GetDlgItem(choice.GetHandle(), ChoiceField::kSymbolBoxId), "Owl");
+    EXPECT_EQ("Any 3 Owl", CountedLineText(payouts_->GetTable().lines[7]));
+    Tab(GetDlgItem(choice.GetHandle(), ChoiceField::kSymbolBoxId));  // past the reels to the first coin
+    EXPECT_EQ(7, payouts_->GetRow());
+    EXPECT_EQ(4, payouts_->GetColumn());
+
+    SaveAndRecompile();
+    const ScriptPayTable& table = saved_.GetPayouts();
+    const PayItem& first = table.lines[6].items[0];
+    EXPECT_EQ(2, first.kind);
+    EXPECT_EQ((std::vector<std::string>{"Acorn", "Owl"}), first.symbols);
+    EXPECT_EQ(2, table.lines[6].items[2].kind);
+    EXPECT_TRUE(table.lines[6].items[2].symbols.empty());
+    EXPECT_EQ("Any 3 Owl", CountedLineText(table.lines[7]));
+    EXPECT_EQ(3, CountedRun(table.lines[7]));
+}
+
+}  // namespace
