@@ -7,6 +7,7 @@
 
 #include "FirstPlayer.h"
 #include "FloorScreens.h"
+#include "GalleryDialogs.h"
 #include "GameApplication.h"
 #include "GameWindow.h"
 #include "GameWindowServices.h"
@@ -44,6 +45,7 @@ void ConnectMenuServices() {
     services.runWizard = RunWizard;
     services.makeEditor = MakeEditorWindow;
     SetGameWindowServices(services);
+    InstallGalleryDialogs();
 }
 }  // namespace
 
