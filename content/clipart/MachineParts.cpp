@@ -1,5 +1,5 @@
-// The parts every body's Art text names (denomination and meter digits, the coin and its
-// drop, the coin light, the pay-line marker) and the blank reel symbol.
+// The parts every body's Art text names (denomination labels and meter digits, the coin
+// and its drop, the coin lights, the pay-line marker) and the blank reel symbol.
 #include <string>
 
 #include "Canvas.h"
@@ -9,14 +9,30 @@ namespace content {
 
 namespace {
 
-// "0" to "9", "$" and "." side by side, as the indicators read digits.
-void Digits(const std::string& folder, const std::string& file, int width, COLORREF ink) {
-    const char* const glyphs = "0123456789$.";
-    Canvas c(12 * width, 24, RGB(20, 0, 0));
-    for (int i = 0; i < 12; ++i)
-        c.Text(std::string(1, glyphs[i]), RECT{i * width, 0, i * width + width, 24},
-               FontSpec{"Courier New", 22, FW_BOLD}, ink);
-    SaveClipArt(c, folder, file);
+// A meter's pictures, one file per sequence as an indicator shows them: a blank cell, then
+// one cell for each digit 0 to 9 ("led_blank.bmp", "led_0.bmp" and so on).
+void Digits(const std::string& folder, const std::string& stem, int width, COLORREF ink) {
+    const COLORREF cell = RGB(20, 0, 0);
+    Canvas blank(width, 24, cell);
+    SaveClipArt(blank, folder, stem + "_blank.bmp");
+    for (int d = 0; d < 10; ++d) {
+        Canvas c(width, 24, cell);
+        c.Text(std::to_string(d), RECT{0, 0, width, 24}, FontSpec{"Courier New", 22, FW_BOLD}, ink);
+        SaveClipArt(c, folder, stem + "_" + std::to_string(d) + ".bmp");
+    }
+}
+
+// The denomination window's pictures: blank, then the label of each denomination the
+// wizard's machines take, in their order.
+void DenominationLabels(const std::string& folder) {
+    const char* const labels[] = {"25\xA2", "$1", "$5", "$25", "$100"};
+    Canvas blank(80, 24, RGB(0, 20, 0));
+    SaveClipArt(blank, folder, "parts\\denom_blank.bmp");
+    for (int i = 0; i < 5; ++i) {
+        Canvas c(80, 24, RGB(0, 20, 0));
+        c.Text(labels[i], RECT{0, 0, 80, 24}, FontSpec{"Courier New", 20, FW_BOLD}, RGB(80, 255, 80));
+        SaveClipArt(c, folder, "parts\\denom_" + std::to_string(i) + ".bmp");
+    }
 }
 
 void Coins(const std::string& folder) {
@@ -29,11 +45,16 @@ void Coins(const std::string& folder) {
     SaveClipArt(drop, folder, "parts\\coindrop.bmp");
 }
 
+// Lamps show their first picture when off and their second when on.
 void Lights(const std::string& folder) {
-    Canvas light(48, 24, RGB(25, 25, 25));  // unlit, then lit
-    light.Ellipse(RECT{1, 1, 23, 23}, RGB(90, 60, 20), RGB(50, 30, 0), 2);
-    light.Ellipse(RECT{25, 1, 47, 23}, RGB(255, 220, 60), RGB(200, 120, 0), 2);
-    SaveClipArt(light, folder, "parts\\coinlight.bmp");
+    Canvas off(24, 24, RGB(25, 25, 25));
+    off.Ellipse(RECT{1, 1, 23, 23}, RGB(90, 60, 20), RGB(50, 30, 0), 2);
+    SaveClipArt(off, folder, "parts\\coinlight_off.bmp");
+    Canvas on(24, 24, RGB(25, 25, 25));
+    on.Ellipse(RECT{1, 1, 23, 23}, RGB(255, 220, 60), RGB(200, 120, 0), 2);
+    SaveClipArt(on, folder, "parts\\coinlight_on.bmp");
+    Canvas clear(20, 20, kKeyColour);
+    SaveClipArt(clear, folder, "parts\\payline_off.bmp");
     Canvas payline(20, 20, kKeyColour);
     const POINT arrow[3] = {{1, 2}, {19, 10}, {1, 18}};
     payline.Polygon(arrow, 3, RGB(230, 40, 30), RGB(90, 0, 0));
@@ -43,8 +64,8 @@ void Lights(const std::string& folder) {
 }  // namespace
 
 void MakeMachineParts(const std::string& folder) {
-    Digits(folder, "parts\\led.bmp", 16, RGB(255, 60, 40));
-    Digits(folder, "parts\\denom.bmp", 12, RGB(80, 255, 80));
+    Digits(folder, "parts\\led", 16, RGB(255, 60, 40));
+    DenominationLabels(folder);
     Coins(folder);
     Lights(folder);
     Canvas blank(64, 64, RGB(250, 248, 238));

@@ -232,7 +232,8 @@ protected:
     std::unique_ptr<MachineHost> host_;
 };
 
-TEST_F(WizardRunTest, TwoSetsOfChoicesBuildMachinesThatOpenAndSpin)
+// One machine of each style: the traditional, the gold and the beach body.
+TEST_F(WizardRunTest, ThreeSetsOfChoicesBuildMachinesThatOpenAndSpin)
 {
     const Choices first = {"Lucky Lantern", 0, IDC_WIZARD_LEVEL_HIGH, IDC_WIZARD_3_REELS, IDC_WIZARD_5_LINES,
                            false, true, "fruit"};
@@ -254,6 +255,16 @@ TEST_F(WizardRunTest, TwoSetsOfChoicesBuildMachinesThatOpenAndSpin)
     ASSERT_TRUE(Exists("Moon-2fTide.slot"));
     SpinOpenMachine(4);
     EXPECT_NE(std::string::npos, ReadAll("Moon-2fTide.txt").find("Moon/Tide"));
+    MachineHost::CloseAll();
+
+    const Choices third = {"Sandy Cove", 2, IDC_WIZARD_LEVEL_LOW, IDC_WIZARD_3_REELS, IDC_WIZARD_3_LINES, false,
+                           true, "shells"};
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = DriveToAudioPage(third);
+        return sheet && FinishAndWatch(sheet, false, false);
+    }));
+    ASSERT_TRUE(Exists("Sandy Cove.slot"));
+    SpinOpenMachine(3);
 }
 
 // The name page previews each body with its arm and buttons beside the award card's

@@ -1,20 +1,44 @@
 #include "BodyArtText.h"
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
-// The parts every body shares, below and beside its reels.
-const char kDenomination[] = "parts\\denom.bmp";
-const char kLed[] = "parts\\led.bmp";
+// The parts every body shares, below and beside its reels. An indicator shows its
+// picture's first sequence when blank (or, for a lamp, when off), then one sequence per
+// digit (the denomination window: per denomination; a lamp: on), one file each.
 const char kCoin[] = "parts\\coin.bmp";
 const char kCoinDrop[] = "parts\\coindrop.bmp";
-const char kCoinLight[] = "parts\\coinlight.bmp";
-const char kPayline[] = "parts\\payline.bmp";
+const int kDenominationLabels = 5;  // the denominations the machines take
 
-std::string Art(const char* file)
+std::vector<std::string> Sequence(const std::string& stem, int count)
 {
-    return std::string("\"$artpath\\") + file + "\"";
+    std::vector<std::string> files = {stem + "_blank.bmp"};
+    for (int i = 0; i < count; ++i)
+        files.push_back(stem + "_" + std::to_string(i) + ".bmp");
+    return files;
+}
+
+std::vector<std::string> LedFiles() { return Sequence("parts\\led", 10); }
+std::vector<std::string> DenominationFiles() { return Sequence("parts\\denom", kDenominationLabels); }
+std::vector<std::string> CoinLightFiles() { return {"parts\\coinlight_off.bmp", "parts\\coinlight_on.bmp"}; }
+std::vector<std::string> PaylineFiles() { return {"parts\\payline_off.bmp", "parts\\payline.bmp"}; }
+
+std::string Art(const std::string& file)
+{
+    return "\"$artpath\\" + file + "\"";
+}
+
+// An Animation of one single-file sequence per file.
+void WriteAnimation(std::ostringstream& out, const char* name, const std::vector<std::string>& files,
+                    bool transparent = false)
+{
+    out << "    Animation " << name << " {";
+    for (const std::string& file : files)
+        out << " { " << Art(file) << " }";
+    out << (transparent ? " Transparent }\n" : " }\n");
 }
 
 void WriteRegion(std::ostringstream& out, const char* name, int x, int y, int w, int h)
@@ -35,7 +59,7 @@ void WriteCoinAcceptor(std::ostringstream& out)
     WriteRegion(out, "gimmeCoins", 560, 440, 24, 56);
     WriteRegion(out, "changeDenom", 540, 520, 90, 30);
     WriteRegion(out, "gimmeBills", 540, 570, 100, 20);
-    out << "    Animation aniDenom { { " << Art(kDenomination) << " } }\n";
+    WriteAnimation(out, "aniDenom", DenominationFiles());
     out << "    Indicator IDenom { aniDenom = 545, 524, 80 x 24 }\n";
     out << "    Coin { { { " << Art(kCoin) << " } Transparent } { { " << Art(kCoinDrop)
         << " } Transparent } = 560, 700 gimmeCoins changeDenom gimmeBills\n"
@@ -44,7 +68,7 @@ void WriteCoinAcceptor(std::ostringstream& out)
 
 void WriteMeters(std::ostringstream& out)
 {
-    out << "    Animation LED { { " << Art(kLed) << " } }\n";
+    WriteAnimation(out, "LED", LedFiles());
     out << "    Indicator Credit { LED = 122, 650, 120 x 24 }\n";
     out << "    Indicator Bet { LED = 262, 650, 48 x 24 }\n";
     out << "    Indicator WinnerPaid { LED = 330, 650, 120 x 24 }\n";
@@ -53,11 +77,13 @@ void WriteMeters(std::ostringstream& out)
 void WritePayLights(std::ostringstream& out, const std::vector<CoinLight>& coinLights)
 {
     if (coinLights.empty()) {
-        out << "    Indicator IPayline { " << Art(kPayline) << " = 100, 540 }\n";
+        WriteAnimation(out, "aniPayline", PaylineFiles(), true);
+        out << "    Indicator IPayline { aniPayline = 100, 540 }\n";
         return;
     }
+    WriteAnimation(out, "aniCoinLight", CoinLightFiles());
     for (const CoinLight& light : coinLights)
-        out << "    Indicator " << light.name << " { " << Art(kCoinLight) << " = " << light.left
+        out << "    Indicator " << light.name << " { aniCoinLight = " << light.left
             << ", " << light.top << ", " << light.right - light.left << " x "
             << light.bottom - light.top << " }\n";
 }
@@ -77,5 +103,8 @@ std::string BodyArtText(const std::vector<ReelPlacement>& reels,
 
 std::vector<std::string> BodyArtFiles()
 {
-    return {kDenomination, kLed, kCoin, kCoinDrop, kCoinLight, kPayline};
+    std::vector<std::string> files = {kCoin, kCoinDrop};
+    for (const auto& group : {DenominationFiles(), LedFiles(), CoinLightFiles(), PaylineFiles()})
+        files.insert(files.end(), group.begin(), group.end());
+    return files;
 }
