@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
         content::MakeGameSounds(to);
         content::MakeProgramIcons(to);
         content::MakeMachineArt(to);
+        content::MakeBuiltInMachineArt(to);
         content::MakeWizardClipArt(to);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vsl_content: %s\n", e.what());
