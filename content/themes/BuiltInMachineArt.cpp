@@ -24,7 +24,7 @@ struct ReelWindow {
 };
 
 ReelWindow WindowOf(const MachineTheme& theme) {
-    return theme.reels == 5 ? ReelWindow{96, 136, 80, 160, 4, 5} : ReelWindow{170, 120, 96, 192, 8, 3};
+    return theme.reels == 5 ? ReelWindow{104, 136, 80, 160, 2, 5} : ReelWindow{170, 120, 96, 192, 8, 3};
 }
 
 const char* TitleOf(const MachineTheme& theme) {
@@ -45,18 +45,23 @@ void MeterLabels(Canvas& c, const MachineTheme& theme) {
     }
 }
 
+COLORREF PanelOf(const MachineTheme& theme) { return Blend(theme.cabinet, RGB(0, 0, 0), 0.3); }
+
+// The cabinet: the meters' strip at the top, the topper with the scene and the title, the
+// reel window with the pay line, and the panel behind the buttons.
 void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
     Canvas c(640, 480);
     PaintScene(c, theme, RECT{0, 0, 640, 480});
     c.RoundBox(RECT{90, 16, 624, 472}, 30, theme.cabinet, theme.trim, 4);
+    c.Fill(RECT{106, 22, 608, 70}, Blend(theme.cabinet, RGB(0, 0, 0), 0.6));
     const ReelWindow w = WindowOf(theme);
-    PaintScene(c, theme, RECT{106, 42, 608, w.top - 10});  // the topper, behind the title
-    c.ShadowText(TitleOf(theme), RECT{106, 42, 608, w.top - 10}, FontSpec{"Times New Roman", 34, FW_BOLD}, theme.trim,
-                 RGB(0, 0, 0));
-    c.Fill(RECT{106, 20, 608, 42}, Blend(theme.cabinet, RGB(0, 0, 0), 0.5));
+    const RECT topper{106, 72, 608, w.top - 10};
+    PaintScene(c, theme, topper);
+    c.ShadowText(TitleOf(theme), topper, FontSpec{"Times New Roman", 34, FW_BOLD}, theme.trim, RGB(0, 0, 0));
     c.Fill(RECT{w.left - 10, w.top - 8, w.Right() + 10, w.top + w.height + 8}, RGB(10, 10, 10));
     const int middle = w.top + w.height / 2;
     c.Fill(RECT{w.left - 10, middle - 2, w.Right() + 10, middle + 2}, RGB(220, 40, 30));  // the pay line
+    c.RoundBox(RECT{108, 390, 520, 454}, 12, PanelOf(theme), theme.trim, 2);
     MeterLabels(c, theme);
     SaveMachinePicture(c, to, std::string(theme.stem) + "_back.bmp");
 }
@@ -82,8 +87,8 @@ void MakeBuiltInMachineArt(const ContentFolders& to) {
         const MachineTheme& theme = kMachineThemes[i];
         Backdrop(to, theme);
         Symbols(to, theme);
-        MakeCabinetParts(to, CabinetLook{theme.stem, Blend(theme.cabinet, RGB(0, 0, 0), 0.3), Blend(theme.trim, theme.cabinet, 0.4),
-                                         theme.trim, theme.symbols[5].colour, RGB(240, 190, 60), theme.pitch});
+        MakeCabinetParts(to, CabinetLook{theme.stem, PanelOf(theme), Blend(theme.trim, theme.cabinet, 0.4), theme.trim,
+                                          theme.symbols[5].colour, RGB(240, 190, 60), theme.pitch});
     }
 }
 
