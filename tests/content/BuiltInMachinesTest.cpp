@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "AssetFileTitle.h"
+#include "BestLineDraws.h"
 #include "BuiltInMachines.h"
 #include "FrameListeners.h"
 #include "LobbyHotspots.h"
@@ -32,40 +33,6 @@ ListedRandom* draws = nullptr;
 MachineFace* MakeTestFace(MachineScreen& screen) { return new PlayFace(screen, *roster, draws); }
 
 std::string MachinePath(const BuiltInMachine& machine) { return std::string(VSL_PROGRAM_DIR "/") + machine.script; }
-
-// The symbol that pays most when every reel shows it, and what it pays at the maximum bet.
-struct BestLine {
-    int32_t symbol = -1;
-    int32_t amount = 0;
-};
-
-BestLine FindBestLine(const MachineRecords& records) {
-    BestLine best;
-    for (int32_t symbol = 0; symbol < int32_t(records.symbolNames.size()); ++symbol) {
-        const std::vector<int32_t> line(records.strips.size(), symbol);
-        PayTable::Payout payout;
-        int32_t row = 0;
-        if (records.payTable.FindWinningLine(line, records.maxBet, payout, row) && payout.type == PayTable::Amount &&
-            payout.amount > best.amount)
-            best = BestLine{symbol, payout.amount};
-    }
-    return best;
-}
-
-// For each reel, the draw that stops it with the symbol on the pay line: the weights of the
-// stops before the symbol's first stop.
-std::vector<uint32_t> DrawsStoppingOn(const MachineRecords& records, int32_t symbol) {
-    std::vector<uint32_t> values;
-    for (const ReelStripRecord& strip : records.strips) {
-        uint32_t before = 0;
-        for (const StripStop& stop : strip.stops) {
-            if (stop.symbol == symbol) break;
-            before += uint32_t(stop.weight);
-        }
-        values.push_back(before);
-    }
-    return values;
-}
 
 class BuiltInMachinesTest : public ::testing::Test {
 protected:
