@@ -125,16 +125,18 @@ void Shape(Canvas& c, const ThemeSymbol& symbol, COLORREF face) {
     }
 }
 
-// White on dark symbols, dark on light ones; long captions in a smaller type.
+// Near white on dark symbols, dark on light ones; long captions in a smaller type. Pure
+// white is kept off the reels: on the machine's 16-bit reel strip it is the clear colour.
 void Caption(Canvas& c, const ThemeSymbol& symbol) {
     const std::string text = symbol.caption;
     if (text.empty()) return;
     const int s = c.Width();
     const int lum = GetRValue(symbol.colour) * 3 + GetGValue(symbol.colour) * 6 + GetBValue(symbol.colour);
-    const COLORREF ink = lum > 1500 ? RGB(30, 20, 10) : RGB(255, 255, 255);
+    const COLORREF paper = RGB(246, 246, 246);
+    const COLORREF ink = lum > 1500 ? RGB(30, 20, 10) : paper;
     const int height = text.size() <= 3 ? s / 3 : text.size() <= 5 ? s / 5 : s / 7;
     c.ShadowText(text, RECT{0, 0, s, s}, FontSpec{"Arial", height, FW_BOLD}, ink,
-                 ink == RGB(255, 255, 255) ? RGB(0, 0, 0) : RGB(255, 255, 255), 1);
+                 ink == paper ? RGB(0, 0, 0) : paper, 1);
 }
 
 }  // namespace
