@@ -20,6 +20,8 @@ void MakeGameSounds(const ContentFolders& to);
 void MakeProgramIcons(const ContentFolders& to);
 void MakeMachineArt(const ContentFolders& to);
 void MakeCreditsArt(const ContentFolders& to);
+// Every built-in machine of the game menu, each drawn and synthesized from its theme.
+void MakeBuiltInMachineArt(const ContentFolders& to);
 void MakeWizardClipArt(const ContentFolders& to);
 
 // Throws "Can't write " and the path unless `written`.

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
         content::MakeProgramIcons(to);
         content::MakeMachineArt(to);
         content::MakeCreditsArt(to);
+        content::MakeBuiltInMachineArt(to);
         content::MakeWizardClipArt(to);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vsl_content: %s\n", e.what());

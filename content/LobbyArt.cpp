@@ -1,15 +1,19 @@
 // The lobby's pictures in "lobbyAssets.ast": the panorama of five rooms (40 strips of 100
 // columns, each stored turned a quarter turn so that a panorama column is a stored row),
-// the highlight that outlines each machine, and the scroll control's five frames.
+// the highlight that outlines each machine, and the scroll control's five frames. Each
+// machine stands in the colours of its theme.
 #include <cstring>
 #include <stdexcept>
 #include <string>
 
+#include "BuiltInMachines.h"
 #include "Canvas.h"
 #include "LobbyArt.h"
 #include "LobbyAssetLayout.h"
 #include "LobbyHotspots.h"
 #include "LobbyRooms.h"
+#include "MachineThemes.h"
+#include "ThemeSymbolArt.h"
 
 namespace content {
 
@@ -30,30 +34,39 @@ const RoomLook kRooms[kLobbyRooms] = {
     {RGB(130, 80, 20), RGB(60, 30, 5), RGB(100, 50, 10), RGB(255, 240, 200), "$1 ROOM"},
 };
 
-COLORREF MachineColour(int32_t machine) {
-    static const COLORREF kColours[] = {RGB(200, 40, 40),  RGB(40, 120, 200), RGB(220, 170, 30), RGB(60, 160, 80),
-                                        RGB(160, 60, 180), RGB(230, 110, 30), RGB(40, 170, 170)};
-    return kColours[machine % 7];
+const MachineTheme& ThemeOf(int32_t machine) {
+    const char* script = FindBuiltInScript(machine);
+    const std::string stem = script ? std::string(script, std::strlen(script) - std::strlen(".slot")) : "";
+    const MachineTheme* theme = FindMachineTheme(stem.c_str());
+    if (!theme) throw std::runtime_error("the lobby shows a machine without a theme: " + std::to_string(machine));
+    return *theme;
 }
 
-// A slot machine cabinet filling the rectangle: a lit top with the title, a reel window,
-// and a base.
+// The machine's best symbol, drawn small and copied into the reel window at `x`, `y`.
+void SmallSymbol(Canvas& c, const MachineTheme& theme, int size, int x, int y) {
+    Canvas symbol(size, size, theme.reelFace);
+    DrawThemeSymbol(symbol, theme.symbols[5]);
+    GdiFlush();
+    BitBlt(c.Dc(), x, y, size, size, symbol.Dc(), 0, 0, SRCCOPY);
+}
+
+// A slot machine cabinet filling the rectangle in the machine's own colours: a topper
+// with its scene and title, a reel window showing its best symbol three times, and a base.
 void Cabinet(Canvas& c, const RECT& r, int32_t machine) {
     const int w = r.right - r.left, h = r.bottom - r.top;
-    const COLORREF body = MachineColour(machine);
-    c.RoundBox(r, 10, body, Blend(body, RGB(0, 0, 0), 0.6), 2);
+    const MachineTheme& theme = ThemeOf(machine);
+    c.RoundBox(r, 10, theme.cabinet, theme.trim, 2);
     const RECT top{r.left + 4, r.top + 4, r.right - 4, r.top + h / 4};
-    c.Gradient(top, RGB(255, 240, 180), Blend(body, RGB(255, 255, 255), 0.3));
-    c.Text(LobbyMachineTitle(machine), top, FontSpec{"Arial", w > 70 ? 11 : 9, FW_BOLD}, RGB(40, 0, 0),
-           DT_CENTER | DT_VCENTER | DT_WORDBREAK);
-    const RECT window{r.left + 8, r.top + h / 4 + 8, r.right - 8, r.top + h / 2 + 6};
-    c.Fill(window, RGB(245, 245, 250));
-    for (int i = 1; i < 3; ++i) {
-        const int x = window.left + (window.right - window.left) * i / 3;
-        c.Line(POINT{x, window.top}, POINT{x, window.bottom}, RGB(120, 120, 120), 1);
-    }
-    c.Text("7 7 7", window, FontSpec{"Arial", 12, FW_BOLD}, RGB(200, 20, 20));
-    c.Fill(RECT{r.left + 6, r.bottom - h / 5, r.right - 6, r.bottom - 6}, Blend(body, RGB(0, 0, 0), 0.4));
+    c.Gradient(top, theme.skyTop, theme.skyBottom);
+    c.ShadowText(LobbyMachineTitle(machine), top, FontSpec{"Arial", w > 70 ? 11 : 9, FW_BOLD}, theme.trim, RGB(0, 0, 0),
+                 1, DT_CENTER | DT_VCENTER | DT_WORDBREAK);
+    const RECT window{r.left + 6, r.top + h / 4 + 8, r.right - 6, r.top + h / 2 + 6};
+    c.Fill(window, RGB(10, 10, 10));
+    const int cell = (window.right - window.left - 4) / 3;
+    const int size = cell < window.bottom - window.top - 4 ? cell : window.bottom - window.top - 4;
+    for (int i = 0; i < 3; ++i)
+        SmallSymbol(c, theme, size, window.left + 2 + i * (cell + 1), window.top + (window.bottom - window.top - size) / 2);
+    c.Fill(RECT{r.left + 6, r.bottom - h / 5, r.right - 6, r.bottom - 6}, Blend(theme.cabinet, RGB(0, 0, 0), 0.4));
 }
 
 void Room(Canvas& c, int32_t room) {

@@ -1,10 +1,11 @@
 // The pictures and sounds of the machine "Foxfire Grove" (machines\foxfire.txt), under the
-// file names its Art block gives; the script is copied beside them by the build.
+// file names its Art block gives; the script is copied beside them by the build. Its
+// buttons, lever, meters and sounds are the cabinet parts every machine of ours has.
 #include <functional>
 
+#include "CabinetParts.h"
 #include "Canvas.h"
 #include "ContentFolders.h"
-#include "SoundFiles.h"
 
 namespace content {
 
@@ -14,10 +15,7 @@ const int kSymbol = 96;
 const COLORREF kNight = RGB(14, 24, 40);
 const COLORREF kGold = RGB(240, 190, 60);
 
-void Save(const Canvas& c, const ContentFolders& to, const std::string& name) {
-    const std::string path = to.machines + name;
-    Check(c.Picture().Save(path), path);
-}
+void Save(const Canvas& c, const ContentFolders& to, const std::string& name) { SaveMachinePicture(c, to, name); }
 
 void Backdrop(const ContentFolders& to) {
     Canvas c(640, 480);
@@ -81,71 +79,13 @@ void Symbols(const ContentFolders& to) {
     });
 }
 
-void Animations(const ContentFolders& to) {
-    for (int i = 1; i <= 2; ++i) {
-        Canvas c(48, 48, kKeyColour);
-        const int r = i == 1 ? 16 : 22;
-        c.Ellipse(RECT{24 - r, 24 - r, 24 + r, 24 + r}, RGB(255, 230, 120), RGB(255, 200, 60));
-        Save(c, to, "foxfire_glow" + std::to_string(i) + ".bmp");
-    }
-    for (int i = 1; i <= 3; ++i) {
-        Canvas c(60, 220, kKeyColour);
-        const int knob = 20 + (i - 1) * 70;
-        c.Fill(RECT{26, knob, 34, 210}, RGB(170, 170, 180));
-        c.Ellipse(RECT{14, knob - 16, 46, knob + 16}, RGB(200, 30, 30), RGB(90, 0, 0), 2);
-        Save(c, to, "foxfire_lever" + std::to_string(i) + ".bmp");
-    }
-    Canvas coin(32, 32, kKeyColour);
-    coin.Ellipse(RECT{1, 1, 31, 31}, kGold, RGB(120, 80, 0), 2);
-    Save(coin, to, "foxfire_coin.bmp");
-}
-
-void Buttons(const ContentFolders& to) {
-    static const char* const kButtons[][2] = {
-        {"betone", "BET ONE"}, {"betmax", "BET MAX"}, {"cashout", "CASH OUT"}, {"spin", "SPIN"}};
-    for (const auto& b : kButtons)
-        for (int lit = 0; lit < 2; ++lit) {
-            Canvas c(88, 44, RGB(70, 44, 24));
-            c.RoundBox(RECT{0, 0, 88, 44}, 14, lit ? RGB(255, 210, 80) : RGB(170, 120, 30), RGB(60, 30, 0), 2);
-            c.Text(b[1], RECT{0, 0, 88, 44}, FontSpec{"Arial", 15, FW_BOLD}, RGB(40, 20, 0));
-            Save(c, to, std::string("foxfire_") + b[0] + (lit ? "_lit" : "") + ".bmp");
-        }
-    Canvas digits(12 * 18, 26, RGB(20, 0, 0));  // "0" to "9", "$" and "."
-    const char* const glyphs = "0123456789$.";
-    for (int i = 0; i < 12; ++i)
-        digits.Text(std::string(1, glyphs[i]), RECT{i * 18, 0, i * 18 + 18, 26}, FontSpec{"Courier New", 24, FW_BOLD},
-                    RGB(255, 60, 40));
-    Save(digits, to, "foxfire_digits.bmp");
-}
-
-void Sound(const ContentFolders& to, const std::string& name, double seconds, const std::vector<Voice>& voices) {
-    SampleBuffer b = Silence(22050, 1, seconds);
-    for (const Voice& v : voices) AddVoice(b, v);
-    Normalize(b, 0.7);
-    const std::string path = to.machines + "foxfire_" + name + ".wav";
-    Check(WriteWavFile(path, b), path);
-}
-
-void Sounds(const ContentFolders& to) {
-    Sound(to, "spin", 0.6, {Voice{Wave::Noise, 0, 0, 0, 0.6, 0.5, 0, Envelope{0.05, 0.2, 0.4, 0.2}},
-                            Voice{Wave::Triangle, 180, 90, 0, 0.6, 0.5}});
-    Sound(to, "stop", 0.15, {Voice{Wave::Square, 140, 60, 0, 0.15, 0.8, 0, Envelope{0.002, 0.05, 0.3, 0.05}}});
-    Sound(to, "coin", 0.4, {Voice{Wave::Sine, 2637, 2637, 0, 0.4, 0.6, 0, Envelope{0.002, 0.1, 0.3, 0.25}},
-                            Voice{Wave::Sine, 3951, 3951, 0.05, 0.35, 0.4, 0, Envelope{0.002, 0.1, 0.3, 0.2}}});
-    std::vector<Voice> fanfare;
-    const double notes[] = {523.3, 659.3, 784.0, 1046.5};
-    for (int i = 0; i < 4; ++i) fanfare.push_back(Voice{Wave::Triangle, notes[i], notes[i], i * 0.15, 0.5, 0.5});
-    Sound(to, "win", 1.0, fanfare);
-}
-
 }  // namespace
 
 void MakeMachineArt(const ContentFolders& to) {
     Backdrop(to);
     Symbols(to);
-    Animations(to);
-    Buttons(to);
-    Sounds(to);
+    MakeCabinetParts(to, CabinetLook{"foxfire", RGB(70, 44, 24), RGB(170, 120, 30), RGB(255, 210, 80), RGB(200, 30, 30),
+                                     kGold, 523.3});
 }
 
 }  // namespace content

@@ -1,0 +1,95 @@
+// The pictures and sounds of every built-in machine (machines\<stem>.txt), drawn from its
+// theme: the backdrop with the cabinet, the title and the reel window, the six symbols and
+// the cabinet parts. The reel window follows the reel positions of the machine's script.
+#include <stdexcept>
+#include <string>
+
+#include "BuiltInMachines.h"
+#include "CabinetParts.h"
+#include "Canvas.h"
+#include "ContentFolders.h"
+#include "LobbyHotspots.h"
+#include "MachineThemes.h"
+#include "ThemeScenes.h"
+#include "ThemeSymbolArt.h"
+
+namespace content {
+
+namespace {
+
+// The reels as the scripts place them: three of 96 pixels, or five of 80.
+struct ReelWindow {
+    int left, top, width, height, gap, count;
+    int Right() const { return left + count * width + (count - 1) * gap; }
+};
+
+ReelWindow WindowOf(const MachineTheme& theme) {
+    return theme.reels == 5 ? ReelWindow{104, 136, 80, 160, 2, 5} : ReelWindow{170, 120, 96, 192, 8, 3};
+}
+
+const char* TitleOf(const MachineTheme& theme) {
+    const std::string file = std::string(theme.stem) + ".slot";
+    for (size_t i = 0; i < kBuiltInMachineCount; ++i)
+        if (file == kBuiltInMachines[i].script) return LobbyMachineTitle(kBuiltInMachines[i].number);
+    throw std::runtime_error("no built-in machine is named " + file);
+}
+
+void MeterLabels(Canvas& c, const MachineTheme& theme) {
+    const FontSpec small{"Arial", 13, FW_BOLD};
+    c.Text("BET", RECT{120, 24, 192, 40}, small, theme.trim);
+    c.Text("CREDIT", RECT{220, 24, 364, 40}, small, theme.trim);
+    c.Text("WINNER PAID", RECT{392, 24, 536, 40}, small, theme.trim);
+    if (std::string(theme.stem) == "progressive") {
+        c.Fill(RECT{244, 326, 414, 360}, RGB(20, 0, 0));
+        c.Text("JACKPOT", RECT{150, 330, 244, 356}, small, theme.trim);
+    }
+}
+
+COLORREF PanelOf(const MachineTheme& theme) { return Blend(theme.cabinet, RGB(0, 0, 0), 0.3); }
+
+// The cabinet: the meters' strip at the top, the topper with the scene and the title, the
+// reel window with the pay line, and the panel behind the buttons.
+void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
+    Canvas c(640, 480);
+    PaintScene(c, theme, RECT{0, 0, 640, 480});
+    c.RoundBox(RECT{90, 16, 624, 472}, 30, theme.cabinet, theme.trim, 4);
+    c.Fill(RECT{106, 22, 608, 70}, Blend(theme.cabinet, RGB(0, 0, 0), 0.6));
+    const ReelWindow w = WindowOf(theme);
+    const RECT topper{106, 72, 608, w.top - 10};
+    PaintScene(c, theme, topper);
+    c.ShadowText(TitleOf(theme), topper, FontSpec{"Times New Roman", 34, FW_BOLD}, theme.trim, RGB(0, 0, 0));
+    c.Fill(RECT{w.left - 10, w.top - 8, w.Right() + 10, w.top + w.height + 8}, RGB(10, 10, 10));
+    const int middle = w.top + w.height / 2;
+    c.Fill(RECT{w.left - 10, middle - 2, w.Right() + 10, middle + 2}, RGB(220, 40, 30));  // the pay line
+    c.RoundBox(RECT{108, 390, 520, 454}, 12, PanelOf(theme), theme.trim, 2);
+    MeterLabels(c, theme);
+    SaveMachinePicture(c, to, std::string(theme.stem) + "_back.bmp");
+}
+
+std::string Lower(std::string text) {
+    for (char& ch : text) ch = char(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+    return text;
+}
+
+void Symbols(const ContentFolders& to, const MachineTheme& theme) {
+    const int size = WindowOf(theme).width;
+    for (const ThemeSymbol& symbol : theme.symbols) {
+        Canvas c(size, size, theme.reelFace);
+        DrawThemeSymbol(c, symbol);
+        SaveMachinePicture(c, to, std::string(theme.stem) + "_" + Lower(symbol.name) + ".bmp");
+    }
+}
+
+}  // namespace
+
+void MakeBuiltInMachineArt(const ContentFolders& to) {
+    for (size_t i = 0; i < kMachineThemeCount; ++i) {
+        const MachineTheme& theme = kMachineThemes[i];
+        Backdrop(to, theme);
+        Symbols(to, theme);
+        MakeCabinetParts(to, CabinetLook{theme.stem, PanelOf(theme), Blend(theme.trim, theme.cabinet, 0.4), theme.trim,
+                                          theme.symbols[5].colour, RGB(240, 190, 60), theme.pitch});
+    }
+}
+
+}  // namespace content

@@ -1,0 +1,103 @@
+#include "CabinetParts.h"
+
+#include <vector>
+
+#include "Canvas.h"
+#include "SoundFiles.h"
+
+namespace content {
+
+namespace {
+
+// The sounds were tuned with the fanfare on C; other machines move every voice alike.
+const double kTunedPitch = 523.3;
+
+void Glow(const ContentFolders& to, const CabinetLook& look) {
+    for (int i = 1; i <= 2; ++i) {
+        Canvas c(48, 48, kKeyColour);
+        const int r = i == 1 ? 16 : 22;
+        c.Ellipse(RECT{24 - r, 24 - r, 24 + r, 24 + r}, RGB(255, 230, 120), RGB(255, 200, 60));
+        SaveMachinePicture(c, to, look.prefix + "_glow" + std::to_string(i) + ".bmp");
+    }
+}
+
+// Three frames: the knob high, halfway and pulled down.
+void Lever(const ContentFolders& to, const CabinetLook& look) {
+    for (int i = 1; i <= 3; ++i) {
+        Canvas c(60, 220, kKeyColour);
+        const int knob = 20 + (i - 1) * 70;
+        c.Fill(RECT{26, knob, 34, 210}, RGB(170, 170, 180));
+        c.Ellipse(RECT{14, knob - 16, 46, knob + 16}, look.knob, Blend(look.knob, RGB(0, 0, 0), 0.55), 2);
+        SaveMachinePicture(c, to, look.prefix + "_lever" + std::to_string(i) + ".bmp");
+    }
+}
+
+void Coin(const ContentFolders& to, const CabinetLook& look) {
+    Canvas coin(32, 32, kKeyColour);
+    coin.Ellipse(RECT{1, 1, 31, 31}, look.coin, Blend(look.coin, RGB(0, 0, 0), 0.5), 2);
+    SaveMachinePicture(coin, to, look.prefix + "_coin.bmp");
+}
+
+void Buttons(const ContentFolders& to, const CabinetLook& look) {
+    static const char* const kButtons[][2] = {
+        {"betone", "BET ONE"}, {"betmax", "BET MAX"}, {"cashout", "CASH OUT"}, {"spin", "SPIN"}};
+    for (const auto& b : kButtons)
+        for (int lit = 0; lit < 2; ++lit) {
+            Canvas c(88, 44, look.panel);
+            c.RoundBox(RECT{0, 0, 88, 44}, 14, lit ? look.buttonLit : look.button, RGB(60, 30, 0), 2);
+            c.Text(b[1], RECT{0, 0, 88, 44}, FontSpec{"Arial", 15, FW_BOLD}, RGB(40, 20, 0));
+            SaveMachinePicture(c, to, look.prefix + "_" + b[0] + (lit ? "_lit" : "") + ".bmp");
+        }
+}
+
+// "0" to "9", "$" and "." side by side, as the meters read them.
+void Digits(const ContentFolders& to, const CabinetLook& look) {
+    Canvas digits(12 * 18, 26, RGB(20, 0, 0));
+    const char* const glyphs = "0123456789$.";
+    for (int i = 0; i < 12; ++i)
+        digits.Text(std::string(1, glyphs[i]), RECT{i * 18, 0, i * 18 + 18, 26}, FontSpec{"Courier New", 24, FW_BOLD},
+                    RGB(255, 60, 40));
+    SaveMachinePicture(digits, to, look.prefix + "_digits.bmp");
+}
+
+void Sound(const ContentFolders& to, const std::string& name, double seconds, const std::vector<Voice>& voices) {
+    SampleBuffer b = Silence(22050, 1, seconds);
+    for (const Voice& v : voices) AddVoice(b, v);
+    Normalize(b, 0.7);
+    Check(WriteWavFile(to.machines + name, b), to.machines + name);
+}
+
+void Sounds(const ContentFolders& to, const CabinetLook& look) {
+    const double k = look.pitch / kTunedPitch;
+    Sound(to, look.prefix + "_spin.wav", 0.6,
+          {Voice{Wave::Noise, 0, 0, 0, 0.6, 0.5, 0, Envelope{0.05, 0.2, 0.4, 0.2}},
+           Voice{Wave::Triangle, 180 * k, 90 * k, 0, 0.6, 0.5}});
+    Sound(to, look.prefix + "_stop.wav", 0.15,
+          {Voice{Wave::Square, 140 * k, 60 * k, 0, 0.15, 0.8, 0, Envelope{0.002, 0.05, 0.3, 0.05}}});
+    Sound(to, look.prefix + "_coin.wav", 0.4,
+          {Voice{Wave::Sine, 2637, 2637, 0, 0.4, 0.6, 0, Envelope{0.002, 0.1, 0.3, 0.25}},
+           Voice{Wave::Sine, 3951, 3951, 0.05, 0.35, 0.4, 0, Envelope{0.002, 0.1, 0.3, 0.2}}});
+    std::vector<Voice> fanfare;  // a major arpeggio up to the octave
+    const double steps[] = {1.0, 1.26, 1.498, 2.0};
+    for (int i = 0; i < 4; ++i)
+        fanfare.push_back(Voice{Wave::Triangle, look.pitch * steps[i], look.pitch * steps[i], i * 0.15, 0.5, 0.5});
+    Sound(to, look.prefix + "_win.wav", 1.0, fanfare);
+}
+
+}  // namespace
+
+void SaveMachinePicture(const Canvas& c, const ContentFolders& to, const std::string& name) {
+    const std::string path = to.machines + name;
+    Check(c.Picture().Save(path), path);
+}
+
+void MakeCabinetParts(const ContentFolders& to, const CabinetLook& look) {
+    Glow(to, look);
+    Lever(to, look);
+    Coin(to, look);
+    Buttons(to, look);
+    Digits(to, look);
+    Sounds(to, look);
+}
+
+}  // namespace content

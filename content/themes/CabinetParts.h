@@ -1,0 +1,29 @@
+// The parts every machine of ours has besides its backdrop and symbols, drawn and
+// synthesized in the machine's colours and key: the four buttons with their lit frames,
+// the meters' digits, the arm's lever, the coin glow, the coin and the four sounds. Each
+// file is "<prefix>_<part>.bmp" or ".wav" in the machines folder.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "ContentFolders.h"
+
+namespace content {
+
+struct CabinetLook {
+    std::string prefix;
+    COLORREF panel;       // behind the buttons
+    COLORREF button;      // a button at rest
+    COLORREF buttonLit;   // a lit button
+    COLORREF knob;        // the lever's knob
+    COLORREF coin;
+    double pitch;         // the tonic of the win fanfare, in hertz
+};
+
+void MakeCabinetParts(const ContentFolders& to, const CabinetLook& look);
+
+// Writes the picture into the machines folder under its file name.
+void SaveMachinePicture(const class Canvas& c, const ContentFolders& to, const std::string& name);
+
+}  // namespace content

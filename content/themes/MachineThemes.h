@@ -1,0 +1,42 @@
+// The look and sound of each built-in machine: its colours, the scene behind its cabinet,
+// the pitch of its sounds and its six reel symbols, lowest paying first. The symbol names
+// are those of the machine's script (machines\<stem>.txt); its pictures and sounds are
+// written as "<stem>_<name in lower case>.bmp" and so on.
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+
+namespace content {
+
+// The shapes a reel symbol is drawn from; its colour and caption make it the theme's own.
+enum class SymbolShape { Disc, Diamond, Star, Bar, Bell, Cherry, Peak, Box, Crown, Crescent, Drop, Wheel, Heart, Seven };
+
+// The scene painted around the cabinet.
+enum class Scene { Night, Stripes, Waves, Hills, Rays, Grid };
+
+struct ThemeSymbol {
+    const char* name;
+    SymbolShape shape;
+    COLORREF colour;
+    const char* caption;  // written across the symbol; empty for none
+};
+
+struct MachineTheme {
+    const char* stem;  // the machine file's name without ".slot"
+    int reels;
+    COLORREF skyTop, skyBottom;
+    COLORREF cabinet, trim;
+    COLORREF reelFace;
+    Scene scene;
+    double pitch;  // the tonic of its sounds, in hertz
+    ThemeSymbol symbols[6];
+};
+
+extern const MachineTheme kMachineThemes[];
+extern const size_t kMachineThemeCount;
+
+// The theme of the machine file stem, or null.
+const MachineTheme* FindMachineTheme(const char* stem);
+
+}  // namespace content
