@@ -50,14 +50,19 @@ void Buttons(const ContentFolders& to, const CabinetLook& look) {
         }
 }
 
-// "0" to "9", "$" and "." side by side, as the meters read them.
+// The meters' cells, one picture per sequence as an indicator shows them: a blank cell,
+// the digits 0 to 9 and a "$" ("_digit_blank.bmp", "_digit_0.bmp" ... "_digit_dollar.bmp").
 void Digits(const ContentFolders& to, const CabinetLook& look) {
-    Canvas digits(12 * 18, 26, RGB(20, 0, 0));
-    const char* const glyphs = "0123456789$.";
-    for (int i = 0; i < 12; ++i)
-        digits.Text(std::string(1, glyphs[i]), RECT{i * 18, 0, i * 18 + 18, 26}, FontSpec{"Courier New", 24, FW_BOLD},
-                    RGB(255, 60, 40));
-    SaveMachinePicture(digits, to, look.prefix + "_digits.bmp");
+    const std::string stem = look.prefix + "_digit_";
+    const auto cell = [&](const std::string& glyph, const std::string& name) {
+        Canvas c(18, 26, RGB(20, 0, 0));
+        if (!glyph.empty())
+            c.Text(glyph, RECT{0, 0, 18, 26}, FontSpec{"Courier New", 24, FW_BOLD}, RGB(255, 60, 40));
+        SaveMachinePicture(c, to, stem + name + ".bmp");
+    };
+    cell("", "blank");
+    for (int d = 0; d < 10; ++d) cell(std::to_string(d), std::to_string(d));
+    cell("$", "dollar");
 }
 
 void Sound(const ContentFolders& to, const std::string& name, double seconds, const std::vector<Voice>& voices) {
