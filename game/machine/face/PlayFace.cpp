@@ -29,14 +29,16 @@ private:
 };
 }  // namespace
 
-PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random)
+PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random, const FaceScriptSetup& script)
     : screen_(screen),
       wallet_(roster),
       random_(random ? *random : static_cast<RandomSource&>(ownRandom_)),
       setting_(GetDenominationSetting()),
+      script_(script),
       layout_(MachineSpinLayout(screen.Records())) {}
 
-PlayFace::~PlayFace() = default;
+// The script goes first: its objects stand for the items, reels and rules below.
+PlayFace::~PlayFace() { script_.Stop(); }
 
 bool PlayFace::Build(MachineScreen& screen) {
     if (!layout_.Problem().empty()) return false;
@@ -53,6 +55,8 @@ bool PlayFace::Build(MachineScreen& screen) {
     PlaceReelsAtRandom();
     rules_->DisableAll();
     meters_->ShowDenominationIndex(money_->GetDenominationIndex());
+    script_.Start(screen, FaceScriptItems{*indicators_, *buttons_, *reels_},
+                  ScriptFaceParts{screen.Records(), *spin_, *money_, *meters_, random_});
     screen.SetMessageHandler(kReelStoppedMessage, new ReelStopHandler(screen));
     return true;
 }
@@ -85,9 +89,14 @@ void PlayFace::PlaceReelsAtRandom() {
 
 void PlayFace::OnEnter(MachineScreen& screen) {
     if (screen.GetView()) view_ = screen.GetView()->GetHandle();
+    script_.ShowHeldErrors();
 }
 
-bool PlayFace::CanEnd(MachineScreen&) { return money_->CanEnd(); }
+bool PlayFace::CanEnd(MachineScreen&) {
+    if (!money_->CanEnd()) return false;
+    script_.Stop();
+    return true;
+}
 
 void PlayFace::OnReelStopMessage(int reel) {
     if (reel >= 0 && reel < reels_->Count()) spin_->OnReelStopped(reel);

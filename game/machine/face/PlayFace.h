@@ -1,8 +1,7 @@
 // The face that makes a loaded machine playable: the sprite items and play buttons, the
 // indicators, the reels, and the play rules (spin, pay table, bets, credit and cash-out)
-// connected to them, with the current player's money kept by the roster. The machine's
-// script does not run on this face: no script event fires and payout expressions pay
-// nothing.
+// connected to them, with the current player's money kept by the roster, and the machine's
+// script running over them (FaceScript).
 #pragma once
 #include <windows.h>
 
@@ -12,6 +11,7 @@
 #include "DenominationSettingControl.h"
 #include "EngineSceneLock.h"
 #include "FaceButtons.h"
+#include "FaceScript.h"
 #include "FaceIndicators.h"
 #include "FaceMeterPanel.h"
 #include "FaceNotices.h"
@@ -20,7 +20,6 @@
 #include "MachineFace.h"
 #include "MachineMeters.h"
 #include "MachineMoney.h"
-#include "QuietSpinScript.h"
 #include "RandomGenerator.h"
 #include "ReelOwner.h"
 #include "RosterWallet.h"
@@ -31,8 +30,10 @@ class PlayerRoster;
 
 class PlayFace : public MachineFace, private ReelOwner {
 public:
-    // random: the draws of the reels' stops (null: a generator of the face's own).
-    PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random = nullptr);
+    // random: the draws of the reels' stops (null: a generator of the face's own); script:
+    // where script errors go and the type library.
+    PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random = nullptr,
+             const FaceScriptSetup& script = FaceScriptSetup());
     ~PlayFace() override;
 
     bool Build(MachineScreen& screen) override;
@@ -48,6 +49,7 @@ public:
     FaceButtons& GetButtons() { return *buttons_; }
     FaceIndicators& GetIndicators() { return *indicators_; }
     FaceReels& GetReels() { return *reels_; }
+    FaceScript& GetScript() { return script_; }
 
 private:
     // The button actions.
@@ -64,7 +66,7 @@ private:
     void OnReelStopped(int32_t reelNumber) override;
     void SetReelStop(int32_t reelNumber, int32_t stop) override;
     int32_t ChooseReelStop(int32_t reelNumber) override;
-    void OnReelClick(int32_t) override {}
+    void OnReelClick(int32_t reelNumber) override { script_.OnReelClick(reelNumber); }
 
     MachineScreen& screen_;
     HWND view_ = nullptr;
@@ -72,7 +74,7 @@ private:
     RandomGenerator ownRandom_;
     RandomSource& random_;
     DenominationSettingControl setting_;
-    QuietSpinScript script_;
+    FaceScript script_;
     EngineSceneLock lock_;
     SpinLayout layout_;
     std::unique_ptr<FaceNotices> notices_;
