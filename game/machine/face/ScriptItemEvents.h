@@ -5,7 +5,7 @@
 #include "ItemEventSink.h"
 #include "ScriptEventSource.h"
 
-class ScriptItemEvents : public ItemEventSink {
+class ScriptItemEvents final : public ItemEventSink {
 public:
     explicit ScriptItemEvents(ScriptEventSource& events) : events_(events) {}
     void FireItemEvent(int32_t dispid) override { events_.FireEvent(DISPID(dispid)); }
