@@ -1,7 +1,6 @@
 // The play face under test: a main window with the machine screens, a player with cash in
 // the test prefix's registry, listed random draws, the engine's frames turning the reels,
-// and script errors collected instead of shown; Glass Harbor built by vslc, and copies of
-// it with a machine script of the test's own.
+// and script errors collected instead of shown; Glass Harbor built by vslc.
 #pragma once
 #include <windows.h>
 
@@ -18,6 +17,7 @@
 #include "ProductKey.h"
 #include "RegistryHelpers.h"
 #include "ScriptFakes.h"
+#include "ScriptedHarbor.h"
 #include "ShowScreen.h"
 #include "SlotFiles.h"
 
@@ -107,14 +107,6 @@ inline DWORD StoredCash() {
     DWORD cash = 0;
     EXPECT_TRUE(ReadRegistryDword(kFrontDesk, "Player1Cash", &cash));
     return cash;
-}
-
-// Glass Harbor with the machine script `code` in place of its own; `extra` goes into its art.
-inline std::string GlassHarborScripted(const std::string& code, const std::string& extra = std::string()) {
-    const std::string script = GlassHarbor(extra);
-    const std::string own = "function Go() {\n}\nfunction Big() {\n}\n";
-    EXPECT_EQ(script.compare(script.size() - own.size(), own.size(), own), 0);
-    return script.substr(0, script.size() - own.size()) + code;
 }
 
 }  // namespace play_face_run

@@ -8,21 +8,9 @@
 
 namespace {
 
-// An extra indicator that only the script writes to.
-const char kTally[] = "  Indicator Tally { \"@/digits.bmp\" = 100, 100, 50 x 12 Digits = 5 }\n";
-
-const char kHandlers[] =
-    "var stopped = 0;\n"
-    "function machine::OnReelStop(kReel) { stopped = stopped * 10 + kReel + 1; return true; }\n"
-    "function machine::OnAllReelsStop() { return 1; }\n"
-    "function machine::OnPayment(payment, line, tableIndex) {\n"
-    "  Tally.Value = 1000 + payment * 10 + tableIndex; return true;\n"
-    "}\n"
-    "function machine::OnTotalPayment(pay) { if (pay > 0) SetTimeout(0, \"machine.Bet(2)\"); return true; }\n"
-    "function Go() {}\n"
-    "function Big() { return 40 + 2; }\n"
-    "function Cheer() {}\n"
-    "function Insert() {}\n";
+// The payment handlers, and a win bets two coins again on the next frame tick.
+const std::string kHandlers = std::string(kPaymentHandlers) +
+                              "function machine::OnTotalPayment(pay) { if (pay > 0) SetTimeout(0, \"machine.Bet(2)\"); return true; }\n";
 
 // Pumps messages until the condition holds (false after 30 seconds).
 bool PumpUntil(const std::function<bool()>& done) {
@@ -62,7 +50,7 @@ protected:
 }  // namespace
 
 TEST_F(PlayFaceScriptTest, TheHandlersRunInTheSpinAndTheirTimeoutBetsThroughThePlayRules) {
-    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kHandlers, kTally), "handlers.slot");
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kHandlers, kTallyIndicator), "handlers.slot");
     random_.values = {0, 0, 0, 1, 0, 2};  // the spin stops on three Bells
     PlayFace* face = SpinWithTwoCoins(slot);
     ASSERT_NE(face, nullptr);
@@ -90,7 +78,7 @@ TEST_F(PlayFaceScriptTest, TheHandlersRunInTheSpinAndTheirTimeoutBetsThroughTheP
 }
 
 TEST_F(PlayFaceScriptTest, AScriptletPayoutPaysWhatTheScriptComputes) {
-    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kHandlers, kTally), "scriptlet.slot");
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kHandlers, kTallyIndicator), "scriptlet.slot");
     random_.values = {0, 0, 0, 0, 2, 1};  // three Anchors: the table's "Big()" line
     PlayFace* face = SpinWithTwoCoins(slot);
     ASSERT_NE(face, nullptr);
