@@ -70,6 +70,7 @@ ScriptItems FaceScript::MakeItems(MachineScreen& screen, const FaceScriptItems& 
         published.indicators.push_back({records[i].name, indicators_.back().get(), records[i].scriptlets});
     }
     AddSprites(screen, items.buttons, published);
+    AddRegions(items.regions, published);
     return published;
 }
 
@@ -80,6 +81,14 @@ void FaceScript::AddSprites(MachineScreen& screen, FaceButtons& buttons, ScriptI
         sprites_.push_back(
             std::make_unique<ScriptSpriteElement>(*item, buttons.HotKeyOf(record.name), record.hotKeyFlags));
         published.sprites.push_back({record.name, sprites_.back().get(), record.scriptlets});
+    }
+}
+
+void FaceScript::AddRegions(const std::vector<NamedRegion>& regions, ScriptItems& published) {
+    for (const NamedRegion& region : regions) {
+        if (!region.item) continue;
+        regions_.push_back(std::make_unique<ScriptRegionElement>(*region.item, region.hotKey, region.hotKeyFlags));
+        published.regions.push_back({region.name, regions_.back().get(), region.item->GetScriptlets()});
     }
 }
 
@@ -100,6 +109,7 @@ void FaceScript::Stop() {
     host_.Stop();
     indicators_.clear();
     sprites_.clear();
+    regions_.clear();
     reels_.reset();
     sounds_.reset();
     machine_.reset();

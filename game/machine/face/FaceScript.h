@@ -13,12 +13,12 @@
 #include "HeldScriptErrors.h"
 #include "MemberFrameListener.h"
 #include "ScriptErrorSink.h"
+#include "ScriptFaceElement.h"
 #include "ScriptFaceMachine.h"
 #include "ScriptFaceReels.h"
 #include "ScriptFaceSounds.h"
 #include "ScriptHost.h"
 #include "ScriptIndicatorItem.h"
-#include "ScriptSpriteElement.h"
 #include "SpinScript.h"
 
 class FaceButtons;
@@ -36,11 +36,20 @@ struct FaceScriptSetup {
     std::wstring typeLibrary;
 };
 
+// A region item of the face under its element name, with the hot key it was given.
+struct NamedRegion {
+    std::string name;
+    RegionItem* item;
+    int32_t hotKey = 0;
+    int32_t hotKeyFlags = 0;
+};
+
 // The face's parts that the script sees.
 struct FaceScriptItems {
     FaceIndicators& indicators;
     FaceButtons& buttons;
     FaceReels& reels;
+    std::vector<NamedRegion> regions;
 };
 
 class FaceScript : public SpinScript {
@@ -73,6 +82,7 @@ public:
 private:
     ScriptItems MakeItems(MachineScreen& screen, const FaceScriptItems& items);
     void AddSprites(MachineScreen& screen, FaceButtons& buttons, ScriptItems& published);
+    void AddRegions(const std::vector<NamedRegion>& regions, ScriptItems& published);
     void StartTicks(MachineScreen& screen);
     // On the engine's frame thread.
     void OnFrame(int32_t elapsedFrames);
@@ -86,6 +96,7 @@ private:
     std::unique_ptr<ScriptFaceReels> reels_;
     std::vector<std::unique_ptr<ScriptIndicatorItem>> indicators_;
     std::vector<std::unique_ptr<ScriptSpriteElement>> sprites_;
+    std::vector<std::unique_ptr<ScriptRegionElement>> regions_;
     MemberFrameListener<FaceScript> frames_{this, &FaceScript::OnFrame};
     bool ticking_ = false;
     HWND window_ = nullptr;

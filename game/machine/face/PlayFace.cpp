@@ -55,7 +55,7 @@ bool PlayFace::Build(MachineScreen& screen) {
     PlaceReelsAtRandom();
     rules_->DisableAll();
     meters_->ShowDenominationIndex(money_->GetDenominationIndex());
-    script_.Start(screen, FaceScriptItems{*indicators_, *buttons_, *reels_},
+    script_.Start(screen, FaceScriptItems{*indicators_, *buttons_, *reels_, {}},
                   ScriptFaceParts{screen.Records(), *spin_, *money_, *meters_, random_});
     screen.SetMessageHandler(kReelStoppedMessage, new ReelStopHandler(screen));
     return true;

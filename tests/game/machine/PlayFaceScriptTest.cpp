@@ -62,6 +62,7 @@ TEST_F(PlayFaceScriptTest, TheHandlersRunInTheSpinAndTheirTimeoutBetsThroughTheP
     EXPECT_EQ(ScriptValue(*face, "stopped"), 123);
     EXPECT_EQ(face->GetIndicators().Find("Tally")->GetValue(), 1000 + 20 * 10 + 0);
     EXPECT_EQ(meters.WinnerPaid(), 20);
+    EXPECT_GE(ScriptValue(*face, "cheers"), 1) << "the indicator's update reached its scriptlet";
 
     // The total-payment handler's timeout runs on a later frame tick and bets two credits.
     ASSERT_TRUE(PumpUntil([&] { return meters.Bet() == 2; }));

@@ -11,8 +11,8 @@
 inline const char kTallyIndicator[] = "  Indicator Tally { \"@/digits.bmp\" = 100, 100, 50 x 12 Digits = 5 }\n";
 
 // The reels' stops counted left to right in `stopped`; each paying line shown on the tally
-// as 1000 + payment x 10 + table index; the functions that the machine's scriptlets call;
-// the scriptlet payout "Big()" pays 42.
+// as 1000 + payment x 10 + table index; the functions that the machine's scriptlets call
+// ("WinnerPaid" updates counted in `cheers`); the scriptlet payout "Big()" pays 42.
 inline const char kPaymentHandlers[] =
     "var stopped = 0;\n"
     "function machine::OnReelStop(kReel) { stopped = stopped * 10 + kReel + 1; return true; }\n"
@@ -22,7 +22,8 @@ inline const char kPaymentHandlers[] =
     "}\n"
     "function Go() {}\n"
     "function Big() { return 40 + 2; }\n"
-    "function Cheer() {}\n"
+    "var cheers = 0;\n"
+    "function Cheer() { cheers++; }\n"
     "function Insert() {}\n";
 
 // Glass Harbor with the machine script `code` in place of its own; `extra` goes into its art.
