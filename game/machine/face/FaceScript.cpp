@@ -5,32 +5,9 @@
 #include "FaceReels.h"
 #include "FrameListeners.h"
 #include "MachineScreen.h"
-#include "PendingException.h"
-#include "PlayFace.h"
-#include "Window.h"
+#include "PlayFaceMessage.h"
 
 namespace {
-const char kArmName[] = "##arm";
-
-// The screen's handler of the frame tick: it finds the screen's face each time, so that a
-// tick arriving after the face went does nothing.
-class FrameTickHandler : public MessageHandlerBase {
-public:
-    explicit FrameTickHandler(MachineScreen& screen) : screen_(screen) {}
-    int Invoke(WPARAM, LPARAM, LRESULT* result) override {
-        try {
-            if (auto* face = dynamic_cast<PlayFace*>(screen_.GetFace())) face->GetScript().OnFrameTick();
-        } catch (...) {
-            KeepPendingException();
-        }
-        if (result) *result = 0;
-        return kHandled;
-    }
-
-private:
-    MachineScreen& screen_;
-};
-
 std::wstring TypeLibraryBesideProgram() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -76,7 +53,7 @@ ScriptItems FaceScript::MakeItems(MachineScreen& screen, const FaceScriptItems& 
 
 void FaceScript::AddSprites(MachineScreen& screen, FaceButtons& buttons, ScriptItems& published) {
     for (const ElementRecord& record : screen.Records().elements) {
-        SpriteItem* item = record.name == kArmName ? nullptr : buttons.Find(record.name);
+        SpriteItem* item = buttons.Find(record.name);  // not the arm: it is no sprite item
         if (!item) continue;
         sprites_.push_back(
             std::make_unique<ScriptSpriteElement>(*item, buttons.HotKeyOf(record.name), record.hotKeyFlags));
@@ -94,7 +71,7 @@ void FaceScript::AddRegions(const std::vector<NamedRegion>& regions, ScriptItems
 
 void FaceScript::StartTicks(MachineScreen& screen) {
     window_ = screen.GetView() ? screen.GetView()->GetHandle() : nullptr;
-    screen.SetMessageHandler(kFrameTickMessage, new FrameTickHandler(screen));
+    BindPlayFaceMessage(screen, kFrameTickMessage, [](PlayFace& face, LPARAM) { face.GetScript().OnFrameTick(); });
     AddFrameListener(&frames_);
     ticking_ = true;
 }

@@ -4,30 +4,9 @@
 #include "GeneralSettings.h"
 #include "MachineScreen.h"
 #include "MachineSpinLayout.h"
-#include "PendingException.h"
+#include "PlayFaceMessage.h"
 #include "PlayerRoster.h"
 #include "Window.h"
-
-namespace {
-// The screen's handler of the reels' stop messages: it finds the screen's face each time,
-// so that a message arriving after the face went does nothing.
-class ReelStopHandler : public MessageHandlerBase {
-public:
-    explicit ReelStopHandler(MachineScreen& screen) : screen_(screen) {}
-    int Invoke(WPARAM, LPARAM lParam, LRESULT* result) override {
-        try {
-            if (auto* face = dynamic_cast<PlayFace*>(screen_.GetFace())) face->OnReelStopMessage(int(lParam));
-        } catch (...) {
-            KeepPendingException();
-        }
-        if (result) *result = 0;
-        return kHandled;
-    }
-
-private:
-    MachineScreen& screen_;
-};
-}  // namespace
 
 PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random, const FaceScriptSetup& script)
     : screen_(screen),
@@ -57,7 +36,8 @@ bool PlayFace::Build(MachineScreen& screen) {
     meters_->ShowDenominationIndex(money_->GetDenominationIndex());
     script_.Start(screen, FaceScriptItems{*indicators_, *buttons_, *reels_, {}},
                   ScriptFaceParts{screen.Records(), *spin_, *money_, *meters_, random_});
-    screen.SetMessageHandler(kReelStoppedMessage, new ReelStopHandler(screen));
+    BindPlayFaceMessage(screen, kReelStoppedMessage,
+                        [](PlayFace& face, LPARAM reel) { face.OnReelStopMessage(int(reel)); });
     return true;
 }
 
