@@ -59,3 +59,11 @@ bool FaceButtons::IsButtonEnabled(Button button) const {
     SpriteItem* item = Find(button);
     return item && item->IsEnabled();
 }
+
+int32_t FaceButtons::HotKeyOf(const std::string& name) const {
+    const ElementRecord* record = screen_.Records().FindElement(name);
+    if (record && record->hotKey) return record->hotKey;
+    for (const ButtonName& button : kButtons)
+        if (name == button.name) return button.hotKey;
+    return 0;
+}

@@ -26,6 +26,8 @@ public:
     // Gives the button its action (owned by the item) and, unless its record gives one,
     // its default hot key.
     void Bind(Button button, ElementAction* action);
+    // The hot key the item of the name was given: its record's, else a play button's own.
+    int32_t HotKeyOf(const std::string& name) const;
 
     void EnableButton(Button button, bool enabled) override;
     bool IsButtonEnabled(Button button) const override;

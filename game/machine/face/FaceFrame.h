@@ -1,6 +1,6 @@
 // The machine's frame listener: on every engine frame (the engine's frame thread) it posts
-// the frame-tick message to the screen's window and moves the falling coins. The tick
-// handler, on the user-interface thread, gives each tick to the screen's play face.
+// the frame-tick message to the screen's window and moves the falling coins. The play face
+// takes the tick on the user-interface thread.
 #pragma once
 #include <windows.h>
 
@@ -9,9 +9,6 @@
 
 #include "CoinDrop.h"
 #include "FrameListeners.h"
-#include "Handlers.h"
-
-class MachineScreen;
 
 const UINT kFrameTickMessage = 2349;
 
@@ -31,15 +28,4 @@ public:
 private:
     std::atomic<HWND> window_;
     CoinDrop* drop_;
-};
-
-// The screen's handler of the frame-tick message: it finds the screen's face each time,
-// so that a tick arriving after the face went does nothing.
-class FrameTickHandler : public MessageHandlerBase {
-public:
-    explicit FrameTickHandler(MachineScreen& screen) : screen_(screen) {}
-    int Invoke(WPARAM, LPARAM, LRESULT* result) override;
-
-private:
-    MachineScreen& screen_;
 };

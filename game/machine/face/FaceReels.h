@@ -29,6 +29,7 @@ public:
     int32_t GetPosition(int reel) const;
     int GetMotion(int reel) const;
     int32_t GetTargetStop(int reel) const;
+    Reel& At(int reel) const { return *reels_[size_t(reel)]; }
     void Spin(int reel, const ReelAim& aim);
     // Shows the aim at once, without a spin and without a report.
     void Place(int reel, const ReelAim& aim);

@@ -35,6 +35,11 @@ public:
     // the bill acceptor ("B") and the denomination region ("D"), its hot key.
     void Bind(CoinRegion role, ElementAction* action);
     size_t Count() const { return items_.size(); }
+    // Calls fn(name, item) for every region, in name order.
+    template <class Fn>
+    void ForEach(Fn fn) const {
+        for (const auto& named : byName_) fn(named.first, *named.second);
+    }
 
 private:
     void AddRegion(const std::string& name, uint32_t asset);

@@ -5,43 +5,26 @@
 #include "GeneralSettings.h"
 #include "MachineScreen.h"
 #include "MachineSpinLayout.h"
-#include "PendingException.h"
+#include "PlayFaceMessage.h"
 #include "PlayerRoster.h"
 #include "Window.h"
 
-namespace {
-// The screen's handler of the reels' stop messages: it finds the screen's face each time,
-// so that a message arriving after the face went does nothing.
-class ReelStopHandler : public MessageHandlerBase {
-public:
-    explicit ReelStopHandler(MachineScreen& screen) : screen_(screen) {}
-    int Invoke(WPARAM, LPARAM lParam, LRESULT* result) override {
-        try {
-            if (auto* face = dynamic_cast<PlayFace*>(screen_.GetFace())) face->OnReelStopMessage(int(lParam));
-        } catch (...) {
-            KeepPendingException();
-        }
-        if (result) *result = 0;
-        return kHandled;
-    }
-
-private:
-    MachineScreen& screen_;
-};
-}  // namespace
-
-PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random, SpinScript* script)
+PlayFace::PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random, const FaceScriptSetup& script,
+                   SpinScript* spinScript)
     : screen_(screen),
       roster_(roster),
       wallet_(roster),
       random_(random ? *random : static_cast<RandomSource&>(ownRandom_)),
       setting_(GetDenominationSetting()),
-      script_(script ? *script : static_cast<SpinScript&>(quiet_)),
+      script_(script),
+      spinScript_(spinScript ? *spinScript : static_cast<SpinScript&>(script_)),
       layout_(MachineSpinLayout(screen.Records())) {}
 
-// A machine taken down with coins bet gives back its count of the setting's lock, so that
-// the denomination can change again.
+// The script goes first: its objects stand for the items, reels and rules below. A machine
+// taken down with coins bet gives back its count of the setting's lock, so that the
+// denomination can change again.
 PlayFace::~PlayFace() {
+    script_.Stop();
     if (meters_) meters_->ReleaseLock();
 }
 
@@ -67,9 +50,21 @@ bool PlayFace::Build(MachineScreen& screen) {
     rules_->DisableAll();
     meters_->ShowDenominationIndex(money_->GetDenominationIndex());
     denominationListener_ = std::make_unique<FaceDenominationListener>(GetDenominationSetting(), *money_);
-    screen.SetMessageHandler(kReelStoppedMessage, new ReelStopHandler(screen));
-    screen.SetMessageHandler(kFrameTickMessage, new FrameTickHandler(screen));
+    StartScript(screen);
+    BindPlayFaceMessage(screen, kReelStoppedMessage,
+                        [](PlayFace& face, LPARAM reel) { face.OnReelStopMessage(int(reel)); });
+    BindPlayFaceMessage(screen, kFrameTickMessage, [](PlayFace& face, LPARAM) { face.OnTick(); });
     return true;
+}
+
+// The script sees the indicators, sprite items, regions and reels, and the play rules
+// through the "machine" object.
+void PlayFace::StartScript(MachineScreen& screen) {
+    std::vector<NamedRegion> regions;
+    regions_->ForEach([&](const std::string& name, RegionItem& item) { regions.push_back({name, &item}); });
+    ProgressiveMeter* progressive = progressive_ ? &progressive_->Meter() : nullptr;
+    script_.Start(screen, FaceScriptItems{*indicators_, *buttons_, *reels_, regions},
+                  ScriptFaceParts{screen.Records(), *spin_, *money_, *meters_, random_, progressive});
 }
 
 // The falling coins need the coin image; the progressive, an indicator of its own.
@@ -89,8 +84,8 @@ void PlayFace::BuildPlay() {
     ProgressiveMeter* progressive = progressive_ ? &progressive_->Meter() : nullptr;
     spin_ = std::make_unique<SpinController>(
         layout_, screen_.Records().payTable,
-        SpinParts{*reelSet_, script_, *meters_, *rules_, *notices_, random_, &lock_, progressive});
-    money_ = std::make_unique<MachineMoney>(MoneyParts{*meters_, *rules_, wallet_, *notices_, *spin_, script_, setting_,
+        SpinParts{*reelSet_, spinScript_, *meters_, *rules_, *notices_, random_, &lock_, progressive});
+    money_ = std::make_unique<MachineMoney>(MoneyParts{*meters_, *rules_, wallet_, *notices_, *spin_, spinScript_, setting_,
                                                        &lock_, progressive, coinDrop_ ? &coinDrop_->Drop() : nullptr},
                                             screen_.Records().denominationMask);
 }
@@ -122,13 +117,19 @@ void PlayFace::OnEnter(MachineScreen& screen) {
     if (screen.GetView()) view_ = screen.GetView()->GetHandle();
     frame_->SetWindow(view_);
     if (progressive_) progressive_->StartDisplay();
+    script_.ShowHeldErrors();
 }
 
 void PlayFace::OnTick() {
     if (progressive_) progressive_->Meter().Tick();
+    script_.OnFrameTick();
 }
 
-bool PlayFace::CanEnd(MachineScreen&) { return money_->CanEnd(); }
+bool PlayFace::CanEnd(MachineScreen&) {
+    if (!money_->CanEnd()) return false;
+    script_.Stop();
+    return true;
+}
 
 void PlayFace::OnReelStopMessage(int reel) {
     if (reel >= 0 && reel < reels_->Count()) spin_->OnReelStopped(reel);

@@ -1,9 +1,8 @@
 // The face that makes a loaded machine playable: the sprite items and play buttons, the
 // indicators, the regions with the coin acceptor, the arm, the reels, the falling coins and
 // the progressive jackpot, and the play rules (spin, pay table, bets, credit and cash-out)
-// connected to them, with the current player's money kept by the roster. The machine's
-// script does not run on this face: no script event fires and payout expressions pay
-// nothing.
+// connected to them, with the current player's money kept by the roster, and the machine's
+// script running over them (FaceScript).
 #pragma once
 #include <windows.h>
 
@@ -25,10 +24,10 @@
 #include "FaceReelSet.h"
 #include "FaceReels.h"
 #include "FaceRegions.h"
+#include "FaceScript.h"
 #include "MachineFace.h"
 #include "MachineMeters.h"
 #include "MachineMoney.h"
-#include "QuietSpinScript.h"
 #include "RandomGenerator.h"
 #include "ReelOwner.h"
 #include "RosterWallet.h"
@@ -39,10 +38,11 @@ class PlayerRoster;
 
 class PlayFace : public MachineFace, private ReelOwner {
 public:
-    // random: the draws of the reels' stops (null: a generator of the face's own);
-    // script: what the spin tells and asks (null: a script that does not run).
+    // random: the draws of the reels' stops (null: a generator of the face's own); script:
+    // where script errors go and the type library; spinScript: what the spin tells and asks
+    // in place of the machine's script (null: the machine's script).
     PlayFace(MachineScreen& screen, PlayerRoster& roster, RandomSource* random = nullptr,
-             SpinScript* script = nullptr);
+             const FaceScriptSetup& script = FaceScriptSetup(), SpinScript* spinScript = nullptr);
     ~PlayFace() override;
 
     bool Build(MachineScreen& screen) override;
@@ -52,7 +52,7 @@ public:
     // A reel's stop message reached the screen (user-interface thread).
     void OnReelStopMessage(int reel);
     // The frame-tick message reached the screen (user-interface thread): the progressive
-    // grows.
+    // grows and the script's timeouts that are due run.
     void OnTick();
 
     SpinController& GetSpin() { return *spin_; }
@@ -66,6 +66,7 @@ public:
     // Null when the machine has no coin image, or no progressive.
     FaceCoinDrop* GetCoinDrop() { return coinDrop_.get(); }
     FaceProgressive* GetProgressive() { return progressive_.get(); }
+    FaceScript& GetScript() { return script_; }
 
 private:
     // The button actions.
@@ -79,12 +80,13 @@ private:
     void BindButtons();
     void BuildArmAndCoinAcceptor();
     void PlaceReelsAtRandom();
+    void StartScript(MachineScreen& screen);
 
     // What the reels ask (ReelOwner); OnReelStopped runs on the engine's frame thread.
     void OnReelStopped(int32_t reelNumber) override;
     void SetReelStop(int32_t reelNumber, int32_t stop) override;
     int32_t ChooseReelStop(int32_t reelNumber) override;
-    void OnReelClick(int32_t) override {}
+    void OnReelClick(int32_t reelNumber) override { script_.OnReelClick(reelNumber); }
 
     MachineScreen& screen_;
     HWND view_ = nullptr;
@@ -93,8 +95,8 @@ private:
     RandomGenerator ownRandom_;
     RandomSource& random_;
     DenominationSettingControl setting_;
-    QuietSpinScript quiet_;
-    SpinScript& script_;
+    FaceScript script_;
+    SpinScript& spinScript_;
     EngineSceneLock lock_;
     SpinLayout layout_;
     std::unique_ptr<FaceNotices> notices_;

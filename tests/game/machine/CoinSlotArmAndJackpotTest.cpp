@@ -44,7 +44,9 @@ PlayerRoster* roster = nullptr;
 ListedRandom* draws = nullptr;
 SpinScript* script = nullptr;
 
-MachineFace* MakeTestFace(MachineScreen& screen) { return new PlayFace(screen, *roster, draws, script); }
+MachineFace* MakeTestFace(MachineScreen& screen) {
+    return new PlayFace(screen, *roster, draws, FaceScriptSetup(), script);
+}
 
 bool PumpUntil(const std::function<bool()>& done) {
     const DWORD deadline = GetTickCount() + 20000;

@@ -1,7 +1,8 @@
-// A machine played on the display through the play face: Glass Harbor is built and opened
-// in the screen tool window, ten quarters are bought, Spin is pressed with the draws
-// chosen so that every reel stops on a Bell, and once the reels are still the file named
-// on the command line gets the caption and the "Credit", "Bet" and "WinnerPaid" meters.
+// A machine played on the display through the play face: Glass Harbor with a machine
+// script of its own is built and opened in the screen tool window, ten quarters are
+// bought, Spin is pressed with the draws chosen so that every reel stops on a Bell, and
+// once the reels are still the file named on the command line gets the caption, the
+// "Credit", "Bet" and "WinnerPaid" meters and the script's "Tally" indicator.
 // The player's money lives in memory. The program ends after the milliseconds given second.
 #include <windows.h>
 
@@ -11,6 +12,7 @@
 
 #include "PlayDemo.h"
 #include "PlayFakes.h"
+#include "ScriptedHarbor.h"
 #include "ShowScreen.h"
 
 namespace {
@@ -30,9 +32,10 @@ void WriteReady(HWND window, PlayFace& face) {
     MachineMeters& meters = face.GetMeters();
     RECT placed = {};
     GetWindowRect(window, &placed);
-    std::fprintf(f, "caption %s\nCredit %d\nBet %d\nWinnerPaid %d\nwindow %ld %ld %ld %ld %d\n", caption,
-                 meters.Credit(), meters.Bet(), meters.WinnerPaid(), placed.left, placed.top, placed.right,
-                 placed.bottom, IsWindowVisible(window) ? 1 : 0);
+    IndicatorDisplay* tally = face.GetIndicators().Find("Tally");
+    std::fprintf(f, "caption %s\nCredit %d\nBet %d\nWinnerPaid %d\nTally %d\nwindow %ld %ld %ld %ld %d\n", caption,
+                 meters.Credit(), meters.Bet(), meters.WinnerPaid(), tally ? tally->GetValue() : -1, placed.left,
+                 placed.top, placed.right, placed.bottom, IsWindowVisible(window) ? 1 : 0);
     std::fclose(f);
 }
 
@@ -48,6 +51,8 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
         face->GetButtons().Find(Button::Spin)->InvokeAction();
         spun = true;
     } else if (face->GetSpin().IsIdle()) {
+        // The tool window in front of the main window, for the screenshot.
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         WriteReady(window, *face);
         KillTimer(nullptr, timer);
     }
@@ -59,7 +64,7 @@ int main(int argc, char** argv) {
     readyFile = argc > 1 ? argv[1] : "play_face_ready.txt";
     const UINT lifetime = argc > 2 ? UINT(std::atoi(argv[2])) : 8000;
     PlayDemo demo;
-    if (!demo.Build(GlassHarbor(), "harbor.slot")) return 2;
+    if (!demo.Build(GlassHarborScripted(kPaymentHandlers, kTallyIndicator), "harbor.slot")) return 2;
     machineFile = demo.MachineFile();
     roster = &demo.Roster();
     // The draws: three place the reels, three more stop each on a Bell.

@@ -1,0 +1,125 @@
+// The machine's script on the play face: its handlers run during a spin on the real machine
+// screen and change what the player sees, its timeouts run on the frame tick and bet
+// through the play rules, a scriptlet payout pays what the script computes, and a machine
+// whose script cannot start or does not parse says why and still plays by its table.
+#include <functional>
+
+#include "PlayFaceRun.h"
+
+namespace {
+
+// The payment handlers, and a win bets two coins again on the next frame tick.
+const std::string kHandlers = std::string(kPaymentHandlers) +
+                              "function machine::OnTotalPayment(pay) { if (pay > 0) SetTimeout(0, \"machine.Bet(2)\"); return true; }\n";
+
+// Pumps messages until the condition holds (false after 30 seconds).
+bool PumpUntil(const std::function<bool()>& done) {
+    const DWORD deadline = GetTickCount() + 30000;
+    while (!done() && GetTickCount() < deadline) {
+        PumpMessages();
+        Sleep(5);
+    }
+    return done();
+}
+
+class PlayFaceScriptTest : public PlayFaceTest {
+protected:
+    // Opens the machine (unless it is open), buys ten quarters (two go on the bet) and
+    // clicks Spin; the draws must be listed before.
+    PlayFace* SpinWithTwoCoins(const std::string& slot) {
+        if (!screen_) screen_ = OpenMachine(slot);
+        if (!screen_) return nullptr;
+        auto* face = dynamic_cast<PlayFace*>(screen_->GetFace());
+        if (!face) return nullptr;
+        face->GetMoney().AddCoins(10);
+        EXPECT_EQ(face->GetMeters().Bet(), 2);
+        EXPECT_TRUE(face->GetButtons().IsButtonEnabled(Button::Spin));
+        ClickButton(*screen_, "Spin");
+        EXPECT_TRUE(WaitIdle(*face));
+        return face;
+    }
+    int32_t ScriptValue(PlayFace& face, const std::string& expression) {
+        int32_t value = -1;
+        EXPECT_TRUE(face.GetScript().Host().EvaluatePayout(expression, value)) << expression;
+        return value;
+    }
+
+    MachineScreen* screen_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PlayFaceScriptTest, TheHandlersRunInTheSpinAndTheirTimeoutBetsThroughThePlayRules) {
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kHandlers, kTallyIndicator), "handlers.slot");
+    random_.values = {0, 0, 0, 1, 0, 2};  // the spin stops on three Bells
+    PlayFace* face = SpinWithTwoCoins(slot);
+    ASSERT_NE(face, nullptr);
+    EXPECT_TRUE(face->GetScript().IsRunning());
+    MachineMeters& meters = face->GetMeters();
+
+    // Every reel reported its stop, left to right; the line paid 20 from table entry 0,
+    // which the payment handler showed on the tally.
+    EXPECT_EQ(ScriptValue(*face, "stopped"), 123);
+    EXPECT_EQ(face->GetIndicators().Find("Tally")->GetValue(), 1000 + 20 * 10 + 0);
+    EXPECT_EQ(meters.WinnerPaid(), 20);
+    EXPECT_GE(ScriptValue(*face, "cheers"), 1) << "the indicator's update reached its scriptlet";
+
+    // The total-payment handler's timeout runs on a later frame tick and bets two credits.
+    ASSERT_TRUE(PumpUntil([&] { return meters.Bet() == 2; }));
+    EXPECT_EQ(meters.Credit(), 28 - 2);
+    EXPECT_TRUE(face->GetButtons().IsButtonEnabled(Button::Spin));
+    EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];
+
+    // Leaving the machine stops its script.
+    ClickButton(*screen_, "Spin");
+    ASSERT_TRUE(WaitIdle(*face));
+    ClickButton(*screen_, "CashOut");
+    EXPECT_TRUE(screen_->CanEnd());
+    EXPECT_FALSE(face->GetScript().IsRunning());
+}
+
+TEST_F(PlayFaceScriptTest, AScriptletPayoutPaysWhatTheScriptComputes) {
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kHandlers, kTallyIndicator), "scriptlet.slot");
+    random_.values = {0, 0, 0, 0, 2, 1};  // three Anchors: the table's "Big()" line
+    PlayFace* face = SpinWithTwoCoins(slot);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->GetMeters().WinnerPaid(), 42);
+    EXPECT_EQ(face->GetMeters().Credit() + face->GetMeters().Bet(), 8 + 42);
+    EXPECT_EQ(face->GetIndicators().Find("WinnerPaid")->GetValue(), 42);
+    EXPECT_EQ(face->GetIndicators().Find("Tally")->GetValue(), 1000 + 42 * 10 + 1);
+    EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];
+}
+
+TEST_F(PlayFaceScriptTest, AScriptThatDoesNotParseIsShownWithItsLineAndTheMachinePlaysByItsTable) {
+    const std::string code = "function Go() {}\nvar broken = (;\nfunction Big() { return 42; }\n";
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(code), "broken.slot");
+    random_.values = {0, 0, 0, 1, 0, 2};
+    screen_ = OpenMachine(slot);
+    ASSERT_NE(screen_, nullptr);
+
+    // The error was shown once the screen was entered, with the line of the script.
+    const std::string& text = screen_->Records().scriptCode;
+    const size_t line = size_t(std::count(text.begin(), text.begin() + text.find("var broken"), '\n')) + 1;
+    ASSERT_FALSE(errors_.texts.empty());
+    EXPECT_NE(errors_.texts[0].find("Line:" + std::to_string(line) + " "), std::string::npos) << errors_.texts[0];
+    EXPECT_NE(errors_.texts[0].find("var broken = (;"), std::string::npos) << errors_.texts[0];
+
+    PlayFace* face = SpinWithTwoCoins(slot);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->GetMeters().WinnerPaid(), 20);
+    EXPECT_EQ(face->GetMeters().Credit(), 28);
+    EXPECT_TRUE(face->GetButtons().IsButtonEnabled(Button::CashOut));
+}
+
+TEST_F(PlayFaceScriptTest, AMachineWhoseScriptingCannotStartSaysWhyAndPlaysByItsTable) {
+    scriptSetup_.typeLibrary = L"NoSuchLibrary.tlb";
+    random_.values = {0, 0, 0, 1, 0, 2};
+    PlayFace* face = SpinWithTwoCoins(slot_);
+    ASSERT_NE(face, nullptr);
+    EXPECT_FALSE(face->GetScript().IsRunning());
+    ASSERT_EQ(errors_.texts.size(), 1u);
+    EXPECT_NE(errors_.texts[0].find("NoSuchLibrary.tlb"), std::string::npos) << errors_.texts[0];
+    EXPECT_EQ(face->GetMeters().WinnerPaid(), 20);
+    EXPECT_EQ(face->GetMeters().Credit(), 28);
+    EXPECT_EQ(face->GetMeters().Bet(), 0);
+}
