@@ -104,7 +104,7 @@ TEST_F(MachineBuilds, GlassHarborBuildsIntoAFileTheEngineOpens) {
     EXPECT_EQ(c.stops[1].symbol, 1);
     EXPECT_EQ(c.stops[1].weight, 2);
     EXPECT_EQ(c.stops[8].weight, 3);
-    EXPECT_EQ(c.scriptCode, "function Go() {\n}\nfunction Big() {\n}\n");
+    EXPECT_EQ(c.scriptCode, "function Go() {\n}\nfunction Big() {\n}\nfunction Cheer() {\n}\nfunction Insert() {\n}\n");
     EXPECT_EQ(file.Type(c.backdrop), kBackdrop);
     EXPECT_EQ(file.Type(c.symbolSprite), kSprite);
     EXPECT_EQ(file.Type(c.coinSprite), kSprite);

@@ -122,5 +122,5 @@ inline std::string GlassHarbor(const std::string& extra = std::string(), const s
            "  Indicator Jackpot { \"@/digits.bmp\" = 10, 80, 60 x 12 DollarSign Digits = 8 }\n"
            "  Indicator WinnerPaid { \"@/digits.bmp\" = 100, 80, 40 x 12 OnUpdate = \"Cheer()\" }\n" +
            extra + "}\n"
-           "function Go() {\n}\nfunction Big() {\n}\n";
+           "function Go() {\n}\nfunction Big() {\n}\nfunction Cheer() {\n}\nfunction Insert() {\n}\n";
 }

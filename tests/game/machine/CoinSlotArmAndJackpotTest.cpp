@@ -44,8 +44,18 @@ PlayerRoster* roster = nullptr;
 ListedRandom* draws = nullptr;
 SpinScript* script = nullptr;
 
+// Script errors are kept, not shown in a box that nobody would close.
+class KeptErrors : public ScriptErrorSink {
+public:
+    void ShowScriptError(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+KeptErrors scriptErrors;
+
 MachineFace* MakeTestFace(MachineScreen& screen) {
-    return new PlayFace(screen, *roster, draws, FaceScriptSetup(), script);
+    FaceScriptSetup setup;
+    setup.errors = &scriptErrors;
+    return new PlayFace(screen, *roster, draws, setup, script);
 }
 
 bool PumpUntil(const std::function<bool()>& done) {
@@ -86,6 +96,8 @@ protected:
         SetFrameCallback(OnEngineFrame);
     }
     void TearDown() override {
+        EXPECT_TRUE(scriptErrors.texts.empty()) << scriptErrors.texts.front();
+        scriptErrors.texts.clear();
         SetFrameCallback(nullptr);
         host_.reset();
         roster_.reset();

@@ -29,7 +29,7 @@ inline const char kPaymentHandlers[] =
 // Glass Harbor with the machine script `code` in place of its own; `extra` goes into its art.
 inline std::string GlassHarborScripted(const std::string& code, const std::string& extra = std::string()) {
     const std::string script = GlassHarbor(extra);
-    const std::string own = "function Go() {\n}\nfunction Big() {\n}\n";
+    const std::string own = "function Go() {\n}\nfunction Big() {\n}\nfunction Cheer() {\n}\nfunction Insert() {\n}\n";
     EXPECT_EQ(script.compare(script.size() - own.size(), own.size(), own), 0);
     return script.substr(0, script.size() - own.size()) + code;
 }
