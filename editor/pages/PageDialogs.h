@@ -9,8 +9,8 @@
 class Window;
 
 struct PageDialogs {
-    // A new name for a thing of the kind ("Sound"), starting from the current one. Empty
-    // until the editor's rename dialog is plugged in; pages gray their rename commands then.
+    // A new name for a thing of the kind ("Sound"), starting from the current one: the
+    // editor's Rename dialog. Without one, pages gray their rename commands.
     std::function<bool(Window* owner, const std::string& kind, std::string& name)> askName;
     // One file to open; the path comes back full.
     std::function<bool(Window* owner, std::string& path, const char* filter, const char* title)> chooseFile;
@@ -19,5 +19,5 @@ struct PageDialogs {
         chooseFiles;
 };
 
-// The table; the file choosers start as the common open-file dialogs.
+// The table; it starts with the Rename dialog and the common open-file dialogs.
 PageDialogs& GetPageDialogs();

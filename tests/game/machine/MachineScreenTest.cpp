@@ -258,8 +258,10 @@ TEST_F(MachineScreenTest, OpeningAndClosing200MachinesLeavesNothingBehind) {
     EXPECT_EQ(faceLog.deleted, 203);
     EXPECT_EQ(after.stages, before.stages);
     EXPECT_EQ(after.sprites, before.sprites);
-    EXPECT_EQ(after.gdi, before.gdi);
-    EXPECT_EQ(after.user, before.user);
+    // The system may make a few objects once during the run (a cached font or brush); a
+    // machine that left one behind would leave two hundred.
+    EXPECT_LE(after.gdi, before.gdi + 4);
+    EXPECT_LE(after.user, before.user + 4);
 }
 
 }  // namespace
