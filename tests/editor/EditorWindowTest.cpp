@@ -3,6 +3,8 @@
 // with the backup and the failures of a save; and the layout model the Graphics page owns.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -190,6 +192,7 @@ TEST_F(EditorWindowTest, RegionsAreAddedMovedEditedAndDeletedFromTheirMenusAndWr
         if (!dialog) return;
         SetDlgItemTextA(dialog, IDC_HOTKEY, "d");
         CheckDlgButton(dialog, IDC_SHIFT, BST_CHECKED);
+        if (const char* hold = std::getenv("VSL_DIALOG_HOLD_MS")) Sleep(DWORD(std::atoi(hold)));
         PressButton(dialog, IDOK);
     });
     plate->RunCommand(ID_ITEM_PROPERTIES, editor_.get());

@@ -63,7 +63,8 @@ void SavePicture(HWND dialog, const std::string& folder, const std::string& capt
 }
 
 // Answers the dialog of the caption from a helper thread: the steps fill it, then OK.
-// With VSL_DIALOG_PICTURES naming a folder, a picture of the filled dialog goes there.
+// With VSL_DIALOG_PICTURES naming a folder, a picture of the filled dialog goes there; with
+// VSL_DIALOG_HOLD_MS, the filled dialog stays that long on the display before OK.
 void AnswerDialog(const std::string& caption, const std::function<void(HWND)>& steps,
                   const std::function<void()>& opens) {
     DialogDriver driver([&] {
@@ -71,6 +72,7 @@ void AnswerDialog(const std::string& caption, const std::function<void(HWND)>& s
         if (!dialog) return;
         steps(dialog);
         if (const char* folder = std::getenv("VSL_DIALOG_PICTURES")) SavePicture(dialog, folder, caption);
+        if (const char* hold = std::getenv("VSL_DIALOG_HOLD_MS")) Sleep(DWORD(std::atoi(hold)));
         PressButton(dialog, IDOK);
     });
     opens();
