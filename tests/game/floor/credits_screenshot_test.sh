@@ -13,8 +13,9 @@ take_shot
 cat "$ready"
 rc=0
 grep -q "credits shown screen 25 title 'Vellmoor(tm) Slots'" "$ready" || { echo "FAIL the credits screen"; rc=1; }
+# How much of the cards shows depends on the stop the reel starts at (at least a card).
 cards=$(count "" "#FFF7E7")
-if [ "$cards" -ge 20000 ]; then echo "ok   credit cards on the reel ($cards)"; else echo "FAIL no cards ($cards)"; rc=1; fi
+if [ "$cards" -ge 8000 ]; then echo "ok   credit cards on the reel ($cards)"; else echo "FAIL no cards ($cards)"; rc=1; fi
 gold=$(count "" "#EFBD52")
 if [ "$gold" -ge 1000 ]; then echo "ok   the gold heading and frame ($gold)"; else echo "FAIL no gold ($gold)"; rc=1; fi
 finish_shots
