@@ -15,7 +15,7 @@ HFONT CreateGridFont();
 int GridTextWidth(HWND window, HFONT font, const std::string& text);
 int GridFontHeight(HWND window, HFONT font);
 
-// Part 0 of the editor's status bar.
+// The first pane of the editor's status bar.
 void SetStatusText(HWND statusBar, const std::string& text);
 
 // The text of a window (a control's), whatever its length.
