@@ -12,6 +12,15 @@ struct SeenBox {
     std::string text;
 };
 
+// Asks the box to close until it has gone: a request that arrives while the box is
+// still being made can be lost on a busy machine.
+inline void CloseBox(HWND box) {
+    for (int waited = 0; IsWindow(box) && waited < 20000; waited += 50) {
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        Sleep(50);
+    }
+}
+
 // Polls for up to the given time (a bound, not a measurement).
 inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20000) {
     SeenBox seen;
@@ -19,10 +28,12 @@ inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20
         HWND box = FindWindowA("#32770", caption);
         if (box) {
             char text[512] = {};
-            GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1);
+            // The box can be found before its text is set.
+            for (int settle = 0; settle < 2000 && !GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1); settle += 20)
+                Sleep(20);
             seen.found = true;
             seen.text = text;
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            CloseBox(box);
             return seen;
         }
         Sleep(50);
