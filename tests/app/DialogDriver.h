@@ -6,17 +6,7 @@
 #include <functional>
 #include <thread>
 
-// A top-level window of this process with the given class and title; null when there is
-// none. Other tests run at the same time and may show the same captions.
-inline HWND FindOwnWindow(const char* windowClass, const char* title, bool visibleOnly = false) {
-    HWND found = nullptr;
-    while ((found = FindWindowExA(nullptr, found, windowClass, title)) != nullptr) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(found, &process);
-        if (process == GetCurrentProcessId() && (!visibleOnly || IsWindowVisible(found))) return found;
-    }
-    return nullptr;
-}
+#include "ProgramWindow.h"
 
 // Polls for up to the given time (a bound, not a measurement); null when none appeared.
 // A dialog is shown once its initialisation is over: only then does it take input.

@@ -7,6 +7,8 @@
 #include <string>
 #include <thread>
 
+#include "ProgramWindow.h"
+
 struct SeenBox {
     bool found = false;
     std::string text;
@@ -21,11 +23,12 @@ inline void CloseBox(HWND box) {
     }
 }
 
-// Polls for up to the given time (a bound, not a measurement).
-inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20000) {
+// Polls for up to the given time (a bound, not a measurement) for a box of the program.
+inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20000,
+                                  DWORD process = GetCurrentProcessId()) {
     SeenBox seen;
     for (int waited = 0; waited < waitMilliseconds; waited += 50) {
-        HWND box = FindWindowA("#32770", caption);
+        HWND box = FindProgramWindow("#32770", caption, process);
         if (box) {
             char text[512] = {};
             // The box can be found before its text is set.

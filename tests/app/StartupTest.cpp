@@ -77,9 +77,9 @@ struct Program {
     }
 };
 
-HWND WaitForMainWindow(int bound = 30000) {
+HWND WaitForMainWindow(const Program& program, int bound = 30000) {
     for (int waited = 0; waited < bound; waited += 50) {
-        if (HWND window = FindWindowA("Y7", "Vellmoor(tm) Slots")) return window;
+        if (HWND window = FindProgramWindow("Y7", "Vellmoor(tm) Slots", program.info.dwProcessId)) return window;
         Sleep(50);
     }
     return nullptr;
@@ -144,7 +144,7 @@ TEST_F(FirstPlayerTest, ProgramRunsOnceWritesTheRecordOnItsFirstRunAndKeepsItAft
     PublisherUser("Grace", "Hopper");
     Program first;
     ASSERT_TRUE(first.Start());
-    HWND window = WaitForMainWindow();
+    HWND window = WaitForMainWindow(first);
     ASSERT_TRUE(window);
     RECT client;
     GetClientRect(window, &client);
@@ -156,13 +156,13 @@ TEST_F(FirstPlayerTest, ProgramRunsOnceWritesTheRecordOnItsFirstRunAndKeepsItAft
     // A second copy says so and ends.
     Program second;
     ASSERT_TRUE(second.Start());
-    const SeenBox box = WaitForBoxAndClose("Error");
+    const SeenBox box = WaitForBoxAndClose("Error", 20000, second.info.dwProcessId);
     EXPECT_TRUE(box.found);
     EXPECT_EQ("VELLMOOR(tm) Slots is already running.", box.text);
     DWORD code = 99;
     ASSERT_TRUE(second.WaitForExit(&code));
     EXPECT_EQ(0u, code);
-    EXPECT_EQ(window, FindWindowA("Y7", "Vellmoor(tm) Slots"));
+    EXPECT_EQ(window, FindProgramWindow("Y7", "Vellmoor(tm) Slots", first.info.dwProcessId));
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(first.WaitForExit(&code));
@@ -172,7 +172,7 @@ TEST_F(FirstPlayerTest, ProgramRunsOnceWritesTheRecordOnItsFirstRunAndKeepsItAft
     WriteRegistryDword(kFrontDesk, "Player1Cash", 1234);
     Program again;
     ASSERT_TRUE(again.Start());
-    window = WaitForMainWindow();
+    window = WaitForMainWindow(again);
     ASSERT_TRUE(window);
     EXPECT_EQ(1234u, Dword("Player1Cash"));
     PostMessageA(window, WM_CLOSE, 0, 0);
@@ -188,7 +188,7 @@ TEST(StructuredExceptions, AFaultInAHandlerIsReportedWithItsCodeName) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
-    const SeenBox box = WaitForBoxAndClose("C exception!");
+    const SeenBox box = WaitForBoxAndClose("C exception!", 20000, info.dwProcessId);
     EXPECT_TRUE(box.found);
     EXPECT_EQ("SE code EXCEPTION_ACCESS_VIOLATION", box.text);
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(info.hProcess, 30000));

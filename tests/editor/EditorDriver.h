@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "EditableElement.h"
+#include "ProgramWindow.h"
 #include "EditorWindow.h"
 #include "FileBytes.h"
 #include "GraphicsPage.h"
@@ -72,11 +73,9 @@ private:
     }
     void Run(const char* caption, int button) {
         for (int waited = 0; waited < 20000; waited += 20) {
-            HWND box = FindWindowA("#32770", caption);
             // Only a box of this program: other test programs may ask the same on the display.
-            DWORD process = 0;
-            if (box && GetWindowThreadProcessId(box, &process) != GetCurrentThreadId() &&
-                process == GetCurrentProcessId()) {
+            HWND box = FindOwnWindow("#32770", caption);
+            if (box && GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) {
                 char text[512] = {};
                 GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1);
                 text_ = text;

@@ -81,7 +81,7 @@ public:
 private:
     void Run(const char* caption) {
         while (!stop_) {
-            HWND box = FindWindowA("#32770", caption);
+            HWND box = FindOwnWindow("#32770", caption);
             if (box && IsWindowVisible(box)) {
                 char text[512] = {};
                 GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1);
@@ -478,7 +478,7 @@ TEST_F(AnimationPageTest, ASequencePlaysInItsPreviewAndThePropertiesReachTheScri
     // at the right and the bottom.
     std::thread answer([] {
         for (int waited = 0; waited < 10000; waited += 20) {
-            if (HWND box = FindWindowA("#32770", "Glow: Animation Properties")) {
+            if (HWND box = FindOwnWindow("#32770", "Glow: Animation Properties")) {
                 SendMessageA(GetDlgItem(box, IDC_ANIMATION_TRANSPARENT), BM_SETCHECK, BST_UNCHECKED, 0);
                 SendMessageA(GetDlgItem(box, IDC_ANIMATION_HORIZONTAL), CB_SETCURSEL, 2, 0);
                 SendMessageA(GetDlgItem(box, IDC_ANIMATION_VERTICAL), CB_SETCURSEL, 2, 0);

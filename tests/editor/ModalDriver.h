@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include "ProgramWindow.h"
+
 class WhenShown {
 public:
     WhenShown(const char* caption, std::function<void(HWND)> act)
@@ -24,11 +26,9 @@ private:
     }
     void Run(const char* caption, const std::function<void(HWND)>& act) {
         for (int waited = 0; waited < 20000; waited += 20) {
-            HWND window = FindWindowA(nullptr, caption);
-            DWORD process = 0;
             // Only a window of this program: other test programs share the display.
-            if (window && IsWindowVisible(window) && GetWindowThreadProcessId(window, &process) != GetCurrentThreadId() &&
-                process == GetCurrentProcessId()) {
+            HWND window = FindOwnWindow(nullptr, caption);
+            if (window && IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
                 seen_ = true;
                 act(window);
                 return;

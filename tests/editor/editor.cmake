@@ -40,7 +40,7 @@ if(VSL_WINDOWS)
   # The gallery pickers over a gallery file that the test writes.
   vsl_add_test(gallery_picker_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/GalleryPickerTest.cpp
     LIBS vsl_editor vsl_resources WINDOW)
-  target_include_directories(gallery_picker_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/engine)
+  target_include_directories(gallery_picker_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/engine ${CMAKE_SOURCE_DIR}/tests/app)
   add_dependencies(gallery_picker_test blit16)
 
   # The Reels and Payouts pages and the gallery on the display, for screenshots.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "DialogDriver.h"
+#include "ProgramWindow.h"
 #include "GeneralSettings.h"
 #include "NewMachineWizard.h"
 #include "PayoutLevelPage.h"
@@ -118,7 +119,7 @@ void AnswerCdBoxes(int oks, std::string& text, int& boxes)
 {
     for (;;) {
         HWND box = nullptr;
-        WaitUntil([&box] { return (box = FindWindowA("#32770", "CD not found")) != nullptr; }, 10000);
+        WaitUntil([&box] { return (box = FindOwnWindow("#32770", "CD not found")) != nullptr; }, 10000);
         if (!box)
             return;
         char buffer[512] = {};

@@ -227,7 +227,7 @@ public:
     FileDialogAnswer(const char* title, std::string path)
         : thread_([title, path] {
               for (int waited = 0; waited < 20000; waited += 50, Sleep(50)) {
-                  HWND dialog = FindWindowA("#32770", title);
+                  HWND dialog = FindOwnWindow("#32770", title);
                   if (!dialog) continue;
                   Sleep(200);
                   SetDlgItemTextA(dialog, 0x47C, path.c_str());  // the file name box

@@ -151,7 +151,7 @@ TEST_F(TestBuild, AFailedBuildShowsItsMessagesInTheResultsBox) {
 TEST_F(TestBuild, ASuccessfulBuildShowsNoBox) {
     const std::string out = files.Output("built.slot");
     TestBuildScript(files.Script(GlassHarbor()), out);
-    EXPECT_EQ(FindWindowA("#32770", "results"), nullptr);
+    EXPECT_EQ(FindOwnWindow("#32770", "results"), nullptr);
     EXPECT_EQ(ReadAssetFileTitle(out), "Glass Harbor");
 }
 

@@ -40,7 +40,7 @@ TEST(ScriptErrorBoxTest, AForeignWindowInFrontIsNotDisabled) {
     bool enabledWhileShown = false;
     std::thread watcher([&] {
         HWND box = nullptr;
-        for (int waited = 0; !box && waited < 20000; waited += 50, Sleep(50)) box = FindWindowA("#32770", "Script Error");
+        for (int waited = 0; !box && waited < 20000; waited += 50, Sleep(50)) box = FindOwnWindow("#32770", "Script Error");
         enabledWhileShown = IsWindowEnabled(foreign.load()) != FALSE;
         if (box) CloseBox(box);
     });
