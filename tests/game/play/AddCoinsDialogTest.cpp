@@ -8,6 +8,7 @@
 #include "../../app/DialogDriver.h"
 #include "AddCoinsDialog.h"
 #include "CoinDialogIds.h"
+#include "../../app/MessageBoxWatcher.h"
 
 namespace {
 // The message box captioned "Add Coins" (the dialog has the same caption but no text item
@@ -25,7 +26,7 @@ std::string CloseMessageBox() {
             GetDlgItemTextA(found, 0xFFFF, buffer, sizeof buffer - 1);
             if (!buffer[0]) continue;
             text = buffer;
-            PostMessageA(found, WM_COMMAND, IDOK, 0);
+            CloseBox(found);  // gone before the next box is looked for
             return true;
         }
         return false;
