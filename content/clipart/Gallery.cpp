@@ -44,8 +44,9 @@ void DrawBackdrop(Canvas& c, int b) {
 
 // A highlight: a coloured frame on the colour key.
 void AddFrame(OrderedAssets& g, int width, int height) {
+    // The engine keys a picture on its top-left pixel: the thick edge keeps off the corner.
     Canvas c(width, height, kKeyColour);
-    c.RoundBox(RECT{0, 0, width, height}, 8, kKeyColour, RGB(255, 220, 40), 4);
+    c.RoundBox(RECT{2, 2, width - 2, height - 2}, 8, kKeyColour, RGB(255, 220, 40), 4);
     g.AddPicture(c.Picture(), true);
 }
 

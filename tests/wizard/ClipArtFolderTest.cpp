@@ -11,6 +11,7 @@
 #include <string>
 
 #include "CardPicture.h"
+#include "DepthConversion.h"
 #include "GalleryLayout.h"
 #include "Quor2_5.h"
 #include "StyleTables.h"
@@ -95,6 +96,12 @@ protected:
         EXPECT_EQ(0, Word16(backdrop, 12) % visibleRows);
         EXPECT_GE(Word16(backdrop, 10) / 4, thumb.bitmap.Width());
         EXPECT_EQ("SPRT", file.Kind(record[gallery::kHighlight]));
+        // The highlight frames a thumbnail: its middle lets the thumbnail through.
+        CardPicture frame;
+        ASSERT_TRUE(LoadSpriteFrameBitmap(frame, file.Handle(), record[gallery::kHighlight], 0, 0));
+        EXPECT_TRUE(frame.transparent);
+        const PixelView pixels = frame.bitmap.View();
+        EXPECT_EQ(PixelColour(pixels, 0, 0), PixelColour(pixels, frame.bitmap.Width() / 2, frame.bitmap.Height() / 2));
     }
 };
 
