@@ -81,12 +81,14 @@ TEST_F(AmbientPlayerTest, ANewFileCrossFadesAndTheOldStreamClosesWhenItsFadeEnds
     const uint32_t first = player_->GetCurrentStream();
     Sleep(50);
     player_->Play("b.wav");
+    const DWORD switched = GetTickCount();
     EXPECT_EQ(first, player_->GetPreviousStream());
     EXPECT_NE(0u, player_->GetCurrentStream());
     EXPECT_NE(first, player_->GetCurrentStream());
     EXPECT_EQ(folder_ + "\\b.wav", player_->GetCurrentFile());
     Sleep(1000);
-    EXPECT_EQ(first, player_->GetPreviousStream());  // still fading
+    // Still fading, unless a busy machine kept the test asleep for most of the fade.
+    if (GetTickCount() - switched < 1800) EXPECT_EQ(first, player_->GetPreviousStream());
     ASSERT_TRUE(WaitFor([&] { return player_->GetPreviousStream() == 0; }, 3000));
     EXPECT_EQ(0, AuloGetStreamTimeQueued(first));  // closed
     EXPECT_GT(CurrentQueued(), 0);
@@ -105,8 +107,10 @@ TEST_F(AmbientPlayerTest, SwitchingAmbientSoundsOffAndOnRestartsTheFileWithAFade
     EXPECT_TRUE(player_->IsPlaying());
     EXPECT_EQ(folder_ + "\\b.wav", player_->GetCurrentFile());
     EXPECT_NE(0u, player_->GetCurrentStream());
+    const DWORD restarted = GetTickCount();
     Sleep(250);
     GetSoundSystem().Close();
+    const bool onTime = GetTickCount() - restarted < 350;
     const std::vector<int16_t> mix = WavSamples(ReadBytes(render_));
     ASSERT_GT(mix.size(), size_t(2 * 22050 * 600 / 1000));
     // Whole before the switch; after it the restarted file is still fading in (250 ms of
@@ -115,7 +119,7 @@ TEST_F(AmbientPlayerTest, SwitchingAmbientSoundsOffAndOnRestartsTheFileWithAFade
     const int16_t after = *std::max_element(mix.end() - 2 * 22050 * 100 / 1000, mix.end());
     EXPECT_EQ(kLevel, before);
     EXPECT_GT(after, 0);
-    EXPECT_LT(after, kLevel / 5);
+    if (onTime) EXPECT_LT(after, kLevel / 5);  // a busy machine may have slept through more of the fade
 }
 
 TEST_F(AmbientPlayerTest, AFolderEndingInASlashIsUsedAsItIsAndTheFileStartsAgainFromThere) {
