@@ -18,17 +18,17 @@ const COLORREF kGold = RGB(240, 190, 60);
 void Save(const Canvas& c, const ContentFolders& to, const std::string& name) { SaveMachinePicture(c, to, name); }
 
 void Backdrop(const ContentFolders& to) {
-    Canvas c(640, 480);
-    c.Gradient(RECT{0, 0, 640, 480}, RGB(40, 26, 70), kNight);
-    for (int i = 0; i < 9; ++i) {  // tree trunks between the cabinet and the edges
-        const int x = 10 + i * 74;
+    Canvas c(kMachineArtWidth, kMachineArtHeight);
+    c.Gradient(RECT{0, 0, kMachineArtWidth, kMachineArtHeight}, RGB(40, 26, 70), kNight);
+    for (int i = 0; i < 8; ++i) {  // tree trunks between the cabinet and the edges
+        const int x = 4 + i * 74;
         c.Fill(RECT{x, 0, x + 18, 480}, RGB(28, 20, 18));
     }
-    c.RoundBox(RECT{100, 20, 620, 470}, 30, RGB(70, 44, 24), kGold, 4);
-    c.Fill(RECT{160, 110, 482, 322}, RGB(10, 10, 10));
-    c.ShadowText("FOXFIRE GROVE", RECT{100, 70, 620, 108}, FontSpec{"Times New Roman", 32, FW_BOLD}, kGold,
+    c.RoundBox(RECT{40, 20, 560, 470}, 30, RGB(70, 44, 24), kGold, 4);
+    c.Fill(RECT{100, 110, 422, 322}, RGB(10, 10, 10));
+    c.ShadowText("FOXFIRE GROVE", RECT{40, 70, 560, 108}, FontSpec{"Times New Roman", 32, FW_BOLD}, kGold,
                  RGB(0, 0, 0));
-    c.Fill(RECT{160, 214, 482, 218}, RGB(220, 40, 30));  // the pay line
+    c.Fill(RECT{100, 214, 422, 218}, RGB(220, 40, 30));  // the pay line
     Save(c, to, "foxfire_back.bmp");
 }
 

@@ -24,7 +24,7 @@ struct ReelWindow {
 };
 
 ReelWindow WindowOf(const MachineTheme& theme) {
-    return theme.reels == 5 ? ReelWindow{104, 136, 80, 160, 2, 5} : ReelWindow{170, 120, 96, 192, 8, 3};
+    return theme.reels == 5 ? ReelWindow{54, 136, 80, 160, 2, 5} : ReelWindow{110, 120, 96, 192, 8, 3};
 }
 
 const char* TitleOf(const MachineTheme& theme) {
@@ -36,12 +36,12 @@ const char* TitleOf(const MachineTheme& theme) {
 
 void MeterLabels(Canvas& c, const MachineTheme& theme) {
     const FontSpec small{"Arial", 13, FW_BOLD};
-    c.Text("BET", RECT{120, 24, 192, 40}, small, theme.trim);
-    c.Text("CREDIT", RECT{220, 24, 364, 40}, small, theme.trim);
-    c.Text("WINNER PAID", RECT{392, 24, 536, 40}, small, theme.trim);
+    c.Text("BET", RECT{60, 24, 132, 40}, small, theme.trim);
+    c.Text("CREDIT", RECT{160, 24, 304, 40}, small, theme.trim);
+    c.Text("WINNER PAID", RECT{332, 24, 476, 40}, small, theme.trim);
     if (std::string(theme.stem) == "progressive") {
-        c.Fill(RECT{244, 326, 414, 360}, RGB(20, 0, 0));
-        c.Text("JACKPOT", RECT{150, 330, 244, 356}, small, theme.trim);
+        c.Fill(RECT{184, 326, 354, 360}, RGB(20, 0, 0));
+        c.Text("JACKPOT", RECT{90, 330, 184, 356}, small, theme.trim);
     }
 }
 
@@ -50,18 +50,18 @@ COLORREF PanelOf(const MachineTheme& theme) { return Blend(theme.cabinet, RGB(0,
 // The cabinet: the meters' strip at the top, the topper with the scene and the title, the
 // reel window with the pay line, and the panel behind the buttons.
 void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
-    Canvas c(640, 480);
-    PaintScene(c, theme, RECT{0, 0, 640, 480});
-    c.RoundBox(RECT{90, 16, 624, 472}, 30, theme.cabinet, theme.trim, 4);
-    c.Fill(RECT{106, 22, 608, 70}, Blend(theme.cabinet, RGB(0, 0, 0), 0.6));
+    Canvas c(kMachineArtWidth, kMachineArtHeight);
+    PaintScene(c, theme, RECT{0, 0, kMachineArtWidth, kMachineArtHeight});
+    c.RoundBox(RECT{30, 16, 564, 472}, 30, theme.cabinet, theme.trim, 4);
+    c.Fill(RECT{46, 22, 548, 70}, Blend(theme.cabinet, RGB(0, 0, 0), 0.6));
     const ReelWindow w = WindowOf(theme);
-    const RECT topper{106, 72, 608, w.top - 10};
+    const RECT topper{46, 72, 548, w.top - 10};
     PaintScene(c, theme, topper);
     c.ShadowText(TitleOf(theme), topper, FontSpec{"Times New Roman", 34, FW_BOLD}, theme.trim, RGB(0, 0, 0));
     c.Fill(RECT{w.left - 10, w.top - 8, w.Right() + 10, w.top + w.height + 8}, RGB(10, 10, 10));
     const int middle = w.top + w.height / 2;
     c.Fill(RECT{w.left - 10, middle - 2, w.Right() + 10, middle + 2}, RGB(220, 40, 30));  // the pay line
-    c.RoundBox(RECT{108, 390, 520, 454}, 12, PanelOf(theme), theme.trim, 2);
+    c.RoundBox(RECT{48, 390, 460, 454}, 12, PanelOf(theme), theme.trim, 2);
     MeterLabels(c, theme);
     SaveMachinePicture(c, to, std::string(theme.stem) + "_back.bmp");
 }

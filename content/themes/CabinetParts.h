@@ -23,6 +23,10 @@ struct CabinetLook {
 
 void MakeCabinetParts(const ContentFolders& to, const CabinetLook& look);
 
+// A machine's backdrop: as wide as the screen tool window that shows it, so that nothing of
+// the cabinet lies beyond the window's right edge.
+const int kMachineArtWidth = 600, kMachineArtHeight = 480;
+
 // Writes the picture into the machines folder under its file name.
 void SaveMachinePicture(const class Canvas& c, const ContentFolders& to, const std::string& name);
 

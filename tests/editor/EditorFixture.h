@@ -28,7 +28,7 @@ inline std::string SourceMachine() {
     text.replace(text.find(before), 0, "    Region Lucky { 100, 500 { (0,0) (30,0) (30,20) (0,20) } }\n");
     // Buttons and the arm whose animation has its hot spot in the middle, and indicators
     // that the machine can do without.
-    const std::string arm = "    Arm { Lever = 520, 110 }";
+    const std::string arm = "    Arm { Lever = 460, 110 }";
     text.replace(text.find(arm), arm.size(),
                  "    Button Lamp { Glow = 300, 450 }\n    Button Bell { Glow = 250, 540 }\n    Arm { Glow = 520, 110 }\n"
                  "    Indicator Jackpot { = 20, 560 }\n    Indicator Spare { = 120, 560 }");

@@ -50,16 +50,16 @@ TEST_F(EditorWindowTest, DraggingNudgingAndRenamingReachTheScriptAndTheBackupKee
     ReelElement* reel = Find<ReelElement>("Reel 0 Area");
     PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
     ASSERT_TRUE(reel && lucky);
-    EXPECT_EQ((ElementRect{170, 120, 266, 312}), reel->GetRect());
+    EXPECT_EQ((ElementRect{110, 120, 206, 312}), reel->GetRect());
 
     mouse.Drag(200, 200, 230, 215);
     EXPECT_EQ(reel, page_->GetActiveElement());
-    EXPECT_EQ((ElementRect{200, 135, 296, 327}), reel->GetRect());
-    EXPECT_EQ("Reel 0 Area (200,135 96x192)", StatusText(editor_->GetStatusBar()));
+    EXPECT_EQ((ElementRect{140, 135, 236, 327}), reel->GetRect());
+    EXPECT_EQ("Reel 0 Area (140,135 96x192)", StatusText(editor_->GetStatusBar()));
     mouse.Key(VK_RIGHT);
     mouse.Key(VK_RIGHT);
     mouse.Key(VK_DOWN);
-    EXPECT_EQ((ElementRect{202, 136, 298, 328}), reel->GetRect());
+    EXPECT_EQ((ElementRect{142, 136, 238, 328}), reel->GetRect());
 
     // A click with one pixel of movement selects without moving.
     mouse.Press(110, 510);
@@ -79,8 +79,8 @@ TEST_F(EditorWindowTest, DraggingNudgingAndRenamingReachTheScriptAndTheBackupKee
     ASSERT_EQ(2u, changed.size()) << saved;
     EXPECT_NE(std::string::npos, changed[0].find("ReelPosition 0")) << changed[0];
     EXPECT_NE(std::string::npos, changed[1].find("Region Lucky_B_ { 100, 500")) << changed[1];
-    EXPECT_EQ((ScriptRect{202, 136, 298, 328}), CompiledReel(script_, 0));
-    EXPECT_EQ((ScriptRect{170 + 104, 120, 266 + 104, 312}), CompiledReel(script_, 1));
+    EXPECT_EQ((ScriptRect{142, 136, 238, 328}), CompiledReel(script_, 0));
+    EXPECT_EQ((ScriptRect{110 + 104, 120, 206 + 104, 312}), CompiledReel(script_, 1));
 }
 
 TEST_F(EditorWindowTest, AFailedSaveLosesNothingAndTheRetryWritesEachEditOnce) {
@@ -108,7 +108,7 @@ TEST_F(EditorWindowTest, AFailedSaveLosesNothingAndTheRetryWritesEachEditOnce) {
     EXPECT_EQ(2u, ChangedLines(original_, saved).size()) << saved;
     EXPECT_NE(std::string::npos, saved.find("Region Lucky_Two {"));
     EXPECT_EQ(saved.find("Lucky_Two"), saved.rfind("Lucky_Two"));
-    EXPECT_EQ((ScriptRect{170 + 104 + 10, 120, 266 + 104 + 10, 312}), CompiledReel(script_, 1));
+    EXPECT_EQ((ScriptRect{110 + 104 + 10, 120, 206 + 104 + 10, 312}), CompiledReel(script_, 1));
 }
 
 TEST_F(EditorWindowTest, CancelKeepsEditingAndALaterYesSavesTheEditOnce) {
@@ -119,7 +119,7 @@ TEST_F(EditorWindowTest, CancelKeepsEditingAndALaterYesSavesTheEditOnce) {
     EXPECT_EQ(original_, ReadFileBytes(script_));
     mouse.Key(VK_UP);
     EXPECT_EQ(1, CloseAnswering(IDYES));
-    EXPECT_EQ((ScriptRect{170, 124, 266, 316}), CompiledReel(script_, 0));
+    EXPECT_EQ((ScriptRect{110, 124, 206, 316}), CompiledReel(script_, 0));
     EXPECT_EQ(1u, ChangedLines(original_, ReadFileBytes(script_)).size());
 }
 
@@ -179,11 +179,11 @@ TEST_F(EditorWindowTest, RegionsAreAddedMovedEditedAndDeletedFromTheirMenusAndWr
     Open();
     PageDriver mouse(page_);
     MachineLayout& layout = page_->GetLayout();
-    EditableElement* added = layout.AddRegion(*page_->GetStage(), POINT{60, 420});
+    EditableElement* added = layout.AddRegion(*page_->GetStage(), POINT{10, 420});
     page_->AddElement(added, false);
     EXPECT_EQ("New_Region_0", added->GetName());
     EXPECT_TRUE(layout.IsModified());
-    mouse.Drag(60, 425, 70, 435);
+    mouse.Drag(10, 425, 20, 435);
     Find<PolygonRegionElement>("Lucky")->RunCommand(ID_REGION_DELETE, editor_.get());
     PolygonRegionElement* plate = Find<PolygonRegionElement>("DenomPlate");
     ASSERT_NE(nullptr, plate);
@@ -201,7 +201,7 @@ TEST_F(EditorWindowTest, RegionsAreAddedMovedEditedAndDeletedFromTheirMenusAndWr
     const auto regions = Compiled()->GetRegions();
     EXPECT_EQ(0u, regions.count("Lucky"));
     ASSERT_EQ(1u, regions.count("New_Region_0"));
-    EXPECT_EQ(70, regions.at("New_Region_0").region.region.originX);
+    EXPECT_EQ(20, regions.at("New_Region_0").region.region.originX);
     EXPECT_EQ(430, regions.at("New_Region_0").region.region.originY);
     EXPECT_EQ(3u, regions.at("New_Region_0").region.region.vertices.size());
     EXPECT_EQ('d', regions.at("DenomPlate").region.hotKey);

@@ -156,7 +156,7 @@ TEST_F(EditorWindowTest, ButtonsAreAddedMovedEditedRenamedAndDeletedAndTheScript
     EXPECT_EQ(0u, buttons.count("Lamp"));
     ASSERT_EQ(1u, buttons.count("Spin"));
     const ButtonPart& big = buttons.at("Spin").button;
-    EXPECT_EQ(std::make_pair(432, 394), XY(big.position));
+    EXPECT_EQ(std::make_pair(372, 394), XY(big.position));
     EXPECT_EQ(150, big.priority);
     EXPECT_EQ('x', big.hotKey);
     EXPECT_EQ(HotKeyShift, big.hotKeyFlags & HotKeyShift);
@@ -206,7 +206,7 @@ TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTh
     ASSERT_EQ(1u, indicators.count("Grand_Prize"));
     EXPECT_EQ(original.at("Jackpot").indicator.rectangle, indicators.at("Grand_Prize").indicator.rectangle);
     const IndicatorPart& cash = indicators.at("Credit").indicator;
-    EXPECT_EQ(230, cash.rectangle.left);
+    EXPECT_EQ(170, cash.rectangle.left);
     EXPECT_EQ(50, cash.rectangle.top);
     EXPECT_EQ(10, cash.digits);
     EXPECT_EQ(80, cash.priority);
@@ -233,14 +233,14 @@ TEST_F(EditorWindowTest, TheCoinSlotAndTheArmMoveByTheirHotSpotsAndAReelAreaResi
     EXPECT_EQ(520 - arm->GetRect().Width() / 2, arm->GetRect().left);  // the glow's hot spot is centred
     DragBy(mouse, coin, 6, 4);
     DragBy(mouse, arm, 10, 20);
-    mouse.Drag(473, 200, 480, 200);  // the right edge, from just inside it
+    mouse.Drag(413, 200, 420, 200);  // the right edge, from just inside it
 
     EXPECT_EQ(1, CloseAnswering(IDYES));
     const std::unique_ptr<MachineScript> saved = Compiled();
-    EXPECT_EQ(std::make_pair(576, 284), XY(saved->GetCoin().dropPosition));
+    EXPECT_EQ(std::make_pair(516, 284), XY(saved->GetCoin().dropPosition));
     EXPECT_EQ(530, saved->GetArmRect().left);
     EXPECT_EQ(130, saved->GetArmRect().top);
-    EXPECT_EQ((ScriptRect{378, 120, 480, 312}), saved->GetReelPosition(2).rectangle);
+    EXPECT_EQ((ScriptRect{318, 120, 420, 312}), saved->GetReelPosition(2).rectangle);
     for (int r = 0; r < 2; ++r)
         EXPECT_EQ(before->GetReelPosition(r).rectangle, saved->GetReelPosition(r).rectangle) << r;
     EXPECT_EQ(before->GetCoin().coin, saved->GetCoin().coin);

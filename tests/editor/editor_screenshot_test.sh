@@ -9,7 +9,7 @@ sleep 1
 take_shot
 [ -n "${SCREENSHOT:-}" ] && cp "$shot" "$SCREENSHOT"
 rc=0
-if grep -q "Reel 0 Area (170,120 96x192)" "$ready"; then echo "ok   the status bar names the selected reel area"; else echo "FAIL status: $(cat "$ready")"; rc=1; fi
+if grep -q "Reel 0 Area (110,120 96x192)" "$ready"; then echo "ok   the status bar names the selected reel area"; else echo "FAIL status: $(cat "$ready")"; rc=1; fi
 black=$(count "" "#000000")
 brown=$(count "" "#422918")
 if [ "$brown" -ge 100000 ]; then echo "ok   the backdrop shows ($brown pixels of its brown)"; else echo "FAIL backdrop: $brown brown pixels"; rc=1; fi
