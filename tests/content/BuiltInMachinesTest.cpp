@@ -26,6 +26,7 @@
 namespace {
 
 const std::string kFrontDesk = MakeSectionPath("FrontDesk");
+const std::string kGeneral = MakeSectionPath("General");
 
 PlayerRoster* roster = nullptr;
 ListedRandom* draws = nullptr;
@@ -99,6 +100,11 @@ protected:
         MachineHost::CloseAll();
     }
 
+    static bool Shown(const SpriteHandle* sprite) {
+        SpriteCreateRecord record;
+        return sprite && ExamineSprite(sprite->Get(), &record) && (record.flags & QuorSpriteHidden) == 0;
+    }
+
     std::unique_ptr<PlayerRoster> roster_;
     ListedRandom random_;
     std::unique_ptr<MachineHost> host_;
@@ -120,6 +126,29 @@ TEST_F(BuiltInMachinesTest, EveryMachineLoadsSpinsAndPaysItsBestLine) {
         PlayJackpot(kBuiltInMachines[i]);
         if (HasFatalFailure()) return;
     }
+}
+
+// The jackpot meter holds cents: it shows them as money, with the decimal point and the
+// thousands separators its value reaches ($123,456.78 has one, not yet the millions').
+TEST_F(BuiltInMachinesTest, TheProgressiveShowsItsJackpotAsMoney) {
+    for (const char* denomination : {"$0.05", "$0.25", "$1.00", "$5.00", "$25.00"})
+        WriteRegistryDword(kGeneral, (std::string(denomination) + "Progressive").c_str(), 12345678);
+    ASSERT_TRUE(ShowNamedScreen(VSL_PROGRAM_DIR "/progressive.slot"));
+    MachineScreen* screen = MachineHost::CurrentMachine();
+    ASSERT_NE(screen, nullptr);
+    auto* face = dynamic_cast<PlayFace*>(screen->GetFace());
+    ASSERT_NE(face, nullptr);
+    ASSERT_NE(face->GetProgressive(), nullptr);
+    IndicatorDisplay& jackpot = face->GetProgressive()->Display();
+    EXPECT_EQ(jackpot.GetValue(), 12345678);
+    ASSERT_EQ(jackpot.GetCellCount(), 9);
+    ASSERT_EQ(jackpot.GetSeparatorCount(), 2);
+    EXPECT_TRUE(Shown(jackpot.GetDecimalPoint()));
+    EXPECT_TRUE(Shown(jackpot.GetSeparator(0)));
+    EXPECT_FALSE(Shown(jackpot.GetSeparator(1)));
+    jackpot.SetValue(123456789);
+    EXPECT_TRUE(Shown(jackpot.GetSeparator(1)));
+    MachineHost::CloseAll();
 }
 
 }  // namespace

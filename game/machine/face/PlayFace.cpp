@@ -74,8 +74,15 @@ void PlayFace::BuildCoinsAndProgressive() {
     if (records.coin.coinImage)
         coinDrop_ = std::make_unique<FaceCoinDrop>(screen_, GetDenominationIndex(denomination, records.denominationMask));
     const bool ownIndicator = !records.coin.coinImage || records.progressiveIndicator != records.coin.denominationIndicator;
-    if (IndicatorDisplay* display = ownIndicator ? indicators_->At(records.progressiveIndicator) : nullptr)
-        progressive_ = std::make_unique<FaceProgressive>(*display, ownRandom_, denomination);
+    IndicatorDisplay* display = ownIndicator ? indicators_->At(records.progressiveIndicator) : nullptr;
+    if (!display) return;
+    // The jackpot is money in cents: its digits get the decimal point and the thousands
+    // separators, of which showing it again leaves only those its value reaches.
+    if (display->HasSpriteCells()) {
+        display->CreateSeparators(screen_.GetStage());
+        display->Show();
+    }
+    progressive_ = std::make_unique<FaceProgressive>(*display, ownRandom_, denomination);
 }
 
 void PlayFace::BuildPlay() {
