@@ -131,8 +131,17 @@ TEST_F(BuiltInMachinesTest, EveryMachineLoadsSpinsAndPaysItsBestLine) {
 // The jackpot meter holds cents: it shows them as money, with the decimal point and the
 // thousands separators its value reaches ($123,456.78 has one, not yet the millions').
 TEST_F(BuiltInMachinesTest, TheProgressiveShowsItsJackpotAsMoney) {
-    for (const char* denomination : {"$0.05", "$0.25", "$1.00", "$5.00", "$25.00"})
-        WriteRegistryDword(kGeneral, (std::string(denomination) + "Progressive").c_str(), 12345678);
+    // The stored meters go again afterwards: other tests start from the seed.
+    struct StoredMeters {
+        const std::vector<std::string> names{"$0.05Progressive", "$0.25Progressive", "$1.00Progressive",
+                                             "$5.00Progressive", "$25.00Progressive"};
+        StoredMeters() {
+            for (const std::string& name : names) WriteRegistryDword(kGeneral, name.c_str(), 12345678);
+        }
+        ~StoredMeters() {
+            for (const std::string& name : names) DeleteRegistryValue(kGeneral, name.c_str());
+        }
+    } stored;
     ASSERT_TRUE(ShowNamedScreen(VSL_PROGRAM_DIR "/progressive.slot"));
     MachineScreen* screen = MachineHost::CurrentMachine();
     ASSERT_NE(screen, nullptr);
