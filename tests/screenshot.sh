@@ -31,3 +31,18 @@ count() {
 }
 
 finish_shots() { rm -f "$ready" "$shot"; }
+
+# shoot_demo DEMO LIFETIME: run_demo and take_shot; the picture is kept at $SCREENSHOT when
+# that is set, and the demo's report (written with CRLF line ends) is printed and left in
+# $ready.txt. False when the demo never got on screen.
+shoot_demo() {
+  run_demo "$1" "$2" || { echo "the demo never got on screen"; return 1; }
+  sleep 0.3
+  take_shot
+  [ -n "${SCREENSHOT:-}" ] && cp "$shot" "$SCREENSHOT"
+  tr -d '\r' < "$ready" > "$ready.txt"
+  cat "$ready.txt"
+}
+
+# pixel X Y: the screenshot's colour at that point, as RRGGBB in capitals.
+pixel() { convert "$shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6 | tr 'a-f' 'A-F'; }

@@ -60,3 +60,12 @@ inline std::string ReadRegistryString(const std::string& path, const char* name)
     RegCloseKey(key);
     return ok ? std::string(text) : "<no value>";
 }
+
+// The Front Desk section holding one active player, as the game stores a record.
+inline void WriteOnePlayer(const std::string& frontDesk, const char* name, DWORD cents, DWORD date) {
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, frontDesk);
+    WriteRegistryString(frontDesk, "Player1Name", name);
+    WriteRegistryDword(frontDesk, "Player1Cash", cents);
+    WriteRegistryDword(frontDesk, "Player1Date", date);
+    WriteRegistryDword(frontDesk, "Player1Active", 1);
+}

@@ -40,11 +40,7 @@ protected:
     static void SetUpTestSuite() { RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL"); }
 
     void SetUp() override {
-        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
-        WriteRegistryString(kFrontDesk, "Player1Name", "Grace Hopper");
-        WriteRegistryDword(kFrontDesk, "Player1Cash", 1000000);
-        WriteRegistryDword(kFrontDesk, "Player1Date", 9122026);
-        WriteRegistryDword(kFrontDesk, "Player1Active", 1);
+        WriteOnePlayer(kFrontDesk, "Grace Hopper", 1000000, 9122026);
         roster_ = std::make_unique<PlayerRoster>();
         roster = roster_.get();
         draws = &random_;

@@ -42,11 +42,7 @@ protected:
     }
     void SetUp() override {
         MoveToTestProgramFolder();
-        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
-        WriteRegistryString(kFrontDesk, "Player1Name", "Ada Lovelace");
-        WriteRegistryDword(kFrontDesk, "Player1Cash", 100000);
-        WriteRegistryDword(kFrontDesk, "Player1Date", 8122026);
-        WriteRegistryDword(kFrontDesk, "Player1Active", 1);
+        WriteOnePlayer(kFrontDesk, "Ada Lovelace", 100000, 8122026);
         roster_ = std::make_unique<PlayerRoster>();
         roster = roster_.get();
         previousFace_ = SetMachineFaceMaker(&MakeTestFace);

@@ -42,11 +42,7 @@ protected:
     static void TearDownTestSuite() { delete files_; }
 
     void SetUp() override {
-        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
-        WriteRegistryString(kFrontDesk, "Player1Name", "Ada Lovelace");
-        WriteRegistryDword(kFrontDesk, "Player1Cash", DWORD(kStartCash));
-        WriteRegistryDword(kFrontDesk, "Player1Date", 8122026);
-        WriteRegistryDword(kFrontDesk, "Player1Active", 1);
+        WriteOnePlayer(kFrontDesk, "Ada Lovelace", DWORD(kStartCash), 8122026);
         roster_ = std::make_unique<PlayerRoster>();
         roster = roster_.get();
         draws = &random_;

@@ -4,21 +4,15 @@
 # the backdrop band that the camera position puts there. SCREENSHOT=path keeps the picture.
 set -u
 . "$(dirname "$0")/../../screenshot.sh"
-if ! run_demo "$1" 12000; then echo "the demo never got on screen"; exit 1; fi
-sleep 0.3
-take_shot
-[ -n "${SCREENSHOT:-}" ] && cp "$shot" "$SCREENSHOT"
-# The demo writes text with CRLF line ends.
-tr -d '\r' < "$ready" > "$ready.txt"
-cat "$ready.txt"
+shoot_demo "$1" 12000 || exit 1
 rc=0
 if grep -q "^caption Tall Harbor$" "$ready.txt"; then echo "ok   the caption is the machine's title"; else echo "FAIL caption"; rc=1; fi
 points=0
 while read -r x y colour; do
   [[ "$x" =~ ^[0-9]+$ ]] || continue
   points=$((points + 1))
-  seen=$(convert "$shot" -format "%[hex:p{$x,$y}]" info: 2>/dev/null | cut -c1-6)
-  if [ "${seen^^}" = "$colour" ]; then echo "ok   ($x, $y) shows $colour"; else echo "FAIL ($x, $y) shows $seen, not $colour"; rc=1; fi
+  seen=$(pixel "$x" "$y")
+  if [ "$seen" = "$colour" ]; then echo "ok   ($x, $y) shows $colour"; else echo "FAIL ($x, $y) shows $seen, not $colour"; rc=1; fi
 done < "$ready.txt"
 [ "$points" -eq 4 ] || { echo "FAIL the demo named $points points"; rc=1; }
 rm -f "$ready.txt"

@@ -5,13 +5,7 @@
 # SCREENSHOT=path keeps the picture.
 set -u
 . "$(dirname "$0")/../../screenshot.sh"
-if ! run_demo "$1" 15000; then echo "the demo never got on screen"; exit 1; fi
-sleep 0.3
-take_shot
-[ -n "${SCREENSHOT:-}" ] && cp "$shot" "$SCREENSHOT"
-# The demo writes text with CRLF line ends.
-tr -d '\r' < "$ready" > "$ready.txt"
-cat "$ready.txt"
+shoot_demo "$1" 15000 || exit 1
 rc=0
 for line in "caption Glass Harbor" "Credit 28" "Bet 0" "WinnerPaid 20" "Tally 1200"; do
   if grep -qx "$line" "$ready.txt"; then echo "ok   $line"; else echo "FAIL $line"; rc=1; fi

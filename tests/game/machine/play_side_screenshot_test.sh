@@ -6,13 +6,7 @@
 # picture.
 set -u
 . "$(dirname "$0")/../../screenshot.sh"
-if ! run_demo "$1" 15000; then echo "the demo never got on screen"; exit 1; fi
-sleep 0.3
-take_shot
-[ -n "${SCREENSHOT:-}" ] && cp "$shot" "$SCREENSHOT"
-# The demo writes text with CRLF line ends.
-tr -d '\r' < "$ready" > "$ready.txt"
-cat "$ready.txt"
+shoot_demo "$1" 15000 || exit 1
 rc=0
 if grep -qx "caption Brass Lantern" "$ready.txt"; then echo "ok   the caption"; else echo "FAIL caption"; rc=1; fi
 # Three coins dropped after the spin: the max bet of 2 and one credit more.
@@ -23,8 +17,8 @@ points=0
 while read -r what x y colour; do
   case "$what" in slot|arm) ;; *) continue ;; esac
   points=$((points + 1))
-  seen=$(convert "$shot" -format "%[hex:p{$x,$y}]" info: 2>/dev/null | cut -c1-6)
-  if [ "${seen^^}" = "$colour" ]; then echo "ok   $what at ($x, $y) shows $colour"; else echo "FAIL $what at ($x, $y) shows $seen, not $colour"; rc=1; fi
+  seen=$(pixel "$x" "$y")
+  if [ "$seen" = "$colour" ]; then echo "ok   $what at ($x, $y) shows $colour"; else echo "FAIL $what at ($x, $y) shows $seen, not $colour"; rc=1; fi
 done < "$ready.txt"
 [ "$points" -eq 2 ] || { echo "FAIL the demo named $points points"; rc=1; }
 rm -f "$ready.txt"

@@ -16,8 +16,8 @@ else
 fi
 while read -r word x y want what; do
   [ "$word" = check ] || continue
-  got=$(convert "$shot" -format "%[hex:p{$x,$y}]" info: 2>/dev/null | cut -c1-6)
-  if [ "${got^^}" = "$want" ]; then echo "ok   ($x,$y) $what"
+  got=$(pixel "$x" "$y")
+  if [ "$got" = "$want" ]; then echo "ok   ($x,$y) $what"
   else echo "FAIL ($x,$y) $what: expected $want, got $got"; rc=1; fi
 done < "$ready"
 finish_shots
