@@ -22,7 +22,7 @@ void Backdrop(const ContentFolders& to) {
     c.Gradient(RECT{0, 0, kMachineArtWidth, kMachineArtHeight}, RGB(40, 26, 70), kNight);
     for (int i = 0; i < 8; ++i) {  // tree trunks between the cabinet and the edges
         const int x = 4 + i * 74;
-        c.Fill(RECT{x, 0, x + 18, 480}, RGB(28, 20, 18));
+        c.Fill(RECT{x, 0, x + 18, kMachineArtHeight}, RGB(28, 20, 18));
     }
     c.RoundBox(RECT{40, 20, 560, 470}, 30, RGB(70, 44, 24), kGold, 4);
     c.Fill(RECT{100, 110, 422, 322}, RGB(10, 10, 10));
