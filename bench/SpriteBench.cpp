@@ -42,7 +42,7 @@ int main() {
         QuorOwnerDrawBlock b = {0, 48 + int(random() % 48), 32 + int(random() % 48), 0, 0, 0x00FF00FF, {}};
         SpriteCreateRecord r = {};
         r.type = 9;
-        r.extra = uint32_t(uintptr_t(&b));
+        r.extra = uintptr_t(&b);
         r.x = int16_t(random() % kWidth - 40);
         r.y = int16_t(random() % kHeight - 30);
         r.depth = int32_t(random() % 1000);

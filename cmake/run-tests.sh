@@ -4,57 +4,111 @@
 # each fuzz target of the fuzz builds for a few seconds (cmake/fuzz.sh). The
 # tests run in their own prefix ($BUILD/test-prefix); the prefix the game is played in
 # ($WINEPREFIX) must come out of the run unchanged, and the run fails when its player
-# records do not.
+# records do not. On a host that runs no 32-bit programs (cmake/runs-32bit.sh, or
+# VSL_HOST_32BIT=no) the 32-bit native and fuzz builds are left out. With BUILD64 set
+# beside a 32-bit BUILD, the tests of the 64-bit build that match VSL64_SUBSET (a ctest -R
+# expression; all of them when it is empty) run too.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
 . "$here/player-records.sh"
 BUILD=${BUILD:-build}; NATIVE=${NATIVE:-build-native}; NATIVE32=${NATIVE32:-build-native32}; JOBS=${JOBS:-$(nproc)}
+BUILD64=${BUILD64:-}; VSL64_SUBSET=${VSL64_SUBSET:-}
+VSL_HOST_32BIT=${VSL_HOST_32BIT:-$("$here/runs-32bit.sh" && echo yes || echo no)}
 play_prefix=${WINEPREFIX:-$PWD/$BUILD/wineprefix}
 export WINEPREFIX=${TEST_PREFIX:-$PWD/$BUILD/test-prefix}
 players_before=$(player_records "$play_prefix")
 
-VSL_FORCE_XVFB=1 start_display
-# A wineserver left over from a run that was stopped would keep its old view of the drives.
-wineserver -k >/dev/null 2>&1
-# Our CD becomes the prefix's CD-ROM drive before Wine's services start: they read the
-# drive types once, when they start.
-if [ -d "$BUILD/cd" ] && [ ! -e "$WINEPREFIX/dosdevices/d:" ]; then
-  "$here/mount-cd.sh" "$BUILD/cd"
-  wineserver -w
-fi
-wineserver -p >/dev/null 2>&1
-# Start Wine's own services once, outside ctest: a service started by a test would
-# inherit the test's output pipe and keep ctest waiting for it to close.
-wine cmd /c exit >/dev/null 2>&1
-"$here/wine-settings.sh"
-rc=0
-echo "== Windows build (Wine) =="
-if ! ctest --test-dir "$BUILD" -j "$JOBS" --output-on-failure --no-tests=error; then
+# start_wine BUILD_DIR: one wineserver for the prefix in WINEPREFIX, kept running for the
+# whole suite, with the build's CD as drive D: and Wine's services started.
+start_wine() {
+  # A wineserver left over from a run that was stopped would keep its old view of the drives.
+  wineserver -k >/dev/null 2>&1
+  # Our CD becomes the prefix's CD-ROM drive before Wine's services start: they read the
+  # drive types once, when they start.
+  if [ -d "$1/cd" ] && [ ! -e "$WINEPREFIX/dosdevices/d:" ]; then
+    "$here/mount-cd.sh" "$1/cd"
+    wineserver -w
+  fi
+  wineserver -p >/dev/null 2>&1
+  # Start Wine's own services once, outside ctest: a service started by a test would
+  # inherit the test's output pipe and keep ctest waiting for it to close (so this one
+  # writes to a file, not a pipe). When Wine cannot start at all, it says why here.
+  local log; log=$(mktemp)
+  if ! WINEDEBUG=-all,err+all wine cmd /c exit >"$log" 2>&1; then
+    echo "Wine does not start in $WINEPREFIX (${WINEARCH:-default arch}):"
+    tr -d '\r' <"$log"
+  fi
+  rm -f "$log"
+  "$here/wine-settings.sh"
+}
+
+# windows_tests BUILD_DIR [CTEST ARGS...]: the Windows build's tests, in parallel.
+windows_tests() {
+  local dir=$1; shift
+  ctest --test-dir "$dir" -j "$JOBS" --output-on-failure --no-tests=error "$@" && return 0
   # Wine on a loaded machine now and then fails a test that passes on its own (a crash in
   # the platform at exit, a timing). The failed tests run once more, one at a time; those
   # that pass then are named, to be looked into, and the run still fails on any other.
-  failed=$(cut -d: -f2 "$BUILD/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | tr '\n' ' ')
-  echo "== Windows build: the failed tests once more, one at a time: $failed=="
-  if ctest --test-dir "$BUILD" --rerun-failed --output-on-failure; then
+  local failed
+  failed=$(cut -d: -f2 "$dir/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | tr '\n' ' ')
+  echo "== $dir: the failed tests once more, one at a time: $failed=="
+  if ctest --test-dir "$dir" --rerun-failed --output-on-failure; then
     echo "FLAKY: failed under load, passed on their own: $failed"
   else
-    rc=1
+    return 1
   fi
+}
+
+# The 64-bit build's tests that do not pass there yet: its runs leave them out, by name.
+pending64=$(grep -v '^#' "$here/win64-pending-tests.txt" | grep . | paste -sd'|')
+left_out64() {
+  echo "Not yet passing in the 64-bit build, left out: $(echo "$pending64" | tr '|' ' ')"
+}
+
+VSL_FORCE_XVFB=1 start_display
+start_wine "$BUILD"
+rc=0
+echo "== Windows build (Wine, ${WINEARCH:-default arch}) =="
+if [ "${WINEARCH:-}" = win64 ]; then
+  left_out64
+  windows_tests "$BUILD" ${pending64:+-E "^($pending64)\$"} || rc=1
+else
+  windows_tests "$BUILD" || rc=1
 fi
 echo "== Native build (sanitizers) =="
 ctest --test-dir "$NATIVE" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
-echo "== Native 32-bit build (sanitizers) =="
-ctest --test-dir "$NATIVE32" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
+if [ "$VSL_HOST_32BIT" = yes ]; then
+  echo "== Native 32-bit build (sanitizers) =="
+  ctest --test-dir "$NATIVE32" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
+else
+  echo "== Native 32-bit build and 32-bit fuzz targets: skipped, this host runs no 32-bit programs =="
+fi
 wineserver -k >/dev/null 2>&1
+
+# The 64-bit Windows build beside the 32-bit one, the tests of VSL64_SUBSET. A wineserver
+# serves one prefix: this one starts only after the 32-bit suite's has been stopped.
+if [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ] && [ -f "$BUILD64/CTestTestfile.cmake" ]; then
+  echo "== Windows 64-bit build (Wine, win64), the tests matching: ${VSL64_SUBSET:-(all)} =="
+  export WINEPREFIX=${TEST_PREFIX64:-$PWD/$BUILD64/test-prefix} WINEARCH=win64
+  start_wine "$BUILD64"
+  left_out64
+  windows_tests "$BUILD64" ${VSL64_SUBSET:+-R "$VSL64_SUBSET"} ${pending64:+-E "^($pending64)\$"} || rc=1
+  wineserver -k >/dev/null 2>&1
+elif [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ]; then
+  echo "FAIL: the 64-bit build's tests were asked for, but $BUILD64 holds no build"
+  rc=1
+fi
 stop_display
 
 # The fuzz targets, each for a short while from its seeds and regression inputs.
 FUZZ=${FUZZ:-build-fuzz}; FUZZ32=${FUZZ32:-build-fuzz32}; FUZZ_TEST_SECONDS=${FUZZ_TEST_SECONDS:-15}
 echo "== Fuzz targets, 64-bit =="
 JOBS=$JOBS "$here/fuzz.sh" "$FUZZ" "$FUZZ_TEST_SECONDS" || rc=1
-echo "== Fuzz targets, 32-bit =="
-JOBS=$JOBS "$here/fuzz.sh" "$FUZZ32" "$FUZZ_TEST_SECONDS" || rc=1
+if [ "$VSL_HOST_32BIT" = yes ]; then
+  echo "== Fuzz targets, 32-bit =="
+  JOBS=$JOBS "$here/fuzz.sh" "$FUZZ32" "$FUZZ_TEST_SECONDS" || rc=1
+fi
 
 echo "== The game's prefix =="
 check_player_records "$play_prefix" "$players_before" || rc=1

@@ -17,6 +17,14 @@ bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\n'; }
 // divisor finite however many digits a script writes.
 constexpr int kFractionDigits = 18;
 
+// Blanks as wide as the blanks and tabs in [from, to) of the bytes, a line starting at
+// from: tabs reach the next multiple of 8, as in the line text.
+std::string IndentAsBlanks(const std::string& bytes, size_t from, size_t to) {
+    size_t width = 0;
+    for (size_t i = from; i < to; ++i) width = bytes[i] == '\t' ? (width / 8 + 1) * 8 : width + 1;
+    return std::string(width, ' ');
+}
+
 }  // namespace
 
 ScriptLexer::~ScriptLexer() {
@@ -313,7 +321,7 @@ std::string ScriptLexer::ReadTextAfter(int32_t offset) const {
     size_t tokenAt = token_.start > 0 ? static_cast<size_t>(token_.start - 1) : 0;
     size_t lineStart = stream_.LineStart(tokenAt);
     if (lineStart <= from || !stream_.BlankBetween(lineStart, tokenAt)) return stream_.TextFrom(from);
-    // From the line's start to the end of its first token the text is the line as the
-    // lexer read it, its tabs already turned into blanks.
-    return lineText_ + stream_.TextFrom(static_cast<size_t>(token_.end));
+    // Taken from the file, not from the line text: a bad character has read the rest of
+    // its line into the line text, and a string may have ended on a later line.
+    return IndentAsBlanks(stream_.Bytes(), lineStart, tokenAt) + stream_.TextFrom(tokenAt);
 }

@@ -45,8 +45,9 @@ public:
     // The text of the file after a byte offset (the end of what the parser read), to the
     // end of the file. When the current token begins a later line with nothing but blanks
     // before it, the text starts at that line, leaving out the blank lines and comments in
-    // between, and with the tabs before the end of that token read as blanks (the line
-    // text); at the end of the file it is empty.
+    // between, and with the tabs in front of that token read as blanks (as in the line
+    // text); at the end of the file it is empty. Otherwise it is the file's text byte for
+    // byte, with line ends read as '\n' and NUL bytes left out.
     std::string ReadTextAfter(int32_t offset) const;
 
     const std::string& LineText() const { return lineText_; }

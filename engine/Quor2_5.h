@@ -115,8 +115,8 @@ struct QuorBackdropDrawRequest {
     int32_t frameCounter;
     int32_t state[2];
     int32_t redrawnPercent;
-    uint32_t sourceHandle;  // owner-draw backdrops
-    uint32_t userData;      // owner-draw backdrops
+    uintptr_t sourceHandle;  // owner-draw backdrops
+    uintptr_t userData;      // owner-draw backdrops
 };
 typedef int(__stdcall* QuorOwnerDrawRoutine)(QuorBackdropDrawRequest* request);
 typedef void(__stdcall* QuorMovieRoutine)(uint32_t backdrop, int32_t state);
@@ -129,7 +129,7 @@ QUORAPI void __stdcall DeleteStage(int32_t stage);
 QUORAPI int __stdcall SelectBackdrop(int32_t stage, uint32_t source);
 QUORAPI uint32_t __stdcall CreateBrushBackdrop(HBRUSH brush, int32_t width, int32_t height);
 QUORAPI uint32_t __stdcall CreateOwnerDrawBackdrop(QuorOwnerDrawRoutine routine, int32_t width,
-                                                   int32_t height, uint32_t userData);
+                                                   int32_t height, uintptr_t userData);
 QUORAPI int __stdcall InvalidateOwnerDrawBackdropRect(uint32_t backdrop, const RECT* rect);
 QUORAPI int __stdcall DeleteUserBackdrop(uint32_t backdrop);
 QUORAPI int __cdecl PlayBackdropMovie(int32_t stage, QuorMovieRoutine routine);
@@ -155,46 +155,47 @@ QUORAPI void __cdecl LockEffect(HQUOREFFECT effect);
 QUORAPI void __cdecl ReleaseEffect(HQUOREFFECT effect);
 
 // Cameras: a camera handle is the camera's address.
-QUORAPI uint32_t __stdcall CreateCamera(int32_t stage, int32_t x, int32_t y, const RECT* cacheRect);
-QUORAPI int __stdcall MoveCamera(uint32_t camera, int32_t dx, int32_t dy);
-QUORAPI int __stdcall MoveCameraEx(uint32_t camera, POINT* delta);
-QUORAPI int __stdcall PlaceCamera(uint32_t camera, const POINT* at);
-QUORAPI int __stdcall GetCameraPosition(uint32_t camera, POINT* at);
-QUORAPI int __stdcall ChangeCameraCacheRect(uint32_t camera, const RECT* rect);
-QUORAPI int __stdcall SampleAndHoldCamera(uint32_t camera, int32_t hold);
-QUORAPI int __stdcall FadeCamera(uint32_t camera, int32_t level);
-QUORAPI int __stdcall Set3DFieldOfViewCamera(uint32_t camera, double degrees);
-QUORAPI int __stdcall Set3DHorizonFromCenterCamera(uint32_t camera, const double* offsets);
-QUORAPI void __stdcall DeleteCamera(uint32_t camera);
+QUORAPI uintptr_t __stdcall CreateCamera(int32_t stage, int32_t x, int32_t y, const RECT* cacheRect);
+QUORAPI int __stdcall MoveCamera(uintptr_t camera, int32_t dx, int32_t dy);
+QUORAPI int __stdcall MoveCameraEx(uintptr_t camera, POINT* delta);
+QUORAPI int __stdcall PlaceCamera(uintptr_t camera, const POINT* at);
+QUORAPI int __stdcall GetCameraPosition(uintptr_t camera, POINT* at);
+QUORAPI int __stdcall ChangeCameraCacheRect(uintptr_t camera, const RECT* rect);
+QUORAPI int __stdcall SampleAndHoldCamera(uintptr_t camera, int32_t hold);
+QUORAPI int __stdcall FadeCamera(uintptr_t camera, int32_t level);
+QUORAPI int __stdcall Set3DFieldOfViewCamera(uintptr_t camera, double degrees);
+QUORAPI int __stdcall Set3DHorizonFromCenterCamera(uintptr_t camera, const double* offsets);
+QUORAPI void __stdcall DeleteCamera(uintptr_t camera);
 
 // Sprites. The host fills the first 36 bytes of the creation record; the engine keeps its
 // own copy current and hands it back through ExamineSprite.
 #pragma pack(push, 4)
 struct SpriteCreateRecord {
     uint32_t type;         // 0-11: bit 0 movable, bit 1 camera parent, bits 2-3 image/text/owner-draw
-    uint32_t extra;        // address of the kind's block
+    uintptr_t extra;       // address of the kind's block
     int16_t x, y;          // position, world pixels
     int32_t depth;         // larger depths are drawn in front
     uint32_t scaleNumerator;
     uint32_t scaleDenominator;
     uint32_t flags;        // QuorSprite* flag bits
-    uint32_t colorTable;   // HQUORXLATE or 0
-    uint32_t parent;       // stage handle, or camera handle with type bit 1
+    uintptr_t colorTable;  // HQUORXLATE or 0
+    uintptr_t parent;      // stage handle, or camera handle with type bit 1
     RECT bounds;           // the engine's fields from here on
-    uint32_t image;
+    uintptr_t image;
     RECT shadowBounds;
-    uint32_t effect;
-    uint32_t shadowImage;
+    uintptr_t effect;
+    uintptr_t shadowImage;
     double transformA[4];  // 2D: a, b, c, d; 3D: rotation w, x, y, z
     double transformB[4];  // 2D: the inverse; 3D: position x, y, z
     uint8_t transformWork[68];
-    uint32_t block3D;
+    uintptr_t block3D;
     uint32_t singular;
     uint32_t reserved;
     RECT clip;             // in force while QuorSpriteClipped is set
 };
 #pragma pack(pop)
-static_assert(sizeof(SpriteCreateRecord) == 240, "sprite creation record layout");
+// The 64-bit build holds addresses in full: its records are its own, in memory only.
+static_assert(sizeof(void*) != 4 || sizeof(SpriteCreateRecord) == 240, "sprite creation record layout");
 
 enum QuorSpriteFlags : uint32_t {
     QuorSpriteMirrorH = 0x1,
@@ -224,7 +225,7 @@ QUORAPI int __stdcall Apply3DTransformToSprite(int32_t sprite, const double* rot
 QUORAPI int __stdcall RemoveTransformFromSprite(int32_t sprite);
 QUORAPI int __stdcall ApplyEffectToSprite(int32_t sprite, HQUOREFFECT effect);
 QUORAPI int __stdcall RemoveEffectFromSprite(int32_t sprite);
-QUORAPI int __stdcall SetSpriteCallback(int32_t sprite, uint32_t target, int32_t mode);
+QUORAPI int __stdcall SetSpriteCallback(int32_t sprite, uintptr_t target, int32_t mode);
 
 // TV windows: windows of the class "BraskQUOR_TV"; a TV is named by its window.
 // What a view point query fills: room for (size - 24) / 4 sprite handles.
@@ -248,16 +249,16 @@ QUORAPI int __cdecl EndOfMoviePalette();
 // bytes, the transition id and a reserved word; bit 0 of the fourth word makes a direct mixer.
 QUORAPI int32_t __stdcall RegisterTransitionDLL(const char* library);
 QUORAPI int32_t __stdcall QueryTransitionDLL(int32_t transition);
-QUORAPI uint32_t __stdcall CreateVideoMixer(const uint32_t* record);
-QUORAPI int __stdcall SetVideoMixerCallback(uint32_t mixer, void* routine, int32_t data);
-QUORAPI int __stdcall SetVideoMixerCallbackEx(uint32_t mixer, void* target, int32_t mode, int32_t data);
-QUORAPI int __stdcall SetVideoMixerPosition(uint32_t mixer, uint32_t position);
-QUORAPI int __stdcall PutVideoMixerOnAuto(uint32_t mixer, int32_t command);
-QUORAPI int __stdcall AdjustVideoMixerKnobs(uint32_t mixer, const uint32_t* knobs);
-QUORAPI int __stdcall PlugInVideoMixerSources(uint32_t mixer, uint32_t flags, void* a, void* b);
+QUORAPI uintptr_t __stdcall CreateVideoMixer(const uint32_t* record);
+QUORAPI int __stdcall SetVideoMixerCallback(uintptr_t mixer, void* routine, int32_t data);
+QUORAPI int __stdcall SetVideoMixerCallbackEx(uintptr_t mixer, void* target, int32_t mode, int32_t data);
+QUORAPI int __stdcall SetVideoMixerPosition(uintptr_t mixer, uint32_t position);
+QUORAPI int __stdcall PutVideoMixerOnAuto(uintptr_t mixer, int32_t command);
+QUORAPI int __stdcall AdjustVideoMixerKnobs(uintptr_t mixer, const uint32_t* knobs);
+QUORAPI int __stdcall PlugInVideoMixerSources(uintptr_t mixer, uint32_t flags, void* a, void* b);
 // State, direction, minimum, maximum, position, notify target and mode, then the knobs.
-QUORAPI int __stdcall GetVideoMixerState(uint32_t mixer, void* record, uint32_t* size);
-QUORAPI void __stdcall DeleteVideoMixer(uint32_t mixer);
+QUORAPI int __stdcall GetVideoMixerState(uintptr_t mixer, void* record, uint32_t* size);
+QUORAPI void __stdcall DeleteVideoMixer(uintptr_t mixer);
 
 // Image sprites: show a frame of the sprite's SPRT asset, or play a sequence by itself on
 // the frame thread (frame moves, frame sounds through the sound callback with code 9, and
@@ -276,7 +277,7 @@ struct QuorImageBlock {  // types 0-3
     uint32_t asset;      // SPRT asset handle, or 0
     uint32_t sequence;
     uint32_t frame;
-    uint32_t data;       // SPRT data in the host's memory, used when the handle is 0
+    uintptr_t data;      // SPRT data in the host's memory, used when the handle is 0
 };
 struct QuorTextProperties {  // types 4-7; flags bits 0-1 and 2-3 anchor, 0x20/0x40/0x80 effects
     HFONT font;
@@ -295,5 +296,6 @@ struct QuorOwnerDrawBlock {  // types 8-11
     COLORREF transparentColour;
     QuorSurfaceRecord surface;  // filled in by the engine: draw into its bitmap
 };
-static_assert(sizeof(QuorImageBlock) == 16 && sizeof(QuorTextProperties) == 32 && sizeof(QuorOwnerDrawBlock) == 64,
+static_assert(sizeof(void*) != 4 ||
+                  (sizeof(QuorImageBlock) == 16 && sizeof(QuorTextProperties) == 32 && sizeof(QuorOwnerDrawBlock) == 64),
               "sprite kind block layouts");

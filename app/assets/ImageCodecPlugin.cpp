@@ -1,10 +1,11 @@
+#include "DecoratedExport.h"
 #include "ImageCodecPlugin.h"
 
 FARPROC ImageCodecPlugin::Load(const char* library, const char* entry) {
     Free();
     module_ = LoadLibraryA(library);
     if (!module_) return nullptr;
-    entry_ = GetProcAddress(module_, entry);
+    entry_ = GetDecoratedProc(module_, entry);
     if (!entry_) Free();
     return entry_;
 }

@@ -59,7 +59,7 @@ int ProgressDialog::OnCreate() {
     }
     if (!sprite_.IsEmpty()) {
         SetAnimationSpeed(sprite_, durationA_, durationB_, 0);
-        SetSpriteCallback(sprite_.Get(), uint32_t(uintptr_t(&ProgressDialog::SpriteCallback)), 1);
+        SetSpriteCallback(sprite_.Get(), uintptr_t(&ProgressDialog::SpriteCallback), 1);
     }
     SetStepPercent(0);
     ready_.Signal();

@@ -7,7 +7,7 @@ const uint32_t kPassedFlags = QuorSpriteMirrorH | QuorSpriteMirrorV;
 
 SpriteCreateRecord RecordFor(const void* block) {
     SpriteCreateRecord record = {};
-    record.extra = uint32_t(uintptr_t(block));
+    record.extra = uintptr_t(block);
     return record;
 }
 

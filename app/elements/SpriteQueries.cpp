@@ -10,7 +10,7 @@ const uint32_t kFamilyBits = 0xC, kImageFamily = 0;
 const size_t kSequenceCountAt = 8, kSequenceTableAt = 12, kFrameHoldAt = 24;
 
 template <class T>
-T* At(uint32_t address) {
+T* At(uintptr_t address) {
     return reinterpret_cast<T*>(uintptr_t(address));
 }
 

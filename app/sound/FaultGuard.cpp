@@ -17,9 +17,15 @@ LONG CALLBACK ResumeAfterFault(EXCEPTION_POINTERS* info) {
     SetLastStructuredCode(code);
     // What __builtin_longjmp does, done to the faulting context.
     CONTEXT* context = info->ContextRecord;
+#ifdef _WIN64
+    context->Rbp = DWORD64(resume[0]);
+    context->Rip = DWORD64(resume[1]);
+    context->Rsp = DWORD64(resume[2]);
+#else
     context->Ebp = DWORD(uintptr_t(resume[0]));
     context->Eip = DWORD(uintptr_t(resume[1]));
     context->Esp = DWORD(uintptr_t(resume[2]));
+#endif
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 

@@ -1,5 +1,6 @@
 // The Art statements of the machine's controls: Coin, Button and Arm.
 #include "MachineDescription.h"
+#include "RectEdges.h"
 #include "SynError.h"
 
 namespace {
@@ -89,8 +90,8 @@ bool MachineDescription::ParseButton() {
     button.definitionSpan = SourceSpan::Of(keyword.start, Current().end);
     ExpectToken(TokenKind::RightBrace, "rt brace req'd");
     const PictureSize size = LoadElementAsset(button.picture);
-    button.rectangle = ScriptRect{button.position.x, button.position.y,
-                                  button.position.x + size.width, button.position.y + size.height};
+    button.rectangle = RectOf(button.position.x, button.position.y, size.width, size.height, true,
+                              "Button " + button.name);
     if (!symbols_.DefineButton(button.name, button)) ReportDuplicate(button.name);
     return true;
 }
@@ -107,7 +108,6 @@ bool MachineDescription::ParseArm() {
     ParsePlacement(position, armRectSpan_);
     ExpectToken(TokenKind::RightBrace, "rt brace req'd");
     const PictureSize size = LoadElementAsset(armAnimation_);
-    armRect_ = ScriptRect{position.x, position.y, position.x + size.width,
-                          position.y + size.height};
+    armRect_ = RectOf(position.x, position.y, size.width, size.height, true, "Arm");
     return true;
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "MachineDescription.h"
+#include "RectEdges.h"
 #include "SynError.h"
 
 namespace {
@@ -22,9 +23,12 @@ void MachineDescription::ParseIndicatorRect(IndicatorPart& indicator, const Pict
     SourceSpan placement;
     ParsePlacement(position, placement);
     span.end = placement.end;
+    const std::string what = "Indicator " + indicator.name;
     ScriptRect& rect = indicator.rectangle;
-    rect = ScriptRect{position.x, position.y, position.x + frame.width, position.y + frame.height};
-    if (!AcceptToken(TokenKind::Comma)) return;
+    if (!AcceptToken(TokenKind::Comma)) {
+        rect = RectOf(position.x, position.y, frame.width, frame.height, true, what);
+        return;
+    }
     int32_t third = 0, fourth = 0;
     SourceSpan value;
     Require(ReadConstExpr(third, value), "const expr req'd");
@@ -35,8 +39,7 @@ void MachineDescription::ParseIndicatorRect(IndicatorPart& indicator, const Pict
         ExpectToken(TokenKind::Comma, "comma or X req'd");
     Require(ReadConstExpr(fourth, value), "const expr req'd");
     span.end = value.end;
-    rect.right = sized ? position.x + third : third;
-    rect.bottom = sized ? position.y + fourth : fourth;
+    rect = RectOf(position.x, position.y, third, fourth, sized, what);
 }
 
 void MachineDescription::ParseIndicatorClauses(IndicatorPart& indicator) {

@@ -1,6 +1,7 @@
 // The Art statements of the static scene: Constant, Rectangle, Backdrop, ReelPosition and
 // Symbol, and the rectangle value that ReelPosition reads.
 #include "MachineDescription.h"
+#include "RectEdges.h"
 #include "SynError.h"
 
 namespace {
@@ -39,11 +40,8 @@ bool MachineDescription::ParseRectangle() {
         }
         Require(ReadConstExpr(values[i], span), kConstExprRequired);
     }
-    ScriptRect rect{values[0], values[1], values[2], values[3]};
-    if (sized) {
-        rect.right = values[0] + values[2];
-        rect.bottom = values[1] + values[3];
-    }
+    const ScriptRect rect =
+        RectOf(values[0], values[1], values[2], values[3], sized, "Rectangle " + name);
     if (!symbols_.DefineRectangle(name, rect)) ReportDuplicate(name);
     return true;
 }
@@ -77,8 +75,7 @@ bool MachineDescription::ParseRect(ScriptRect& rect, SourceSpan& span) {
         ExpectToken(TokenKind::Comma, kComma);
     Require(ReadConstExpr(fourth, part), kConstExprRequired);
     span.end = part.end;
-    rect = sized ? ScriptRect{left, top, left + third, top + fourth}
-                 : ScriptRect{left, top, third, fourth};
+    rect = RectOf(left, top, third, fourth, sized, "Reel position");
     return true;
 }
 

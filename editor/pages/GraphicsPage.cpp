@@ -23,7 +23,7 @@ bool GraphicsPage::CreateBackdrop(const RECT&) {
     painter_.SetPicture(layout_.GetBackdrop());
     const SIZE size = layout_.GetSize();
     engineBackdrop_ = CreateOwnerDrawBackdrop(BackdropPainter::Draw, size.cx, size.cy,
-                                              uint32_t(reinterpret_cast<uintptr_t>(&painter_)));
+                                              reinterpret_cast<uintptr_t>(&painter_));
     return engineBackdrop_ && GetStage() && SelectBackdrop(GetStage()->stage, engineBackdrop_);
 }
 

@@ -1,3 +1,4 @@
+#include "DecoratedExport.h"
 #include "DecoderRegistry.h"
 
 #include "LibraryContext.h"
@@ -14,8 +15,8 @@ int DecoderRegistry::Register(uint32_t slot, const char* library) {
     }
     HMODULE module = LoadLibraryA(library);
     if (!module) errors.Raise(ErrLoadLibraryFailed);
-    auto getType = reinterpret_cast<DecoderTypeEntry>(GetProcAddress(module, "_getType@0"));
-    auto decode = reinterpret_cast<DecoderDecodeEntry>(GetProcAddress(module, "_decode@16"));
+    auto getType = reinterpret_cast<DecoderTypeEntry>(GetDecoratedProc(module, "_getType@0"));
+    auto decode = reinterpret_cast<DecoderDecodeEntry>(GetDecoratedProc(module, "_decode@16"));
     if (!getType || !decode || getType() != kind_) {
         FreeLibrary(module);
         errors.Raise(ErrWrongPluginType);

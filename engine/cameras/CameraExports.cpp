@@ -6,30 +6,30 @@
 #include "StageTable.h"
 
 namespace {
-Camera& FindCamera(uint32_t handle) { return *CameraList::Find(handle); }
+Camera& FindCamera(uintptr_t handle) { return *CameraList::Find(handle); }
 }  // namespace
 
-QUOR_STDCALL uint32_t CreateCamera(int32_t stage, int32_t x, int32_t y, const RECT* cache) {
-    return RunExport<uint32_t>(Lock::Painting, [&] {
+QUOR_STDCALL uintptr_t CreateCamera(int32_t stage, int32_t x, int32_t y, const RECT* cache) {
+    return RunExport<uintptr_t>(Lock::Painting, [&] {
         Stage* s = Context()->stages->Find(stage);
         Camera* c = new (std::nothrow) Camera(s, x, y, cache);
         if (!c) Errors().Raise(ErrOutOfMemory);
-        return uint32_t(uintptr_t(c));
+        return uintptr_t(c);
     });
 }
 
-QUOR_STDCALL void DeleteCamera(uint32_t camera) {
+QUOR_STDCALL void DeleteCamera(uintptr_t camera) {
     RunExportVoid(Lock::Painting, [&] { delete &FindCamera(camera); });
 }
 
-QUOR_STDCALL int MoveCamera(uint32_t camera, int32_t dx, int32_t dy) {
+QUOR_STDCALL int MoveCamera(uintptr_t camera, int32_t dx, int32_t dy) {
     return RunExport<int>(Lock::Painting, [&] {
         FindCamera(camera).Move(dx, dy);
         return 1;
     });
 }
 
-QUOR_STDCALL int MoveCameraEx(uint32_t camera, POINT* delta) {
+QUOR_STDCALL int MoveCameraEx(uintptr_t camera, POINT* delta) {
     return RunExport<int>(Lock::Painting, [&] {
         Camera& c = FindCamera(camera);
         if (!delta) Errors().Raise(ErrNullArgument);
@@ -40,7 +40,7 @@ QUOR_STDCALL int MoveCameraEx(uint32_t camera, POINT* delta) {
     });
 }
 
-QUOR_STDCALL int PlaceCamera(uint32_t camera, const POINT* at) {
+QUOR_STDCALL int PlaceCamera(uintptr_t camera, const POINT* at) {
     return RunExport<int>(Lock::Painting, [&] {
         Camera& c = FindCamera(camera);
         if (!at) Errors().Raise(ErrNullArgument);
@@ -49,7 +49,7 @@ QUOR_STDCALL int PlaceCamera(uint32_t camera, const POINT* at) {
     });
 }
 
-QUOR_STDCALL int GetCameraPosition(uint32_t camera, POINT* at) {
+QUOR_STDCALL int GetCameraPosition(uintptr_t camera, POINT* at) {
     return RunExport<int>(Lock::Painting, [&] {
         Camera& c = FindCamera(camera);
         if (!at) Errors().Raise(ErrNullArgument);
@@ -59,7 +59,7 @@ QUOR_STDCALL int GetCameraPosition(uint32_t camera, POINT* at) {
     });
 }
 
-QUOR_STDCALL int ChangeCameraCacheRect(uint32_t camera, const RECT* rect) {
+QUOR_STDCALL int ChangeCameraCacheRect(uintptr_t camera, const RECT* rect) {
     return RunExport<int>(Lock::Painting, [&] {
         Camera& c = FindCamera(camera);
         RECT empty = {0, 0, 0, 0};
@@ -68,28 +68,28 @@ QUOR_STDCALL int ChangeCameraCacheRect(uint32_t camera, const RECT* rect) {
     });
 }
 
-QUOR_STDCALL int SampleAndHoldCamera(uint32_t camera, int32_t hold) {
+QUOR_STDCALL int SampleAndHoldCamera(uintptr_t camera, int32_t hold) {
     return RunExport<int>(Lock::Painting, [&] {
         FindCamera(camera).SampleAndHold(hold != 0);
         return 1;
     });
 }
 
-QUOR_STDCALL int FadeCamera(uint32_t camera, int32_t level) {
+QUOR_STDCALL int FadeCamera(uintptr_t camera, int32_t level) {
     return RunExport<int>(Lock::Painting, [&] {
         FindCamera(camera).SetFade(level);
         return 1;
     });
 }
 
-QUOR_STDCALL int Set3DFieldOfViewCamera(uint32_t camera, double degrees) {
+QUOR_STDCALL int Set3DFieldOfViewCamera(uintptr_t camera, double degrees) {
     return RunExport<int>(Lock::Painting, [&] {
         FindCamera(camera).SetFieldOfView(degrees);
         return 1;
     });
 }
 
-QUOR_STDCALL int Set3DHorizonFromCenterCamera(uint32_t camera, const double* offsets) {
+QUOR_STDCALL int Set3DHorizonFromCenterCamera(uintptr_t camera, const double* offsets) {
     return RunExport<int>(Lock::Painting, [&] {
         Camera& c = FindCamera(camera);
         if (!offsets) Errors().Raise(ErrNullArgument);

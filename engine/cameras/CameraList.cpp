@@ -17,7 +17,7 @@ void Add(Camera* camera) { Cameras().insert(camera); }
 void Remove(Camera* camera) { Cameras().erase(camera); }
 bool Contains(const Camera* camera) { return Cameras().count(camera) != 0; }
 
-Camera* Find(uint32_t handle) {
+Camera* Find(uintptr_t handle) {
     auto* camera = reinterpret_cast<Camera*>(uintptr_t(handle));
     if (!Contains(camera) || !camera->HasCameraTag()) Errors().Raise(ErrBadCamera, int32_t(handle));
     return camera;

@@ -9,6 +9,6 @@ namespace CameraList {
 void Add(Camera* camera);
 void Remove(Camera* camera);
 // Raises ErrBadCamera unless the handle is a live camera.
-Camera* Find(uint32_t handle);
+Camera* Find(uintptr_t handle);
 bool Contains(const Camera* camera);
 }  // namespace CameraList

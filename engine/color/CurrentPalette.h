@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <cstdint>
 
+// Packed by 4 so that the GDI palette sits right after the 1028 bytes in both word sizes.
+#pragma pack(push, 4)
 class CurrentPalette {
 public:
     ~CurrentPalette();
@@ -21,3 +23,4 @@ private:
     HPALETTE palette_ = nullptr;
     int registered_ = 0;
 };
+#pragma pack(pop)

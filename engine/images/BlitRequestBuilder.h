@@ -82,7 +82,7 @@ public:
     }
 
 private:
-    static uint32_t Address(const void* p) { return uint32_t(uintptr_t(p)); }
+    static uintptr_t Address(const void* p) { return uintptr_t(p); }
 
     BlitRequest r_;
 };

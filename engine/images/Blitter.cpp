@@ -1,3 +1,4 @@
+#include "DecoratedExport.h"
 #include "Blitter.h"
 
 const char* const Blitter::kEntryNames[Blitter::EntryCount] = {
@@ -42,7 +43,7 @@ bool Blitter::Load() {
     module_ = LoadLibraryA("BLIT16.DLL");
     if (!module_) return false;
     for (int i = 0; i < EntryCount; ++i) {
-        entries_[i] = GetProcAddress(module_, kEntryNames[i]);
+        entries_[i] = GetDecoratedProc(module_, kEntryNames[i]);
         if (!entries_[i]) {
             Unload();
             return false;

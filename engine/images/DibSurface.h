@@ -19,7 +19,7 @@ struct SurfaceRecord {
     int32_t left, top, right, bottom;  // 0, 0, width, height
     uint32_t flags;
 };
-static_assert(sizeof(SurfaceRecord) == 40, "surface record layout");
+static_assert(sizeof(void*) != 4 || sizeof(SurfaceRecord) == 40, "surface record layout");
 
 enum SurfaceFormat : uint32_t { Surface8 = 0, Surface15 = 2, Surface16 = 3, Surface24 = 4 };
 

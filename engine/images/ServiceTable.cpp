@@ -31,7 +31,7 @@ std::set<SurfaceRecord*> g_surfaces;
 
 // One 16-bit surface as the blitter sees it.
 struct Plane {
-    uint32_t pixels = 0;
+    uintptr_t pixels = 0;
     int32_t width = 0, rows = 0;
     uint32_t rowPixels = 0;
     bool bottomUp = false;
@@ -44,7 +44,7 @@ bool PlaneOf(const SurfaceRecord* s, Plane& p) {
         return false;
     const BITMAPINFOHEADER& h = s->info->bmiHeader;
     if (h.biBitCount != 16 || h.biWidth <= 0) return false;
-    p.pixels = uint32_t(uintptr_t(s->pixels));
+    p.pixels = uintptr_t(s->pixels);
     p.width = h.biWidth;
     p.rows = h.biHeight < 0 ? -h.biHeight : h.biHeight;
     const uint32_t rowBytes = s->rowBytes ? s->rowBytes : (uint32_t(h.biWidth) * 2 + 3) & ~3u;
@@ -172,7 +172,7 @@ bool ScaleRequestFor(const SurfaceRecord* src, const RECT* srcRect, const Surfac
 
 // The fade table: a count, then the entries that go in the request.
 int32_t FadeTableCount(const uint32_t* table) { return table ? int32_t(table[0]) : 0; }
-uint32_t FadeTableEntries(const uint32_t* table) { return table ? uint32_t(uintptr_t(table + 1)) : 0; }
+uintptr_t FadeTableEntries(const uint32_t* table) { return table ? uintptr_t(table + 1) : 0; }
 
 int __stdcall ScreenFormatService(void* buffer, int32_t length) {
     Blitter* b = TheBlitter();

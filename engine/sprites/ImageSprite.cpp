@@ -14,10 +14,18 @@ namespace {
 
 const uint32_t kWaveType = 0x45564157u;  // "WAVE"
 
-uint32_t Address(const void* p) { return uint32_t(uintptr_t(p)); }
+uintptr_t Address(const void* p) { return uintptr_t(p); }
 template <class T>
-T* At(uint32_t address) {
+T* At(uintptr_t address) {
     return reinterpret_cast<T*>(uintptr_t(address));
+}
+// The SPRT tables hold 32-bit words: fixed up, a word is the data's address (taken to 32
+// bits) plus an offset. Read back through the data's own address, the word names the same
+// place in both word sizes.
+uint32_t Address32(const void* p) { return uint32_t(uintptr_t(p)); }
+template <class T>
+T* InSprt(const uint8_t* sprt, uint32_t word) {
+    return reinterpret_cast<T*>(const_cast<uint8_t*>(sprt) + uint32_t(word - Address32(sprt)));
 }
 uint32_t Word(const uint8_t* p, size_t offset) {
     uint32_t v;
@@ -46,7 +54,7 @@ ImageSprite::ImageSprite(int32_t handle, const SpriteCreateRecord& record) : Spr
             if (available < quor::kSprtHeaderBytes || Word(sprt_, 0) != quor::kSprtType)
                 Errors().Raise(ErrWrongKind, int32_t(block_.asset));
             // Stored data holds offsets; data fixed up by an earlier sprite holds addresses.
-            const uint32_t bias = Word(sprt_, 4) ? Address(sprt_) : 0;
+            const uint32_t bias = Word(sprt_, 4) ? Address32(sprt_) : 0;
             if (!assetCount || !quor::CheckSprt(sprt_, available, bias, assetCount))
                 Errors().Raise(ErrWrongKind, int32_t(block_.asset));
         } else if (block_.data) {
@@ -56,7 +64,7 @@ ImageSprite::ImageSprite(int32_t handle, const SpriteCreateRecord& record) : Spr
         } else {
             Errors().Raise(ErrSpriteWithoutAsset);
         }
-        quor::FixUpSprt(sprt_, Address(sprt_));
+        quor::FixUpSprt(sprt_, Address32(sprt_));
         if (block_.sequence >= SequenceCount()) Errors().Raise(ErrBadSequence, int32_t(block_.sequence));
         if (block_.frame >= FramesInSequence(block_.sequence)) Errors().Raise(ErrBadFrame, int32_t(block_.frame));
         filePart_ = block_.asset & 0xFF000000u;
@@ -83,7 +91,7 @@ ImageSprite::~ImageSprite() {
 }
 
 const uint32_t* ImageSprite::Sequence(uint32_t index) const {
-    return At<const uint32_t>(At<const uint32_t>(Word(sprt_, 12))[index]);
+    return InSprt<const uint32_t>(sprt_, InSprt<const uint32_t>(sprt_, Word(sprt_, 12))[index]);
 }
 
 uint32_t ImageSprite::SequenceCount() const { return Word(sprt_, 8); }
@@ -104,7 +112,7 @@ void ImageSprite::FreePicture() {
 
 void ImageSprite::LoadFrameImage() {
     FreePicture();
-    frame_ = At<const quor::SprtFrame>(Sequence(block_.sequence)[1 + block_.frame]);
+    frame_ = InSprt<const quor::SprtFrame>(sprt_, Sequence(block_.sequence)[1 + block_.frame]);
     pictureHandle_ = filePart_ | (frame_->picture & 0xFFFFFFu);
     AssetManager& assets = *Context()->assets;
     uint32_t size = 0;

@@ -9,9 +9,9 @@
 
 namespace {
 
-uint32_t Address(const void* p) { return uint32_t(uintptr_t(p)); }
+uintptr_t Address(const void* p) { return uintptr_t(p); }
 template <class T>
-T* At(uint32_t address) {
+T* At(uintptr_t address) {
     return reinterpret_cast<T*>(uintptr_t(address));
 }
 

@@ -15,7 +15,7 @@
 using quor::Rect32;
 
 // The record is shared with hosts byte for byte.
-static_assert(offsetof(SpriteCreateRecord, x) == 8 && offsetof(SpriteCreateRecord, depth) == 12 &&
+static_assert(sizeof(void*) != 4 || offsetof(SpriteCreateRecord, x) == 8 && offsetof(SpriteCreateRecord, depth) == 12 &&
                   offsetof(SpriteCreateRecord, flags) == 24 && offsetof(SpriteCreateRecord, parent) == 32 &&
                   offsetof(SpriteCreateRecord, bounds) == 36 && offsetof(SpriteCreateRecord, image) == 52 &&
                   offsetof(SpriteCreateRecord, shadowBounds) == 56 && offsetof(SpriteCreateRecord, effect) == 72 &&
@@ -35,7 +35,7 @@ Rect32 ToRect32(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 int32_t RoundScaled(int32_t v, double ratio) { return int32_t(std::floor(double(v) * ratio + 0.5)); }
 
-uint32_t Address(const void* p) { return uint32_t(uintptr_t(p)); }
+uintptr_t Address(const void* p) { return uintptr_t(p); }
 
 }  // namespace
 
@@ -156,7 +156,7 @@ void Sprite::Delete() {
     TranslateColors(nullptr);
 }
 
-int Sprite::SetCallback(uint32_t target, int32_t mode) {
+int Sprite::SetCallback(uintptr_t target, int32_t mode) {
     notifyTarget_ = target;
     notifyMode_ = mode;
     return 1;

@@ -57,7 +57,7 @@ public:
     virtual int SetVisible(bool visible);
     virtual int Examine(SpriteCreateRecord* out) const;
     virtual void Delete();
-    virtual int SetCallback(uint32_t target, int32_t mode);
+    virtual int SetCallback(uintptr_t target, int32_t mode);
     virtual int ApplyTransform(const double matrix[4]);
     virtual int Apply3DTransform(const double rotation[4], const double position[3]);
     virtual int RemoveTransform();
@@ -177,7 +177,7 @@ private:
     quor::PieceSet pieces_;
     quor::PieceSet shadowPieces_;
     int32_t notifyMode_ = 0;
-    uint32_t notifyTarget_ = 0;
+    uintptr_t notifyTarget_ = 0;
 
     ColorXlateTable* colorTable_ = nullptr;
     EffectRecord* effect_ = nullptr;

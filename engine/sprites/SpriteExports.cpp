@@ -106,7 +106,7 @@ QUORAPI int __stdcall RemoveEffectFromSprite(int32_t sprite) {
     return RunExport<int>(Lock::Painting, [&] { return Find(sprite)->RemoveEffect(); });
 }
 
-QUORAPI int __stdcall SetSpriteCallback(int32_t sprite, uint32_t target, int32_t mode) {
+QUORAPI int __stdcall SetSpriteCallback(int32_t sprite, uintptr_t target, int32_t mode) {
     return RunExport<int>(Lock::Painting, [&] { return Find(sprite)->SetCallback(target, mode); });
 }
 

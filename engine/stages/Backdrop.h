@@ -33,8 +33,8 @@ struct BackdropDrawRequest {
     int32_t frameCounter;
     int32_t state[2];
     int32_t redrawnPercent;
-    uint32_t sourceHandle;           // owner-draw backdrops only
-    uint32_t userData;               // owner-draw backdrops only
+    uintptr_t sourceHandle;          // owner-draw backdrops only
+    uintptr_t userData;              // owner-draw backdrops only
 };
 
 class Backdrop {

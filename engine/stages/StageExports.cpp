@@ -57,7 +57,7 @@ QUOR_STDCALL uint32_t CreateBrushBackdrop(HBRUSH brush, int32_t width, int32_t h
 }
 
 QUOR_STDCALL uint32_t CreateOwnerDrawBackdrop(QuorOwnerDrawRoutine routine, int32_t width, int32_t height,
-                                              uint32_t userData) {
+                                              uintptr_t userData) {
     static_assert(sizeof(QuorBackdropDrawRequest) == sizeof(BackdropDrawRequest), "draw request layout");
     return RunExport<uint32_t>(Lock::Painting, [&] {
         if (!routine) Errors().Raise(ErrNullArgument);

@@ -10,7 +10,7 @@ struct UserRecord {
     uint32_t inUse;
     uint32_t handle;
     void* brushOrRoutine;
-    uint32_t userData;
+    uintptr_t userData;
 };
 UserRecord g_records[UserBackdrops::kSlots];
 
@@ -46,10 +46,10 @@ public:
 
 private:
     OwnerDrawRoutine routine_;
-    uint32_t userData_;
+    uintptr_t userData_;
 };
 
-uint32_t Create(uint16_t flags, int32_t width, int32_t height, void* what, uint32_t userData) {
+uint32_t Create(uint16_t flags, int32_t width, int32_t height, void* what, uintptr_t userData) {
     if (width <= 0 || height <= 0 || width > 0xFFFF || height > 0xFFFF)
         Errors().Raise(ErrInvalidState, width <= 0 || width > 0xFFFF ? width : height);
     for (int slot = 0; slot < UserBackdrops::kSlots; ++slot) {
@@ -73,7 +73,7 @@ uint32_t CreateBrush(HBRUSH brush, int32_t width, int32_t height) {
     return Create(0xC100, width, height, brush, 0);
 }
 
-uint32_t CreateOwnerDraw(OwnerDrawRoutine routine, int32_t width, int32_t height, uint32_t userData) {
+uint32_t CreateOwnerDraw(OwnerDrawRoutine routine, int32_t width, int32_t height, uintptr_t userData) {
     return Create(0x0101, width, height, reinterpret_cast<void*>(routine), userData);
 }
 

@@ -11,7 +11,7 @@ namespace UserBackdrops {
 const int kSlots = 64;
 // The new handle, or 0 when every record is in use.
 uint32_t CreateBrush(HBRUSH brush, int32_t width, int32_t height);
-uint32_t CreateOwnerDraw(OwnerDrawRoutine routine, int32_t width, int32_t height, uint32_t userData);
+uint32_t CreateOwnerDraw(OwnerDrawRoutine routine, int32_t width, int32_t height, uintptr_t userData);
 // Raises ErrBadUserBackdrop unless the handle names a record in use.
 void CheckHandle(uint32_t handle);
 void Free(uint32_t handle);

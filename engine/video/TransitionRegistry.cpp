@@ -1,5 +1,6 @@
 #include "TransitionRegistry.h"
 
+#include "DecoratedExport.h"
 #include <memory>
 #include <vector>
 
@@ -36,7 +37,7 @@ int32_t Register(const char* library) {
         {"_cleanup@4", reinterpret_cast<FARPROC*>(&p->cleanup)},
     };
     for (const Entry& e : entries) {
-        *e.slot = GetProcAddress(p->module, e.name);
+        *e.slot = GetDecoratedProc(p->module, e.name);
         if (!*e.slot) {
             FreeLibrary(p->module);
             Errors().Raise(ErrWrongKind);

@@ -297,7 +297,7 @@ bool Contains(const VideoMixer* mixer) {
     auto& m = Mixers();
     return std::find(m.begin(), m.end(), mixer) != m.end();
 }
-VideoMixer* Find(uint32_t handle) {
+VideoMixer* Find(uintptr_t handle) {
     auto* mixer = reinterpret_cast<VideoMixer*>(uintptr_t(handle));
     if (!Contains(mixer) || !mixer->HasMixerTag()) Errors().Raise(ErrBadMixer, int32_t(handle));
     return mixer;

@@ -94,7 +94,7 @@ namespace VideoMixerList {
 void Add(VideoMixer* mixer);
 void Remove(VideoMixer* mixer);
 // Raises ErrBadMixer unless the handle is a live mixer.
-VideoMixer* Find(uint32_t handle);
+VideoMixer* Find(uintptr_t handle);
 bool Contains(const VideoMixer* mixer);
 void DestroyAll();
 }  // namespace VideoMixerList

@@ -27,7 +27,7 @@ LobbyBackdrop::LobbyBackdrop(uint32_t sprite, int32_t viewWidth, int32_t viewHei
     const int32_t width = PanoramaWidth();
     panorama_.InitOverPixels(reserved_, height_, width, 15, true, nullptr, nullptr);
     image_.reset(new PanoramaImage(width, height_, height_ / 4, true, cylinderAngle));
-    backdrop_ = CreateOwnerDrawBackdrop(&LobbyBackdrop::OnDraw, viewWidth, viewHeight, uint32_t(uintptr_t(this)));
+    backdrop_ = CreateOwnerDrawBackdrop(&LobbyBackdrop::OnDraw, viewWidth, viewHeight, uintptr_t(this));
 }
 
 LobbyBackdrop::~LobbyBackdrop() {

@@ -43,7 +43,7 @@ struct AuloEvent {
     uint32_t soundId;    // the sound the event concerns (the last one cued for 2, 4, 5)
     uintptr_t user;      // as passed to the callback
     int32_t queuedMs;    // time still queued on the stream when the event was raised
-    uint32_t reserved[11];
+    uint32_t reserved[sizeof(void*) == 4 ? 11 : 10];  // 16 words with a 32-bit user value
     uint32_t stream;     // the stream handle
 };
 

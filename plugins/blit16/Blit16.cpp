@@ -32,7 +32,7 @@ struct ColourEntry {
 const uint16_t kScreenFormat15 = 18;
 
 template <class T>
-T* At(uint32_t address) {
+T* At(uintptr_t address) {
     return reinterpret_cast<T*>(uintptr_t(address));
 }
 

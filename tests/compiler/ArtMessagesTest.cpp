@@ -147,6 +147,29 @@ TEST(ArtMessages, Indicators) {
     });
 }
 
+TEST(ArtMessages, RectanglesBeyondThe32BitCoordinatesAreRefused) {
+    // A far edge, a width or a height that leaves 32 bits; "w20.bmp" is 20 by 12. The
+    // statements that end in their rectangle report the line of the token after it.
+    const std::string min = "(-2147483647 - 1)", fit = " does not fit in 32-bit coordinates";
+    TableProbe probe;
+    ExpectArtErrors(
+        {
+            {"Rectangle R = 2147483647 0 10 x 10", "Rectangle R" + fit, 12},
+            {"Rectangle R = 0 " + min + " 10 x -1", "Rectangle R" + fit, 12},
+            {"Rectangle R = -1 0 2147483647 10", "Rectangle R" + fit, 12},
+            {"ReelPosition 0 = 2147483647, 0, 1 x 10", "Reel position" + fit, 12},
+            {"ReelPosition 0 = 0, 1, 10, " + min, "Reel position" + fit, 12},
+            {"Button B { \"w20.bmp\" = 2147483628, 0 }", "Button B" + fit, 12},
+            {"Button Spin { \"w20.bmp\" = 0, 2147483636 }", "Button Spin" + fit, 12},
+            {"Arm { \"w20.bmp\" = 2147483628, 0 }", "Arm" + fit, 12},
+            {"Indicator I { \"w20.bmp\" = 0, 2147483636 }", "Indicator I" + fit},
+            {"Indicator I { = 2147483586, 0 }", "Indicator I" + fit},
+            {"Indicator I { = 10, 0, 2147483647 x 10 }", "Indicator I" + fit},
+            {"Indicator I { = 1, 0, " + min + ", 10 }", "Indicator I" + fit},
+        },
+        &probe);
+}
+
 TEST(ArtMessages, AMissingLibraryAssetEndsTheCompile) {
     TableProbe probe;
     EXPECT_EQ(OnlyMessage(ArtStatementScript("Button B { { \"art.ast\", 9 } = 1, 2 }"), &probe),

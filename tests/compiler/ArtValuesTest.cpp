@@ -2,6 +2,7 @@
 // stand in the script.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -207,6 +208,31 @@ TEST(ArtControls, RepeatedButtonsAndIndicatorsKeepTheFirstAndAreReported) {
     ASSERT_GE(c.sink.messages.size(), 2u);
     EXPECT_EQ(c.sink.messages[0], "Line 13:Go is already defined; this definition is ignored\n");
     EXPECT_EQ(c.sink.messages[1], "Line 13:Bet is already defined; this definition is ignored\n");
+}
+
+TEST(ArtControls, RectanglesReachingThe32BitLimitsAreKept) {
+    // "w20.bmp" is 20 by 12; the largest edges, widths and heights that fit.
+    const int32_t max = INT32_MAX, min = INT32_MIN;
+    CompiledArt c(
+        "Constant Min = -2147483647 - 1\n"
+        "Rectangle Corner = 2147483637 Min 10 x 10 Rectangle Wide = Min 0 (-1) 10\n"
+        "ReelPosition 0 = 0, 2147483647, 2147483647 x 0\n"
+        "Button Edge { \"w20.bmp\" = 2147483627, 2147483635 }\n"
+        "Indicator Far { \"w20.bmp\" = 2147483627, Min } Indicator Span { = Min, 0, -1, 10 }\n"
+        "Arm { \"w20.bmp\" = 2147483627, Min }\n");
+    for (const std::string& message : c.sink.messages)
+        EXPECT_EQ(message.find("does not fit"), std::string::npos) << message;
+    ScriptRect rect;
+    ASSERT_TRUE(c.md.Symbols().GetRectangle("Corner", rect));
+    EXPECT_EQ(rect, (ScriptRect{max - 10, min, max, min + 10}));
+    ASSERT_TRUE(c.md.Symbols().GetRectangle("Wide", rect));
+    EXPECT_EQ(rect, (ScriptRect{min, 0, -1, 10}));
+    EXPECT_EQ(c.md.GetReelPosition(0).rectangle, (ScriptRect{0, max, max, max}));
+    EXPECT_EQ(c.Button("Edge").rectangle, (ScriptRect{max - 20, max - 12, max, max}));
+    EXPECT_EQ(c.Indicator("Far").rectangle, (ScriptRect{max - 20, min, max, min + 12}));
+    EXPECT_EQ(c.Indicator("Far").digits, 1);
+    EXPECT_EQ(c.Indicator("Span").digits, max / 8) << "a width of 2147483647";
+    EXPECT_EQ(c.md.GetArmRect(), (ScriptRect{max - 20, min, max, min + 12}));
 }
 
 TEST(ArtControls, WithoutAProbeEveryPictureIsEmpty) {

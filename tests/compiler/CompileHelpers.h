@@ -90,11 +90,12 @@ struct ArtErrorCase {
     int line = 11;          // the line the error is reported on, with its text
 };
 
-inline void ExpectArtErrors(const std::vector<ArtErrorCase>& cases) {
+inline void ExpectArtErrors(const std::vector<ArtErrorCase>& cases,
+                            PictureProbe* probe = nullptr) {
     for (const ArtErrorCase& c : cases) {
         SCOPED_TRACE(c.statement);
         const std::string quoted = c.line == 11 ? c.statement : "}";
-        EXPECT_EQ(OnlyMessage(ArtStatementScript(c.statement)),
+        EXPECT_EQ(OnlyMessage(ArtStatementScript(c.statement), probe),
                   c.message + " on line  " + std::to_string(c.line) + ": " + quoted);
     }
 }

@@ -376,6 +376,34 @@ TEST(HeaderForms, WhereTheScriptCodeBegins) {
     }
 }
 
+TEST(HeaderForms, CodeIsKeptAsWrittenWhateverItsFirstCharacter) {
+    // The lexer reads a character that begins no token together with the rest of its
+    // line, and a string to its closing quote; neither may show in the kept code.
+    const std::string head = kHeader + "PayLines 1 MaxBet 1 Payouts BestMatch { all Plum 1 }\n" +
+                             kArt.substr(0, kArt.rfind('}') + 1);
+    std::vector<std::string> firstLines;
+    for (const char* first : {"_", "$", "'", "#", "@", "\\"})
+        firstLines.push_back(first + std::string("count = 0; if (x) y();"));
+    firstLines.push_back("\"line\nbreak\"; z();");
+    // What comes between the closing brace and the code's first line, and what of it the
+    // kept code starts with: the code's line, its tabs read as blanks, or the rest of the
+    // brace's line.
+    const struct {
+        std::string between, kept;
+    } gaps[] = {{"\n", ""}, {"\n\n  ", "  "}, {"\n \t", "        "}, {" ", " "}};
+    for (const std::string& line : firstLines) {
+        for (const auto& gap : gaps) {
+            for (const char* rest : {"\nrun();\n", ""}) {
+                const std::string code = line + rest;
+                SCOPED_TRACE(gap.between + code);
+                Compiled c(head + gap.between + code);
+                EXPECT_TRUE(c.md.IsCompiled());
+                EXPECT_EQ(c.md.GetScriptCode(), gap.kept + code);
+            }
+        }
+    }
+}
+
 TEST(HeaderForms, ArtStatementsArePassedToTheirParsers) {
     Compiled c(kHeader + "PayLines 1 MaxBet 1 Payouts BestMatch { all Plum 1 }\n"
                          "Art {\n  Backdrop \"b.bmp\"\n  Button Spin { \"s.bmp\" = 1, 2 }\n}\nrun();\n");

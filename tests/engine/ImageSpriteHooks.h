@@ -18,5 +18,6 @@ inline std::vector<int32_t> g_notified;
 inline void __stdcall Notified(int32_t event, int32_t sprite) { g_notified.push_back(event * 10000 + sprite); }
 
 struct ImageBlock {
-    uint32_t asset, sequence, frame, data;
+    uint32_t asset, sequence, frame;
+    uintptr_t data;
 };

@@ -13,7 +13,7 @@ inline SpriteCreateRecord CreationRecord(uint32_t type, const void* block, int32
                                          int16_t y = 0, int32_t depth = 0, uint32_t flags = 0) {
     SpriteCreateRecord r = {};
     r.type = type;
-    r.extra = uint32_t(uintptr_t(block));
+    r.extra = uintptr_t(block);
     r.x = x;
     r.y = y;
     r.depth = depth;

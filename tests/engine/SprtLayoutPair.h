@@ -70,7 +70,7 @@ protected:
             sprites_[i] = CreateSprite(&r);
             ASSERT_NE(sprites_[i], 0) << "asset " << assets_[i] << " error " << std::hex << GetLastQuorError(nullptr);
             made_.push_back(sprites_[i]);
-            ASSERT_EQ(SetSpriteCallback(sprites_[i], uint32_t(uintptr_t(&Notified)), 1), 1);
+            ASSERT_EQ(SetSpriteCallback(sprites_[i], uintptr_t(&Notified), 1), 1);
         }
     }
     void Step() {

@@ -1,6 +1,8 @@
 // The whole compiler on raw bytes. The picture probe is a stand-in that opens no file:
 // sizes follow from the names, and asset numbers above 9 are missing, as a real asset
-// file may lack them. A compile reports through its messages and never throws.
+// file may lack them. A compile reports through its messages and never throws, and the
+// script code a compiled machine keeps is the text after the "}" that closes its Art
+// block.
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +19,46 @@ public:
     void AddMessage(const std::string&) override { ++count; }
     size_t count = 0;
 };
+
+// The input after a byte offset as the compiler reads text: up to the first 0x1A byte,
+// a carriage return alone or before a line feed as one line end, NUL bytes left out.
+std::string TextAfter(const uint8_t* data, size_t size, size_t from) {
+    std::string text;
+    for (size_t i = 0; i < size && data[i] != 0x1A; ++i) {
+        if (i < from || data[i] == 0) continue;
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') continue;
+        text.push_back(data[i] == '\r' ? '\n' : static_cast<char>(data[i]));
+    }
+    return text;
+}
+
+// Whether the code is the text after the header from a later line on: the lines in front
+// of that one (blank lines and comments) left out, and the blanks and tabs in front of
+// its first token read as blanks, tabs to multiples of 8.
+bool KeptFromALaterLine(const std::string& code, const std::string& after) {
+    const size_t indent = code.find_first_not_of(' ');
+    if (indent == std::string::npos) return false;
+    const size_t length = code.size() - indent;
+    if (length >= after.size() || after.compare(after.size() - length, length, code, indent) != 0)
+        return false;
+    const size_t at = after.size() - length, lineEnd = after.rfind('\n', at - 1);
+    if (lineEnd == std::string::npos) return false;
+    size_t width = 0;
+    for (size_t i = lineEnd + 1; i < at; ++i) {
+        if (after[i] != ' ' && after[i] != '\t') return false;
+        width = after[i] == '\t' ? (width / 8 + 1) * 8 : width + 1;
+    }
+    return width == indent;
+}
+
+// The kept code is the whole text after the header or the part of it from a later line
+// on; none only when that text is blank or may be comments.
+bool IsTextAfterHeader(const std::string& code, const std::string& after) {
+    if (code.empty())
+        return after.find_first_not_of(" \t\n") == std::string::npos ||
+               after.find("/*") != std::string::npos || after.find("//") != std::string::npos;
+    return code == after || KeptFromALaterLine(code, after);
+}
 
 class NamedSizes : public PictureProbe {
 public:
@@ -41,7 +83,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (md.IsCompiled()) {
         // What the builder reads of a compiled machine.
         for (int32_t reel = 0; reel < md.GetReelCount(); ++reel) (void)md.GetReelStrip(reel);
-        (void)md.GetScriptCode();
+        // A machine without an Art block is not playable, so it never compiles.
+        const int32_t headerEnd = md.GetArtInsertionPoint();
+        if (headerEnd <= 0 || static_cast<size_t>(headerEnd) > size) __builtin_trap();
+        if (!IsTextAfterHeader(md.GetScriptCode(), TextAfter(data, size, headerEnd)))
+            __builtin_trap();
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "BlitDriver.h"
 
 #ifdef _WIN32
+#include "DecoratedExport.h"
 #include <windows.h>
 
 #include "BlitRequest.h"
@@ -16,10 +17,10 @@ HMODULE Module() {
 
 template <class Fn>
 Fn Entry(const char* name) {
-    return reinterpret_cast<Fn>(GetProcAddress(Module(), name));
+    return reinterpret_cast<Fn>(GetDecoratedProc(Module(), name));
 }
 
-uint32_t Address(const void* p) { return uint32_t(uintptr_t(p)); }
+uintptr_t Address(const void* p) { return uintptr_t(p); }
 
 }  // namespace
 

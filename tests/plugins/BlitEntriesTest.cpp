@@ -1,5 +1,6 @@
 // The entries of BLIT16.DLL that are not pixel loops: translate tables, picture
 // allocation, key colour choice, palettes, and that every entry the engine looks up exists.
+#include "DecoratedExport.h"
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@ HMODULE Blit16() {
 
 template <class Fn>
 Fn Entry(const char* name) {
-    return reinterpret_cast<Fn>(GetProcAddress(Blit16(), name));
+    return reinterpret_cast<Fn>(GetDecoratedProc(Blit16(), name));
 }
 
 TEST(BlitEntries, EveryEntryTheEngineLooksUpIsExported) {
@@ -30,7 +31,7 @@ TEST(BlitEntries, EveryEntryTheEngineLooksUpIsExported) {
                            "_FadeRectangle@12", "_FadeAndCopyRectangle@12", "_TranslateOneColor@4",
                            "_ScaleAlphaChannel@4"};
     ASSERT_TRUE(Blit16());
-    for (const char* n : names) EXPECT_TRUE(GetProcAddress(Blit16(), n)) << n;
+    for (const char* n : names) EXPECT_TRUE(GetDecoratedProc(Blit16(), n)) << n;
 }
 
 TEST(BlitEntries, TranslateEntriesComeFromColourEntries) {

@@ -1,5 +1,6 @@
 // BMJPEG.DLL decodes a BMAP record that carries a whole JPEG file (pictures made by
 // ImageMagick at build time) to pixels close to the source picture.
+#include "DecoratedExport.h"
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -72,10 +73,10 @@ protected:
     void SetUp() override {
         module = LoadLibraryA("BMJPEG.DLL");
         ASSERT_TRUE(module);
-        auto getType = reinterpret_cast<uint32_t(__stdcall*)()>(GetProcAddress(module, "_getType@0"));
+        auto getType = reinterpret_cast<uint32_t(__stdcall*)()>(GetDecoratedProc(module, "_getType@0"));
         ASSERT_TRUE(getType);
         EXPECT_EQ(getType(), 0x50414D42u);
-        decode = reinterpret_cast<DecodeEntry>(GetProcAddress(module, "_decode@16"));
+        decode = reinterpret_cast<DecodeEntry>(GetDecoratedProc(module, "_decode@16"));
         ASSERT_TRUE(decode);
     }
     void TearDown() override { FreeLibrary(module); }

@@ -1,6 +1,7 @@
 // The award card: NERINE.DLL's entry point and the card it hands back, the progress
 // mapping, and the card composed into the body picture of two machines and saved as
 // their backdrops (kept as award_card_*.bmp beside the test for a look).
+#include "DecoratedExport.h"
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ struct ProgressValues {
 GenerateAwardCardEntry Generator(HMODULE& library)
 {
     library = LoadLibraryA("NERINE.DLL");
-    return library ? reinterpret_cast<GenerateAwardCardEntry>(GetProcAddress(library, "_GenerateAwardCard@52"))
+    return library ? reinterpret_cast<GenerateAwardCardEntry>(GetDecoratedProc(library, "_GenerateAwardCard@52"))
                    : nullptr;
 }
 

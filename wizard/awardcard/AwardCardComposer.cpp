@@ -1,5 +1,6 @@
 #include "AwardCardComposer.h"
 
+#include "DecoratedExport.h"
 #include <array>
 #include <exception>
 
@@ -71,7 +72,7 @@ bool GenerateCard(const WizardDocument& document, const std::array<CardPicture, 
     if (library == nullptr)
         return false;
     const auto generate =
-        reinterpret_cast<GenerateAwardCardEntry>(GetProcAddress(library, "_GenerateAwardCard@52"));
+        reinterpret_cast<GenerateAwardCardEntry>(GetDecoratedProc(library, "_GenerateAwardCard@52"));
     std::array<AwardImage, kAwardRecords> images;
     std::array<AwardCardRecord, kAwardRecords> records{};
     const AwardAmounts amounts = ComputeAwardAmounts(document);

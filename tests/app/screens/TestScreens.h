@@ -77,7 +77,7 @@ private:
         QuorTextProperties properties = {font_, plan_.text, RGB(255, 255, 255), 0, 0, 0, 0, 0};
         SpriteCreateRecord record = {};
         record.type = 6;
-        record.extra = uint32_t(uintptr_t(&properties));
+        record.extra = uintptr_t(&properties);
         record.x = 40;
         record.y = 100;
         record.depth = 1;

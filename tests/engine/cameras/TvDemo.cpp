@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
     QuorImageBlock ballBlock = {uint32_t(file) | 4, 0, 0, 0};
     SpriteCreateRecord ball = {};
     ball.type = 1;
-    ball.extra = uint32_t(uintptr_t(&ballBlock));
+    ball.extra = uintptr_t(&ballBlock);
     ball.x = 20;
     ball.y = 60;
     ball.depth = 10;
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     QuorTextProperties words = {font, "Vellmoor", RGB(255, 255, 255), 0, 0, 0, 0, 0};
     SpriteCreateRecord text = {};
     text.type = 4;
-    text.extra = uint32_t(uintptr_t(&words));
+    text.extra = uintptr_t(&words);
     text.x = 100;
     text.y = 420;
     text.depth = 20;

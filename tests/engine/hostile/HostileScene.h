@@ -109,7 +109,7 @@ inline SpriteCreateRecord ImageSpriteRecord(QuorImageBlock& block, uint32_t sprt
     block = {sprt, 0, 0, 0};
     SpriteCreateRecord r = {};
     r.type = 0;
-    r.extra = uint32_t(uintptr_t(&block));
+    r.extra = uintptr_t(&block);
     r.parent = uint32_t(parent);
     return r;
 }

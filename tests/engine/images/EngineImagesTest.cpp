@@ -1,4 +1,5 @@
 // The engine's service table and BMAP decoders, through the engine library's exports.
+#include "DecoratedExport.h"
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -217,7 +218,7 @@ protected:
                 std::memcpy(&r[20 + y * quor::RowBytes(w, 2) + x * 2], &v, 2);
             }
         raw.assign(r.begin() + 20, r.end());
-        auto encode = reinterpret_cast<uint32_t(__stdcall*)(void*)>(GetProcAddress(zorudor, "_encode@4"));
+        auto encode = reinterpret_cast<uint32_t(__stdcall*)(void*)>(GetDecoratedProc(zorudor, "_encode@4"));
         const uint32_t size = encode(r.data());
         EXPECT_GT(size, 0u);
         hd.pixelBytes = size;

@@ -1,5 +1,6 @@
 // The engine's DIB surfaces, palettes and picture buffers, and decoding picture assets
 // into buffers (with their key and shadow), linked from the engine's insides.
+#include "DecoratedExport.h"
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -97,7 +98,7 @@ TEST(PictureBuffers, ComeFromTheProcessHeapLikeTheBlittersPictures) {
     // What the blitter allocates, the engine frees.
     HMODULE blit = LoadLibraryA("BLIT16.DLL");
     ASSERT_TRUE(blit);
-    auto create = reinterpret_cast<void*(__stdcall*)(int32_t, int32_t)>(GetProcAddress(blit, "_CreateSurfaceQUORBITMAP@8"));
+    auto create = reinterpret_cast<void*(__stdcall*)(int32_t, int32_t)>(GetDecoratedProc(blit, "_CreateSurfaceQUORBITMAP@8"));
     void* q = create(4, 4);
     ASSERT_TRUE(q);
     EXPECT_NE(HeapSize(GetProcessHeap(), 0, q), SIZE_T(-1));
@@ -110,7 +111,7 @@ protected:
     static void SetUpTestSuite() {
         ASSERT_EQ(RegisterBitmapDecoder(1, "ZORUDOR.DLL"), 1);
         HMODULE z = GetModuleHandleA("ZORUDOR.DLL");
-        encode = reinterpret_cast<uint32_t(__stdcall*)(void*)>(GetProcAddress(z, "_encode@4"));
+        encode = reinterpret_cast<uint32_t(__stdcall*)(void*)>(GetDecoratedProc(z, "_encode@4"));
     }
     static uint32_t(__stdcall* encode)(void*);
 

@@ -216,7 +216,7 @@ TEST_F(ImageSprites, ASequencePlaysFrameByFrameWithItsHolds) {
     TakeOverFrames();
     int32_t s = Actor(kFrameByFrame, 0);
     ASSERT_NE(s, 0) << std::hex << LastError();
-    ASSERT_EQ(SetSpriteCallback(s, uint32_t(uintptr_t(&Notified)), 1), 1);
+    ASSERT_EQ(SetSpriteCallback(s, uintptr_t(&Notified), 1), 1);
     ASSERT_EQ(AnimateSprite(s, kFrameByFrame, 2, 0), 1);
     EXPECT_EQ(WidthOf(s), 4);
     ASSERT_EQ(AutoSequenceSprite(s, kFrameByFrame, 0, 0), 1);
@@ -357,7 +357,7 @@ TEST_F(ImageSprites, TheEndIsNotifiedByPostedMessageAndByEvent) {
     const UINT message = RegisterWindowMessageA("QuorSpriteMsg");
     int32_t s = Actor(kOneFrame, 0);
     ASSERT_NE(s, 0);
-    ASSERT_EQ(SetSpriteCallback(s, uint32_t(uintptr_t(window)), 2), 1);
+    ASSERT_EQ(SetSpriteCallback(s, uintptr_t(window), 2), 1);
     ASSERT_EQ(AutoSequenceSprite(s, kOneFrame, 0, 0), 1);
     Step();
     MSG msg;
@@ -368,7 +368,7 @@ TEST_F(ImageSprites, TheEndIsNotifiedByPostedMessageAndByEvent) {
     DestroyWindow(window);
 
     HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ASSERT_EQ(SetSpriteCallback(s, uint32_t(uintptr_t(event)), 3), 1);
+    ASSERT_EQ(SetSpriteCallback(s, uintptr_t(event), 3), 1);
     ASSERT_EQ(AutoSequenceSprite(s, kFrameByFrame, 0, 0), 1);
     Step();
     EXPECT_EQ(WaitForSingleObject(event, 0), DWORD(WAIT_TIMEOUT));
@@ -395,7 +395,7 @@ TEST_F(ImageSprites, TheAnimationExportsRefuseWhatTheyCannotShow) {
     uint32_t od[16] = {1, 2, 2, 0, 0, 0};
     SpriteCreateRecord r = {};
     r.type = 9;
-    r.extra = uint32_t(uintptr_t(od));
+    r.extra = uintptr_t(od);
     r.parent = uint32_t(stage_);
     int32_t other = CreateSprite(&r);
     ASSERT_NE(other, 0);
@@ -473,10 +473,10 @@ TEST_F(ImageSprites, BadSprtAssetsAreRefusedAndGoodOnesShared) {
     // SPRT data in the host's own memory, without a handle: its pictures come from the
     // file in slot 0, if any; here there is none, so the sprite shows nothing.
     std::vector<uint8_t> own = MainSprt().Build();
-    ImageBlock block = {0, kOneFrame, 0, uint32_t(uintptr_t(own.data()))};
+    ImageBlock block = {0, kOneFrame, 0, uintptr_t(own.data())};
     SpriteCreateRecord r = {};
     r.type = 1;
-    r.extra = uint32_t(uintptr_t(&block));
+    r.extra = uintptr_t(&block);
     r.parent = uint32_t(stage_);
     int32_t c = CreateSprite(&r);
     ASSERT_NE(c, 0) << std::hex << LastError();
@@ -492,7 +492,7 @@ TEST_F(ImageSprites, TheFrameThreadPlaysASequenceToItsEnd) {
     int32_t s = Actor(kFrameByFrame, 0);
     ASSERT_NE(s, 0);
     HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ASSERT_EQ(SetSpriteCallback(s, uint32_t(uintptr_t(event)), 3), 1);
+    ASSERT_EQ(SetSpriteCallback(s, uintptr_t(event), 3), 1);
     ASSERT_EQ(AutoSequenceSprite(s, kFrameByFrame, 0, 0), 1);
     ASSERT_EQ(WaitForSingleObject(event, 10000), DWORD(WAIT_OBJECT_0));
     CloseHandle(event);

@@ -140,10 +140,10 @@ TEST_F(OwnerDraw, OpaqueSpritesShowTheirKeyColourAndLevelMasksDarken) {
 TEST_F(OwnerDraw, RefusalsAndSurfacesThatCannotBeMade) {
     EXPECT_EQ(UpdateOwnerDrawSprite(0), 0);
     EXPECT_EQ(LastError(), ErrBadHandle);
-    uint32_t text[8] = {0, uint32_t(uintptr_t("")), 0, 0, 0, 0, 0, 0};
+    uintptr_t text[8] = {0, uintptr_t(""), 0, 0, 0, 0, 0, 0};
     SpriteCreateRecord r = {};
     r.type = 5;
-    r.extra = uint32_t(uintptr_t(text));
+    r.extra = uintptr_t(text);
     r.parent = uint32_t(stage_);
     int32_t t = CreateSprite(&r);
     ASSERT_NE(t, 0);

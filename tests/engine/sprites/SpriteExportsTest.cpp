@@ -51,10 +51,12 @@ std::vector<uint8_t> Sprt(uint32_t frames, uint32_t picture, int32_t fx, int32_t
 }
 
 struct ImageBlock {
-    uint32_t asset, sequence, frame, data;
+    uint32_t asset, sequence, frame;
+    uintptr_t data;
 };
 struct TextBlock {
-    uint32_t font, text, colour, background, effect1, effect2;
+    uintptr_t font, text;
+    uint32_t colour, background, effect1, effect2;
     int32_t offset;
     uint32_t options;
 };
@@ -93,7 +95,7 @@ protected:
         SpriteCreateRecord r;
         std::memset(&r, 0xCD, sizeof r);
         r.type = type;
-        r.extra = uint32_t(uintptr_t(block));
+        r.extra = uintptr_t(block);
         r.x = x;
         r.y = y;
         r.depth = depth;
@@ -128,7 +130,7 @@ protected:
 };
 
 TEST_F(Sprites, EveryKindIsMadeFromARecordAndExaminedBack) {
-    TextBlock text = {0, uint32_t(uintptr_t("hello")), 0xFFFFFF, 0, 0, 0, 0, 0};
+    TextBlock text = {0, uintptr_t("hello"), 0xFFFFFF, 0, 0, 0, 0, 0};
     QuorOwnerDrawBlock od = {0, 12, 7, -1, -2, 0x00FF00FF, {}};
     for (uint32_t type = 0; type < 12; ++type) {
         ImageBlock image = image_;
@@ -234,7 +236,7 @@ TEST_F(Sprites, HandlesDeletionAtTheEndOfTheFrameAndNotification) {
     int32_t s = MakeActor();
     ASSERT_NE(s, 0);
     g_notified.clear();
-    EXPECT_EQ(SetSpriteCallback(s, uint32_t(uintptr_t(&Notified)), 1), 1);
+    EXPECT_EQ(SetSpriteCallback(s, uintptr_t(&Notified), 1), 1);
     ASSERT_EQ(GetThreadSyncToken(0), 0u);
     DeleteSprite(s);
     EXPECT_EQ(LastError(), 0);
@@ -256,7 +258,7 @@ TEST_F(Sprites, HandlesDeletionAtTheEndOfTheFrameAndNotification) {
     HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     int32_t t = MakeActor();
     ASSERT_NE(t, 0);
-    EXPECT_EQ(SetSpriteCallback(t, uint32_t(uintptr_t(event)), 3), 1);
+    EXPECT_EQ(SetSpriteCallback(t, uintptr_t(event), 3), 1);
     DeleteSprite(t);
     EXPECT_EQ(WaitForSingleObject(event, 2000), WAIT_OBJECT_0);
     CloseHandle(event);
@@ -361,7 +363,7 @@ TEST_F(Sprites, ClippingColourTablesEffectsAndTransforms) {
     HQUORXLATE table = CreateColorXlateTable(4, colours);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(TranslateSpriteColors(s, table), 1);
-    EXPECT_EQ(Examine(s).colorTable, uint32_t(uintptr_t(table)));
+    EXPECT_EQ(Examine(s).colorTable, uintptr_t(table));
     EXPECT_EQ(TranslateSpriteColors(s, reinterpret_cast<HQUORXLATE>(0x999)), 0);
     EXPECT_EQ(LastError(), ErrBadHandle);
     DeleteColorXlateTable(table);
@@ -374,7 +376,7 @@ TEST_F(Sprites, ClippingColourTablesEffectsAndTransforms) {
     EXPECT_EQ(ApplyEffectToSprite(s, effect), 1);
     out = Examine(s);
     EXPECT_NE(out.flags & 0x1000u, 0u);
-    EXPECT_EQ(out.effect, uint32_t(uintptr_t(effect)));
+    EXPECT_EQ(out.effect, uintptr_t(effect));
     EXPECT_EQ(RemoveEffectFromSprite(s), 1);
     out = Examine(s);
     EXPECT_EQ(out.flags & 0x1000u, 0u);

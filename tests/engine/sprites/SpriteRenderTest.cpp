@@ -75,12 +75,12 @@ TEST_F(Render, KindsByType) {
         uint32_t type;
         const char* tag;
     } kinds[] = {{4, "FTXT"}, {5, "MTXT"}, {8, "OWNF"}, {9, "OWNM"}};
-    uint32_t text[8] = {0, uint32_t(uintptr_t("x")), 0, 0, 0, 0, 0, 0};
+    uintptr_t text[8] = {0, uintptr_t("x"), 0, 0, 0, 0, 0, 0};
     QuorOwnerDrawBlock od = {0, 2, 2, 0, 0, 0x00FF00FF, {}};
     for (const auto& k : kinds) {
         SpriteCreateRecord r = {};
         r.type = k.type;
-        r.extra = k.type < 8 ? uint32_t(uintptr_t(text)) : uint32_t(uintptr_t(&od));
+        r.extra = k.type < 8 ? uintptr_t(text) : uintptr_t(&od);
         r.parent = uint32_t(stage_);
         int32_t s = CreateSprite(&r);
         ASSERT_NE(s, 0);

@@ -29,7 +29,8 @@ const uint16_t kYellowPixel = 0x7FE0, kBluePixel = 0x001F, kRedPixel = 0x7C00, k
 int32_t LastError() { return GetLastQuorError(nullptr); }
 
 struct TextProperties {
-    uint32_t font, text, colour, background, effect1, effect2;
+    uintptr_t font, text;
+    uint32_t colour, background, effect1, effect2;
     int32_t offset;
     uint32_t options;
 };
@@ -73,7 +74,7 @@ protected:
         DeleteObject(font_);
     }
     TextProperties Properties(const char* text = kText) {
-        return {uint32_t(uintptr_t(font_)), uint32_t(uintptr_t(text)), kYellow, kGreen, kBlue, kRed, 0, 0};
+        return {uintptr_t(font_), uintptr_t(text), kYellow, kGreen, kBlue, kRed, 0, 0};
     }
     int32_t Make(const TextProperties& p, uint32_t flags, int16_t x = 100, int16_t y = 80, uint32_t type = 5) {
         SpriteCreateRecord r = CreationRecord(type, &p, stage_, x, y, 0, flags);
@@ -234,7 +235,7 @@ TEST_F(TextSprites, OpaqueBackgroundsNewPropertiesAndEmptyText) {
     uint32_t od[16] = {1, 2, 2, 0, 0, 0};
     SpriteCreateRecord o = {};
     o.type = 9;
-    o.extra = uint32_t(uintptr_t(od));
+    o.extra = uintptr_t(od);
     o.parent = uint32_t(stage_);
     int32_t other = CreateSprite(&o);
     ASSERT_NE(other, 0);

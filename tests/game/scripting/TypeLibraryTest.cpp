@@ -48,7 +48,7 @@ protected:
                                : function->invkind == INVOKE_PROPERTYPUT ? "put "
                                                                          : "";
             for (wchar_t* c = name; c && *c; ++c) text += static_cast<char>(*c);
-            slots[function->oVft / 4] = text;
+            slots[function->oVft / int(sizeof(void*))] = text;
             SysFreeString(name);
             vtable->ReleaseFuncDesc(function);
         }
