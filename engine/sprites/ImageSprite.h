@@ -13,9 +13,9 @@ struct ImageBlock {
     uint32_t asset;     // SPRT asset handle, or 0
     uint32_t sequence;
     uint32_t frame;
-    uint32_t data;      // SPRT data already in memory, used when the handle is 0
+    uintptr_t data;     // SPRT data already in memory, used when the handle is 0
 };
-static_assert(sizeof(ImageBlock) == 16, "image block layout");
+static_assert(sizeof(void*) != 4 || sizeof(ImageBlock) == 16, "image block layout");
 
 class ImageSprite : public Sprite {
 public:

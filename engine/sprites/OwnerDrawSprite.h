@@ -13,9 +13,9 @@ struct OwnerDrawBlock {
     int32_t width, height;
     int32_t x, y;
     uint32_t transparentColour;
-    uint8_t surface[40];  // the drawing surface record, filled in by the engine
+    alignas(sizeof(void*)) uint8_t surface[sizeof(SurfaceRecord)];  // the drawing surface record, filled in by the engine
 };
-static_assert(sizeof(OwnerDrawBlock) == 64, "owner-draw block layout");
+static_assert(sizeof(void*) != 4 || sizeof(OwnerDrawBlock) == 64, "owner-draw block layout");
 
 class OwnerDrawSprite : public Sprite {
 public:

@@ -8,8 +8,8 @@
 
 // Text properties, the kind block of text sprites.
 struct TextProperties {
-    uint32_t font;  // HFONT
-    uint32_t text;  // address of the zero-terminated text
+    uintptr_t font;  // HFONT
+    uintptr_t text;  // address of the zero-terminated text
     uint32_t textColour;
     uint32_t backgroundColour;  // with kOpaqueBackground
     uint32_t effectColour1;     // shadow, outline or first emboss colour
@@ -17,7 +17,7 @@ struct TextProperties {
     int32_t effectOffset;
     uint32_t options;
 };
-static_assert(sizeof(TextProperties) == 32, "text properties layout");
+static_assert(sizeof(void*) != 4 || sizeof(TextProperties) == 32, "text properties layout");
 
 class TextSprite : public Sprite {
 public:

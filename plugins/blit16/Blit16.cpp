@@ -185,7 +185,9 @@ BLIT_ENTRY SelectTransparentColorForText(const uint32_t* properties) {
     for (uint16_t candidate : kCandidates) {
         bool used = false;
         if (properties) {
-            for (int field = 2; field <= 5; ++field)
+            // The four colours follow the font and the text's address.
+            const int first = int(2 * sizeof(void*) / sizeof(uint32_t));
+            for (int field = first; field < first + 4; ++field)
                 if (PixelFromColorRef(properties[field]) == candidate) used = true;
         }
         if (!used) return candidate;

@@ -72,9 +72,9 @@ void RunBlit(const BlitCall& c) {
 
 void RunScaleAlpha(const blit16::AlphaScaleJob& j) {
     struct {
-        uint32_t src;
+        uintptr_t src;
         int32_t sw, sh;
-        uint32_t dst;
+        uintptr_t dst;
         int32_t dw, dh;
         uint32_t fraction;
         int32_t integer;

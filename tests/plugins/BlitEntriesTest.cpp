@@ -1,6 +1,7 @@
 // The entries of BLIT16.DLL that are not pixel loops: translate tables, picture
 // allocation, key colour choice, palettes, and that every entry the engine looks up exists.
 #include "DecoratedExport.h"
+#include "Quor2_5.h"
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -80,23 +81,27 @@ TEST(BlitEntries, PicturesComeFromTheProcessHeapInTheScreenFormat) {
 
 TEST(BlitEntries, TextKeyAvoidsEveryColourOfTheText) {
     auto select = Entry<int(__stdcall*)(const uint32_t*)>("_SelectTransparentColorForText@4");
-    uint32_t props[8] = {};
-    props[2] = 0x00FF00FF;  // text in magenta
-    props[3] = 0x0000FF00;
-    props[4] = 0x00FF0000;
-    const int key = select(props);
+    // The colours follow the font and the text's address.
+    QuorTextProperties text = {};
+    text.textColour = 0x00FF00FF;  // text in magenta
+    text.backgroundColour = 0x0000FF00;
+    text.effectColour1 = 0x00FF0000;
+    const int key = select(reinterpret_cast<const uint32_t*>(&text));
     auto translate = Entry<int(__stdcall*)(uint32_t)>("_TranslateOneColor@4");
-    for (int f = 2; f <= 5; ++f) EXPECT_NE(key, translate(props[f])) << "field " << f;
+    for (COLORREF c : {text.textColour, text.backgroundColour, text.effectColour1, text.effectColour2})
+        EXPECT_NE(key, translate(c)) << c;
     uint32_t block[16] = {};
     block[5] = 0x00FF00FF;
     EXPECT_EQ(Entry<int(__stdcall*)(const uint32_t*)>("_SelectTransparentColorForOwnerDraw@4")(block), 0x7C1F);
 }
 
 TEST(BlitEntries, RegisteredPaletteFillsTheBufferAndMakesAGdiPalette) {
+#pragma pack(push, 4)
     struct {
         uint8_t buffer[1028];
         HPALETTE palette;
     } object = {};
+#pragma pack(pop)
     const uint8_t colours[] = {10, 20, 30, 0, 40, 50, 60, PC_NOCOLLAPSE};
     auto reg = Entry<int(__stdcall*)(void*, const void*, int32_t)>("_RegisterPalette@12");
     ASSERT_NE(reg(&object, colours, 2), 0);
