@@ -466,8 +466,10 @@ TEST_F(ImageSprites, BadSprtAssetsAreRefusedAndGoodOnesShared) {
     EXPECT_EQ(ba->data, bb->data);
     const uint32_t* sprt = reinterpret_cast<const uint32_t*>(uintptr_t(ba->data));
     EXPECT_EQ(sprt[1], 1u);
-    const uint32_t* sequence = reinterpret_cast<const uint32_t*>(uintptr_t(
-        reinterpret_cast<const uint32_t*>(uintptr_t(sprt[3]))[kFrameByFrame]));
+    // A fixed-up word is the data's address, taken to 32 bits, plus an offset.
+    const uint8_t* base = reinterpret_cast<const uint8_t*>(sprt);
+    auto at = [&](uint32_t word) { return reinterpret_cast<const uint32_t*>(base + uint32_t(word - uint32_t(ba->data))); };
+    const uint32_t* sequence = at(at(sprt[3])[kFrameByFrame]);
     EXPECT_EQ(sequence[0], 3u) << "three frames";
     EXPECT_EQ(WidthOf(b), 4);
     // SPRT data in the host's own memory, without a handle: its pictures come from the
