@@ -60,22 +60,11 @@ windows_tests() {
   fi
 }
 
-# The 64-bit build's tests that do not pass there yet: its runs leave them out, by name.
-pending64=$(grep -v '^#' "$here/win64-pending-tests.txt" | grep . | paste -sd'|')
-left_out64() {
-  echo "Not yet passing in the 64-bit build, left out: $(echo "$pending64" | tr '|' ' ')"
-}
-
 VSL_FORCE_XVFB=1 start_display
 start_wine "$BUILD"
 rc=0
 echo "== Windows build (Wine, ${WINEARCH:-default arch}) =="
-if [ "${WINEARCH:-}" = win64 ]; then
-  left_out64
-  windows_tests "$BUILD" ${pending64:+-E "^($pending64)\$"} || rc=1
-else
-  windows_tests "$BUILD" || rc=1
-fi
+windows_tests "$BUILD" || rc=1
 echo "== Native build (sanitizers) =="
 ctest --test-dir "$NATIVE" -j "$JOBS" --output-on-failure --no-tests=ignore || rc=1
 if [ "$VSL_HOST_32BIT" = yes ]; then
@@ -92,8 +81,7 @@ if [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ] && [ -f "$BUILD64/CTestTestfi
   echo "== Windows 64-bit build (Wine, win64), the tests matching: ${VSL64_SUBSET:-(all)} =="
   export WINEPREFIX=${TEST_PREFIX64:-$PWD/$BUILD64/test-prefix} WINEARCH=win64
   start_wine "$BUILD64"
-  left_out64
-  windows_tests "$BUILD64" ${VSL64_SUBSET:+-R "$VSL64_SUBSET"} ${pending64:+-E "^($pending64)\$"} || rc=1
+  windows_tests "$BUILD64" ${VSL64_SUBSET:+-R "$VSL64_SUBSET"} || rc=1
   wineserver -k >/dev/null 2>&1
 elif [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ]; then
   echo "FAIL: the 64-bit build's tests were asked for, but $BUILD64 holds no build"

@@ -27,7 +27,7 @@ bool RegisterFrameworkClass() {
     WNDCLASSA wc = {};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = DefWindowProcA;
-    wc.cbWndExtra = 4;
+    wc.cbWndExtra = sizeof(Window*);  // the window object
     wc.hInstance = GetAppInstance();
     wc.lpszClassName = kFrameworkWindowClass;
     registered = RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -439,7 +439,7 @@ bool RegisterMainWindowClass(HBRUSH background) {
     wc.cbSize = sizeof wc;
     wc.style = CS_BYTEALIGNCLIENT;
     wc.lpfnWndProc = WindowProcGuard;
-    wc.cbWndExtra = 4;
+    wc.cbWndExtra = sizeof(Window*);  // the window object
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(32000));
     wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(32000), IMAGE_ICON, 16, 16, 0));

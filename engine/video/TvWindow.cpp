@@ -405,7 +405,7 @@ void RegisterTvWindowClass(HINSTANCE instance) {
         wc.cbSize = sizeof wc;
         wc.style = style;
         wc.lpfnWndProc = TvWindowProc;
-        wc.cbWndExtra = 4;
+        wc.cbWndExtra = sizeof(void*);  // the TV
         wc.hInstance = instance;
         wc.lpszClassName = "BraskQUOR_TV";
         RegisterClassExA(&wc);
@@ -413,7 +413,7 @@ void RegisterTvWindowClass(HINSTANCE instance) {
         WNDCLASSA wc = {};
         wc.style = style;
         wc.lpfnWndProc = TvWindowProc;
-        wc.cbWndExtra = 4;
+        wc.cbWndExtra = sizeof(void*);  // the TV
         wc.hInstance = instance;
         wc.lpszClassName = "BraskQUOR_TV";
         RegisterClassA(&wc);

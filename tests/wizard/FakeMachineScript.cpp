@@ -9,7 +9,12 @@
 namespace {
 
 const CLSID kJScript = {0xf414c260, 0x6ac0, 0x11cf, {0xb6, 0xd1, 0x00, 0xaa, 0x00, 0xbb, 0xbb, 0x58}};
+// The parse interface of the program's word size.
+#ifdef _WIN64
+const IID kActiveScriptParse = {0xc7ef7658, 0xe1ee, 0x480e, {0x97, 0xea, 0xd5, 0x2c, 0xb4, 0xd7, 0x6d, 0x17}};
+#else
 const IID kActiveScriptParse = {0xbb1a2ae2, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
+#endif
 const IID kBindEventHandler = {0x63cdbcb0, 0xc1b1, 0x11d0, {0x93, 0x36, 0x00, 0xa0, 0xc9, 0x0d, 0xca, 0xa9}};
 
 // How JScript binds "function item::Event()" to an object.
@@ -140,7 +145,7 @@ struct FakeMachineScript::Engine : IActiveScriptSite {
     std::deque<std::string> timeouts;
     std::vector<std::string>* errors = nullptr;
     IActiveScript* script = nullptr;
-    IActiveScriptParse* parse = nullptr;  // the 32-bit parse interface
+    IActiveScriptParse* parse = nullptr;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
