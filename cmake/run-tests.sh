@@ -7,7 +7,8 @@
 # records do not. On a host that runs no 32-bit programs (cmake/runs-32bit.sh, or
 # VSL_HOST_32BIT=no) the 32-bit native and fuzz builds are left out. With BUILD64 set
 # beside a 32-bit BUILD, the tests of the 64-bit build that match VSL64_SUBSET (a ctest -R
-# expression; all of them when it is empty) run too.
+# expression; all of them when it is empty) run too, and the files their build-time tools
+# wrote must be the same in both (cmake/same-files.sh).
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
@@ -82,6 +83,8 @@ if [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ] && [ -f "$BUILD64/CTestTestfi
   export WINEPREFIX=${TEST_PREFIX64:-$PWD/$BUILD64/test-prefix} WINEARCH=win64
   start_wine "$BUILD64"
   windows_tests "$BUILD64" ${VSL64_SUBSET:+-R "$VSL64_SUBSET"} || rc=1
+  echo "== Files of the 32-bit and the 64-bit build =="
+  "$here/same-files.sh" "$BUILD" "$BUILD64" || rc=1
   wineserver -k >/dev/null 2>&1
 elif [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ]; then
   echo "FAIL: the 64-bit build's tests were asked for, but $BUILD64 holds no build"
