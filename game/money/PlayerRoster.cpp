@@ -1,5 +1,8 @@
 #include "PlayerRoster.h"
 
+#include <algorithm>
+#include <cctype>
+
 PlayerRoster::PlayerRoster(PlayerStore& store) : store_(store) {
     for (int slot = 0; slot < kPlayers; ++slot) Load(slot);
     for (int slot = 0; slot < kPlayers; ++slot)
@@ -22,18 +25,27 @@ bool PlayerRoster::Save(int slot) {
     return Report(StoreMoney(slot) && store_.Save(slot, record), slot);
 }
 
+// The new cash is written over the old holding in one value: a program stopped again
+// before that finds the old holding and does the same again, never twice.
 void PlayerRoster::ReclaimHeld(int slot) {
-    Money held, cash;
-    if (!store_.TakeHeld(slot, held, cash)) return;
-    PlayerRecord& record = records_[slot];
-    const auto total = CheckedSum(cash, held);
-    record.SetCash(total ? *total : Money(INT32_MAX));
+    Holding holding;
+    Money cash;
+    if (!store_.ReadHolding(slot, holding, cash)) return;
+    records_[slot].SetCash(CashAfterRestart(holding, cash));
+    pending_[slot] = holding.pending;
+    // The scriptlet lines of a spin cut short wait for its machine's next opening.
+    if (holding.spin && holding.spin->scriptletLines) pending_[slot] = holding.spin;
     Report(StoreMoney(slot), slot);
 }
 
 bool PlayerRoster::StoreMoney(int slot) {
-    const Money held = slot == current_ ? held_ : Money();
-    return store_.SaveMoney(slot, records_[slot], held);
+    Holding holding;
+    if (slot == current_) {
+        holding.held = held_;
+        holding.spin = spin_;
+    }
+    holding.pending = pending_[slot];
+    return store_.SaveMoney(slot, records_[slot], holding);
 }
 
 bool PlayerRoster::Report(bool stored, int slot) {
@@ -62,14 +74,44 @@ bool PlayerRoster::SetCash(const Money& m) {
 bool PlayerRoster::AddCash(const Money& m) { return Exchange(m, held_); }
 
 bool PlayerRoster::Exchange(const Money& toCash, const Money& held) {
+    return Hold(toCash, held, spin_ ? &*spin_ : nullptr);
+}
+
+bool PlayerRoster::SetHeld(const Money& held) { return Exchange(Money(), held); }
+
+bool PlayerRoster::Hold(const Money& toCash, const Money& held, const HeldSpin* spin) {
     PlayerRecord* record = Current();
     if (!record || !record->AddCash(toCash)) return false;
     held_ = held;
+    if (spin)
+        spin_ = *spin;
+    else
+        spin_.reset();
     Report(StoreMoney(current_), current_);
     return true;
 }
 
-bool PlayerRoster::SetHeld(const Money& held) { return Exchange(Money(), held); }
+namespace {
+bool SameMachine(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+}  // namespace
+
+std::optional<HeldSpin> PlayerRoster::GetPendingSpin(const std::string& machine) const {
+    if (!IsSlot(current_) || !pending_[current_] || !SameMachine(pending_[current_]->machine, machine))
+        return std::nullopt;
+    return pending_[current_];
+}
+
+bool PlayerRoster::PayPendingSpin(const Money& win) {
+    PlayerRecord* record = Current();
+    if (!record || !pending_[current_] || !record->AddCash(win)) return false;
+    pending_[current_].reset();
+    Report(StoreMoney(current_), current_);
+    return true;
+}
 
 std::string PlayerRoster::GetFullName() const {
     const PlayerRecord* record = Current();
@@ -91,9 +133,11 @@ bool PlayerRoster::Repay(int slot, const Money& m) {
 bool PlayerRoster::DeletePlayer(int slot) {
     if (!IsSlot(slot)) return false;
     records_[slot].Clear();
+    pending_[slot].reset();
     if (slot == current_) {
         current_ = -1;
         held_ = Money();
+        spin_.reset();
     }
     return Report(StoreMoney(slot) && store_.Save(slot, records_[slot]), slot);
 }

@@ -5,8 +5,10 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "HeldSpin.h"
 #include "Money.h"
 #include "PlayerRecord.h"
 #include "PlayerStore.h"
@@ -38,10 +40,20 @@ public:
     std::string GetFullName() const;
 
     // A machine's move of money between the current player's cash and what it holds for
-    // the player (see Wallet); false with nothing changed when refused.
+    // the player (see Wallet), the spin at stake kept as it is; false with nothing changed
+    // when refused.
     bool Exchange(const Money& toCash, const Money& held);
     bool SetHeld(const Money& held);
+    // The same with the spin at stake on the machine (null: none), stored in the same write.
+    bool Hold(const Money& toCash, const Money& held, const HeldSpin* spin);
     Money GetHeld() const { return held_; }
+    const std::optional<HeldSpin>& GetSpin() const { return spin_; }
+
+    // The scriptlet lines of the current player's spin that the program stopped in the
+    // middle of, when it was on this machine (file name without folder, any case).
+    std::optional<HeldSpin> GetPendingSpin(const std::string& machine) const;
+    // Pays what those lines paid into the cash and forgets them, in one write.
+    bool PayPendingSpin(const Money& win);
 
     // The Front Desk's changes of one slot, each stored at once.
     bool Borrow(int slot, const Money& m);
@@ -66,7 +78,8 @@ private:
     bool IsSlot(int slot) const { return slot >= 0 && slot < kPlayers; }
     // Writes the money of a slot (with the held amount when it is the current one).
     bool StoreMoney(int slot);
-    // Gives back what a machine held when the program last stopped.
+    // Gives back what a machine held when the program last stopped, settling the spin
+    // that was at stake by its stops.
     void ReclaimHeld(int slot);
     bool Report(bool stored, int slot);
 
@@ -74,5 +87,7 @@ private:
     PlayerRecord records_[kPlayers];
     int current_ = -1;
     Money held_;
+    std::optional<HeldSpin> spin_;
+    std::optional<HeldSpin> pending_[kPlayers];
     FaultReporter reporter_;
 };

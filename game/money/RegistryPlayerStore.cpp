@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "PlayerDate.h"
 #include "PlayerRoster.h"
 #include "ProductKey.h"
@@ -52,31 +54,32 @@ bool RegistryPlayerStore::Save(int slot, const PlayerRecord& record) {
     return stored;
 }
 
-bool RegistryPlayerStore::SaveMoney(int slot, const PlayerRecord& record, Money held) {
+bool RegistryPlayerStore::SaveMoney(int slot, const PlayerRecord& record, const Holding& holding) {
     RegKey key(HKEY_LOCAL_MACHINE, FrontDeskPath());
     if (!OpenOrCreate(key)) return false;
-    // One value carries both numbers, so the pair is never half written.
-    const int32_t pair[2] = {held.Cents(), record.GetCash().Cents()};
-    bool stored = RegSetValueExA(key.GetHandle(), ValueName(slot, "Held").c_str(), 0, REG_BINARY,
-                                 reinterpret_cast<const BYTE*>(pair), sizeof pair) == ERROR_SUCCESS;
+    // One value carries the holding with the cash, so it is never half written; it is
+    // written over, never deleted first.
+    const std::vector<uint8_t> value = EncodeHolding(holding, record.GetCash());
+    bool stored = RegSetValueExA(key.GetHandle(), ValueName(slot, "Held").c_str(), 0, REG_BINARY, value.data(),
+                                 DWORD(value.size())) == ERROR_SUCCESS;
+    if (!stored) return false;
     stored &= key.SetDword(ValueName(slot, "Cash").c_str(), DWORD(record.GetCash().Cents())) == ERROR_SUCCESS;
     stored &= key.SetDword(ValueName(slot, "Credit").c_str(), DWORD(record.GetCredit().Cents())) == ERROR_SUCCESS;
     return stored;
 }
 
-bool RegistryPlayerStore::TakeHeld(int slot, Money& held, Money& cash) {
+bool RegistryPlayerStore::ReadHolding(int slot, Holding& holding, Money& cash) {
     RegKey key(HKEY_LOCAL_MACHINE, FrontDeskPath());
     if (key.Open() != ERROR_SUCCESS) return false;
-    int32_t pair[2] = {};
-    DWORD type = 0, size = sizeof pair;
     const std::string name = ValueName(slot, "Held");
-    const LONG read = RegQueryValueExA(key.GetHandle(), name.c_str(), nullptr, &type,
-                                       reinterpret_cast<BYTE*>(pair), &size);
-    if (read != ERROR_SUCCESS || type != REG_BINARY || size != sizeof pair) return false;
-    RegDeleteValueA(key.GetHandle(), name.c_str());
-    held = Money(pair[0]);
-    cash = Money(pair[1]);
-    return true;
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(key.GetHandle(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_BINARY)
+        return false;
+    std::vector<uint8_t> value(size);
+    if (RegQueryValueExA(key.GetHandle(), name.c_str(), nullptr, &type, value.data(), &size) != ERROR_SUCCESS)
+        return false;
+    return DecodeHolding(value.data(), size, holding, cash);
 }
 
 uint32_t RegistryPlayerStore::Today() { return TodayAsPlayerDate(); }

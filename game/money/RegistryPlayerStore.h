@@ -1,7 +1,8 @@
 // The player records in the registry: HKEY_LOCAL_MACHINE, the product key and "FrontDesk",
 // five values per player ("Player1Name", "Player1Cash", "Player1Credit", "Player1Date",
-// "Player1Active") and, while a machine holds money for the player, "Player1Held": the
-// amount held and the cash it goes with, two 32-bit numbers in one binary value.
+// "Player1Active") and, once the player's money has moved, "Player1Held": the holding
+// (the amount a machine holds, the spin at stake) with the cash it goes with, in one binary
+// value (see Holding).
 #pragma once
 #include "PlayerStore.h"
 
@@ -9,8 +10,8 @@ class RegistryPlayerStore : public PlayerStore {
 public:
     void Load(int slot, PlayerRecord& record) override;
     bool Save(int slot, const PlayerRecord& record) override;
-    bool SaveMoney(int slot, const PlayerRecord& record, Money held) override;
-    bool TakeHeld(int slot, Money& held, Money& cash) override;
+    bool SaveMoney(int slot, const PlayerRecord& record, const Holding& holding) override;
+    bool ReadHolding(int slot, Holding& holding, Money& cash) override;
     uint32_t Today() override;
 };
 

@@ -8,8 +8,10 @@ public:
     explicit RosterWallet(PlayerRoster& roster) : roster_(roster) {}
 
     Money GetCash() const override { return roster_.GetCash(); }
-    bool Exchange(Money toCash, Money held) override { return roster_.Exchange(toCash, held); }
-    void SetHeld(Money held) override { roster_.SetHeld(held); }
+    bool Exchange(Money toCash, Money held, const HeldSpin* spin) override {
+        return roster_.Hold(toCash, held, spin);
+    }
+    void SetHeld(Money held, const HeldSpin* spin) override { roster_.Hold(Money(), held, spin); }
 
 private:
     PlayerRoster& roster_;

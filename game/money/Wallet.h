@@ -2,6 +2,7 @@
 // money the machine holds for the player (credits and coins bet), which is kept where a
 // killed program finds it again.
 #pragma once
+#include "HeldSpin.h"
 #include "Money.h"
 
 class Wallet {
@@ -10,9 +11,10 @@ public:
 
     virtual Money GetCash() const = 0;
     // Moves money between the cash and the machine as one step: the cash changes by
-    // toCash and the machine then holds `held`. False, with nothing changed, when there is
-    // no player or the cash would not fit.
-    virtual bool Exchange(Money toCash, Money held) = 0;
-    // The machine's holding changed without the cash (a bet lost, a win paid).
-    virtual void SetHeld(Money held) = 0;
+    // toCash and the machine then holds `held`, with `spin` at stake (null: no spin). False,
+    // with nothing changed, when there is no player or the cash would not fit.
+    virtual bool Exchange(Money toCash, Money held, const HeldSpin* spin) = 0;
+    // The machine's holding changed without the cash (a bet lost, a win paid, a spin's
+    // stops drawn).
+    virtual void SetHeld(Money held, const HeldSpin* spin) = 0;
 };

@@ -20,22 +20,30 @@ int64_t MachineMeters::RoomInCoins() const {
 
 void MachineMeters::SetCredit(int32_t coins) {
     panel_.SetMeter(Meter::Credit, coins);
-    wallet_.SetHeld(Held());
+    wallet_.SetHeld(Held(), SpinAtStake(Bet()));
 }
 
 void MachineMeters::SetBet(int32_t coins) {
     panel_.SetMeter(Meter::Bet, coins);
     FollowBet();
-    wallet_.SetHeld(Held());
+    wallet_.SetHeld(Held(), SpinAtStake(coins));
+    if (coins == 0) spin_.reset();
 }
 
 bool MachineMeters::Exchange(Money toCash, int32_t credit, int32_t bet) {
     const auto held = ValueOf(int64_t(credit) + bet);
-    if (!held || credit < 0 || bet < 0 || !wallet_.Exchange(toCash, *held)) return false;
+    if (!held || credit < 0 || bet < 0 || !wallet_.Exchange(toCash, *held, SpinAtStake(bet))) return false;
+    if (bet == 0) spin_.reset();
     panel_.SetMeter(Meter::Credit, credit);
     panel_.SetMeter(Meter::Bet, bet);
     FollowBet();
     return true;
+}
+
+void MachineMeters::HoldSpin(const HeldSpin& spin) {
+    if (Bet() == 0) return;
+    spin_ = spin;
+    wallet_.SetHeld(Held(), &*spin_);
 }
 
 bool MachineMeters::ChangeDenomination(Money denomination, int32_t credit, Money rest) {

@@ -1,10 +1,13 @@
 // A machine's meters with the money behind them. Every change of "Credit" or "Bet" tells
 // the wallet what the machine now holds for the player ((credit + bet) x denomination),
 // and "Bet" leaving or reaching 0 takes or gives back the machine's one count of the
-// "Denomination" setting's lock, so the machine gives back only a lock it took.
+// "Denomination" setting's lock, so the machine gives back only a lock it took. A spin at
+// stake is stored with the money until its bet is paid or taken back.
 #pragma once
 #include <cstdint>
 #include <optional>
+
+#include "HeldSpin.h"
 
 #include "DenominationControl.h"
 #include "MeterPanel.h"
@@ -37,6 +40,11 @@ public:
     // The most coins that can be added to credit and bet without the money held overflowing.
     int64_t RoomInCoins() const;
 
+    // The stops of a spin are drawn: the spin is at stake, stored with the money held,
+    // until the bet goes back to 0 (the spin paid, or the bet cashed out).
+    void HoldSpin(const HeldSpin& spin);
+    const std::optional<HeldSpin>& GetHeldSpin() const { return spin_; }
+
     bool HoldsLock() const { return locked_; }
     // Gives back the lock when the machine holds it.
     void ReleaseLock();
@@ -44,10 +52,13 @@ public:
 private:
     void FollowBet();
     Money Held() const;
+    // The spin at stake with a bet of that many coins (none without a bet).
+    const HeldSpin* SpinAtStake(int32_t bet) const { return bet != 0 && spin_ ? &*spin_ : nullptr; }
 
     MeterPanel& panel_;
     Wallet& wallet_;
     DenominationControl& setting_;
     Money denomination_;
     bool locked_ = false;
+    std::optional<HeldSpin> spin_;
 };

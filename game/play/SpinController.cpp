@@ -32,6 +32,8 @@ void SpinController::ReadPositions() {
 
 void SpinController::SetMarkedMoving() {
     const bool anyMarked = std::find(marked_.begin(), marked_.end(), true) != marked_.end();
+    // The outcome is fixed now: it is stored with the money before any reel moves.
+    if (anyMarked) parts_.meters.HoldSpin(SpinAtStake());
     for (int reel = 0; reel < layout_.ReelCount(); ++reel) {
         if (!marked_[reel]) continue;
         parts_.reels.Spin(reel, targets_[reel]);
@@ -87,17 +89,66 @@ void SpinController::PayAllLines() {
     parts_.script.OnTotalPayment(totalPaid_);
 }
 
-void SpinController::PayLine(int line) {
-    const int32_t coins = parts_.meters.Bet();
-    int32_t column = coins;
-    if (layout_.payLineCount != 1) {
-        if (coins <= line) return;
-        column = line + 1;
-    }
+bool SpinController::LineColumn(int line, int32_t coins, int32_t& column) const {
+    column = coins;
+    if (layout_.payLineCount == 1) return true;
+    if (coins <= line) return false;
+    column = line + 1;
+    return true;
+}
+
+std::vector<int32_t> SpinController::TargetStops() const {
     std::vector<int32_t> stops(layout_.ReelCount());
     for (int reel = 0; reel < layout_.ReelCount(); ++reel) stops[reel] = targets_[reel].targetStop;
+    return stops;
+}
+
+HeldSpin SpinController::SpinAtStake() const {
+    HeldSpin spin;
+    spin.machine = parts_.machine;
+    spin.bet = parts_.meters.Bet();
+    spin.denomination = parts_.meters.Denomination();
+    spin.stops = TargetStops();
+    int64_t win = 0;
+    for (int line = 0; line < layout_.payLineCount; ++line) {
+        int32_t column = 0, tableIndex = 0;
+        PayTable::Payout payout;
+        if (!LineColumn(line, spin.bet, column) ||
+            !table_.FindWinningLine(layout_.LineSymbols(line, spin.stops), column, payout, tableIndex))
+            continue;
+        if (payout.type == PayTable::Scriptlet)
+            spin.scriptletLines = true;
+        else
+            win += std::max(payout.amount, 0);
+    }
+    // As the payment does: no more than the machine can hold.
+    const int64_t room = parts_.meters.RoomInCoins() + spin.bet;
+    spin.tableWin = int32_t(std::min<int64_t>({win, room, INT32_MAX}));
+    return spin;
+}
+
+int32_t SpinController::EvaluateScriptletLines(const HeldSpin& spin) {
+    if (int(spin.stops.size()) != layout_.ReelCount()) return 0;
+    for (int32_t stop : spin.stops)
+        if (stop < 0 || stop >= layout_.stopCount) return 0;
+    int64_t win = 0;
+    for (int line = 0; line < layout_.payLineCount; ++line) {
+        int32_t column = 0, tableIndex = 0, amount = 0;
+        PayTable::Payout payout;
+        const std::vector<int32_t> symbols = layout_.LineSymbols(line, spin.stops);
+        if (!LineColumn(line, spin.bet, column) || !table_.FindWinningLine(symbols, column, payout, tableIndex) ||
+            payout.type != PayTable::Scriptlet)
+            continue;
+        if (LookUpPayout(symbols, column, tableIndex, amount)) win += amount;
+    }
+    return int32_t(std::min<int64_t>(win, INT32_MAX));
+}
+
+void SpinController::PayLine(int line) {
+    int32_t column = 0;
+    if (!LineColumn(line, parts_.meters.Bet(), column)) return;
     int32_t tableIndex = 0, amount = 0;
-    if (!LookUpPayout(layout_.LineSymbols(line, stops), column, tableIndex, amount)) return;
+    if (!LookUpPayout(layout_.LineSymbols(line, TargetStops()), column, tableIndex, amount)) return;
     parts_.script.OnPayment(amount, column, tableIndex);
     const int64_t paid = std::min<int64_t>(int64_t(parts_.meters.WinnerPaid()) + amount, INT32_MAX);
     parts_.meters.SetWinnerPaid(int32_t(paid));

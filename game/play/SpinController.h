@@ -4,9 +4,11 @@
 // into "WinnerPaid" and "Credit".
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ButtonRules.h"
+#include "HeldSpin.h"
 #include "MachineMeters.h"
 #include "PayTable.h"
 #include "PlayNotices.h"
@@ -28,6 +30,8 @@ struct SpinParts {
     RandomSource& random;
     SceneLock* lock = nullptr;
     ProgressiveMeter* progressive = nullptr;
+    // The machine file's name without its folder, kept with a spin at stake.
+    std::string machine;
 };
 
 class SpinController {
@@ -52,6 +56,10 @@ public:
     // The pay-table look-up of one line for symbols given by the script; false when no
     // line pays or a scriptlet payout fails (reported; it pays nothing).
     bool LookUpPayout(const std::vector<int32_t>& symbols, int32_t column, int32_t& tableIndex, int32_t& amount);
+    // The coins the scriptlet lines of a spin cut short pay, evaluated now (the lines the
+    // table pays by amount were paid when the program started again); 0 for a spin that
+    // is not of this machine's shape.
+    int32_t EvaluateScriptletLines(const HeldSpin& spin);
 
     // The all-stopped flag: the last spin has been evaluated.
     bool IsIdle() const { return allStopped_; }
@@ -66,6 +74,11 @@ private:
     void PayAllLines();
     void PayLine(int line);
     void Settle();
+    // The pay table's column for a line when `coins` are bet; false when the line is not played.
+    bool LineColumn(int line, int32_t coins, int32_t& column) const;
+    std::vector<int32_t> TargetStops() const;
+    // The spin whose stops were just drawn, with what the table pays on them.
+    HeldSpin SpinAtStake() const;
 
     const SpinLayout& layout_;
     const PayTable& table_;

@@ -5,6 +5,7 @@
 #include "GeneralSettings.h"
 #include "MachineScreen.h"
 #include "MachineSpinLayout.h"
+#include "PendingSpin.h"
 #include "PlayFaceMessage.h"
 #include "PlayerRoster.h"
 #include "Window.h"
@@ -51,6 +52,8 @@ bool PlayFace::Build(MachineScreen& screen) {
     meters_->ShowDenominationIndex(money_->GetDenominationIndex());
     denominationListener_ = std::make_unique<FaceDenominationListener>(GetDenominationSetting(), *money_);
     StartScript(screen);
+    // With the script running and before anything else happens on the machine.
+    PayPendingSpin(roster_, *spin_, MachineName());
     BindPlayFaceMessage(screen, kReelStoppedMessage,
                         [](PlayFace& face, LPARAM reel) { face.OnReelStopMessage(int(reel)); });
     BindPlayFaceMessage(screen, kFrameTickMessage, [](PlayFace& face, LPARAM) { face.OnTick(); });
@@ -65,6 +68,11 @@ void PlayFace::StartScript(MachineScreen& screen) {
     ProgressiveMeter* progressive = progressive_ ? &progressive_->Meter() : nullptr;
     script_.Start(screen, FaceScriptItems{*indicators_, *buttons_, *reels_, regions},
                   ScriptFaceParts{screen.Records(), *spin_, *money_, *meters_, random_, progressive});
+}
+
+std::string PlayFace::MachineName() const {
+    const std::string& path = screen_.File().GetPath();
+    return path.substr(path.find_last_of("\\/") + 1);
 }
 
 // The falling coins need the coin image; the progressive, an indicator of its own.
@@ -91,7 +99,7 @@ void PlayFace::BuildPlay() {
     ProgressiveMeter* progressive = progressive_ ? &progressive_->Meter() : nullptr;
     spin_ = std::make_unique<SpinController>(
         layout_, screen_.Records().payTable,
-        SpinParts{*reelSet_, spinScript_, *meters_, *rules_, *notices_, random_, &lock_, progressive});
+        SpinParts{*reelSet_, spinScript_, *meters_, *rules_, *notices_, random_, &lock_, progressive, MachineName()});
     money_ = std::make_unique<MachineMoney>(MoneyParts{*meters_, *rules_, wallet_, *notices_, *spin_, spinScript_, setting_,
                                                        &lock_, progressive, coinDrop_ ? &coinDrop_->Drop() : nullptr},
                                             screen_.Records().denominationMask);

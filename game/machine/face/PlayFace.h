@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "ButtonRules.h"
 #include "DenominationSettingControl.h"
@@ -81,6 +82,7 @@ private:
     void BuildArmAndCoinAcceptor();
     void PlaceReelsAtRandom();
     void StartScript(MachineScreen& screen);
+    std::string MachineName() const;
 
     // What the reels ask (ReelOwner); OnReelStopped runs on the engine's frame thread.
     void OnReelStopped(int32_t reelNumber) override;

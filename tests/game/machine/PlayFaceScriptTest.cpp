@@ -90,6 +90,44 @@ TEST_F(PlayFaceScriptTest, AScriptletPayoutPaysWhatTheScriptComputes) {
     EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];
 }
 
+// A spin of this machine cut short, with a line that pays by a scriptlet: the next start
+// spends the bet, and the machine's next opening evaluates the line and pays it, once.
+TEST_F(PlayFaceScriptTest, AScriptletLineOfASpinCutShortIsPaidWhenItsMachineOpensAgain) {
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kPaymentHandlers, kTallyIndicator), "cutshort.slot");
+    random_.values = {0, 0, 0, 0, 2, 1};  // three Anchors: the table's "Big()" line
+    PlayFace* face = SpinWithTwoCoins(slot);
+    ASSERT_NE(face, nullptr);
+    ASSERT_EQ(face->GetMeters().WinnerPaid(), 42);
+    HeldSpin spin;
+    spin.machine = slot.substr(slot.find_last_of("\\/") + 1);
+    spin.bet = 2;
+    spin.denomination = face->GetMeters().Denomination();
+    for (int reel = 0; reel < screen_->GetReelCount(); ++reel) spin.stops.push_back(face->GetSpin().GetTarget(reel).targetStop);
+    spin.scriptletLines = true;
+    ClickButton(*screen_, "CashOut");
+    ASSERT_TRUE(screen_->CanEnd());
+
+    // The program stops with two quarters bet on those stops.
+    const int32_t before = int32_t(StoredCash());
+    ASSERT_TRUE(roster->Hold(Money(-50), Money(50), &spin));
+    host_.reset();
+    roster_ = std::make_unique<PlayerRoster>();
+    roster = roster_.get();
+    EXPECT_EQ(int32_t(StoredCash()), before - 50) << "the bet is spent; the scriptlet line waits";
+    ASSERT_TRUE(roster->GetPendingSpin(spin.machine));
+
+    host_ = std::make_unique<MachineHost>(&MakeTestFace);
+    screen_ = OpenMachine(slot);
+    ASSERT_NE(screen_, nullptr);
+    EXPECT_EQ(int32_t(StoredCash()), before - 50 + 42 * 25);
+    EXPECT_FALSE(roster->GetPendingSpin(spin.machine));
+    EXPECT_TRUE(screen_->CanEnd());
+    screen_ = OpenMachine(slot);
+    ASSERT_NE(screen_, nullptr);
+    EXPECT_EQ(int32_t(StoredCash()), before - 50 + 42 * 25) << "paid once";
+    EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];
+}
+
 TEST_F(PlayFaceScriptTest, AScriptThatDoesNotParseIsShownWithItsLineAndTheMachinePlaysByItsTable) {
     const std::string code = "function Go() {}\nvar broken = (;\nfunction Big() { return 42; }\n";
     const std::string slot = BuildSlot(*files_, GlassHarborScripted(code), "broken.slot");

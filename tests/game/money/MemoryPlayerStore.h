@@ -15,6 +15,7 @@ public:
         bool active = false;
         bool hasHeld = false;
         int32_t held = 0, heldCash = 0;
+        Holding holding;
     };
 
     void Load(int slot, PlayerRecord& record) override {
@@ -36,22 +37,23 @@ public:
         ++saves;
         return true;
     }
-    bool SaveMoney(int slot, const PlayerRecord& record, Money held) override {
+    bool SaveMoney(int slot, const PlayerRecord& record, const Holding& holding) override {
         if (failing) return false;
         Values& v = slots[slot];
         v.hasHeld = true;
-        v.held = held.Cents();
+        v.held = holding.held.Cents();
+        v.holding = holding;
         v.heldCash = record.GetCash().Cents();
         v.cash = record.GetCash().Cents();
         v.credit = record.GetCredit().Cents();
         ++moneySaves;
         return true;
     }
-    bool TakeHeld(int slot, Money& held, Money& cash) override {
-        Values& v = slots[slot];
+    bool ReadHolding(int slot, Holding& holding, Money& cash) override {
+        const Values& v = slots[slot];
         if (!v.hasHeld) return false;
-        v.hasHeld = false;
-        held = Money(v.held);
+        holding = v.holding;
+        holding.held = Money(v.held);
         cash = Money(v.heldCash);
         return true;
     }

@@ -4,6 +4,7 @@
 
 #include "FormatDollars.h"
 #include "FormatMoney.h"
+#include "Holding.h"
 #include "MemoryPlayerStore.h"
 #include "MoneySeparators.h"
 #include "PlayerRoster.h"
@@ -79,6 +80,104 @@ TEST(RosterMoney, WhatAMachineHeldIsGivenBackWhenTheProgramStartsAgain) {
     EXPECT_EQ(11250, again.GetRecord(0).GetCash().Cents());
     EXPECT_EQ(11250, r.store.slots[0].cash);
     EXPECT_EQ(0, r.store.slots[0].held);
+}
+
+namespace {
+HeldSpin SpinOf(int32_t bet, int32_t tableWin, bool scriptletLines) {
+    HeldSpin spin;
+    spin.machine = "Harbor.slot";
+    spin.bet = bet;
+    spin.denomination = Money(25);
+    spin.stops = {3, 0, 7};
+    spin.tableWin = tableWin;
+    spin.scriptletLines = scriptletLines;
+    return spin;
+}
+}  // namespace
+
+// A program stopped between the draw of the stops and the payment: the next start spends
+// the bet and pays what the stops pay by the table, once, even when the first write of that
+// start fails or the program stops again before it.
+TEST(RosterMoney, ASpinCutShortIsSettledByItsStopsOnce) {
+    for (const int32_t tableWin : {0, 30}) {
+        Roster r;
+        {
+            PlayerRoster roster(r.store);
+            const HeldSpin spin = SpinOf(3, tableWin, false);
+            ASSERT_TRUE(roster.Hold(Money(-100), Money(100), &spin));  // 1 credit and 3 coins bet
+        }
+        ASSERT_TRUE(r.store.slots[0].holding.spin);
+        EXPECT_EQ(3, r.store.slots[0].holding.spin->bet);
+        r.store.failing = true;
+        { PlayerRoster failed(r.store); }
+        r.store.failing = false;
+        const int32_t expected = 10000 - 75 + tableWin * 25;
+        for (int start = 0; start < 2; ++start) {
+            PlayerRoster again(r.store);
+            EXPECT_EQ(expected, again.GetCash().Cents()) << "win " << tableWin << ", start " << start;
+            EXPECT_FALSE(r.store.slots[0].holding.spin);
+            EXPECT_EQ(expected, r.store.slots[0].cash);
+        }
+    }
+}
+
+// Lines that pay by a scriptlet wait for their machine: its next opening evaluates them and
+// the cash takes what they pay, once.
+TEST(RosterMoney, TheScriptletLinesOfASpinCutShortWaitForTheirMachine) {
+    Roster r;
+    {
+        PlayerRoster roster(r.store);
+        const HeldSpin spin = SpinOf(2, 4, true);
+        roster.Hold(Money(-50), Money(50), &spin);
+    }
+    {
+        PlayerRoster again(r.store);
+        EXPECT_EQ(10000 - 50 + 100, again.GetCash().Cents()) << "the table's lines are paid at once";
+        EXPECT_FALSE(again.GetPendingSpin("Other.slot"));
+        ASSERT_TRUE(again.GetPendingSpin("HARBOR.SLOT"));
+        EXPECT_EQ(2, again.GetPendingSpin("harbor.slot")->bet);
+    }
+    PlayerRoster third(r.store);
+    EXPECT_EQ(10050, third.GetCash().Cents()) << "nothing settled twice";
+    ASSERT_TRUE(third.GetPendingSpin("Harbor.slot"));
+    ASSERT_TRUE(third.PayPendingSpin(Money(1250)));
+    EXPECT_EQ(11300, r.store.slots[0].cash);
+    EXPECT_FALSE(r.store.slots[0].holding.pending);
+    PlayerRoster fourth(r.store);
+    EXPECT_EQ(11300, fourth.GetCash().Cents());
+    EXPECT_FALSE(fourth.GetPendingSpin("Harbor.slot"));
+}
+
+TEST(RosterMoney, TheStoredHoldingReadsBackAndRefusesOtherShapes) {
+    Holding holding;
+    holding.held = Money(1234);
+    holding.spin = SpinOf(3, 30, false);
+    holding.pending = SpinOf(1, 0, true);
+    const std::vector<uint8_t> bytes = EncodeHolding(holding, Money(-5));
+    Holding read;
+    Money cash;
+    ASSERT_TRUE(DecodeHolding(bytes.data(), bytes.size(), read, cash));
+    EXPECT_EQ(-5, cash.Cents());
+    EXPECT_EQ(1234, read.held.Cents());
+    EXPECT_EQ(holding.spin, read.spin);
+    EXPECT_EQ(holding.pending, read.pending);
+    // The form of a holding without a spin: two words.
+    const uint8_t pair[8] = {0x10, 0x27, 0, 0, 0xE8, 0x03, 0, 0};
+    ASSERT_TRUE(DecodeHolding(pair, 8, read, cash));
+    EXPECT_EQ(10000, read.held.Cents());
+    EXPECT_EQ(1000, cash.Cents());
+    EXPECT_FALSE(read.spin);
+    const size_t spinEnd = EncodeHolding(Holding{holding.held, holding.spin, std::nullopt}, cash).size();
+    for (size_t cut = 0; cut < bytes.size(); ++cut)
+        if (cut != 8 && cut != spinEnd) EXPECT_FALSE(DecodeHolding(bytes.data(), cut, read, cash)) << cut;
+    std::vector<uint8_t> twice = EncodeHolding(Holding{Money(1), SpinOf(1, 0, false), std::nullopt}, Money(0));
+    twice.insert(twice.end(), twice.begin() + 8, twice.end());
+    EXPECT_FALSE(DecodeHolding(twice.data(), twice.size(), read, cash)) << "one spin only";
+    std::vector<uint8_t> negative = EncodeHolding(Holding{Money(1), SpinOf(-4, 0, false), std::nullopt}, Money(0));
+    EXPECT_FALSE(DecodeHolding(negative.data(), negative.size(), read, cash)) << "a negative bet";
+    std::vector<uint8_t> reels = EncodeHolding(Holding{Money(1), SpinOf(1, 0, false), std::nullopt}, Money(0));
+    reels[28] = 0xFF;  // the reel count
+    EXPECT_FALSE(DecodeHolding(reels.data(), reels.size(), read, cash));
 }
 
 TEST(RosterMoney, DeletingAPlayerTakesTheCreditWithIt) {

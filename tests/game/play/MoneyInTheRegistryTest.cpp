@@ -8,6 +8,7 @@
 #include "PlayFakes.h"
 #include "PlayerRoster.h"
 #include "ProductKey.h"
+#include "RegistryPlayerStore.h"
 #include "SettingProgressiveStore.h"
 
 namespace {
@@ -26,39 +27,60 @@ protected:
     void SetUp() override { DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk); }
     void TearDown() override { DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk); }
 };
-}  // namespace
 
-TEST_F(MoneyInTheRegistry, KillingTheProgramRightAfterAWinLosesNothing) {
+// Runs the child player in a mode and kills it once it signals that it got there.
+void KillChildAt(const std::string& mode) {
+    const std::string eventName = "VslKillChild" + std::to_string(GetCurrentProcessId()) + mode;
+    HANDLE reached = CreateEventA(nullptr, TRUE, FALSE, eventName.c_str());
+    ASSERT_NE(nullptr, reached);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    std::string command = "\"" + ChildPath() + "\" " + eventName + " " + mode;
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+    HANDLE waits[2] = {reached, child.hProcess};
+    const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, 60000);
+    DWORD code = 0;
+    GetExitCodeProcess(child.hProcess, &code);
+    EXPECT_EQ(WAIT_OBJECT_0, woken) << mode << ": the child ended with " << code;
+    TerminateProcess(child.hProcess, 9);
+    WaitForSingleObject(child.hProcess, 10000);
+    CloseHandle(child.hProcess);
+    CloseHandle(child.hThread);
+    CloseHandle(reached);
+}
+
+void WriteAda() {
     WriteRegistryString(kFrontDesk, "Player1Name", "Ada Lovelace");
     WriteRegistryDword(kFrontDesk, "Player1Cash", 100000);
     WriteRegistryDword(kFrontDesk, "Player1Credit", 0);
     WriteRegistryDword(kFrontDesk, "Player1Date", 8122026);
     WriteRegistryDword(kFrontDesk, "Player1Active", 1);
+}
 
-    const std::string eventName = "VslKillAfterWin" + std::to_string(GetCurrentProcessId());
-    HANDLE won = CreateEventA(nullptr, TRUE, FALSE, eventName.c_str());
-    ASSERT_NE(nullptr, won);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION child = {};
-    std::string command = "\"" + ChildPath() + "\" " + eventName;
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
-    HANDLE waits[2] = {won, child.hProcess};
-    const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, 60000);
-    DWORD code = 0;
-    GetExitCodeProcess(child.hProcess, &code);
-    EXPECT_EQ(WAIT_OBJECT_0, woken) << "the child ended with " << code;
-    TerminateProcess(child.hProcess, 9);
-    WaitForSingleObject(child.hProcess, 10000);
-    CloseHandle(child.hProcess);
-    CloseHandle(child.hThread);
-    CloseHandle(won);
+// The registry's store, whose money writes fail: a start killed or failing right after
+// it read what a machine held.
+class FailingMoneyStore : public RegistryPlayerStore {
+public:
+    bool SaveMoney(int, const PlayerRecord&, const Holding&) override { return false; }
+};
+}  // namespace
+
+TEST_F(MoneyInTheRegistry, KillingTheProgramRightAfterAWinLosesNothing) {
+    WriteAda();
+    KillChildAt("paid");
 
     // The 30 credits won were on the machine, not yet the player's cash.
     DWORD cash = 0;
     ASSERT_TRUE(ReadRegistryDword(kFrontDesk, "Player1Cash", &cash));
     EXPECT_EQ(100000u - 75u, cash);
 
+    // A start whose first write fails loses nothing of what the machine held.
+    {
+        FailingMoneyStore store;
+        PlayerRoster failing(store);
+        EXPECT_EQ(100000 - 75 + 750, failing.GetCash().Cents());
+    }
     // Starting again gives them back: 75 cents bet and lost, 30 quarters won.
     {
         PlayerRoster again;
@@ -69,6 +91,24 @@ TEST_F(MoneyInTheRegistry, KillingTheProgramRightAfterAWinLosesNothing) {
     EXPECT_EQ(100000u - 75u + 750u, cash);
     PlayerRoster third;
     EXPECT_EQ(100000 - 75 + 750, third.GetCash().Cents()) << "given back once only";
+}
+
+// Killed after the stops were drawn and before the payment: the bet is spent and the stops
+// pay what they pay, exactly once, whether the player saw them lose or not.
+TEST_F(MoneyInTheRegistry, KillingTheProgramDuringASpinSettlesItByItsStops) {
+    for (const auto& [mode, win] : {std::pair<std::string, int32_t>{"drawn-lose", 0}, {"drawn-win", 750}}) {
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
+        WriteAda();
+        KillChildAt(mode);
+        for (int start = 0; start < 2; ++start) {
+            PlayerRoster again;
+            EXPECT_EQ(100000 - 75 + win, again.GetCash().Cents()) << mode << ", start " << start;
+            EXPECT_FALSE(again.GetSpin());
+        }
+        DWORD cash = 0;
+        ASSERT_TRUE(ReadRegistryDword(kFrontDesk, "Player1Cash", &cash));
+        EXPECT_EQ(DWORD(100000 - 75 + win), cash) << mode;
+    }
 }
 
 TEST_F(MoneyInTheRegistry, DeletingAPlayerClearsTheStoredCredit) {

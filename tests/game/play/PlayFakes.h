@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,16 +108,20 @@ class MemoryWallet : public Wallet {
 public:
     explicit MemoryWallet(int32_t cents) : cash(cents) {}
     Money GetCash() const override { return cash; }
-    bool Exchange(Money toCash, Money newHeld) override {
+    bool Exchange(Money toCash, Money newHeld, const HeldSpin* newSpin) override {
         const auto sum = CheckedSum(cash, toCash);
         if (!sum) return false;
         cash = *sum;
-        held = newHeld;
+        SetHeld(newHeld, newSpin);
         return true;
     }
-    void SetHeld(Money newHeld) override { held = newHeld; }
+    void SetHeld(Money newHeld, const HeldSpin* newSpin) override {
+        held = newHeld;
+        spin = newSpin ? std::optional<HeldSpin>(*newSpin) : std::nullopt;
+    }
     Money cash;
     Money held;
+    std::optional<HeldSpin> spin;
 };
 
 class FakeSetting : public DenominationControl {
