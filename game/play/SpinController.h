@@ -53,8 +53,8 @@ public:
     // line pays or a scriptlet payout fails (reported; it pays nothing).
     bool LookUpPayout(const std::vector<int32_t>& symbols, int32_t column, int32_t& tableIndex, int32_t& amount);
 
-    // The all-stopped flag: the last spin has been evaluated.
-    bool IsIdle() const { return allStopped_; }
+    // The last spin has stopped and its evaluation is over (paid, or handed to the script).
+    bool IsIdle() const { return allStopped_ && !evaluating_; }
     const ReelTarget& GetTarget(int reel) const { return targets_[reel]; }
     int32_t GetTotalPaid() const { return totalPaid_; }
     void SetStagger(bool stagger) { stagger_ = stagger; }
@@ -74,5 +74,7 @@ private:
     std::vector<bool> marked_;
     bool stagger_ = true;
     bool allStopped_ = true;
+    // The stopped spin's answer and payment are running.
+    bool evaluating_ = false;
     int32_t totalPaid_ = 0;
 };
