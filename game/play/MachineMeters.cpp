@@ -30,6 +30,19 @@ void MachineMeters::SetBet(int32_t coins) {
     if (coins == 0) spin_.reset();
 }
 
+bool MachineMeters::SetByScript(Meter meter, int32_t coins) {
+    const int64_t credit = meter == Meter::Credit ? coins : Credit();
+    const int64_t bet = meter == Meter::Bet ? coins : Bet();
+    if (coins < 0 || !ValueOf(credit + bet)) return false;
+    if (meter == Meter::Credit)
+        SetCredit(coins);
+    else if (meter == Meter::Bet)
+        SetBet(coins);
+    else
+        SetWinnerPaid(coins);
+    return true;
+}
+
 bool MachineMeters::Exchange(Money toCash, int32_t credit, int32_t bet) {
     const auto held = ValueOf(int64_t(credit) + bet);
     if (!held || credit < 0 || bet < 0 || !wallet_.Exchange(toCash, *held, SpinAtStake(bet))) return false;

@@ -28,6 +28,10 @@ public:
     void SetBet(int32_t coins);
     void SetWinnerPaid(int32_t coins) { panel_.SetMeter(Meter::WinnerPaid, coins); }
     void ShowDenominationIndex(int index) { panel_.ShowDenominationIndex(index); }
+    // A script wrote a meter's indicator: "Credit" and "Bet" take it as any other change, so
+    // the money held reaches the wallet at once and a bet leaving 0 takes the lock. False,
+    // with nothing changed, for coins below 0 or money the machine could not hold.
+    bool SetByScript(Meter meter, int32_t coins);
     // Moves coins between cash and the meters as one step: the cash changes by toCash and
     // the meters take the new values. False, with nothing changed, when the wallet refuses
     // or the machine could not hold that much money.

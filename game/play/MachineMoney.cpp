@@ -14,8 +14,13 @@ void MachineMoney::Refused(const std::string& what) {
     parts_.notices.AmountRefused(what + " would be more money than the machine can count.");
 }
 
+// Every money action checks that the machine is idle, whoever calls it: a button that a
+// script clicks while the reels turn, or while the spin is paid, changes nothing.
+bool MachineMoney::IsIdle() const { return parts_.spin.IsIdle(); }
+
 void MachineMoney::OnBetOne() {
     SceneLockHold hold(parts_.lock);
+    if (!IsIdle()) return;
     MachineMeters& meters = parts_.meters;
     const int32_t maxBet = parts_.buttons.MaxBet();
     if (meters.Credit() != 0 && meters.Bet() != maxBet) {
@@ -36,7 +41,7 @@ void MachineMoney::OnBetMax() {
         SceneLockHold hold(parts_.lock);
         MachineMeters& meters = parts_.meters;
         const int32_t maxBet = parts_.buttons.MaxBet();
-        if (meters.Bet() >= maxBet || meters.Credit() < maxBet - meters.Bet()) return;
+        if (!IsIdle() || meters.Bet() >= maxBet || meters.Credit() < maxBet - meters.Bet()) return;
         meters.Exchange(Money(), meters.Credit() - (maxBet - meters.Bet()), maxBet);
         parts_.notices.CashChanged();
     }
@@ -45,7 +50,7 @@ void MachineMoney::OnBetMax() {
 
 bool MachineMoney::BetCoins(int32_t coins) {
     MachineMeters& meters = parts_.meters;
-    if (coins < 1 || int64_t(meters.Bet()) + coins > parts_.buttons.MaxBet()) return false;
+    if (!IsIdle() || coins < 1 || int64_t(meters.Bet()) + coins > parts_.buttons.MaxBet()) return false;
     const int32_t fromCredit = std::min(coins, std::max(meters.Credit(), 0));
     const auto cost = meters.ValueOf(coins - fromCredit);
     if (!cost || parts_.wallet.GetCash() < *cost) return false;
@@ -60,6 +65,7 @@ bool MachineMoney::BetCoins(int32_t coins) {
 }
 
 void MachineMoney::OnCashOut() {
+    if (!IsIdle()) return;
     MachineMeters& meters = parts_.meters;
     const auto money = meters.ValueOf(meters.Credit());
     if (!money || !meters.Exchange(*money, 0, meters.Bet())) {
@@ -131,7 +137,7 @@ bool MachineMoney::ApplyDenomination(Money denomination) {
 }
 
 void MachineMoney::OnChangeDenomination() {
-    if (parts_.meters.Bet() != 0) return;
+    if (!IsIdle() || parts_.meters.Bet() != 0) return;
     const Money next = NextDenomination(parts_.meters.Denomination(), mask_);
     if (next == parts_.meters.Denomination() || !ApplyDenomination(next)) return;
     parts_.setting.Store(next.Cents());
@@ -142,7 +148,7 @@ void MachineMoney::OnChangeDenomination() {
 void MachineMoney::OnDenominationChanged(int32_t cents) {
     const Money value(cents);
     if (value == parts_.meters.Denomination() || !IsDenominationAllowed(value, mask_)) return;
-    if (parts_.meters.Bet() != 0 || !ApplyDenomination(value)) return;
+    if (!IsIdle() || parts_.meters.Bet() != 0 || !ApplyDenomination(value)) return;
     parts_.meters.ShowDenominationIndex(GetDenominationIndex());
     parts_.script.OnMetersChange();
 }

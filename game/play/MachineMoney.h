@@ -1,7 +1,9 @@
 // How the current player's money becomes credits and bets on a machine and back: the coin
 // slot, buying coins at the bill acceptor, Bet One, Bet Max, bets from the script, Cash
 // Out, the change of denomination and leaving the machine. Amounts that would not fit in
-// a 32-bit amount of cents are refused with a notice, never wrapped round.
+// a 32-bit amount of cents are refused with a notice, never wrapped round. Nothing moves
+// money while a spin runs or is paid: coins dropped or bought then go to the credit, and
+// bets, cash-out and a new denomination wait until the machine is idle.
 #pragma once
 #include <cstdint>
 
@@ -53,11 +55,12 @@ public:
     bool CanEnd();
 
     int GetDenominationIndex() const;
-    bool TakesBets() const { return parts_.spin.IsIdle() && coinsToBet_; }
+    bool TakesBets() const { return IsIdle() && coinsToBet_; }
     bool GetCoinsToBet() const { return coinsToBet_; }
     void SetCoinsToBet(bool toBet) { coinsToBet_ = toBet; }
 
 private:
+    bool IsIdle() const;
     bool ApplyDenomination(Money denomination);
     void Refused(const std::string& what);
 

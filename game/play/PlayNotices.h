@@ -12,7 +12,7 @@ public:
     virtual void InsufficientFunds(const std::string& text) = 0;
     // An amount too large for the machine or the player was refused or cut.
     virtual void AmountRefused(const std::string& text) = 0;
-    // A payout scriptlet failed: "Payout scriptlet error".
+    // A payout scriptlet failed: "Payout scriptlet error" (in a box captioned "Viradu").
     virtual void PayoutScriptletError(const std::string& text) = 0;
     // A coin fell into the slot (the sound plays when sound effects are on).
     virtual void CoinDropped() = 0;

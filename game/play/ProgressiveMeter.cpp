@@ -68,18 +68,33 @@ void ProgressiveMeter::Tick() {
     }
 }
 
+bool ProgressiveMeter::SetByScript(int32_t cents) {
+    if (cents < 0) return false;
+    SetValue(cents);
+    return true;
+}
+
 int32_t ProgressiveMeter::TakeJackpot() {
     const int32_t jackpot = value_;
-    taken_ = jackpot;
+    if (inPayout_ && !taken_) {
+        taken_ = true;
+        beforeTaking_ = jackpot;
+    }
     SetValue(SeedFor(denomination_));
     Save();
     return jackpot;
 }
 
+void ProgressiveMeter::BeginPayout() {
+    inPayout_ = true;
+    taken_ = false;
+}
+
 void ProgressiveMeter::EndPayout(bool paid) {
-    if (!paid && taken_ != 0) {
-        SetValue(taken_);
+    if (!paid && taken_) {
+        SetValue(beforeTaking_);
         Save();
     }
-    taken_ = 0;
+    inPayout_ = false;
+    taken_ = false;
 }

@@ -2,9 +2,12 @@
 // back to its seed past its maximum (or, rarely, at random), and is kept per denomination
 // in a store under the denomination's money text followed by "Progressive".
 //
+// The meter's value is the one its indicator shows: a script's write to the indicator
+// becomes the meter's value, from which it grows on.
+//
 // A script that reads the jackpot resets the meter to the seed (the read is how a script
-// pays it). While such a read is part of a payout the amount taken is kept, so that a
-// payout that fails puts the meter back instead of losing it.
+// pays it). While such reads are part of a payout the meter as it stood before the first
+// of them is kept, so that a payout that fails gives back all it took.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -47,12 +50,18 @@ public:
     void ChangeDenomination(Money denomination);
     // One frame tick.
     void Tick();
+    // The machine is entered: the growth starts again without a carried fraction.
+    void ResetGrowth() { accumulator_ = 0.0; }
+    // A script wrote the indicator: the meter takes the value and grows on from it. False,
+    // with nothing changed, for a value below 0.
+    bool SetByScript(int32_t cents);
 
     // The jackpot read by a script: the value, after which the meter shows the seed.
     int32_t TakeJackpot();
     // A payout is about to be evaluated: nothing taken yet.
-    void BeginPayout() { taken_ = 0; }
-    // The payout is done: when it failed, the meter gets back what was taken.
+    void BeginPayout();
+    // The payout is done: when it failed, the meter is put back as it stood before the
+    // payout's first take.
     void EndPayout(bool paid);
 
 private:
@@ -65,5 +74,7 @@ private:
     double rate_;
     double accumulator_ = 0.0;
     int32_t value_ = 0;
-    int32_t taken_ = 0;
+    bool inPayout_ = false;
+    bool taken_ = false;
+    int32_t beforeTaking_ = 0;
 };

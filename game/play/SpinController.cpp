@@ -6,6 +6,21 @@
 #include "RandomGenerator.h"
 #include "SpinPlan.h"
 
+namespace {
+// Sets a flag for a scope and puts back what it was.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = was_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+}  // namespace
+
 SpinController::SpinController(const SpinLayout& layout, const PayTable& table, const SpinParts& parts)
     : layout_(layout), table_(table), parts_(parts), targets_(layout.ReelCount()), marked_(layout.ReelCount()) {
     for (int reel = 0; reel < layout_.ReelCount(); ++reel) targets_[reel].weightTotal = WeightTotal(layout_.strips[reel]);
@@ -75,7 +90,10 @@ void SpinController::EvaluateWhenStill() {
         if (parts_.reels.GetMotionState(reel) != 0) return;
     if (allStopped_) return;
     allStopped_ = true;
-    // A handler that answers nothing lets the table pay; only a plain false holds the spin.
+    // Until the spin is paid or handed to the script the machine is not idle: a handler run
+    // inside the evaluation cannot bet, cash out or change the denomination.
+    FlagScope evaluating(evaluating_);
+    // True or an answer of nothing lets the table pay; only false hands the spin to the script.
     if (parts_.script.OnAllReelsStop() == ScriptAnswer::No) return;
     SceneLockHold hold(parts_.lock);
     PayAllLines();

@@ -61,8 +61,8 @@ public:
     // is not of this machine's shape.
     int32_t EvaluateScriptletLines(const HeldSpin& spin);
 
-    // The all-stopped flag: the last spin has been evaluated.
-    bool IsIdle() const { return allStopped_; }
+    // The last spin has stopped and its evaluation is over (paid, or handed to the script).
+    bool IsIdle() const { return allStopped_ && !evaluating_; }
     const ReelTarget& GetTarget(int reel) const { return targets_[reel]; }
     int32_t GetTotalPaid() const { return totalPaid_; }
     void SetStagger(bool stagger) { stagger_ = stagger; }
@@ -87,5 +87,7 @@ private:
     std::vector<bool> marked_;
     bool stagger_ = true;
     bool allStopped_ = true;
+    // The stopped spin's answer and payment are running.
+    bool evaluating_ = false;
     int32_t totalPaid_ = 0;
 };

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-// What an event handler answered: nothing (no handler, or an empty result), true or false.
+// What an event handler answered: nothing (no handler, an empty result, or a value that is
+// no Boolean, which the script reports), true or false.
 enum class ScriptAnswer { None, Yes, No };
 
 class SpinScript {

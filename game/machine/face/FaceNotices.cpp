@@ -18,7 +18,7 @@ void FaceNotices::AmountRefused(const std::string& text) {
 }
 
 void FaceNotices::PayoutScriptletError(const std::string& text) {
-    MessageBoxA(owner_, text.c_str(), "Payout scriptlet error", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(owner_, text.c_str(), "Viradu", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void FaceNotices::CoinDropped() {

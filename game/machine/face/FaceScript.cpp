@@ -29,25 +29,41 @@ void FaceScript::Start(MachineScreen& screen, const FaceScriptItems& items, cons
     machine_ = std::make_unique<ScriptFaceMachine>(parts);
     sounds_ = std::make_unique<ScriptFaceSounds>(screen.File());
     reels_ = std::make_unique<ScriptFaceReels>(items.reels, screen.File());
-    const ScriptItems published = MakeItems(screen, items);
+    const ScriptItems published = MakeItems(screen, items, parts);
     if (!host_.Start(*machine_, *sounds_, published, screen.Records().scriptCode, typeLibrary_)) return;
     host_.AttachReels(reels_->Views());
     // The meters are shown: a machine with a coin acceptor tells its script.
     if (screen.Records().coin.coinImage) host_.FireOnMetersChange();
 }
 
-ScriptItems FaceScript::MakeItems(MachineScreen& screen, const FaceScriptItems& items) {
+ScriptItems FaceScript::MakeItems(MachineScreen& screen, const FaceScriptItems& items, const ScriptFaceParts& parts) {
     ScriptItems published;
     const std::vector<IndicatorRecord>& records = screen.Records().indicators;
     for (size_t i = 0; i < records.size(); ++i) {
         IndicatorDisplay* display = items.indicators.At(int(i));
         if (!display) continue;
-        indicators_.push_back(std::make_unique<ScriptIndicatorItem>(*display));
+        indicators_.push_back(std::make_unique<ScriptIndicatorItem>(*display, WriterFor(display, items, parts)));
         published.indicators.push_back({records[i].name, indicators_.back().get(), records[i].scriptlets});
     }
     AddSprites(screen, items.buttons, published);
     AddRegions(items.regions, published);
     return published;
+}
+
+// The script's writes of "Credit" and "Bet" are money: the meters store them at once and
+// take the denomination's lock as any bet does. A write of the jackpot's indicator becomes
+// the progressive meter's value. Other indicators are the script's own.
+ScriptIndicatorItem::ValueWriter FaceScript::WriterFor(const IndicatorDisplay* display, const FaceScriptItems& items,
+                                                       const ScriptFaceParts& parts) {
+    MachineMeters& meters = parts.meters;
+    for (Meter meter : {Meter::Credit, Meter::Bet}) {
+        if (display == items.indicators.Find(meter == Meter::Credit ? "Credit" : "Bet"))
+            return [&meters, meter](int32_t coins) { return meters.SetByScript(meter, coins); };
+    }
+    ProgressiveMeter* progressive = parts.progressive;
+    if (progressive && display == items.progressive)
+        return [progressive](int32_t cents) { return progressive->SetByScript(cents); };
+    return ScriptIndicatorItem::ValueWriter();
 }
 
 void FaceScript::AddSprites(MachineScreen& screen, FaceButtons& buttons, ScriptItems& published) {
@@ -86,8 +102,15 @@ void FaceScript::OnReelClick(int reel) {
     }
 }
 
-// A handler that answers nothing (or false) holds the spin: the script takes over.
-ScriptAnswer FaceScript::OnAllReelsStop() { return host_.FireOnAllReelsStop() ? ScriptAnswer::Yes : ScriptAnswer::No; }
+// Only a plain false hands the spin to the script; an answer of nothing, or one that is no
+// Boolean (which the host reports as a script error), lets the table pay.
+ScriptAnswer FaceScript::OnAllReelsStop() {
+    switch (host_.FireOnAllReelsStop()) {
+    case EventAnswer::True: return ScriptAnswer::Yes;
+    case EventAnswer::False: return ScriptAnswer::No;
+    default: return ScriptAnswer::None;
+    }
+}
 
 void FaceScript::OnPayment(int32_t amount, int32_t column, int32_t tableIndex) {
     host_.FireOnPayment(amount, column, tableIndex);

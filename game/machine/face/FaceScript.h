@@ -47,6 +47,8 @@ struct FaceScriptItems {
     FaceButtons& buttons;
     FaceReels& reels;
     std::vector<NamedRegion> regions;
+    // The progressive jackpot's indicator, null when the machine has none.
+    const IndicatorDisplay* progressive = nullptr;
 };
 
 class FaceScript : public SpinScript {
@@ -77,7 +79,9 @@ public:
     bool EvaluatePayout(const std::string& expression, int32_t& amount) override;
 
 private:
-    ScriptItems MakeItems(MachineScreen& screen, const FaceScriptItems& items);
+    ScriptItems MakeItems(MachineScreen& screen, const FaceScriptItems& items, const ScriptFaceParts& parts);
+    static ScriptIndicatorItem::ValueWriter WriterFor(const IndicatorDisplay* display, const FaceScriptItems& items,
+                                                      const ScriptFaceParts& parts);
     void AddSprites(MachineScreen& screen, FaceButtons& buttons, ScriptItems& published);
     void AddRegions(const std::vector<NamedRegion>& regions, ScriptItems& published);
 

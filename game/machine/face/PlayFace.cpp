@@ -66,7 +66,8 @@ void PlayFace::StartScript(MachineScreen& screen) {
     std::vector<NamedRegion> regions;
     regions_->ForEach([&](const std::string& name, RegionItem& item) { regions.push_back({name, &item}); });
     ProgressiveMeter* progressive = progressive_ ? &progressive_->Meter() : nullptr;
-    script_.Start(screen, FaceScriptItems{*indicators_, *buttons_, *reels_, regions},
+    const IndicatorDisplay* jackpot = progressive_ ? &progressive_->Display() : nullptr;
+    script_.Start(screen, FaceScriptItems{*indicators_, *buttons_, *reels_, regions, jackpot},
                   ScriptFaceParts{screen.Records(), *spin_, *money_, *meters_, random_, progressive});
 }
 
@@ -131,7 +132,10 @@ void PlayFace::PlaceReelsAtRandom() {
 void PlayFace::OnEnter(MachineScreen& screen) {
     if (screen.GetView()) view_ = screen.GetView()->GetHandle();
     frame_->SetWindow(view_);
-    if (progressive_) progressive_->StartDisplay();
+    if (progressive_) {
+        progressive_->Meter().ResetGrowth();
+        progressive_->StartDisplay();
+    }
     script_.ShowHeldErrors();
 }
 

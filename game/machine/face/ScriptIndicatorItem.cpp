@@ -1,6 +1,15 @@
 #include "ScriptIndicatorItem.h"
 
+#include "ScriptFault.h"
 #include "ScriptItemEvents.h"
+
+void ScriptIndicatorItem::SetValue(int32_t value) {
+    if (!writer_)
+        display_.SetValue(value);
+    else if (!writer_(value))
+        throw ScriptFault(E_INVALIDARG,
+                          L"The machine does not take the value " + std::to_wstring(value) + L" for this indicator");
+}
 
 void ScriptIndicatorItem::SetShown(bool shown) {
     if (shown)

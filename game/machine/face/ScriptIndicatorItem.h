@@ -1,14 +1,23 @@
-// An indicator display of the face as the script's indicator object sees it.
+// An indicator display of the face as the script's indicator object sees it. The value of
+// an indicator that play owns (the money meters, the progressive jackpot) is written
+// through play, which shows it; a value that play refuses is a script error.
 #pragma once
+#include <functional>
+
 #include "IndicatorDisplay.h"
 #include "ScriptIndicator.h"
 
 class ScriptIndicatorItem : public ScriptIndicator {
 public:
-    explicit ScriptIndicatorItem(IndicatorDisplay& display) : display_(display) {}
+    // Takes a value written by the script; false when it is refused.
+    using ValueWriter = std::function<bool(int32_t)>;
+
+    // writer: where the script's writes of the value go (empty: to the display).
+    explicit ScriptIndicatorItem(IndicatorDisplay& display, ValueWriter writer = ValueWriter())
+        : display_(display), writer_(std::move(writer)) {}
 
     int32_t GetValue() const override { return display_.GetValue(); }
-    void SetValue(int32_t value) override { display_.SetValue(value); }
+    void SetValue(int32_t value) override;
     bool IsShown() const override { return !display_.IsBlank(); }
     void SetShown(bool shown) override;
     int32_t GetRate() const override { return display_.GetRate(); }
@@ -29,4 +38,5 @@ public:
 
 private:
     IndicatorDisplay& display_;
+    ValueWriter writer_;
 };

@@ -201,12 +201,19 @@ bool ScriptHost::EvaluatePayout(const std::string& expression, int32_t& amount) 
     return SUCCEEDED(hr);
 }
 
-bool ScriptHost::FireOnReelStop(int32_t reel) {
-    return machine_ ? machine_->FireOnReelStop(reel) : true;
+EventAnswer ScriptHost::Checked(const char* event, EventAnswer answer) {
+    if (answer != EventAnswer::NotBoolean) return answer;
+    errors_.ShowScriptError(std::string("The handler of machine::") + event +
+                            " answered a value that is neither true nor false.\nIt counts as no answer.");
+    return EventAnswer::Nothing;
 }
 
-bool ScriptHost::FireOnAllReelsStop() {
-    return machine_ ? machine_->FireOnAllReelsStop() : true;
+bool ScriptHost::FireOnReelStop(int32_t reel) {
+    return !machine_ || Checked("OnReelStop", machine_->FireOnReelStop(reel)) != EventAnswer::False;
+}
+
+EventAnswer ScriptHost::FireOnAllReelsStop() {
+    return machine_ ? Checked("OnAllReelsStop", machine_->FireOnAllReelsStop()) : EventAnswer::True;
 }
 
 void ScriptHost::FireOnReelsStart() {
@@ -214,7 +221,7 @@ void ScriptHost::FireOnReelsStart() {
 }
 
 bool ScriptHost::FireOnReelClick(int32_t reel) {
-    return machine_ ? machine_->FireOnReelClick(reel) : true;
+    return !machine_ || Checked("OnReelClick", machine_->FireOnReelClick(reel)) != EventAnswer::False;
 }
 
 void ScriptHost::FireOnMetersChange() {
@@ -222,9 +229,9 @@ void ScriptHost::FireOnMetersChange() {
 }
 
 bool ScriptHost::FireOnPayment(int32_t payment, int32_t line, int32_t tableIndex) {
-    return machine_ ? machine_->FireOnPayment(payment, line, tableIndex) : true;
+    return !machine_ || Checked("OnPayment", machine_->FireOnPayment(payment, line, tableIndex)) != EventAnswer::False;
 }
 
 bool ScriptHost::FireOnTotalPayment(int32_t pay) {
-    return machine_ ? machine_->FireOnTotalPayment(pay) : true;
+    return !machine_ || Checked("OnTotalPayment", machine_->FireOnTotalPayment(pay)) != EventAnswer::False;
 }

@@ -48,8 +48,12 @@ public:
     // false when it fails (the engine reports the error).
     bool EvaluatePayout(const std::string& expression, int32_t& amount);
 
+    // The events that ask for a Boolean answer false only for a plain false. A handler's
+    // answer that cannot become a Boolean is reported as a script error and counts as no
+    // answer.
     bool FireOnReelStop(int32_t reel);
-    bool FireOnAllReelsStop();
+    // True, false, or nothing (no answer, or one that is no Boolean); never NotBoolean.
+    EventAnswer FireOnAllReelsStop();
     void FireOnReelsStart();
     bool FireOnReelClick(int32_t reel);
     void FireOnMetersChange();
@@ -80,6 +84,7 @@ private:
     void AddScriptlet(const ItemObject& item, const std::string& scriptlet);
     void DetachItems();
     void Fail(const std::string& reason);
+    EventAnswer Checked(const char* event, EventAnswer answer);
 
     ScriptErrorSink& errors_;
     bool comStarted_ = false;

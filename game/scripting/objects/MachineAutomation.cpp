@@ -107,23 +107,18 @@ HRESULT MachineAutomation::InvokeMember(DISPID id, WORD flags, DISPPARAMS* param
 
 // Events -----------------------------------------------------------------------------
 
-bool MachineAutomation::FireWithResult(DISPID id, VARIANTARG* args, UINT count) {
-    VARIANT result;
-    VariantInit(&result);
-    V_VT(&result) = VT_BOOL;
-    V_BOOL(&result) = VARIANT_TRUE;
-    Connection().FireEventWithResult(id, args, count, &result);
-    if (V_VT(&result) != VT_BOOL) {
-        HRESULT hr = VariantChangeType(&result, &result, 0, VT_BOOL);
-        if (FAILED(hr)) {
-            VariantClear(&result);
-            CheckComResult(hr);
-        }
-    }
-    return V_BOOL(&result) != VARIANT_FALSE;
-}
-
 namespace {
+
+// Every sink writes into the same result, so the last one's answer counts. Any other type
+// than a Boolean is converted to one; nothing (undefined or null) stays nothing.
+EventAnswer AnswerOf(VARIANT& result) {
+    if (V_VT(&result) == VT_EMPTY || V_VT(&result) == VT_NULL) return EventAnswer::Nothing;
+    if (V_VT(&result) != VT_BOOL && FAILED(VariantChangeType(&result, &result, 0, VT_BOOL))) {
+        VariantClear(&result);
+        return EventAnswer::NotBoolean;
+    }
+    return V_BOOL(&result) != VARIANT_FALSE ? EventAnswer::True : EventAnswer::False;
+}
 
 VARIANTARG Long(LONG value) {
     VARIANTARG arg;
@@ -135,12 +130,23 @@ VARIANTARG Long(LONG value) {
 
 }  // namespace
 
-bool MachineAutomation::FireOnReelStop(LONG reel) {
+EventAnswer MachineAutomation::FireWithResult(DISPID id, VARIANTARG* args, UINT count) {
+    VARIANT result;
+    VariantInit(&result);
+    V_VT(&result) = VT_BOOL;
+    V_BOOL(&result) = VARIANT_TRUE;
+    Connection().FireEventWithResult(id, args, count, &result);
+    const EventAnswer answer = AnswerOf(result);
+    VariantClear(&result);
+    return answer;
+}
+
+EventAnswer MachineAutomation::FireOnReelStop(LONG reel) {
     VARIANTARG args[1] = {Long(reel)};
     return FireWithResult(1, args, 1);
 }
 
-bool MachineAutomation::FireOnAllReelsStop() {
+EventAnswer MachineAutomation::FireOnAllReelsStop() {
     return FireWithResult(2, nullptr, 0);
 }
 
@@ -148,7 +154,7 @@ void MachineAutomation::FireOnReelsStart() {
     FireEvent(3);
 }
 
-bool MachineAutomation::FireOnReelClick(LONG reel) {
+EventAnswer MachineAutomation::FireOnReelClick(LONG reel) {
     VARIANTARG args[1] = {Long(reel)};
     return FireWithResult(5, args, 1);
 }
@@ -157,12 +163,12 @@ void MachineAutomation::FireOnMetersChange() {
     FireEvent(6);
 }
 
-bool MachineAutomation::FireOnPayment(LONG payment, LONG line, LONG tableIndex) {
+EventAnswer MachineAutomation::FireOnPayment(LONG payment, LONG line, LONG tableIndex) {
     VARIANTARG args[3] = {Long(tableIndex), Long(line), Long(payment)};  // IDispatch wants them last first
     return FireWithResult(7, args, 3);
 }
 
-bool MachineAutomation::FireOnTotalPayment(LONG pay) {
+EventAnswer MachineAutomation::FireOnTotalPayment(LONG pay) {
     VARIANTARG args[1] = {Long(pay)};
     return FireWithResult(8, args, 1);
 }

@@ -14,6 +14,11 @@
 #include "ScriptSoundPlayer.h"
 #include "SlotMachine.h"
 
+// What the script's handlers answered to an event that asks for a Boolean: true (also when
+// no handler answered), false, nothing (a handler that returned nothing), or a value that
+// cannot become a Boolean.
+enum class EventAnswer { True, False, Nothing, NotBoolean };
+
 class MachineAutomation : public AutomationObject<IMachine> {
 public:
     static const DISPID kFirstNameId = 0x8000;
@@ -30,13 +35,13 @@ public:
     // The script stops: the screen, the reels and the sounds are no longer reachable.
     void Detach() override;
 
-    bool FireOnReelStop(LONG reel);
-    bool FireOnAllReelsStop();
+    EventAnswer FireOnReelStop(LONG reel);
+    EventAnswer FireOnAllReelsStop();
     void FireOnReelsStart();
-    bool FireOnReelClick(LONG reel);
+    EventAnswer FireOnReelClick(LONG reel);
     void FireOnMetersChange();
-    bool FireOnPayment(LONG payment, LONG line, LONG tableIndex);
-    bool FireOnTotalPayment(LONG pay);
+    EventAnswer FireOnPayment(LONG payment, LONG line, LONG tableIndex);
+    EventAnswer FireOnTotalPayment(LONG pay);
 
     STDMETHODIMP get_Title(BSTR* title) override;
     STDMETHODIMP get_Reels(IReels** reels) override;
@@ -84,7 +89,7 @@ private:
             return S_OK;
         });
     }
-    bool FireWithResult(DISPID id, VARIANTARG* args, UINT count);
+    EventAnswer FireWithResult(DISPID id, VARIANTARG* args, UINT count);
     // The pay-table evaluation of slots 16 and 17.
     void Evaluate(LONG bet, const VARIANT& symbols, int32_t& tableIndex, int32_t& amount);
 

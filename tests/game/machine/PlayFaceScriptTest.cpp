@@ -2,11 +2,31 @@
 // screen and change what the player sees, its timeouts run on the frame tick and bet
 // through the play rules, a scriptlet payout pays what the script computes, and a machine
 // whose script cannot start or does not parse says why and still plays by its table.
+// Handlers that bet inside the payment leave the game painting; the answers of
+// OnAllReelsStop; the script's writes of the money meters and of the jackpot go through
+// play; a failed scriptlet payout is shown in its own box.
+#include <atomic>
 #include <functional>
 
+#include "../../app/MessageBoxWatcher.h"
+#include "EngineSceneLock.h"
+#include "GeneralSettings.h"
 #include "PlayFaceRun.h"
 
 namespace {
+
+// The functions that Glass Harbor's scriptlets call.
+const char kHarborFunctions[] =
+    "function Go() {}\nfunction Big() { return 42; }\nfunction Cheer() {}\nfunction Insert() {}\n";
+
+// Counts the engine's frames; they run under the painting lock that the scene lock takes.
+class FrameCount : public FrameListener {
+public:
+    FrameCount() { AddFrameListener(this); }
+    ~FrameCount() { RemoveFrameListener(this); }
+    void OnFrame(int32_t) override { ++frames; }
+    std::atomic<int> frames{0};
+};
 
 // The payment handlers, and a win bets two coins again on the next frame tick.
 const std::string kHandlers = std::string(kPaymentHandlers) +
@@ -160,4 +180,161 @@ TEST_F(PlayFaceScriptTest, AMachineWhoseScriptingCannotStartSaysWhyAndPlaysByIts
     EXPECT_EQ(face->GetMeters().WinnerPaid(), 20);
     EXPECT_EQ(face->GetMeters().Credit(), 28);
     EXPECT_EQ(face->GetMeters().Bet(), 0);
+}
+
+TEST_F(PlayFaceScriptTest, HandlersThatBetAndClickBetMaxInThePaymentLeaveTheGamePaintingAndLeavable) {
+    const std::string code = std::string("var taken = -1, clicks = 0;\n"
+                                         "function machine::OnPayment(payment, line, tableIndex) {\n"
+                                         "  taken = machine.Bet(1) ? 1 : 0; BetMax.Click(); clicks++; return true;\n"
+                                         "}\n") + kHarborFunctions;
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(code), "betting.slot");
+    random_.values = {0, 0, 0, 1, 0, 2};  // three Bells
+    screen_ = OpenMachine(slot);
+    ASSERT_NE(screen_, nullptr);
+    auto* face = dynamic_cast<PlayFace*>(screen_->GetFace());
+    ASSERT_NE(face, nullptr);
+    MachineMeters& meters = face->GetMeters();
+    // One coin bet of ten, so that the script's coin would still fit on the bet.
+    face->GetMoney().SetCoinsToBet(false);
+    face->GetMoney().AddCoins(10);
+    face->GetMoney().SetCoinsToBet(true);
+    face->GetMoney().OnBetOne();
+    ASSERT_EQ(meters.Bet(), 1);
+    FrameCount count;
+
+    ClickButton(*screen_, "Spin");
+    ASSERT_TRUE(WaitIdle(*face));
+    // The handler ran inside the payment, where the machine takes no bet.
+    EXPECT_EQ(ScriptValue(*face, "clicks"), 1);
+    EXPECT_EQ(ScriptValue(*face, "taken"), 0);
+    EXPECT_EQ(meters.WinnerPaid(), 10);
+    EXPECT_EQ(meters.Credit(), 9 + 10);
+    EXPECT_EQ(meters.Bet(), 0);
+    EXPECT_EQ(roster_->GetHeld(), Money(19 * 25));
+    // Every take of the scene lock was given back: the engine paints on.
+    EXPECT_EQ(EngineSceneLock::Depth(), 0);
+    const int painted = count.frames;
+    EXPECT_TRUE(PumpUntil([&] { return count.frames >= painted + 5; })) << "the frame thread stopped";
+    EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];
+
+    EXPECT_TRUE(screen_->CanEnd());
+    EXPECT_EQ(roster_->GetCash(), Money(kStartCash - 250 + 19 * 25));
+}
+
+TEST_F(PlayFaceScriptTest, OnAllReelsStopPaysOnTrueOrNothingHoldsOnFalseAndReportsAnAnswerThatIsNoBoolean) {
+    const std::string code =
+        std::string("var answer = true;\nfunction machine::OnAllReelsStop() { return answer; }\n") + kHarborFunctions;
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(code), "answers.slot");
+    random_.values = {0, 0, 0, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0, 2};  // every spin stops on three Bells
+    PlayFace* face = SpinWithTwoCoins(slot);
+    ASSERT_NE(face, nullptr);
+    MachineMeters& meters = face->GetMeters();
+    EXPECT_EQ(meters.Credit(), 8 + 20) << "true";
+    EXPECT_EQ(meters.Bet(), 0);
+
+    // Bet Max bets two of the credits and spins.
+    ScriptValue(*face, "answer = undefined, 0");
+    face->GetMoney().OnBetMax();
+    ASSERT_TRUE(WaitIdle(*face));
+    EXPECT_EQ(meters.Credit(), 28 - 2 + 20) << "nothing";
+    EXPECT_EQ(meters.Bet(), 0);
+    EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];
+
+    ScriptValue(*face, "answer = 'maybe', 0");
+    face->GetMoney().OnBetMax();
+    ASSERT_TRUE(WaitIdle(*face));
+    EXPECT_EQ(meters.Credit(), 46 - 2 + 20) << "a value that is no Boolean";
+    EXPECT_EQ(meters.Bet(), 0);
+    EXPECT_TRUE(face->GetButtons().IsButtonEnabled(Button::CashOut));
+    ASSERT_EQ(errors_.texts.size(), 1u);
+    EXPECT_NE(errors_.texts[0].find("OnAllReelsStop"), std::string::npos) << errors_.texts[0];
+
+    // False: the spin is the script's, nothing is paid and the buttons stay off.
+    ScriptValue(*face, "answer = false, 0");
+    face->GetMoney().OnBetMax();
+    ASSERT_TRUE(WaitIdle(*face));
+    EXPECT_EQ(meters.Credit(), 62);
+    EXPECT_EQ(meters.Bet(), 2);
+    EXPECT_EQ(meters.WinnerPaid(), 20) << "as the spin before left it";
+    for (Button button : {Button::BetOne, Button::BetMax, Button::CashOut, Button::Spin})
+        EXPECT_FALSE(face->GetButtons().IsButtonEnabled(button));
+    EXPECT_FALSE(screen_->CanEnd()) << "coins are bet";
+    EXPECT_EQ(errors_.texts.size(), 1u);
+}
+
+TEST_F(PlayFaceScriptTest, TheScriptsCreditAndBetAreMoneyHeldAtOnceAndItsBetLocksTheDenomination) {
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kHarborFunctions), "meters.slot");
+    screen_ = OpenMachine(slot);
+    ASSERT_NE(screen_, nullptr);
+    auto* face = dynamic_cast<PlayFace*>(screen_->GetFace());
+    ASSERT_NE(face, nullptr);
+    MachineMeters& meters = face->GetMeters();
+
+    EXPECT_EQ(ScriptValue(*face, "Credit.Value = 40, Credit.Value"), 40);
+    EXPECT_EQ(meters.Credit(), 40);
+    EXPECT_EQ(face->GetIndicators().Find("Credit")->GetValue(), 40);
+    EXPECT_EQ(roster_->GetHeld(), Money(40 * 25));
+    EXPECT_FALSE(GetDenominationSetting().IsLocked());
+
+    EXPECT_EQ(ScriptValue(*face, "Bet.Value = 2, Bet.Value"), 2);
+    EXPECT_EQ(meters.Bet(), 2);
+    EXPECT_EQ(roster_->GetHeld(), Money(42 * 25));
+    EXPECT_TRUE(GetDenominationSetting().IsLocked());
+    EXPECT_FALSE(screen_->CanEnd()) << "coins are bet";
+    ScriptValue(*face, "Bet.Value = 0, 0");
+    EXPECT_FALSE(GetDenominationSetting().IsLocked());
+    EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];
+
+    // Coins below 0 are refused as a script error, and nothing changes.
+    int32_t ignored = 0;
+    EXPECT_FALSE(face->GetScript().Host().EvaluatePayout("Credit.Value = -5", ignored));
+    EXPECT_FALSE(errors_.texts.empty());
+    EXPECT_EQ(meters.Credit(), 40);
+    EXPECT_EQ(roster_->GetHeld(), Money(40 * 25));
+
+    // Leaving cashes the credit out to the player.
+    EXPECT_TRUE(screen_->CanEnd());
+    EXPECT_EQ(roster_->GetCash(), Money(kStartCash + 40 * 25));
+}
+
+TEST_F(PlayFaceScriptTest, TheScriptsWriteOfTheJackpotBecomesTheMetersValue) {
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(kHarborFunctions), "jackpot.slot");
+    screen_ = OpenMachine(slot);
+    ASSERT_NE(screen_, nullptr);
+    auto* face = dynamic_cast<PlayFace*>(screen_->GetFace());
+    ASSERT_NE(face, nullptr);
+    ASSERT_NE(face->GetProgressive(), nullptr);
+    ProgressiveMeter& meter = face->GetProgressive()->Meter();
+    IndicatorDisplay& jackpot = face->GetProgressive()->Display();
+
+    const int32_t written = ProgressiveMeter::SeedFor(Money(25)) + 5000000;
+    ScriptValue(*face, "Jackpot.Value = " + std::to_string(written) + ", 0");
+    EXPECT_EQ(meter.Value(), written);
+    // The frame ticks grow the meter from the written value.
+    ASSERT_TRUE(PumpUntil([&] { return jackpot.GetValue() > written; }));
+    EXPECT_LT(jackpot.GetValue(), written + 100000);
+    EXPECT_EQ(meter.Value(), jackpot.GetValue());
+    EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];
+
+    int32_t ignored = 0;
+    EXPECT_FALSE(face->GetScript().Host().EvaluatePayout("Jackpot.Value = -1", ignored));
+    EXPECT_FALSE(errors_.texts.empty());
+    EXPECT_GT(meter.Value(), written);
+}
+
+TEST_F(PlayFaceScriptTest, AFailedScriptletPayoutIsShownInABoxCaptionedViraduAndPaysNothing) {
+    const std::string code = "function Go() {}\nfunction Big() { return 'many'; }\n"
+                             "function Cheer() {}\nfunction Insert() {}\n";
+    const std::string slot = BuildSlot(*files_, GlassHarborScripted(code), "failing.slot");
+    random_.values = {0, 0, 0, 0, 2, 1};  // three Anchors: the table's "Big()" line
+    BoxWatcher box("Viradu");
+    PlayFace* face = SpinWithTwoCoins(slot);
+    ASSERT_NE(face, nullptr);
+    const SeenBox seen = box.Result();
+    EXPECT_TRUE(seen.found);
+    EXPECT_EQ(seen.text, "Payout scriptlet error");
+    EXPECT_EQ(face->GetMeters().WinnerPaid(), 0);
+    EXPECT_EQ(face->GetMeters().Credit(), 8);
+    EXPECT_EQ(face->GetMeters().Bet(), 0);
+    EXPECT_TRUE(screen_->CanEnd());
 }

@@ -179,6 +179,65 @@ TEST(Bets, LeavingCashesOutAndStoresTheDenomination) {
     EXPECT_EQ(std::vector<int32_t>{25}, m.setting.stored);
 }
 
+TEST(Bets, EveryMoneyActionWaitsForTheMachineToBeIdle) {
+    Machine m(1000, Money(25), 0x8 | 0x20);
+    m.Meters(5, 0);
+    m.wallet.held = Money(125);
+    // A script's spin with nothing bet: the reels turn.
+    for (int reel = 0; reel < 3; ++reel) m.spin.MarkReel(reel);
+    m.spin.StartSpin();
+    ASSERT_FALSE(m.spin.IsIdle());
+    m.money.OnBetOne();
+    m.money.OnBetMax();
+    EXPECT_FALSE(m.money.BetCoins(1));
+    m.money.OnCashOut();
+    m.money.OnChangeDenomination();
+    m.money.OnDenominationChanged(100);
+    EXPECT_EQ(5, m.meters.Credit());
+    EXPECT_EQ(0, m.meters.Bet());
+    EXPECT_EQ(25, m.meters.Denomination().Cents());
+    EXPECT_EQ(1000, m.wallet.cash.Cents());
+    EXPECT_EQ(1u, m.reels.spins[0].size()) << "Bet Max did not start the spin again";
+    EXPECT_FALSE(m.money.CanEnd());
+    // Coins bought or dropped while the reels turn go to the credit.
+    m.money.OnCoinIn();
+    m.money.AddCoins(2);
+    EXPECT_EQ(8, m.meters.Credit());
+    EXPECT_EQ(0, m.meters.Bet());
+
+    m.spin.OnReelStopped(0);
+    m.money.OnBetOne();
+    EXPECT_EQ(1, m.meters.Bet());
+}
+
+TEST(Bets, TheScriptsCreditAndBetAreHeldMoneyAtOnceAndTheBetTakesTheLock) {
+    Machine m(1000);
+    EXPECT_TRUE(m.meters.SetByScript(Meter::Credit, 40));
+    EXPECT_EQ(40, m.meters.Credit());
+    EXPECT_EQ(40 * 25, m.wallet.held.Cents());
+    EXPECT_EQ(1000, m.wallet.cash.Cents());
+    EXPECT_EQ(0, m.setting.locks);
+    EXPECT_TRUE(m.meters.SetByScript(Meter::Bet, 2));
+    EXPECT_EQ(42 * 25, m.wallet.held.Cents());
+    EXPECT_EQ(1, m.setting.locks);
+    EXPECT_FALSE(m.money.CanEnd());
+    EXPECT_TRUE(m.meters.SetByScript(Meter::Bet, 3));
+    EXPECT_EQ(1, m.setting.locks);
+    EXPECT_TRUE(m.meters.SetByScript(Meter::Bet, 0));
+    EXPECT_EQ(0, m.setting.locks);
+
+    // Coins below 0 or more money than the machine can hold are refused.
+    EXPECT_FALSE(m.meters.SetByScript(Meter::Credit, -1));
+    EXPECT_FALSE(m.meters.SetByScript(Meter::Bet, -1));
+    EXPECT_FALSE(m.meters.SetByScript(Meter::Credit, INT32_MAX / 25 + 1));
+    EXPECT_EQ(40, m.meters.Credit());
+    EXPECT_EQ(40 * 25, m.wallet.held.Cents());
+    EXPECT_EQ(0, m.setting.locks);
+
+    EXPECT_TRUE(m.money.CanEnd());
+    EXPECT_EQ(1000 + 40 * 25, m.wallet.cash.Cents());
+}
+
 TEST(Bets, CoinsAtTheSlotGoOnTheBetThenTheCredit) {
     Machine m(60);
     m.money.OnCoinIn();

@@ -71,7 +71,10 @@ public:
         ++allStopped;
         return allReelsStopAnswer;
     }
-    void OnPayment(int32_t amount, int32_t column, int32_t index) override { payments.push_back({amount, column, index}); }
+    void OnPayment(int32_t amount, int32_t column, int32_t index) override {
+        payments.push_back({amount, column, index});
+        if (onPayment) onPayment();
+    }
     void OnTotalPayment(int32_t total) override { totals.push_back(total); }
     void OnMetersChange() override { ++metersChanged; }
     bool EvaluatePayout(const std::string& expression, int32_t& amount) override {
@@ -86,6 +89,7 @@ public:
     ScriptAnswer allReelsStopAnswer = ScriptAnswer::None;
     std::map<std::string, int32_t> results;  // expressions that evaluate, and to what
     std::function<void()> onEvaluate;
+    std::function<void()> onPayment;  // what the payment's handler does
     int reelsStarted = 0, allStopped = 0, metersChanged = 0;
     std::vector<int> reelStops;
     std::vector<Payment> payments;

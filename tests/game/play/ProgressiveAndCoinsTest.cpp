@@ -76,6 +76,42 @@ TEST(Progressive, AJackpotReadResetsAndIsStored) {
     EXPECT_EQ(80000000, meter.Value());
 }
 
+TEST(Progressive, AScriptsWriteBecomesTheMetersValueAndItGrowsFromThere) {
+    MemoryProgressiveStore store;
+    ListedRandom random;
+    random.values = {9, 9, 9, 9};
+    ProgressiveMeter meter(store, random, Money(100));
+    meter.Load();
+    EXPECT_TRUE(meter.SetByScript(90000000));
+    EXPECT_EQ(90000000, meter.Value());
+    meter.Tick();  // 9 x 0.01 dollars
+    EXPECT_EQ(90000009, meter.Value());
+    EXPECT_FALSE(meter.SetByScript(-1));
+    EXPECT_EQ(90000009, meter.Value());
+    EXPECT_TRUE(meter.Save());
+    EXPECT_EQ(90000009, store.values["$1.00Progressive"]);
+}
+
+TEST(Progressive, EnteringTheMachineDropsTheCarriedFraction) {
+    MemoryProgressiveStore store;
+    ListedRandom random, other;
+    random.values = other.values = {3, 3, 3, 3};  // 0.0075 dollars a tick on a quarter machine
+    ProgressiveMeter carried(store, random, Money(25));
+    carried.Load();
+    const int32_t start = carried.Value();
+    carried.Tick();
+    EXPECT_EQ(start, carried.Value()) << "less than a cent waits";
+    carried.Tick();
+    EXPECT_EQ(start + 1, carried.Value()) << "two thirds of a cent and more make one";
+
+    ProgressiveMeter entered(store, other, Money(25));
+    entered.Load();
+    entered.Tick();
+    entered.ResetGrowth();
+    entered.Tick();
+    EXPECT_EQ(start, entered.Value());
+}
+
 namespace {
 class RecordedCoins : public CoinSprites {
 public:

@@ -55,7 +55,14 @@ TEST(Spin, AReelInAnyMotionStateButZeroHoldsThePayment) {
     EXPECT_EQ(20, m.meters.Credit());
 }
 
-TEST(Spin, OnAllReelsStopFalseHoldsTheSpinButAnEmptyAnswerPays) {
+TEST(Spin, OnAllReelsStopFalseHoldsTheSpinButTrueOrAnEmptyAnswerPays) {
+    WinningMachine paid;
+    paid.Script().allReelsStopAnswer = ScriptAnswer::Yes;
+    paid.spin.OnSpin();
+    paid.spin.OnReelStopped(2);
+    EXPECT_EQ(20, paid.meters.Credit());
+    EXPECT_EQ(0, paid.meters.Bet());
+
     WinningMachine held;
     held.Script().allReelsStopAnswer = ScriptAnswer::No;
     held.spin.OnSpin();
@@ -65,6 +72,9 @@ TEST(Spin, OnAllReelsStopFalseHoldsTheSpinButAnEmptyAnswerPays) {
     EXPECT_EQ(0, held.meters.WinnerPaid());
     for (Button b : {Button::BetOne, Button::BetMax, Button::CashOut, Button::Spin})
         EXPECT_FALSE(held.buttons.IsButtonEnabled(b));
+    // The script has the spin: the machine is idle, so the script may bet and spin.
+    EXPECT_TRUE(held.spin.IsIdle());
+    EXPECT_TRUE(held.money.BetCoins(1));
 
     WinningMachine answeredNothing;
     answeredNothing.Script().allReelsStopAnswer = ScriptAnswer::None;
@@ -72,6 +82,32 @@ TEST(Spin, OnAllReelsStopFalseHoldsTheSpinButAnEmptyAnswerPays) {
     answeredNothing.spin.OnReelStopped(2);
     EXPECT_EQ(20, answeredNothing.meters.Credit());
     EXPECT_TRUE(answeredNothing.money.CanEnd());
+}
+
+TEST(Spin, WhileTheSpinIsPaidTheMachineIsNotIdleAndNoMoneyMoves) {
+    WinningMachine m;
+    m.money.SetCoinsToBet(false);
+    m.money.AddCoins(6);  // 2 bet, 6 credit
+    m.money.SetCoinsToBet(true);
+    m.Script().onPayment = [&] {
+        EXPECT_FALSE(m.spin.IsIdle());
+        EXPECT_FALSE(m.money.BetCoins(1));
+        m.money.OnBetOne();
+        m.money.OnBetMax();
+        m.money.OnCashOut();
+        EXPECT_EQ(6, m.meters.Credit());
+        EXPECT_EQ(2, m.meters.Bet());
+    };
+    m.spin.OnSpin();
+    m.spin.OnReelStopped(0);
+    ASSERT_EQ(1u, m.Script().payments.size());
+    EXPECT_EQ(1u, m.reels.spins[0].size()) << "Bet Max started no spin";
+    EXPECT_TRUE(m.spin.IsIdle());
+    EXPECT_EQ(6 + 20, m.meters.Credit());
+    EXPECT_EQ(0, m.meters.Bet());
+    EXPECT_EQ((6 + 20) * 25, m.wallet.held.Cents());
+    EXPECT_EQ(10000 - 8 * 25, m.wallet.cash.Cents());
+    EXPECT_TRUE(m.money.BetCoins(1)) << "once paid, the machine takes bets again";
 }
 
 TEST(Spin, AScriptSpinWithNoMarkedReelsEndsAndPaysByTheTable) {
@@ -116,6 +152,17 @@ TEST(Spin, AFailedJackpotPaymentGivesTheMeterBack) {
     const int32_t jackpot = m.progressive.Value();
     // The script reads the jackpot (which resets the meter) and then fails.
     m.Script().onEvaluate = [&] { EXPECT_EQ(jackpot, m.progressive.TakeJackpot()); };
+    m.spin.OnSpin();
+    m.spin.OnReelStopped(0);
+    EXPECT_EQ(jackpot, m.progressive.Value());
+    EXPECT_EQ(jackpot, m.store.values[ProgressiveMeter::SettingName(Money(25))]);
+
+    // Read twice before it fails: the meter gets back what the first read took.
+    m.Script().onEvaluate = [&] {
+        EXPECT_EQ(jackpot, m.progressive.TakeJackpot());
+        EXPECT_EQ(ProgressiveMeter::SeedFor(Money(25)), m.progressive.TakeJackpot());
+    };
+    m.money.AddCoins(2);
     m.spin.OnSpin();
     m.spin.OnReelStopped(0);
     EXPECT_EQ(jackpot, m.progressive.Value());

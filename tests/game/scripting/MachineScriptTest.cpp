@@ -181,7 +181,7 @@ TEST_F(MachineScriptTest, EventsReachTheHandlersWithTheirArguments) {
                       "function machine::OnTotalPayment(pay) { Credit.Value = 1000 + pay; return 1; }\n"));
     EXPECT_TRUE(host.FireOnReelStop(1));
     EXPECT_FALSE(host.FireOnReelStop(2));
-    EXPECT_FALSE(host.FireOnAllReelsStop());  // a handler that returns nothing ends the spin
+    EXPECT_EQ(EventAnswer::Nothing, host.FireOnAllReelsStop());  // a handler that returns nothing
     host.FireOnReelsStart();
     EXPECT_TRUE(host.FireOnReelClick(1));
     host.FireOnMetersChange();
@@ -194,10 +194,35 @@ TEST_F(MachineScriptTest, EventsReachTheHandlersWithTheirArguments) {
 }
 
 TEST_F(MachineScriptTest, WithoutHandlersOrScriptTheEventsAnswerTrue) {
-    EXPECT_TRUE(host.FireOnAllReelsStop());  // no script at all
+    EXPECT_EQ(EventAnswer::True, host.FireOnAllReelsStop());  // no script at all
     EXPECT_TRUE(host.FireOnPayment(1, 1, 1));
     ASSERT_TRUE(Start("function machine::OnReelStop(kReel) { return false; }"));
-    EXPECT_TRUE(host.FireOnAllReelsStop());
+    EXPECT_EQ(EventAnswer::True, host.FireOnAllReelsStop());
     EXPECT_TRUE(host.FireOnTotalPayment(3));
     EXPECT_FALSE(host.FireOnReelStop(0));
+}
+
+TEST_F(MachineScriptTest, AnAnswerThatCannotBeABooleanIsReportedAndCountsAsNone) {
+    ASSERT_TRUE(Start("var answer;\n"
+                      "function machine::OnAllReelsStop() { return answer; }\n"
+                      "function machine::OnPayment(payment, line, tableIndex) { return answer; }\n"));
+    EXPECT_EQ(EventAnswer::Nothing, host.FireOnAllReelsStop());
+    Eval("answer = true, 0");
+    EXPECT_EQ(EventAnswer::True, host.FireOnAllReelsStop());
+    Eval("answer = false, 0");
+    EXPECT_EQ(EventAnswer::False, host.FireOnAllReelsStop());
+    EXPECT_FALSE(host.FireOnPayment(1, 1, 0));
+    Eval("answer = 0, 0");  // a number becomes a Boolean
+    EXPECT_EQ(EventAnswer::False, host.FireOnAllReelsStop());
+    Eval("answer = null, 0");
+    EXPECT_EQ(EventAnswer::Nothing, host.FireOnAllReelsStop());
+    EXPECT_TRUE(errors.texts.empty());
+
+    Eval("answer = 'maybe', 0");
+    EXPECT_EQ(EventAnswer::Nothing, host.FireOnAllReelsStop());
+    ASSERT_EQ(1u, errors.texts.size());
+    EXPECT_NE(std::string::npos, errors.texts[0].find("machine::OnAllReelsStop")) << errors.texts[0];
+    EXPECT_TRUE(host.FireOnPayment(1, 1, 0));
+    ASSERT_EQ(2u, errors.texts.size());
+    EXPECT_NE(std::string::npos, errors.texts[1].find("machine::OnPayment")) << errors.texts[1];
 }

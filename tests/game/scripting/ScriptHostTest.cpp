@@ -50,7 +50,7 @@ TEST_F(ScriptHostTest, WithoutTheTypeLibraryTheMachinePlaysWithoutScriptAndSaysS
     EXPECT_NE(std::string::npos, errors.texts[0].find("NoSuchLibrary.tlb")) << errors.texts[0];
     EXPECT_EQ(0, credit.value);
     EXPECT_EQ(nullptr, credit.events);
-    EXPECT_TRUE(host.FireOnAllReelsStop());
+    EXPECT_EQ(EventAnswer::True, host.FireOnAllReelsStop());
     host.Stop();  // nothing to stop
 }
 
