@@ -64,6 +64,11 @@ bool MachineMoney::BetCoins(int32_t coins) {
     return true;
 }
 
+bool MachineMoney::SetMeterByScript(Meter meter, int32_t coins) {
+    if (meter == Meter::Bet && !IsIdle()) return false;
+    return parts_.meters.SetByScript(meter, coins);
+}
+
 void MachineMoney::OnCashOut() {
     if (!IsIdle()) return;
     MachineMeters& meters = parts_.meters;

@@ -42,6 +42,9 @@ public:
     // The script's bet: n coins from credit first, then from cash; false with nothing
     // changed when they exceed the max bet or the money there is.
     bool BetCoins(int32_t coins);
+    // The script's write of the "Credit" or "Bet" meter (see MachineMeters::SetByScript);
+    // the bet, which a spin's stops were drawn for, only on an idle machine.
+    bool SetMeterByScript(Meter meter, int32_t coins);
     void OnCashOut();
     void OnCoinIn();
     // The bill acceptor after its dialog: n coins bought with cash (0 buys nothing).

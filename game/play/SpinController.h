@@ -31,7 +31,7 @@ struct SpinParts {
     SceneLock* lock = nullptr;
     ProgressiveMeter* progressive = nullptr;
     // The machine file's name without its folder, kept with a spin at stake.
-    std::string machine;
+    std::string machine = std::string();
 };
 
 class SpinController {

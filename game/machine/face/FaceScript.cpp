@@ -51,14 +51,14 @@ ScriptItems FaceScript::MakeItems(MachineScreen& screen, const FaceScriptItems& 
 }
 
 // The script's writes of "Credit" and "Bet" are money: the meters store them at once and
-// take the denomination's lock as any bet does. A write of the jackpot's indicator becomes
+// take the denomination's lock as any bet does; the bet waits for an idle machine. A write of the jackpot's indicator becomes
 // the progressive meter's value. Other indicators are the script's own.
 ScriptIndicatorItem::ValueWriter FaceScript::WriterFor(const IndicatorDisplay* display, const FaceScriptItems& items,
                                                        const ScriptFaceParts& parts) {
-    MachineMeters& meters = parts.meters;
+    MachineMoney& money = parts.money;
     for (Meter meter : {Meter::Credit, Meter::Bet}) {
         if (display == items.indicators.Find(meter == Meter::Credit ? "Credit" : "Bet"))
-            return [&meters, meter](int32_t coins) { return meters.SetByScript(meter, coins); };
+            return [&money, meter](int32_t coins) { return money.SetMeterByScript(meter, coins); };
     }
     ProgressiveMeter* progressive = parts.progressive;
     if (progressive && display == items.progressive)

@@ -15,7 +15,7 @@ public:
         bool active = false;
         bool hasHeld = false;
         int32_t held = 0, heldCash = 0;
-        Holding holding;
+        Holding holding = {};
     };
 
     void Load(int slot, PlayerRecord& record) override {

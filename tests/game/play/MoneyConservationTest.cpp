@@ -1,6 +1,8 @@
 // Over a long run of random play, no money is made or lost: for every player, cash plus
 // what the machine holds for the player equals the starting cash plus wins less bets, to
 // the cent, after every action; and the store always holds the player's money as it is.
+// The program is killed now and then, in the middle of a spin too: what the next start and
+// the machine's next opening pay is what the spin would have paid.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -9,6 +11,7 @@
 #include "../money/MemoryPlayerStore.h"
 #include "Denominations.h"
 #include "PlayFakes.h"
+#include "PendingSpin.h"
 #include "PlayerRoster.h"
 #include "RosterWallet.h"
 
@@ -38,45 +41,39 @@ SpinLayout UnevenLayout() {
 
 class ConservationRun {
 public:
-    explicit ConservationRun(uint32_t seed)
-        : rng_(seed), roster_(store_), purse_(roster_),
-          m_(UnevenLayout(), MixedPayouts(), 5, 5, 0, Money(25), kMask, &purse_) {
-        for (int slot = 0; slot < kPlayersInPlay; ++slot) {
+    explicit ConservationRun(uint32_t seed) : rng_(seed) {
+        for (int slot = 0; slot < kPlayersInPlay; ++slot)
             store_.slots[slot] = {"Player " + std::to_string(slot + 1), 5000000 - 1000000 * slot, 0, 8122026, false};
-            roster_.Load(slot);
-            ledger_[slot] = roster_.GetRecord(slot).GetCash().Cents();
-        }
-        roster_.SetCurrentIndex(0);
-        m_.Script().onEvaluate = [this] {
-            if (m_.Script().evaluated.back() == "jackpot") m_.progressive.TakeJackpot();
-        };
-        m_.progressive.Load();
+        Start(0);
+        for (int slot = 0; slot < kPlayersInPlay; ++slot) ledger_[slot] = roster_->GetRecord(slot).GetCash().Cents();
     }
 
     void Step() {
-        const int player = roster_.GetCurrentIndex();
-        const int32_t betBefore = m_.meters.Bet();
-        const int64_t denomination = m_.meters.Denomination().Cents();
-        const size_t settled = m_.Script().totals.size();
+        const int player = roster_->GetCurrentIndex();
+        const int32_t betBefore = m_->meters.Bet();
+        const int64_t denomination = m_->meters.Denomination().Cents();
+        const int killsBefore = kills;
+        const size_t settled = m_->Script().totals.size();
         Act(std::uniform_int_distribution<int>(0, 99)(rng_));
-        if (m_.Script().totals.size() != settled) {  // a spin was paid: the bet is spent, the win added
-            ledger_[player] += (int64_t(m_.meters.WinnerPaid()) - betBefore) * denomination;
+        // A kill settles for itself (on a new machine).
+        if (kills == killsBefore && m_->Script().totals.size() != settled) {  // a spin was paid: the bet is spent, the win added
+            ledger_[player] += (int64_t(m_->meters.WinnerPaid()) - betBefore) * denomination;
             ++paidSpins;
-            if (m_.meters.WinnerPaid() > 0) ++wins;
+            if (m_->meters.WinnerPaid() > 0) ++wins;
         }
-        if (m_.meters.Denomination().Cents() != denomination) ++denominationChanges;
-        if (roster_.GetCurrentIndex() != player) ++playerChanges;
+        if (m_->meters.Denomination().Cents() != denomination) ++denominationChanges;
+        if (roster_->GetCurrentIndex() != player) ++playerChanges;
     }
 
-    int paidSpins = 0, wins = 0, denominationChanges = 0, playerChanges = 0;
-    size_t Refusals() const { return m_.notices.boxes.size(); }
+    int paidSpins = 0, wins = 0, denominationChanges = 0, playerChanges = 0, kills = 0, killedSpins = 0, scriptWrites = 0;
+    size_t Refusals() const { return pastRefusals_ + m_->notices.boxes.size(); }
 
     void Check(int step) const {
-        const int current = roster_.GetCurrentIndex();
-        const int64_t held = m_.Held();
-        ASSERT_EQ(held, roster_.GetHeld().Cents()) << "step " << step;
+        const int current = roster_->GetCurrentIndex();
+        const int64_t held = m_->Held();
+        ASSERT_EQ(held, roster_->GetHeld().Cents()) << "step " << step;
         for (int slot = 0; slot < kPlayersInPlay; ++slot) {
-            const int64_t cash = const_cast<PlayerRoster&>(roster_).GetRecord(slot).GetCash().Cents();
+            const int64_t cash = roster_->GetRecord(slot).GetCash().Cents();
             const int64_t onMachine = slot == current ? held : 0;
             ASSERT_EQ(ledger_.at(slot), cash + onMachine) << "player " << slot << " at step " << step;
             const auto& stored = store_.slots.at(slot);
@@ -87,50 +84,98 @@ public:
         }
     }
 
-    bool Spinning() const { return !m_.spin.IsIdle(); }
+    bool Spinning() const { return !m_->spin.IsIdle(); }
 
 private:
     void Act(int roll) {
         std::uniform_int_distribution<int> coins(0, 12);
-        if (roll < 12) return m_.money.AddCoins(roll == 0 ? 4294967295u : uint32_t(coins(rng_)));
-        if (roll < 25) return m_.money.OnCoinIn();
-        if (roll < 35) return m_.money.OnBetOne();
-        if (roll < 42) return m_.money.OnBetMax();
-        if (roll < 47) return (void)m_.money.BetCoins(coins(rng_) % 6);
+        if (roll < 12) return m_->money.AddCoins(roll == 0 ? 4294967295u : uint32_t(coins(rng_)));
+        if (roll < 25) return m_->money.OnCoinIn();
+        if (roll < 35) return m_->money.OnBetOne();
+        if (roll < 42) return m_->money.OnBetMax();
+        if (roll < 47) return (void)m_->money.BetCoins(coins(rng_) % 6);
         if (roll < 65) return Spin();
         if (roll < 75) return StopAReel();
-        if (roll < 80) return m_.money.OnCashOut();
-        if (roll < 85) return m_.money.OnChangeDenomination();
-        if (roll < 88) return m_.money.OnDenominationChanged(kDenominations[roll % 5]);
-        if (roll < 91) return m_.progressive.Tick();
+        if (roll < 80) return m_->money.OnCashOut();
+        if (roll < 85) return m_->money.OnChangeDenomination();
+        if (roll < 88) return m_->money.OnDenominationChanged(kDenominations[roll % 5]);
+        if (roll < 91) return m_->progressive.Tick();
         if (roll < 96) return SwitchPlayer();
-        return m_.money.RefreshButtons();
+        if (roll < 97) return Kill();
+        if (roll < 99) return ScriptWrite(roll == 97 ? Meter::Credit : Meter::Bet);
+        return m_->money.RefreshButtons();
+    }
+
+    // The script writes a meter: what the machine holds changes by the script's grant.
+    void ScriptWrite(Meter meter) {
+        const int64_t held = m_->Held();
+        if (!m_->money.SetMeterByScript(meter, std::uniform_int_distribution<int>(-1, 40)(rng_))) return;
+        ledger_[roster_->GetCurrentIndex()] += m_->Held() - held;
+        ++scriptWrites;
+    }
+
+    // The program starts (again) with this player at a new machine.
+    void Start(int player) {
+        roster_ = std::make_unique<PlayerRoster>(store_);
+        purse_ = std::make_unique<RosterWallet>(*roster_);
+        m_ = std::make_unique<TestMachine>(UnevenLayout(), MixedPayouts(), 5, 5, 0, Money(25), kMask, purse_.get());
+        roster_->SetCurrentIndex(player);
+        m_->Script().onEvaluate = [this] {
+            if (m_->Script().evaluated.back() == "jackpot") m_->progressive.TakeJackpot();
+        };
+        m_->progressive.Load();
+    }
+
+    // The program is killed: nothing more is written. When a spin was at stake, the ledger
+    // takes what it would have paid had it run to its end (found by running it, and then
+    // forgetting every write of that run).
+    void Kill() {
+        const int player = roster_->GetCurrentIndex();
+        const MemoryPlayerStore atKill = store_;
+        const std::map<std::string, int32_t> results = m_->Script().results;
+        if (Spinning()) {
+            const int32_t bet = m_->meters.Bet();
+            const int64_t denomination = m_->meters.Denomination().Cents();
+            for (int reel = 0; reel < 3; ++reel) m_->spin.OnReelStopped(reel);
+            ledger_[player] += (int64_t(m_->meters.WinnerPaid()) - bet) * denomination;
+            ++killedSpins;
+        }
+        pastRefusals_ += m_->notices.boxes.size();
+        m_.reset();
+        purse_.reset();
+        roster_.reset();
+        store_ = atKill;
+        Start(player);
+        m_->Script().results = results;
+        PayPendingSpin(*roster_, m_->spin, "");
+        ++kills;
     }
 
     void Spin() {
-        if (Spinning() || m_.meters.Bet() == 0) return;
-        m_.Script().results["win"] = std::uniform_int_distribution<int>(0, 500)(rng_);
-        m_.Script().results["jackpot"] = std::uniform_int_distribution<int>(0, 3)(rng_);
-        m_.spin.OnSpin();
+        if (Spinning() || m_->meters.Bet() == 0) return;
+        m_->Script().results["win"] = std::uniform_int_distribution<int>(0, 500)(rng_);
+        m_->Script().results["jackpot"] = std::uniform_int_distribution<int>(0, 3)(rng_);
+        m_->spin.OnSpin();
     }
 
     void StopAReel() {
         if (!Spinning()) return;
-        m_.spin.OnReelStopped(std::uniform_int_distribution<int>(0, 2)(rng_));
+        m_->spin.OnReelStopped(std::uniform_int_distribution<int>(0, 2)(rng_));
     }
 
     // A player leaves the machine and the next one sits down.
     void SwitchPlayer() {
-        if (!m_.money.CanEnd()) return;
-        roster_.SetCurrentIndex((roster_.GetCurrentIndex() + 1) % kPlayersInPlay);
+        if (!m_->money.CanEnd()) return;
+        roster_->SetCurrentIndex((roster_->GetCurrentIndex() + 1) % kPlayersInPlay);
     }
 
     std::mt19937 rng_;
     MemoryPlayerStore store_;
-    PlayerRoster roster_;
-    RosterWallet purse_;
-    TestMachine m_;
-    std::map<int, int64_t> ledger_;  // each player's starting cash plus wins less bets
+    std::unique_ptr<PlayerRoster> roster_;
+    std::unique_ptr<RosterWallet> purse_;
+    std::unique_ptr<TestMachine> m_;
+    std::map<int, int64_t> ledger_;
+    size_t pastRefusals_ = 0;  // the notices of machines before the last kill  // each player's starting cash plus wins less bets
 };
 }  // namespace
 
@@ -147,7 +192,9 @@ TEST(MoneyConservation, AHundredThousandRandomActionsMakeAndLoseNothing) {
     EXPECT_GT(run.denominationChanges, 500);
     EXPECT_GT(run.playerChanges, 500);
     EXPECT_GT(run.Refusals(), 100u);
+    EXPECT_GT(run.killedSpins, 100);
+    EXPECT_GT(run.scriptWrites, 1000);
     std::cout << run.paidSpins << " spins paid, " << run.wins << " won, " << run.denominationChanges
               << " denomination changes, " << run.playerChanges << " players changed, " << run.Refusals()
-              << " notices\n";
+              << " notices, " << run.kills << " kills, " << run.killedSpins << " in a spin\n";
 }
