@@ -16,6 +16,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <string>
@@ -143,8 +144,9 @@ public:
     bool DefineIndicator(const std::string& name, const IndicatorPart& indicator);
     bool DefineSound(const std::string& name, const SoundPart& sound);
     bool DefineRegion(const std::string& name, const RegionPart& region);
-    // The element's name becomes the new one in the script; the symbol table keeps the
-    // record under the old name until the next compile. Always true.
+    // The element's name becomes the new one in the script, and so do the Coin statement's
+    // references to it; the symbol table keeps the record under the old name until the
+    // next compile. Always true.
     bool RenameElement(const std::string& oldName, const std::string& newName);
     // Removes the element's whole definition from the script; the record stays in the
     // symbol table until the next compile.
@@ -161,6 +163,18 @@ public:
     // of the same value queues its patch again. With the flag false, nothing.
     void DiscardPatches(bool destroy);
     bool HasPatches() const { return patchCount_ != 0; }
+
+    // Whose edits the patches queued from now on are: a number the caller chooses (0 until
+    // it does). A patch queued again takes the owner of the latest edit.
+    void SetPatchOwner(int32_t owner) { patchOwner_ = owner; }
+    // The owners of the queued patches, each once, in the order of their first patch.
+    std::vector<int32_t> GetPatchOwners() const;
+    // As WriteScript, but of the queued patches only those whose owner `keep` accepts
+    // are written (saved patches always are); the queue stays as it is.
+    bool WriteScriptWith(const std::string& path, const std::function<bool(int32_t owner)>& keep);
+    // Takes the owner's queued patches out of the queue: the script text keeps what the
+    // compile read there, and a later edit of such a value queues its patch again.
+    void DropPatches(int32_t owner);
     uint32_t GetPatchCount() const { return patchCount_; }
     const std::list<PatchEntry>& GetPatches() const { return patches_; }
 
@@ -288,6 +302,7 @@ private:
     SymbolPart& ElementPart(const std::string& name, SymbolKind kind);
     SymbolPart& AnyElementPart(const std::string& name);
     void RequireArtBlock(const std::string& name) const;
+    void RenameCoinReferences(const std::string& name, const std::string& newName);
     // Appends the entry for a patch made for the span (the caller checked the span).
     void AppendPatch(SourceSpan& span, std::unique_ptr<SourcePatch> patch);
     // True when the span has a patch; a saved one is queued again, as the value changes.
@@ -394,6 +409,7 @@ private:
     std::list<PatchEntry> patches_;
     std::list<PatchEntry> savedPatches_;
     uint32_t patchCount_ = 0;
+    int32_t patchOwner_ = 0;
     std::string scriptBytes_;
     bool haveScriptBytes_ = false;
     std::string writeError_;

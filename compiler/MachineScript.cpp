@@ -225,3 +225,19 @@ const std::string& MachineScript::GetWriteError() const {
 void MachineScript::DiscardPatches(bool destroy) {
     description_->DiscardPatches(destroy);
 }
+
+void MachineScript::SetPatchOwner(int32_t owner) {
+    description_->SetPatchOwner(owner);
+}
+
+std::vector<int32_t> MachineScript::GetPatchOwners() const {
+    return description_->GetPatchOwners();
+}
+
+bool MachineScript::WriteScriptWith(const std::string& path, const std::function<bool(int32_t owner)>& keep) {
+    return description_->WriteScriptWith(path, keep);
+}
+
+void MachineScript::DropPatches(int32_t owner) {
+    description_->DropPatches(owner);
+}

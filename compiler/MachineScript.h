@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -84,6 +85,12 @@ public:
     bool WriteScript(const std::string& path);
     const std::string& GetWriteError() const;
     void DiscardPatches(bool destroy);
+    // Whose edits the patches are, writing some owners' edits only, and dropping an
+    // owner's edits from the queue; see MachineDescription.h.
+    void SetPatchOwner(int32_t owner);
+    std::vector<int32_t> GetPatchOwners() const;
+    bool WriteScriptWith(const std::string& path, const std::function<bool(int32_t owner)>& keep);
+    void DropPatches(int32_t owner);
 
 private:
     std::unique_ptr<MachineDescription> description_;

@@ -373,11 +373,31 @@ bool MachineDescription::DefineRegion(const std::string& name, const RegionPart&
 }
 
 bool MachineDescription::RenameElement(const std::string& oldName, const std::string& newName) {
-    if (oldName == newName) return true;
+    if (oldName == newName && !symbols_.Find(oldName)) return true;
     SymbolPart& part = AnyElementPart(oldName);
+    const std::string current = part.name.empty() ? oldName : part.name;
+    if (current == newName) return true;  // also a name put back before the save
     QueuePatch(part.nameSpan, part.name, &MachineDescription::FormatString);
+    RenameCoinReferences(current, newName);
     part.name = newName;
     return true;
+}
+
+// The Coin statement names its three regions, its sound and its denomination indicator:
+// a renamed one is renamed there in the same save.
+void MachineDescription::RenameCoinReferences(const std::string& name, const std::string& newName) {
+    if (name.empty()) return;
+    const std::pair<std::string*, SourceSpan*> references[] = {
+        {&coin_.insertionRegion, &coin_.insertionRegionSpan},
+        {&coin_.denominationRegion, &coin_.denominationRegionSpan},
+        {&coin_.billRegion, &coin_.billRegionSpan},
+        {&coin_.denominationIndicator, &coin_.denominationIndicatorSpan},
+        {&coin_.sound, &coin_.soundSpan}};
+    for (const auto& reference : references) {
+        if (*reference.first != name) continue;
+        QueuePatch(*reference.second, *reference.first, &MachineDescription::FormatString);
+        *reference.first = newName;
+    }
 }
 
 void MachineDescription::DeleteElement(const std::string& name) {

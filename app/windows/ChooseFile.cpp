@@ -23,8 +23,29 @@ std::string CutBeforeLastBackslash(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(0, slash);
 }
 
-// Shows the Open dialog for a name buffer of `size` bytes, in the C locale; an exception
-// thrown inside the dialog's own procedures is raised again here. True when a file was chosen.
+// The program's current directory as it was when made, put back when it goes: whatever
+// folder a file is chosen in, the paths made relative to the current directory stay right.
+class CurrentDirectoryKeeper {
+public:
+    CurrentDirectoryKeeper() {
+        const DWORD length = GetCurrentDirectoryA(0, nullptr);
+        folder_.resize(length);
+        if (length == 0 || GetCurrentDirectoryA(length, &folder_[0]) == 0) folder_.clear();
+        if (!folder_.empty()) folder_.resize(folder_.size() - 1);  // the terminating zero
+    }
+    ~CurrentDirectoryKeeper() {
+        if (!folder_.empty()) SetCurrentDirectoryA(folder_.c_str());
+    }
+    CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
+    CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
+
+private:
+    std::string folder_;
+};
+
+// Shows the Open dialog for a name buffer of `size` bytes, in the C locale, keeping the
+// current directory; an exception thrown inside the dialog's own procedures is raised
+// again here. True when a file was chosen.
 bool RunOpenDialog(Window* owner, char* names, DWORD size, const std::string& folder, const char* filter,
                    const char* title, DWORD flags) {
     OPENFILENAMEA ofn = {};
@@ -37,9 +58,10 @@ bool RunOpenDialog(Window* owner, char* names, DWORD size, const std::string& fo
     ofn.nMaxFile = size;
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrTitle = title;
-    ofn.Flags = flags;
+    ofn.Flags = flags | OFN_NOCHANGEDIR;
     BOOL chosen;
     {
+        CurrentDirectoryKeeper directory;
         LocaleSaver locale;
         chosen = GetOpenFileNameA(&ofn);
     }

@@ -1,4 +1,5 @@
-// The common open-file dialog for one file or for several.
+// The common open-file dialog for one file or for several. Neither changes the program's
+// current directory, whatever folder the file is chosen in.
 #pragma once
 #include <windows.h>
 

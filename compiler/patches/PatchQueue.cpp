@@ -1,4 +1,5 @@
 // The description's list of queued source patches.
+#include <algorithm>
 #include <stdexcept>
 
 #include "FieldPatch.h"
@@ -16,6 +17,7 @@ void MachineDescription::AppendPatch(SourceSpan& span, std::unique_ptr<SourcePat
     entry.insert = span.insert != 0;
     entry.patch = std::move(patch);
     entry.span = &span;
+    entry.owner = patchOwner_;
     span.patch = entry.patch.get();
     patchedSpans_.push_back(&span);
     patches_.push_back(std::move(entry));
@@ -74,15 +76,43 @@ bool MachineDescription::AlreadyQueued(SourceSpan& span) {
 }
 
 PatchEntry* MachineDescription::RequeueEntry(const SourcePatch* patch) {
-    for (PatchEntry& entry : patches_)
-        if (entry.patch.get() == patch) return &entry;
+    for (PatchEntry& entry : patches_) {
+        if (entry.patch.get() != patch) continue;
+        entry.owner = patchOwner_;
+        return &entry;
+    }
     for (auto it = savedPatches_.begin(); it != savedPatches_.end(); ++it) {
         if (it->patch.get() != patch) continue;
+        it->owner = patchOwner_;
         patches_.splice(patches_.end(), savedPatches_, it);
         ++patchCount_;
         return &patches_.back();
     }
     return nullptr;
+}
+
+std::vector<int32_t> MachineDescription::GetPatchOwners() const {
+    std::vector<int32_t> owners;
+    for (const PatchEntry& entry : patches_)
+        if (std::find(owners.begin(), owners.end(), entry.owner) == owners.end()) owners.push_back(entry.owner);
+    return owners;
+}
+
+void MachineDescription::DropPatches(int32_t owner) {
+    for (auto it = patches_.begin(); it != patches_.end();) {
+        if (it->owner != owner) {
+            ++it;
+            continue;
+        }
+        const SourcePatch* dropped = it->patch.get();
+        for (SourceSpan* span : patchedSpans_)
+            if (span->patch == dropped) span->patch = nullptr;
+        patchedSpans_.erase(std::remove_if(patchedSpans_.begin(), patchedSpans_.end(),
+                                           [](const SourceSpan* span) { return !span->patch; }),
+                            patchedSpans_.end());
+        it = patches_.erase(it);
+        --patchCount_;
+    }
 }
 
 // Saved patches stay: the script written next must still hold what they print, and their

@@ -5,14 +5,20 @@
 
 namespace {
 
-void AddEdits(const std::list<PatchEntry>& entries, std::vector<ScriptEdit>& edits) {
+void AddEdits(const std::list<PatchEntry>& entries, std::vector<ScriptEdit>& edits,
+              const std::function<bool(int32_t owner)>& keep = nullptr) {
     for (const PatchEntry& entry : entries)
-        edits.push_back(ScriptEdit{entry.start, entry.end, entry.insert, entry.patch->GetText()});
+        if (!keep || keep(entry.owner))
+            edits.push_back(ScriptEdit{entry.start, entry.end, entry.insert, entry.patch->GetText()});
 }
 
 }  // namespace
 
 bool MachineDescription::WriteScript(const std::string& path) {
+    return WriteScriptWith(path, nullptr);
+}
+
+bool MachineDescription::WriteScriptWith(const std::string& path, const std::function<bool(int32_t owner)>& keep) {
     writeError_.clear();
     if (!haveScriptBytes_) {
         writeError_ = "No script was compiled";
@@ -21,7 +27,7 @@ bool MachineDescription::WriteScript(const std::string& path) {
     // Saved edits were queued before the ones queued since.
     std::vector<ScriptEdit> edits;
     AddEdits(savedPatches_, edits);
-    AddEdits(patches_, edits);
+    AddEdits(patches_, edits, keep);
     writeError_ = ReplaceFileContents(path, RewriteScript(scriptBytes_, edits));
     return writeError_.empty();
 }

@@ -20,4 +20,5 @@ struct PatchEntry {
     bool insert = false;
     std::unique_ptr<SourcePatch> patch;
     SourceSpan* span = nullptr;  // the span whose patch pointer names this patch
+    int32_t owner = 0;           // who queued it last (MachineDescription::SetPatchOwner)
 };

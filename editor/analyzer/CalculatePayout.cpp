@@ -18,8 +18,11 @@ void CalculatePayout(Window* owner) {
 void ShowPayoutResults(Window* owner, const std::string& scriptPath) {
     MessageList messages;
     {
+        // Counting every combination of stops takes a while: the wait cursor shows meanwhile.
+        HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
         PayoutAnalyzer analyzer;
         analyzer.Run(scriptPath, messages);
+        SetCursor(previous);
     }
     MessageBoxA(owner ? owner->GetHandle() : nullptr, messages.Joined().c_str(), "results", MB_OK);
 }

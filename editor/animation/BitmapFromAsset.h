@@ -7,7 +7,11 @@
 class Bitmap;
 
 // The file handle is an open asset file's; false when the asset cannot be loaded or
-// locked or is no image.
-bool BitmapFromAsset(int32_t file, uint32_t asset, Bitmap& out, bool& transparent);
+// locked, is no image, or is shorter than its picture (ImageAssetFault); then the error,
+// when asked for, says why.
+bool BitmapFromAsset(int32_t file, uint32_t asset, Bitmap& out, bool& transparent, std::string* error = nullptr);
 // Opens the asset file by name for the one picture and closes it again.
-bool BitmapFromAssetFile(const std::string& fileName, uint32_t asset, Bitmap& out, bool& transparent);
+bool BitmapFromAssetFile(const std::string& fileName, uint32_t asset, Bitmap& out, bool& transparent,
+                         std::string* error = nullptr);
+// The bytes of a locked asset, its type word included (0 when the engine does not say).
+size_t LockedAssetSize(uint32_t handle);

@@ -107,10 +107,13 @@ bool ButtonElement::OnContextMenu(POINT point, Window* owner) {
 void ButtonElement::RunCommand(int command, Window* owner) {
     switch (command) {
     case ID_DELETE_ITEM:
+        if (RefuseIfRequired(*this, "Button", owner)) break;
         MarkDeleted();
         NotifyChanged();
         break;
-    case ID_RENAME_ITEM: RenameFromDialog(*this, "Button", owner); break;
+    case ID_RENAME_ITEM:
+        if (!RefuseIfRequired(*this, "Button", owner)) RenameFromDialog(*this, "Button", owner);
+        break;
     case ID_ITEM_PROPERTIES: EditProperties(owner); break;
     default: break;
     }
@@ -118,7 +121,8 @@ void ButtonElement::RunCommand(int command, Window* owner) {
 
 void ButtonElement::EditProperties(Window* owner) {
     MachineLayout* layout = GetLayout();
-    const std::string ownSet = OwnSetName("Button", GetName());
+    // The own set keeps the name the element stood under when the layout was built.
+    const std::string ownSet = OwnSetName("Button", GetCaption());
     const std::vector<std::string> names = layout ? layout->GetSetNames() : std::vector<std::string>();
     ButtonPropertiesDialog dialog(GetName(), CurrentRecord(), AnimationChoices(names, ownSet), ownSet);
     if (dialog.DoModal(owner) != 1) return;

@@ -1,6 +1,8 @@
 #include "ElementMenu.h"
 
 #include "EditableElement.h"
+#include "ElementName.h"
+#include "MachineScript.h"
 #include "MachineLayout.h"
 #include "RenameDialog.h"
 #include "Window.h"
@@ -17,6 +19,11 @@ int TrackElementMenu(int menuId, POINT point, Window* owner) {
 
 bool RenameFromDialog(EditableElement& element, const std::string& kind, Window* owner) {
     MachineLayout* layout = element.GetLayout();
+    const MachineScript* script = layout ? layout->GetScript() : nullptr;
+    if (script && JScriptUsesName(*script, element.GetName()) &&
+        MessageBoxA(owner ? owner->GetHandle() : nullptr, NameInJScriptWarning(element.GetName()).c_str(),
+                    kNameInJScriptCaption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return false;
     RenameDialog dialog(kind, element.GetName(), [layout](const std::string& name) {
         return layout && layout->IsNameUsed(name);
     });
@@ -24,5 +31,16 @@ bool RenameFromDialog(EditableElement& element, const std::string& kind, Window*
     element.SetCaption(dialog.GetName());
     element.SetDisplayText(element.GetName() + " " + kind);
     element.NotifyChanged();
+    return true;
+}
+
+bool RefuseIfRequired(EditableElement& element, const std::string& kind, Window* owner) {
+    const MachineLayout* layout = element.GetLayout();
+    const MachineScript* script = layout ? layout->GetScript() : nullptr;
+    const std::string progressive = script ? script->GetProgressive().indicator : std::string();
+    const std::string refusal = RequiredElementRefusal(element.GetCaption(), kind, progressive);
+    if (refusal.empty()) return false;
+    MessageBoxA(owner ? owner->GetHandle() : nullptr, refusal.c_str(), kRequiredElementCaption,
+                MB_OK | MB_ICONEXCLAMATION);
     return true;
 }

@@ -15,3 +15,8 @@ int TrackElementMenu(int menuId, POINT point, Window* owner);
 // "Region"); on OK the element takes the name, its display text becomes the name, a
 // blank and the kind word, and the layout hears of it. True when renamed.
 bool RenameFromDialog(EditableElement& element, const std::string& kind, Window* owner);
+
+// A button or indicator that every machine needs may be neither deleted nor renamed: the
+// author is told so in a box of this caption, and the answer is true.
+inline const char kRequiredElementCaption[] = "Required Element";
+bool RefuseIfRequired(EditableElement& element, const std::string& kind, Window* owner);

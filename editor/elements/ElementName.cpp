@@ -1,19 +1,97 @@
 #include "ElementName.h"
 
+#include <vector>
+
+#include "KeywordTable.h"
+#include "MachineScript.h"
+
+namespace {
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsWordChar(char c) { return IsLetter(c) || (c >= '0' && c <= '9') || c == '_'; }
+
+bool IsKeyword(const std::string& name) {
+    for (int i = 0; i < KeywordCount; ++i)
+        if (name == KeywordTable[i].name) return true;
+    return false;
+}
+
+bool IsOneOf(const std::string& name, std::initializer_list<const char*> names) {
+    for (const char* one : names)
+        if (name == one) return true;
+    return false;
+}
+}  // namespace
+
 std::string MakeValidName(const std::string& text) {
     std::string name = text;
-    for (char& c : name) {
-        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        const bool digit = c >= '0' && c <= '9';
-        if (!letter && !digit && c != '_') c = '_';
-    }
+    for (char& c : name)
+        if (!IsWordChar(c)) c = '_';
     return name;
+}
+
+std::string ScriptNameRefusal(const std::string& name, const std::string& kind) {
+    if (name.empty()) return "Please enter a name for the " + kind + ".";
+    if (!IsLetter(name[0])) return "The name of the " + kind + " must begin with a letter: " + name;
+    for (char c : name)
+        if (!IsWordChar(c)) return "The name of the " + kind + " may hold only letters, digits and _: " + name;
+    if (IsKeyword(name)) return name + " is a word of the script language and cannot name the " + kind + ".";
+    return std::string();
 }
 
 std::string RenameRefusal(const std::string& name, const std::string& currentName, const std::string& kind,
                           const std::function<bool(const std::string&)>& isUsed) {
-    if (name.empty()) return "Please enter a name for the " + kind + ".";
-    if (name[0] >= '0' && name[0] <= '9') return "A name cannot start with a digit: \"" + name + "\".";
+    const std::string refusal = ScriptNameRefusal(name, kind);
+    if (!refusal.empty()) return refusal;
     if (name != currentName && isUsed(name)) return "The name \"" + name + "\" is already used.";
     return "";
+}
+
+std::string RequiredElementRefusal(const std::string& name, const std::string& kind,
+                                   const std::string& progressiveIndicator) {
+    const bool required = kind == "Button" ? IsOneOf(name, {"Spin", "BetOne", "BetMax", "CashOut"})
+                                           : kind == "Indicator" && (IsOneOf(name, {"Bet", "Credit", "WinnerPaid"}) ||
+                                                                     (!progressiveIndicator.empty() &&
+                                                                      name == progressiveIndicator));
+    if (!required) return std::string();
+    return "Every machine needs its " + name + " " + kind +
+           ": it can be neither deleted nor renamed (the script would not compile without it).";
+}
+
+bool TextUsesName(const std::string& text, const std::string& name) {
+    if (name.empty()) return false;
+    for (size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+        const size_t end = at + name.size();
+        const bool startsWord = at == 0 || !IsWordChar(text[at - 1]);
+        const bool endsWord = end == text.size() || !IsWordChar(text[end]);
+        if (startsWord && endsWord) return true;
+    }
+    return false;
+}
+
+namespace {
+bool AnyUses(const std::vector<std::string>& scriptlets, const std::string& name) {
+    for (const std::string& scriptlet : scriptlets)
+        if (TextUsesName(scriptlet, name)) return true;
+    return false;
+}
+}  // namespace
+
+bool JScriptUsesName(const MachineScript& script, const std::string& name) {
+    if (TextUsesName(script.GetScriptCode(), name)) return true;
+    for (const auto& button : script.GetButtons())
+        if (AnyUses(button.second.button.scriptlets, name)) return true;
+    for (const auto& indicator : script.GetIndicators())
+        if (AnyUses(indicator.second.indicator.scriptlets, name)) return true;
+    for (const auto& region : script.GetRegions())
+        if (AnyUses(region.second.region.scriptlets, name)) return true;
+    for (const auto& line : script.GetPayouts().lines)
+        for (const auto& payout : line.payouts)
+            if (payout.type != 0 && TextUsesName(payout.scriptlet, name)) return true;
+    return false;
+}
+
+std::string NameInJScriptWarning(const std::string& name) {
+    return "The machine's JScript uses the name " + name +
+           ", and renaming does not change the JScript: it would go on using the old name.\n"
+           "Rename " + name + " anyway?";
 }

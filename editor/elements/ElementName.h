@@ -1,14 +1,39 @@
-// Names that the author types for elements become valid script names.
+// Names that the author types for elements and sounds become valid script names, and one
+// rule says which names the script can read.
 #pragma once
 #include <functional>
 #include <string>
+
+class MachineScript;
 
 // A copy of the text in which every character other than A-Z, a-z, 0-9 and "_" is
 // replaced by "_" (so the length stays the same).
 std::string MakeValidName(const std::string& text);
 
-// Why a typed name cannot become an element's new name: empty, starting with a digit, or
-// already the name of something else (the current name itself may stay); empty when it
-// can. The name is the valid one (MakeValidName); the kind word names the thing renamed.
+// Why the name cannot stand in the script as the name of a thing of the kind ("Button",
+// "sound"...): the language reads a name as one word of letters, digits and "_" that
+// begins with a letter and is not one of its keywords. Empty when it can.
+std::string ScriptNameRefusal(const std::string& name, const std::string& kind);
+
+// Why a typed name cannot become an element's new name: a name the script cannot read
+// (above), or already the name of something else (the current name itself may stay);
+// empty when it can. The name is the valid one (MakeValidName); the kind word names the
+// thing renamed.
 std::string RenameRefusal(const std::string& name, const std::string& currentName, const std::string& kind,
                           const std::function<bool(const std::string&)>& isUsed);
+
+// Why the element may be neither deleted nor renamed: every machine needs the buttons
+// Spin, BetOne, BetMax and CashOut and the indicators Bet, Credit and WinnerPaid, and a
+// machine with a progressive jackpot the indicator that shows it. Empty for any other.
+// The kind word is "Button" or "Indicator"; the name is the one the script knows.
+std::string RequiredElementRefusal(const std::string& name, const std::string& kind,
+                                   const std::string& progressiveIndicator);
+
+// Whether the text uses the name as a word of its own (not as part of a longer name).
+bool TextUsesName(const std::string& text, const std::string& name);
+// Whether the machine's JScript uses the name: its script code, the elements' scriptlets
+// or the payouts' scriptlets. A rename does not change the JScript.
+bool JScriptUsesName(const MachineScript& script, const std::string& name);
+// The warning before such a rename, in a box of this caption that asks Yes or No.
+inline const char kNameInJScriptCaption[] = "Name Used by the Script";
+std::string NameInJScriptWarning(const std::string& name);

@@ -66,3 +66,38 @@ bool DrawFrameSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, 
     UpdateOwnerDrawSprite(holder.Get());
     return true;
 }
+
+bool DrawPlaceholderSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, const ElementRect& rect,
+                           const std::string& text) {
+    OwnerDrawSpriteDesc desc;
+    desc.x = rect.left;
+    desc.y = rect.top;
+    desc.depth = kPictureDepth;
+    desc.block.width = std::max(1, rect.Width());
+    desc.block.height = std::max(1, rect.Height());
+    desc.block.transparentColour = kUnusedKey;
+    if (!CreateOwnerDrawSprite(parent, holder, desc)) return false;
+    if (HBITMAP surface = holder.Surface().bitmap) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ oldBitmap = SelectObject(dc, surface);
+        const RECT all = {0, 0, desc.block.width, desc.block.height};
+        HBRUSH key = CreateSolidBrush(kUnusedKey);
+        FillRect(dc, &all, key);
+        DeleteObject(key);
+        HPEN pen = CreatePen(PS_SOLID, 1, kPlaceholderFrameColour);
+        HGDIOBJ oldPen = SelectObject(dc, pen);
+        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, kPlaceholderTextColour);
+        TextOutA(dc, 0, 0, text.c_str(), int(text.size()));
+        Rectangle(dc, 0, 0, all.right, all.bottom);
+        Rectangle(dc, 1, 1, all.right - 1, all.bottom - 1);
+        SelectObject(dc, oldBrush);
+        SelectObject(dc, oldPen);
+        DeleteObject(pen);
+        SelectObject(dc, oldBitmap);
+        DeleteDC(dc);
+    }
+    UpdateOwnerDrawSprite(holder.Get());
+    return true;
+}

@@ -32,3 +32,11 @@ COLORREF SpriteKeyFor(const FramePicture& picture, bool transparent);
 // engine made no sprite.
 bool DrawFrameSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, const ElementRect& rect,
                      const FramePicture& picture, COLORREF key, const std::string& text);
+
+// The stand-in of a picture that is not there yet: the text in orange-red at the top-left
+// corner, framed by two green outlines, the second one pixel inside the first; the rest
+// is left out (the key colour). False when the engine made no sprite.
+bool DrawPlaceholderSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, const ElementRect& rect,
+                           const std::string& text);
+const COLORREF kPlaceholderFrameColour = 0x0000FF00;
+const COLORREF kPlaceholderTextColour = 0x00002BFF;

@@ -78,7 +78,7 @@ void IndicatorElement::DrawCells(const ElementRect& placed) {
 }
 
 void IndicatorElement::DrawPlaceholder(const ElementRect& placed) {
-    DrawFrameSprite(*parent_, placeholder_, placed, FramePicture(), 0x00FF0000, kPlaceholder);
+    DrawPlaceholderSprite(*parent_, placeholder_, placed, kPlaceholder);
     SetSprite(&placeholder_);
     if (!placeholder_.IsEmpty()) MakeSpriteVisible(placeholder_.Get(), IsDeleted() ? 0 : 1);
 }
@@ -150,11 +150,14 @@ bool IndicatorElement::OnContextMenu(POINT point, Window* owner) {
 void IndicatorElement::RunCommand(int command, Window* owner) {
     switch (command) {
     case ID_DELETE_ITEM:
+        if (RefuseIfRequired(*this, "Indicator", owner)) break;
         MarkDeleted();
         ShowPictures(false);
         NotifyChanged();
         break;
-    case ID_RENAME_ITEM: RenameFromDialog(*this, "Indicator", owner); break;
+    case ID_RENAME_ITEM:
+        if (!RefuseIfRequired(*this, "Indicator", owner)) RenameFromDialog(*this, "Indicator", owner);
+        break;
     case ID_ITEM_PROPERTIES: EditProperties(owner); break;
     default: break;
     }
@@ -162,7 +165,8 @@ void IndicatorElement::RunCommand(int command, Window* owner) {
 
 void IndicatorElement::EditProperties(Window* owner) {
     MachineLayout* layout = GetLayout();
-    const std::string ownSet = OwnSetName("Indicator", GetName());
+    // The own set keeps the name the element stood under when the layout was built.
+    const std::string ownSet = OwnSetName("Indicator", GetCaption());
     const std::vector<std::string> names = layout ? layout->GetSetNames() : std::vector<std::string>();
     IndicatorPropertiesDialog dialog(GetName(), CurrentRecord(), AnimationChoices(names, ownSet), ownSet);
     if (dialog.DoModal(owner) != 1) return;

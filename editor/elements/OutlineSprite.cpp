@@ -1,14 +1,17 @@
 #include "OutlineSprite.h"
 
+#include "InvertingEffect.h"
 #include "SpriteDesc.h"
 
 namespace {
+const uint32_t kLevelMaskOption = 2;  // an 8-bit grey surface: black is the full level
+
 void DrawOutline(HBITMAP bitmap, const ElementRect& rect, const std::vector<POINT>& polygon, COLORREF colour) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HBRUSH key = CreateSolidBrush(OwnerDrawSpriteDesc::kMagenta);
+    // White is level 0 of the mask: the backdrop there is kept as it is.
     const RECT all = {0, 0, rect.Width(), rect.Height()};
-    FillRect(dc, &all, key);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -18,7 +21,6 @@ void DrawOutline(HBITMAP bitmap, const ElementRect& rect, const std::vector<POIN
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBitmap);
     DeleteObject(pen);
-    DeleteObject(key);
     DeleteDC(dc);
 }
 }  // namespace
@@ -32,8 +34,10 @@ bool DrawOutlineSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder
     desc.depth = kOutlineDepth;
     desc.block.width = rect.Width();
     desc.block.height = rect.Height();
+    desc.block.options = kLevelMaskOption;
     if (!CreateOwnerDrawSprite(parent, holder, desc)) return false;
     if (holder.Surface().bitmap) DrawOutline(holder.Surface().bitmap, rect, polygon, colour);
     UpdateOwnerDrawSprite(holder.Get());
+    if (HQUOREFFECT effect = SharedInvertingEffect()) ApplyEffectToSprite(holder.Get(), effect);
     return true;
 }

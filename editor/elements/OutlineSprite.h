@@ -1,6 +1,9 @@
 // The picture of an element that is drawn as an outline over the backdrop: an owner-draw
-// sprite the size of the element's rectangle, transparent inside, with the outline drawn
-// in one colour (a rectangle, or a polygon given by points relative to the rectangle).
+// sprite the size of the element's rectangle, a level mask under the shared inverting
+// effect (InvertingEffect.h), clear inside, with the outline (a rectangle, or a polygon
+// given by points relative to the rectangle) drawn with a pen of the colour: the backdrop
+// shows inverted along it. Marks drawn later into its surface with any colour but white
+// invert the backdrop too.
 #pragma once
 #include <windows.h>
 

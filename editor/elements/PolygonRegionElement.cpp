@@ -13,6 +13,7 @@
 #include "RegionPropertiesDialog.h"
 #include "SpriteDesc.h"
 #include "SpriteQueries.h"
+#include "SystemInfo.h"
 
 namespace {
 const COLORREF kRegionColour = RGB(255, 128, 0);
@@ -224,4 +225,10 @@ void PolygonRegionElement::EditProperties(Window* owner) {
     part_.hotKeyFlags = dialog.GetRecord().hotKeyFlags;
     NotifyChanged();
     propertiesChanged_ = true;
+}
+
+HCURSOR PolygonRegionElement::GetCursor() {
+    if (!KeyHeld(VK_CONTROL)) return EditableElement::GetCursor();
+    HCURSOR cursor = LoadAppCursorById(KeyHeld(VK_SHIFT) ? kDeleteNodeCursor : kInsertNodeCursor);
+    return cursor ? cursor : EditableElement::GetCursor();
 }

@@ -31,6 +31,10 @@ public:
     void OnMouseDown(POINT point) override;
     void OnMouseMove(POINT point) override;
     void OnClick(POINT point) override;
+    // The arrow; with Ctrl down the pointer that inserts a node (cursor 110), with Ctrl
+    // and Shift down the one that deletes it (cursor 111).
+    HCURSOR GetCursor() override;
+    static const int kInsertNodeCursor = 110, kDeleteNodeCursor = 111;
     // Asks for a new name ("Rename Region"); true when the region took one.
     bool Rename(Window* owner);
     bool OnContextMenu(POINT point, Window* owner) override;

@@ -9,7 +9,7 @@ const int32_t kResizeThreshold = 2;
 }  // namespace
 
 void RectElement::OnMouseDown(POINT point) {
-    resizing_ = shape_ && shape_->NearBorder(point);
+    resizing_ = CanResize() && shape_ && shape_->NearBorder(point);
     if (resizing_) edges_ = EdgesAt(GetRect(), Point{point.x, point.y});
     buttonDown_ = true;
     resizeMoved_ = false;

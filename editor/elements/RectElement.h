@@ -12,6 +12,9 @@ public:
     void OnMouseMove(POINT point) override;
     // Called after every resize step with the new rectangle; the base paints nothing.
     virtual void PaintArea(const ElementRect& rect);
+    // Whether a press on the border resizes; where the script keeps only a place, it
+    // drags the element like a press inside.
+    virtual bool CanResize() const { return true; }
 
     bool IsResizing() const { return resizing_; }
 

@@ -43,6 +43,8 @@ public:
     bool Setup(const SpriteParent& parent, const std::string& name);
     void MoveSprite(POINT offset, int32_t depth) override;
     void PlaceSprite(POINT point, int32_t depth) override;
+    // The script keeps the place only (the size is the picture's): no resizing.
+    bool CanResize() const override { return false; }
     // Any of the records' sets changed: every record is drawn again.
     void OnSetChanged(int32_t value) override;
 

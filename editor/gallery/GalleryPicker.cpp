@@ -9,6 +9,7 @@
 namespace {
 const uint32_t kUserInfoBytes = 68;
 const size_t kWidthByte = 10, kHeightByte = 12;
+const char kDamagedGalleryText[] = "The gallery's backdrop picture is damaged (too short to hold its size): nothing can be picked.";
 
 GalleryRecord ReadRecord(uint32_t file, int record) {
     uint8_t info[kUserInfoBytes] = {};
@@ -55,14 +56,19 @@ GalleryPick GalleryPicker::Pick(Window* parent, int32_t& firstRow) {
     return pick_;
 }
 
+// The size words of the gallery's backdrop asset; 0 by 0 when the asset cannot be had or
+// is too short to hold them.
 SIZE GalleryPicker::BackdropSize() const {
     const uint32_t backdrop = file_ | uint32_t(record_[GalleryRecord::kBackdrop]);
     LoadAsset(backdrop, 0);
     const auto* data = static_cast<const uint8_t*>(DereferenceAndLockAsset(backdrop));
     if (!data) return SIZE{0, 0};
     uint16_t width = 0, height = 0;
-    std::memcpy(&width, data + kWidthByte, 2);
-    std::memcpy(&height, data + kHeightByte, 2);
+    QuorAssetInfo info{};
+    if (GetAssetInfo(backdrop, &info) && size_t(info.dataSize) + 4 >= kHeightByte + 2) {
+        std::memcpy(&width, data + kWidthByte, 2);
+        std::memcpy(&height, data + kHeightByte, 2);
+    }
     ReleaseAsset(backdrop);
     return SIZE{width, height};
 }
@@ -78,6 +84,11 @@ void GalleryPicker::FitToBackdrop(SIZE size) {
 int GalleryPicker::OnCreate() {
     SetWindowTextA(GetHandle(), caption_.c_str());
     const SIZE size = BackdropSize();
+    if (size.cx <= 0 || size.cy <= 0) {
+        MessageBoxA(GetHandle(), kDamagedGalleryText, caption_.c_str(), MB_OK | MB_ICONSTOP);
+        EndWith(false);
+        return 1;
+    }
     FitToBackdrop(size);
     ShowScrollBar(GetHandle(), SB_VERT, TRUE);
     SCROLLINFO scroll = {sizeof scroll, SIF_RANGE | SIF_PAGE | SIF_POS, 0, grid_.GetRows() - 1, UINT(visibleRows_),

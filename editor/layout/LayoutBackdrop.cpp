@@ -76,7 +76,10 @@ bool MachineLayout::LoadAssetBackdrop(const std::string& file, int32_t asset) {
     LoadAsset(backdropAsset, 0);
     const uint8_t* data = static_cast<const uint8_t*>(DereferenceAndLockAsset(backdropAsset));
     if (data) {
-        if (AssetWord32(data, 0) == kBackdropMagic && AssetWord16(data, 6) == 1 && AssetWord16(data, 8) == 1) {
+        // The record's words up to the picture's asset number must lie within it.
+        const bool whole = LockedAssetSize(backdropAsset) >= 16;
+        if (whole && AssetWord32(data, 0) == kBackdropMagic && AssetWord16(data, 6) == 1 &&
+            AssetWord16(data, 8) == 1) {
             Bitmap picture;
             bool keyed = false;
             if (BitmapFromAsset(handle, AssetWord16(data, 14), picture, keyed)) {

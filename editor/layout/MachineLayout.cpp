@@ -8,6 +8,7 @@
 #include "ButtonElement.h"
 #include "IndicatorElement.h"
 #include "PolygonRegionElement.h"
+#include "ScriptCheck.h"
 
 MachineLayout::MachineLayout() = default;
 
@@ -102,12 +103,39 @@ bool MachineLayout::IsModified() const {
     return false;
 }
 
+namespace {
+std::string ElementLabel(const EditableElement& element) {
+    std::string label = element.GetDisplayText();
+    if (element.GetCaption() != element.GetName()) label += " (was " + element.GetCaption() + ")";
+    return label + " on the Graphics page";
+}
+}  // namespace
+
+// Each part queues its edits under its own owner (when the editor counts them), so that a
+// save the compiler refuses can name the part and drop its edits alone.
+void MachineLayout::BeginUnit(const void* part, const std::string& label) {
+    if (saveUnits_) saveUnits_->Begin(*script_, part, label);
+}
+
 bool MachineLayout::Apply() {
     if (!script_) return true;
-    for (const ElementRef& element : elements_) element->Commit(*script_);
-    for (const auto& entry : animationEntries_) entry->Commit(*script_);
-    for (const auto& entry : symbolEntries_) entry->Commit(*script_);
-    for (const auto& sound : sounds_) sound->CommitEdits(*script_);
+    for (const ElementRef& element : elements_) {
+        BeginUnit(element.Get(), ElementLabel(*element.Get()));
+        element->Commit(*script_);
+    }
+    for (const auto& entry : animationEntries_) {
+        BeginUnit(entry.get(), "the animation " + entry->GetName() + " on the Animations page");
+        entry->Commit(*script_);
+    }
+    for (const auto& entry : symbolEntries_) {
+        BeginUnit(entry.get(), "the symbol " + entry->GetName() + " on the Animations page");
+        entry->Commit(*script_);
+    }
+    for (const auto& sound : sounds_) {
+        BeginUnit(sound.get(), "the sound " + sound->GetName() + " on the Sounds page");
+        sound->CommitEdits(*script_);
+    }
+    BeginUnit(this, "the Graphics page");
     return true;
 }
 

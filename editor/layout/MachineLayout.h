@@ -22,6 +22,7 @@
 
 class AnimationSet;
 class MachineScript;
+class SaveUnits;
 class SpriteParent;
 struct AnimationReference;
 
@@ -59,6 +60,8 @@ public:
     bool IsNameUsed(const std::string& name) const;
     // Every element, entry and sound queues its edits into the script; always true.
     bool Apply() override;
+    // With units, every part's edits are queued under an owner of its own (not owned).
+    void SetSaveUnits(SaveUnits* units) { saveUnits_ = units; }
 
     void AddObserver(LayoutObserver* observer);
     void RemoveObserver(LayoutObserver* observer);
@@ -94,6 +97,7 @@ private:
     void BuildSymbols();
     void BuildSounds();
     void AppendElement(EditableElement* element);
+    void BeginUnit(const void* part, const std::string& label);
 
     HBITMAP backdrop_ = nullptr;
     SIZE backdropSize_ = {kDefaultSize, kDefaultSize};
@@ -108,4 +112,5 @@ private:
     std::list<std::unique_ptr<LayoutEntry>> symbolEntries_;
     std::map<std::string, AnimationSet*> namedSets_;
     std::string folder_;  // the current directory when the layout was built
+    SaveUnits* saveUnits_ = nullptr;
 };

@@ -75,8 +75,10 @@ void MachineLayout::BuildIndicators(const SpriteParent& stage) {
 
 // The coin slot is made whether or not the machine has a coin; without its sets it shows
 // nothing.
+// Only a script with a Coin statement has a coin slot: its place is that statement.
 void MachineLayout::BuildCoin(const SpriteParent& stage) {
     const CoinSettings coin = script_->GetCoin();
+    if (coin.insertionRegion.empty()) return;
     AnimationSet* coinSet = SetFor(coin.coin, int32_t(AnimationUsage::Coin), "{Coin}");
     AnimationSet* dropSet = SetFor(coin.coinDrop, int32_t(AnimationUsage::CoinDrop), "{Coin Drop}");
     auto* element = new CoinSlotElement(this);

@@ -33,8 +33,10 @@ bool SoundEntry::CommitEdits(MachineScript& script) {
         if (fileChanged_) script.SetSound(scriptName_, sound_);
         if (renamed_) script.RenameElement(scriptName_, name_);
     }
-    // Queued once: a save that is tried again after a failure writes nothing twice.
+    // Queued once: a save that is tried again after a failure writes nothing twice. The
+    // compiled script knows the sound by the name it was read or defined under until the
+    // next compile, so a renamed sound keeps that name for its later edits.
+    if (new_) scriptName_ = name_;
     fileChanged_ = renamed_ = new_ = false;
-    scriptName_ = name_;
     return true;
 }

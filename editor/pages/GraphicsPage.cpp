@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+
 #include "MachineScript.h"
 #include "Quor2_5.h"
 
@@ -17,6 +19,20 @@ GraphicsPage::~GraphicsPage() {
     layout_.RemoveObserver(this);
     GetElementHost().ClearElements();
     if (engineBackdrop_) DeleteUserBackdrop(engineBackdrop_);
+}
+
+// With changes, the layout queues them into the script first; a layout that cannot (a
+// sequence file not written, an edit the script refuses) keeps the page open.
+int GraphicsPage::CanClose() {
+    if (!layout_.IsModified()) return 1;
+    try {
+        if (!layout_.Apply()) return 0;
+    } catch (const std::exception&) {
+        return 0;
+    }
+    if (engineBackdrop_) DeleteUserBackdrop(engineBackdrop_);
+    engineBackdrop_ = 0;
+    return 1;
 }
 
 bool GraphicsPage::CreateBackdrop(const RECT&) {

@@ -28,6 +28,9 @@ public:
     SIZE GetSize() const { return layout_.GetSize(); }
     bool IsModified() const { return layout_.IsModified(); }
     bool Apply() { return layout_.Apply(); }
+    // Queues the layout's changes into the script (Apply) and lets the engine backdrop
+    // go; false when the changes could not be queued.
+    int CanClose() override;
     MachineLayout& GetLayout() { return layout_; }
 
     const std::vector<AnimationSet*>& GetAnimationSets() const { return layout_.GetAnimationSets(); }

@@ -1,6 +1,7 @@
 // The Sounds page's commands: play, add, delete, rename and choose a sound's file.
 #include "AssetSound.h"
 #include "EditorPageIds.h"
+#include "ElementName.h"
 #include "MachineScript.h"
 #include "PageDialogs.h"
 #include "RelativePath.h"
@@ -74,6 +75,10 @@ bool SoundPage::AskName(std::string& name, const SoundEntry* entry) {
 void SoundPage::RenameSound() {
     if (!selected_) return;
     std::string name = selected_->GetName();
+    if (script_ && JScriptUsesName(*script_, name) &&
+        MessageBoxA(GetHandle(), NameInJScriptWarning(name).c_str(), kNameInJScriptCaption,
+                    MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
     if (!AskName(name, selected_) || name == selected_->GetName()) return;
     selected_->Rename(name);
     InvalidateRow(selected_);

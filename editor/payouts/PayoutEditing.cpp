@@ -132,7 +132,17 @@ void PayoutPage::OnPayoutBox(int, int code) {
     PayLine& line = CurrentLine();
     const size_t coin = size_t(currentColumn_ - 1 - reelCount_);
     if (coin >= line.payouts.size()) return;
-    if (!SetPayoutText(line.payouts[coin], WindowText(payoutBox_.GetHandle()))) return;
+    const std::string text = WindowText(payoutBox_.GetHandle());
+    const std::string refusal = PayoutTextRefusal(text);
+    if (!refusal.empty()) {
+        // The box goes back to what the payout holds.
+        settingText_ = true;
+        SetWindowTextA(payoutBox_.GetHandle(), PayoutText(line.payouts[coin]).c_str());
+        settingText_ = false;
+        MessageBoxA(GetHandle(), refusal.c_str(), kInvalidPayoutCaption, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (!SetPayoutText(line.payouts[coin], text)) return;
     modified_ = true;
     InvalidateRow(currentRow_);
 }

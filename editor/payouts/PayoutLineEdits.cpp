@@ -59,7 +59,14 @@ std::string PayoutText(const PayAmount& payout) {
     return payout.type == 0 ? std::to_string(payout.amount) : payout.scriptlet;
 }
 
+std::string PayoutTextRefusal(const std::string& text) {
+    if (text.find('"') == std::string::npos) return std::string();
+    return "A payout's script cannot hold the character \" (the machine script has no way to write it inside "
+           "the payout's quotes). Use ' for the strings of the JScript code instead.";
+}
+
 bool SetPayoutText(PayAmount& payout, const std::string& text) {
+    if (!PayoutTextRefusal(text).empty()) return false;
     int32_t amount = 0;
     if (PlainNumber(text, amount)) {
         payout.type = 0;

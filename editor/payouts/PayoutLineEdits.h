@@ -34,9 +34,14 @@ void ChooseItem(PayItem& item, const std::string& choice);
 
 // The amount in decimal, or the scriptlet's text.
 std::string PayoutText(const PayAmount& payout);
-// Stores a payout cell's text; false when it changes nothing (an emptied cell, or a
-// number too large for an amount).
+// Stores a payout cell's text; false when it changes nothing (an emptied cell, a number
+// too large for an amount, or a text that PayoutTextRefusal refuses).
 bool SetPayoutText(PayAmount& payout, const std::string& text);
+// Why the text cannot be a payout: a scriptlet stands in the script between double quotes,
+// and the script language has no way to write a double quote inside them. Empty when
+// it can.
+std::string PayoutTextRefusal(const std::string& text);
+inline const char kInvalidPayoutCaption[] = "Invalid Payout";
 
 // Makes the line count `count` reels of `symbol` (at most the reel count); the other
 // items match any symbol. A count below 1 would pay on every spin: false, nothing changes.

@@ -11,11 +11,22 @@ const char kSaveQuestion[] =
     "Click 'Yes' to save your changes and exit.\nClick 'No' to exit without saving. Or\nClick 'Cancel' to resume "
     "editing.";
 const char kSaveErrorCaption[] = "Error updating script";
+const char kDropQuestion[] =
+    "\n\nClick 'Yes' to leave that edit out (the script keeps it as it was saved) and save the rest.\nClick "
+    "'No' to go on editing; nothing was saved.";
+const char* const kPageLabels[EditorWindow::PageCount] = {"the Graphics page", "the Payouts page", "the Reels page",
+                                                          "the Animations page", "the Sounds page"};
 }  // namespace
 
+// The Reels and Payouts pages queue their edits here, each under its own owner.
 bool EditorWindow::PagesMayClose() {
-    for (int i : {ReelsTab, PayoutsTab, AnimationsTab, SoundsTab})
-        if (pages_[i] && !pages_[i]->CanClose()) return false;
+    for (int i : {ReelsTab, PayoutsTab, AnimationsTab, SoundsTab}) {
+        if (!pages_[i]) continue;
+        units_.Begin(script_, pages_[i], kPageLabels[i]);
+        const bool mayClose = pages_[i]->CanClose();
+        if (graphicsPage_) units_.Begin(script_, &graphicsPage_->GetLayout(), kPageLabels[GraphicsTab]);
+        if (!mayClose) return false;
+    }
     return true;
 }
 
@@ -55,11 +66,24 @@ int EditorWindow::AskAndSave() {
     return WriteAndSwap() ? 1 : 0;
 }
 
+// The new text is compiled before it replaces the script. When the compiler refuses it,
+// nothing is replaced; the author hears which edit broke it and may drop that edit and
+// save the rest, as often as another one breaks it.
 bool EditorWindow::WriteAndSwap() {
-    saveError_ = saver_.Save([this](const std::string& path) { return script_.WriteScript(path); });
-    if (!saveError_.empty()) {
-        MessageBoxA(GetHandle(), saveError_.c_str(), kSaveErrorCaption, MB_OK | MB_ICONSTOP);
-        return false;
+    for (;;) {
+        ScriptCheck check(script_, units_);
+        saveError_ = saver_.Save([this](const std::string& path) { return script_.WriteScript(path); },
+                                 [&check](const std::string& path) { return check.Check(path); });
+        if (saveError_.empty()) break;
+        if (check.CompilerMessage().empty() || check.Culprit() < 0) {
+            MessageBoxA(GetHandle(), saveError_.c_str(), kSaveErrorCaption, MB_OK | MB_ICONSTOP);
+            return false;
+        }
+        const std::string question = saveError_ + kDropQuestion;
+        if (MessageBoxA(GetHandle(), question.c_str(), kSaveErrorCaption, MB_YESNO | MB_ICONSTOP) != IDYES)
+            return false;
+        script_.DropPatches(check.Culprit());
+        if (!script_.HasPatches()) return true;
     }
     script_.DiscardPatches(true);
     return true;

@@ -85,6 +85,8 @@ void EditorWindow::CreatePages() {
     pageSize_ = graphicsPage_->GetSize();
     graphicsPage_->Create();
     graphicsPage_->BuildStage();
+    graphicsPage_->GetLayout().SetSaveUnits(&units_);
+    units_.Begin(script_, &graphicsPage_->GetLayout(), "the Graphics page");
     pages_[PayoutsTab] = new PayoutPage(this, PageArea(), &script_);
     pages_[ReelsTab] = new ReelStripGrid(this, PageArea(), statusBar_, &script_);
     for (int i : {PayoutsTab, ReelsTab})

@@ -3,7 +3,8 @@
 // compiled once when the window is created; the pages keep their edits in their models
 // until the window is asked to close. Then the edits are queued into the compiled script,
 // the author is asked whether to save, and the patched script replaces the old one,
-// which stays as one backup.
+// which stays as one backup; a patched script that the compiler refuses replaces nothing
+// (ScriptCheck.h).
 #pragma once
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "MachineScript.h"
+#include "ScriptCheck.h"
 #include "ScriptSaver.h"
 #include "Window.h"
 
@@ -72,5 +74,6 @@ private:
     std::string scriptPath_;
     MachineScript script_;
     ScriptSaver saver_;
+    SaveUnits units_;  // who queued each edit of the script
     std::string saveError_;
 };

@@ -27,12 +27,14 @@ ScriptFileOps ScriptFileOps::Standard() {
 ScriptSaver::ScriptSaver(const std::string& scriptPath, ScriptFileOps ops)
     : paths_(SavePathsFor(scriptPath)), ops_(std::move(ops)) {}
 
-std::string ScriptSaver::Save(const std::function<bool(const std::string& path)>& writeNew) {
+std::string ScriptSaver::Save(const std::function<bool(const std::string& path)>& writeNew,
+                              const std::function<std::string(const std::string& path)>& check) {
     if (!writeNew(paths_.fresh)) {
         ops_.remove(paths_.fresh);
         return "Couldn't write new script";
     }
-    std::string failure = MakeBackup();
+    std::string failure = check ? check(paths_.fresh) : std::string();
+    if (failure.empty()) failure = MakeBackup();
     if (failure.empty()) failure = PutNewInPlace();
     if (!failure.empty()) ops_.remove(paths_.fresh);
     return failure;

@@ -32,9 +32,11 @@ public:
     explicit ScriptSaver(const std::string& scriptPath, ScriptFileOps ops = ScriptFileOps::Standard());
 
     // Writes the new script through `writeNew` (true when the file at the path given was
-    // written) and swaps it in. An empty text on success, else the message that says what
-    // failed.
-    std::string Save(const std::function<bool(const std::string& path)>& writeNew);
+    // written), asks `check` (when given) about the file written, and swaps it in. An
+    // empty text on success, else the message that says what failed: the check's answer
+    // when it refuses the file, which is then removed and nothing else is touched.
+    std::string Save(const std::function<bool(const std::string& path)>& writeNew,
+                     const std::function<std::string(const std::string& path)>& check = nullptr);
     const ScriptSavePaths& Paths() const { return paths_; }
 
 private:

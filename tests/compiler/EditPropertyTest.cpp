@@ -332,9 +332,27 @@ private:
         if (!e) return;
         const std::string line = expected_.at(LineKey(*e));
         expected_.erase(LineKey(*e));
+        const std::string oldName = e->name;
         e->name = NewName();
         ASSERT_TRUE(Md().RenameElement(e->key, e->name));
         Expect(LineKey(*e), line);
+        RenameInCoinNames(oldName, e->name);
+    }
+    // The Coin statement's regions, denomination indicator and sound follow their renames.
+    void RenameInCoinNames(const std::string& from, const std::string& to) {
+        const auto found = expected_.find("coin names");
+        if (found == expected_.end()) return;
+        std::string renamed;
+        size_t start = 0;
+        for (;;) {
+            const size_t blank = found->second.find(' ', start);
+            const std::string word = found->second.substr(start, blank - start);
+            renamed += word == from ? to : word;
+            if (blank == std::string::npos) break;
+            renamed += ' ';
+            start = blank + 1;
+        }
+        found->second = renamed;
     }
     void Delete() {
         Element* e = PickNamed();

@@ -24,6 +24,7 @@
 #include "Bitmap.h"
 #include "EditorDriver.h"
 #include "EditorPageIds.h"
+#include "ElementName.h"
 #include "MachineScript.h"
 #include "PageDialogs.h"
 #include "PolygonRegionElement.h"
@@ -576,6 +577,84 @@ TEST_F(SoundPageTest, SoundsArePlayedFromDiskOrFromTheirAssetFileWhichStaysHeldU
     EXPECT_EQ(0, AssetSound::Playing());
 }
 
+// The compiler refuses what the save would write (a sound whose file is not there):
+// nothing is replaced, the author hears which sound broke it and what the compiler said,
+// and a later save may drop that one sound's edit and write the rest.
+TEST_F(SoundPageTest, ASaveTheCompilerRefusesReplacesNothingAndTheCulpritsEditCanBeDropped) {
+    OpenPage();
+    ASSERT_TRUE(ClickSound("Clack"));
+    names_.names = {"Knock"};
+    page_->RunCommand(ID_RENAME_ITEM);  // a good edit
+    GetPageDialogs().chooseFile = [this](Window*, std::string& path, const char*, const char*) {
+        path = folder_ + "\\sounds\\gone.wav";
+        return true;
+    };
+    ASSERT_TRUE(ClickSound("Fanfare"));
+    page_->RunCommand(ID_CHOOSE_SOUND_FILE);
+    const std::string script = folder_ + "\\foxfire.txt";
+    {
+        BoxAnswer refusal("Error updating script", IDNO);
+        BoxAnswer answer(kSaveQuestion, IDYES);
+        EXPECT_EQ(0, editor_->CanClose());
+        const std::string text = refusal.Text();
+        EXPECT_NE(std::string::npos, text.find("the sound Fanfare")) << text;
+        EXPECT_NE(std::string::npos, text.find("The compiler says: Fanfare uses sounds\\gone.wav")) << text;
+    }
+    EXPECT_EQ(original_, ReadFileBytes(script));
+    EXPECT_EQ("<missing>", ReadFileBytes(folder_ + "\\foxfire.new.txt"));
+    EXPECT_EQ("<missing>", ReadFileBytes(folder_ + "\\foxfire.old.txt"));
+    ASSERT_TRUE(editor_->GetHandle() != nullptr);
+
+    {
+        BoxAnswer refusal("Error updating script", IDYES);  // leave the Fanfare's new file out
+        BoxAnswer answer(kSaveQuestion, IDYES);
+        EXPECT_EQ(1, editor_->CanClose());
+        EXPECT_NE(std::string::npos, refusal.Text().find("the sound Fanfare")) << refusal.Text();
+    }
+    editor_.reset();
+    EXPECT_EQ(original_, ReadFileBytes(folder_ + "\\foxfire.old.txt"));
+    const auto sounds = Compiled()->GetSounds();
+    ASSERT_EQ(1u, sounds.count("Knock"));
+    EXPECT_EQ("foxfire_win.wav", sounds.at("Fanfare").sound.file);
+}
+
+// The compiled script knows a renamed sound by its old name until the save succeeds: a
+// failed save leaves the sound editable, and the next save writes every edit of it.
+TEST_F(SoundPageTest, ASoundRenamedBeforeAFailedSaveStaysEditableAndTheNextSaveWritesItsEdits) {
+    OpenPage();
+    CreateDirectoryA((folder_ + "\\sounds").c_str(), nullptr);
+    CopyFileA((folder_ + "\\foxfire_coin.wav").c_str(), (folder_ + "\\sounds\\knock.wav").c_str(), FALSE);
+    GetPageDialogs().chooseFile = [this](Window*, std::string& path, const char*, const char*) {
+        path = folder_ + "\\sounds\\knock.wav";
+        return true;
+    };
+    ASSERT_TRUE(ClickSound("Clack"));
+    names_.names = {"Knock"};
+    page_->RunCommand(ID_RENAME_ITEM);
+    const std::string blocked = folder_ + "\\foxfire.new.txt";
+    ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr));
+    {
+        BoxAnswer error("Error updating script", IDOK);
+        BoxAnswer answer(kSaveQuestion, IDYES);
+        EXPECT_EQ(0, editor_->CanClose());
+        EXPECT_EQ("Couldn't write new script", error.Text());
+    }
+    EXPECT_EQ(original_, ReadFileBytes(folder_ + "\\foxfire.txt"));
+    ASSERT_TRUE(RemoveDirectoryA(blocked.c_str()));
+
+    ASSERT_TRUE(ClickSound("Knock"));
+    page_->RunCommand(ID_CHOOSE_SOUND_FILE);
+    names_.names = {"Tock"};
+    page_->RunCommand(ID_RENAME_ITEM);
+    const std::string saved = SaveAndRead();
+    EXPECT_EQ(std::string::npos, saved.find("Clack")) << saved;
+    EXPECT_EQ(std::string::npos, saved.find("Knock {")) << saved;
+    const auto sounds = Compiled()->GetSounds();
+    ASSERT_EQ(1u, sounds.count("Tock"));
+    EXPECT_EQ("sounds\\knock.wav", sounds.at("Tock").sound.file);
+    EXPECT_EQ(5u, sounds.size());
+}
+
 TEST_F(SoundPageTest, AddedRenamedReFiledAndDeletedSoundsReachTheScriptAndUnreadableNamesAreRefused) {
     OpenPage();
     const int rows = Rows();
@@ -605,9 +684,11 @@ TEST_F(SoundPageTest, AddedRenamedReFiledAndDeletedSoundsReachTheScriptAndUnread
     ASSERT_TRUE(ClickSound("Whirr"));
     names_.names = {"", "Spin", "Whoosh"};
     {
+        BoxAnswer warning(kNameInJScriptCaption, IDYES);  // the script code plays Whirr
         BoxesAnswered refusals("Invalid Name");
         page_->RunCommand(ID_RENAME_ITEM);
         EXPECT_EQ(2u, refusals.Texts().size());
+        EXPECT_NE(std::string::npos, warning.Text().find("Whirr")) << warning.Text();
     }
     EXPECT_EQ("Whoosh", page_->GetSelected()->GetName());
     EXPECT_EQ("Sound:Whirr", names_.asked.back().substr(0, 11));

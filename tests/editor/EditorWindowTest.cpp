@@ -23,6 +23,8 @@
 #include "MachineScript.h"
 #include "PolygonRegionElement.h"
 #include "ReelElement.h"
+#include "SoundPage.h"
+#include "EditorPageIds.h"
 #include "TestScreens.h"
 
 namespace {
@@ -237,6 +239,18 @@ TEST_F(EditorWindowTest, PolygonNodesAreInsertedDraggedAndDeletedDownToThreeAndS
     PageDriver::HoldKeys(false, false);
     EXPECT_EQ(3u, lucky->CurrentRegion().region.vertices.size());  // the third delete was refused
 
+    // The pointer over the region says what a click does: the arrow, with Ctrl the pointer
+    // that inserts a node, with Ctrl and Shift the one that deletes it.
+    const HMODULE program = GetModuleHandleA(nullptr);
+    const HCURSOR insert = LoadCursorA(program, MAKEINTRESOURCEA(110)), remove = LoadCursorA(program, MAKEINTRESOURCEA(111));
+    ASSERT_TRUE(insert && remove && insert != remove);
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), lucky->GetCursor());
+    PageDriver::HoldKeys(true, false);
+    EXPECT_EQ(insert, lucky->GetCursor());
+    PageDriver::HoldKeys(true, true);
+    EXPECT_EQ(remove, lucky->GetCursor());
+    PageDriver::HoldKeys(false, false);
+
     EXPECT_EQ(1, CloseAnswering(IDYES));
     Point origin{};
     const std::vector<Point> nodes = CompiledNodes(script_, "Lucky", &origin);
@@ -262,7 +276,7 @@ TEST_F(EditorWindowTest, RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
         char text[256] = {};
         GetDlgItemTextA(dialog, IDC_RENAME_PROMPT, text, sizeof text);
         prompt = text;
-        for (const char* typed : {"", "7up", "BillSlot", "coin in"}) {
+        for (const char* typed : {"", "7up", "BillSlot", "Reel", "any", "Title", " x", "coin in"}) {
             SetDlgItemTextA(dialog, IDC_RENAME_NAME, typed);
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);  // the refusal's box is modal: do not wait in it
             if (std::string(typed) == "coin in") break;
@@ -277,8 +291,11 @@ TEST_F(EditorWindowTest, RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
     EXPECT_TRUE(lucky->Rename(editor_.get()));
     driver.Join();
     EXPECT_EQ("Enter new name for Lucky", prompt);
-    ASSERT_EQ(3u, refusals.size());
+    ASSERT_EQ(7u, refusals.size());
     EXPECT_NE(std::string::npos, refusals[2].find("already used")) << refusals[2];
+    // Words of the script language, and " x" made "_x", are no names the script can read.
+    for (size_t i = 3; i < 6; ++i) EXPECT_NE(std::string::npos, refusals[i].find("word of the script")) << refusals[i];
+    EXPECT_NE(std::string::npos, refusals[6].find("_x")) << refusals[6];
     EXPECT_EQ("coin_in", lucky->GetName());
     EXPECT_EQ("coin_in Region", lucky->GetDisplayText());
 
@@ -286,6 +303,51 @@ TEST_F(EditorWindowTest, RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
     Point origin{};
     EXPECT_EQ(4u, CompiledNodes(script_, "coin_in", &origin).size());
     EXPECT_EQ(100, origin.x);
+}
+
+// The Coin statement names its regions and its sound: renaming them renames them there in
+// the same save, and the machine still finds its coin slot and its coin's sound.
+TEST_F(EditorWindowTest, RenamingARegionOrASoundTheCoinNamesRenamesItInTheCoinStatementToo) {
+    Open();
+    PolygonRegionElement* slot = Find<PolygonRegionElement>("CoinSlot");
+    ASSERT_NE(nullptr, slot);
+    auto typeName = [](const char* caption, const char* name) {
+        return DialogDriver([caption, name] {
+            HWND dialog = WaitForDialog(caption);
+            if (!dialog) return;
+            SetDlgItemTextA(dialog, IDC_RENAME_NAME, name);
+            PressButton(dialog, IDOK);
+        });
+    };
+    {
+        DialogDriver driver = typeName("Rename Region", "Slot");
+        EXPECT_TRUE(slot->Rename(editor_.get()));
+        driver.Join();
+    }
+    auto* sounds = static_cast<SoundPage*>(editor_->GetPage(EditorWindow::SoundsTab));
+    editor_->ShowPage(EditorWindow::SoundsTab);
+    for (int row = 0; row < 8; ++row) {  // a click on the sound's row
+        const POINT at = {20, row * sounds->GetRowHeight() + sounds->GetRowHeight() / 2};
+        const SoundEntry* entry = sounds->EntryAt(at);
+        if (entry && entry->GetName() == "Clink")
+            SendMessageA(sounds->GetPane(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    }
+    ASSERT_NE(nullptr, sounds->GetSelected());
+    ASSERT_EQ("Clink", sounds->GetSelected()->GetName());
+    {
+        DialogDriver driver = typeName("Rename Sound", "Ding");
+        sounds->RunCommand(ID_RENAME_ITEM);
+        driver.Join();
+    }
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const std::string saved = ReadFileBytes(script_);
+    EXPECT_NE(std::string::npos, saved.find("Glow = 510, 280 Slot DenomPlate BillSlot Sound = Ding Denomination"))
+        << saved;
+    const std::unique_ptr<MachineScript> compiled = Compiled();
+    EXPECT_EQ("Slot", compiled->GetCoin().insertionRegion);
+    EXPECT_EQ("Ding", compiled->GetCoin().sound);
+    EXPECT_EQ(1u, compiled->GetRegions().count("Slot"));
+    EXPECT_EQ(1u, compiled->GetSounds().count("Ding"));
 }
 
 }  // namespace

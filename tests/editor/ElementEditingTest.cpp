@@ -13,12 +13,14 @@
 #include <utility>
 #include <vector>
 
+#include "AnimationSet.h"
 #include "ArmElement.h"
 #include "ButtonElement.h"
 #include "CoinSlotElement.h"
 #include "DialogDriver.h"
 #include "EditorDialogIds.h"
 #include "EditorFixture.h"
+#include "ElementMenu.h"
 #include "IndicatorElement.h"
 #include "ReelElement.h"
 
@@ -193,6 +195,23 @@ TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTh
     EXPECT_EQ(dragged.top, credit->GetRect().top);
     Rename(jackpot, ID_RENAME_ITEM, "Rename Indicator", "Grand Prize",
            [&](int command) { jackpot->RunCommand(command, editor_.get()); });
+    // Renamed, the indicator still finds its own animation among the choices, chosen.
+    std::vector<std::string> offered;
+    std::string chosen;
+    {
+        DialogDriver driver([&] {
+            HWND dialog = WaitForDialog("Grand_Prize: Indicator Properties");
+            if (!dialog) return;
+            offered = ComboEntries(dialog, IDC_ANIMATION);
+            char text[256] = {};
+            GetDlgItemTextA(dialog, IDC_ANIMATION, text, sizeof text);
+            chosen = text;
+            PressButton(dialog, IDCANCEL);
+        });
+        jackpot->RunCommand(ID_ITEM_PROPERTIES, editor_.get());
+    }
+    EXPECT_EQ(1, std::count(offered.begin(), offered.end(), "{Indicator Jackpot}"));
+    EXPECT_EQ("{Indicator Jackpot}", chosen);
     spare->RunCommand(ID_DELETE_ITEM, editor_.get());
     EditableElement* added = page_->GetLayout().AddIndicator(*page_->GetStage(), POINT{40, 520});
     page_->AddElement(added, false);
@@ -245,6 +264,115 @@ TEST_F(EditorWindowTest, TheCoinSlotAndTheArmMoveByTheirHotSpotsAndAReelAreaResi
         EXPECT_EQ(before->GetReelPosition(r).rectangle, saved->GetReelPosition(r).rectangle) << r;
     EXPECT_EQ(before->GetCoin().coin, saved->GetCoin().coin);
     EXPECT_EQ(before->GetArmAnimation(), saved->GetArmAnimation());
+}
+
+// The buttons and indicators the compiler requires can be neither deleted nor renamed;
+// other elements still can.
+TEST_F(EditorWindowTest, TheButtonsAndIndicatorsEveryMachineNeedsAreNeitherDeletedNorRenamed) {
+    Open();
+    ButtonElement* spin = Find<ButtonElement>("Spin");
+    IndicatorElement* credit = Find<IndicatorElement>("Credit");
+    ButtonElement* lamp = Find<ButtonElement>("Lamp");
+    ASSERT_TRUE(spin && credit && lamp);
+    for (int command : {ID_DELETE_ITEM, ID_RENAME_ITEM}) {
+        for (EditableElement* element : {static_cast<EditableElement*>(spin), static_cast<EditableElement*>(credit)}) {
+            BoxAnswer refusal(kRequiredElementCaption, IDOK);
+            if (element == spin)
+                spin->RunCommand(command, editor_.get());
+            else
+                credit->RunCommand(command, editor_.get());
+            EXPECT_NE(std::string::npos, refusal.Text().find(element->GetName())) << refusal.Text();
+        }
+    }
+    EXPECT_FALSE(spin->IsDeleted() || credit->IsDeleted());
+    EXPECT_EQ("Spin Button", spin->GetDisplayText());
+    EXPECT_EQ("Credit", credit->GetName());
+    lamp->RunCommand(ID_DELETE_ITEM, editor_.get());
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const std::unique_ptr<MachineScript> saved = Compiled();
+    EXPECT_EQ(1u, saved->GetButtons().count("Spin"));
+    EXPECT_EQ(0u, saved->GetButtons().count("Lamp"));
+    EXPECT_EQ(1u, saved->GetIndicators().count("Credit"));
+}
+
+// The script keeps only the coin slot's and the arm's places: a press on their edges drags
+// them as a press inside does, and their size stays the picture's.
+TEST_F(EditorWindowTest, APressOnTheCoinSlotsOrTheArmsEdgeMovesThemAndNeverResizesThem) {
+    Open();
+    PageDriver mouse(page_);
+    CoinSlotElement* coin = Find<CoinSlotElement>("Coin Slot");
+    ArmElement* arm = Find<ArmElement>("Pull Arm");
+    ASSERT_TRUE(coin && arm);
+    const ElementRect armBefore = arm->GetRect(), coinBefore = coin->GetRect();
+    const int armY = (armBefore.top + armBefore.bottom) / 2, coinY = (coinBefore.top + coinBefore.bottom) / 2;
+    mouse.Drag(armBefore.right - 1, armY, armBefore.right + 9, armY);
+    mouse.Drag(coinBefore.left + 1, coinY, coinBefore.left + 7, coinY);
+    EXPECT_EQ(armBefore.Width(), arm->GetRect().Width());
+    EXPECT_EQ(armBefore.Height(), arm->GetRect().Height());
+    EXPECT_EQ(armBefore.left + 10, arm->GetRect().left);
+    EXPECT_EQ(coinBefore.Width(), coin->GetRect().Width());
+    EXPECT_EQ(coinBefore.left + 6, coin->GetRect().left);
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const std::unique_ptr<MachineScript> saved = Compiled();
+    EXPECT_EQ(530, saved->GetArmRect().left);
+    EXPECT_EQ(std::make_pair(516, 280), XY(saved->GetCoin().dropPosition));
+}
+
+// A machine without a Coin statement has no coin slot to show or to drag; its other edits
+// are saved.
+TEST_F(EditorWindowTest, AMachineWithoutACoinStatementShowsNoCoinSlotAndSavesItsEdits) {
+    const size_t coin = original_.find("    Coin {");
+    ASSERT_NE(std::string::npos, coin);
+    original_.erase(coin, original_.find('\n', coin) + 1 - coin);
+    WriteFileBytes(script_, original_);
+    Open();
+    EXPECT_EQ(nullptr, Find<CoinSlotElement>("Coin Slot"));
+    for (AnimationSet* set : page_->GetLayout().GetAnimationSets()) EXPECT_NE("{Coin}", set->GetName());
+    PageDriver mouse(page_);
+    mouse.Drag(20, 20, 30, 30);  // where a coin slot without a place was shown
+    ArmElement* arm = Find<ArmElement>("Pull Arm");
+    ASSERT_NE(nullptr, arm);
+    DragBy(mouse, arm, 10, 0);
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    EXPECT_EQ(530, Compiled()->GetArmRect().left);
+}
+
+// An indicator whose animation has no pictures yet stands as "0000000000" in orange-red
+// inside a green frame two pixels wide; the rest of its sprite is left out.
+TEST_F(EditorWindowTest, AnIndicatorWithoutPicturesShowsItsPlaceholderInAGreenFrame) {
+    Open();
+    IndicatorElement* spare = Find<IndicatorElement>("Spare");
+    ASSERT_NE(nullptr, spare);
+    auto* sprite = dynamic_cast<OwnerDrawSpriteHandle*>(spare->GetSprite());
+    ASSERT_TRUE(sprite && sprite->Surface().bitmap);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, sprite->Surface().bitmap);
+    BITMAP info = {};
+    GetObjectA(sprite->Surface().bitmap, sizeof info, &info);
+    const int w = info.bmWidth, h = info.bmHeight;
+    auto isGreen = [dc](int x, int y) {
+        const COLORREF c = GetPixel(dc, x, y);
+        return GetGValue(c) > 0xC0 && GetRValue(c) < 0x40 && GetBValue(c) < 0x40;
+    };
+    int frame = 0, text = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            frame += isGreen(x, y);
+            text += GetRValue(c) > 0xC0 && GetBValue(c) < 0x40 && GetGValue(c) > 0x10 && GetGValue(c) < 0x60;
+        }
+    for (int x = 0; x < w; ++x)
+        EXPECT_TRUE(isGreen(x, 0) && isGreen(x, h - 1) && (x == 0 || x == w - 1 || (isGreen(x, 1) && isGreen(x, h - 2))))
+            << x;
+    for (int y = 0; y < h; ++y)
+        EXPECT_TRUE(isGreen(0, y) && isGreen(w - 1, y) && (y == 0 || y == h - 1 || (isGreen(1, y) && isGreen(w - 2, y))))
+            << y;
+    EXPECT_GT(text, 0);
+    EXPECT_LT(frame, w * h);
+    SelectObject(dc, old);
+    DeleteDC(dc);
 }
 
 }  // namespace

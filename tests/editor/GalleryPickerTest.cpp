@@ -12,6 +12,8 @@
 #include "AssetFileBuilder.h"
 #include "AssetRecords.h"
 #include "AwardBackdropPicker.h"
+#include "Bitmap.h"
+#include "BitmapFromAsset.h"
 #include "GalleryThumbWindow.h"
 #include "ModalDriver.h"
 #include "ReelSymbolPicker.h"
@@ -43,12 +45,16 @@ std::vector<uint8_t> UserInfo() {
     return std::vector<uint8_t>(bytes, bytes + sizeof words);
 }
 
-std::string WriteGallery() {
+// With a short backdrop, the gallery's backdrop asset ends before its size words.
+std::string WriteGallery(bool shortBackdrop = false) {
     AssetFileBuilder b;
     for (int32_t i = 0; i < kPictures; ++i) b.Add(kImageAssetType, SolidPicture(kCell, kCell, uint16_t(0x0C63 * (i + 1))));
     b.Add(kImageAssetType, SolidPicture(4 * kCell, 2 * kCell, 0x2108));
     b.Add(kImageAssetType, SolidPicture(kCell, kCell, 0x7FE0));
-    b.Add(kBackdropAssetType, BackdropAssetData(4 * kCell, 2 * kCell, uint16_t(kBackdropPicture)));
+    if (shortBackdrop)
+        b.Add(kBackdropAssetType, std::vector<uint8_t>{1, 0, 0, 0});
+    else
+        b.Add(kBackdropAssetType, BackdropAssetData(4 * kCell, 2 * kCell, uint16_t(kBackdropPicture)));
     std::vector<SpriteSequence> columns(4);
     for (int32_t i = 0; i < kPictures; ++i) {
         SpriteFrame frame;
@@ -147,6 +153,45 @@ TEST_F(GalleryPickerTest, AGalleryThatCannotBeOpenedThrowsZero) {
     } catch (int code) {
         EXPECT_EQ(0, code);
     }
+}
+
+// A gallery whose backdrop asset is too short to hold its size words says so and picks
+// nothing; the words beyond the asset are never read.
+TEST(DamagedGalleryTest, ABackdropAssetTooShortForItsSizeIsReportedAndNothingIsPicked) {
+    const std::string path = WriteGallery(true);
+    GalleryPicker picker(path, 0, 2, POINT{0, 0}, POINT{0, 0}, "Damaged Gallery");
+    std::string text;
+    WhenShown box("Damaged Gallery", [&text](HWND shown) {
+        char buffer[512] = {};
+        GetDlgItemTextA(shown, 0xFFFF, buffer, sizeof buffer - 1);
+        text = buffer;
+        PostMessageA(shown, WM_COMMAND, IDOK, 0);
+    });
+    int32_t firstRow = 0;
+    const GalleryPick pick = picker.Pick(nullptr, firstRow);
+    ASSERT_TRUE(box.Seen());
+    EXPECT_NE(std::string::npos, text.find("damaged")) << text;
+    EXPECT_FALSE(pick.picked);
+}
+
+// A picture asset is read only when it holds the whole picture its words announce.
+TEST(DamagedGalleryTest, APictureAssetShorterThanItsPictureIsRefusedWithAClearError) {
+    AssetFileBuilder b;
+    std::vector<uint8_t> cut = SolidPicture(kCell, kCell, 0x7FE0);
+    cut.resize(cut.size() / 2);
+    b.Add(kImageAssetType, cut);
+    b.Add(kImageAssetType, SolidPicture(kCell, kCell, 0x7FE0));
+    const std::string path = WriteTempAssetFile(b.Build(), "vsl_cut_picture");
+    Bitmap picture;
+    bool keyed = false;
+    std::string error;
+    EXPECT_FALSE(BitmapFromAssetFile(path, 1, picture, keyed, &error));
+    EXPECT_NE(std::string::npos, error.find("cut short")) << error;
+    EXPECT_TRUE(BitmapFromAssetFile(path, 2, picture, keyed, &error)) << error;
+    EXPECT_EQ(kCell, picture.Width());
+    EXPECT_EQ("", error);
+    EXPECT_FALSE(BitmapFromAssetFile(path + ".missing", 1, picture, keyed, &error));
+    EXPECT_NE(std::string::npos, error.find("cannot be opened")) << error;
 }
 
 }  // namespace

@@ -149,6 +149,15 @@ TEST_F(GridPagesTest, PayoutCellsKeepTheirKindUnlessTheTextPlainlyIsTheOther) {
     GetWindowTextA(edit, text, sizeof text);
     EXPECT_STREQ("LanternPayout()", text);
     SetWindowTextA(edit, "2 + LanternPayout()");  // starts with a number, stays code
+    {
+        // A double quote cannot stand inside the payout's quotes: refused, the cell keeps
+        // what it held.
+        BoxAnswer refusal(kInvalidPayoutCaption, IDOK);
+        SetWindowTextA(edit, "Say(\"win\")");
+        EXPECT_NE(std::string::npos, refusal.Text().find('"')) << refusal.Text();
+        GetWindowTextA(edit, text, sizeof text);
+        EXPECT_STREQ("2 + LanternPayout()", text);
+    }
     ClickPayout(0, 0);  // BothWays for all Fox, toggled by the click
     EXPECT_EQ(BST_CHECKED, SendMessageA(payouts_->GetBothWaysBox(), BM_GETCHECK, 0, 0));
     ClickPayout(0, 2);

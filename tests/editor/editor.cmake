@@ -4,6 +4,12 @@
 vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp ${CMAKE_CURRENT_LIST_DIR}/PageRulesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEditsTest.cpp
   LIBS vsl_editor_core)
+# The built-in machines' scripts, which the random edits start from.
+if(VSL_WINDOWS)
+  target_compile_definitions(editor_core_test PRIVATE VSL_BUILT_IN_MACHINES="Z:${CMAKE_SOURCE_DIR}/content/machines")
+else()
+  target_compile_definitions(editor_core_test PRIVATE VSL_BUILT_IN_MACHINES="${CMAKE_SOURCE_DIR}/content/machines")
+endif()
 
 if(VSL_WINDOWS)
   # The machine folder of the content build: foxfire with its pictures and sounds.

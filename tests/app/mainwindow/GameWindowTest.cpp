@@ -80,8 +80,8 @@ TEST(GameMenusTest, EveryMenuHasItsItemsWithTheirIdsAndTexts) {
                      ">&Sports Machines", ">F&antasy Machines", "-", ">C&ustom", "-", "40006 Front &Desk",
                      "40001 E&xit"}));
     EXPECT_EQ(ReadMenuResource(104, 1), (Items{"40034 &Options"}));
-    EXPECT_EQ(ReadMenuResource(104, 2),
-              (Items{"40032 &Create Machine", "-", "40002 Compile &Script", "40004 &Edit Machine"}));
+    EXPECT_EQ(ReadMenuResource(104, 2), (Items{"40032 &Create Machine", "-", "40002 Compile &Script",
+                                               "40005 C&alculate Payout", "40004 &Edit Machine"}));
     EXPECT_EQ(ReadMenuResource(104, 3), (Items{"40063 &Contents", "40025 Viradu &Documentation", "-",
                                                "40003 &About Vellmoor(tm) Slots"}));
 }
