@@ -90,12 +90,20 @@ bool PlayerRoster::Repay(int slot, const Money& m) {
 
 bool PlayerRoster::DeletePlayer(int slot) {
     if (!IsSlot(slot)) return false;
-    records_[slot].Clear();
-    if (slot == current_) {
+    const bool wasCurrent = slot == current_;
+    if (wasCurrent) {
         current_ = -1;
         held_ = Money();
     }
-    return Report(StoreMoney(slot) && store_.Save(slot, records_[slot]), slot);
+    records_[slot].Clear();
+    const bool stored = Report(StoreMoney(slot) && store_.Save(slot, records_[slot]), slot);
+    if (wasCurrent) listeners_.NotifyAll(int32_t(current_));
+    return stored;
+}
+
+void PlayerRoster::SetCurrentIndex(int index) {
+    current_ = index;
+    listeners_.NotifyAll(int32_t(current_));
 }
 
 int PlayerRoster::BeginPlay() {
@@ -113,5 +121,6 @@ int PlayerRoster::BeginPlay() {
     for (int slot = 0; slot < kPlayers; ++slot) records_[slot].SetActive(slot == chosen);
     current_ = chosen;
     for (int slot = 0; slot < kPlayers; ++slot) Save(slot);
+    listeners_.NotifyAll(int32_t(current_));
     return current_;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "ListenerList.h"
 #include "Money.h"
 #include "PlayerRecord.h"
 #include "PlayerStore.h"
@@ -56,7 +57,10 @@ public:
 
     PlayerRecord& GetRecord(int slot) { return records_[slot]; }
     int GetCurrentIndex() const { return current_; }
-    void SetCurrentIndex(int index) { current_ = index; }
+    // The Front Desk chose the current player; the roster's listeners are told the index.
+    void SetCurrentIndex(int index);
+    // Told the current index (int32_t) whenever the current player changes.
+    ListenerList& Listeners() { return listeners_; }
 
     void SetFaultReporter(FaultReporter reporter) { reporter_ = std::move(reporter); }
 
@@ -71,6 +75,7 @@ private:
     bool Report(bool stored, int slot);
 
     PlayerStore& store_;
+    ListenerList listeners_;
     PlayerRecord records_[kPlayers];
     int current_ = -1;
     Money held_;
