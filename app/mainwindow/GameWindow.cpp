@@ -2,7 +2,6 @@
 
 #include "AppState.h"
 #include "BuiltInMachines.h"
-#include "CaptionPainter.h"
 #include "CustomMachines.h"
 #include "FrameListeners.h"
 #include "GameMenuIds.h"
@@ -30,8 +29,6 @@ GameWindow::GameWindow(char* commandLine, const RECT& rect) : commandLine_(comma
         BindCommand(int(kBuiltInMachines[i].command), this, &GameWindow::OnPlayMachine);
         machineCommands_[kBuiltInMachines[i].command] = kBuiltInMachines[i].number;
     }
-    delete GetCaptionPainter();
-    SetCaptionPainter(new CaptionPainter);
 }
 
 void GameWindow::BindCommands() {
@@ -53,8 +50,6 @@ GameWindow::~GameWindow() {
     if (helpUsed_) WinHelpA(GetHandle(), "vsl.hlp", HELP_QUIT, 0);
     DeleteParkedScreen();
     if (callbackSet_) SetFrameCallback(nullptr);
-    delete GetCaptionPainter();
-    SetCaptionPainter(nullptr);
     DestroyEditor();
     delete mainView_;
 }

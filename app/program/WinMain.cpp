@@ -1,10 +1,12 @@
 // The game program's entry: one running copy, the program's folder as the current
-// directory, the engine's image decoders, the first player's record, then the application.
+// directory, the engine's image decoders, the first player's record, the caption painter,
+// then the application.
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <cctype>
 
+#include "CaptionPainter.h"
 #include "FirstPlayer.h"
 #include "FloorScreens.h"
 #include "GalleryDialogs.h"
@@ -78,7 +80,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         SetMachineFaceMaker(&MakePlayFace);
         InstallFloorScreens();
 
+        // The painter of the tool windows' captions lives as long as the program runs.
+        CaptionPainter captions;
+        SetCaptionPainter(&captions);
         application.Run();
+        SetCaptionPainter(nullptr);
         SetApplication(nullptr);
     }
     CloseHandle(mutex);

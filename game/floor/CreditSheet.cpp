@@ -9,8 +9,9 @@ namespace {
 const int kMaxTyped = 20;
 }
 
-CreditPage::CreditPage(const char* templateName, int32_t index, PlayerRecord& record, CreditSheetState& state)
-    : PropertyPage(templateName), record_(record), state_(state), index_(index) {}
+CreditPage::CreditPage(const char* templateName, int32_t index, PlayerRoster& roster, int slot,
+                       CreditSheetState& state)
+    : PropertyPage(templateName), roster_(roster), slot_(slot), state_(state), index_(index) {}
 
 int CreditPage::OnCreate() {
     BindCommand(EditId(), this, &CreditPage::OnEditCommand);
@@ -58,53 +59,55 @@ void CreditPage::ShowOffer(int textId, int32_t cents, uint32_t dollars) {
     }
 }
 
-BorrowPage::BorrowPage(PlayerRecord& record, CreditSheetState& state)
-    : CreditPage("PROPPAGE_BORROW", 0, record, state) {}
+BorrowPage::BorrowPage(PlayerRoster& roster, int slot, CreditSheetState& state)
+    : CreditPage("PROPPAGE_BORROW", 0, roster, slot, state) {}
 
 int BorrowPage::EditId() const { return IDC_BORROW_DOLLARS; }
 
 void BorrowPage::Fill() {
-    const int32_t available = AvailableCredit(record_.GetCredit().Cents());
+    const int32_t available = AvailableCredit(Record().GetCredit().Cents());
     ShowOffer(IDC_BORROW_AVAILABLE, available, uint32_t(available / 100));
 }
 
 void BorrowPage::Clamp(uint32_t dollars) {
-    const uint32_t allowed = ClampBorrowDollars(dollars, AvailableCredit(record_.GetCredit().Cents()));
+    const uint32_t allowed = ClampBorrowDollars(dollars, AvailableCredit(Record().GetCredit().Cents()));
     if (allowed != dollars) SetItemText(EditId(), std::to_string(allowed));
 }
 
 void BorrowPage::Book(uint32_t dollars) {
-    const int32_t amount = BorrowAmount(dollars, AvailableCredit(record_.GetCredit().Cents()));
-    if (amount > 0) record_.Borrow(Money(amount));
+    const int32_t amount = BorrowAmount(dollars, AvailableCredit(Record().GetCredit().Cents()));
+    if (amount > 0) roster_.Borrow(slot_, Money(amount));
 }
 
-RepayPage::RepayPage(PlayerRecord& record, CreditSheetState& state) : CreditPage("PROPPAGE_REPAY", 1, record, state) {}
+RepayPage::RepayPage(PlayerRoster& roster, int slot, CreditSheetState& state)
+    : CreditPage("PROPPAGE_REPAY", 1, roster, slot, state) {}
 
 int RepayPage::EditId() const { return IDC_REPAY_DOLLARS; }
 
 void RepayPage::Fill() {
-    const int32_t owed = std::max(0, record_.GetCredit().Cents());
-    const int32_t repayable = RepayableAmount(record_.GetCredit().Cents(), record_.GetCash().Cents());
+    const int32_t owed = std::max(0, Record().GetCredit().Cents());
+    const int32_t repayable = RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents());
     ShowOffer(IDC_REPAY_OWED, owed, RepayOfferDollars(repayable));
 }
 
 void RepayPage::Clamp(uint32_t dollars) {
-    const int32_t repayable = RepayableAmount(record_.GetCredit().Cents(), record_.GetCash().Cents());
+    const int32_t repayable = RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents());
     const uint32_t allowed = ClampRepayDollars(dollars, repayable);
     if (allowed != dollars) SetItemText(EditId(), std::to_string(allowed));
 }
 
 void RepayPage::Book(uint32_t dollars) {
-    const int32_t amount = RepayAmount(dollars, RepayableAmount(record_.GetCredit().Cents(), record_.GetCash().Cents()));
-    if (amount > 0) record_.Repay(Money(amount));
+    const int32_t repayable = RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents());
+    const int32_t amount = RepayAmount(dollars, repayable);
+    if (amount > 0) roster_.Repay(slot_, Money(amount));
 }
 
-void ShowCreditSheet(Window* parent, PlayerRecord& record) {
+void ShowCreditSheet(Window* parent, PlayerRoster& roster, int slot) {
     CreditSheetState state;
-    BorrowPage borrow(record, state);
-    RepayPage repay(record, state);
+    BorrowPage borrow(roster, slot, state);
+    RepayPage repay(roster, slot, state);
     PropertySheet sheet(parent, "Vellmoor(tm) Credit");
     sheet.AddPage(&borrow);
     sheet.AddPage(&repay);
-    sheet.Show(record.GetCredit().Cents() >= kCreditLimit ? 1 : 0);
+    sheet.Show(roster.GetRecord(slot).GetCredit().Cents() >= kCreditLimit ? 1 : 0);
 }

@@ -1,10 +1,12 @@
 // The credit sheet: a modal property sheet "Vellmoor(tm) Credit" with a Borrow and a Repay
-// page for one player. Amounts are typed in whole dollars and booked in cents through the
-// record's Borrow and Repay, so cash and credit always move together.
+// page for one player of the roster. Amounts are typed in whole dollars and booked in cents
+// through the roster's Borrow and Repay, so cash and credit always move together and every
+// booking is stored when it is made.
 #pragma once
 #include <cstdint>
 
 #include "PlayerRecord.h"
+#include "PlayerRoster.h"
 #include "PropertyPage.h"
 
 class Window;
@@ -17,7 +19,7 @@ struct CreditSheetState {
 
 class CreditPage : public PropertyPage {
 public:
-    CreditPage(const char* templateName, int32_t index, PlayerRecord& record, CreditSheetState& state);
+    CreditPage(const char* templateName, int32_t index, PlayerRoster& roster, int slot, CreditSheetState& state);
 
     int OnCreate() override;
     int OnSetActive(PropertySheet* sheet) override;
@@ -33,15 +35,17 @@ protected:
     virtual void Book(uint32_t dollars) = 0;
     virtual int EditId() const = 0;
     void ShowOffer(int textId, int32_t cents, uint32_t dollars);
+    const PlayerRecord& Record() const { return roster_.GetRecord(slot_); }
 
-    PlayerRecord& record_;
+    PlayerRoster& roster_;
+    int slot_;
     CreditSheetState& state_;
     int32_t index_;
 };
 
 class BorrowPage : public CreditPage {
 public:
-    BorrowPage(PlayerRecord& record, CreditSheetState& state);
+    BorrowPage(PlayerRoster& roster, int slot, CreditSheetState& state);
 
 private:
     void Fill() override;
@@ -52,7 +56,7 @@ private:
 
 class RepayPage : public CreditPage {
 public:
-    RepayPage(PlayerRecord& record, CreditSheetState& state);
+    RepayPage(PlayerRoster& roster, int slot, CreditSheetState& state);
 
 private:
     void Fill() override;
@@ -61,5 +65,6 @@ private:
     int EditId() const override;
 };
 
-// Runs the sheet for the record, starting on Repay when the record owes the whole limit.
-void ShowCreditSheet(Window* parent, PlayerRecord& record);
+// Runs the sheet for the roster's player in the slot, starting on Repay when the player
+// owes the whole limit.
+void ShowCreditSheet(Window* parent, PlayerRoster& roster, int slot);

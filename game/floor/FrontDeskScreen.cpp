@@ -186,16 +186,9 @@ void FrontDeskScreen::OnCheckBox(int32_t row) {
     MakeCurrent(row);
 }
 
-// A deleted player leaves nothing behind: no cash, no credit, no date, not active.
-void FrontDeskScreen::ClearRecord(int32_t row) {
-    PlayerRecord& record = roster_.GetRecord(row);
-    record.SetDate(0);
-    record.SetName("");
-    record.SetCash(Money(0));
-    record.SetCredit(Money(0));
-    record.SetActive(false);
-    roster_.Save(row);
-}
+// A deleted player leaves nothing behind: no cash, no credit, no date, not active; the
+// roster stores it at once.
+void FrontDeskScreen::ClearRecord(int32_t row) { roster_.DeletePlayer(row); }
 
 void FrontDeskScreen::OnRowCommand(int32_t r) {
     if (busy_) return;
@@ -221,12 +214,11 @@ void FrontDeskScreen::OnRowCommand(int32_t r) {
     for (int32_t other = 0; other < kRows; ++other)
         if (other != r) boxes_[size_t(other)].Uncheck();
     if (!row.InUse()) {
+        record.SetName(row.GetTextString());
         record.SetDate(TodayAsPlayerDate());
         record.SetCash(Money(kNewPlayerCash));
-        record.Repay(record.GetCredit());
-        record.SetName(row.GetTextString());
+        roster_.Repay(r, record.GetCredit());
         roster_.Save(r);
-        row.Refresh();
     }
     Select(r);
 }
@@ -255,8 +247,7 @@ void FrontDeskScreen::ConfirmDelete() {
 
 void FrontDeskScreen::ShowCredit() {
     if (selected_ < 0 || !rows_[size_t(selected_)].InUse()) return;
-    ShowCreditSheet(view_, roster_.GetRecord(selected_));
-    rows_[size_t(selected_)].Refresh();
+    ShowCreditSheet(view_, roster_, selected_);
 }
 
 bool FrontDeskScreen::CanEnd() {

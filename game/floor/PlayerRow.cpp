@@ -16,9 +16,14 @@ void PlayerRow::SetQuietly(const std::string& text) {
     quiet_ = false;
 }
 
+PlayerRow::~PlayerRow() {
+    if (record_) record_->Listeners().Remove(listening_);
+}
+
 void PlayerRow::Fill() {
     SetQuietly(InUse() ? TrimBlanks(record_->GetFullName()) : std::string());
     Refresh();
+    if (record_ && !listening_) listening_ = record_->Listeners().Add(this, &PlayerRow::OnRecordChanged);
 }
 
 void PlayerRow::Refresh() {

@@ -1,7 +1,7 @@
 // One row of the Front Desk: the player's name field (the row itself), with the date the
 // player was entered and the cash beside it. A change of the name text calls the row
-// command with the row index; Refresh shows the record's date and cash again after the
-// Front Desk or the credit sheet changed them.
+// command with the row index. Once filled, the row follows its record: every change of the
+// player's money shows the record's date and cash again.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -13,6 +13,9 @@
 class PlayerRow : public EditField {
 public:
     PlayerRow() = default;
+    PlayerRow(const PlayerRow&) = delete;
+    PlayerRow& operator=(const PlayerRow&) = delete;
+    ~PlayerRow() override;
 
     void Setup(int32_t index, PlayerRecord* record, std::function<void(int32_t)> command,
                std::function<void(int32_t)> focused) {
@@ -24,8 +27,10 @@ public:
     // The two labels beside the field.
     bool CreateLabels(const SpriteParent& parent, SpriteFont* font, uint32_t dateAsset, POINT dateAt,
                       uint32_t cashAsset, POINT cashAt, HQUOREFFECT effect);
-    // The name, date and cash from the record, without calling the row command.
+    // The name, date and cash from the record, without calling the row command; from then
+    // on the row listens to the record.
     void Fill();
+    // The record's date and cash.
     void Refresh();
     // The cash and date texts "0" and the name empty.
     void ClearRow();
@@ -41,9 +46,11 @@ public:
 
 private:
     void SetQuietly(const std::string& text);
+    void OnRecordChanged(const int32_t*) { Refresh(); }
 
     int32_t index_ = 0;
     PlayerRecord* record_ = nullptr;
+    uint32_t listening_ = 0;  // the cookie in the record's listeners
     FontLabel date_;
     FontLabel cash_;
     std::function<void(int32_t)> command_;

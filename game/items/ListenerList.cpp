@@ -1,17 +1,16 @@
 #include "ListenerList.h"
 
-#include "CriticalLock.h"
+using Locked = std::lock_guard<std::recursive_mutex>;
 
-ListenerList::ListenerList() : slots_(8, nullptr) { InitializeCriticalSection(&lock_); }
+ListenerList::ListenerList() : slots_(8, nullptr) {}
 
 ListenerList::~ListenerList() {
     for (ListenerCallbackBase* listener : slots_) delete listener;
     for (ListenerCallbackBase* listener : removed_) delete listener;
-    DeleteCriticalSection(&lock_);
 }
 
 uint32_t ListenerList::Insert(ListenerCallbackBase* listener) {
-    CriticalLock locked(&lock_);
+    Locked locked(lock_);
     const size_t size = slots_.size();
     size_t index = cursor_;
     do {
@@ -30,7 +29,7 @@ uint32_t ListenerList::Insert(ListenerCallbackBase* listener) {
 }
 
 void ListenerList::Remove(uint32_t cookie) {
-    CriticalLock locked(&lock_);
+    Locked locked(lock_);
     if (cookie == 0 || cookie > slots_.size() || !slots_[cookie - 1]) return;
     ListenerCallbackBase* listener = slots_[cookie - 1];
     slots_[cookie - 1] = nullptr;
@@ -42,7 +41,7 @@ void ListenerList::Remove(uint32_t cookie) {
 
 void ListenerList::NotifyAll(const void* value) {
     if (count_ == 0) return;
-    CriticalLock locked(&lock_);
+    Locked locked(lock_);
     ++notifying_;
     try {
         // By index: listeners may insert (the table may grow) or remove while they run.

@@ -5,10 +5,12 @@
 // A listener may remove itself or any other listener while it is being notified: the
 // slot is emptied at once (a removed listener is not called any more), and the listener
 // object is destroyed when the notification that runs it has finished.
+//
+// Platform-free: the roster's players announce their money through it too.
 #pragma once
-#include <windows.h>
-
+#include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 #include "ListenerCallback.h"
@@ -48,5 +50,6 @@ private:
     // Notifications under way (they may nest) and the listeners removed meanwhile.
     int notifying_ = 0;
     std::vector<ListenerCallbackBase*> removed_;
-    CRITICAL_SECTION lock_;
+    // Recursive: a listener may add or remove listeners of the list that tells it.
+    std::recursive_mutex lock_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "BuiltInMachines.h"
+#include "CaptionPainter.h"
 #include "CustomMachines.h"
 #include "DenominationChoice.h"
 #include "GeneralSettings.h"
@@ -37,6 +38,7 @@ MachineScreen::MachineScreen(int32_t machineNumber) : Screen(machineNumber) {
 }
 
 MachineScreen::~MachineScreen() {
+    if (CaptionPainter* painter = GetCaptionPainter()) painter->SetActive(false);
     // Whatever shows the machine's assets goes first, then the assets and the file; the
     // stage gets a plain backdrop so that nothing on it refers to the file any more.
     {
@@ -79,6 +81,8 @@ bool MachineScreen::Build() {
         if (face_ && !face_->Build(*this)) return false;
     }
     LayoutArt();
+    // The caption shows the player's name and cash while the machine is up.
+    if (CaptionPainter* painter = GetCaptionPainter()) painter->SetActive(true);
     return true;
 }
 

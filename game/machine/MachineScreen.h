@@ -1,9 +1,10 @@
 // The screen that plays one slot machine: it loads the machine file in its constructor,
 // selects the machine's backdrop on its stage, puts the machine's title in the caption of
 // the window around its view, places the camera so that the machine's lowest controls are
-// in view, and hands the rest of the face to the play side's MachineFace. Leaving it puts
-// the denomination back in the setting; deleting it takes the face down, unloads the assets
-// and closes the machine file in that order.
+// in view, and hands the rest of the face to the play side's MachineFace. Once built it has
+// the program's caption painter show the player's name and cash. Leaving it puts the
+// denomination back in the setting; deleting it switches the caption painter off, takes the
+// face down, unloads the assets and closes the machine file in that order.
 #pragma once
 #include <cstdint>
 #include <memory>

@@ -27,4 +27,5 @@ void PlayerRecord::Clear() {
     date_ = 0;
     cash_ = Money();
     credit_ = Money();
+    Changed();
 }

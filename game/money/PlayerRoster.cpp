@@ -132,14 +132,22 @@ bool PlayerRoster::Repay(int slot, const Money& m) {
 
 bool PlayerRoster::DeletePlayer(int slot) {
     if (!IsSlot(slot)) return false;
-    records_[slot].Clear();
+    const bool wasCurrent = slot == current_;
     pending_[slot].reset();
-    if (slot == current_) {
+    if (wasCurrent) {
         current_ = -1;
         held_ = Money();
         spin_.reset();
     }
-    return Report(StoreMoney(slot) && store_.Save(slot, records_[slot]), slot);
+    records_[slot].Clear();
+    const bool stored = Report(StoreMoney(slot) && store_.Save(slot, records_[slot]), slot);
+    if (wasCurrent) listeners_.NotifyAll(int32_t(current_));
+    return stored;
+}
+
+void PlayerRoster::SetCurrentIndex(int index) {
+    current_ = index;
+    listeners_.NotifyAll(int32_t(current_));
 }
 
 int PlayerRoster::BeginPlay() {
@@ -157,5 +165,6 @@ int PlayerRoster::BeginPlay() {
     for (int slot = 0; slot < kPlayers; ++slot) records_[slot].SetActive(slot == chosen);
     current_ = chosen;
     for (int slot = 0; slot < kPlayers; ++slot) Save(slot);
+    listeners_.NotifyAll(int32_t(current_));
     return current_;
 }

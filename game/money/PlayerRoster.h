@@ -9,6 +9,7 @@
 #include <string>
 
 #include "HeldSpin.h"
+#include "ListenerList.h"
 #include "Money.h"
 #include "PlayerRecord.h"
 #include "PlayerStore.h"
@@ -68,7 +69,10 @@ public:
 
     PlayerRecord& GetRecord(int slot) { return records_[slot]; }
     int GetCurrentIndex() const { return current_; }
-    void SetCurrentIndex(int index) { current_ = index; }
+    // The Front Desk chose the current player; the roster's listeners are told the index.
+    void SetCurrentIndex(int index);
+    // Told the current index (int32_t) whenever the current player changes.
+    ListenerList& Listeners() { return listeners_; }
 
     void SetFaultReporter(FaultReporter reporter) { reporter_ = std::move(reporter); }
 
@@ -84,6 +88,7 @@ private:
     bool Report(bool stored, int slot);
 
     PlayerStore& store_;
+    ListenerList listeners_;
     PlayerRecord records_[kPlayers];
     int current_ = -1;
     Money held_;

@@ -2,11 +2,14 @@
 // slots and the main window's placement.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "Application.h"
 #include "CaptionPainter.h"
+#include "MemoryPlayerStore.h"
+#include "PlayerRoster.h"
 #include "FatalText.h"
 #include "FrameListeners.h"
 #include "FrameWindow.h"
@@ -211,19 +214,80 @@ TEST(CaptionPainter, TextIsTheNameWithoutTrailingBlanksAndTheCashWithCents) {
     EXPECT_EQ(" : 0", CaptionPainter::ComposeText(" ", 0));
 }
 
+namespace {
+// Ada Lovelace (current, $100.00) and Grace Hopper ($30.00), kept in memory.
+struct CaptionPlayers {
+    CaptionPlayers() {
+        store.slots[0] = {"Ada Lovelace", 10000, 0, 1012026, true};
+        store.slots[2] = {"Grace Hopper", 3000, 0, 2012026, false};
+        roster = std::make_unique<PlayerRoster>(store);
+    }
+    MemoryPlayerStore store;
+    std::unique_ptr<PlayerRoster> roster;
+};
+
+HWND MakeToolWindow() {
+    return CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "tool", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 700, 200,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+}  // namespace
+
 TEST(CaptionPainter, PaintsIntoTheTargetsCaptionAreaAndNothingWithoutATarget) {
-    CaptionPainter painter;
+    CaptionPlayers players;
+    CaptionPainter painter(players.roster.get());
     painter.Paint(true);  // no target: nothing happens
-    HWND tool = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "tool", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0,
-                                700, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND tool = MakeToolWindow();
     ASSERT_TRUE(tool);
     painter.SetActive(true);
     painter.SetTargetHandle(tool);
     EXPECT_EQ(380, painter.GetTextRect().left);
     EXPECT_EQ(580, painter.GetTextRect().right);
     EXPECT_EQ(GetSystemMetrics(SM_CYSMCAPTION), painter.GetTextRect().bottom);
+    EXPECT_EQ("Ada Lovelace : $100.00", painter.GetPaintedText());
     painter.SetActive(false);
-    painter.Paint(false);
+    EXPECT_EQ("", painter.GetPaintedText()) << "switched off, the text is erased";
     DestroyWindow(tool);
     painter.Paint(true);  // the window is gone: nothing happens
+}
+
+// While active the painter follows the current player and the player's money; switched
+// off, or gone, it listens no more.
+TEST(CaptionPainter, FollowsTheCurrentPlayerAndTheMoneyWhileActive) {
+    CaptionPlayers players;
+    PlayerRoster& roster = *players.roster;
+    HWND tool = MakeToolWindow();
+    ASSERT_TRUE(tool);
+    {
+        CaptionPainter painter(&roster);
+        painter.SetTargetHandle(tool);
+        roster.AddCash(Money(-2500));
+        EXPECT_EQ("", painter.GetPaintedText()) << "not active yet";
+        painter.SetActive(true);
+        EXPECT_EQ("Ada Lovelace : $75.00", painter.GetPaintedText()) << "painted when switched on";
+        roster.AddCash(Money(-50));
+        EXPECT_EQ("Ada Lovelace : $74.50", painter.GetPaintedText());
+        roster.Borrow(0, Money(100000));
+        EXPECT_EQ("Ada Lovelace : $1,074.50", painter.GetPaintedText());
+
+        roster.SetCurrentIndex(2);
+        EXPECT_EQ("Grace Hopper : $30.00", painter.GetPaintedText());
+        roster.AddCash(Money(5));
+        EXPECT_EQ("Grace Hopper : $30.05", painter.GetPaintedText());
+        roster.GetRecord(0).SetCash(Money(1));
+        EXPECT_EQ("Grace Hopper : $30.05", painter.GetPaintedText()) << "Ada is not playing";
+        roster.DeletePlayer(2);
+        EXPECT_EQ(" : 0", painter.GetPaintedText()) << "nobody is playing";
+
+        roster.SetCurrentIndex(0);
+        painter.SetActive(false);
+        roster.AddCash(Money(7));
+        EXPECT_EQ("", painter.GetPaintedText());
+        EXPECT_EQ(0u, roster.Listeners().GetCount());
+        EXPECT_EQ(0u, roster.GetRecord(0).Listeners().GetCount());
+        painter.SetActive(true);
+    }
+    EXPECT_EQ(0u, roster.Listeners().GetCount()) << "a painter that goes stops listening";
+    EXPECT_EQ(0u, roster.GetRecord(0).Listeners().GetCount());
+    roster.AddCash(Money(1));
+    DestroyWindow(tool);
 }

@@ -1,9 +1,10 @@
 // A built-in machine on the display: the machine file named third (beside the program) is
 // opened in the screen tool window with the play face, coins are bought, and Spin is
 // pressed with the draws that stop every reel on the machine's best symbol. Once the reels
-// are still the file named first gets the caption and the "Credit", "Bet" and
-// "WinnerPaid" meters. The player's money lives in memory. The program ends after the
-// milliseconds given second.
+// are still the file named first gets the caption, the "Credit", "Bet" and "WinnerPaid"
+// meters, the player's cash, and the name and cash as the caption painter last wrote them,
+// where on the display and in which colour. The player's money lives in memory. The program ends after
+// the milliseconds given second.
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +12,8 @@
 #include <string>
 
 #include "BestLineDraws.h"
+#include "CaptionPainter.h"
+#include "FormatMoney.h"
 #include "FrameListeners.h"
 #include "GameApplication.h"
 #include "InstallMachineScreens.h"
@@ -47,6 +50,16 @@ void WriteReady(HWND window, PlayFace& face) {
     MachineMeters& meters = face.GetMeters();
     std::fprintf(f, "caption %s\nCredit %d\nBet %d\nWinnerPaid %d\n", caption, meters.Credit(), meters.Bet(),
                  meters.WinnerPaid());
+    std::fprintf(f, "cash %s\n", FormatMoney(roster->GetCash().Cents(), true).c_str());
+    if (CaptionPainter* painter = GetCaptionPainter()) {
+        RECT at;
+        GetWindowRect(window, &at);
+        const RECT& text = painter->GetTextRect();
+        const COLORREF ink = GetSysColor(COLOR_CAPTIONTEXT);
+        std::fprintf(f, "painted %s\npainted at %ldx%ld+%ld+%ld in %02X%02X%02X\n", painter->GetPaintedText().c_str(),
+                     text.right - text.left, text.bottom - text.top, at.left + text.left, at.top + text.top,
+                     GetRValue(ink), GetGValue(ink), GetBValue(ink));
+    }
     std::fclose(f);
 }
 
@@ -87,9 +100,13 @@ int main(int argc, char** argv) {
     MemoryPlayerStore store;
     store.slots[0].name = "Ada Lovelace";
     store.slots[0].cash = 100000;
+    store.slots[0].date = 8122026;  // in use
     store.slots[0].active = true;
     PlayerRoster players(store);
     roster = &players;
+    // The program's caption painter, over the player in memory.
+    CaptionPainter captions(&players);
+    SetCaptionPainter(&captions);
     TestScreenTable table;
     Plans()[0].colour = RGB(0, 0, 0);
     Plans()[0].text = "";
@@ -105,6 +122,7 @@ int main(int argc, char** argv) {
     SetFrameCallback(nullptr);
     if (Window* current = GetCurrentScreen()) current->Destroy();
     DeleteParkedScreen();
+    SetCaptionPainter(nullptr);
     SetApplication(nullptr);
     return result;
 }

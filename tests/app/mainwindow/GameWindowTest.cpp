@@ -18,6 +18,7 @@
 
 #include "Application.h"
 #include "AssetFileTitle.h"
+#include "CaptionPainter.h"
 #include "DialogDriver.h"
 #include "CustomMachines.h"
 #include "GameMenuIds.h"
@@ -371,5 +372,18 @@ TEST_F(GameWindowTest, TheMilestoneNotesCommandOpensTheNotesInTheWordProcessor) 
     HWND notes = WaitForWindowCaptioned("VevuVura");
     ASSERT_NE(notes, nullptr) << "no window shows the notes";
     PostMessageA(notes, WM_CLOSE, 0, 0);
+}
+
+// The program makes the caption painter at start-up and keeps it to the end: game windows
+// come and go without making or deleting one.
+TEST_F(GameWindowTest, TheCaptionPainterIsTheProgramsAndOutlivesTheGameWindow) {
+    EXPECT_EQ(GetCaptionPainter(), nullptr) << "no game window makes one";
+    CaptionPainter painter;
+    SetCaptionPainter(&painter);
+    auto* another = new GameWindow(commandLine_, RECT{0, 0, 640, 480});
+    EXPECT_EQ(GetCaptionPainter(), &painter);
+    delete another;
+    EXPECT_EQ(GetCaptionPainter(), &painter);
+    SetCaptionPainter(nullptr);
 }
 }  // namespace

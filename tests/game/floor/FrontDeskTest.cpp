@@ -1,8 +1,9 @@
 // The Front Desk on the display with the roster of the test prefix: typing a name enters a
-// player, erasing or deleting one clears the record (credit too), the checks keep the
-// player from leaving a roster with twins or without anybody, and the credit sheet lends
-// and takes back money with cash and credit moving together. What is saved is read back
-// from the registry.
+// player, erasing or deleting one clears the record (credit too) and a deleted current
+// player is no longer current, the checks keep the player from leaving a roster with twins
+// or without anybody, and the credit sheet lends and takes back money with cash and credit
+// moving together. What is saved is read back from the registry while the Front Desk is
+// still up; the rows show what the records hold.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -127,6 +128,36 @@ TEST_F(FrontDeskTest, DeleteAsksByNameAndLeavesNoCreditBehind) {
     EXPECT_EQ(Stored(1, "Credit"), 0u);
     EXPECT_EQ(Stored(1, "Cash"), 0u);
     EXPECT_EQ(desk_->GetRow(0).GetTextString(), "");
+    EXPECT_EQ(desk_->GetRow(0).GetCash().GetTextString(), "0");
+    EXPECT_EQ(roster_->GetCurrentIndex(), 1) << "another player was deleted";
+}
+
+TEST_F(FrontDeskTest, ADeletedCurrentPlayerIsStoredAtOnceAndIsCurrentNoMore) {
+    TwoPlayers();
+    Record(1).Borrow(Money(30000));
+    Show();
+    ASSERT_EQ(roster_->GetCurrentIndex(), 1);
+    ASSERT_TRUE(roster_->SetHeld(Money(500)));  // a machine holds money for the player
+    desk_->FocusElement(&desk_->GetRow(1));
+    {
+        BoxWatcher sure("Delete Player");
+        desk_->ConfirmDelete();
+        EXPECT_TRUE(sure.Result().found);
+    }
+    EXPECT_EQ(Stored(2, "Date"), 0u);
+    EXPECT_EQ(Stored(2, "Cash"), 0u);
+    EXPECT_EQ(Stored(2, "Credit"), 0u);
+    EXPECT_EQ(roster_->GetCurrentIndex(), -1);
+    EXPECT_EQ(roster_->GetHeld().Cents(), 0) << "nothing is held for a player who is gone";
+    EXPECT_EQ(roster_->GetCash().Cents(), 0);
+
+    // Erasing the name of the player who became current goes the same way.
+    desk_->GetBox(0).Check();
+    desk_->OnCheckBox(0);
+    ASSERT_EQ(roster_->GetCurrentIndex(), 0);
+    EraseInUse(0);
+    EXPECT_EQ(roster_->GetCurrentIndex(), -1);
+    EXPECT_EQ(Stored(1, "Date"), 0u);
 }
 
 TEST_F(FrontDeskTest, TheChecksRefuseTwinsAndOfferPlayerOne) {
@@ -191,6 +222,9 @@ TEST_F(FrontDeskTest, CreditIsLentAndRepaidWithTheMoneyConserved) {
     EXPECT_EQ(shown, "7000") << "no more than the limit allows";
     EXPECT_EQ(Record(1).GetCredit().Cents(), 1000000);
     EXPECT_EQ(Record(1).GetCash().Cents() - Record(1).GetCredit().Cents(), net);
+    EXPECT_EQ(Stored(2, "Credit"), 1000000u) << "the loan is stored when it is made";
+    EXPECT_EQ(Stored(2, "Cash"), DWORD(Record(1).GetCash().Cents()));
+    EXPECT_EQ(desk_->GetRow(1).GetCash().GetTextString(), "$20,000.00");
     {
         DialogDriver driver([&] { shown = TypeIntoSheet("42949673", IDC_REPAY_DOLLARS, 1); });
         desk_->ShowCredit();  // at the limit: opens on Repay
@@ -198,13 +232,18 @@ TEST_F(FrontDeskTest, CreditIsLentAndRepaidWithTheMoneyConserved) {
     EXPECT_EQ(shown, "10000");
     EXPECT_EQ(Record(1).GetCredit().Cents(), 0);
     EXPECT_EQ(Record(1).GetCash().Cents() - Record(1).GetCredit().Cents(), net);
+    EXPECT_EQ(Stored(2, "Credit"), 0u) << "the repayment is stored when it is made";
+    EXPECT_EQ(Stored(2, "Cash"), 1000000u);
     EXPECT_EQ(desk_->GetRow(1).GetCash().GetTextString(), "$10,000.00");
 
-    Record(1).Borrow(Money(50));  // only cents are owed
+    roster_->Borrow(1, Money(50));  // only cents are owed
+    EXPECT_EQ(desk_->GetRow(1).GetCash().GetTextString(), "$10,000.50") << "the row follows its record";
     {
         DialogDriver driver([&] { shown = TypeIntoSheet("1", IDC_REPAY_DOLLARS, 1); });
         desk_->ShowCredit();
     }
     EXPECT_EQ(Record(1).GetCredit().Cents(), 0) << "the cents are repaid by a dollar";
     EXPECT_EQ(Record(1).GetCash().Cents() - Record(1).GetCredit().Cents(), net);
+    EXPECT_EQ(Stored(2, "Credit"), 0u);
+    EXPECT_EQ(Stored(2, "Cash"), DWORD(net));
 }

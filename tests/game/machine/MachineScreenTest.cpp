@@ -1,9 +1,10 @@
 // Machine screens in the screen tool window over a main window: the caption, placement and
-// pane of the window, the camera at the machine's lowest edge when the art is too tall, a
-// screen without a title, the denomination chosen at load and put back when leaving, the
-// play side's face taken down before the machine file closes, hostile machines reported
-// with the program still running, and 200 machines opened and closed leaving the engine's
-// stages and sprites and the process's GDI and USER objects as they were.
+// pane of the window, the player's name and cash painted into the caption while a machine
+// is up, the camera at the machine's lowest edge when the art is too tall, a screen without
+// a title, the denomination chosen at load and put back when leaving, the play side's face
+// taken down before the machine file closes, hostile machines reported with the program
+// still running, and 200 machines opened and closed leaving the engine's stages and sprites
+// and the process's GDI and USER objects as they were.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,13 +13,16 @@
 #include <string>
 
 #include "Application.h"
+#include "CaptionPainter.h"
 #include "GeneralSettings.h"
 #include "InstallMachineScreens.h"
 #include "MachineFace.h"
 #include "MachineHost.h"
 #include "MachineScreen.h"
 #include "MachineToolWindow.h"
+#include "MemoryPlayerStore.h"
 #include "MessageBoxWatcher.h"
+#include "PlayerRoster.h"
 #include "ResourceCounts.h"
 #include "ScreenSlots.h"
 #include "ShowScreen.h"
@@ -143,6 +147,35 @@ TEST_F(MachineScreenTest, TheToolWindowShowsTheMachineBesideTheMainWindow) {
     EXPECT_EQ(screen->GetCamera().y, 0);
     EXPECT_EQ(screen->GetDenomination(), Money(25));
     EXPECT_EQ(faceLog.built, 1);
+}
+
+// The program's caption painter over players kept in memory, in force while it lives; the
+// machines go before it.
+struct PainterInForce {
+    PainterInForce() : roster(Players()), painter(&roster) { SetCaptionPainter(&painter); }
+    ~PainterInForce() {
+        MachineHost::CloseAll();
+        SetCaptionPainter(nullptr);
+    }
+    MemoryPlayerStore& Players() {
+        store.slots[0] = {"Ada Lovelace", 100000, 0, 8122026, true};
+        return store;
+    }
+    MemoryPlayerStore store;
+    PlayerRoster roster;
+    CaptionPainter painter;
+};
+
+TEST_F(MachineScreenTest, TheCaptionShowsThePlayersNameAndCashWhileTheMachineIsUp) {
+    PainterInForce caption;
+    ASSERT_TRUE(ShowNamedScreen(slot_));
+    EXPECT_TRUE(caption.painter.IsActive());
+    EXPECT_EQ(caption.painter.GetPaintedText(), "Ada Lovelace : $1,000.00");
+    caption.roster.AddCash(Money(-250));
+    EXPECT_EQ(caption.painter.GetPaintedText(), "Ada Lovelace : $997.50") << "painted when the cash changes";
+    CloseAll();
+    EXPECT_FALSE(caption.painter.IsActive());
+    EXPECT_EQ(caption.roster.GetRecord(0).Listeners().GetCount(), 0u);
 }
 
 TEST_F(MachineScreenTest, TallArtIsCutAtTheWorkAreaWithTheCameraAtTheLowestEdge) {

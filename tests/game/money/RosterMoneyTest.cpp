@@ -223,6 +223,47 @@ TEST(RosterMoney, PlayBeginsWithACurrentPlayer) {
     EXPECT_EQ(9122026u, none.GetRecord(0).GetDate());
 }
 
+namespace {
+struct Heard {
+    std::vector<int32_t> values;
+    void On(const int32_t* value) { values.push_back(*value); }
+};
+}  // namespace
+
+// Whoever shows a player's money listens to the record, whoever shows the current player
+// to the roster.
+TEST(RosterMoney, ListenersHearEveryChangeOfMoneyAndOfTheCurrentPlayer) {
+    Roster r;
+    PlayerRoster roster(r.store);
+    Heard ada, grace, current;
+    roster.GetRecord(0).Listeners().Add(&ada, &Heard::On);
+    roster.GetRecord(2).Listeners().Add(&grace, &Heard::On);
+    roster.Listeners().Add(&current, &Heard::On);
+
+    EXPECT_TRUE(roster.AddCash(Money(-100)));
+    EXPECT_TRUE(roster.Exchange(Money(-200), Money(200)));
+    EXPECT_TRUE(roster.SetHeld(Money(500)));  // the cash stays as it is
+    EXPECT_FALSE(roster.AddCash(Money(INT32_MAX)));
+    EXPECT_EQ((std::vector<int32_t>{0, 0}), ada.values) << "changes of cash only";
+    EXPECT_TRUE(roster.Borrow(2, Money(50000)));
+    EXPECT_TRUE(roster.Repay(2, Money(20000)));
+    roster.GetRecord(2).SetCredit(Money(0));
+    EXPECT_EQ(3u, grace.values.size());
+    EXPECT_EQ(2u, ada.values.size()) << "another player's money";
+    EXPECT_TRUE(current.values.empty());
+
+    roster.SetCurrentIndex(2);
+    EXPECT_TRUE(roster.DeletePlayer(2));
+    EXPECT_EQ(4u, grace.values.size()) << "the deleted player's money is gone";
+    EXPECT_EQ(0, roster.GetRecord(2).GetCash().Cents());
+    EXPECT_EQ(0, roster.GetHeld().Cents()) << "nothing is held for a player who is gone";
+    EXPECT_EQ(0, r.store.slots[2].cash);
+    EXPECT_EQ(0, roster.BeginPlay()) << "Ada is active";
+    EXPECT_EQ((std::vector<int32_t>{2, -1, 0}), current.values);
+    EXPECT_TRUE(roster.DeletePlayer(1));
+    EXPECT_EQ(3u, current.values.size()) << "not the current player";
+}
+
 TEST(MoneySeparators, ShownExactlyWhereFormatMoneyPutsItsCommas) {
     for (int32_t cents : {0, 99, 99900, 99901, 99999, 100000, 100001, 99999999, 100000000, 1234567890, INT32_MAX,
                           -100000, -99999, INT32_MIN}) {
