@@ -52,6 +52,7 @@ AssetBuilder::~AssetBuilder() { CloseSourceFiles(); }
 uint32_t AssetBuilder::AddChunk(uint32_t type, const void* data, uint32_t size) {
     const uint8_t* bytes = static_cast<const uint8_t*>(data);
     chunks_.push_back(AssetBody{type, std::vector<uint8_t>(bytes, bytes + size)});
+    chunkFiles_.emplace_back();
     return 1;
 }
 
@@ -59,6 +60,7 @@ uint32_t AssetBuilder::AddWaveFile(const std::string& name) {
     std::vector<uint8_t> data;
     if (!ReadWholeFile(name, data)) return 0;
     chunks_.push_back(AssetBody{kWaveChunkType, std::move(data)});
+    chunkFiles_.push_back(name);
     return 1;
 }
 
@@ -66,11 +68,13 @@ uint32_t AssetBuilder::AddCompressedWaveFile(const std::string& name) {
     std::vector<uint8_t> data;
     if (!ReadWholeFile(name, data)) return 0;
     chunks_.push_back(AssetBody{kCompressedWaveType, std::move(data)});
+    chunkFiles_.push_back(name);
     return 1;
 }
 
 uint32_t AssetBuilder::AddRegions(const Region& region) {
     chunks_.push_back(AssetBody{kRegionChunkType, RegionChunkData(region)});
+    chunkFiles_.emplace_back();
     return 1;
 }
 
@@ -94,8 +98,8 @@ uint32_t AssetBuilder::AddImage(const Bitmap& picture, bool transparent) {
     std::unique_ptr<ImageEntry> entry(new ImageEntry);
     entry->dib = MakeEnginePicture(picture, picture.Bounds());
     if (!entry->dib) throw std::runtime_error("Bad DIB Section");
-    entry->width = uint16_t(picture.Width());
-    entry->height = uint16_t(picture.Height());
+    entry->width = picture.Width();
+    entry->height = picture.Height();
     entry->rawSize = entry->dib->RowBytes() * uint32_t(entry->height);
     entry->keyed = transparent;
     if (transparent) entry->key = GetColorKey(picture);
@@ -109,8 +113,8 @@ void AssetBuilder::LoadImage(ImageEntry& entry) {
     if (IsJpegName(s.name)) return LoadJpeg(entry);
     uint32_t pixelKey = 0;
     entry.dib = LoadBmpAsDib16(s.name, s.cropped ? &s.crop : nullptr, s.inset, &pixelKey);
-    entry.width = uint16_t(entry.dib->Width());
-    entry.height = uint16_t(entry.dib->Height());
+    entry.width = entry.dib->Width();
+    entry.height = entry.dib->Height();
     entry.rawSize = entry.dib->RowBytes() * uint32_t(entry.height);
     entry.keyed = s.key != kNoColourKey;
     entry.key = s.key == kKeyFromPicture ? pixelKey : uint32_t(s.key);
@@ -120,8 +124,11 @@ void AssetBuilder::LoadImage(ImageEntry& entry) {
 void AssetBuilder::LoadJpeg(ImageEntry& entry) {
     const ImageSource& s = entry.source;
     if (!ReadWholeFile(s.name, entry.data)) throw std::runtime_error("Cant open " + s.name);
-    if (!GetJpegSize(entry.data.data(), entry.data.size(), entry.width, entry.height))
+    uint16_t width = 0, height = 0;
+    if (!GetJpegSize(entry.data.data(), entry.data.size(), width, height))
         throw std::runtime_error("Can't read " + s.name);
+    entry.width = width;
+    entry.height = height;
     entry.slot = 2;
     entry.rawSize = uint32_t(entry.height) * quor::RowBytes(entry.width, 2);
     entry.keyed = s.key >= 0;

@@ -87,6 +87,8 @@ public:
     void CloseSourceFiles();
 
     // Writes the file; messages go to the reporter when there is one. True when written.
+    // A picture wider or higher than 65535 pixels, or an asset of more than 16777215 bytes
+    // of data, cannot be stored: it is named to the reporter and no file is written.
     bool Write(const std::string& name, MessageSink* reporter);
 
     uint32_t GetImageCount() const { return uint32_t(images_.size()); }
@@ -109,12 +111,17 @@ private:
     uint32_t SourceAsset(const std::string& assetFile, uint32_t number);
     void EncodePictures(ImageEncodeEntry encode);
     std::vector<AssetBody> Bodies() const;
+    bool PicturesFit(MessageSink* reporter) const;
+    bool AssetsFit(const std::vector<AssetBody>& bodies, MessageSink* reporter) const;
+    std::string AssetLabel(size_t asset) const;
+    std::string PictureLabel(size_t image) const;
 
     std::vector<std::unique_ptr<ImageEntry>> images_;
     std::vector<uint32_t> backdrops_;
     std::vector<std::vector<SpriteSequence>> sprites_;
     bool inSprite_ = false;
     std::vector<AssetBody> chunks_;
+    std::vector<std::string> chunkFiles_;  // each chunk's file, or empty
     std::map<std::string, int32_t> sources_;
     ImageCodecPlugin codec_;
 };

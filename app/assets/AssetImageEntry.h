@@ -12,8 +12,9 @@ struct AssetBuilder::ImageEntry {
     ImageSource source;
     std::unique_ptr<Bitmap> dib;
     std::vector<uint8_t> data;
-    uint16_t width = 0;
-    uint16_t height = 0;
+    // The picture's size as it was read; Write refuses one that 16 bits cannot hold.
+    int32_t width = 0;
+    int32_t height = 0;
     uint32_t key = 0;  // 0x00RRGGBB with a DIB section, else the 5-5-5 key as stored
     bool keyed = false;
     uint16_t slot = 0;  // 0 raw, 1 encoded by the codec plug-in, 2 JPEG

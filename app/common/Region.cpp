@@ -1,6 +1,13 @@
 #include "Region.h"
 
+#include <algorithm>
+
 namespace {
+// a + b, held to the 32-bit range: origins and vertices come from machine files.
+int32_t ClampedSum(int32_t a, int32_t b) {
+    return int32_t(std::clamp<int64_t>(int64_t(a) + b, INT32_MIN, INT32_MAX));
+}
+
 // a1 * a2 >= b1 * b2, exact while the products fit in 64 bits.
 bool ProductAtLeast(int64_t a1, int64_t a2, int64_t b1, int64_t b2) {
     int64_t a, b;
@@ -11,7 +18,7 @@ bool ProductAtLeast(int64_t a1, int64_t a2, int64_t b1, int64_t b2) {
 
 Point Region::VertexAt(size_t index) const {
     const Point& v = vertices.at(index);
-    return Point{v.x + originX, v.y + originY};
+    return Point{ClampedSum(v.x, originX), ClampedSum(v.y, originY)};
 }
 
 bool Region::Contains(const Point& p) const {

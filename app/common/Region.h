@@ -13,7 +13,8 @@ public:
     Region() = default;
     virtual ~Region() = default;
 
-    // The vertex at the list position, plus the origin.
+    // The vertex at the list position, plus the origin; a sum beyond the 32-bit range is
+    // held at its end.
     Point VertexAt(size_t index) const;
     bool HitTest(const Point& p) const { return Contains(p); }
     bool Contains(const Point& p) const;

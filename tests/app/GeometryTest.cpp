@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 #include "Geometry.h"
 #include "ProgramFolder.h"
@@ -72,6 +73,30 @@ TEST(Region, FarApartCoordinatesDoNotWrap) {
     EXPECT_TRUE(wide.HitTest({2147482999, 0}));
     EXPECT_TRUE(wide.HitTest({-2147482999, 2147482999}));
     EXPECT_FALSE(wide.HitTest({2147483001, 0}));
+}
+
+TEST(Region, OriginsAtTheEndsOfTheRangeHoldTheirVerticesThere) {
+    Region far;
+    far.originX = INT32_MAX;
+    far.originY = INT32_MIN;
+    far.vertices = {{0, 0}, {INT32_MAX, INT32_MIN}, {-1, 1}, {INT32_MIN, INT32_MAX}};
+    EXPECT_EQ(INT32_MAX, far.VertexAt(0).x);
+    EXPECT_EQ(INT32_MIN, far.VertexAt(0).y);
+    EXPECT_EQ(INT32_MAX, far.VertexAt(1).x);
+    EXPECT_EQ(INT32_MIN, far.VertexAt(1).y);
+    EXPECT_EQ(INT32_MAX - 1, far.VertexAt(2).x);
+    EXPECT_EQ(INT32_MIN + 1, far.VertexAt(2).y);
+    EXPECT_EQ(-1, far.VertexAt(3).x);
+    EXPECT_EQ(-1, far.VertexAt(3).y);
+    // A square pushed past the end is held against it: nothing wraps to the other side.
+    Region pushed;
+    pushed.originX = INT32_MAX - 5;
+    pushed.originY = 0;
+    pushed.vertices = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    EXPECT_TRUE(pushed.HitTest({INT32_MAX - 2, 5}));
+    EXPECT_TRUE(pushed.HitTest({INT32_MAX, 5}));
+    EXPECT_FALSE(pushed.HitTest({INT32_MIN, 5}));
+    EXPECT_FALSE(pushed.HitTest({0, 5}));
 }
 
 TEST(Rect, HitTestOffsetAndMove) {

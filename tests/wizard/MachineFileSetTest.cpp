@@ -2,6 +2,12 @@
 // first, dropped only once the new machine is whole, back as they were after a cancel or
 // a failure; without an earlier machine a cancel removes the new script and machine file.
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <fstream>
@@ -14,6 +20,14 @@
 #include "SymbolChecks.h"
 
 namespace {
+
+#ifdef _WIN32
+int MakeFolder(const std::string& path) { return _mkdir(path.c_str()); }
+void RemoveFolder(const std::string& path) { _rmdir(path.c_str()); }
+#else
+int MakeFolder(const std::string& path) { return mkdir(path.c_str(), 0755); }
+void RemoveFolder(const std::string& path) { rmdir(path.c_str()); }
+#endif
 
 void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
@@ -90,6 +104,28 @@ TEST_F(MachineFileSetTest, WithoutAnEarlierMachineACancelRemovesTheNewFilesAndAF
     files.DiscardCancelled();
     EXPECT_EQ("(none)", Read(files.ScriptPath()));
     EXPECT_EQ("(none)", Read(files.MachinePath()));
+}
+
+// A file of the earlier machine that cannot be moved aside is named, and what was moved
+// before it comes back.
+TEST_F(MachineFileSetTest, AFileThatCannotBeSetAsideIsNamedAndNothingStaysMoved)
+{
+    Write(std::string(kName) + ".txt", "old script");
+    Write(std::string(kName) + ".slot", "old machine");
+    const std::string inTheWay = std::string(kName) + ".slot.earlier";
+    ASSERT_EQ(0, MakeFolder(inTheWay));
+    Write(inTheWay + "/keep", "x");
+    MachineFileSet files(kName);
+    EXPECT_FALSE(files.SetAside());
+    EXPECT_EQ(std::string(kName) + ".slot", files.StuckPath());
+    EXPECT_EQ("old script", Read(files.ScriptPath()));
+    EXPECT_EQ("old machine", Read(files.MachinePath()));
+    EXPECT_EQ("(none)", Read(std::string(kName) + ".txt.earlier"));
+    std::remove((inTheWay + "/keep").c_str());
+    RemoveFolder(inTheWay);
+    EXPECT_TRUE(files.SetAside());
+    EXPECT_EQ("", files.StuckPath());
+    files.RestoreAfterFailure();
 }
 
 TEST(SoundFileCheck, TheSizeLimitIsTwoMillionBytesAndTheTextsNameTheFile)

@@ -20,6 +20,7 @@
 #include "GeneralSettings.h"
 #include "ItchyFile.h"
 #include "MachineHost.h"
+#include "MachineIdentifier.h"
 #include "NewMachineWizard.h"
 #include "PlayFace.h"
 #include "PlayerRoster.h"
@@ -414,6 +415,137 @@ TEST_F(WizardRunTest, TheAudioPageKeepsOneCustomSoundPerSlot)
     EXPECT_TRUE(seen.tooBig);
     EXPECT_TRUE(seen.refused);
     EXPECT_TRUE(sheet.document.customSoundFiles[0].empty());
+}
+
+std::string ButtonText(HWND page, int id)
+{
+    char text[32] = {};
+    GetDlgItemTextA(page, id, text, sizeof text);
+    return text;
+}
+
+// A gallery sound's Play button reads "Stop Playing" while the sound plays and "Play"
+// again once it has ended; Stop Playing stops every sound.
+TEST_F(WizardRunTest, GallerySoundsGiveTheirPlayButtonBackWhenTheyEnd)
+{
+    WizardSheet sheet(nullptr);
+    AudioPage audio(&sheet);
+    std::string playing, ended, stopped[2];
+    DialogDriver driver([&] {
+        HWND window = WaitForDialog(kAudioPage);
+        if (!window)
+            return;
+        HWND page = Page(window);
+        const int reelStop = IDC_WIZARD_PLAY_0 + 1, spin = IDC_WIZARD_PLAY_0;
+        PressButton(page, reelStop);
+        playing = ButtonText(page, reelStop);
+        WaitUntil([&] { return ButtonText(page, reelStop) == "Play"; }, 60000);
+        ended = ButtonText(page, reelStop);
+        HoldForLook();
+        PressButton(page, spin);
+        PressButton(page, reelStop);
+        PressButton(page, spin);
+        stopped[0] = ButtonText(page, spin);
+        stopped[1] = ButtonText(page, reelStop);
+        PressButton(window, IDCANCEL);
+        WakeSheetLoop(window);
+    });
+    sheet.RunWizard();
+    driver.Join();
+    EXPECT_EQ("Stop Playing", playing);
+    EXPECT_EQ("Play", ended);
+    EXPECT_EQ("Play", stopped[0]);
+    EXPECT_EQ("Play", stopped[1]);
+}
+
+// An empty name, or one with a double quote, keeps the wizard on the name page.
+TEST_F(WizardRunTest, TheNamePageRefusesANameThatGivesNoMachine)
+{
+    bool refused[2] = {}, stayed[2] = {}, movedOn = false;
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = WaitForDialog(kNamePage);
+        if (!sheet)
+            return false;
+        HWND page = Page(sheet);
+        const char* names[2] = {"", "The \"Best\""};
+        for (int i = 0; i < 2; ++i) {
+            SetDlgItemTextA(page, IDC_WIZARD_NAME, names[i]);
+            PostMessageA(GetDlgItem(sheet, kNext), BM_CLICK, 0, 0);
+            refused[i] = AnswerBox("Machine Not Finished");
+            stayed[i] = WaitForDialog(kNamePage, 2000) != nullptr && Page(sheet) == page;
+        }
+        SetDlgItemTextA(page, IDC_WIZARD_NAME, "The Best");
+        PressButton(sheet, kNext);
+        movedOn = WaitForDialog(kLevelPage) != nullptr;
+        PressButton(sheet, IDCANCEL);
+        WakeSheetLoop(sheet);
+        return true;
+    }));
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(refused[i]) << i;
+        EXPECT_TRUE(stayed[i]) << i;
+    }
+    EXPECT_TRUE(movedOn);
+}
+
+// The text of a message box with the caption, which is then answered with OK; empty when
+// none came.
+std::string ReadAndAnswerBox(const char* caption)
+{
+    HWND box = WaitForDialog(caption, 20000);
+    if (!box)
+        return std::string();
+    const std::string text = Text(box, 0xFFFF);
+    PressButton(box, IDOK);
+    return text.empty() ? "(a box without text)" : text;
+}
+
+// Finish checks the name and moves an earlier machine aside before it writes anything: a
+// refused name leaves no award card behind, and an earlier file that cannot be moved is
+// named in a box, with the earlier machine as it was.
+TEST_F(WizardRunTest, FinishWritesNothingUntilTheNameAndTheEarlierMachineAreSettled)
+{
+    { std::ofstream("Stuck.slot", std::ios::binary) << "earlier machine"; }
+    CreateDirectoryA("Stuck.slot.earlier", nullptr);  // a folder in the way of the set-aside
+    { std::ofstream("Stuck.slot.earlier\\keep", std::ios::binary) << "x"; }
+    struct Case {
+        const char* name;
+        const char* caption;
+        std::string expected, seen;
+        bool stayed = false;
+    } cases[2] = {{"Say \"hi\"", "Machine Not Finished", "The machine's name cannot hold a double quote (\").", {}},
+                  {"Stuck", "Machine not saved", SetAsideFailedText("Stuck.slot"), {}}};
+    for (Case& c : cases) {
+        WizardSheet sheet(nullptr);
+        AudioPage audio(&sheet);
+        MachineNameToIdentifier(sheet.document, c.name);
+        DialogDriver driver([&] {
+            HWND window = WaitForDialog(kAudioPage);
+            if (!window)
+                return;
+            PostMessageA(GetDlgItem(window, kFinish), BM_CLICK, 0, 0);
+            if (c.caption == cases[1].caption) {
+                HWND question = WaitForDialog("Machine exists");
+                if (question)
+                    PressButton(question, IDYES);
+            }
+            c.seen = ReadAndAnswerBox(c.caption);
+            c.stayed = WaitForDialog(kAudioPage, 2000) != nullptr;
+            PressButton(window, IDCANCEL);
+            WakeSheetLoop(window);
+        });
+        sheet.RunWizard();
+        driver.Join();
+        EXPECT_EQ(c.expected, c.seen);
+        EXPECT_TRUE(c.stayed);
+        const std::string identifier = sheet.document.identifier;
+        for (const char* suffix : {".bmp", ".txt"})
+            EXPECT_FALSE(Exists(identifier + suffix)) << identifier + suffix;
+    }
+    EXPECT_EQ("earlier machine", ReadAll("Stuck.slot"));
+    EXPECT_TRUE(Exists("Stuck.slot.earlier\\keep"));
+    DeleteFileA("Stuck.slot.earlier\\keep");
+    RemoveDirectoryA("Stuck.slot.earlier");
 }
 
 // The earlier machine of the same name is asked about, set aside while the new one is

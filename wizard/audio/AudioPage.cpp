@@ -15,7 +15,9 @@
 
 namespace {
 
-const UINT kSoundEnded = WM_APP + 0x49;  // wParam: the Play button of the sound
+// The page hears that a sound ended as a command of its Play button with this code of
+// its own: the page's dialog procedure passes commands on, but no private messages.
+const WORD kSoundEnded = 0x4A49;
 const int32_t kTrialVolume = -10000;
 
 const int kCombos[WizardChoices::kSounds] = {IDC_WIZARD_SOUND_SPIN, IDC_WIZARD_SOUND_REEL_STOP,
@@ -38,7 +40,6 @@ AudioPage::AudioPage(WizardSheet* sheet)
         BindCommand(IDC_WIZARD_PLAY_0 + sound, this, &AudioPage::OnPlay);
         BindCommand(IDC_WIZARD_LOAD_0 + sound, this, &AudioPage::OnLoad);
     }
-    BindMessage(kSoundEnded, this, &AudioPage::OnSoundEnded);
     current = this;
     stream_ = AuloOpenStream();
     AuloSetStreamCallback(stream_, &AudioPage::StreamCallback);
@@ -140,8 +141,12 @@ void AudioPage::OnSoundChosen(int id, int code)
     EnablePlay(sound);
 }
 
-void AudioPage::OnPlay(int id, int)
+void AudioPage::OnPlay(int id, int code)
 {
+    if (code == kSoundEnded) {
+        SetItemText(id, "Play");
+        return;
+    }
     if (GetItemText(id, 32) == "Stop Playing") {
         StopPlaying();
         return;
@@ -156,7 +161,8 @@ void AudioPage::OnPlay(int id, int)
         SetItemText(id, "Stop Playing");
 }
 
-// The sound's asset stays locked until the library is done with it.
+// The sound's asset stays locked until the library is done with it. The cue carries the
+// button's id, which the end of the sound brings back to the page.
 bool AudioPage::CueGallerySound(int32_t index, int buttonId)
 {
     if (index < 0 || galleryFile_ == -1)
@@ -165,21 +171,46 @@ bool AudioPage::CueGallerySound(int32_t index, int buttonId)
     if (!LoadAsset(asset, 0))
         return false;
     const uint8_t* data = static_cast<const uint8_t*>(DereferenceAndLockAsset(asset));
-    if (data != nullptr &&
-        AuloCueStreamFromSharedMemory(stream_, data + 4, uintptr_t(asset), &AudioPage::GallerySoundDone,
-                                      0, 0, 0, 0) != 0)
+    if (data == nullptr) {
+        UnloadAsset(asset);
+        return false;
+    }
+    // Listed before the cue: a short sound may be done before the cue returns.
+    std::deque<uint32_t>& locked = locked_[buttonId - IDC_WIZARD_PLAY_0];
+    {
+        std::lock_guard<std::mutex> hold(lockedLock_);
+        locked.push_back(asset);
+    }
+    if (AuloCueStreamFromSharedMemory(stream_, data + 4, uintptr_t(buttonId), &AudioPage::GallerySoundDone, 0, 0, 0,
+                                      0) != 0)
         return true;
-    if (data != nullptr)
-        ReleaseAsset(asset);
+    {
+        std::lock_guard<std::mutex> hold(lockedLock_);
+        locked.pop_back();
+    }
+    ReleaseAsset(asset);
     UnloadAsset(asset);
-    (void)buttonId;
     return false;
 }
 
-void __stdcall AudioPage::GallerySoundDone(uintptr_t asset)
+// Called on the library's thread, or on the page's while it flushes or closes the stream.
+void __stdcall AudioPage::GallerySoundDone(uintptr_t buttonId)
 {
-    ReleaseAsset(uint32_t(asset));
-    UnloadAsset(uint32_t(asset));
+    AudioPage* page = current;
+    const size_t sound = size_t(buttonId) - IDC_WIZARD_PLAY_0;
+    if (page == nullptr || sound >= WizardChoices::kSounds)
+        return;
+    uint32_t asset = 0;
+    {
+        std::lock_guard<std::mutex> hold(page->lockedLock_);
+        std::deque<uint32_t>& locked = page->locked_[sound];
+        if (locked.empty())
+            return;
+        asset = locked.front();
+        locked.pop_front();
+    }
+    ReleaseAsset(asset);
+    UnloadAsset(asset);
 }
 
 void AudioPage::StopPlaying()
@@ -195,16 +226,10 @@ void __stdcall AudioPage::StreamCallback(const AuloEvent* event, uintptr_t)
     AudioPage* page = current;
     if (page == nullptr || event == nullptr || page->GetHandle() == nullptr)
         return;
-    if (event->code == AULO_EVENT_FADE_DONE || event->code == AULO_EVENT_EMPTY)
-        ::PostMessageA(page->GetHandle(), kSoundEnded, WPARAM(event->user), 0);
-}
-
-LRESULT AudioPage::OnSoundEnded(WPARAM buttonId, LPARAM)
-{
-    const int id = int(buttonId);
-    if (id >= IDC_WIZARD_PLAY_0 && id < IDC_WIZARD_PLAY_0 + WizardChoices::kSounds)
-        SetItemText(id, "Play");
-    return 0;
+    const uintptr_t id = event->user;
+    if ((event->code == AULO_EVENT_FADE_DONE || event->code == AULO_EVENT_EMPTY) && id >= IDC_WIZARD_PLAY_0 &&
+        id < IDC_WIZARD_PLAY_0 + WizardChoices::kSounds)
+        ::PostMessageA(page->GetHandle(), WM_COMMAND, MAKEWPARAM(WORD(id), kSoundEnded), 0);
 }
 
 void AudioPage::OnLoad(int id, int)

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
+#include <mutex>
 #include <string>
 
 #include "WizardPage.h"
@@ -34,14 +36,13 @@ private:
     void OnSoundChosen(int id, int code);
     void OnPlay(int id, int code);
     void OnLoad(int id, int code);
-    LRESULT OnSoundEnded(WPARAM buttonId, LPARAM);
     bool CueGallerySound(int32_t index, int buttonId);
     void StopPlaying();
     void EnablePlay(int sound);
     int SoundOfControl(int id, int first) const;
 
     static void __stdcall StreamCallback(const struct AuloEvent* event, uintptr_t user);
-    static void __stdcall GallerySoundDone(uintptr_t asset);
+    static void __stdcall GallerySoundDone(uintptr_t buttonId);
 
     uint32_t stream_ = 0;
     int32_t galleryFile_ = -1;
@@ -49,4 +50,8 @@ private:
     int32_t firstName_ = 0;
     std::string soundFolder_;
     bool savedAmbient_ = false;
+    // The gallery assets locked for the sounds cued by each Play button, oldest first:
+    // a cue carries its button's id, and its completion releases the oldest of them.
+    std::mutex lockedLock_;
+    std::deque<uint32_t> locked_[WizardChoices::kSounds];
 };

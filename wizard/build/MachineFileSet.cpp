@@ -20,12 +20,14 @@ bool MachineFileSet::Exists() const { return FileExists(paths_[0]) || FileExists
 
 bool MachineFileSet::SetAside()
 {
+    stuck_.clear();
     for (size_t i = 0; i < paths_.size(); ++i) {
         if (!FileExists(paths_[i]))
             continue;
         const std::string aside = paths_[i] + kAsideSuffix;
         std::remove(aside.c_str());  // a leftover of an interrupted build
         if (std::rename(paths_[i].c_str(), aside.c_str()) != 0) {
+            stuck_ = paths_[i];
             PutBack();
             return false;
         }

@@ -17,8 +17,10 @@ public:
     // A machine of this name is there already (its script or its machine file).
     bool Exists() const;
 
-    // Moves the earlier files aside; false (with everything as it was) when one cannot be.
+    // Moves the earlier files aside; false (with everything as it was) when one cannot be,
+    // which StuckPath then names.
     bool SetAside();
+    const std::string& StuckPath() const { return stuck_; }
     // The new machine is whole: the earlier files go.
     void Keep();
     // The build was cancelled: the new script and machine file go, the earlier files return.
@@ -32,4 +34,5 @@ private:
 
     std::vector<std::string> paths_;  // script, machine file, backdrop
     std::vector<std::string> setAside_;  // the earlier files' new names, "" for none
+    std::string stuck_;
 };

@@ -5,8 +5,9 @@
 #include "AudioPage.h"
 #include "CustomMachines.h"
 #include "GeneralSettings.h"
-#include "WizardBuild.h"
+#include "MachineDescriptionFile.h"
 #include "MachineFileSet.h"
+#include "WizardBuild.h"
 #include "ProgressDialog.h"
 #include "Quor2_5.h"
 #include "ShowScreen.h"
@@ -54,6 +55,23 @@ bool MayReplace(AudioPage& page, const WizardDocument& document, const MachineFi
     return MessageBoxA(page.GetHandle(), text.c_str(), "Machine exists", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+// Every check that can refuse the machine, before anything is written: the name, the
+// question about an earlier machine, and the earlier machine's files set aside.
+bool ReadyToBuild(AudioPage& page, const WizardDocument& document, MachineFileSet& files)
+{
+    const std::string problem = MachineNameProblem(document);
+    if (!problem.empty()) {
+        MessageBoxA(page.GetHandle(), problem.c_str(), "Machine Not Finished", MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    if (!MayReplace(page, document, files))
+        return false;
+    if (files.SetAside())
+        return true;
+    MessageBoxA(page.GetHandle(), SetAsideFailedText(files.StuckPath()).c_str(), "Machine not saved", MB_OK | MB_ICONSTOP);
+    return false;
+}
+
 // Runs the worker under the modal dialog; the outcome once the worker is through.
 BuildOutcome RunBuild(AudioPage& page, WizardDocument& document, const MachineFileSet& files, int32_t gallery)
 {
@@ -90,17 +108,23 @@ std::string ReplaceMachineText(const std::string& name, const std::string& machi
            ").\nDo you want to replace it with the new machine?";
 }
 
+std::string SetAsideFailedText(const std::string& earlierFile)
+{
+    return "The earlier machine's file " + earlierFile +
+           " cannot be moved out of the way, so the new machine is not saved.";
+}
+
 void SetSavingDialogResource(int resourceId) { savingDialog = resourceId; }
 
 bool WizardFinish(AudioPage& page, WizardDocument& document)
 {
     page.RestoreAmbient();
-    SettlePayouts(document);
     MachineFileSet files(document.identifier);
-    if (!MayReplace(page, document, files) || !files.SetAside()) {
+    if (!ReadyToBuild(page, document, files)) {
         page.SilenceAmbient();
         return false;
     }
+    SettlePayouts(document);
     const int32_t gallery = OpenGalleryForBuild(document);
     const BuildOutcome outcome = RunBuild(page, document, files, gallery);
     if (gallery != -1)

@@ -14,5 +14,8 @@ bool WizardFinish(AudioPage& page, WizardDocument& document);
 // The question asked before an earlier machine of the same name is replaced.
 std::string ReplaceMachineText(const std::string& name, const std::string& machineFile);
 
+// The box shown when a file of the earlier machine cannot be moved aside for the build.
+std::string SetAsideFailedText(const std::string& earlierFile);
+
 // The dialog resource that the build runs under; a test may name one that cannot be made.
 void SetSavingDialogResource(int resourceId);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "GeneralSettings.h"
+#include "MachineDescriptionFile.h"
 #include "MachineIdentifier.h"
 #include "MachinePreview.h"
 #include "StyleTables.h"
@@ -149,6 +150,15 @@ void NameStylePage::OnName(int, int code)
         return;
     MachineNameToIdentifier(Document(), GetItemText(IDC_WIZARD_NAME, kMaxNameLength + 1));
     SetItemText(IDC_WIZARD_NAME_SAMPLE, Document().name);
+}
+
+int NameStylePage::OnWizardNext(PropertySheet*, LRESULT*)
+{
+    const std::string problem = MachineNameProblem(Document());
+    if (problem.empty())
+        return 1;
+    MessageBoxA(GetHandle(), problem.c_str(), "Machine Not Finished", MB_OK | MB_ICONSTOP);
+    return 0;
 }
 
 void NameStylePage::OnFont(int, int code)

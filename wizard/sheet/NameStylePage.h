@@ -14,6 +14,9 @@ public:
     explicit NameStylePage(WizardSheet* sheet);
     ~NameStylePage() override;
 
+    // A name that gives no machine keeps the page, with a box that says why.
+    int OnWizardNext(PropertySheet* sheet, LRESULT* result) override;
+
 private:
     void OnShow(bool first) override;
     void OnName(int id, int code);

@@ -418,3 +418,51 @@ TEST_F(AssetBuilderFiles, BitmapFramesAndFailuresToOpen) {
     EXPECT_THROW(b.AddImage(Source(damaged, kNoColourKey)), std::runtime_error);
     std::remove(damaged.c_str());
 }
+
+// Sixteen bits hold a picture's width and height, 24 bits an asset's size: what does not
+// fit is named and the file is not written, nor an old one at its place touched. (Picture
+// files larger than that are refused when they are read; pictures made in memory are not.)
+TEST_F(AssetBuilderFiles, PicturesAndAssetsTooLargeForTheFormatAreRefusedByName) {
+    const std::string widest = SavePicture("widest", 65535, 1, NoiseColour);
+    const std::string path = WriteTempFile({'o', 'l', 'd'}, "refused");
+    written_.insert(written_.end(), {widest, path});
+    {
+        AssetBuilder b;
+        b.AddImage(Source(widest, kNoColourKey));
+        b.AddImage(Bitmap(65536, 2, 24, false), false);
+        b.AddImage(Bitmap(3, 65536, 24, false), false);
+        Messages messages;
+        EXPECT_FALSE(b.Write(path, &messages));
+        ASSERT_EQ(3u, messages.texts.size());
+        EXPECT_EQ("The picture 2 is 65536 x 2 pixels; an asset file holds at most 65535 x 65535",
+                  messages.texts[0]);
+        EXPECT_EQ("The picture 3 is 3 x 65536 pixels; an asset file holds at most 65535 x 65535",
+                  messages.texts[1]);
+        EXPECT_EQ(path + " was not written", messages.texts[2]);
+        EXPECT_EQ(std::vector<uint8_t>({'o', 'l', 'd'}), ReadTempFile(path));
+    }
+    const std::string sound = WriteTempFile(std::vector<uint8_t>(0x1000000, 0x80), "long_sound");
+    written_.push_back(sound);
+    AssetBuilder b;
+    b.AddImage(Source(widest, kNoColourKey));
+    const std::vector<uint8_t> largest(0xFFFFFF, 0x11);
+    b.AddChunk(0x41544144u /* "DATA" */, largest.data(), uint32_t(largest.size()));
+    ASSERT_EQ(1u, b.AddWaveFile(sound));
+    Messages messages;
+    EXPECT_FALSE(b.Write(path, &messages));
+    ASSERT_EQ(2u, messages.texts.size());
+    EXPECT_EQ("The WAVE chunk of " + sound + " (asset 3) has 16777216 bytes; an asset of an asset file holds at most "
+              "16777215", messages.texts[0]);
+    EXPECT_EQ(std::vector<uint8_t>({'o', 'l', 'd'}), ReadTempFile(path));
+
+    // At the limits themselves the file is written and the engine reads it.
+    AssetBuilder fits;
+    fits.AddImage(Source(widest, kNoColourKey));
+    fits.AddChunk(0x41544144u, largest.data(), uint32_t(largest.size()));
+    const uint32_t file = Open(Write(fits, "largest"));
+    Locked picture(file | 1);
+    EXPECT_EQ(65535, picture.Half(8));
+    QuorAssetInfo info{};
+    ASSERT_TRUE(GetAssetInfo(file | 2, &info));
+    EXPECT_EQ(0xFFFFFFu, info.dataSize);
+}
