@@ -168,8 +168,11 @@ TEST(RosterMoney, TheStoredHoldingReadsBackAndRefusesOtherShapes) {
     EXPECT_EQ(1000, cash.Cents());
     EXPECT_FALSE(read.spin);
     const size_t spinEnd = EncodeHolding(Holding{holding.held, holding.spin, std::nullopt}, cash).size();
-    for (size_t cut = 0; cut < bytes.size(); ++cut)
-        if (cut != 8 && cut != spinEnd) EXPECT_FALSE(DecodeHolding(bytes.data(), cut, read, cash)) << cut;
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        if (cut != 8 && cut != spinEnd) {
+            EXPECT_FALSE(DecodeHolding(bytes.data(), cut, read, cash)) << cut;
+        }
+    }
     std::vector<uint8_t> twice = EncodeHolding(Holding{Money(1), SpinOf(1, 0, false), std::nullopt}, Money(0));
     twice.insert(twice.end(), twice.begin() + 8, twice.end());
     EXPECT_FALSE(DecodeHolding(twice.data(), twice.size(), read, cash)) << "one spin only";
