@@ -2,6 +2,10 @@
 
 #include "AppState.h"
 
+FrameWindow::FrameWindow(Window* parent) : parent_(parent) {
+    BindMessage(WM_ERASEBKGND, this, &FrameWindow::HandleEraseBackground);
+}
+
 int FrameWindow::OnIdle() { return GetApplicationActive() == 0 ? 1 : 0; }
 
 bool FrameWindow::GetFixedTracking(MINMAXINFO* info) {
@@ -16,4 +20,9 @@ int FrameWindow::OnEraseBackground(DCHolder& dc) {
     PatBlt(dc.Get(), client.left, client.top, client.right - client.left, client.bottom - client.top,
            PATCOPY);
     return 1;
+}
+
+LRESULT FrameWindow::HandleEraseBackground(WPARAM wParam, LPARAM) {
+    DCHolder dc(reinterpret_cast<HDC>(wParam));
+    return OnEraseBackground(dc);
 }

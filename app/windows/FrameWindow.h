@@ -5,7 +5,8 @@
 
 class FrameWindow : public Window {
 public:
-    explicit FrameWindow(Window* parent = nullptr) : parent_(parent) {}
+    // WM_ERASEBKGND goes through the message map to OnEraseBackground.
+    explicit FrameWindow(Window* parent = nullptr);
 
     int Create() override { return CreateTopLevel(parent_); }
     int OnCreate() override { return 0; }
@@ -24,6 +25,8 @@ public:
     Window* GetParentWindow() const { return parent_; }
 
 private:
+    LRESULT HandleEraseBackground(WPARAM wParam, LPARAM);
+
     bool fixedTracking_ = false;
     MINMAXINFO minMax_ = {};
     Window* parent_;

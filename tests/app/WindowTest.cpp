@@ -481,6 +481,35 @@ TEST_F(WindowTest, MainClassHooksReceiveTheirMessages) {
     EXPECT_FALSE(frame.IsVisible());
 }
 
+// WM_ERASEBKGND reaches OnEraseBackground, which fills the whole client area with the brush
+// selected into the device context it is given and answers 1.
+TEST_F(WindowTest, FrameWindowErasesItsClientAreaWithTheSelectedBrush) {
+    TestFrame frame;
+    PrepareFrame(frame);
+    ASSERT_EQ(1, frame.Create());
+    RECT client;
+    GetClientRect(frame.GetHandle(), &client);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right + 2, client.bottom + 2);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, client.right + 2, client.bottom + 2, WHITENESS);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    HGDIOBJ oldBrush = SelectObject(dc, red);
+
+    EXPECT_EQ(1, frame.SendMessage(WM_ERASEBKGND, WPARAM(dc), 0));
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, 0, 0));
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, client.right - 1, client.bottom - 1));
+    EXPECT_EQ(RGB(255, 255, 255), GetPixel(dc, client.right, client.bottom)) << "only the client area";
+
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(red);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
 TEST_F(WindowTest, DialogItemHelpersReadAndWriteChildControls) {
     TestFrame frame;
     PrepareFrame(frame);

@@ -374,6 +374,38 @@ TEST_F(GameWindowTest, TheMilestoneNotesCommandOpensTheNotesInTheWordProcessor) 
     PostMessageA(notes, WM_CLOSE, 0, 0);
 }
 
+// The game window's background is black whatever brush the device context holds, both
+// when WM_ERASEBKGND is sent to it and when its own painting erases an invalid client area.
+TEST_F(GameWindowTest, ErasingTheBackgroundFillsTheClientAreaBlack) {
+    RECT client;
+    GetClientRect(game_->GetHandle(), &client);
+    ASSERT_GT(client.right, 0);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(1, game_->SendMessage(WM_ERASEBKGND, WPARAM(dc), 0));
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 0, 0));
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, client.right / 2, client.bottom / 2));
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, client.right - 1, client.bottom - 1));
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+
+    // The erase that BeginPaint asks for is answered as done: the paint finds it erased.
+    game_->Show();
+    InvalidateRect(game_->GetHandle(), nullptr, TRUE);
+    ASSERT_TRUE(GetUpdateRect(game_->GetHandle(), nullptr, FALSE));
+    PAINTSTRUCT paint = {};
+    BeginPaint(game_->GetHandle(), &paint);
+    EndPaint(game_->GetHandle(), &paint);
+    EXPECT_FALSE(paint.fErase) << "the game window's erase did not answer done";
+    game_->Hide();
+}
+
 // The program makes the caption painter at start-up and keeps it to the end: game windows
 // come and go without making or deleting one.
 TEST_F(GameWindowTest, TheCaptionPainterIsTheProgramsAndOutlivesTheGameWindow) {
