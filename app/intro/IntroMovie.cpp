@@ -5,7 +5,10 @@
 
 #include <cstdio>
 
+#include "Application.h"
+#include "AppState.h"
 #include "GeneralSettings.h"
+#include "PromptForCD.h"
 #include "Win32Event.h"
 #include "Window.h"
 
@@ -19,6 +22,8 @@ Window* IntroMovie::introWindow_ = nullptr;
 IntroMovie::IntroMovie() : movieList_(kIntroMovies) {
     stopEvent_ = INVALID_HANDLE_VALUE;
     introWindow_ = nullptr;
+    // Without the CD (the player went on without it) there is no movie folder.
+    if (!PromptForCD(GetAppInstance(), GetMainWindow())) return;
     const std::string folder = GetMoviePathSetting().Get();
     if (folder.empty()) return;
     movieFolder_ = folder;

@@ -1,7 +1,7 @@
 // The intro movie: the movies of the list play one after the other through the MCI
 // "avivideo" device in a child window over the main window's client area, in a message
 // loop of their own. A key or a click skips a skippable movie; Exit ends the program.
-// Without a movie (the player skips the intro, or no movie folder is known) a short
+// Without a movie (the player skips the intro, or goes on without the CD) a short
 // background thread takes the movie's place.
 #pragma once
 #include <windows.h>
@@ -27,7 +27,8 @@ struct IntroMovieEntry {
 
 class IntroMovie : public MessageTarget {
 public:
-    // The movie folder is the "Movie Path" setting's text, ending with "\".
+    // Asks for the CD when the movie is not found through "Movie Path"; once it is found,
+    // the movie folder is that setting's text, ending with "\".
     IntroMovie();
     // Detaches from the main window; stops and waits for the no-movie thread.
     ~IntroMovie() override;

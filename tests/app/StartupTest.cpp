@@ -1,10 +1,14 @@
-// Start-up: the first player's record and the single running copy of vsl.exe.
+// Start-up: the first player's record, the single running copy of vsl.exe, and the CD
+// prompt when the intro movie's folder is missing.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "CDDialogIds.h"
 #include "FirstPlayer.h"
 #include "PlayerDate.h"
+#include "ProgramWindow.h"
+#include "SavedCDSettings.h"
 #include "StructuredException.h"
 #include "MessageBoxWatcher.h"
 #include "RegistryHelpers.h"
@@ -18,6 +22,8 @@ const std::string kWindows = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 class FirstPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Whatever the folder settings are, nobody here answers a CD prompt.
+        GetPromptCDSetting().Set(false);
         owner_ = ReadRegistryString(kWindows, "RegisteredOwner");
         DeleteRegistryValue(kWindows, "RegisteredOwner");
         DeleteKeys();
@@ -39,6 +45,7 @@ protected:
     static void WindowsOwner(const char* name) { WriteRegistryString(kWindows, "RegisteredOwner", name); }
 
 private:
+    SavedCDSettings cdSettings_;
     std::string owner_;
 };
 
@@ -177,6 +184,76 @@ TEST_F(FirstPlayerTest, ProgramRunsOnceWritesTheRecordOnItsFirstRunAndKeepsItAft
     EXPECT_EQ(1234u, Dword("Player1Cash"));
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(again.WaitForExit(&code));
+}
+
+const char kNoCDCaption[] = "\"Vellmoor(tm) Slots\" CD Not Found";
+
+// The program's first child window: the main view, made once the intro is over.
+HWND MainView(HWND window) { return FindWindowExA(window, nullptr, nullptr, nullptr); }
+
+// True when `upper` comes before `lower` in the z-order of the top-level windows.
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+        if (below == lower) return true;
+    return false;
+}
+
+class StartupCDTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        GetMoviePathSetting().Set(std::string(temp) + "vsl_no_such_cd_" + std::to_string(GetCurrentProcessId()));
+        GetIntroSequenceSetting().Set(false);
+        GetPromptCDSetting().Set(true);
+    }
+    // The prompt of the program, once it takes input; null when none came.
+    static HWND WaitForPrompt(const Program& program, int bound = 30000) {
+        for (int waited = 0; waited < bound; waited += 50) {
+            if (HWND prompt = FindProgramWindow("#32770", kNoCDCaption, program.info.dwProcessId, true)) return prompt;
+            Sleep(50);
+        }
+        return nullptr;
+    }
+    static bool StoredPromptCD() {
+        DWORD value = 99;
+        ReadRegistryDword(MakeSectionPath(kGeneralSection), "PromptCD", &value);
+        return value != 0;
+    }
+
+    SavedCDSettings cdSettings_;
+};
+
+// Without the movie's folder the program asks for the CD over its main window before the
+// intro; the player goes on without it, and the program goes on to its main view.
+TEST_F(StartupCDTest, AMissingMovieFolderBringsUpThePromptAndCancelGoesOnWithoutTheCD) {
+    Program program;
+    ASSERT_TRUE(program.Start());
+    HWND window = WaitForMainWindow(program);
+    ASSERT_TRUE(window);
+    HWND prompt = WaitForPrompt(program);
+    ASSERT_TRUE(prompt) << "no CD prompt at start-up";
+    EXPECT_EQ(window, GetWindow(prompt, GW_OWNER));
+    EXPECT_TRUE(IsAbove(prompt, window));
+    EXPECT_EQ(nullptr, MainView(window)) << "the main view came before the prompt was answered";
+    char line[320] = {};
+    GetDlgItemTextA(prompt, IDC_INSERT_CD_LINE, line, sizeof line - 1);
+    EXPECT_EQ(0u, std::string(line).find("Insert the CD in drive ")) << line;
+
+    SendMessageA(GetDlgItem(prompt, IDC_DONT_ASK_AGAIN), BM_CLICK, 0, 0);
+    PostMessageA(prompt, WM_SYSCOMMAND, SC_CLOSE, 0);
+    for (int waited = 0; waited < 30000 && !MainView(window); waited += 50) Sleep(50);
+    EXPECT_TRUE(MainView(window)) << "the program did not go on without the CD";
+    EXPECT_FALSE(IsWindow(prompt));
+    EXPECT_FALSE(StoredPromptCD());
+    // The program stored it: this process's copy of the setting follows, so that the
+    // setting is put back after the test.
+    GetPromptCDSetting().Set(false);
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(program.WaitForExit(&code));
+    EXPECT_EQ(0u, code);
 }
 
 TEST(StructuredExceptions, AFaultInAHandlerIsReportedWithItsCodeName) {

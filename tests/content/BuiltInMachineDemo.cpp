@@ -15,6 +15,7 @@
 #include "CaptionPainter.h"
 #include "FormatMoney.h"
 #include "FrameListeners.h"
+#include "CDFolders.h"
 #include "GameApplication.h"
 #include "InstallMachineScreens.h"
 #include "MachineScreen.h"
@@ -118,6 +119,8 @@ int main(int argc, char** argv) {
     SetFrameRate(30);
     SetTimer(nullptr, 0, 700, OnTimer);
     SetTimer(nullptr, 0, lifetime, OnEnd);
+    // No one answers a CD prompt here: without the CD's movie the demo goes on without it.
+    SetSkippingCD(true);
     const int result = application.Run();
     SetFrameCallback(nullptr);
     if (Window* current = GetCurrentScreen()) current->Destroy();

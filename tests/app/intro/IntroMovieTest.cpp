@@ -1,6 +1,7 @@
-// The intro movie in a real main window: the no-movie paths (skipped by the setting, no
-// movie folder, a movie that does not open), a key that skips the playing movie, Exit
-// during the movie, and the handles the no-movie thread leaves behind.
+// The intro movie in a real main window: the movie folder, known only when the movie is
+// found there; the no-movie paths (skipped by the setting, no movie folder, a movie that
+// does not open), a key that skips the playing movie, Exit during the movie, and the
+// handles the no-movie thread leaves behind.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -46,6 +47,8 @@ protected:
         ASSERT_NE(nullptr, main_);
         GetIntroSequenceSetting().Set(false);
         GetMoviePathSetting().Set(VSL_MOVIE_DIR);
+        // A movie that is not found goes without the CD: the prompt is the start-up's test.
+        GetPromptCDSetting().Set(false);
     }
     // Runs the intro with the timer's action a moment after it starts.
     int RunActing(IntroMovie& intro, DuringMovie what) {
@@ -81,11 +84,15 @@ TEST_F(IntroMovieTest, WithoutAMovieTheThreadStandsInAndLeavesNoHandles) {
     EXPECT_TRUE(noFolder.HasNoMovieThread());
 }
 
-TEST_F(IntroMovieTest, TheMovieFolderEndsWithABackslash) {
-    GetMoviePathSetting().Set("D:\\movies");
-    EXPECT_EQ("D:\\movies\\", IntroMovie().GetMovieFolder());
-    GetMoviePathSetting().Set("D:\\movies\\");
-    EXPECT_EQ("D:\\movies\\", IntroMovie().GetMovieFolder());
+TEST_F(IntroMovieTest, TheMovieFolderEndsWithABackslashAndIsKnownOnlyWhenItHoldsTheMovie) {
+    const std::string folder = VSL_MOVIE_DIR;
+    GetMoviePathSetting().Set(folder);
+    EXPECT_EQ(folder + "\\", IntroMovie().GetMovieFolder());
+    GetMoviePathSetting().Set(folder + "\\");
+    EXPECT_EQ(folder + "\\", IntroMovie().GetMovieFolder());
+    // Not found, and the player is not asked for the CD: no movie.
+    GetMoviePathSetting().Set(folder + "\\gone");
+    EXPECT_EQ("", IntroMovie().GetMovieFolder());
 }
 
 TEST_F(IntroMovieTest, AMovieThatDoesNotOpenEndsTheIntro) {

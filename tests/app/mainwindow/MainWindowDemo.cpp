@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "CDFolders.h"
 #include "GameApplication.h"
 #include "GameWindow.h"
 #include "ScreenHost.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
     SetApplication(&application);
     SetTimer(nullptr, 0, 700, OnTimer);
     SetTimer(nullptr, 0, lifetime, OnEnd);
+    // No one answers a CD prompt here: without the CD's movie the demo goes on without it.
+    SetSkippingCD(true);
     const int result = application.Run();
     SetApplication(nullptr);
     return result;

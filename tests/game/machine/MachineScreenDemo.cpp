@@ -10,6 +10,7 @@
 #include <string>
 
 #include "BuildMachine.h"
+#include "CDFolders.h"
 #include "GameApplication.h"
 #include "InstallMachineScreens.h"
 #include "MachineScreen.h"
@@ -84,6 +85,8 @@ int main(int argc, char** argv) {
     SetApplication(&application);
     SetTimer(nullptr, 0, 700, OnTimer);
     SetTimer(nullptr, 0, lifetime, OnEnd);
+    // No one answers a CD prompt here: without the CD's movie the demo goes on without it.
+    SetSkippingCD(true);
     const int result = application.Run();
     if (Window* current = GetCurrentScreen()) current->Destroy();
     DeleteParkedScreen();

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "BuildMachine.h"
+#include "CDFolders.h"
 #include "FrameListeners.h"
 #include "GameApplication.h"
 #include "InstallMachineScreens.h"
@@ -63,6 +64,8 @@ public:
         SetFrameCallback(OnEngineFrame);
         SetTimer(nullptr, 0, 700, steps);
         SetTimer(nullptr, 0, lifetime, OnEnd);
+        // No one answers a CD prompt here: without the CD's movie the demo goes on without it.
+        SetSkippingCD(true);
         const int result = application.Run();
         SetFrameCallback(nullptr);
         if (Window* current = GetCurrentScreen()) current->Destroy();
