@@ -29,21 +29,22 @@ title_pixels() {
   convert "$shot" -crop "$1" +repage txt:- 2>/dev/null | grep -ci "$title_ink"
 }
 
-# show FILE SOURCE: the viewer is polled (bounded) until its window is up with the
-# contents topic painted; then it is ended.
+# show FILE SOURCE: the viewer is polled until its window is up with the contents topic
+# painted, for at most 120 seconds (Wine starts slowly on a busy machine); then it is ended.
 show() {
   local file=$1 title geometry="" ink=0
   title=$(contents_title "$2")
   if [ -z "$title" ]; then echo "FAIL $2 has no contents topic"; rc=1; return; fi
   rm -f "$shot"
   wine winhlp32.exe "Z:$file" >/dev/null 2>&1 & viewer=$!
-  for _ in $(seq 1 200); do
+  local deadline=$((SECONDS + 120))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     if geometry=$(window_geometry "$title"); then
       xwd -root -silent | convert xwd:- "$shot"
       ink=$(title_pixels "$geometry")
       [ "$ink" -ge 200 ] && break
     fi
-    sleep 0.1
+    sleep 0.2
   done
   local name=${file##*/}
   [ -n "${HELP_SHOTS:-}" ] && [ -f "$shot" ] && cp "$shot" "$HELP_SHOTS/${name%.hlp}.png"
