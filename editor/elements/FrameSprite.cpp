@@ -45,8 +45,9 @@ COLORREF SpriteKeyFor(const FramePicture& picture, bool transparent) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-bool DrawFrameSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, const ElementRect& rect,
-                     const FramePicture& picture, COLORREF key, const std::string& text) {
+namespace {
+// An owner-draw sprite over the element's rectangle at the pictures' depth.
+OwnerDrawSpriteDesc PictureSpriteDesc(const ElementRect& rect, COLORREF key) {
     OwnerDrawSpriteDesc desc;
     desc.x = rect.left;
     desc.y = rect.top;
@@ -54,6 +55,13 @@ bool DrawFrameSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, 
     desc.block.width = std::max(1, rect.Width());
     desc.block.height = std::max(1, rect.Height());
     desc.block.transparentColour = key;
+    return desc;
+}
+}  // namespace
+
+bool DrawFrameSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, const ElementRect& rect,
+                     const FramePicture& picture, COLORREF key, const std::string& text) {
+    const OwnerDrawSpriteDesc desc = PictureSpriteDesc(rect, key);
     if (!CreateOwnerDrawSprite(parent, holder, desc)) return false;
     if (HBITMAP surface = holder.Surface().bitmap) {
         HDC dc = CreateCompatibleDC(nullptr);
@@ -69,13 +77,7 @@ bool DrawFrameSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, 
 
 bool DrawPlaceholderSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, const ElementRect& rect,
                            const std::string& text) {
-    OwnerDrawSpriteDesc desc;
-    desc.x = rect.left;
-    desc.y = rect.top;
-    desc.depth = kPictureDepth;
-    desc.block.width = std::max(1, rect.Width());
-    desc.block.height = std::max(1, rect.Height());
-    desc.block.transparentColour = kUnusedKey;
+    const OwnerDrawSpriteDesc desc = PictureSpriteDesc(rect, kUnusedKey);
     if (!CreateOwnerDrawSprite(parent, holder, desc)) return false;
     if (HBITMAP surface = holder.Surface().bitmap) {
         HDC dc = CreateCompatibleDC(nullptr);
