@@ -49,8 +49,9 @@ void ButtonElement::Draw() {
         const SIZE largest = set_.Get()->GetLargestFrameSize();
         width = largest.cx, height = largest.cy;
     }
-    const ElementRect rect = PictureRect(hotSpot_, width, height, horizontal_, vertical_);
-    const FramePicture first = FrameOf(set_.Get(), 0);
+    const FramePicture first = WithoutKeyBorder(set_.Get(), FrameOf(set_.Get(), 0), transparent_);
+    border_ = first.border;
+    const ElementRect rect = InsetBy(PictureRect(hotSpot_, width, height, horizontal_, vertical_), border_);
     DrawFrameSprite(*parent_, sprite_, rect, first, SpriteKeyFor(first, transparent_), GetName());
     SetBounds(rect);
     if (!sprite_.IsEmpty()) MakeSpriteVisible(sprite_.Get(), IsDeleted() ? 0 : 1);
@@ -77,7 +78,9 @@ ButtonPart ButtonElement::CurrentRecord() const {
     ButtonPart record = record_;
     const ElementRect& r = GetRect();
     record.position = hotSpot_;
-    record.rectangle = ScriptRect{hotSpot_.x, hotSpot_.y, hotSpot_.x + r.Width(), hotSpot_.y + r.Height()};
+    // The script's rectangle is the whole picture's, border and all.
+    const int32_t width = r.Width() + 2 * border_, height = r.Height() + 2 * border_;
+    record.rectangle = ScriptRect{hotSpot_.x, hotSpot_.y, hotSpot_.x + width, hotSpot_.y + height};
     return record;
 }
 

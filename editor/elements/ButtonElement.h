@@ -49,6 +49,7 @@ private:
     ButtonPart record_;
     ListenedSet set_;
     bool transparent_ = false;
+    int32_t border_ = 0;  // the key border left out of the picture shown (0 or 1)
     int32_t horizontal_ = kNoShift, vertical_ = kNoShift;
     const SpriteParent* parent_ = nullptr;
     OwnerDrawSpriteHandle sprite_;

@@ -11,11 +11,14 @@ namespace {
 const COLORREF kUnusedKey = 0x00FF0000;
 const uint32_t kPictureDepth = 100;
 
-void CopyPicture(HDC dc, const Bitmap& image, const ElementRect& rect) {
-    const int w = std::min<int>(rect.Width(), image.Width());
-    const int h = std::min<int>(rect.Height(), image.Height());
-    const int fromBottom = image.IsTopDown() ? 0 : image.Height() - h;
-    StretchDIBits(dc, 0, 0, w, h, 0, fromBottom, w, h, image.Pixels(), image.Info(), DIB_RGB_COLORS, SRCCOPY);
+void CopyPicture(HDC dc, const FramePicture& picture, const ElementRect& rect) {
+    const Bitmap& image = *picture.image;
+    const int border = picture.border;
+    const int w = std::min<int>(rect.Width(), image.Width() - 2 * border);
+    const int h = std::min<int>(rect.Height(), image.Height() - 2 * border);
+    const int fromBottom = image.IsTopDown() ? border : image.Height() - border - h;
+    StretchDIBits(dc, 0, 0, w, h, border, fromBottom, w, h, image.Pixels(), image.Info(), DIB_RGB_COLORS,
+                  SRCCOPY);
 }
 
 void WriteText(HDC dc, const ElementRect& rect, const std::string& text) {
@@ -37,6 +40,20 @@ FramePicture FrameOf(const AnimationSet* set, size_t frame) {
     picture.width = image->Width();
     picture.height = image->Height();
     return picture;
+}
+
+FramePicture WithoutKeyBorder(const AnimationSet* set, const FramePicture& picture, bool transparent) {
+    if (!transparent || !set || !picture.image || picture.width <= 2 || picture.height <= 2) return picture;
+    if (set->GetCommonSource() != FrameSource::ImageFile) return picture;
+    FramePicture shown = picture;
+    shown.border = 1;
+    shown.width -= 2;
+    shown.height -= 2;
+    return shown;
+}
+
+ElementRect InsetBy(const ElementRect& rect, int32_t border) {
+    return ElementRect{rect.left + border, rect.top + border, rect.right - border, rect.bottom - border};
 }
 
 COLORREF SpriteKeyFor(const FramePicture& picture, bool transparent) {
@@ -66,7 +83,7 @@ bool DrawFrameSprite(const SpriteParent& parent, OwnerDrawSpriteHandle& holder, 
     if (HBITMAP surface = holder.Surface().bitmap) {
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, surface);
-        if (picture.image) CopyPicture(dc, *picture.image, rect);
+        if (picture.image) CopyPicture(dc, picture, rect);
         else WriteText(dc, rect, text);
         SelectObject(dc, old);
         DeleteDC(dc);

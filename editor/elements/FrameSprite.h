@@ -16,12 +16,21 @@ class SpriteParent;
 // One frame of a set as the elements draw it.
 struct FramePicture {
     const Bitmap* image = nullptr;  // null: the set has no such frame or it has no picture
-    int32_t width = 0, height = 0;
+    int32_t width = 0, height = 0;  // of what is shown
+    int32_t border = 0;             // pixels left out round the picture (0 or 1)
 };
 
 // The frame at the position (counted through the first sequence); an empty picture when
 // there is no set or no such frame.
 FramePicture FrameOf(const AnimationSet* set, size_t frame);
+
+// Pictures read from plain image files keep their key colour in a one-pixel border. A
+// transparent animation whose frames all come from image files is shown without that
+// border: the picture as shown then, else the picture as it is.
+FramePicture WithoutKeyBorder(const AnimationSet* set, const FramePicture& picture, bool transparent);
+
+// The rectangle made smaller by the border on every side.
+ElementRect InsetBy(const ElementRect& rect, int32_t border);
 
 // The colour that the sprite leaves out: the picture's key pixel for a transparent
 // animation, else a colour that pictures do not use.

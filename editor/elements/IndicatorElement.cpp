@@ -58,20 +58,23 @@ void IndicatorElement::Draw() {
     placeholder_.Reset(0);
     if (!parent_ || !set_.Get()) return;  // no animation set: nothing to show but the handles
     const ElementRect placed = PlacedRect();
+    border_ = 0;
     if (set_.HasFrames()) DrawCells(placed);
     else DrawPlaceholder(placed);
-    SetBounds(placed);
+    SetBounds(InsetBy(placed, border_));
 }
 
 void IndicatorElement::DrawCells(const ElementRect& placed) {
     const SIZE cell = CellSize();
-    const FramePicture first = FrameOf(set_.Get(), 0);
-    const COLORREF key = SpriteKeyFor(first, set_.Get()->IsTransparent());
+    const bool transparent = set_.Get()->IsTransparent();
+    const FramePicture first = WithoutKeyBorder(set_.Get(), FrameOf(set_.Get(), 0), transparent);
+    const COLORREF key = SpriteKeyFor(first, transparent);
+    border_ = first.border;
     for (int32_t i = 0; i < record_.digits; ++i) {
         auto sprite = std::make_unique<OwnerDrawSpriteHandle>();
         const int32_t left = placed.left + i * cell.cx;
-        DrawFrameSprite(*parent_, *sprite, ElementRect{left, placed.top, left + cell.cx, placed.top + cell.cy},
-                        first, key, "");
+        const ElementRect whole{left, placed.top, left + cell.cx, placed.top + cell.cy};
+        DrawFrameSprite(*parent_, *sprite, InsetBy(whole, border_), first, key, "");
         if (!sprite->IsEmpty()) MakeSpriteVisible(sprite->Get(), IsDeleted() ? 0 : 1);
         cells_.push_back(std::move(sprite));
     }
@@ -116,7 +119,9 @@ bool IndicatorElement::IsModified() {
 IndicatorPart IndicatorElement::CurrentRecord() const {
     IndicatorPart record = record_;
     const ElementRect& r = GetRect();
-    record.rectangle = ScriptRect{place_.x, place_.y, place_.x + r.Width(), place_.y + r.Height()};
+    // The script's rectangle is the whole picture's, border and all.
+    record.rectangle = ScriptRect{place_.x, place_.y, place_.x + r.Width() + 2 * border_,
+                                  place_.y + r.Height() + 2 * border_};
     if (record.digits != 1) {
         const SIZE frame = set_.Get() ? set_.Get()->GetLargestFrameSize() : kPlainFrame;
         record.rectangle.right = place_.x + record.digits * frame.cx;

@@ -54,6 +54,7 @@ private:
     std::vector<std::unique_ptr<OwnerDrawSpriteHandle>> cells_;
     OwnerDrawSpriteHandle placeholder_;
     bool animationChanged_ = false;
+    int32_t border_ = 0;  // the key border left out of each cell shown (0 or 1)
     bool propertiesChanged_ = false;
     Point place_{0, 0};
 };

@@ -15,6 +15,7 @@
 
 #include "AnimationSet.h"
 #include "ArmElement.h"
+#include "Bitmap.h"
 #include "ButtonElement.h"
 #include "CoinSlotElement.h"
 #include "DialogDriver.h"
@@ -90,6 +91,42 @@ void Rename(EditableElement* element, int renameCommand, const std::string& capt
 
 std::pair<int, int> XY(const Point& p) { return {p.x, p.y}; }
 
+// A picture file's size and the colour of one of its pixels.
+struct PictureSample {
+    int width = 0, height = 0;
+    COLORREF colour = CLR_INVALID;
+};
+
+PictureSample SampleBmp(const std::string& path, int x, int y) {
+    PictureSample sample;
+    Bitmap picture;
+    if (!picture.LoadImageFile(path) || !picture.SetDepth(24)) return sample;
+    sample.width = picture.Width(), sample.height = picture.Height();
+    const int row = picture.IsTopDown() ? y : picture.Height() - 1 - y;
+    const uint8_t* bgr = picture.Pixels() + size_t(row) * picture.RowBytes() + size_t(x) * 3;
+    sample.colour = RGB(bgr[2], bgr[1], bgr[0]);
+    return sample;
+}
+
+// A pixel of the element's own sprite.
+COLORREF SpritePixel(EditableElement* element, int x, int y) {
+    auto* sprite = dynamic_cast<OwnerDrawSpriteHandle*>(element->GetSprite());
+    if (!sprite || !sprite->Surface().bitmap) return CLR_INVALID;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, sprite->Surface().bitmap);
+    const COLORREF colour = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return colour;
+}
+
+// Colours alike but for what a 16-bit picture loses.
+bool CloseColours(COLORREF a, COLORREF b) {
+    if (a == CLR_INVALID || b == CLR_INVALID) return false;
+    auto alike = [](int p, int q) { return std::abs(p - q) <= 8; };
+    return alike(GetRValue(a), GetRValue(b)) && alike(GetGValue(a), GetGValue(b)) && alike(GetBValue(a), GetBValue(b));
+}
+
 // The page point in the middle of the element.
 POINT Middle(const EditableElement* element) {
     const ElementRect& r = element->GetRect();
@@ -121,6 +158,12 @@ TEST_F(EditorWindowTest, ButtonsAreAddedMovedEditedRenamedAndDeletedAndTheScript
     ButtonElement* bell = Find<ButtonElement>("Bell");
     ASSERT_TRUE(spin && lamp && bell);
     EXPECT_EQ(300 - lamp->GetRect().Width() / 2, lamp->GetRect().left);  // its hot spot is centred
+    // Glow is transparent and read from image files: the page leaves out the key border
+    // round its picture.
+    const PictureSample glow = SampleBmp(folder_ + "\\foxfire_glow1.bmp", 8, 24);
+    EXPECT_EQ(glow.width - 2, lamp->GetRect().Width());
+    EXPECT_EQ(glow.height - 2, lamp->GetRect().Height());
+    EXPECT_TRUE(CloseColours(glow.colour, SpritePixel(lamp, 7, 23)));  // the edge of the glow
     DragBy(mouse, lamp, 20, 10);
 
     // A drag followed by Properties: the button stays where it was dragged.
