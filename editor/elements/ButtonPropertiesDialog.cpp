@@ -21,11 +21,19 @@ int ButtonPropertiesDialog::OnCreate() {
     return 1;
 }
 
+// A hot key the script cannot hold keeps the dialog open, with the key field to mend.
 void ButtonPropertiesDialog::OnOK(int, int) {
     HWND dialog = GetHandle();
+    const int32_t hotKey = ReadHotKey(dialog, IDC_HOTKEY);
+    const std::string refusal = HotKeyRefusal(hotKey);
+    if (!refusal.empty()) {
+        MessageBoxA(dialog, refusal.c_str(), kInvalidHotKeyCaption, MB_OK | MB_ICONEXCLAMATION);
+        SetFocus(GetDlgItem(dialog, IDC_HOTKEY));
+        return;
+    }
     record_.priority = ReadSignedInt(dialog, IDC_PRIORITY);
     record_.picture.animationName = AnimationNameFor(SelectedChoice(dialog, IDC_ANIMATION), ownSet_);
-    record_.hotKey = ReadHotKey(dialog, IDC_HOTKEY);
+    record_.hotKey = hotKey;
     if (IsDlgButtonChecked(dialog, IDC_SHIFT) == BST_CHECKED) record_.hotKeyFlags |= HotKeyShift;
     else record_.hotKeyFlags &= ~HotKeyShift;
     End(1);

@@ -34,3 +34,9 @@ int32_t ReadHotKey(HWND dialog, int id) {
     GetDlgItemTextA(dialog, id, text, kKeyTextLimit);
     return int32_t(uint8_t(text[0]));
 }
+
+std::string HotKeyRefusal(int32_t key) {
+    if (key != '"') return std::string();
+    return "A hot key cannot be the character \" (the machine script has no way to write it inside the "
+           "hot key's quotes). Choose another key.";
+}

@@ -15,3 +15,9 @@ int32_t ReadSignedInt(HWND dialog, int id);
 void ShowHotKey(HWND dialog, int id, int32_t key);
 // The first character typed (read with a limit of 128 characters); 0 when empty.
 int32_t ReadHotKey(HWND dialog, int id);
+
+// Why the key cannot be a button's hot key: the script writes the key inside double
+// quotes, which cannot hold the double quote itself. Empty when it can. The refusal is
+// shown in a box of this caption.
+inline const char kInvalidHotKeyCaption[] = "Invalid Hot Key";
+std::string HotKeyRefusal(int32_t key);

@@ -44,3 +44,13 @@ bool RefuseIfRequired(EditableElement& element, const std::string& kind, Window*
                 MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
+
+bool RefuseIfCoinUses(EditableElement& element, Window* owner) {
+    const MachineLayout* layout = element.GetLayout();
+    const MachineScript* script = layout ? layout->GetScript() : nullptr;
+    if (!script) return false;
+    const std::string refusal = CoinUseRefusal(*script, element.GetName(), element.GetCaption());
+    if (refusal.empty()) return false;
+    MessageBoxA(owner ? owner->GetHandle() : nullptr, refusal.c_str(), kCoinUseCaption, MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}

@@ -20,3 +20,7 @@ bool RenameFromDialog(EditableElement& element, const std::string& kind, Window*
 // author is told so in a box of this caption, and the answer is true.
 inline const char kRequiredElementCaption[] = "Required Element";
 bool RefuseIfRequired(EditableElement& element, const std::string& kind, Window* owner);
+
+// An element that the Coin statement names (a region or the denomination indicator) may
+// not be deleted: the author is told who uses it, and the answer is true.
+bool RefuseIfCoinUses(EditableElement& element, Window* owner);

@@ -1,5 +1,6 @@
 #include "ElementName.h"
 
+#include <utility>
 #include <vector>
 
 #include "KeywordTable.h"
@@ -55,6 +56,22 @@ std::string RequiredElementRefusal(const std::string& name, const std::string& k
     if (!required) return std::string();
     return "Every machine needs its " + name + " " + kind +
            ": it can be neither deleted nor renamed (the script would not compile without it).";
+}
+
+std::string CoinUseRefusal(const MachineScript& script, const std::string& name, const std::string& scriptName) {
+    const CoinSettings coin = script.GetCoin();
+    const std::pair<const std::string*, const char*> uses[] = {
+        {&coin.insertionRegion, "its coin slot region"},
+        {&coin.denominationRegion, "its denomination region"},
+        {&coin.billRegion, "its bill acceptor region"},
+        {&coin.denominationIndicator, "its denomination indicator"},
+        {&coin.sound, "its sound"}};
+    for (const auto& use : uses) {
+        if (use.first->empty() || (*use.first != name && *use.first != scriptName)) continue;
+        return name + " cannot be deleted: the Coin statement names it as " + use.second +
+               ", and the saved script would name what is no longer there.";
+    }
+    return std::string();
 }
 
 bool TextUsesName(const std::string& text, const std::string& name) {

@@ -29,6 +29,14 @@ std::string RenameRefusal(const std::string& name, const std::string& currentNam
 std::string RequiredElementRefusal(const std::string& name, const std::string& kind,
                                    const std::string& progressiveIndicator);
 
+// Why the element or sound may not be deleted: the Coin statement names it, as the coin
+// slot, the denomination or the bill acceptor region, the denomination indicator or the
+// coin's sound, and the saved script would go on naming it. Both names count: the one the
+// compiled script knows it by and the one it was renamed to. Empty when the statement
+// names neither. The refusal is shown in a box of this caption.
+inline const char kCoinUseCaption[] = "Used by the Coin Statement";
+std::string CoinUseRefusal(const MachineScript& script, const std::string& name, const std::string& scriptName);
+
 // Whether the text uses the name as a word of its own (not as part of a longer name).
 bool TextUsesName(const std::string& text, const std::string& name);
 // Whether the machine's JScript uses the name: its script code, the elements' scriptlets

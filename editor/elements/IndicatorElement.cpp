@@ -155,7 +155,7 @@ bool IndicatorElement::OnContextMenu(POINT point, Window* owner) {
 void IndicatorElement::RunCommand(int command, Window* owner) {
     switch (command) {
     case ID_DELETE_ITEM:
-        if (RefuseIfRequired(*this, "Indicator", owner)) break;
+        if (RefuseIfRequired(*this, "Indicator", owner) || RefuseIfCoinUses(*this, owner)) break;
         MarkDeleted();
         ShowPictures(false);
         NotifyChanged();

@@ -210,6 +210,7 @@ void PolygonRegionElement::RunCommand(int command, Window* owner) {
     switch (command) {
     case ID_REGION_RENAME: Rename(owner); break;
     case ID_REGION_DELETE:
+        if (RefuseIfCoinUses(*this, owner)) break;
         MarkDeleted();
         NotifyChanged();
         break;

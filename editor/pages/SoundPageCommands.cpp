@@ -40,6 +40,12 @@ void SoundPage::RowsChanged() {
 
 void SoundPage::DeleteSound() {
     if (!selected_) return;
+    const std::string refusal =
+        script_ ? CoinUseRefusal(*script_, selected_->GetName(), selected_->GetScriptName()) : std::string();
+    if (!refusal.empty()) {
+        MessageBoxA(GetHandle(), refusal.c_str(), kCoinUseCaption, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     InvalidateRow(selected_);
     selected_->MarkDeleted();
     selected_ = nullptr;

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "EditorPlacement.h"
+#include "EnginePictureProbe.h"
 #include "AnimationPage.h"
 #include "GraphicsPage.h"
 #include "SoundPage.h"
@@ -38,7 +39,12 @@ EditorWindow::~EditorWindow() {
 bool EditorWindow::Compile() {
     MessageCollector messages;
     HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    // The pictures are measured as the machine builder measures them: a size or a number
+    // of digits that the script leaves to its pictures is the one the played machine has.
+    EnginePictureProbe probe;
+    script_.SetPictureProbe(&probe);
     script_.Compile(scriptPath_, &messages, nullptr);
+    script_.SetPictureProbe(nullptr);
     SetCursor(previous);
     if (script_.IsCompiled()) return true;
     std::string text;

@@ -154,17 +154,22 @@ void MachineFile::CheckStripSequences() {
         Refuse("the reel-strip image has fewer sequences than the machine has symbols");
 }
 
+// Every region's outline is read here once: a damaged one, or one whose points lie
+// beyond the screen's coordinates, refuses the file.
 void MachineFile::ReadRegionEdges() {
-    std::vector<uint32_t> regions = {records_.coin.coinInRegion, records_.coin.denominationRegion,
-                                     records_.coin.billRegion};
-    for (const NamedAsset& region : records_.regions) regions.push_back(region.asset);
-    for (uint32_t number : regions) {
+    std::vector<NamedAsset> regions = records_.regions;
+    const CoinAcceptor& coin = records_.coin;
+    for (uint32_t number : {coin.coinInRegion, coin.denominationRegion, coin.billRegion})
+        regions.push_back(NamedAsset{"of the coin acceptor", number});
+    for (const NamedAsset& region : regions) {
         uint32_t bytes = 0;
-        if (!number || KindOf(number, &bytes) != kRegionKind) continue;
-        AssetLock lock(Asset(number));
+        if (!region.asset || KindOf(region.asset, &bytes) != kRegionKind) continue;
+        AssetLock lock(Asset(region.asset));
         RegionOutline outline;
         if (!lock.Data() || !ReadRegionOutline(lock.Data() + 4, bytes, outline))
             Refuse("the outline of a region is damaged");
+        if (!outline.WithinRange())
+            Refuse("the region " + region.name + " reaches beyond the coordinates the screen can use");
         lowestRegionEdge_ = std::max(lowestRegionEdge_, outline.Bottom());
     }
     AssetLock backdrop(Asset(records_.backdrop));

@@ -12,6 +12,13 @@ int32_t RegionOutline::Bottom() const {
     return int32_t(std::min<int64_t>(bottom, INT32_MAX));
 }
 
+bool RegionOutline::WithinRange() const {
+    auto fits = [](int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; };
+    for (const Point& node : nodes)
+        if (!fits(int64_t(origin.x) + node.x) || !fits(int64_t(origin.y) + node.y)) return false;
+    return true;
+}
+
 bool ReadRegionOutline(const void* data, size_t bytes, RegionOutline& outline) {
     const size_t words = bytes / 4;
     if (words < 6) return false;

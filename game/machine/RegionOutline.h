@@ -13,6 +13,9 @@ struct RegionOutline {
 
     // The largest y of a node (origin added); the origin's y without nodes.
     int32_t Bottom() const;
+    // Whether the origin plus every node lies in the signed 32-bit range that the screen's
+    // points have. The file's words may give anything.
+    bool WithinRange() const;
 };
 
 // Reads the region data that follows the asset's kind word: origin x and y, two reserved

@@ -655,6 +655,34 @@ TEST_F(SoundPageTest, ASoundRenamedBeforeAFailedSaveStaysEditableAndTheNextSaveW
     EXPECT_EQ(5u, sounds.size());
 }
 
+// The Coin statement's sound is not deleted, before and after a rename, and the message
+// names the statement; the saved script's Coin statement names the renamed sound.
+TEST_F(SoundPageTest, TheSoundTheCoinStatementNamesIsNotDeleted) {
+    OpenPage();
+    const int rows = Rows();
+    auto refusalOfDelete = [this] {
+        BoxAnswer refusal(kCoinUseCaption, IDOK);
+        page_->RunCommand(ID_DELETE_ITEM);
+        return refusal.Text();
+    };
+    ASSERT_TRUE(ClickSound("Clink"));
+    std::string text = refusalOfDelete();
+    EXPECT_EQ(0u, text.find("Clink cannot be deleted: the Coin statement names it as its sound")) << text;
+    ASSERT_TRUE(ClickSound("Clink"));
+    names_.names = {"Ding"};
+    page_->RunCommand(ID_RENAME_ITEM);
+    ASSERT_TRUE(ClickSound("Ding"));
+    text = refusalOfDelete();
+    EXPECT_EQ(0u, text.find("Ding cannot be deleted: the Coin statement names it as its sound")) << text;
+    EXPECT_EQ(rows, Rows());
+    ASSERT_TRUE(ClickSound("Ding"));
+    const std::string saved = SaveAndRead();
+    EXPECT_NE(std::string::npos, saved.find("Sound = Ding")) << saved;
+    const std::unique_ptr<MachineScript> compiled = Compiled();
+    EXPECT_EQ("Ding", compiled->GetCoin().sound);
+    EXPECT_EQ(1u, compiled->GetSounds().count("Ding"));
+}
+
 TEST_F(SoundPageTest, AddedRenamedReFiledAndDeletedSoundsReachTheScriptAndUnreadableNamesAreRefused) {
     OpenPage();
     const int rows = Rows();

@@ -20,9 +20,13 @@
 #include "CoinSlotElement.h"
 #include "DialogDriver.h"
 #include "EditorDialogIds.h"
+#include "ElementDialogControls.h"
 #include "EditorFixture.h"
+#include "EnginePictureProbe.h"
 #include "ElementMenu.h"
+#include "ElementName.h"
 #include "IndicatorElement.h"
+#include "PolygonRegionElement.h"
 #include "ReelElement.h"
 
 namespace {
@@ -284,6 +288,45 @@ TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTh
     EXPECT_EQ(6u, indicators.size());
 }
 
+// The digits of the indicator as the machine builder compiles the script: with the sizes
+// of its pictures.
+int32_t BuiltDigits(const std::string& path, const std::string& indicator) {
+    EnginePictureProbe probe;
+    MachineScript script;
+    script.SetPictureProbe(&probe);
+    script.Compile(path, nullptr, nullptr);
+    EXPECT_TRUE(script.IsCompiled());
+    const auto indicators = script.GetIndicators();
+    return indicators.count(indicator) ? indicators.at(indicator).indicator.digits : 0;
+}
+
+// Credit leaves its number of digits to its size and its pictures. Its properties show
+// the digits the played machine has, and OK with nothing changed leaves the script as it
+// was, to the byte.
+TEST_F(EditorWindowTest, OKOnUnchangedIndicatorPropertiesKeepsTheDigitsAndTheScript) {
+    Open();
+    IndicatorElement* credit = Find<IndicatorElement>("Credit");
+    ASSERT_NE(nullptr, credit);
+    const int32_t digits = BuiltDigits(script_, "Credit");
+    ASSERT_GT(digits, 1);
+    EXPECT_EQ(size_t(digits), credit->GetCellCount());
+    std::string shown;
+    AnswerDialog("Credit: Indicator Properties", [&](HWND dialog) {
+        char text[16] = {};
+        GetDlgItemTextA(dialog, IDC_DIGITS, text, sizeof text);
+        shown = text;
+    }, [&] { credit->RunCommand(ID_ITEM_PROPERTIES, editor_.get()); });
+    EXPECT_EQ(std::to_string(digits), shown);
+    EXPECT_EQ(size_t(digits), credit->GetCellCount());
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const std::string saved = ReadFileBytes(script_);
+    std::string changed;
+    for (const std::string& line : ChangedLines(original_, saved)) changed += line + "\n";
+    EXPECT_TRUE(saved == original_) << changed;
+    EXPECT_EQ(digits, BuiltDigits(script_, "Credit"));
+}
+
 TEST_F(EditorWindowTest, TheCoinSlotAndTheArmMoveByTheirHotSpotsAndAReelAreaResizesByItsEdge) {
     Open();
     const std::unique_ptr<MachineScript> before = CompiledOriginal();
@@ -337,6 +380,84 @@ TEST_F(EditorWindowTest, TheButtonsAndIndicatorsEveryMachineNeedsAreNeitherDelet
     EXPECT_EQ(1u, saved->GetButtons().count("Spin"));
     EXPECT_EQ(0u, saved->GetButtons().count("Lamp"));
     EXPECT_EQ(1u, saved->GetIndicators().count("Credit"));
+}
+
+// What the Coin statement names (its regions and its denomination indicator) is not
+// deleted, under its script name or a new one; the message says who uses it. A region the
+// statement does not name is deleted, and the saved script's Coin statement still finds
+// everything it names.
+TEST_F(EditorWindowTest, TheRegionsAndTheIndicatorTheCoinStatementNamesAreNotDeleted) {
+    Open();
+    PolygonRegionElement* coinSlot = Find<PolygonRegionElement>("CoinSlot");
+    PolygonRegionElement* plate = Find<PolygonRegionElement>("DenomPlate");
+    PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
+    IndicatorElement* denomination = Find<IndicatorElement>("Denomination");
+    ASSERT_TRUE(coinSlot && plate && lucky && denomination);
+    Rename(plate, ID_REGION_RENAME, "Rename Region", "Plate",
+           [&](int command) { plate->RunCommand(command, editor_.get()); });
+    const std::pair<EditableElement*, std::string> named[] = {
+        {coinSlot, "CoinSlot cannot be deleted: the Coin statement names it as its coin slot region"},
+        {plate, "Plate cannot be deleted: the Coin statement names it as its denomination region"},
+        {denomination, "Denomination cannot be deleted: the Coin statement names it as its denomination indicator"}};
+    for (const auto& [element, message] : named) {
+        BoxAnswer refusal(kCoinUseCaption, IDOK);
+        if (element == denomination)
+            denomination->RunCommand(ID_DELETE_ITEM, editor_.get());
+        else
+            static_cast<PolygonRegionElement*>(element)->RunCommand(ID_REGION_DELETE, editor_.get());
+        EXPECT_EQ(0u, refusal.Text().find(message)) << refusal.Text();
+        EXPECT_FALSE(element->IsDeleted()) << message;
+    }
+    lucky->RunCommand(ID_REGION_DELETE, editor_.get());
+    EXPECT_TRUE(lucky->IsDeleted());
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const std::unique_ptr<MachineScript> saved = Compiled();
+    const auto regions = saved->GetRegions();
+    EXPECT_EQ(0u, regions.count("Lucky"));
+    const CoinSettings coin = saved->GetCoin();
+    EXPECT_EQ("Plate", coin.denominationRegion);
+    for (const std::string& name : {coin.insertionRegion, coin.denominationRegion, coin.billRegion})
+        EXPECT_EQ(1u, regions.count(name)) << name;
+    EXPECT_EQ(1u, saved->GetIndicators().count(coin.denominationIndicator));
+}
+
+// A double quote typed as a button's hot key is refused in the dialog, which stays open;
+// the key typed after it is saved, and a refused key that is cancelled changes nothing.
+TEST_F(EditorWindowTest, AButtonsHotKeyIsNeverADoubleQuote) {
+    Open();
+    ButtonElement* lamp = Find<ButtonElement>("Lamp");
+    ButtonElement* betMax = Find<ButtonElement>("BetMax");
+    ASSERT_TRUE(lamp && betMax);
+    std::string text;
+    bool stayed = false;
+    auto refuseThen = [&](ButtonElement* button, const char* caption, int finally) {
+        DialogDriver driver([&] {
+            HWND dialog = WaitForDialog(caption);
+            if (!dialog) return;
+            SetDlgItemTextA(dialog, IDC_HOTKEY, "\"");
+            BoxAnswer refusal(kInvalidHotKeyCaption, IDOK);
+            PressButton(dialog, IDOK);
+            text = refusal.Text();
+            stayed = IsWindowVisible(dialog) != FALSE;
+            SetDlgItemTextA(dialog, IDC_HOTKEY, "q");
+            PressButton(dialog, finally);
+        });
+        button->RunCommand(ID_ITEM_PROPERTIES, editor_.get());
+    };
+    refuseThen(lamp, "Lamp: Button Properties", IDOK);
+    EXPECT_EQ(HotKeyRefusal('"'), text);
+    EXPECT_NE(std::string::npos, text.find("\"")) << text;
+    EXPECT_TRUE(stayed);
+    text.clear();
+    refuseThen(betMax, "BetMax: Button Properties", IDCANCEL);
+    EXPECT_EQ(HotKeyRefusal('"'), text);
+    EXPECT_TRUE(stayed);
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const auto buttons = Compiled()->GetButtons();
+    EXPECT_EQ('q', buttons.at("Lamp").button.hotKey);
+    EXPECT_EQ('m', buttons.at("BetMax").button.hotKey);
 }
 
 // The script keeps only the coin slot's and the arm's places: a press on their edges drags

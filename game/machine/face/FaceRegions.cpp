@@ -9,7 +9,8 @@ namespace {
 // The engine loads at once with 0.
 const uint32_t kLoadNow = 0;
 
-// The outline that a region asset holds after its kind word: loaded, read and released.
+// The outline that a region asset holds after its kind word: loaded, read and released;
+// false for a damaged one or one beyond the screen's coordinates.
 bool ReadOutline(uint32_t asset, RegionOutline& outline) {
     QuorAssetInfo info = {};
     if (!asset || !GetAssetInfo(asset, &info) || !LoadAsset(asset, kLoadNow)) return false;
@@ -19,7 +20,8 @@ bool ReadOutline(uint32_t asset, RegionOutline& outline) {
         ReleaseAsset(asset);
     }
     UnloadAsset(asset);
-    return read;
+    // The machine file refuses such a region when it opens; none is made of it here either.
+    return read && outline.WithinRange();
 }
 
 struct CoinRegionUse {

@@ -237,6 +237,53 @@ TEST_F(MachineLoad, HostileFilesAreRefusedWithTheirReason) {
     EXPECT_EQ(file.Records().title, "Glass Harbor");
 }
 
+// Byte offset of the data of the region asset whose origin is (x, y); 0 when none is.
+size_t RegionData(const SlotBytes& bytes, uint32_t x, uint32_t y) {
+    const uint32_t kRegionKind = 0x6E676572u;  // "regn"
+    for (uint32_t n = 0; n < bytes.AssetCount(); ++n) {
+        const size_t header = bytes.Get(16 + 8 * n);
+        if (bytes.Get(header) == kRegionKind && bytes.Get(header + 12) == x && bytes.Get(header + 16) == y)
+            return header + 12;
+    }
+    return 0;
+}
+
+// A region's points are its origin plus its nodes: a file whose sum falls outside the
+// 32-bit range is refused with the region's name; up to the range's end it loads.
+TEST_F(MachineLoad, RegionsReachingBeyondTheScreensCoordinatesAreRefused) {
+    const SlotBytes good(slot_);
+    const size_t plate = RegionData(good, 150, 80);  // Plate: (0,0) (40,0) (40,10) (0,10)
+    ASSERT_NE(plate, 0u);
+    const std::string refusal = "the region Plate reaches beyond the coordinates the screen can use";
+    SlotBytes moved = good;
+    moved.Set(plate, uint32_t(INT32_MAX - 39));
+    EXPECT_EQ(Refusal(moved), refusal);
+    moved = good;
+    moved.Set(plate + 4, uint32_t(INT32_MAX - 9));
+    EXPECT_EQ(Refusal(moved), refusal);
+    moved = good;  // a node moved above an origin above the screen
+    moved.Set(plate + 4, uint32_t(-10));
+    moved.Set(plate + 24 + 4, uint32_t(INT32_MIN));
+    EXPECT_EQ(Refusal(moved), refusal);
+    moved = good;  // the extreme values on both words of a node
+    moved.Set(plate, uint32_t(INT32_MIN));
+    moved.Set(plate + 24 + 8, uint32_t(INT32_MIN));
+    moved.Set(plate + 24 + 12, uint32_t(INT32_MAX));
+    EXPECT_EQ(Refusal(moved), refusal);
+    // The coin slot's region is named too.
+    moved = good;
+    const size_t coinSlot = RegionData(good, 150, 40);
+    ASSERT_NE(coinSlot, 0u);
+    moved.Set(coinSlot + 4, uint32_t(INT32_MAX));
+    EXPECT_EQ(Refusal(moved), "the region CoinSlot reaches beyond the coordinates the screen can use");
+
+    SlotBytes edge = good;  // the right edge exactly at the range's end
+    edge.Set(plate, uint32_t(INT32_MAX - 40));
+    EXPECT_EQ(Refusal(edge), "loaded");
+    MachineFile file(slot_);
+    EXPECT_EQ(file.GetLowestRegionEdge(), 108);
+}
+
 TEST_F(MachineLoad, AFileFoundNowhereIsNamed) {
     try {
         MachineFile file("no_such_machine.slot");
