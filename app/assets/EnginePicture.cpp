@@ -8,7 +8,7 @@
 
 std::unique_ptr<Bitmap> MakeEnginePicture(const Bitmap& source, const RECT& part) {
     Bitmap converted(source);
-    if (!converted.SetDepth(15)) return nullptr;
+    if (!converted.StretchInto(15)) return nullptr;
     std::unique_ptr<Bitmap> picture(new Bitmap(part.right - part.left, part.bottom - part.top, 15, true));
     if (!picture->IsValid()) return nullptr;
     converted.BlitClipped(*picture, POINT{0, 0}, part);

@@ -1,5 +1,7 @@
 #include "ScrollView.h"
 
+#include <algorithm>
+
 #include "ScrollPositions.h"
 
 ScrollView::ScrollView() {
@@ -57,6 +59,20 @@ void ScrollView::ScrollTo(int a, int b) {
     RECT rect;
     GetItemRect(a, b, &rect);
     ScrollIntoView(rect);
+}
+
+void ScrollView::UpdateScrollRanges() {
+    if (!handle_) return;
+    SIZE content, client = ClientSize();
+    GetContentSize(&content);
+    // A position past the new end moves back, so nothing is left scrolled out of reach.
+    const int x = std::clamp(scrollX_, 0, int(ScrollAxis{scrollX_, client.cx, content.cx}.Largest()));
+    const int y = std::clamp(scrollY_, 0, int(ScrollAxis{scrollY_, client.cy, content.cy}.Largest()));
+    if (x != scrollX_ || y != scrollY_) ScrollBy(x, y, false);
+    SCROLLINFO bar = {sizeof bar, SIF_ALL | SIF_DISABLENOSCROLL, 0, int(content.cx), UINT(client.cx), x, 0};
+    SetScrollInfo(handle_, SB_HORZ, &bar, TRUE);
+    bar = SCROLLINFO{sizeof bar, SIF_ALL | SIF_DISABLENOSCROLL, 0, int(content.cy), UINT(client.cy), y, 0};
+    SetScrollInfo(handle_, SB_VERT, &bar, TRUE);
 }
 
 int ScrollView::BarPosition(bool vertical, WPARAM wParam) {

@@ -2,7 +2,7 @@
 // with two header bands in the view's own client area, one that follows the vertical
 // scrolling only (row headers) and one that follows the horizontal scrolling only
 // (column headers). Derived views give the content's size, item rectangles and line
-// size, make the content pane and set the scroll ranges to match the largest positions.
+// size and make the content pane; UpdateScrollRanges sets the bars to match.
 #pragma once
 #include <windows.h>
 
@@ -24,6 +24,10 @@ public:
     // Scrolls as little as needed to show the content rectangle.
     void ScrollIntoView(const RECT& rect);
     void ScrollTo(int a, int b);
+    // Scroll ranges from 0 to the content size with a page of the pane's size, at the
+    // current position, moved back when the content no longer reaches it; a bar that is
+    // not needed is disabled.
+    void UpdateScrollRanges();
 
     int GetScrollX() const { return scrollX_; }
     int GetScrollY() const { return scrollY_; }

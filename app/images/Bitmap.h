@@ -13,6 +13,13 @@
 #include "PixelView.h"
 #include "Quor2_5.h"
 
+// Where one picture is drawn into another: the rectangle it fills there and the extent
+// taken of it, from its top-left corner.
+struct BitmapPlacement {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    int32_t sourceWidth = 0, sourceHeight = 0;
+};
+
 class Bitmap {
 public:
     Bitmap();
@@ -37,7 +44,9 @@ public:
     void Free();
     void Swap(Bitmap& other);
 
-    bool SetDepth(int depth, const RGBQUAD* colours = nullptr);
+    // Brings the pixels to another depth (8 bits needs a colour table); the same depth
+    // without a new table is left as it is.
+    bool StretchInto(int depth, const RGBQUAD* colours = nullptr);
     bool Resize(int32_t width, int32_t height);
     bool ResampleWidth(int32_t width);
     bool ResampleHeight(int32_t height);
@@ -45,6 +54,15 @@ public:
     // Copies the source rectangle of this bitmap to `place` of `destination` (same depth),
     // clipped to both.
     bool BlitClipped(Bitmap& destination, POINT place, const RECT& source) const;
+    // Draws the placement's extent of `source` resampled into the placement's rectangle of
+    // this bitmap, at this bitmap's depth, clipped to it. False when either bitmap is empty
+    // or the placement has no area.
+    bool Convert(const BitmapPlacement& placement, const Bitmap& source);
+    // Every pixel white (8 bits: the colour table's entry nearest to white).
+    bool FillWhite();
+
+    // Whether the clipboard holds a bitmap that PasteClipboard can take.
+    static bool CanPaste();
 
     bool PasteClipboard(HWND window);
     bool LoadImageFile(const std::string& name);

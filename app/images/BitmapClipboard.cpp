@@ -1,4 +1,4 @@
-// Taking a bitmap from the clipboard's CF_DIB form.
+// Taking a bitmap from the clipboard's CF_DIB form, and whether there is one to take.
 #include <cstring>
 
 #include "Bitmap.h"
@@ -42,3 +42,5 @@ bool Bitmap::PasteClipboard(HWND window) {
     CloseClipboard();
     return taken && valid_;
 }
+
+bool Bitmap::CanPaste() { return IsClipboardFormatAvailable(CF_DIB) || IsClipboardFormatAvailable(CF_BITMAP); }

@@ -6,7 +6,7 @@
 
 namespace {
 const int kIdOffset = 10000;
-const uint16_t kWhite = 0x7FFF, kRed = 0x7C00;
+const uint16_t kRed = 0x7C00;
 const int32_t kBorderWidth = 2;
 
 uint16_t* Pixel(const Bitmap& b, int32_t x, int32_t y) {
@@ -43,9 +43,8 @@ BitmapEditView::BitmapEditView(Window& parent, int controlId) {
     if (!viewBuffer_.Create(clientWidth_, clientHeight_, 15, true) ||
         !overlay_.Create(clientWidth_, clientHeight_, 15, true))
         return;
-    GdiFlush();
-    FillAll(viewBuffer_, kWhite);
-    FillAll(overlay_, kWhite);
+    viewBuffer_.FillWhite();
+    overlay_.FillWhite();
     Redraw();
 }
 
@@ -93,7 +92,7 @@ void BitmapEditView::DrawBorder() {
 void BitmapEditView::Redraw() {
     if (!viewBuffer_.IsValid()) return;
     GdiFlush();
-    FillAll(viewBuffer_, kWhite);
+    viewBuffer_.FillWhite();
     DrawPicture();
     if (showOverlay_) DrawOverlay();
     if (dim_) DimViewBuffer();
@@ -102,7 +101,7 @@ void BitmapEditView::Redraw() {
 
 void BitmapEditView::DrawPicture() {
     Bitmap& picture = GetBitmap();
-    if (!picture.IsValid() || !picture.SetDepth(15)) return;
+    if (!picture.IsValid() || !picture.StretchInto(15)) return;
     if (zoom_) {
         DrawZoomed(picture);
         return;
@@ -119,7 +118,7 @@ void BitmapEditView::DrawZoomed(Bitmap& picture) {
     const int32_t w = int32_t(byWidth ? vw : std::max<int64_t>(1, pw * vh / ph));
     const int32_t h = int32_t(byWidth ? std::max<int64_t>(1, ph * vw / pw) : vh);
     Bitmap scaled(picture);
-    if (!scaled.Resize(w, h) || !scaled.SetDepth(15)) return;
+    if (!scaled.Resize(w, h) || !scaled.StretchInto(15)) return;
     const POINT place = {(viewBuffer_.Width() - w) / 2, (viewBuffer_.Height() - h) / 2};
     scaled.BlitClipped(viewBuffer_, place, scaled.Bounds());
 }

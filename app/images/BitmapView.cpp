@@ -103,7 +103,7 @@ void BitmapView::Paint(HDC dc, const RECT& update, int screenDepth) {
 }
 
 void BitmapView::PaintConverted(HDC dc, Bitmap& picture, int screenDepth) {
-    if (!picture.SetDepth(15)) return;
+    if (!picture.StretchInto(15)) return;
     const int32_t w = picture.Width(), h = picture.Height();
     DisplayPicture shown(w, h, screenDepth);
     if (!shown.Handle()) return;

@@ -60,7 +60,7 @@ int SplashScreen::GetMenuId() { return kSplashMenuId; }
 bool SplashScreen::OnEnter() {
     moreThanOnce_ = GetMoreThanOnceSetting().Get();
     SetFocus(view_);
-    FocusElement(&element_);
+    AddKeyElement(&element_);
     const uintptr_t thread = _beginthreadex(nullptr, 0, &SplashScreen::WaitThread, this, 0, nullptr);
     waitThread_ = thread ? HANDLE(thread) : nullptr;
     return true;

@@ -30,7 +30,7 @@ void Screen::RemoveElement(FaceElement* element, bool windowCoordinates) {
     if (host_) host_->RemoveElement(element, windowCoordinates);
 }
 
-void Screen::FocusElement(FaceElement* element) {
+void Screen::AddKeyElement(FaceElement* element) {
     if (host_) host_->FocusElement(element);
 }
 

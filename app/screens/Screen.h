@@ -42,7 +42,8 @@ public:
     bool CreateStage(Window* view, const RECT& area);
     void AddElement(FaceElement* element, bool windowCoordinates);
     void RemoveElement(FaceElement* element, bool windowCoordinates);
-    void FocusElement(FaceElement* element);
+    // Hands the element the host's key handling: it takes the keyboard focus there.
+    void AddKeyElement(FaceElement* element);
     // Asks the host to end this screen for another one.
     void GoToScreen(int32_t number);
     static void SetFocus(Window* window);

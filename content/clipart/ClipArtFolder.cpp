@@ -16,7 +16,7 @@ void SaveClipArt(const Canvas& picture, const std::string& folder, const std::st
         return;
     }
     Bitmap copy(picture.Picture());
-    Check(copy.SetDepth(depth) && copy.Save(path), path);
+    Check(copy.StretchInto(depth) && copy.Save(path), path);
 }
 
 void MakeWizardClipArt(const ContentFolders& to) {

@@ -37,8 +37,7 @@ LRESULT AnimationPage::OnMenuRequest(WPARAM, LPARAM screenPoint) {
 
 bool AnimationPage::CanPaste() const {
     if (selection_.row < 0) return false;
-    return (holdsClipboard_ && GetClipboardOwner() == GetHandle()) || IsClipboardFormatAvailable(CF_DIB) ||
-           IsClipboardFormatAvailable(CF_BITMAP);
+    return (holdsClipboard_ && GetClipboardOwner() == GetHandle()) || Bitmap::CanPaste();
 }
 
 void AnimationPage::RunCommand(int command) {

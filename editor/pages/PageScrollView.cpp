@@ -1,7 +1,5 @@
 #include "PageScrollView.h"
 
-#include <algorithm>
-
 PageScrollView::PageScrollView(Window* parent, const RECT& area, int paneId, DWORD paneStyle) : parent_(parent) {
     SetStyle(WS_CHILD | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL);
     SetRect(area);
@@ -35,22 +33,6 @@ int PageScrollView::Create() {
     contentPane_.BindMessage(WM_SIZE, this, &PageScrollView::OnPaneSize);
     UpdateScrollRanges();
     return 1;
-}
-
-void PageScrollView::UpdateScrollRanges() {
-    if (!GetHandle()) return;
-    SIZE content = {};
-    GetContentSize(&content);
-    RECT client = {};
-    GetClientRect(contentPane_.GetHandle() ? contentPane_.GetHandle() : GetHandle(), &client);
-    // A position past the new end moves back, so nothing is left scrolled out of reach.
-    const int x = std::max(0, std::min(scrollX_, int(content.cx - client.right)));
-    const int y = std::max(0, std::min(scrollY_, int(content.cy - client.bottom)));
-    if (x != scrollX_ || y != scrollY_) ScrollBy(x, y, false);
-    SCROLLINFO bar = {sizeof bar, SIF_ALL | SIF_DISABLENOSCROLL, 0, int(content.cx), UINT(client.right), x, 0};
-    SetScrollInfo(GetHandle(), SB_HORZ, &bar, TRUE);
-    bar = SCROLLINFO{sizeof bar, SIF_ALL | SIF_DISABLENOSCROLL, 0, int(content.cy), UINT(client.bottom), y, 0};
-    SetScrollInfo(GetHandle(), SB_VERT, &bar, TRUE);
 }
 
 RECT PageScrollView::ToPane(const RECT& content) const {

@@ -13,9 +13,6 @@ public:
     ~PageScrollView() override;
 
     int Create() override;
-    // Scroll ranges from 0 to the content size with a page of the pane's size, at the
-    // current position; a bar that is not needed is disabled.
-    void UpdateScrollRanges();
     // The content rectangle as the pane shows it now.
     RECT ToPane(const RECT& content) const;
     POINT ToContent(POINT pane) const { return POINT{pane.x + scrollX_, pane.y + scrollY_}; }

@@ -151,7 +151,7 @@ int FrontDeskScreen::GetMenuId() { return kFrontDeskMenuId; }
 bool FrontDeskScreen::OnEnter() {
     if (selected_ >= 0) {
         SetFocus(view_);
-        FocusElement(&rows_[size_t(selected_)]);
+        AddKeyElement(&rows_[size_t(selected_)]);
         rows_[size_t(selected_)].Focus();
     }
     return true;
@@ -181,7 +181,7 @@ void FrontDeskScreen::OnCheckBox(int32_t row) {
         roster_.GetRecord(r).SetActive(false);
     }
     roster_.GetRecord(row).SetActive(true);
-    FocusElement(&rows_[size_t(row)]);
+    AddKeyElement(&rows_[size_t(row)]);
     Select(row);
     MakeCurrent(row);
 }

@@ -1,5 +1,5 @@
-// A scroll view on screen: scroll-bar messages move the content pane and the bars, and
-// items scroll into view.
+// A scroll view on screen: scroll-bar messages move the content pane and the bars, items
+// scroll into view, and the ranges follow the content.
 #include <gtest/gtest.h>
 
 #include "ScrollView.h"
@@ -24,14 +24,19 @@ public:
         contentPane_.SetStyle(WS_CHILD | WS_VISIBLE);
         contentPane_.SetRect(client);
         if (!contentPane_.Create(this)) return false;
-        SetScrollRange(GetHandle(), SB_HORZ, 0, std::max(0, width_ - int(client.right)), FALSE);
-        SetScrollRange(GetHandle(), SB_VERT, 0, std::max(0, height_ - int(client.bottom)), FALSE);
+        UpdateScrollRanges();
         GetClientRect(contentPane_.GetHandle(), &client);
         clientWidth = client.right;
         clientHeight = client.bottom;
         return true;
     }
     void Bar(UINT message, int code, int thumb = 0) { SendMessage(message, MAKEWPARAM(code, thumb), 0); }
+    void SetContent(int width, int height) { width_ = width, height_ = height; }
+    SCROLLINFO BarInfo(int bar) {
+        SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+        GetScrollInfo(GetHandle(), bar, &info);
+        return info;
+    }
 
     int clientWidth = 0, clientHeight = 0;
 
@@ -71,5 +76,40 @@ TEST(ScrollViewTest, ScrollToBringsAnItemIntoView) {
     EXPECT_EQ(view.GetScrollY(), 40);
     view.ScrollTo(1, 2);  // already shown
     EXPECT_EQ(view.GetScrollX(), 50);
+}
+TEST(ScrollViewTest, UpdateScrollRangesFollowsTheContentAndPullsThePositionBack) {
+    GridView view(1000, 800);
+    ASSERT_TRUE(view.Make());
+    SCROLLINFO vertical = view.BarInfo(SB_VERT);
+    EXPECT_EQ(0, vertical.nMin);
+    EXPECT_EQ(800, vertical.nMax);
+    EXPECT_EQ(UINT(view.clientHeight), vertical.nPage);
+    EXPECT_EQ(1000, view.BarInfo(SB_HORZ).nMax);
+    view.Bar(WM_VSCROLL, SB_BOTTOM);
+    view.Bar(WM_HSCROLL, SB_LINERIGHT);
+    // Fewer rows: the position moves back to the new end, the columns keep theirs.
+    view.SetContent(1000, 500);
+    view.UpdateScrollRanges();
+    EXPECT_EQ(500 - view.clientHeight, view.GetScrollY());
+    EXPECT_EQ(10, view.GetScrollX());
+    vertical = view.BarInfo(SB_VERT);
+    EXPECT_EQ(500, vertical.nMax);
+    EXPECT_EQ(500 - view.clientHeight, vertical.nPos);
+    // Content smaller than the view: back to the start.
+    view.SetContent(100, 100);
+    view.UpdateScrollRanges();
+    EXPECT_EQ(0, view.GetScrollY());
+    EXPECT_EQ(0, view.GetScrollX());
+    EXPECT_EQ(0, view.BarInfo(SB_HORZ).nPos);
+    // More content keeps the position where it is.
+    view.SetContent(1000, 800);
+    view.UpdateScrollRanges();
+    view.Bar(WM_VSCROLL, SB_PAGEDOWN);
+    view.SetContent(1000, 1600);
+    view.UpdateScrollRanges();
+    EXPECT_EQ(view.clientHeight, view.GetScrollY());
+    vertical = view.BarInfo(SB_VERT);
+    EXPECT_EQ(1600, vertical.nMax);
+    EXPECT_EQ(view.clientHeight, vertical.nPos);
 }
 }  // namespace

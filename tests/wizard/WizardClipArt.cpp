@@ -212,7 +212,7 @@ void WizardClipArt::WriteGallery()
         files_.push_back(path);
         Bitmap picture;
         picture.LoadImageFile(path);
-        picture.SetDepth(15);
+        picture.StretchInto(15);
         gallery.AddImage(picture, false);
     }
     std::vector<std::string> symbols;

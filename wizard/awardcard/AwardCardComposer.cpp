@@ -39,7 +39,7 @@ bool MakeBackground(const WizardDocument& document, int32_t galleryFile, CardPic
 {
     if (document.customAwardBackdrop.IsValid()) {
         Bitmap custom(document.customAwardBackdrop);
-        if (!custom.SetDepth(15) || !custom.Resize(kCardWidth, kCardHeight))
+        if (!custom.StretchInto(15) || !custom.Resize(kCardWidth, kCardHeight))
             return false;
         return background.bitmap.Create(kCardWidth, kCardHeight, 15, true) &&
                custom.BlitClipped(background.bitmap, POINT{0, 0}, RECT{0, 0, kCardWidth, kCardHeight});
@@ -96,18 +96,9 @@ bool GenerateCard(const WizardDocument& document, const std::array<CardPicture, 
 // Draws the card scaled into the placement of the body picture.
 bool DrawCardIntoBody(const Bitmap& card, Bitmap& body, const AwardCardPlacement& place)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (dc == nullptr)
-        return false;
-    HGDIOBJ old = SelectObject(dc, body.Handle());
-    SetStretchBltMode(dc, HALFTONE);
-    const int copied = StretchDIBits(dc, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                                     0, 0, card.Width(), card.Height(), card.Pixels(), card.Info(), DIB_RGB_COLORS,
-                                     SRCCOPY);
-    GdiFlush();
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return copied > 0;
+    return body.Convert(BitmapPlacement{place.left, place.top, place.right, place.bottom, place.sourceWidth,
+                                        place.sourceHeight},
+                        card);
 }
 
 bool SaveBackdrop(const Bitmap& body, const std::string& name)

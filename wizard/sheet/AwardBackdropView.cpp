@@ -14,12 +14,10 @@ namespace {
 const int32_t kShownWidth = 160, kShownHeight = 120;
 enum { kDown, kMove, kLeave };
 
-bool ClipboardHasBitmap() { return IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB); }
-
 // The picture at 160 by 120 in 15-bit colour.
 bool ScaleForView(Bitmap& picture)
 {
-    return picture.SetDepth(15) && picture.Resize(kShownWidth, kShownHeight) && picture.SetDepth(15);
+    return picture.StretchInto(15) && picture.Resize(kShownWidth, kShownHeight) && picture.StretchInto(15);
 }
 
 }  // namespace
@@ -110,7 +108,7 @@ LRESULT AwardBackdropView::OnRightButton(WPARAM, LPARAM position)
     if (menus == nullptr)
         return 0;
     HMENU menu = GetSubMenu(menus, 0);
-    EnableMenuItem(menu, ID_WIZARD_PASTE, MF_BYCOMMAND | (ClipboardHasBitmap() ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, ID_WIZARD_PASTE, MF_BYCOMMAND | (Bitmap::CanPaste() ? MF_ENABLED : MF_GRAYED));
     const int command = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x,
                                        at.y, 0, page_.GetHandle(), nullptr);
     DestroyMenu(menus);

@@ -32,7 +32,7 @@ bool LoadArmPicture(const ArmStyle& arm, const std::string& clipArt, CardPicture
 void DrawKeyed(const Bitmap& part, Bitmap& body, int x, int y)
 {
     Bitmap picture(part);
-    if (!picture.SetDepth(15) || !body.SetDepth(15) || picture.Width() == 0 || picture.Height() == 0)
+    if (!picture.StretchInto(15) || !body.StretchInto(15) || picture.Width() == 0 || picture.Height() == 0)
         return;
     GdiFlush();
     const int32_t w = picture.Width(), h = picture.Height();
@@ -55,7 +55,7 @@ bool ComposeMachinePreview(const WizardChoices& document, const std::string& cli
 {
     const MachineBody& body = GetMachineBodies().at(document.bodyIndex);
     CardPicture picture;
-    if (!LoadArtBitmap(picture, ChosenLayout(document).bitmap, clipArt) || !picture.bitmap.SetDepth(15))
+    if (!LoadArtBitmap(picture, ChosenLayout(document).bitmap, clipArt) || !picture.bitmap.StretchInto(15))
         return false;
     if (document.armIndex < uint32_t(body.armCount)) {
         const ArmStyle& arm = body.arms[document.armIndex];

@@ -21,15 +21,11 @@ bool MakeSymbolPicture(const Bitmap& source, Bitmap& picture)
         return false;
     const PictureSize size = FitSymbolPicture(source.Width(), source.Height());
     Bitmap scaled(source);
-    if (!scaled.SetDepth(15) || !scaled.Resize(size.width, size.height) || !scaled.SetDepth(15))
+    if (!scaled.StretchInto(15) || !scaled.Resize(size.width, size.height) || !scaled.StretchInto(15))
         return false;
     Bitmap white;
-    if (!white.Create(kSymbolPictureWidth, kSymbolPictureHeight, 15, true))
+    if (!white.Create(kSymbolPictureWidth, kSymbolPictureHeight, 15, true) || !white.FillWhite())
         return false;
-    GdiFlush();
-    for (int32_t y = 0; y < white.Height(); ++y)
-        for (int32_t x = 0; x < white.Width(); ++x)
-            Row(white, y)[x] = kWhite;
     const POINT place = {(kSymbolPictureWidth - size.width) / 2, (kSymbolPictureHeight - size.height) / 2};
     if (!scaled.BlitClipped(white, place, scaled.Bounds()))
         return false;
@@ -39,7 +35,7 @@ bool MakeSymbolPicture(const Bitmap& source, Bitmap& picture)
 
 void WhitenKeyColour(Bitmap& picture, COLORREF key)
 {
-    if (!picture.IsValid() || !picture.SetDepth(15))
+    if (!picture.IsValid() || !picture.StretchInto(15))
         return;
     GdiFlush();
     const uint16_t keyed = To555(key);

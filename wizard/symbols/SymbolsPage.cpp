@@ -22,11 +22,6 @@ int ViewControl(int slot)
                                   : IDC_WIZARD_SYMBOL_0 + slot;
 }
 
-bool ClipboardHasBitmap()
-{
-    return IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB);
-}
-
 }  // namespace
 
 SymbolsPage::SymbolsPage(WizardSheet* sheet) : WizardPage(IDD_WIZARD_SYMBOLS, sheet)
@@ -242,7 +237,7 @@ void SymbolsPage::OnSlotMenu(int slot, POINT screenPoint)
     if (menus == nullptr)
         return;
     HMENU menu = GetSubMenu(menus, 0);
-    EnableMenuItem(menu, ID_WIZARD_PASTE, MF_BYCOMMAND | (ClipboardHasBitmap() ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, ID_WIZARD_PASTE, MF_BYCOMMAND | (Bitmap::CanPaste() ? MF_ENABLED : MF_GRAYED));
     const int command = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                                        screenPoint.x, screenPoint.y, 0, GetHandle(), nullptr);
     DestroyMenu(menus);

@@ -1,5 +1,6 @@
 // Bitmap: BMP round trips at every depth and both row orders, what Save writes, resizing
-// and flipping against references, and the bitmaps over memory of someone else.
+// and flipping against references, filling white and drawing one bitmap scaled into
+// another, the bitmaps over memory of someone else and the clipboard.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -31,6 +32,21 @@ bool SamePixels(const Bitmap& a, const Bitmap& b) {
     for (int32_t y = 0; y < a.Height(); ++y)
         if (std::memcmp(a.View().Row(y), b.View().Row(y), bytes) != 0) return false;
     return true;
+}
+
+// The colour GDI shows for a pixel.
+COLORREF Shown(const Bitmap& b, int x, int y) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, b.Handle());
+    const COLORREF colour = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return colour;
+}
+
+void SetBgr(const Bitmap& b, int x, int y, uint8_t blue, uint8_t green, uint8_t red) {
+    uint8_t* pixel = b.View().Row(y) + 3 * x;
+    pixel[0] = blue, pixel[1] = green, pixel[2] = red;
 }
 
 BOOL WINAPI FailingWrite(HANDLE, LPCVOID, DWORD, LPDWORD written, LPOVERLAPPED) {
@@ -168,17 +184,83 @@ TEST(Bitmap, FlipAndCopiesBetweenBitmaps) {
 TEST(Bitmap, DepthChangesNeedATableOnlyForEightBits) {
     Bitmap b(3, 2, 24, true);
     std::memset(b.Pixels(), 0xFF, b.RowBytes() * 2);
-    EXPECT_FALSE(b.SetDepth(8));
-    EXPECT_TRUE(b.SetDepth(24));
-    ASSERT_TRUE(b.SetDepth(16));
+    EXPECT_FALSE(b.StretchInto(8));
+    EXPECT_TRUE(b.StretchInto(24));
+    ASSERT_TRUE(b.StretchInto(16));
     EXPECT_EQ(16, b.Depth());
     EXPECT_EQ(0xFFFF, *reinterpret_cast<uint16_t*>(b.Pixels()));
     EXPECT_EQ(3u, b.Surface().format);
     RGBQUAD table[256] = {};
     table[9] = RGBQUAD{255, 255, 255, 0};
-    ASSERT_TRUE(b.SetDepth(8, table));
+    ASSERT_TRUE(b.StretchInto(8, table));
     EXPECT_EQ(9, b.Pixels()[0]);
     EXPECT_EQ(0u, b.Surface().format);
+}
+
+TEST(Bitmap, FillWhiteWhitensEveryPixelAtEachDepth) {
+    RGBQUAD table[256] = {};
+    table[40] = RGBQUAD{250, 250, 250, 0};
+    table[77] = RGBQUAD{255, 255, 255, 0};
+    for (int depth : {8, 15, 16, 24}) {
+        SCOPED_TRACE(testing::Message() << depth << " bits");
+        Bitmap b(5, 3, depth, false, depth == 8 ? table : nullptr);
+        Fill(b);
+        ASSERT_TRUE(b.FillWhite());
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) EXPECT_EQ(RGB(255, 255, 255), Shown(b, x, y)) << x << ", " << y;
+        if (depth == 8) EXPECT_EQ(77, b.View().Row(2)[4]);
+        if (depth == 15) EXPECT_EQ(0x7FFF, reinterpret_cast<uint16_t*>(b.View().Row(1))[3]);  // no bit 15
+    }
+    // Without white in the table, the entry nearest to it.
+    table[77] = RGBQUAD{0, 0, 0, 0};
+    Bitmap greyest(2, 2, 8, true, table);
+    ASSERT_TRUE(greyest.FillWhite());
+    EXPECT_EQ(40, greyest.View().Row(1)[1]);
+    EXPECT_FALSE(Bitmap().FillWhite());
+}
+
+TEST(Bitmap, ConvertDrawsThePlacementsPartOfTheSourceScaledIntoItsRectangle) {
+    // Bottom-up source, top row red red blue blue green green, bottom row green: the
+    // placement takes the top-left 4 x 1, so no green may arrive.
+    Bitmap source(6, 2, 24, false);
+    for (int x = 0; x < 6; ++x) {
+        SetBgr(source, x, 0, x / 2 == 1 ? 255 : 0, x >= 4 ? 255 : 0, x < 2 ? 255 : 0);
+        SetBgr(source, x, 1, 0, 255, 0);
+    }
+    const BitmapPlacement place{2, 3, 18, 9, 4, 1};
+    Bitmap target(20, 12, 15, true);
+    ASSERT_TRUE(target.FillWhite());
+    ASSERT_TRUE(target.Convert(place, source));
+    EXPECT_EQ(15, target.Depth());
+    const uint16_t* row = reinterpret_cast<const uint16_t*>(target.View().Row(5));
+    EXPECT_EQ(0x7C00, row[3]);   // red, from the left half
+    EXPECT_EQ(0x001F, row[16]);  // blue, from the right half
+    for (int y = place.top; y < place.bottom; ++y)
+        for (int x = place.left; x < place.right; ++x) EXPECT_EQ(0, GetGValue(Shown(target, x, y))) << x << ", " << y;
+    for (POINT outside : {POINT{1, 5}, POINT{18, 5}, POINT{10, 2}, POINT{10, 9}})
+        EXPECT_EQ(RGB(255, 255, 255), Shown(target, outside.x, outside.y)) << outside.x << ", " << outside.y;
+
+    // An 8-bit target takes the nearest colours of its table; a placement that leaves the
+    // target is clipped.
+    RGBQUAD table[256] = {};
+    table[1] = RGBQUAD{255, 255, 255, 0};
+    table[5] = RGBQUAD{0, 0, 255, 0};
+    table[6] = RGBQUAD{255, 0, 0, 0};
+    Bitmap eight(20, 12, 8, false, table);
+    ASSERT_TRUE(eight.FillWhite());
+    ASSERT_TRUE(eight.Convert(place, source));
+    EXPECT_EQ(5, eight.View().Row(5)[3]);
+    EXPECT_EQ(6, eight.View().Row(5)[16]);
+    EXPECT_EQ(1, eight.View().Row(5)[18]);
+    ASSERT_TRUE(eight.Convert(BitmapPlacement{15, 8, 31, 14, 4, 1}, source));
+    EXPECT_EQ(5, eight.View().Row(11)[16]);
+
+    // Nothing to draw from or into, or no area: false, the target untouched.
+    EXPECT_FALSE(target.Convert(place, Bitmap()));
+    EXPECT_FALSE(Bitmap().Convert(place, source));
+    EXPECT_FALSE(target.Convert(BitmapPlacement{5, 5, 5, 9, 4, 1}, source));
+    EXPECT_FALSE(target.Convert(BitmapPlacement{2, 3, 18, 9, 0, 1}, source));
+    EXPECT_EQ(RGB(255, 255, 255), Shown(target, 1, 5));
 }
 
 TEST(Bitmap, BitmapsOverForeignMemoryLeaveItAlone) {
@@ -254,4 +336,31 @@ TEST(Bitmap, PastesSixteenBitClipboardDibsWithoutMasksAsFifteenBits) {
     EXPECT_EQ(0x22, pasted.View().Row(0)[0]);
     EXPECT_EQ(0x11, pasted.View().Row(1)[5]);
     EXPECT_EQ(BI_RGB, pasted.Info()->bmiHeader.biCompression);
+}
+
+TEST(Bitmap, CanPasteOnlyWhenTheClipboardHoldsABitmap) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 6);
+    ASSERT_NE(nullptr, text);
+    std::memcpy(GlobalLock(text), "words", 6);
+    GlobalUnlock(text);
+    SetClipboardData(CF_TEXT, text);
+    CloseClipboard();
+    EXPECT_FALSE(Bitmap::CanPaste());
+
+    // A device-dependent bitmap alone: the clipboard offers it as a DIB, which is pasted.
+    HDC screen = GetDC(nullptr);
+    HBITMAP picture = CreateCompatibleBitmap(screen, 4, 3);
+    ReleaseDC(nullptr, screen);
+    ASSERT_NE(nullptr, picture);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    ASSERT_NE(nullptr, SetClipboardData(CF_BITMAP, picture));
+    CloseClipboard();
+    EXPECT_TRUE(Bitmap::CanPaste());
+    Bitmap pasted;
+    ASSERT_TRUE(pasted.PasteClipboard(nullptr));
+    EXPECT_EQ(4, pasted.Width());
+    EXPECT_EQ(3, pasted.Height());
 }

@@ -1,7 +1,8 @@
 // The main view's screen host in a real window with the engine's TV: switching by the
 // posted message, a refusing screen, switches whose new screen fails or throws, the
-// thread-sync token around a throwing build, the leak check over hundreds of switches, and
-// the order in which screen numbers find their screens.
+// thread-sync token around a throwing build, the leak check over hundreds of switches, keys
+// reaching the element a screen hands to the key handling, and the order in which screen
+// numbers find their screens.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -192,6 +193,26 @@ TEST_F(ScreenHostTest, SetScreenThrows86ForAFailedSetUpAndGivesTheTokenBackWhenT
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 5000));
     CloseHandle(thread);
     EXPECT_TRUE(got.load());
+}
+
+TEST_F(ScreenHostTest, KeysReachTheElementTheScreenHandsToTheKeyHandling) {
+    Install();
+    ProbeElement keyed(&ScreenLog(), "keyed", RECT{200, 10, 260, 60});
+    keyed.keyWants = 4;  // letters are its own, not hot keys
+    Current()->AddElement(&keyed, true);
+    ScreenLog().clear();
+    SendMessageA(pane_->GetHandle(), WM_KEYDOWN, 'Q', 0);
+    EXPECT_FALSE(Logged("keyed:key Q"));
+    Current()->AddKeyElement(&keyed);
+    SendMessageA(pane_->GetHandle(), WM_KEYDOWN, 'Q', 0);
+    SendMessageA(pane_->GetHandle(), WM_CHAR, 'q', 0);
+    EXPECT_EQ((EventLog{"keyed:focus+", "keyed:key Q", "keyed:char q"}), ScreenLog());
+    // Handing over nothing takes the keys away again.
+    Current()->AddKeyElement(nullptr);
+    SendMessageA(pane_->GetHandle(), WM_KEYDOWN, 'R', 0);
+    EXPECT_TRUE(Logged("keyed:focus-"));
+    EXPECT_FALSE(Logged("keyed:key R"));
+    Current()->RemoveElement(&keyed, true);
 }
 
 TEST_F(ScreenHostTest, DeletingTheHostDeletesTheScreenWithItsStageAndCamera) {

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     auto pane = std::make_unique<TvPane>(frame.get(), desk);
     pane->InstallScreen();
     if (pane->GetHost().GetScreen() != desk) return 1;
-    desk->FocusElement(&desk->GetRow(3));
+    desk->AddKeyElement(&desk->GetRow(3));
     for (char c : std::string("Vera Vellmoor")) SendMessageA(pane->GetHandle(), WM_CHAR, WPARAM(c), 1);
     RunDemo(lifetime, readyFile, [&] {
         return "row 3 '" + desk->GetRow(3).GetTextString() + "' cash '" + desk->GetRow(3).GetCash().GetTextString() +

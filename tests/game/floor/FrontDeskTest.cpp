@@ -58,11 +58,11 @@ protected:
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, kFrontDesk);
     }
     void Type(int row, const std::string& text) {
-        desk_->FocusElement(&desk_->GetRow(row));
+        desk_->AddKeyElement(&desk_->GetRow(row));
         for (char c : text) SendMessageA(pane_->GetHandle(), WM_CHAR, WPARAM(uint8_t(c)), 1);
     }
     void Erase(int row) {
-        desk_->FocusElement(&desk_->GetRow(row));
+        desk_->AddKeyElement(&desk_->GetRow(row));
         while (desk_->GetRow(row).GetLength()) SendMessageA(pane_->GetHandle(), WM_CHAR, 8, 1);
     }
     // A player in use is cleared after the question.
@@ -120,7 +120,7 @@ TEST_F(FrontDeskTest, DeleteAsksByNameAndLeavesNoCreditBehind) {
     Record(0).SetName("Bo Ek");
     Record(0).Borrow(Money(30000));
     Show();
-    desk_->FocusElement(&desk_->GetRow(0));
+    desk_->AddKeyElement(&desk_->GetRow(0));
     BoxWatcher sure("Delete Player");
     desk_->ConfirmDelete();
     EXPECT_EQ(sure.Result().text, "Are you sure you want to delete Bo Ek");
@@ -138,7 +138,7 @@ TEST_F(FrontDeskTest, ADeletedCurrentPlayerIsStoredAtOnceAndIsCurrentNoMore) {
     Show();
     ASSERT_EQ(roster_->GetCurrentIndex(), 1);
     ASSERT_TRUE(roster_->SetHeld(Money(500)));  // a machine holds money for the player
-    desk_->FocusElement(&desk_->GetRow(1));
+    desk_->AddKeyElement(&desk_->GetRow(1));
     {
         BoxWatcher sure("Delete Player");
         desk_->ConfirmDelete();
