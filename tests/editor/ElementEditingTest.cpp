@@ -104,7 +104,7 @@ struct PictureSample {
 PictureSample SampleBmp(const std::string& path, int x, int y) {
     PictureSample sample;
     Bitmap picture;
-    if (!picture.LoadImageFile(path) || !picture.SetDepth(24)) return sample;
+    if (!picture.LoadImageFile(path) || !picture.StretchInto(24)) return sample;
     sample.width = picture.Width(), sample.height = picture.Height();
     const int row = picture.IsTopDown() ? y : picture.Height() - 1 - y;
     const uint8_t* bgr = picture.Pixels() + size_t(row) * picture.RowBytes() + size_t(x) * 3;
