@@ -11,9 +11,11 @@ struct ListenerList {
     std::list<FrameListener*> listeners;
 };
 
+// Never destroyed: the engine's frame thread calls OnEngineFrame until the process ends,
+// also while the program's statics are destroyed after main has returned.
 ListenerList& GetList() {
-    static ListenerList list;
-    return list;
+    static ListenerList* list = new ListenerList;
+    return *list;
 }
 }  // namespace
 

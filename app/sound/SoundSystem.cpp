@@ -15,9 +15,12 @@ SoundSystem::SoundSystem() { InitializeCriticalSection(&lock_); }
 
 SoundSystem::~SoundSystem() { DeleteCriticalSection(&lock_); }
 
+// Never destroyed: frame listeners (on the engine's frame thread) and the sound library's
+// completions (on its mixing thread) use it until the process ends, also while the
+// program's statics are destroyed after main has returned.
 SoundSystem& GetSoundSystem() {
-    static SoundSystem system;
-    return system;
+    static SoundSystem* system = new SoundSystem;
+    return *system;
 }
 
 int32_t SoundSystem::Open(HWND window, uint32_t rate, uint32_t bits, uint32_t channels) {

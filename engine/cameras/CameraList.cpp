@@ -6,9 +6,10 @@
 #include "LibraryContext.h"
 
 namespace {
+// Never destroyed: the frame thread paints through the cameras up to the end of the process.
 std::set<const Camera*>& Cameras() {
-    static std::set<const Camera*> cameras;
-    return cameras;
+    static auto* cameras = new std::set<const Camera*>;
+    return *cameras;
 }
 }  // namespace
 

@@ -12,10 +12,11 @@ namespace {
 typedef int(__stdcall* ElementSizeEntry)();
 typedef int(__stdcall* SetEntriesEntry)(void* entries, int32_t first, int32_t end, const void* colours);
 
-// Tables handed out and not yet deleted: a stale or foreign pointer is refused.
+// Tables handed out and not yet deleted: a stale or foreign pointer is refused. Never
+// destroyed: the frame thread draws through it up to the end of the process.
 std::set<const void*>& LiveTables() {
-    static std::set<const void*> live;
-    return live;
+    static auto* live = new std::set<const void*>;
+    return *live;
 }
 
 Blitter& TheBlitter() { return *Context()->blitter; }

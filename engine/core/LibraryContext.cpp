@@ -125,8 +125,10 @@ void LibraryContext::Teardown(bool processExit) {
         frameThread_ = nullptr;
     }
     // Holding the painting mutex, no frame can be under way; the thread sees running 0
-    // before it touches anything once it gets the mutex.
-    bool painting = WaitForSingleObject(Mutexes().Handle(MutexPair::Painting), 2000) == WAIT_OBJECT_0;
+    // before it touches anything once it gets the mutex. A process that ended while its
+    // frame thread painted leaves the mutex abandoned: the wait then owns it all the same.
+    const DWORD wait = WaitForSingleObject(Mutexes().Handle(MutexPair::Painting), 2000);
+    const bool painting = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
     sprites.reset();
     VideoMixerList::DestroyAll();
     TransitionRegistry::Clear();

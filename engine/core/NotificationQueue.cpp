@@ -92,7 +92,10 @@ bool NotificationQueue::Empty() {
     return empty;
 }
 
+// Never destroyed: when the process ends, the library's statics are destroyed after the
+// frame thread was stopped wherever it was, perhaps inside the queue's lock; a destructor
+// would wait for that lock for ever. Unloading empties the queue (DllMain).
 NotificationQueue& Notifications() {
-    static NotificationQueue queue;
-    return queue;
+    static NotificationQueue* queue = new NotificationQueue;
+    return *queue;
 }

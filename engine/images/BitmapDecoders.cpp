@@ -7,9 +7,11 @@
 #include "LibraryContext.h"
 
 namespace {
+// Never destroyed: the frame thread and the loader threads decode pictures up to the end
+// of the process; unloading frees the libraries (ReleaseBitmapDecoders).
 DecoderRegistry& Registry() {
-    static DecoderRegistry registry(FourCC("BMAP"), DecoderRegistry::SameName::Accepted);
-    return registry;
+    static auto* registry = new DecoderRegistry(FourCC("BMAP"), DecoderRegistry::SameName::Accepted);
+    return *registry;
 }
 }  // namespace
 

@@ -25,9 +25,10 @@ Blitter* TheBlitter() {
     return c && c->blitter && c->blitter->Loaded() ? c->blitter.get() : nullptr;
 }
 
-// Surfaces made by services 3 and 4; only these may be destroyed by service 5.
-std::mutex g_surfacesLock;
-std::set<SurfaceRecord*> g_surfaces;
+// Surfaces made by services 3 and 4; only these may be destroyed by service 5. Never
+// destroyed: plug-ins call the services on the frame thread up to the end of the process.
+std::mutex& g_surfacesLock = *new std::mutex;
+std::set<SurfaceRecord*>& g_surfaces = *new std::set<SurfaceRecord*>;
 
 // One 16-bit surface as the blitter sees it.
 struct Plane {

@@ -9,9 +9,11 @@
 extern "C" void* __cdecl GetServiceAddress(int32_t number);
 
 namespace {
+// Never destroyed: the frame thread mixes through the plug-ins up to the end of the
+// process; unloading frees them (Clear).
 std::vector<std::unique_ptr<TransitionPlugin>>& Plugins() {
-    static std::vector<std::unique_ptr<TransitionPlugin>> plugins;
-    return plugins;
+    static auto* plugins = new std::vector<std::unique_ptr<TransitionPlugin>>;
+    return *plugins;
 }
 }  // namespace
 

@@ -45,7 +45,8 @@ struct TvScreen {
     }
 };
 
-TvScreen g_screen;
+// Never destroyed: the frame thread repaints through it up to the end of the process.
+TvScreen& g_screen = *new TvScreen;
 
 int CountBits(DWORD v) {
     int n = 0;

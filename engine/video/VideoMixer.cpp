@@ -9,9 +9,11 @@
 #include "VideoMixers.h"
 
 namespace {
+// Never destroyed: the frame thread ticks the mixers up to the end of the process;
+// unloading destroys them (DestroyAll).
 std::vector<VideoMixer*>& Mixers() {
-    static std::vector<VideoMixer*> mixers;
-    return mixers;
+    static auto* mixers = new std::vector<VideoMixer*>;
+    return *mixers;
 }
 
 std::vector<uint32_t> CopyKnobs(const uint32_t* knobs) {

@@ -6,10 +6,11 @@
 #include "LibraryContext.h"
 
 namespace {
-// Sources alive now: a stale or foreign pointer is never dereferenced.
+// Sources alive now: a stale or foreign pointer is never dereferenced. Never destroyed:
+// the frame thread mixes through it up to the end of the process.
 std::set<const void*>& LiveSources() {
-    static std::set<const void*> live;
-    return live;
+    static auto* live = new std::set<const void*>;
+    return *live;
 }
 }  // namespace
 

@@ -5,11 +5,12 @@
 #pragma once
 #include "Quor2_5.h"
 #include "SceneLock.h"
+#include "ThreadSyncToken.h"
 
 class EngineSceneLock : public SceneLock {
 public:
     void Take() override {
-        if (depth_++ == 0) held_ = GetThreadSyncToken(0) == WAIT_OBJECT_0;
+        if (depth_++ == 0) held_ = ThreadSyncToken::Obtained(GetThreadSyncToken(0));
     }
     void Give() override {
         if (depth_ == 0 || --depth_ != 0) return;

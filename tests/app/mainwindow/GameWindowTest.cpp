@@ -364,6 +364,18 @@ HWND WaitForWindowCaptioned(const std::string& text) {
     return search.found;
 }
 
+// Closes the word processor's window and waits for its process to end: a process that
+// this one started shares its output, and the test run waits for every holder of that.
+void EndWordProcessor(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (!process) return;
+    if (WaitForSingleObject(process, 20000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+    CloseHandle(process);
+}
+
 // The notes stand in no menu; their command opens "VevuVura.doc" of the game's folder with
 // what the shell has for documents, the word processor.
 TEST_F(GameWindowTest, TheMilestoneNotesCommandOpensTheNotesInTheWordProcessor) {
@@ -371,7 +383,7 @@ TEST_F(GameWindowTest, TheMilestoneNotesCommandOpensTheNotesInTheWordProcessor) 
     Command(ID_MILESTONE_NOTES);
     HWND notes = WaitForWindowCaptioned("VevuVura");
     ASSERT_NE(notes, nullptr) << "no window shows the notes";
-    PostMessageA(notes, WM_CLOSE, 0, 0);
+    EndWordProcessor(notes);
 }
 
 // The game window's background is black whatever brush the device context holds, both

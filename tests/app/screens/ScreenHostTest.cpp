@@ -1,8 +1,8 @@
 // The main view's screen host in a real window with the engine's TV: switching by the
 // posted message, a refusing screen, switches whose new screen fails or throws, the
-// thread-sync token around a throwing build, the leak check over hundreds of switches, keys
-// reaching the element a screen hands to the key handling, and the order in which screen
-// numbers find their screens.
+// thread-sync token around a throwing build and after an abandoned take, the leak check
+// over hundreds of switches, keys reaching the element a screen hands to the key handling,
+// and the order in which screen numbers find their screens.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,15 +16,36 @@
 #include "ScreenHost.h"
 #include "ScreenNumbers.h"
 #include "TestScreens.h"
+#include "ThreadSyncToken.h"
 
 namespace {
 
 DWORD WINAPI TakeTokenOnce(void* flag) {
-    if (GetThreadSyncToken(0) == WAIT_OBJECT_0) {
+    if (ThreadSyncToken::Obtained(GetThreadSyncToken(0))) {
         ReleaseThreadSyncToken(0);
         static_cast<std::atomic<bool>*>(flag)->store(true);
     }
     return 0;
+}
+
+// Takes the token, says so, and ends a little later still holding it, as the frame thread
+// of a process that ends while it paints; the test's thread is waiting for it by then.
+DWORD WINAPI TakeTokenAndEnd(void* taken) {
+    GetThreadSyncToken(0);
+    SetEvent(static_cast<HANDLE>(taken));
+    Sleep(100);
+    return 0;
+}
+
+// Whether another thread gets the token (it is not held here any more). The wait is a
+// bound, not a measurement: every process that runs the engine shares the token.
+bool AnotherThreadGetsTheToken() {
+    std::atomic<bool> got{false};
+    HANDLE thread = CreateThread(nullptr, 0, TakeTokenOnce, &got, 0, nullptr);
+    if (!thread) return false;
+    const bool ended = WaitForSingleObject(thread, 20000) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    return ended && got.load();
 }
 
 class ScreenHostTest : public ::testing::Test {
@@ -187,12 +208,22 @@ TEST_F(ScreenHostTest, SetScreenThrows86ForAFailedSetUpAndGivesTheTokenBackWhenT
     EXPECT_THROW(Host().SetScreen(pane_.get(), area, new TestScreen(3)), int);
     EXPECT_EQ(first, Current());
     // Another thread gets the token: it was given back on the way out.
-    std::atomic<bool> got{false};
-    HANDLE thread = CreateThread(nullptr, 0, TakeTokenOnce, &got, 0, nullptr);
-    ASSERT_NE(nullptr, thread);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 5000));
-    CloseHandle(thread);
-    EXPECT_TRUE(got.load());
+    EXPECT_TRUE(AnotherThreadGetsTheToken());
+}
+
+// The token is a mutex of every process that runs the engine: one that ends while its
+// frame thread paints leaves it abandoned. The next take owns it all the same, and gives
+// it back, or no other thread of any process could paint again.
+TEST_F(ScreenHostTest, ATokenLeftAbandonedByAnEndedHolderIsTakenAndGivenBack) {
+    HANDLE taken = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE holder = CreateThread(nullptr, 0, TakeTokenAndEnd, taken, 0, nullptr);
+    ASSERT_NE(nullptr, holder);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(taken, 20000));
+    { ThreadSyncToken token; }  // waits for the holder to end
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(holder, 20000));
+    CloseHandle(holder);
+    CloseHandle(taken);
+    EXPECT_TRUE(AnotherThreadGetsTheToken());
 }
 
 TEST_F(ScreenHostTest, KeysReachTheElementTheScreenHandsToTheKeyHandling) {
