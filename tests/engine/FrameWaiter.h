@@ -29,3 +29,11 @@ inline bool WaitForWholeFrame() {
     while (FramesSeen() < target && GetTickCount() - start < 20000) Sleep(1);
     return FramesSeen() >= target;
 }
+
+// Takes the engine's painting token as a host does. The token is shared by every process
+// that runs the engine: a test program that ended holding it leaves it abandoned, and the
+// next take owns it all the same (WAIT_ABANDONED).
+inline bool TakeToken(int token) {
+    const DWORD taken = GetThreadSyncToken(token);
+    return taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED;
+}

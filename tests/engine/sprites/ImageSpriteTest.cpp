@@ -500,7 +500,7 @@ TEST_F(ImageSprites, TheFrameThreadPlaysASequenceToItsEnd) {
     CloseHandle(event);
     EXPECT_EQ(FrameOf(s), 2u);
     EXPECT_EQ(WidthOf(s), 4);
-    ASSERT_EQ(GetThreadSyncToken(0), 0u);
+    ASSERT_TRUE(TakeToken(0));
     EXPECT_EQ(g_sounds, (std::vector<std::string>{"9:one:0", "9:two:0"}));
     ReleaseThreadSyncToken(0);
 }

@@ -10,6 +10,7 @@
 #include "EngineInsides.h"
 #include "ImageRecord.h"
 #include "PictureBuffer.h"
+#include "FrameWaiter.h"
 #include "Quor2_5.h"
 #include "SpriteRecords.h"
 #include "SpriteLayer.h"
@@ -37,7 +38,7 @@ protected:
     // Draws into the sprite's surface as a host does: holding the painting token.
     template <class Fn>
     void HostDraws(const QuorSurfaceRecord& surface, Fn draw) {
-        ASSERT_EQ(GetThreadSyncToken(0), 0u);
+        ASSERT_TRUE(TakeToken(0));
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, surface.bitmap);
         draw(dc);

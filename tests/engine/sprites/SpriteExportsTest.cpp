@@ -237,7 +237,7 @@ TEST_F(Sprites, HandlesDeletionAtTheEndOfTheFrameAndNotification) {
     ASSERT_NE(s, 0);
     g_notified.clear();
     EXPECT_EQ(SetSpriteCallback(s, uintptr_t(&Notified), 1), 1);
-    ASSERT_EQ(GetThreadSyncToken(0), 0u);
+    ASSERT_TRUE(TakeToken(0));
     DeleteSprite(s);
     EXPECT_EQ(LastError(), 0);
     // Until the frame ends the sprite keeps its slot, hidden and no longer alive.
@@ -268,7 +268,7 @@ TEST_F(Sprites, HandlesDeletionAtTheEndOfTheFrameAndNotification) {
 TEST_F(Sprites, TheTableHolds1024) {
     QuorOwnerDrawBlock od = {1, 1, 1, 0, 0, 0, {}};
     std::vector<int32_t> handles;
-    ASSERT_EQ(GetThreadSyncToken(0), 0u);
+    ASSERT_TRUE(TakeToken(0));
     for (int i = 0; i < 1024; ++i) {
         int32_t s = Make(Record(9, &od));
         if (!s) break;
