@@ -91,8 +91,7 @@ void BitmapEditView::DrawBorder() {
 
 void BitmapEditView::Redraw() {
     if (!viewBuffer_.IsValid()) return;
-    GdiFlush();
-    viewBuffer_.FillWhite();
+    viewBuffer_.FillWhite();  // flushes GDI's drawing first
     DrawPicture();
     if (showOverlay_) DrawOverlay();
     if (dim_) DimViewBuffer();

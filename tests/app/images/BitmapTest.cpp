@@ -208,8 +208,12 @@ TEST(Bitmap, FillWhiteWhitensEveryPixelAtEachDepth) {
         ASSERT_TRUE(b.FillWhite());
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 5; ++x) EXPECT_EQ(RGB(255, 255, 255), Shown(b, x, y)) << x << ", " << y;
-        if (depth == 8) EXPECT_EQ(77, b.View().Row(2)[4]);
-        if (depth == 15) EXPECT_EQ(0x7FFF, reinterpret_cast<uint16_t*>(b.View().Row(1))[3]);  // no bit 15
+        if (depth == 8) {
+            EXPECT_EQ(77, b.View().Row(2)[4]);
+        }
+        if (depth == 15) {
+            EXPECT_EQ(0x7FFF, reinterpret_cast<uint16_t*>(b.View().Row(1))[3]);  // no bit 15
+        }
     }
     // Without white in the table, the entry nearest to it.
     table[77] = RGBQUAD{0, 0, 0, 0};
