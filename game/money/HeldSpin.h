@@ -14,9 +14,12 @@ struct HeldSpin {
     std::vector<int32_t> stops;   // the stop drawn for each reel, reel 0 first
     int32_t tableWin = 0;         // coins the pay table's amounts pay on those stops
     bool scriptletLines = false;  // a played line pays by a scriptlet, evaluated by the machine
+    // The progressive jackpots (cents) the spin's scriptlets took, in the order taken: the
+    // meter is back at its seed, so the scriptlets evaluated again are given these.
+    std::vector<int32_t> jackpots;
 
     bool operator==(const HeldSpin& o) const {
         return machine == o.machine && bet == o.bet && denomination == o.denomination && stops == o.stops &&
-               tableWin == o.tableWin && scriptletLines == o.scriptletLines;
+               tableWin == o.tableWin && scriptletLines == o.scriptletLines && jackpots == o.jackpots;
     }
 };

@@ -3,10 +3,12 @@
 #include <algorithm>
 
 namespace {
-const int32_t kSpinTag = 1, kPendingTag = 2;
-const int32_t kScriptletLines = 1;
-// More reels or a longer name than any machine has: the data is not ours.
-const int32_t kMostReels = 64, kLongestName = 1024;
+const int32_t kSpinTag = 1, kPendingTag = 2, kCreditTag = 3;
+const int32_t kScriptletLines = 1, kJackpots = 2;
+// More reels, a longer name, more jackpots in one spin or more waiting spins than any
+// machine or player has: the data is not ours.
+const int32_t kMostReels = 64, kLongestName = 1024, kMostJackpots = 64;
+const size_t kMostPending = 1024;
 
 void PutWord(std::vector<uint8_t>& out, int32_t value) {
     const uint32_t v = uint32_t(value);
@@ -18,11 +20,14 @@ void PutSpin(std::vector<uint8_t>& out, int32_t tag, const HeldSpin& spin) {
     PutWord(out, spin.bet);
     PutWord(out, spin.denomination.Cents());
     PutWord(out, spin.tableWin);
-    PutWord(out, spin.scriptletLines ? kScriptletLines : 0);
+    PutWord(out, (spin.scriptletLines ? kScriptletLines : 0) | (spin.jackpots.empty() ? 0 : kJackpots));
     PutWord(out, int32_t(spin.stops.size()));
     for (int32_t stop : spin.stops) PutWord(out, stop);
     PutWord(out, int32_t(spin.machine.size()));
     out.insert(out.end(), spin.machine.begin(), spin.machine.end());
+    if (spin.jackpots.empty()) return;
+    PutWord(out, int32_t(spin.jackpots.size()));
+    for (int32_t jackpot : spin.jackpots) PutWord(out, jackpot);
 }
 
 class Reader {
@@ -50,6 +55,15 @@ private:
     size_t at_ = 0;
 };
 
+bool ReadJackpots(Reader& in, std::vector<int32_t>& jackpots) {
+    int32_t count = 0;
+    if (!in.Word(count) || count <= 0 || count > kMostJackpots) return false;
+    jackpots.resize(size_t(count));
+    for (int32_t& jackpot : jackpots)
+        if (!in.Word(jackpot) || jackpot < 0) return false;
+    return true;
+}
+
 bool ReadSpin(Reader& in, HeldSpin& spin) {
     int32_t denomination = 0, flags = 0, reels = 0, nameLength = 0;
     if (!in.Word(spin.bet) || !in.Word(denomination) || !in.Word(spin.tableWin) || !in.Word(flags) ||
@@ -61,7 +75,31 @@ bool ReadSpin(Reader& in, HeldSpin& spin) {
     spin.stops.resize(size_t(reels));
     for (int32_t& stop : spin.stops)
         if (!in.Word(stop)) return false;
-    return in.Word(nameLength) && nameLength <= kLongestName && in.Bytes(spin.machine, nameLength);
+    if (!in.Word(nameLength) || nameLength > kLongestName || !in.Bytes(spin.machine, nameLength)) return false;
+    return (flags & kJackpots) == 0 || ReadJackpots(in, spin.jackpots);
+}
+
+// The next record into the holding; records come in tag order, only pending spins repeat.
+bool ReadRecord(Reader& in, int32_t& lastTag, Holding& holding) {
+    int32_t tag = 0;
+    if (!in.Word(tag) || tag < lastTag || (tag == lastTag && tag != kPendingTag) || tag < kSpinTag ||
+        tag > kCreditTag)
+        return false;
+    lastTag = tag;
+    if (tag == kCreditTag) {
+        int32_t credit = 0;
+        if (!in.Word(credit)) return false;
+        holding.credit = Money(credit);
+        return true;
+    }
+    HeldSpin spin;
+    if (!ReadSpin(in, spin)) return false;
+    if (tag == kSpinTag) {
+        holding.spin = std::move(spin);
+        return true;
+    }
+    holding.pending.push_back(std::move(spin));
+    return holding.pending.size() <= kMostPending;
 }
 }  // namespace
 
@@ -70,24 +108,23 @@ std::vector<uint8_t> EncodeHolding(const Holding& holding, Money cash) {
     PutWord(out, holding.held.Cents());
     PutWord(out, cash.Cents());
     if (holding.spin) PutSpin(out, kSpinTag, *holding.spin);
-    if (holding.pending) PutSpin(out, kPendingTag, *holding.pending);
+    for (const HeldSpin& pending : holding.pending) PutSpin(out, kPendingTag, pending);
+    if (holding.credit) {
+        PutWord(out, kCreditTag);
+        PutWord(out, holding.credit->Cents());
+    }
     return out;
 }
 
 bool DecodeHolding(const uint8_t* data, size_t size, Holding& holding, Money& cash) {
     Reader in(data, size);
-    int32_t held = 0, cents = 0, tag = 0;
+    int32_t held = 0, cents = 0;
     if (!in.Word(held) || !in.Word(cents)) return false;
     Holding read;
     read.held = Money(held);
-    // Each record at most once, the spin before the pending one.
     int32_t lastTag = 0;
-    while (!in.AtEnd()) {
-        HeldSpin spin;
-        if (!in.Word(tag) || tag <= lastTag || tag > kPendingTag || !ReadSpin(in, spin)) return false;
-        (tag == kSpinTag ? read.spin : read.pending) = std::move(spin);
-        lastTag = tag;
-    }
+    while (!in.AtEnd())
+        if (!ReadRecord(in, lastTag, read)) return false;
     holding = std::move(read);
     cash = Money(cents);
     return true;

@@ -31,10 +31,12 @@ void PlayerRoster::ReclaimHeld(int slot) {
     Holding holding;
     Money cash;
     if (!store_.ReadHolding(slot, holding, cash)) return;
+    // The value holds cash and credit as one: a loan or repayment is all there or not at all.
     records_[slot].SetCash(CashAfterRestart(holding, cash));
+    if (holding.credit) records_[slot].SetCredit(*holding.credit);
     pending_[slot] = holding.pending;
     // The scriptlet lines of a spin cut short wait for its machine's next opening.
-    if (holding.spin && holding.spin->scriptletLines) pending_[slot] = holding.spin;
+    if (holding.spin && holding.spin->scriptletLines) pending_[slot].push_back(*holding.spin);
     Report(StoreMoney(slot), slot);
 }
 
@@ -45,6 +47,7 @@ bool PlayerRoster::StoreMoney(int slot) {
         holding.spin = spin_;
     }
     holding.pending = pending_[slot];
+    holding.credit = records_[slot].GetCredit();
     return store_.SaveMoney(slot, records_[slot], holding);
 }
 
@@ -99,16 +102,24 @@ bool SameMachine(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-std::optional<HeldSpin> PlayerRoster::GetPendingSpin(const std::string& machine) const {
-    if (!IsSlot(current_) || !pending_[current_] || !SameMachine(pending_[current_]->machine, machine))
-        return std::nullopt;
-    return pending_[current_];
+int PlayerRoster::FindPending(const std::string& machine) const {
+    if (!IsSlot(current_)) return -1;
+    const std::vector<HeldSpin>& pending = pending_[current_];
+    for (size_t i = 0; i < pending.size(); ++i)
+        if (SameMachine(pending[i].machine, machine)) return int(i);
+    return -1;
 }
 
-bool PlayerRoster::PayPendingSpin(const Money& win) {
-    PlayerRecord* record = Current();
-    if (!record || !pending_[current_] || !record->AddCash(win)) return false;
-    pending_[current_].reset();
+std::optional<HeldSpin> PlayerRoster::GetPendingSpin(const std::string& machine) const {
+    const int found = FindPending(machine);
+    if (found < 0) return std::nullopt;
+    return pending_[current_][size_t(found)];
+}
+
+bool PlayerRoster::PayPendingSpin(const std::string& machine, const Money& win) {
+    const int found = FindPending(machine);
+    if (found < 0 || !records_[current_].AddCash(win)) return false;
+    pending_[current_].erase(pending_[current_].begin() + found);
     Report(StoreMoney(current_), current_);
     return true;
 }
@@ -133,7 +144,7 @@ bool PlayerRoster::Repay(int slot, const Money& m) {
 bool PlayerRoster::DeletePlayer(int slot) {
     if (!IsSlot(slot)) return false;
     const bool wasCurrent = slot == current_;
-    pending_[slot].reset();
+    pending_[slot].clear();
     if (wasCurrent) {
         current_ = -1;
         held_ = Money();

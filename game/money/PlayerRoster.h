@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "HeldSpin.h"
 #include "ListenerList.h"
@@ -50,11 +51,12 @@ public:
     Money GetHeld() const { return held_; }
     const std::optional<HeldSpin>& GetSpin() const { return spin_; }
 
-    // The scriptlet lines of the current player's spin that the program stopped in the
-    // middle of, when it was on this machine (file name without folder, any case).
+    // The scriptlet lines of the oldest of the current player's spins that the program
+    // stopped in the middle of on this machine (file name without folder, any case).
     std::optional<HeldSpin> GetPendingSpin(const std::string& machine) const;
-    // Pays what those lines paid into the cash and forgets them, in one write.
-    bool PayPendingSpin(const Money& win);
+    // Pays what those lines paid into the cash and forgets them, in one write; the waiting
+    // spins of other machines stay.
+    bool PayPendingSpin(const std::string& machine, const Money& win);
 
     // The Front Desk's changes of one slot, each stored at once.
     bool Borrow(int slot, const Money& m);
@@ -93,6 +95,9 @@ private:
     int current_ = -1;
     Money held_;
     std::optional<HeldSpin> spin_;
-    std::optional<HeldSpin> pending_[kPlayers];
+    // Each player's waiting spins, the oldest first.
+    std::vector<HeldSpin> pending_[kPlayers];
+    // The index of the current player's oldest waiting spin of the machine; -1 for none.
+    int FindPending(const std::string& machine) const;
     FaultReporter reporter_;
 };

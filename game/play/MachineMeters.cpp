@@ -1,5 +1,7 @@
 #include "MachineMeters.h"
 
+#include <algorithm>
+
 MachineMeters::MachineMeters(MeterPanel& panel, Wallet& wallet, DenominationControl& setting, Money denomination)
     : panel_(panel), wallet_(wallet), setting_(setting), denomination_(denomination) {
     FollowBet();
@@ -56,6 +58,18 @@ bool MachineMeters::Exchange(Money toCash, int32_t credit, int32_t bet) {
 void MachineMeters::HoldSpin(const HeldSpin& spin) {
     if (Bet() == 0) return;
     spin_ = spin;
+    wallet_.SetHeld(Held(), &*spin_);
+}
+
+void MachineMeters::NoteJackpot(int32_t cents) {
+    if (!SpinAtStake(Bet())) return;
+    spin_->jackpots.push_back(cents);
+    wallet_.SetHeld(Held(), &*spin_);
+}
+
+void MachineMeters::ForgetJackpots(size_t count) {
+    if (!SpinAtStake(Bet())) return;
+    spin_->jackpots.resize(spin_->jackpots.size() - std::min(count, spin_->jackpots.size()));
     wallet_.SetHeld(Held(), &*spin_);
 }
 

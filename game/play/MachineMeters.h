@@ -48,6 +48,10 @@ public:
     // until the bet goes back to 0 (the spin paid, or the bet cashed out).
     void HoldSpin(const HeldSpin& spin);
     const std::optional<HeldSpin>& GetHeldSpin() const { return spin_; }
+    // A line of the spin at stake took a progressive jackpot: it is stored with the spin.
+    void NoteJackpot(int32_t cents);
+    // The last `count` jackpots noted go back (their payout failed).
+    void ForgetJackpots(size_t count);
 
     bool HoldsLock() const { return locked_; }
     // Gives back the lock when the machine holds it.

@@ -5,8 +5,10 @@
 #include "SpinController.h"
 
 void PayPendingSpin(PlayerRoster& roster, SpinController& spin, const std::string& machine) {
-    const std::optional<HeldSpin> pending = roster.GetPendingSpin(machine);
-    if (!pending) return;
-    const auto win = CoinsValue(spin.EvaluateScriptletLines(*pending), pending->denomination);
-    roster.PayPendingSpin(win ? *win : Money(INT32_MAX));
+    // Each waiting spin once, the oldest first; a payment refused stops the rest until the
+    // machine's next opening.
+    for (auto pending = roster.GetPendingSpin(machine); pending; pending = roster.GetPendingSpin(machine)) {
+        const auto win = CoinsValue(spin.EvaluateScriptletLines(*pending), pending->denomination);
+        if (!roster.PayPendingSpin(machine, win ? *win : Money(INT32_MAX))) return;
+    }
 }

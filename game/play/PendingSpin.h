@@ -6,6 +6,6 @@
 class PlayerRoster;
 class SpinController;
 
-// Evaluates the current player's waiting lines of this machine, if there are any, and pays
+// Evaluates the current player's waiting lines of this machine, spin by spin, and pays
 // what they pay into the player's cash.
 void PayPendingSpin(PlayerRoster& roster, SpinController& spin, const std::string& machine);

@@ -75,19 +75,28 @@ bool ProgressiveMeter::SetByScript(int32_t cents) {
 }
 
 int32_t ProgressiveMeter::TakeJackpot() {
+    if (!replay_.empty()) {
+        const int32_t jackpot = replay_.front();
+        replay_.erase(replay_.begin());
+        return jackpot;
+    }
     const int32_t jackpot = value_;
     if (inPayout_ && !taken_) {
         taken_ = true;
         beforeTaking_ = jackpot;
     }
+    // What was taken is stored with the spin first: a program stopped between the two
+    // writes pays it from there, never from the seed.
+    if (inPayout_ && note_) note_(jackpot);
     SetValue(SeedFor(denomination_));
     Save();
     return jackpot;
 }
 
-void ProgressiveMeter::BeginPayout() {
+void ProgressiveMeter::BeginPayout(TakeNote note) {
     inPayout_ = true;
     taken_ = false;
+    note_ = std::move(note);
 }
 
 void ProgressiveMeter::EndPayout(bool paid) {
@@ -97,4 +106,7 @@ void ProgressiveMeter::EndPayout(bool paid) {
     }
     inPayout_ = false;
     taken_ = false;
+    note_ = nullptr;
 }
+
+void ProgressiveMeter::BeginReplay(const std::vector<int32_t>& jackpots) { replay_ = jackpots; }

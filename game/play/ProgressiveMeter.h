@@ -10,7 +10,9 @@
 // of them is kept, so that a payout that fails gives back all it took.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "Money.h"
 #include "ProgressiveStore.h"
@@ -56,13 +58,21 @@ public:
     // with nothing changed, for a value below 0.
     bool SetByScript(int32_t cents);
 
+    // Told each jackpot a payout takes, before the meter's seed is stored.
+    using TakeNote = std::function<void(int32_t cents)>;
+
     // The jackpot read by a script: the value, after which the meter shows the seed.
     int32_t TakeJackpot();
-    // A payout is about to be evaluated: nothing taken yet.
-    void BeginPayout();
+    // A payout is about to be evaluated: nothing taken yet. The note, when there is one,
+    // is told every take before the meter is stored at its seed.
+    void BeginPayout(TakeNote note = TakeNote());
     // The payout is done: when it failed, the meter is put back as it stood before the
     // payout's first take.
     void EndPayout(bool paid);
+    // The payouts of a spin cut short are evaluated again: their takes are given the
+    // jackpots that spin took, in order, and only takes beyond those read the meter.
+    void BeginReplay(const std::vector<int32_t>& jackpots);
+    void EndReplay() { replay_.clear(); }
 
 private:
     void SetValue(int32_t cents);
@@ -75,6 +85,8 @@ private:
     double accumulator_ = 0.0;
     int32_t value_ = 0;
     bool inPayout_ = false;
+    TakeNote note_;
+    std::vector<int32_t> replay_;
     bool taken_ = false;
     int32_t beforeTaking_ = 0;
 };

@@ -45,32 +45,50 @@ void SpinController::ReadPositions() {
     for (int reel = 0; reel < layout_.ReelCount(); ++reel) targets_[reel].current = parts_.reels.GetPosition(reel);
 }
 
+bool SpinController::AnyMarked() const { return std::find(marked_.begin(), marked_.end(), true) != marked_.end(); }
+
 void SpinController::SetMarkedMoving() {
-    const bool anyMarked = std::find(marked_.begin(), marked_.end(), true) != marked_.end();
+    allStopped_ = false;
     // The outcome is fixed now: it is stored with the money before any reel moves.
-    if (anyMarked) parts_.meters.HoldSpin(SpinAtStake());
+    parts_.meters.HoldSpin(SpinAtStake());
     for (int reel = 0; reel < layout_.ReelCount(); ++reel) {
         if (!marked_[reel]) continue;
         parts_.reels.Spin(reel, targets_[reel]);
         marked_[reel] = false;
     }
-    // No reel moves, so none will report its stop: the spin ends here.
-    if (!anyMarked) EvaluateWhenStill();
 }
 
+// A spin asked for while the last one is evaluated starts once that one is paid: its
+// payment reads the stops that were drawn for it, and no outcome is paid twice. With no
+// reel marked nothing moves, so there is no new outcome and nothing is paid.
 void SpinController::StartSpin() {
+    if (evaluating_) {
+        waiting_ = WaitingStart::Full;
+        return;
+    }
     parts_.script.OnReelsStart();
+    if (!AnyMarked()) return;
     ReadPositions();
     PlanFullSpin(layout_, targets_, marked_, stagger_);
-    allStopped_ = false;
     SetMarkedMoving();
 }
 
 void SpinController::MoveReels() {
+    if (evaluating_) {
+        if (waiting_ == WaitingStart::None) waiting_ = WaitingStart::Short;
+        return;
+    }
+    if (!AnyMarked()) return;
     ReadPositions();
     PlanShortMove(layout_, targets_, marked_);
-    allStopped_ = false;
     SetMarkedMoving();
+}
+
+void SpinController::StartWaitingSpin() {
+    const WaitingStart waiting = waiting_;
+    waiting_ = WaitingStart::None;
+    if (waiting == WaitingStart::Full) StartSpin();
+    if (waiting == WaitingStart::Short) MoveReels();
 }
 
 void SpinController::OnSpin() {
@@ -90,6 +108,11 @@ void SpinController::EvaluateWhenStill() {
         if (parts_.reels.GetMotionState(reel) != 0) return;
     if (allStopped_) return;
     allStopped_ = true;
+    Evaluate();
+    StartWaitingSpin();
+}
+
+void SpinController::Evaluate() {
     // Until the spin is paid or handed to the script the machine is not idle: a handler run
     // inside the evaluation cannot bet, cash out or change the denomination.
     FlagScope evaluating(evaluating_);
@@ -103,7 +126,9 @@ void SpinController::EvaluateWhenStill() {
 void SpinController::PayAllLines() {
     parts_.meters.SetWinnerPaid(0);
     totalPaid_ = 0;
-    for (int line = 0; line < layout_.payLineCount; ++line) PayLine(line);
+    // The stops drawn for this spin, whatever a handler marks for the next one.
+    const std::vector<int32_t> stops = TargetStops();
+    for (int line = 0; line < layout_.payLineCount; ++line) PayLine(line, stops);
     parts_.script.OnTotalPayment(totalPaid_);
 }
 
@@ -149,6 +174,7 @@ int32_t SpinController::EvaluateScriptletLines(const HeldSpin& spin) {
     if (int(spin.stops.size()) != layout_.ReelCount()) return 0;
     for (int32_t stop : spin.stops)
         if (stop < 0 || stop >= layout_.stopCount) return 0;
+    if (parts_.progressive) parts_.progressive->BeginReplay(spin.jackpots);
     int64_t win = 0;
     for (int line = 0; line < layout_.payLineCount; ++line) {
         int32_t column = 0, tableIndex = 0, amount = 0;
@@ -159,14 +185,15 @@ int32_t SpinController::EvaluateScriptletLines(const HeldSpin& spin) {
             continue;
         if (LookUpPayout(symbols, column, tableIndex, amount)) win += amount;
     }
+    if (parts_.progressive) parts_.progressive->EndReplay();
     return int32_t(std::min<int64_t>(win, INT32_MAX));
 }
 
-void SpinController::PayLine(int line) {
+void SpinController::PayLine(int line, const std::vector<int32_t>& stops) {
     int32_t column = 0;
     if (!LineColumn(line, parts_.meters.Bet(), column)) return;
     int32_t tableIndex = 0, amount = 0;
-    if (!LookUpPayout(layout_.LineSymbols(line, TargetStops()), column, tableIndex, amount)) return;
+    if (!LookUpPayout(layout_.LineSymbols(line, stops), column, tableIndex, amount, true)) return;
     parts_.script.OnPayment(amount, column, tableIndex);
     const int64_t paid = std::min<int64_t>(int64_t(parts_.meters.WinnerPaid()) + amount, INT32_MAX);
     parts_.meters.SetWinnerPaid(int32_t(paid));
@@ -174,7 +201,7 @@ void SpinController::PayLine(int line) {
 }
 
 bool SpinController::LookUpPayout(const std::vector<int32_t>& symbols, int32_t column, int32_t& tableIndex,
-                                  int32_t& amount) {
+                                  int32_t& amount, bool ofTheSpin) {
     PayTable::Payout payout;
     if (!table_.FindWinningLine(symbols, column, payout, tableIndex)) return false;
     if (payout.type != PayTable::Scriptlet) {
@@ -182,8 +209,17 @@ bool SpinController::LookUpPayout(const std::vector<int32_t>& symbols, int32_t c
         return true;
     }
     ProgressiveMeter* progressive = parts_.progressive;
-    if (progressive) progressive->BeginPayout();
+    // The jackpots a line of the spin takes are kept with the spin at stake.
+    size_t taken = 0;
+    if (progressive && ofTheSpin)
+        progressive->BeginPayout([this, &taken](int32_t cents) {
+            parts_.meters.NoteJackpot(cents);
+            ++taken;
+        });
+    else if (progressive)
+        progressive->BeginPayout();
     const bool paid = parts_.script.EvaluatePayout(payout.scriptlet, amount) && amount >= 0;
+    if (!paid && taken) parts_.meters.ForgetJackpots(taken);
     if (progressive) progressive->EndPayout(paid);
     if (!paid) parts_.notices.PayoutScriptletError("Payout scriptlet error");
     return paid;

@@ -45,17 +45,22 @@ public:
     int32_t MarkReel(int reel);
     // Sets the reel's next stop and marks it.
     void SetReelStop(int reel, int32_t stop);
-    // Starts every marked reel on a full spin. With no reel marked the spin ends at once.
+    // Starts every marked reel on a full spin. With no reel marked (after OnReelsStart)
+    // nothing starts and nothing is paid; asked for while a spin is evaluated, the start
+    // waits until that spin is paid or handed to the script.
     void StartSpin();
-    // Moves every marked reel the short way to its stop.
+    // Moves every marked reel the short way to its stop; nothing without a marked reel,
+    // and as StartSpin while a spin is evaluated.
     void MoveReels();
     // The Spin button: fresh stops for every reel, the buttons off, the reels started.
     void OnSpin();
     // A reel posted that it stopped.
     void OnReelStopped(int reel);
     // The pay-table look-up of one line for symbols given by the script; false when no
-    // line pays or a scriptlet payout fails (reported; it pays nothing).
-    bool LookUpPayout(const std::vector<int32_t>& symbols, int32_t column, int32_t& tableIndex, int32_t& amount);
+    // line pays or a scriptlet payout fails (reported; it pays nothing). A look-up of the
+    // spin's own payment keeps the jackpots it takes with the spin at stake.
+    bool LookUpPayout(const std::vector<int32_t>& symbols, int32_t column, int32_t& tableIndex, int32_t& amount,
+                      bool ofTheSpin = false);
     // The coins the scriptlet lines of a spin cut short pay, evaluated now (the lines the
     // table pays by amount were paid when the program started again); 0 for a spin that
     // is not of this machine's shape.
@@ -69,10 +74,14 @@ public:
 
 private:
     void ReadPositions();
+    bool AnyMarked() const;
     void SetMarkedMoving();
     void EvaluateWhenStill();
+    void Evaluate();
+    // The start that was asked for during the evaluation, if any.
+    void StartWaitingSpin();
     void PayAllLines();
-    void PayLine(int line);
+    void PayLine(int line, const std::vector<int32_t>& stops);
     void Settle();
     // The pay table's column for a line when `coins` are bet; false when the line is not played.
     bool LineColumn(int line, int32_t coins, int32_t& column) const;
@@ -90,4 +99,6 @@ private:
     // The stopped spin's answer and payment are running.
     bool evaluating_ = false;
     int32_t totalPaid_ = 0;
+    enum class WaitingStart { None, Full, Short };
+    WaitingStart waiting_ = WaitingStart::None;
 };

@@ -1,6 +1,7 @@
-// A player store in memory that keeps what was written, value by value, and can be told
-// to fail its writes.
+// A player store in memory that keeps what was written, value by value in the registry's
+// order, and can be told to fail its writes or to stop writing (a program stopped).
 #pragma once
+#include <functional>
 #include <map>
 #include <string>
 
@@ -29,24 +30,28 @@ public:
     bool Save(int slot, const PlayerRecord& record) override {
         if (failing) return false;
         Values& v = slots[slot];
-        v.name = record.GetFullName();
-        v.cash = record.GetCash().Cents();
-        v.credit = record.GetCredit().Cents();
-        v.date = record.GetDate();
-        v.active = record.IsActive();
+        if (Lands()) v.name = record.GetFullName();
+        if (Lands()) v.cash = record.GetCash().Cents();
+        if (Lands()) v.credit = record.GetCredit().Cents();
+        if (Lands()) v.date = record.GetDate();
+        if (Lands()) v.active = record.IsActive();
         ++saves;
         return true;
     }
+    // The holding with the cash as one value, then cash, then credit.
     bool SaveMoney(int slot, const PlayerRecord& record, const Holding& holding) override {
         if (failing) return false;
         Values& v = slots[slot];
-        v.hasHeld = true;
-        v.held = holding.held.Cents();
-        v.holding = holding;
-        v.heldCash = record.GetCash().Cents();
-        v.cash = record.GetCash().Cents();
-        v.credit = record.GetCredit().Cents();
         ++moneySaves;
+        if (Lands()) {
+            v.hasHeld = true;
+            v.held = holding.held.Cents();
+            v.holding = holding;
+            v.heldCash = record.GetCash().Cents();
+            if (onHeldWritten) onHeldWritten(holding);
+        }
+        if (Lands()) v.cash = record.GetCash().Cents();
+        if (Lands()) v.credit = record.GetCredit().Cents();
         return true;
     }
     bool ReadHolding(int slot, Holding& holding, Money& cash) override {
@@ -62,4 +67,12 @@ public:
     std::map<int, Values> slots;
     bool failing = false;
     int saves = 0, moneySaves = 0;
+    // Asked before each value is written: false drops it, as a program stopped before
+    // that write would (the program itself goes on as if it were written).
+    std::function<bool()> mayWrite;
+    // Told each holding as its value lands.
+    std::function<void(const Holding&)> onHeldWritten;
+
+private:
+    bool Lands() { return !mayWrite || mayWrite(); }
 };

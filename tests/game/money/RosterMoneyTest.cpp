@@ -82,6 +82,25 @@ TEST(RosterMoney, WhatAMachineHeldIsGivenBackWhenTheProgramStartsAgain) {
     EXPECT_EQ(0, r.store.slots[0].held);
 }
 
+// The credit sheet's loan and repayment change cash and credit together: a program stopped
+// after the first value of the change was written starts again with both changed.
+TEST(RosterMoney, ALoanOrRepaymentStoppedAfterItsFirstWriteIsWholeAtTheNextStart) {
+    for (bool repay : {false, true}) {
+        Roster r;
+        {
+            PlayerRoster roster(r.store);
+            int writes = 1;  // the program stops after the change's first write
+            r.store.mayWrite = [&] { return writes-- > 0; };
+            ASSERT_TRUE(repay ? roster.Repay(0, Money(300)) : roster.Borrow(0, Money(20000)));
+        }
+        r.store.mayWrite = nullptr;
+        PlayerRoster again(r.store);
+        EXPECT_EQ(repay ? 9700 : 30000, again.GetRecord(0).GetCash().Cents()) << repay;
+        EXPECT_EQ(repay ? 200 : 20500, again.GetRecord(0).GetCredit().Cents()) << repay;
+        EXPECT_EQ(repay ? 200 : 20500, r.store.slots[0].credit) << "the start writes it out";
+    }
+}
+
 namespace {
 HeldSpin SpinOf(int32_t bet, int32_t tableWin, bool scriptletLines) {
     HeldSpin spin;
@@ -140,19 +159,44 @@ TEST(RosterMoney, TheScriptletLinesOfASpinCutShortWaitForTheirMachine) {
     PlayerRoster third(r.store);
     EXPECT_EQ(10050, third.GetCash().Cents()) << "nothing settled twice";
     ASSERT_TRUE(third.GetPendingSpin("Harbor.slot"));
-    ASSERT_TRUE(third.PayPendingSpin(Money(1250)));
+    ASSERT_TRUE(third.PayPendingSpin("harbor.slot", Money(1250)));
     EXPECT_EQ(11300, r.store.slots[0].cash);
-    EXPECT_FALSE(r.store.slots[0].holding.pending);
+    EXPECT_TRUE(r.store.slots[0].holding.pending.empty());
     PlayerRoster fourth(r.store);
     EXPECT_EQ(11300, fourth.GetCash().Cents());
     EXPECT_FALSE(fourth.GetPendingSpin("Harbor.slot"));
+}
+
+// Two spins cut short on two machines: each one's scriptlet lines wait until its own machine
+// pays them.
+TEST(RosterMoney, EveryWaitingWinStaysUntilItsMachinePaysIt) {
+    Roster r;
+    for (const char* machine : {"Harbor.slot", "Mill.slot", "Harbor.slot"}) {
+        PlayerRoster roster(r.store);
+        HeldSpin spin = SpinOf(1, 0, true);
+        spin.machine = machine;
+        roster.Hold(Money(-25), Money(25), &spin);
+    }
+    PlayerRoster again(r.store);
+    EXPECT_EQ(10000 - 75, again.GetCash().Cents());
+    ASSERT_TRUE(again.GetPendingSpin("mill.slot"));
+    ASSERT_TRUE(again.PayPendingSpin("mill.slot", Money(700)));
+    EXPECT_FALSE(again.GetPendingSpin("mill.slot"));
+    for (int paid = 0; paid < 2; ++paid) {
+        PlayerRoster next(r.store);
+        ASSERT_TRUE(next.GetPendingSpin("harbor.slot")) << paid;
+        ASSERT_TRUE(next.PayPendingSpin("harbor.slot", Money(100 * (paid + 1)))) << paid;
+    }
+    PlayerRoster last(r.store);
+    EXPECT_FALSE(last.GetPendingSpin("harbor.slot"));
+    EXPECT_EQ(10000 - 75 + 700 + 100 + 200, last.GetCash().Cents());
 }
 
 TEST(RosterMoney, TheStoredHoldingReadsBackAndRefusesOtherShapes) {
     Holding holding;
     holding.held = Money(1234);
     holding.spin = SpinOf(3, 30, false);
-    holding.pending = SpinOf(1, 0, true);
+    holding.pending = {SpinOf(1, 0, true)};
     const std::vector<uint8_t> bytes = EncodeHolding(holding, Money(-5));
     Holding read;
     Money cash;
@@ -167,18 +211,18 @@ TEST(RosterMoney, TheStoredHoldingReadsBackAndRefusesOtherShapes) {
     EXPECT_EQ(10000, read.held.Cents());
     EXPECT_EQ(1000, cash.Cents());
     EXPECT_FALSE(read.spin);
-    const size_t spinEnd = EncodeHolding(Holding{holding.held, holding.spin, std::nullopt}, cash).size();
+    const size_t spinEnd = EncodeHolding(Holding{holding.held, holding.spin, {}, {}}, cash).size();
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         if (cut != 8 && cut != spinEnd) {
             EXPECT_FALSE(DecodeHolding(bytes.data(), cut, read, cash)) << cut;
         }
     }
-    std::vector<uint8_t> twice = EncodeHolding(Holding{Money(1), SpinOf(1, 0, false), std::nullopt}, Money(0));
+    std::vector<uint8_t> twice = EncodeHolding(Holding{Money(1), SpinOf(1, 0, false), {}, {}}, Money(0));
     twice.insert(twice.end(), twice.begin() + 8, twice.end());
     EXPECT_FALSE(DecodeHolding(twice.data(), twice.size(), read, cash)) << "one spin only";
-    std::vector<uint8_t> negative = EncodeHolding(Holding{Money(1), SpinOf(-4, 0, false), std::nullopt}, Money(0));
+    std::vector<uint8_t> negative = EncodeHolding(Holding{Money(1), SpinOf(-4, 0, false), {}, {}}, Money(0));
     EXPECT_FALSE(DecodeHolding(negative.data(), negative.size(), read, cash)) << "a negative bet";
-    std::vector<uint8_t> reels = EncodeHolding(Holding{Money(1), SpinOf(1, 0, false), std::nullopt}, Money(0));
+    std::vector<uint8_t> reels = EncodeHolding(Holding{Money(1), SpinOf(1, 0, false), {}, {}}, Money(0));
     reels[28] = 0xFF;  // the reel count
     EXPECT_FALSE(DecodeHolding(reels.data(), reels.size(), read, cash));
 }

@@ -1,8 +1,9 @@
-// Over a long run of random play, no money is made or lost: for every player, cash plus
-// what the machine holds for the player equals the starting cash plus wins less bets, to
-// the cent, after every action; and the store always holds the player's money as it is.
-// The program is killed now and then, in the middle of a spin too: what the next start and
-// the machine's next opening pay is what the spin would have paid.
+// No money is made or lost. Over a long run of random play, for every player, cash less
+// credit plus what the machine holds for the player equals the starting money plus wins
+// less bets, to the cent, after every action, and the store always holds the player's money
+// as it is. And a program stopped after any one of its writes, across a spin, a payment
+// with a jackpot, loans, a repayment, a change of denomination and a cash-out, starts again
+// with every player's money as it was before the step it stopped in, or after it.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -52,11 +53,9 @@ public:
         const int player = roster_->GetCurrentIndex();
         const int32_t betBefore = m_->meters.Bet();
         const int64_t denomination = m_->meters.Denomination().Cents();
-        const int killsBefore = kills;
         const size_t settled = m_->Script().totals.size();
         Act(std::uniform_int_distribution<int>(0, 99)(rng_));
-        // A kill settles for itself (on a new machine).
-        if (kills == killsBefore && m_->Script().totals.size() != settled) {  // a spin was paid: the bet is spent, the win added
+        if (m_->Script().totals.size() != settled) {  // a spin was paid: the bet is spent, the win added
             ledger_[player] += (int64_t(m_->meters.WinnerPaid()) - betBefore) * denomination;
             ++paidSpins;
             if (m_->meters.WinnerPaid() > 0) ++wins;
@@ -65,8 +64,8 @@ public:
         if (roster_->GetCurrentIndex() != player) ++playerChanges;
     }
 
-    int paidSpins = 0, wins = 0, denominationChanges = 0, playerChanges = 0, kills = 0, killedSpins = 0, scriptWrites = 0;
-    size_t Refusals() const { return pastRefusals_ + m_->notices.boxes.size(); }
+    int paidSpins = 0, wins = 0, denominationChanges = 0, playerChanges = 0, loans = 0, scriptWrites = 0;
+    size_t Refusals() const { return m_->notices.boxes.size(); }
 
     void Check(int step) const {
         const int current = roster_->GetCurrentIndex();
@@ -74,8 +73,9 @@ public:
         ASSERT_EQ(held, roster_->GetHeld().Cents()) << "step " << step;
         for (int slot = 0; slot < kPlayersInPlay; ++slot) {
             const int64_t cash = roster_->GetRecord(slot).GetCash().Cents();
+            const int64_t credit = roster_->GetRecord(slot).GetCredit().Cents();
             const int64_t onMachine = slot == current ? held : 0;
-            ASSERT_EQ(ledger_.at(slot), cash + onMachine) << "player " << slot << " at step " << step;
+            ASSERT_EQ(ledger_.at(slot), cash - credit + onMachine) << "player " << slot << " at step " << step;
             const auto& stored = store_.slots.at(slot);
             ASSERT_EQ(cash, stored.cash) << "step " << step;
             if (stored.hasHeld) {
@@ -101,7 +101,7 @@ private:
         if (roll < 88) return m_->money.OnDenominationChanged(kDenominations[roll % 5]);
         if (roll < 91) return m_->progressive.Tick();
         if (roll < 96) return SwitchPlayer();
-        if (roll < 97) return Kill();
+        if (roll < 97) return LoanOrRepayment();
         if (roll < 99) return ScriptWrite(roll == 97 ? Meter::Credit : Meter::Bet);
         return m_->money.RefreshButtons();
     }
@@ -114,7 +114,7 @@ private:
         ++scriptWrites;
     }
 
-    // The program starts (again) with this player at a new machine.
+    // The program starts with this player at a machine.
     void Start(int player) {
         roster_ = std::make_unique<PlayerRoster>(store_);
         purse_ = std::make_unique<RosterWallet>(*roster_);
@@ -126,29 +126,11 @@ private:
         m_->progressive.Load();
     }
 
-    // The program is killed: nothing more is written. When a spin was at stake, the ledger
-    // takes what it would have paid had it run to its end (found by running it, and then
-    // forgetting every write of that run).
-    void Kill() {
-        const int player = roster_->GetCurrentIndex();
-        const MemoryPlayerStore atKill = store_;
-        const std::map<std::string, int32_t> results = m_->Script().results;
-        if (Spinning()) {
-            const int32_t bet = m_->meters.Bet();
-            const int64_t denomination = m_->meters.Denomination().Cents();
-            for (int reel = 0; reel < 3; ++reel) m_->spin.OnReelStopped(reel);
-            ledger_[player] += (int64_t(m_->meters.WinnerPaid()) - bet) * denomination;
-            ++killedSpins;
-        }
-        pastRefusals_ += m_->notices.boxes.size();
-        m_.reset();
-        purse_.reset();
-        roster_.reset();
-        store_ = atKill;
-        Start(player);
-        m_->Script().results = results;
-        PayPendingSpin(*roster_, m_->spin, "");
-        ++kills;
+    // The credit sheet lends to a player or takes a repayment: cash less credit stays.
+    void LoanOrRepayment() {
+        const int slot = std::uniform_int_distribution<int>(0, kPlayersInPlay - 1)(rng_);
+        const Money amount(std::uniform_int_distribution<int32_t>(1, 50000)(rng_));
+        if (rng_() % 2 ? roster_->Borrow(slot, amount) : roster_->Repay(slot, amount)) ++loans;
     }
 
     void Spin() {
@@ -174,8 +156,7 @@ private:
     std::unique_ptr<PlayerRoster> roster_;
     std::unique_ptr<RosterWallet> purse_;
     std::unique_ptr<TestMachine> m_;
-    std::map<int, int64_t> ledger_;
-    size_t pastRefusals_ = 0;  // the notices of machines before the last kill  // each player's starting cash plus wins less bets
+    std::map<int, int64_t> ledger_;  // each player's starting money plus wins less bets
 };
 }  // namespace
 
@@ -192,9 +173,121 @@ TEST(MoneyConservation, AHundredThousandRandomActionsMakeAndLoseNothing) {
     EXPECT_GT(run.denominationChanges, 500);
     EXPECT_GT(run.playerChanges, 500);
     EXPECT_GT(run.Refusals(), 100u);
-    EXPECT_GT(run.killedSpins, 100);
+    EXPECT_GT(run.loans, 300);
     EXPECT_GT(run.scriptWrites, 1000);
     std::cout << run.paidSpins << " spins paid, " << run.wins << " won, " << run.denominationChanges
               << " denomination changes, " << run.playerChanges << " players changed, " << run.Refusals()
-              << " notices, " << run.kills << " kills, " << run.killedSpins << " in a spin\n";
+              << " notices, " << run.loans << " loans and repayments\n";
+}
+
+namespace {
+const char* kMill = "Mill.slot";  // another machine; the one played has no name
+
+// Three pay lines that always show S0: 7 coins, the progressive jackpot in thousands of
+// cents, and 11 coins.
+ScriptTable JackpotPayouts() {
+    ScriptTable table;
+    table.lines.push_back(AllOf(3, "S0", {Pays(7), Runs("jackpot"), Pays(11)}));
+    return table;
+}
+
+// The program over a store: the roster and a quarter machine whose jackpot line takes the
+// progressive.
+struct Program {
+    Program(MemoryPlayerStore& store, const std::map<std::string, int32_t>& meters,
+            const std::function<bool()>& mayWrite)
+        : roster(store), purse(roster),
+          m(MakeLayout(3, 8, 1, 3), JackpotPayouts(), 1, 3, 0, Money(25), kMask, &purse) {
+        m.store.values = meters;
+        m.store.mayWrite = mayWrite;
+        m.Script().onEvaluate = [this] { m.Script().results["jackpot"] = m.progressive.TakeJackpot() / 1000; };
+        m.progressive.Load();
+    }
+    PlayerRoster roster;
+    RosterWallet purse;
+    TestMachine m;
+};
+
+// Each step the stop test takes: a bet and a spin paid with the jackpot, loans to the
+// player at the machine and to another, a repayment, a change of denomination and a
+// cash-out.
+void PlayTheSteps(Program& p) {
+    p.m.money.AddCoins(3);
+    p.m.spin.OnSpin();
+    p.m.spin.OnReelStopped(0);
+    p.roster.Borrow(0, Money(20000));
+    p.roster.Borrow(1, Money(20000));
+    p.roster.Repay(2, Money(5000));
+    p.m.money.OnChangeDenomination();
+    p.m.money.OnCashOut();
+}
+
+// A player with money on a machine, a debt and a win waiting on another machine (a spin
+// cut short there that took a $5,000 jackpot: 5,000 coins), as a store of an earlier
+// program left them; and two other players.
+MemoryPlayerStore StartingStore() {
+    MemoryPlayerStore store;
+    HeldSpin mill;
+    mill.machine = kMill;
+    mill.bet = 3;
+    mill.denomination = Money(25);
+    mill.stops = {0, 0, 0};
+    mill.scriptletLines = true;
+    mill.jackpots = {5000000};
+    store.slots[0] = {"Ada Lovelace", 500000, 10000, 8122026, true, true, 2500, 500000, {}};
+    store.slots[0].holding.pending = {mill};
+    store.slots[1] = {"Grace Hopper", 300000, 0, 8122026, false};
+    store.slots[2] = {"Alan Turing", 200000, 60000, 8122026, false};
+    return store;
+}
+}  // namespace
+
+TEST(MoneyConservation, AProgramStoppedAfterAnyOneWriteLosesAndMakesNothing) {
+    const MemoryPlayerStore start = StartingStore();
+    const std::map<std::string, int32_t> meters = {{"$0.25Progressive", 20012345}};
+    const int64_t waiting = 5000 * 25;
+    const int64_t spinWin = (7 + 20012 + 11 - 3) * 25;
+    const std::map<int, int64_t> before = {{0, 500000 + 2500 - 10000 + waiting}, {1, 300000}, {2, 200000 - 60000}};
+    // A run without a stop counts the writes and finds the first one that holds the spin.
+    int writes = 0, spinWrite = 0;
+    {
+        MemoryPlayerStore store = start;
+        store.mayWrite = [&] { return ++writes > 0; };
+        store.onHeldWritten = [&](const Holding& holding) {
+            if (holding.spin && !spinWrite) spinWrite = writes;
+        };
+        Program p(store, meters, store.mayWrite);
+        PlayTheSteps(p);
+        ASSERT_EQ(20030, p.m.Script().totals.at(0));
+    }
+    ASSERT_GT(spinWrite, 0);
+    int tried = 0, mismatches = 0;
+    for (int stop = 0; stop <= writes; ++stop) {
+        MemoryPlayerStore store = start;
+        std::map<std::string, int32_t> written;
+        int count = 0;
+        store.mayWrite = [&] { return ++count <= stop; };
+        {
+            Program p(store, meters, store.mayWrite);
+            PlayTheSteps(p);
+            written = p.m.store.values;
+        }
+        store.mayWrite = nullptr;
+        // The next start, and each machine with a waiting win opened by each player.
+        Program again(store, written, nullptr);
+        for (int slot = 0; slot < 3; ++slot) {
+            again.roster.SetCurrentIndex(slot);
+            PayPendingSpin(again.roster, again.m.spin, kMill);
+            PayPendingSpin(again.roster, again.m.spin, "");
+            const PlayerRecord& record = again.roster.GetRecord(slot);
+            const int64_t expected = before.at(slot) + (slot == 0 && stop >= spinWrite ? spinWin : 0);
+            const int64_t money = int64_t(record.GetCash().Cents()) - record.GetCredit().Cents();
+            if (money != expected && ++mismatches <= 5)
+                ADD_FAILURE() << "stopped after write " << stop << ": player " << slot << " has " << money
+                              << " cents, the ledger " << expected;
+        }
+        ++tried;
+    }
+    EXPECT_GT(tried, 40);
+    std::cout << tried << " stop points tried, " << mismatches << " mismatches\n";
 }

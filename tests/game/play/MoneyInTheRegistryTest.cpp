@@ -124,6 +124,34 @@ TEST_F(MoneyInTheRegistry, DeletingAPlayerClearsTheStoredCredit) {
     EXPECT_EQ(0u, date);
 }
 
+// The money a store of the program before the credit and the waiting wins were kept in
+// "Player1Held" holds, written value by value: a player with a debt, 2 quarters on a
+// machine and a spin cut short whose scriptlet lines wait for its machine.
+TEST_F(MoneyInTheRegistry, AStoreOfTheEarlierFormLoadsWithTheSameMoney) {
+    WriteAda();
+    WriteRegistryDword(kFrontDesk, "Player1Cash", 90000);
+    WriteRegistryDword(kFrontDesk, "Player1Credit", 5000);
+    const std::vector<int32_t> words = {50, 90000, 2, 1, 25, 0, 1, 3, 3, 0, 7, 11};
+    std::vector<BYTE> held;
+    for (int32_t word : words)
+        for (int shift = 0; shift < 32; shift += 8) held.push_back(BYTE(uint32_t(word) >> shift));
+    for (char c : std::string("Harbor.slot")) held.push_back(BYTE(c));
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFrontDesk.c_str(), 0, KEY_SET_VALUE, &key));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "Player1Held", 0, REG_BINARY, held.data(), DWORD(held.size())));
+    RegCloseKey(key);
+    for (int start = 0; start < 2; ++start) {
+        PlayerRoster roster;
+        EXPECT_EQ(90050, roster.GetCash().Cents()) << start;
+        EXPECT_EQ(5000, roster.GetRecord(0).GetCredit().Cents()) << start;
+        ASSERT_TRUE(roster.GetPendingSpin("Harbor.slot")) << start;
+        EXPECT_EQ((std::vector<int32_t>{3, 0, 7}), roster.GetPendingSpin("Harbor.slot")->stops);
+    }
+    DWORD credit = 0;
+    ASSERT_TRUE(ReadRegistryDword(kFrontDesk, "Player1Credit", &credit));
+    EXPECT_EQ(5000u, credit);
+}
+
 TEST(ProgressiveInTheRegistry, TheMeterIsStoredUnderItsNameAndReadBack) {
     const char* kName = "$0.25Progressive";
     DeleteRegistryValue(kGeneral, kName);

@@ -4,6 +4,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -144,10 +145,12 @@ public:
         return found == values.end() ? -1 : found->second;
     }
     bool Write(const std::string& name, int32_t value) override {
-        values[name] = value;
+        if (!mayWrite || mayWrite()) values[name] = value;
         return true;
     }
     std::map<std::string, int32_t> values;
+    // Asked before each write: false drops it (a program stopped before it).
+    std::function<bool()> mayWrite;
 };
 
 // A random source that answers from a list (then 0), for draws a test chooses.

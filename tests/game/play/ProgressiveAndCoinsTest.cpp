@@ -112,6 +112,47 @@ TEST(Progressive, EnteringTheMachineDropsTheCarriedFraction) {
     EXPECT_EQ(start, entered.Value());
 }
 
+// A jackpot line whose scriptlet pays the jackpot taken, in coins: the program stops inside
+// the payment, after the take (a box shown there gives the player time to end it). The
+// restart pays the jackpot that was taken, not the seed the meter shows now.
+TEST(Progressive, AJackpotTakenBeforeTheProgramStopsIsPaidWhenItsMachineOpens) {
+    ScriptTable table;
+    table.lines.push_back(AllOf(3, "S0", {Runs("jackpot()")}));
+    TestMachine m(MakeLayout(3, 8, 1, 1), table, 1, 1, 10000);
+    m.progressive.Load();
+    ASSERT_TRUE(m.progressive.SetByScript(20000000));  // $200,000
+    m.progressive.Save();
+    auto payJackpot = [](TestMachine& machine) {
+        machine.Script().onEvaluate = [&machine] {
+            machine.Script().results["jackpot()"] = machine.progressive.TakeJackpot() / 25;
+        };
+    };
+    payJackpot(m);
+    std::optional<HeldSpin> stored;
+    std::map<std::string, int32_t> meters;
+    m.Script().onPayment = [&] {  // the program stops here: what was written stays
+        stored = m.wallet.spin;
+        meters = m.store.values;
+    };
+    m.money.AddCoins(1);
+    m.spin.OnSpin();
+    m.spin.OnReelStopped(0);
+    EXPECT_EQ(800000, m.meters.Credit()) << "paid in full when nothing stops";
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(std::vector<int32_t>{20000000}, stored->jackpots);
+    EXPECT_EQ(15000000, meters["$0.25Progressive"]);
+
+    TestMachine again(MakeLayout(3, 8, 1, 1), table, 1, 1, 10000);
+    again.store.values = meters;
+    again.progressive.Load();
+    payJackpot(again);
+    EXPECT_EQ(800000, again.spin.EvaluateScriptletLines(*stored)) << "the $200,000 taken";
+    EXPECT_EQ(15000000, again.progressive.Value()) << "the meter is not taken again";
+    HeldSpin tookNone = *stored;
+    tookNone.jackpots.clear();
+    EXPECT_EQ(600000, again.spin.EvaluateScriptletLines(tookNone)) << "a spin that took none reads the meter";
+}
+
 namespace {
 class RecordedCoins : public CoinSprites {
 public:

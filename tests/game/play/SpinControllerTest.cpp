@@ -110,14 +110,52 @@ TEST(Spin, WhileTheSpinIsPaidTheMachineIsNotIdleAndNoMoneyMoves) {
     EXPECT_TRUE(m.money.BetCoins(1)) << "once paid, the machine takes bets again";
 }
 
-TEST(Spin, AScriptSpinWithNoMarkedReelsEndsAndPaysByTheTable) {
+TEST(Spin, AScriptSpinWithNoMarkedReelsStartsNothingAndPaysNothing) {
     WinningMachine m;
-    m.spin.StartSpin();  // nothing marked: no reel moves, none will report
+    m.spin.StartSpin();  // nothing marked: no reel moves, no outcome is drawn
+    m.spin.MoveReels();
     EXPECT_EQ(1, m.Script().reelsStarted);
     EXPECT_TRUE(m.spin.IsIdle());
-    EXPECT_EQ(20, m.meters.Credit());
+    EXPECT_EQ(0, m.Script().allStopped);
+    EXPECT_EQ(0, m.meters.Credit());
+    EXPECT_EQ(2, m.meters.Bet());
     for (const auto& spins : m.reels.spins) EXPECT_TRUE(spins.empty());
-    EXPECT_TRUE(m.money.CanEnd());
+}
+
+// The script's machine.Spin() (or SpinToStops) inside OnPayment: the drawn outcome is paid
+// once, by the stops drawn for it and with them at stake until it is paid; a bonus spin
+// whose stops the handler chose starts after the payment.
+TEST(Spin, AScriptSpinDuringThePaymentWaitsForItAndNoOutcomeIsPaidTwice) {
+    for (bool chooseStops : {false, true}) {
+        for (bool shortWay : {false, true}) {
+            WinningMachine m;
+            m.spin.OnSpin();
+            const std::vector<int32_t> drawn = m.wallet.spin->stops;
+            m.Script().onPayment = [&] {
+                if (chooseStops)
+                    for (int reel = 0; reel < 3; ++reel) m.spin.MarkReel(reel);
+                shortWay ? m.spin.MoveReels() : m.spin.StartSpin();
+                EXPECT_EQ(1u, m.reels.spins[0].size()) << "no reel moves during the payment";
+                ASSERT_TRUE(m.wallet.spin);
+                EXPECT_EQ(drawn, m.wallet.spin->stops) << "the paid spin stays at stake";
+            };
+            m.spin.OnReelStopped(0);
+            const std::string path = std::string(chooseStops ? "bonus" : "unmarked") + (shortWay ? " short" : " full");
+            EXPECT_EQ(1u, m.Script().payments.size()) << path;
+            EXPECT_EQ(20, m.meters.Credit()) << path;
+            EXPECT_EQ(0, m.meters.Bet()) << path;
+            EXPECT_EQ(10000 - 2 * 25, m.wallet.cash.Cents()) << path;
+            EXPECT_EQ(20 * 25, m.wallet.held.Cents()) << path;
+            EXPECT_EQ(chooseStops ? 2u : 1u, m.reels.spins[0].size()) << path;
+            EXPECT_EQ(shortWay ? 1 : 2, m.Script().reelsStarted) << path;
+            EXPECT_EQ(!chooseStops, m.spin.IsIdle()) << path;
+            // The bonus spin is evaluated when its reels stop: nothing is bet on it.
+            m.Script().onPayment = nullptr;
+            m.spin.OnReelStopped(0);
+            EXPECT_EQ(20, m.meters.Credit()) << path;
+            EXPECT_TRUE(m.spin.IsIdle()) << path;
+        }
+    }
 }
 
 TEST(Spin, AScriptletPayoutPaysItsValueAndAFailedOnePaysNothingAndIsReported) {
