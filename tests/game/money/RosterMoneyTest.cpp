@@ -225,6 +225,33 @@ TEST(RosterMoney, TheStoredHoldingReadsBackAndRefusesOtherShapes) {
     std::vector<uint8_t> reels = EncodeHolding(Holding{Money(1), SpinOf(1, 0, false), {}, {}}, Money(0));
     reels[28] = 0xFF;  // the reel count
     EXPECT_FALSE(DecodeHolding(reels.data(), reels.size(), read, cash));
+
+    // The credit, waiting spins on two machines and the jackpots a spin took.
+    HeldSpin took = SpinOf(3, 0, true);
+    took.jackpots = {20000000, 15000000};
+    HeldSpin mill = SpinOf(1, 0, true);
+    mill.machine = "Mill.slot";
+    const Holding full{Money(75), took, {mill, SpinOf(2, 0, true)}, Money(-300)};
+    const std::vector<uint8_t> fullBytes = EncodeHolding(full, Money(40));
+    ASSERT_TRUE(DecodeHolding(fullBytes.data(), fullBytes.size(), read, cash));
+    EXPECT_EQ(full.spin, read.spin);
+    EXPECT_EQ(full.pending, read.pending);
+    ASSERT_TRUE(read.credit);
+    EXPECT_EQ(-300, read.credit->Cents());
+    ASSERT_TRUE(DecodeHolding(bytes.data(), bytes.size(), read, cash));
+    EXPECT_FALSE(read.credit) << "a value without the credit leaves the stored one";
+    for (size_t cut = 9; cut < fullBytes.size(); ++cut) {
+        Holding part;
+        if (DecodeHolding(fullBytes.data(), cut, part, cash)) {
+            EXPECT_FALSE(part.credit) << cut;  // only whole records before the credit
+        }
+    }
+    std::vector<uint8_t> creditTwice = fullBytes;
+    creditTwice.insert(creditTwice.end(), fullBytes.end() - 8, fullBytes.end());
+    EXPECT_FALSE(DecodeHolding(creditTwice.data(), creditTwice.size(), read, cash)) << "one credit only";
+    std::vector<uint8_t> noJackpots = EncodeHolding(Holding{Money(1), took, {}, {}}, Money(0));
+    noJackpots[8 + 4 * 10 + 11] = 0;  // the count of jackpots, after the name
+    EXPECT_FALSE(DecodeHolding(noJackpots.data(), noJackpots.size(), read, cash));
 }
 
 TEST(RosterMoney, DeletingAPlayerTakesTheCreditWithIt) {
