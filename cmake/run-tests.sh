@@ -5,10 +5,12 @@
 # tests run in their own prefix ($BUILD/test-prefix); the prefix the game is played in
 # ($WINEPREFIX) must come out of the run unchanged, and the run fails when its player
 # records do not. On a host that runs no 32-bit programs (cmake/runs-32bit.sh, or
-# VSL_HOST_32BIT=no) the 32-bit native and fuzz builds are left out. With BUILD64 set
-# beside a 32-bit BUILD, the tests of the 64-bit build that match VSL64_SUBSET (a ctest -R
-# expression; all of them when it is empty) run too, and the files their build-time tools
-# wrote must be the same in both (cmake/same-files.sh).
+# VSL_HOST_32BIT=no) the 32-bit native and fuzz builds are left out. The generator's
+# platform-free part is compared as a 32-bit and a 64-bit program on every host
+# (cmake/emulated-content.sh). With BUILD64 set beside a 32-bit BUILD, the tests of the
+# 64-bit build that match VSL64_SUBSET (a ctest -R expression; all of them when it is empty)
+# run too, the files their build-time tools wrote must be the same in both
+# (cmake/same-files.sh), and each build loads the other's files and spins its machines.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/with-display.sh"
@@ -91,8 +93,17 @@ else
 fi
 wineserver -k >/dev/null 2>&1
 
+# The content generator's platform-free part, built as a 32-bit program (run emulated, on
+# every host) and as a 64-bit one: both compute the same bytes.
+echo "== The content generator's arithmetic, 32-bit (emulated) against 64-bit =="
+"$here/emulated-content.sh" "${EMULATED:-build-emulated}" || rc=1
+
 # The 64-bit Windows build beside the 32-bit one, the tests of VSL64_SUBSET. A wineserver
-# serves one prefix: this one starts only after the 32-bit suite's has been stopped.
+# serves one prefix: this one starts only after the 32-bit suite's has been stopped. Then
+# each build's tests that load the generated files (machine, asset, help and wizard files)
+# and spin every built-in machine run again on the files the other build wrote.
+build_winearch=${WINEARCH:-win32}
+cross_build_tests='^(content_files_test|content_machine_test|content_built_in_machines_test|help_files_test|wizard_clip_art_test|wizard_generated_test)$'
 if [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ] && [ -f "$BUILD64/CTestTestfile.cmake" ]; then
   echo "== Windows 64-bit build (Wine, win64), the tests matching: ${VSL64_SUBSET:-(all)} =="
   export WINEPREFIX=${TEST_PREFIX64:-$PWD/$BUILD64/test-prefix} WINEARCH=win64
@@ -100,6 +111,15 @@ if [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ] && [ -f "$BUILD64/CTestTestfi
   windows_tests "$BUILD64" ${VSL64_SUBSET:+-R "$VSL64_SUBSET"} || rc=1
   echo "== Files of the 32-bit and the 64-bit build =="
   "$here/same-files.sh" "$BUILD" "$BUILD64" || rc=1
+  echo "== The 64-bit build loads the files the 32-bit build wrote, and plays its machines =="
+  VSL_OWN_BUILD=$(cd "$BUILD64" && pwd) VSL_OTHER_BUILD=$(cd "$BUILD" && pwd) \
+    windows_tests "$BUILD64" -R "$cross_build_tests" || rc=1
+  wineserver -k >/dev/null 2>&1
+  echo "== The 32-bit build loads the files the 64-bit build wrote, and plays its machines =="
+  export WINEPREFIX=${TEST_PREFIX:-$PWD/$BUILD/test-prefix} WINEARCH=${build_winearch}
+  start_wine "$BUILD"
+  VSL_OWN_BUILD=$(cd "$BUILD" && pwd) VSL_OTHER_BUILD=$(cd "$BUILD64" && pwd) \
+    windows_tests "$BUILD" -R "$cross_build_tests" || rc=1
   wineserver -k >/dev/null 2>&1
 elif [ -n "$BUILD64" ] && [ "$BUILD64" != "$BUILD" ]; then
   echo "FAIL: the 64-bit build's tests were asked for, but $BUILD64 holds no build"

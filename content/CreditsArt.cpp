@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Canvas.h"
+#include "DetMath.h"
 #include "ContentFolders.h"
 #include "SoundFiles.h"
 
@@ -55,8 +56,8 @@ void Star(Canvas& c, POINT centre, int radius, COLORREF fill, COLORREF edge) {
     for (int i = 0; i < 10; ++i) {
         const double angle = -kPi / 2 + i * kPi / 5;
         const double r = i % 2 ? radius * 0.42 : radius;
-        points[i] = POINT{centre.x + LONG(std::lround(r * std::cos(angle))),
-                          centre.y + LONG(std::lround(r * std::sin(angle)))};
+        points[i] = POINT{centre.x + LONG(std::lround(r * DetCos(angle))),
+                          centre.y + LONG(std::lround(r * DetSin(angle)))};
     }
     c.Polygon(points, 10, fill, edge, 1);
 }

@@ -4,6 +4,7 @@
 
 #include "AssetBuilder.h"
 #include "Canvas.h"
+#include "DetMath.h"
 #include "ContentFolders.h"
 
 namespace content {
@@ -14,7 +15,7 @@ const int kFrames = 5;
 const int kSize = 48;
 
 void DrawCoin(Canvas& c, int frame) {
-    const double turn = std::cos(frame * 3.14159265 / kFrames);
+    const double turn = DetCos(frame * 3.14159265 / kFrames);
     const int half = std::max(3, int(std::fabs(turn) * (kSize / 2 - 2)));
     const RECT rim{kSize / 2 - half, 2, kSize / 2 + half, kSize - 2};
     c.Ellipse(rim, RGB(236, 180, 40), RGB(120, 80, 0), 2);

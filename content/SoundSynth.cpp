@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DetMath.h"
+
 namespace content {
 
 namespace {
@@ -11,7 +13,7 @@ const double kTwoPi = 6.283185307179586;
 
 double WaveAt(Wave wave, double phase, uint32_t& noise) {
     switch (wave) {
-    case Wave::Sine: return std::sin(kTwoPi * phase);
+    case Wave::Sine: return DetSin(kTwoPi * phase);
     case Wave::Square: return phase - std::floor(phase) < 0.5 ? 0.6 : -0.6;
     case Wave::Triangle: {
         const double f = phase - std::floor(phase);

@@ -1,8 +1,7 @@
 // "lobbyAssets.ast": the splash picture and its backdrop, then the lobby's art, in the places
 // the layout fixes.
-#include <cmath>
-
 #include "Canvas.h"
+#include "DetMath.h"
 #include "LobbyArt.h"
 #include "ContentFolders.h"
 #include "LobbyAssetLayout.h"
@@ -36,8 +35,8 @@ void DrawSplash(Canvas& c) {
     for (int i = 0; i < 24; ++i) {  // rays of light from behind the title
         const double a = i * 3.14159265 / 12;
         const POINT p[3] = {{w / 2, 170},
-                            {LONG(w / 2 + 900 * std::cos(a)), LONG(170 + 900 * std::sin(a))},
-                            {LONG(w / 2 + 900 * std::cos(a + 0.12)), LONG(170 + 900 * std::sin(a + 0.12))}};
+                            {LONG(w / 2 + 900 * DetCos(a)), LONG(170 + 900 * DetSin(a))},
+                            {LONG(w / 2 + 900 * DetCos(a + 0.12)), LONG(170 + 900 * DetSin(a + 0.12))}};
         c.Polygon(p, 3, RGB(16, 62, 36), RGB(16, 62, 36));
     }
     c.RoundBox(RECT{60, 60, w - 60, 250}, 40, RGB(110, 14, 24), RGB(230, 180, 60), 5);

@@ -1,7 +1,6 @@
 #include "GallerySounds.h"
 
-#include <cmath>
-
+#include "DetMath.h"
 #include "GalleryLayout.h"
 
 namespace content {
@@ -25,7 +24,7 @@ Voice Tone(Wave wave, double hz, double endHz, double start, double length, doub
 
 // Variation v of a family: its pitch climbs by semitones, its wave and length vary.
 void Compose(SampleBuffer& b, int family, int v) {
-    const double hz = 220 * std::pow(2.0, v / 12.0);
+    const double hz = 220 * DetPow(2.0, v / 12.0);
     const Wave wave = v % 3 == 0 ? Wave::Square : v % 3 == 1 ? Wave::Triangle : Wave::Sine;
     switch (family) {
     case 0: AddVoice(b, Tone(Wave::Square, hz * 2, hz * 2, 0, 0.08, 0.4)); break;
@@ -50,7 +49,7 @@ void Compose(SampleBuffer& b, int family, int v) {
         break;
     case 9:
         for (int i = 0; i < 4; ++i) {
-            const double note = hz * std::pow(2.0, (i * 4 - (i == 3)) / 12.0);
+            const double note = hz * DetPow(2.0, (i * 4 - (i == 3)) / 12.0);
             AddVoice(b, Tone(wave, note, note, i * 0.08, 0.12, 0.35));
         }
         break;

@@ -6,6 +6,7 @@
 
 #include "Canvas.h"
 #include "ClipArt.h"
+#include "DetMath.h"
 
 namespace content {
 
@@ -52,7 +53,7 @@ const SymbolSpec kSymbols[] = {
 static_assert(sizeof kSymbols / sizeof kSymbols[0] == 48, "twelve rows of four");
 
 POINT At(double cx, double cy, double r, double angle) {
-    return POINT{LONG(std::lround(cx + r * std::sin(angle))), LONG(std::lround(cy - r * std::cos(angle)))};
+    return POINT{LONG(std::lround(cx + r * DetSin(angle))), LONG(std::lround(cy - r * DetCos(angle)))};
 }
 
 // A star of up to sixteen points around the middle.

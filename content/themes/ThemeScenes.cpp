@@ -1,6 +1,6 @@
 #include "ThemeScenes.h"
 
-#include <cmath>
+#include "DetMath.h"
 
 namespace content {
 
@@ -26,7 +26,7 @@ void Night(Canvas& c, const MachineTheme& t, const RECT& r) {
         const int cx = r.left + s.Next(w), cy = r.top + s.Next(h / 2 + 1);
         for (int i = 0; i < 12; ++i) {
             const double a = i * 0.5235988;
-            c.Line(POINT{cx, cy}, POINT{cx + int(22 * std::cos(a)), cy + int(22 * std::sin(a))}, t.trim, 1);
+            c.Line(POINT{cx, cy}, POINT{cx + int(22 * DetCos(a)), cy + int(22 * DetSin(a))}, t.trim, 1);
         }
     }
 }
@@ -41,7 +41,7 @@ void Waves(Canvas& c, const MachineTheme& t, const RECT& r) {
     for (int row = 0; row < 6; ++row) {
         const int y0 = r.top + h / 2 + row * h / 12;
         for (int x = r.left; x < r.right; x += 4) {
-            const int y1 = y0 + int(6 * std::sin(x / 14.0 + row)), y2 = y0 + int(6 * std::sin((x + 4) / 14.0 + row));
+            const int y1 = y0 + int(6 * DetSin(x / 14.0 + row)), y2 = y0 + int(6 * DetSin((x + 4) / 14.0 + row));
             c.Line(POINT{x, y1}, POINT{x + 4, y2}, Blend(t.skyBottom, RGB(255, 255, 255), 0.5), 2);
         }
     }
@@ -65,8 +65,8 @@ void Rays(Canvas& c, const MachineTheme& t, const RECT& r) {
     const int reach = (r.right - r.left) + (r.bottom - r.top);
     for (int i = 0; i < 24; i += 2) {
         const double a0 = i * 0.2617994, a1 = (i + 1) * 0.2617994;
-        const POINT p[3] = {centre, {centre.x + int(reach * std::cos(a0)), centre.y + int(reach * std::sin(a0))},
-                            {centre.x + int(reach * std::cos(a1)), centre.y + int(reach * std::sin(a1))}};
+        const POINT p[3] = {centre, {centre.x + int(reach * DetCos(a0)), centre.y + int(reach * DetSin(a0))},
+                            {centre.x + int(reach * DetCos(a1)), centre.y + int(reach * DetSin(a1))}};
         c.Polygon(p, 3, Blend(t.skyTop, t.trim, 0.2), Blend(t.skyTop, t.trim, 0.2));
     }
 }

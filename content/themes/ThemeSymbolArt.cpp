@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "DetMath.h"
+
 namespace content {
 
 namespace {
@@ -17,7 +19,7 @@ void StarShape(Canvas& c, int cx, int cy, int outer, int inner, int points, COLO
     for (int i = 0; i < 2 * points; ++i) {
         const double a = -1.5707963 + i * 3.14159265 / points;
         const int r = i % 2 ? inner : outer;
-        p.push_back(POINT{cx + int(std::lround(r * std::cos(a))), cy + int(std::lround(r * std::sin(a)))});
+        p.push_back(POINT{cx + int(std::lround(r * DetCos(a))), cy + int(std::lround(r * DetSin(a)))});
     }
     c.Polygon(p.data(), int(p.size()), fill, Dark(fill), 2);
 }
@@ -87,7 +89,7 @@ void Wheel(Canvas& c, int s, COLORREF k) {
     c.Ellipse(RECT{s / 10, s / 10, s - s / 10, s - s / 10}, k, Dark(k), 3);
     for (int i = 0; i < 4; ++i) {
         const double a = i * 0.7853982;
-        const int dx = int(std::lround(s * 0.38 * std::cos(a))), dy = int(std::lround(s * 0.38 * std::sin(a)));
+        const int dx = int(std::lround(s * 0.38 * DetCos(a))), dy = int(std::lround(s * 0.38 * DetSin(a)));
         c.Line(POINT{s / 2 - dx, s / 2 - dy}, POINT{s / 2 + dx, s / 2 + dy}, Light(k), 3);
     }
     c.Ellipse(RECT{s * 2 / 5, s * 2 / 5, s * 3 / 5, s * 3 / 5}, Dark(k), Dark(k));

@@ -144,7 +144,10 @@ double Return(const KeyLines& key, const Candidate& candidate, const Pays& pays)
 Fit FitPays(const KeyLines& key, const Candidate& candidate, const Band& band, double leastScale)
 {
     Fit best;
-    const double jackpotChance = std::pow(candidate.stops[0], key.choices.reels) / key.combinations;
+    // The jackpot's stops to the power of the reels, multiplied out: exact, on every runtime.
+    double jackpotStops = 1;
+    for (int reel = 0; reel < key.choices.reels; ++reel) jackpotStops *= candidate.stops[0];
+    const double jackpotChance = jackpotStops / key.combinations;
     int jackpot = 0;
     for (int value : kJackpots)
         if (value * jackpotChance <= 0.25 * band.low) {

@@ -12,6 +12,7 @@
 
 #include "AssetFileTitle.h"
 #include "BestLineDraws.h"
+#include "BuiltFileFolder.h"
 #include "BuiltInMachines.h"
 #include "FrameListeners.h"
 #include "LobbyHotspots.h"
@@ -33,7 +34,9 @@ ListedRandom* draws = nullptr;
 
 MachineFace* MakeTestFace(MachineScreen& screen) { return new PlayFace(screen, *roster, draws); }
 
-std::string MachinePath(const BuiltInMachine& machine) { return std::string(VSL_PROGRAM_DIR "/") + machine.script; }
+const std::string kProgramDir = BuiltFileFolder(VSL_PROGRAM_DIR "/");
+
+std::string MachinePath(const BuiltInMachine& machine) { return kProgramDir + machine.script; }
 
 class BuiltInMachinesTest : public ::testing::Test {
 protected:
@@ -138,7 +141,7 @@ TEST_F(BuiltInMachinesTest, TheProgressiveShowsItsJackpotAsMoney) {
             for (const std::string& name : names) DeleteRegistryValue(kGeneral, name.c_str());
         }
     } stored;
-    ASSERT_TRUE(ShowNamedScreen(VSL_PROGRAM_DIR "/progressive.slot"));
+    ASSERT_TRUE(ShowNamedScreen((kProgramDir + "progressive.slot").c_str()));
     MachineScreen* screen = MachineHost::CurrentMachine();
     ASSERT_NE(screen, nullptr);
     auto* face = dynamic_cast<PlayFace*>(screen->GetFace());

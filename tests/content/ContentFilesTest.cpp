@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "AuloSnd.h"
+#include "BuiltFileFolder.h"
 #include "CompileHelpers.h"
 #include "EnginePictureProbe.h"
 #include "LobbyAssetLayout.h"
@@ -19,8 +20,8 @@
 
 namespace {
 
-const std::string kProgramDir = VSL_PROGRAM_DIR "/";
-const std::string kCdDir = VSL_CD_DIR "/";
+const std::string kProgramDir = BuiltFileFolder(VSL_PROGRAM_DIR "/");
+const std::string kCdDir = BuiltFileFolder(VSL_CD_DIR "/");
 const std::string kMachineDir = VSL_MACHINE_DIR "/";
 
 const uint32_t kBmap = 0x50414D42u, kBack = 0x4B434142u, kSprt = 0x54525053u;

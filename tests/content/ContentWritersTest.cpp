@@ -1,13 +1,17 @@
 // The content generator's file writers and synthesizer: the AVI's RIFF structure and index,
 // icon and cursor directories, and synthesized sounds that the sound library's own readers
-// accept with the length they were made with.
+// accept with the length they were made with; and the generator's own mathematics, close
+// to the runtime's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "AviWriter.h"
 #include "CwvFile.h"
+#include "DetMath.h"
 #include "IconFile.h"
 #include "SoundSynth.h"
 #include "WavFile.h"
@@ -118,3 +122,33 @@ TEST(SoundSynth, EnvelopesShapeVoicesAndTheFilesKeepTheirLength) {
 }
 
 }  // namespace
+
+namespace {
+
+// Within `ulps` units in the last place of the runtime's result (or of 1 near zero).
+void ExpectClose(double mine, double runtime, double ulps, const char* what, double x) {
+    const double scale = std::max(1.0, std::fabs(runtime));
+    EXPECT_LE(std::fabs(mine - runtime), ulps * 2.220446049250313e-16 * scale) << what << "(" << x << ")";
+}
+
+}  // namespace
+
+// Over the angles the drawings use (a few turns either way) and the phases of the sounds
+// (tens of thousands of turns), and the exponents of the semitones.
+TEST(DetMath, AgreesWithTheRuntimeWithinAFewUnitsInTheLastPlace) {
+    for (double x = -40; x <= 40; x += 0.0173) {
+        ExpectClose(content::DetSin(x), std::sin(x), 4, "sin", x);
+        ExpectClose(content::DetCos(x), std::cos(x), 4, "cos", x);
+        ExpectClose(content::DetExp(x), std::exp(x), 4, "exp", x);
+    }
+    for (double x = 1e-6; x < 120000; x = x * 1.37 + 0.11) {
+        ExpectClose(content::DetSin(x), std::sin(x), 64, "sin", x);
+        ExpectClose(content::DetCos(x), std::cos(x), 64, "cos", x);
+        ExpectClose(content::DetLog(x), std::log(x), 4, "log", x);
+    }
+    for (int v = -48; v <= 48; ++v) ExpectClose(content::DetPow(2.0, v / 12.0), std::pow(2.0, v / 12.0), 8, "pow", v);
+    EXPECT_EQ(content::DetSin(0), 0.0);
+    EXPECT_EQ(content::DetCos(0), 1.0);
+    EXPECT_EQ(content::DetExp(0), 1.0);
+    EXPECT_EQ(content::DetLog(1), 0.0);
+}

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BuiltFileFolder.h"
 #include "CompileHelpers.h"
 #include "HelpDocument.h"
 #include "RichTextFile.h"
@@ -165,7 +166,7 @@ TEST(ViraduReference, EveryExampleCompilesWithoutAWord) {
 
 #ifdef VSL_PROGRAM_DIR
 TEST(HelpFiles, TheBuildWroteThemFromTheSources) {
-    const std::string dir = VSL_PROGRAM_DIR "/";
+    const std::string dir = BuiltFileFolder(VSL_PROGRAM_DIR "/");
     for (auto [source, target] : {std::pair{"game_help.txt", "vS_HELP.hlp"}, {"viradu_reference.txt", "viradu.hlp"}}) {
         const std::vector<uint8_t> bytes = content::WinHelpFileBytes(Source(source));
         EXPECT_EQ(ReadText(dir + target), std::string(bytes.begin(), bytes.end())) << target;

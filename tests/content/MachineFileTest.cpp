@@ -7,11 +7,12 @@
 #include <string>
 
 #include "AssetFileTitle.h"
+#include "BuiltFileFolder.h"
 #include "Quor2_5.h"
 
 namespace {
 
-const std::string kMachineFile = VSL_PROGRAM_DIR "/foxfire.slot";
+const std::string kMachineFile = BuiltFileFolder(VSL_PROGRAM_DIR "/foxfire.slot");
 
 TEST(GeneratedMachineFile, FoxfireGroveIsBuiltBesideTheProgramUnderItsTitle) {
     EXPECT_EQ(ReadAssetFileTitle(kMachineFile), "Foxfire Grove");

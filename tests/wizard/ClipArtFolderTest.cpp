@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "BuiltFileFolder.h"
 #include "CardPicture.h"
 #include "DepthConversion.h"
 #include "GalleryLayout.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const std::string kFolder = VSL_CLIP_ART_DIR;
+const std::string kFolder = BuiltFileFolder(VSL_CLIP_ART_DIR);
 
 // An asset file opened through the engine for the test's time.
 class OpenedFile {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "BuildMachine.h"
+#include "BuiltFileFolder.h"
 #include "EnginePictureProbe.h"
 #include "FakeMachineScript.h"
 #include "GalleryLayout.h"
@@ -194,7 +195,7 @@ protected:
 TEST_F(GeneratedMachines, EveryConfigurationCompilesBuildsAndRunsItsScript)
 {
     WizardPayout data;
-    ASSERT_TRUE(data.LoadTable(std::string(VSL_CLIP_ART_DIR) + "/VSLWizard.dta"));
+    ASSERT_TRUE(data.LoadTable(BuiltFileFolder(VSL_CLIP_ART_DIR) + "/VSLWizard.dta"));
     const std::vector<Configuration> all = AllConfigurations(data, *art_, art_->Folder() + "\\tone.wav");
     ASSERT_GT(all.size(), 300u);
     EnginePictureProbe probe;
@@ -253,13 +254,13 @@ TEST_F(GeneratedMachines, EveryConfigurationCompilesBuildsAndRunsItsScript)
 // gallery, its arms and buttons from the style tables, compiles and builds.
 TEST_F(GeneratedMachines, EveryStyleAndLayoutBuildsFromTheClipArtOnOurCd)
 {
-    std::string cd = std::string("Z:") + VSL_CLIP_ART_DIR;
+    std::string cd = "Z:" + BuiltFileFolder(VSL_CLIP_ART_DIR);
     for (char& c : cd)
         if (c == '/')
             c = '\\';
     ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((cd + "\\gallery.ast").c_str()));
     WizardPayout data;
-    ASSERT_TRUE(data.LoadTable(std::string(VSL_CLIP_ART_DIR) + "/VSLWizard.dta"));
+    ASSERT_TRUE(data.LoadTable(BuiltFileFolder(VSL_CLIP_ART_DIR) + "/VSLWizard.dta"));
     const int firstSymbols[kSymbolSlots] = {3, 7, 10, 9, 8, 0, 14};
     const int firstSounds[WizardChoices::kSounds] = {253, 67, 73, 282, -1, 74};
     std::set<std::pair<unsigned, int>> built;
