@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "CabinetFront.h"
 #include "Canvas.h"
 #include "SoundFiles.h"
 
@@ -102,6 +103,7 @@ void MakeCabinetParts(const ContentFolders& to, const CabinetLook& look) {
     Coin(to, look);
     Buttons(to, look);
     Digits(to, look);
+    MakeDenominationPlates(to, look.prefix);
     Sounds(to, look);
 }
 
