@@ -11,8 +11,7 @@ namespace content {
 
 namespace {
 
-const int kHeader = 14;        // the line that says what the amounts are for
-const int kAmountWidth = 34;   // one amount column
+const int kHeader = 14;  // the line that says what the amounts are for
 const int kMinRow = 12, kMaxRow = 18;
 
 // One line of the card: the symbols shown left to right, the words before them ("ANY 4"),
@@ -66,23 +65,38 @@ const ThemeSymbol* FindSymbol(const MachineTheme& theme, const std::string& name
 
 struct CardShape {
     int columns, rows, rowHeight;
+    int amountWidth;  // of each of the two amount columns
 };
 
-int LineWidth(const CardLine& line, int rowHeight) {
-    const int words = line.words.empty() ? 0 : int(line.words.size()) * rowHeight / 2 + 4;
-    return words + int(line.symbols.size()) * (rowHeight + 1) + 2 * kAmountWidth + 6;
+// The card's text is bold, two pixels smaller than its rows.
+FontSpec RowFont(int rowHeight) { return FontSpec{"Arial", rowHeight - 3, FW_BOLD}; }
+
+int TextWidth(const Canvas& c, const std::string& text, int rowHeight) {
+    return text.empty() ? 0 : c.TextWidth(text, RowFont(rowHeight)) + 4;
+}
+
+int AmountWidth(const Canvas& c, const std::vector<CardLine>& lines, int rowHeight) {
+    int widest = TextWidth(c, "99", rowHeight);
+    for (const CardLine& line : lines)
+        widest = std::max({widest, TextWidth(c, line.single, rowHeight), TextWidth(c, line.most, rowHeight)});
+    return widest;
+}
+
+int LineWidth(const Canvas& c, const CardLine& line, int rowHeight, int amountWidth) {
+    return TextWidth(c, line.words, rowHeight) + int(line.symbols.size()) * rowHeight + 2 * amountWidth + 4;
 }
 
 // The fewest columns whose rows fit the place at a readable height.
-CardShape ShapeFor(const std::vector<CardLine>& lines, const RECT& place) {
+CardShape ShapeFor(const Canvas& c, const std::vector<CardLine>& lines, const RECT& place) {
     const int width = place.right - place.left - 8, height = place.bottom - place.top - kHeader - 6;
     for (int columns = 1; columns <= 3; ++columns) {
         const int rows = (int(lines.size()) + columns - 1) / columns;
         const int rowHeight = std::min(kMaxRow, height / std::max(rows, 1));
         if (rowHeight < kMinRow) continue;
+        const int amountWidth = AmountWidth(c, lines, rowHeight);
         int widest = 0;
-        for (const CardLine& line : lines) widest = std::max(widest, LineWidth(line, rowHeight));
-        if (widest <= width / columns) return CardShape{columns, rows, rowHeight};
+        for (const CardLine& line : lines) widest = std::max(widest, LineWidth(c, line, rowHeight, amountWidth));
+        if (widest <= width / columns) return CardShape{columns, rows, rowHeight, amountWidth};
     }
     throw std::runtime_error("the award card does not fit its place");
 }
@@ -98,23 +112,33 @@ void DrawIcon(Canvas& c, const MachineTheme& theme, const std::string& name, int
     BitBlt(c.Dc(), x, y, size, size, icon.Dc(), 0, 0, SRCCOPY);
 }
 
-void DrawLine(Canvas& c, const MachineTheme& theme, const CardLine& line, const RECT& r) {
-    const int h = r.bottom - r.top - 1;
-    const FontSpec font{"Arial", h - 2, FW_BOLD};
+void DrawLine(Canvas& c, const MachineTheme& theme, const CardLine& line, const RECT& r, int amountWidth) {
+    const int rowHeight = r.bottom - r.top, h = rowHeight - 1;
+    const FontSpec font = RowFont(rowHeight);
     int x = r.left;
     if (!line.words.empty()) {
-        const int w = int(line.words.size()) * h / 2 + 4;
+        const int w = TextWidth(c, line.words, rowHeight);
         c.Text(line.words, RECT{x, r.top, x + w, r.bottom}, font, theme.trim, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         x += w;
     }
     for (const std::string& symbol : line.symbols) {
         DrawIcon(c, theme, symbol, x, r.top, h);
-        x += h + 1;
+        x += rowHeight;
     }
     const UINT right = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
-    c.Text(line.single, RECT{r.right - 2 * kAmountWidth, r.top, r.right - kAmountWidth - 2, r.bottom}, font, theme.trim,
+    c.Text(line.single, RECT{r.right - 2 * amountWidth, r.top, r.right - amountWidth - 2, r.bottom}, font, theme.trim,
            right);
-    c.Text(line.most, RECT{r.right - kAmountWidth, r.top, r.right - 2, r.bottom}, font, RGB(255, 255, 255), right);
+    c.Text(line.most, RECT{r.right - amountWidth, r.top, r.right - 2, r.bottom}, font, RGB(255, 255, 255), right);
+}
+
+// Over each column: what the amounts are, coins won for a bet of one coin and of the most.
+void DrawHeader(Canvas& c, const MachineTheme& theme, const RECT& r, int maxBet, int amountWidth) {
+    const FontSpec font{"Arial", 11, FW_BOLD};
+    const UINT right = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
+    c.Text("COINS BET", r, font, theme.trim, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    c.Text("1", RECT{r.right - 2 * amountWidth, r.top, r.right - amountWidth - 2, r.bottom}, font, theme.trim, right);
+    c.Text(std::to_string(maxBet), RECT{r.right - amountWidth, r.top, r.right - 2, r.bottom}, font,
+           RGB(255, 255, 255), right);
 }
 
 }  // namespace
@@ -126,19 +150,21 @@ void DrawAwardCard(Canvas& c, const RECT& place, const std::string& scriptPath, 
     if (table.lines.empty()) throw std::runtime_error("no pay table in " + scriptPath);
     std::vector<CardLine> lines;
     for (const auto& line : table.lines) lines.push_back(LineOf(line, script.GetReelCount(), script.GetMaxBet()));
-    const CardShape shape = ShapeFor(lines, place);
+    const CardShape shape = ShapeFor(c, lines, place);
 
     c.Fill(place, theme.trim);
     c.Fill(RECT{place.left + 2, place.top + 2, place.right - 2, place.bottom - 2}, RGB(12, 12, 20));
-    const std::string most = std::to_string(script.GetMaxBet());
-    c.Text("PAYS IN COINS FOR 1 COIN BET AND FOR " + most + " COINS BET",
-           RECT{place.left + 4, place.top + 3, place.right - 4, place.top + 3 + kHeader}, FontSpec{"Arial", 11, FW_BOLD},
-           theme.trim);
     const int columnWidth = (place.right - place.left - 8) / shape.columns;
+    for (int column = 0; column < shape.columns; ++column) {
+        const int left = place.left + 4 + column * columnWidth;
+        DrawHeader(c, theme, RECT{left + 2, place.top + 3, left + columnWidth - 4, place.top + 3 + kHeader},
+                   script.GetMaxBet(), shape.amountWidth);
+    }
     for (size_t i = 0; i < lines.size(); ++i) {
         const int column = int(i) / shape.rows, row = int(i) % shape.rows;
         const int left = place.left + 4 + column * columnWidth, top = place.top + 4 + kHeader + row * shape.rowHeight;
-        DrawLine(c, theme, lines[i], RECT{left + 2, top, left + columnWidth - 4, top + shape.rowHeight});
+        DrawLine(c, theme, lines[i], RECT{left + 2, top, left + columnWidth - 4, top + shape.rowHeight},
+                 shape.amountWidth);
     }
 }
 

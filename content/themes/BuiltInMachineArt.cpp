@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "AwardCardArt.h"
 #include "BuiltInMachines.h"
 #include "CabinetFront.h"
 #include "CabinetParts.h"
@@ -27,7 +28,7 @@ struct ReelWindow {
 };
 
 ReelWindow WindowOf(const MachineTheme& theme) {
-    if (theme.reels == 9) return ReelWindow{158, 120, 64, 64, 8, 3, 3};
+    if (theme.reels == 9) return ReelWindow{60, 120, 64, 64, 8, 3, 3};
     return theme.reels == 5 ? ReelWindow{54, 136, 80, 160, 2, 5, 1} : ReelWindow{110, 120, 96, 192, 8, 3, 1};
 }
 
@@ -47,19 +48,32 @@ const char* TitleOf(const MachineTheme& theme) {
     throw std::runtime_error("no built-in machine is named " + file);
 }
 
-// The jackpot's window holds ten cells of 18 pixels: a "$" before the largest jackpot.
+// The progressive's jackpot joins the meters, whose others are narrower there; its window
+// holds ten cells of 18 pixels, so that a "$" stands before the largest jackpot.
 void MeterLabels(Canvas& c, const MachineTheme& theme) {
-    DrawMeterLabels(c, theme.trim);
-    if (std::string(theme.stem) == "progressive") {
-        c.Fill(RECT{180, 326, 368, 360}, RGB(20, 0, 0));
-        c.Text("JACKPOT", RECT{86, 330, 180, 356}, FontSpec{"Arial", 13, FW_BOLD}, theme.trim);
+    if (std::string(theme.stem) != "progressive") {
+        DrawMeterLabels(c, theme.trim);
+        return;
     }
+    const FontSpec small{"Arial", 13, FW_BOLD};
+    c.Text("BET", RECT{60, 24, 114, 40}, small, theme.trim);
+    c.Text("CREDIT", RECT{124, 24, 232, 40}, small, theme.trim);
+    c.Text("WINNER PAID", RECT{242, 24, 350, 40}, small, theme.trim);
+    c.Text("JACKPOT", RECT{362, 24, 542, 40}, small, theme.trim);
+    c.Fill(RECT{358, 38, 546, 68}, RGB(20, 0, 0));
+}
+
+// The award card lies below a row of reels, or beside a grid.
+RECT CardPlaceOf(const ReelWindow& w) {
+    if (w.rows > 1) return RECT{w.Right() + 20, w.top - 8, 456, 386};
+    return RECT{48, w.Bottom() + 12, 458, 388};
 }
 
 COLORREF PanelOf(const MachineTheme& theme) { return Blend(theme.cabinet, RGB(0, 0, 0), 0.3); }
 
 // The cabinet: the meters' strip at the top, the topper with the scene and the title, the
-// reel window with the pay line, the panel behind the buttons and the coin acceptor.
+// reel window with the pay line, the award card, the panel behind the buttons and the coin
+// acceptor.
 void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
     Canvas c(kMachineArtWidth, kMachineArtHeight);
     PaintScene(c, theme, RECT{0, 0, kMachineArtWidth, kMachineArtHeight});
@@ -73,6 +87,7 @@ void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
     c.RoundBox(RECT{48, 390, 460, 454}, 12, PanelOf(theme), theme.trim, 2);
     MeterLabels(c, theme);
     DrawCoinAcceptor(c, FrontLook{PanelOf(theme), theme.trim});
+    DrawAwardCard(c, CardPlaceOf(w), to.machines + theme.stem + ".txt", theme);
     SaveMachinePicture(c, to, std::string(theme.stem) + "_back.bmp");
 }
 
