@@ -15,7 +15,7 @@ const int kHeader = 14;  // the line that says what the amounts are for
 const int kMinRow = 12, kMaxRow = 18;
 
 // One line of the card: the symbols shown left to right, the words before them ("ANY 4"),
-// and the amounts for one coin and for the largest bet ("" for a scripted payout).
+// and the amounts for one coin and for the largest bet ("JACKPOT" for a scripted payout).
 struct CardLine {
     std::string words;
     std::vector<std::string> symbols;
@@ -52,7 +52,7 @@ CardLine LineOf(const ScriptPayTable::PayoutLine& line, int reels, int maxBet) {
     }
     if (!line.payouts.empty()) {
         card.single = AmountText(line.payouts.front());
-        card.most = AmountText(line.payouts[size_t(std::min<int>(maxBet, int(line.payouts.size())) - 1)]);
+        card.most = AmountText(line.payouts[size_t(std::clamp(maxBet, 1, int(line.payouts.size())) - 1)]);
     }
     return card;
 }
@@ -68,7 +68,7 @@ struct CardShape {
     int amountWidth;  // of each of the two amount columns
 };
 
-// The card's text is bold, two pixels smaller than its rows.
+// The card's text is bold, three pixels smaller than its rows.
 FontSpec RowFont(int rowHeight) { return FontSpec{"Arial", rowHeight - 3, FW_BOLD}; }
 
 int TextWidth(const Canvas& c, const std::string& text, int rowHeight) {
