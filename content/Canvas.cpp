@@ -87,6 +87,16 @@ void Canvas::Text(const std::string& text, RECT r, const FontSpec& font, COLORRE
     DeleteObject(SelectObject(dc_, old));
 }
 
+int Canvas::TextWidth(const std::string& text, const FontSpec& font) const {
+    HFONT f = CreateFontA(-font.height, 0, 0, 0, font.weight, font.italic, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, font.face);
+    HGDIOBJ old = SelectObject(dc_, f);
+    SIZE size{};
+    GetTextExtentPoint32A(dc_, text.c_str(), int(text.size()), &size);
+    DeleteObject(SelectObject(dc_, old));
+    return int(size.cx);
+}
+
 void Canvas::ShadowText(const std::string& text, RECT r, const FontSpec& font, COLORREF colour, COLORREF shadow,
                         int offset, UINT format) {
     RECT s = r;

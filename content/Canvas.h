@@ -41,6 +41,8 @@ public:
     // Text in a real font, laid out by DrawText's `format` in the rectangle.
     void Text(const std::string& text, RECT r, const FontSpec& font, COLORREF colour,
               UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // How wide the text is in the font, in pixels.
+    int TextWidth(const std::string& text, const FontSpec& font) const;
     // The same text drawn first offset in the shadow colour.
     void ShadowText(const std::string& text, RECT r, const FontSpec& font, COLORREF colour, COLORREF shadow,
                     int offset = 2, UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE);

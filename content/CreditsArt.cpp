@@ -115,10 +115,10 @@ void Button(const ContentFolders& to, const std::string& name, const char* text,
     }
 }
 
-// The meters' cells: a blank, the digits 0 to 9 and a "$", one picture each.
+// The meters' cells: a blank and the digits 0 to 9, one picture each.
 void Digits(const ContentFolders& to) {
-    const std::string glyphs = " 0123456789$";
-    const char* const names[] = {"blank", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "dollar"};
+    const std::string glyphs = " 0123456789";
+    const char* const names[] = {"blank", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
     for (size_t i = 0; i < glyphs.size(); ++i) {
         Canvas c(14, 20, RGB(30, 6, 12));
         c.Text(glyphs.substr(i, 1), RECT{0, 0, 14, 20}, FontSpec{"Courier New", 19, FW_BOLD}, kGold);

@@ -3,6 +3,7 @@
 // buttons, lever, meters and sounds are the cabinet parts every machine of ours has.
 #include <functional>
 
+#include "CabinetFront.h"
 #include "CabinetParts.h"
 #include "Canvas.h"
 #include "ContentFolders.h"
@@ -29,6 +30,8 @@ void Backdrop(const ContentFolders& to) {
     c.ShadowText("FOXFIRE GROVE", RECT{40, 70, 560, 108}, FontSpec{"Times New Roman", 32, FW_BOLD}, kGold,
                  RGB(0, 0, 0));
     c.Fill(RECT{100, 214, 422, 218}, RGB(220, 40, 30));  // the pay line
+    DrawMeterLabels(c, kGold);
+    DrawCoinAcceptor(c, FrontLook{RGB(70, 44, 24), kGold});
     Save(c, to, "foxfire_back.bmp");
 }
 

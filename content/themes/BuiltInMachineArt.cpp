@@ -4,7 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "AwardCardArt.h"
 #include "BuiltInMachines.h"
+#include "CabinetFront.h"
 #include "CabinetParts.h"
 #include "Canvas.h"
 #include "ContentFolders.h"
@@ -17,14 +19,26 @@ namespace content {
 
 namespace {
 
-// The reels as the scripts place them: three of 96 pixels, or five of 80.
+// The reels as the scripts place them: three of 96 pixels or five of 80 in a row, or nine
+// of 64 in three rows of three, each showing one symbol.
 struct ReelWindow {
-    int left, top, width, height, gap, count;
+    int left, top, width, height, gap, count, rows;
     int Right() const { return left + count * width + (count - 1) * gap; }
+    int Bottom() const { return top + rows * height + (rows - 1) * gap; }
 };
 
 ReelWindow WindowOf(const MachineTheme& theme) {
-    return theme.reels == 5 ? ReelWindow{54, 136, 80, 160, 2, 5} : ReelWindow{110, 120, 96, 192, 8, 3};
+    if (theme.reels == 9) return ReelWindow{60, 120, 64, 64, 8, 3, 3};
+    return theme.reels == 5 ? ReelWindow{54, 136, 80, 160, 2, 5, 1} : ReelWindow{110, 120, 96, 192, 8, 3, 1};
+}
+
+// The pay line across a row of reels; through a grid it runs through every reel, so none
+// is drawn.
+void ReelFrame(Canvas& c, const ReelWindow& w) {
+    c.Fill(RECT{w.left - 10, w.top - 8, w.Right() + 10, w.Bottom() + 8}, RGB(10, 10, 10));
+    if (w.rows > 1) return;
+    const int middle = w.top + w.height / 2;
+    c.Fill(RECT{w.left - 10, middle - 2, w.Right() + 10, middle + 2}, RGB(220, 40, 30));
 }
 
 const char* TitleOf(const MachineTheme& theme) {
@@ -34,21 +48,32 @@ const char* TitleOf(const MachineTheme& theme) {
     throw std::runtime_error("no built-in machine is named " + file);
 }
 
+// The progressive's jackpot joins the meters, whose others are narrower there; its window
+// holds ten cells of 18 pixels, so that a "$" stands before the largest jackpot.
 void MeterLabels(Canvas& c, const MachineTheme& theme) {
-    const FontSpec small{"Arial", 13, FW_BOLD};
-    c.Text("BET", RECT{60, 24, 132, 40}, small, theme.trim);
-    c.Text("CREDIT", RECT{160, 24, 304, 40}, small, theme.trim);
-    c.Text("WINNER PAID", RECT{332, 24, 476, 40}, small, theme.trim);
-    if (std::string(theme.stem) == "progressive") {
-        c.Fill(RECT{184, 326, 354, 360}, RGB(20, 0, 0));
-        c.Text("JACKPOT", RECT{90, 330, 184, 356}, small, theme.trim);
+    if (std::string(theme.stem) != "progressive") {
+        DrawMeterLabels(c, theme.trim);
+        return;
     }
+    const FontSpec small{"Arial", 13, FW_BOLD};
+    c.Text("BET", RECT{60, 24, 114, 40}, small, theme.trim);
+    c.Text("CREDIT", RECT{124, 24, 232, 40}, small, theme.trim);
+    c.Text("WINNER PAID", RECT{242, 24, 350, 40}, small, theme.trim);
+    c.Text("JACKPOT", RECT{362, 24, 542, 40}, small, theme.trim);
+    c.Fill(RECT{358, 38, 546, 68}, RGB(20, 0, 0));
+}
+
+// The award card lies below a row of reels, or beside a grid.
+RECT CardPlaceOf(const ReelWindow& w) {
+    if (w.rows > 1) return RECT{w.Right() + 20, w.top - 8, 456, 386};
+    return RECT{48, w.Bottom() + 12, 458, 388};
 }
 
 COLORREF PanelOf(const MachineTheme& theme) { return Blend(theme.cabinet, RGB(0, 0, 0), 0.3); }
 
 // The cabinet: the meters' strip at the top, the topper with the scene and the title, the
-// reel window with the pay line, and the panel behind the buttons.
+// reel window with the pay line, the award card, the panel behind the buttons and the coin
+// acceptor.
 void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
     Canvas c(kMachineArtWidth, kMachineArtHeight);
     PaintScene(c, theme, RECT{0, 0, kMachineArtWidth, kMachineArtHeight});
@@ -58,11 +83,11 @@ void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
     const RECT topper{46, 72, 548, w.top - 10};
     PaintScene(c, theme, topper);
     c.ShadowText(TitleOf(theme), topper, FontSpec{"Times New Roman", 34, FW_BOLD}, theme.trim, RGB(0, 0, 0));
-    c.Fill(RECT{w.left - 10, w.top - 8, w.Right() + 10, w.top + w.height + 8}, RGB(10, 10, 10));
-    const int middle = w.top + w.height / 2;
-    c.Fill(RECT{w.left - 10, middle - 2, w.Right() + 10, middle + 2}, RGB(220, 40, 30));  // the pay line
+    ReelFrame(c, w);
     c.RoundBox(RECT{48, 390, 460, 454}, 12, PanelOf(theme), theme.trim, 2);
     MeterLabels(c, theme);
+    DrawCoinAcceptor(c, FrontLook{PanelOf(theme), theme.trim});
+    DrawAwardCard(c, CardPlaceOf(w), to.machines + theme.stem + ".txt", theme);
     SaveMachinePicture(c, to, std::string(theme.stem) + "_back.bmp");
 }
 

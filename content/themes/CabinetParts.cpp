@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "CabinetFront.h"
 #include "Canvas.h"
 #include "SoundFiles.h"
 
@@ -12,11 +13,16 @@ namespace {
 // The sounds were tuned with the fanfare on C; other machines move every voice alike.
 const double kTunedPitch = 523.3;
 
+// The light around the coin slot, two frames: a thin and a thick frame, the slot left clear.
 void Glow(const ContentFolders& to, const CabinetLook& look) {
     for (int i = 1; i <= 2; ++i) {
-        Canvas c(48, 48, kKeyColour);
-        const int r = i == 1 ? 16 : 22;
-        c.Ellipse(RECT{24 - r, 24 - r, 24 + r, 24 + r}, RGB(255, 230, 120), RGB(255, 200, 60));
+        Canvas c(30, 46, kKeyColour);  // the corner pixel is the clear colour
+        const COLORREF lit = RGB(255, 200, 60);
+        const int edge = i + 2;
+        c.Fill(RECT{1, 1, 29, 1 + edge}, lit);
+        c.Fill(RECT{1, 45 - edge, 29, 45}, lit);
+        c.Fill(RECT{1, 1, 1 + edge, 45}, lit);
+        c.Fill(RECT{29 - edge, 1, 29, 45}, lit);
         SaveMachinePicture(c, to, look.prefix + "_glow" + std::to_string(i) + ".bmp");
     }
 }
@@ -50,19 +56,28 @@ void Buttons(const ContentFolders& to, const CabinetLook& look) {
         }
 }
 
-// The meters' cells, one picture per sequence as an indicator shows them: a blank cell,
-// the digits 0 to 9 and a "$" ("_digit_blank.bmp", "_digit_0.bmp" ... "_digit_dollar.bmp").
-void Digits(const ContentFolders& to, const CabinetLook& look) {
-    const std::string stem = look.prefix + "_digit_";
+// A meter's cells, one picture per sequence as an indicator shows them: a blank cell, the
+// digits 0 to 9 and, for money, a "$" ("<stem>blank.bmp", "<stem>0.bmp" ... "<stem>dollar.bmp").
+void DigitCells(const ContentFolders& to, const std::string& stem, const RECT& glyphs, const FontSpec& font,
+                COLORREF ink, bool money) {
     const auto cell = [&](const std::string& glyph, const std::string& name) {
         Canvas c(18, 26, RGB(20, 0, 0));
-        if (!glyph.empty())
-            c.Text(glyph, RECT{0, 0, 18, 26}, FontSpec{"Courier New", 24, FW_BOLD}, RGB(255, 60, 40));
+        if (!glyph.empty()) c.Text(glyph, glyphs, font, ink);
         SaveMachinePicture(c, to, stem + name + ".bmp");
     };
     cell("", "blank");
     for (int d = 0; d < 10; ++d) cell(std::to_string(d), std::to_string(d));
-    cell("$", "dollar");
+    if (money) cell("$", "dollar");
+}
+
+// The coin meters' digits fill their cells ("_digit_"); the jackpot's ("_jackpot_") stand
+// clear of the cells' left edges and bottoms, where its decimal point and thousands
+// separators are drawn.
+void Digits(const ContentFolders& to, const CabinetLook& look) {
+    DigitCells(to, look.prefix + "_digit_", RECT{0, 0, 18, 26}, FontSpec{"Courier New", 24, FW_BOLD},
+               RGB(255, 60, 40), false);
+    DigitCells(to, look.prefix + "_jackpot_", RECT{3, 0, 18, 21}, FontSpec{"Courier New", 19, FW_BOLD},
+               RGB(255, 200, 60), true);
 }
 
 void Sound(const ContentFolders& to, const std::string& name, double seconds, const std::vector<Voice>& voices) {
@@ -102,6 +117,7 @@ void MakeCabinetParts(const ContentFolders& to, const CabinetLook& look) {
     Coin(to, look);
     Buttons(to, look);
     Digits(to, look);
+    MakeDenominationPlates(to, look.prefix);
     Sounds(to, look);
 }
 

@@ -84,7 +84,7 @@ const MachineTheme kMachineThemes[] = {
      Scene::Night, 466.0,
      {{"Moon", S::Crescent, kSilver, ""}, {"Comet", S::Drop, kCyan, ""}, {"Ring", S::Wheel, kPurple, ""},
       {"Saucer", S::Disc, kSilver, "UFO"}, {"Alien", S::Heart, kGreen, ""}, {"Planet", S::Disc, kOrange, "ZUV"}}},
-    {"wizards", 3, RGB(20, 10, 60), RGB(5, 0, 20), RGB(60, 40, 110), RGB(200, 200, 255), RGB(245, 240, 255),
+    {"wizards", 9, RGB(20, 10, 60), RGB(5, 0, 20), RGB(60, 40, 110), RGB(200, 200, 255), RGB(245, 240, 255),
      Scene::Night, 233.0,
      {{"Candle", S::Bar, kWhite, ""}, {"Potion", S::Drop, kPurple, ""}, {"Wand", S::Star, kSilver, ""},
       {"Book", S::Box, kRed, "SPELL"}, {"Orb", S::Disc, kCyan, ""}, {"Wizard", S::Peak, kBlue, "MERLIN"}}},

@@ -24,7 +24,7 @@ struct ThemeSymbol {
 
 struct MachineTheme {
     const char* stem;  // the machine file's name without ".slot"
-    int reels;
+    int reels;  // 3 or 5 in a row, or 9 in three rows of three
     COLORREF skyTop, skyBottom;
     COLORREF cabinet, trim;
     COLORREF reelFace;

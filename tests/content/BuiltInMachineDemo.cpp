@@ -3,7 +3,8 @@
 // pressed with the draws that stop every reel on the machine's best symbol. Once the reels
 // are still the file named first gets the caption, the "Credit", "Bet" and "WinnerPaid"
 // meters, the player's cash, and the name and cash as the caption painter last wrote them,
-// where on the display and in which colour. The player's money lives in memory. The program ends after
+// where on the display and in which colour. The player's money lives in memory: $1,000, or the
+// cents given fourth (enough for the coins in a room of large coins). The program ends after
 // the milliseconds given second.
 #include <windows.h>
 
@@ -100,7 +101,7 @@ int main(int argc, char** argv) {
     RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL");  // the pictures' decoder, as the game has it
     MemoryPlayerStore store;
     store.slots[0].name = "Ada Lovelace";
-    store.slots[0].cash = 100000;
+    store.slots[0].cash = argc > 4 ? std::atoi(argv[4]) : 100000;
     store.slots[0].date = 8122026;  // in use
     store.slots[0].active = true;
     PlayerRoster players(store);

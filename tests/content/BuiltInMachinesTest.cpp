@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +40,48 @@ MachineFace* MakeTestFace(MachineScreen& screen) { return new PlayFace(screen, *
 const std::string kProgramDir = BuiltFileFolder(VSL_PROGRAM_DIR "/");
 
 std::string MachinePath(const BuiltInMachine& machine) { return kProgramDir + machine.script; }
+
+// The region's bounding rectangle in the machine's art.
+RECT Bounds(const RegionItem& item) {
+    RECT r{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (const auto& p : item.GetPoints()) {
+        r.left = std::min<LONG>(r.left, item.GetOrigin().x + p.x);
+        r.top = std::min<LONG>(r.top, item.GetOrigin().y + p.y);
+        r.right = std::max<LONG>(r.right, item.GetOrigin().x + p.x);
+        r.bottom = std::max<LONG>(r.bottom, item.GetOrigin().y + p.y);
+    }
+    return r;
+}
+
+// Whether the picture (a 24-bit BMP file as the content generator writes it) shows a slot
+// in the rectangle: a dark opening among lighter colours.
+bool ShowsASlot(const std::string& picture, const RECT& r) {
+    HANDLE file = CreateFileA(picture.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    std::vector<uint8_t> bytes(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    const bool whole = ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size();
+    CloseHandle(file);
+    if (!whole || bytes.size() < 54) return false;
+    BITMAPFILEHEADER head;
+    BITMAPINFOHEADER info;
+    memcpy(&head, bytes.data(), sizeof head);
+    memcpy(&info, bytes.data() + sizeof head, sizeof info);
+    if (info.biBitCount != 24) return false;
+    const LONG height = info.biHeight < 0 ? -info.biHeight : info.biHeight;
+    const size_t stride = (size_t(info.biWidth) * 3 + 3) & ~size_t(3);
+    bool dark = false, light = false;
+    for (LONG y = std::max<LONG>(r.top, 0); y < std::min(r.bottom, height); ++y)
+        for (LONG x = std::max<LONG>(r.left, 0); x < std::min(r.right, info.biWidth); ++x) {
+            const size_t row = size_t(info.biHeight < 0 ? y : height - 1 - y);
+            const size_t at = head.bfOffBits + row * stride + size_t(x) * 3;
+            if (at + 3 > bytes.size()) return false;
+            const int brightest = std::max({bytes[at], bytes[at + 1], bytes[at + 2]});
+            dark = dark || brightest < 32;
+            light = light || brightest > 96;
+        }
+    return dark && light;
+}
 
 class BuiltInMachinesTest : public ::testing::Test {
 protected:
@@ -119,6 +164,44 @@ TEST(BuiltInMachineFiles, EachIsBesideTheProgramUnderTheTitleTheLobbyShows) {
     }
 }
 
+// What the player needs to put money in: the coin slot and the bill acceptor drawn where
+// their regions lie, meters of coins without a "$", and a denomination plate with a
+// picture for every denomination the machine takes.
+TEST_F(BuiltInMachinesTest, EveryMachineShowsWhereMoneyGoesAndItsDenomination) {
+    std::vector<std::string> scripts{"foxfire.slot"};
+    for (size_t i = 0; i < kBuiltInMachineCount; ++i) scripts.push_back(kBuiltInMachines[i].script);
+    for (const std::string& script : scripts) {
+        SCOPED_TRACE(script);
+        ASSERT_TRUE(ShowNamedScreen(std::string(VSL_PROGRAM_DIR "/") + script));
+        MachineScreen* screen = MachineHost::CurrentMachine();
+        ASSERT_NE(screen, nullptr);
+        auto* face = dynamic_cast<PlayFace*>(screen->GetFace());
+        ASSERT_NE(face, nullptr);
+        const MachineRecords& records = screen->Records();
+        for (const IndicatorRecord& meter : records.indicators)
+            if (meter.name == "Credit" || meter.name == "Bet" || meter.name == "WinnerPaid")
+                EXPECT_FALSE(meter.DollarSign()) << meter.name << " counts coins, not dollars";
+
+        const std::string backdrop = VSL_MACHINE_DIR "/" + script.substr(0, script.find('.')) + "_back.bmp";
+        for (CoinRegion role : {CoinRegion::CoinIn, CoinRegion::BillAcceptor}) {
+            const RegionItem* region = face->GetRegions().Find(role);
+            ASSERT_NE(region, nullptr);
+            const RECT at = Bounds(*region);
+            EXPECT_TRUE(ShowsASlot(backdrop, at)) << "nothing drawn where region " << int(role) << " lies, at " << at.left
+                                                  << "," << at.top << " to " << at.right << "," << at.bottom;
+        }
+        ASSERT_NE(face->GetRegions().Find(CoinRegion::Denomination), nullptr);
+
+        int offered = 0;
+        for (uint32_t mask = records.denominationMask; mask; mask &= mask - 1) ++offered;
+        const IndicatorDisplay* plate = face->GetIndicators().At(records.coin.denominationIndicator);
+        ASSERT_NE(plate, nullptr);
+        EXPECT_TRUE(plate->HasSpriteCells()) << "the plate shows pictures of the values";
+        EXPECT_GE(plate->GetRadix(), offered);
+        MachineHost::CloseAll();
+    }
+}
+
 TEST_F(BuiltInMachinesTest, EveryMachineLoadsSpinsAndPaysItsBestLine) {
     for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
         SCOPED_TRACE(kBuiltInMachines[i].script);
@@ -149,7 +232,7 @@ TEST_F(BuiltInMachinesTest, TheProgressiveShowsItsJackpotAsMoney) {
     ASSERT_NE(face->GetProgressive(), nullptr);
     IndicatorDisplay& jackpot = face->GetProgressive()->Display();
     EXPECT_EQ(jackpot.GetValue(), 12345678);
-    ASSERT_EQ(jackpot.GetCellCount(), 9);
+    ASSERT_EQ(jackpot.GetCellCount(), 10) << "room for a \"$\" before the largest jackpot";
     ASSERT_EQ(jackpot.GetSeparatorCount(), 2);
     EXPECT_TRUE(Shown(jackpot.GetDecimalPoint()));
     EXPECT_TRUE(Shown(jackpot.GetSeparator(0)));

@@ -26,6 +26,10 @@ inline std::string SourceMachine() {
     std::string text = ReadFileBytes(VSL_SOURCE_MACHINES "\\foxfire.txt");
     const std::string before = "    Region BillSlot";
     text.replace(text.find(before), 0, "    Region Lucky { 100, 500 { (0,0) (30,0) (30,20) (0,20) } }\n");
+    // The coin drops clear of the regions (on the machine it drops into its slot, under the
+    // CoinSlot region, where a press reaches the region first).
+    const std::string drop = "Glow = 488, 398";
+    text.replace(text.find(drop), drop.size(), "Glow = 510, 280");
     // Buttons and the arm whose animation has its hot spot in the middle, and indicators
     // that the machine can do without.
     const std::string arm = "    Arm { Lever = 460, 110 }";

@@ -157,8 +157,8 @@ TEST_F(EditorWindowTest, TheLayoutSharesNamedAnimationsAndGivesOwnPicturesSetsIn
     EXPECT_EQ(1, has("Lever"));
     EXPECT_EQ(1, has("{Button Spin}"));
     EXPECT_EQ(1, has("Meter"));
-    EXPECT_EQ(1, has("DollarMeter"));
-    EXPECT_EQ(0, has("{Indicator Credit}"));  // the meters name Meter and DollarMeter
+    EXPECT_EQ(1, has("DenomValues"));
+    EXPECT_EQ(0, has("{Indicator Credit}"));  // the meters name Meter, the plate DenomValues
     EXPECT_EQ(1, has("{Coin}"));
     EXPECT_EQ(0, has("{Coin Drop}"));  // the coin drop names Glow
     EXPECT_EQ(0, has("{Pull Arm}"));   // the arm names Lever
