@@ -23,6 +23,7 @@ GameWindow::GameWindow(char* commandLine, const RECT& rect) : commandLine_(comma
     BindMessage(WM_RBUTTONDOWN, this, &GameWindow::IgnoreMessage);
     BindMessage(WM_SETFOCUS, this, &GameWindow::OnSetFocus);
     BindMessage(WM_ACTIVATEAPP, this, &GameWindow::OnActivateApp);
+    BindMessage(WM_WINDOWPOSCHANGED, this, &GameWindow::OnWindowPosChanged);
     BindMessage(WM_INITMENU, this, &GameWindow::OnInitMenu);
     BindMessage(kLobbyEnteredMessage, this, &GameWindow::OnLobbyEntered);
     for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
@@ -130,6 +131,34 @@ const char* GameWindow::GetBuiltInScript(int32_t number) { return FindBuiltInScr
 LRESULT GameWindow::OnSetFocus(WPARAM, LPARAM) {
     if (mainView_) SetFocus(mainView_->GetHandle());
     return 0;
+}
+
+LRESULT GameWindow::OnWindowPosChanged(WPARAM w, LPARAM position) {
+    const LRESULT result = DefWindowProcA(GetHandle(), WM_WINDOWPOSCHANGED, w, position);
+    const auto* changed = reinterpret_cast<const WINDOWPOS*>(position);
+    if (changed && !(changed->flags & SWP_NOZORDER)) KeepOwnedWindowsAbove();
+    return result;
+}
+
+namespace {
+bool IsAbove(HWND window, HWND other) {
+    for (HWND above = GetWindow(other, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
+        if (above == window) return true;
+    return false;
+}
+}  // namespace
+
+// The screen window and the editor float over the main window, which owns them; Wine's X
+// driver without a window manager raises a clicked main window over them all the same,
+// and a tool window has no taskbar button to get it back: they go back just above it.
+void GameWindow::KeepOwnedWindowsAbove() {
+    for (Window* owned : {GetCurrentScreen(), static_cast<Window*>(editor_)}) {
+        HWND window = owned ? owned->GetHandle() : nullptr;
+        if (!window || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != GetHandle()) continue;
+        if (IsAbove(window, GetHandle())) continue;
+        HWND above = GetWindow(GetHandle(), GW_HWNDPREV);
+        SetWindowPos(window, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 LRESULT GameWindow::OnActivateApp(WPARAM active, LPARAM) {
