@@ -23,7 +23,6 @@ GameWindow::GameWindow(char* commandLine, const RECT& rect) : commandLine_(comma
     BindMessage(WM_RBUTTONDOWN, this, &GameWindow::IgnoreMessage);
     BindMessage(WM_SETFOCUS, this, &GameWindow::OnSetFocus);
     BindMessage(WM_ACTIVATEAPP, this, &GameWindow::OnActivateApp);
-    BindMessage(WM_WINDOWPOSCHANGED, this, &GameWindow::OnWindowPosChanged);
     BindMessage(WM_INITMENU, this, &GameWindow::OnInitMenu);
     BindMessage(kLobbyEnteredMessage, this, &GameWindow::OnLobbyEntered);
     for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
@@ -89,6 +88,7 @@ int GameWindow::OnEraseBackground(DCHolder& dc) {
 
 int GameWindow::OnIdle() {
     DeleteParkedScreen();
+    KeepOwnedWindowsAbove();
     return GetApplicationActive() == 0;
 }
 
@@ -133,13 +133,6 @@ LRESULT GameWindow::OnSetFocus(WPARAM, LPARAM) {
     return 0;
 }
 
-LRESULT GameWindow::OnWindowPosChanged(WPARAM w, LPARAM position) {
-    const LRESULT result = DefWindowProcA(GetHandle(), WM_WINDOWPOSCHANGED, w, position);
-    const auto* changed = reinterpret_cast<const WINDOWPOS*>(position);
-    if (changed && !(changed->flags & SWP_NOZORDER)) KeepOwnedWindowsAbove();
-    return result;
-}
-
 namespace {
 bool IsAbove(HWND window, HWND other) {
     for (HWND above = GetWindow(other, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
@@ -150,7 +143,8 @@ bool IsAbove(HWND window, HWND other) {
 
 // The screen window and the editor float over the main window, which owns them; Wine's X
 // driver without a window manager raises a clicked main window over them all the same,
-// and a tool window has no taskbar button to get it back: they go back just above it.
+// and a tool window has no taskbar button to get it back: whenever the game is idle, they
+// go back just above it.
 void GameWindow::KeepOwnedWindowsAbove() {
     for (Window* owned : {GetCurrentScreen(), static_cast<Window*>(editor_)}) {
         HWND window = owned ? owned->GetHandle() : nullptr;

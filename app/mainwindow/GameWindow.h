@@ -63,7 +63,6 @@ public:
     LRESULT IgnoreMessage(WPARAM, LPARAM) { return 0; }
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnActivateApp(WPARAM active, LPARAM);
-    LRESULT OnWindowPosChanged(WPARAM, LPARAM position);
     void KeepOwnedWindowsAbove();
     LRESULT OnInitMenu(WPARAM menu, LPARAM);
     LRESULT OnLobbyEntered(WPARAM, LPARAM);

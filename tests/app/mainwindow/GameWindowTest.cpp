@@ -246,9 +246,13 @@ TEST_F(GameWindowTest, TheScreenWindowStaysAboveTheMainWindowWhenTheMainWindowIs
     HWND screen = GetCurrentScreen()->GetHandle();
     ASSERT_EQ(GetWindow(screen, GW_OWNER), game_->GetHandle());
     ASSERT_TRUE(IsAbove(screen, game_->GetHandle()));
-    // As Wine's X driver raises a clicked main window without a window manager: past the
-    // windows it owns.
-    SetWindowPos(game_->GetHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
+    // Wine's X driver without a window manager raises a clicked main window past the windows
+    // it owns; disowning the screen window for a moment makes the same order here.
+    SetWindowLongPtrA(screen, GWLP_HWNDPARENT, 0);
+    SetWindowPos(game_->GetHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowLongPtrA(screen, GWLP_HWNDPARENT, LONG_PTR(game_->GetHandle()));
+    ASSERT_FALSE(IsAbove(screen, game_->GetHandle()));
+    game_->OnIdle();
     EXPECT_TRUE(IsAbove(screen, game_->GetHandle())) << "the machine is not lost behind the lobby";
 }
 
