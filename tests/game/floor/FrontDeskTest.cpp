@@ -336,10 +336,12 @@ TEST_F(FrontDeskTest, TypedCentsAreBookedAsTypedAndTextThatIsNoAmountIsRefused) 
     std::pair<std::string, std::string> borrowed, refused;
     SeenBox box;
     bool stayedOpen = false;
+    RECT placed = {};
     {
         DialogDriver driver([&] {
             HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
             if (!sheet) return;
+            GetWindowRect(sheet, &placed);
             borrowed = KeyIntoSheet(sheet, "500.75", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
             PressButton(sheet, 0x3021);  // Apply
             refused = KeyIntoSheet(sheet, "12x", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
@@ -352,6 +354,10 @@ TEST_F(FrontDeskTest, TypedCentsAreBookedAsTypedAndTextThatIsNoAmountIsRefused) 
         });
         desk_->ShowCredit();
     }
+    RECT owner = {};
+    GetWindowRect(frame_->GetHandle(), &owner);
+    EXPECT_NEAR((placed.left + placed.right) / 2, (owner.left + owner.right) / 2, 1) << "centred on its owner";
+    EXPECT_NEAR((placed.top + placed.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
     EXPECT_EQ(borrowed.first, "500.75") << "the typed amount is kept";
     EXPECT_EQ(Record(1).GetCredit().Cents(), 50075);
     EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 50075);
