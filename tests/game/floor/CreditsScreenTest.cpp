@@ -167,6 +167,7 @@ TEST_F(CreditsCommandTest, ASpinRollsTheCreditsPastAndDoneWaitsUntilNoCoinIsBet)
         EXPECT_EQ(Shown(), credits) << "a coin is bet";
         EXPECT_NE(told.Result().text.find("1 coin is bet"), std::string::npos) << "and Done says so";
     }
+    PumpMessages();  // what the box's going left for the view, before the next click
 
     ClickItem(View(), *credits, "Spin");
     const std::vector<int32_t> seen = SpinAndWatch(*face);

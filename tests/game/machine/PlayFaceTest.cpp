@@ -44,6 +44,7 @@ TEST_F(PlayFaceTest, ASpinClickedWithABetPaysTheTableIntoCreditAndTheRosterKeeps
         EXPECT_FALSE(screen->CanEnd()) << "coins are bet";
         EXPECT_NE(told.Result().text.find("2 coins are bet"), std::string::npos) << "and the player is told";
     }
+    PumpMessages();  // what the box's going left for the machine's window, before the next click
 
     ClickButton(*screen, "Spin");
     EXPECT_FALSE(face->GetSpin().IsIdle()) << "the click started the spin";
