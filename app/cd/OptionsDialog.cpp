@@ -38,10 +38,10 @@ void OptionsDialog::OnDestroy() { drives_.Unsubclass(); }
 
 void OptionsDialog::ShowDenomination() {
     DenominationSetting& denomination = GetDenominationSetting();
-    int checked = IDC_DENOMINATION_FIRST;
+    // A denomination chosen at a machine that is none of the buttons' checks none: the
+    // dialog shows no other value than the one in play.
     for (int i = 0; i < kDenominationCount; ++i)
-        if (kDenominations[i] == denomination.Get()) checked = IDC_DENOMINATION_FIRST + i;
-    CheckRadio(IDC_DENOMINATION_FIRST, IDC_DENOMINATION_LAST, checked);
+        SetItemCheck(IDC_DENOMINATION_FIRST + i, CheckState(kDenominations[i] == denomination.Get()));
     if (!denomination.IsLocked()) return;
     for (int id = IDC_DENOMINATION_FIRST; id <= IDC_DENOMINATION_LAST; ++id) DisableItem(id);
 }
@@ -49,7 +49,7 @@ void OptionsDialog::ShowDenomination() {
 int32_t OptionsDialog::GetDenominationRadioValue() {
     for (int i = 0; i < kDenominationCount; ++i)
         if (GetItemCheck(IDC_DENOMINATION_FIRST + i) == BST_CHECKED) return kDenominations[i];
-    return kDenominations[0];
+    return GetDenominationSetting().Get();
 }
 
 void OptionsDialog::OnDriveSelChange(int, int code) {

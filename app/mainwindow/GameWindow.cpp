@@ -88,6 +88,7 @@ int GameWindow::OnEraseBackground(DCHolder& dc) {
 
 int GameWindow::OnIdle() {
     DeleteParkedScreen();
+    KeepOwnedWindowsAbove();
     return GetApplicationActive() == 0;
 }
 
@@ -130,6 +131,28 @@ const char* GameWindow::GetBuiltInScript(int32_t number) { return FindBuiltInScr
 LRESULT GameWindow::OnSetFocus(WPARAM, LPARAM) {
     if (mainView_) SetFocus(mainView_->GetHandle());
     return 0;
+}
+
+namespace {
+bool IsAbove(HWND window, HWND other) {
+    for (HWND above = GetWindow(other, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
+        if (above == window) return true;
+    return false;
+}
+}  // namespace
+
+// The screen window and the editor float over the main window, which owns them; Wine's X
+// driver without a window manager raises a clicked main window over them all the same,
+// and a tool window has no taskbar button to get it back: whenever the game is idle, they
+// go back just above it.
+void GameWindow::KeepOwnedWindowsAbove() {
+    for (Window* owned : {GetCurrentScreen(), static_cast<Window*>(editor_)}) {
+        HWND window = owned ? owned->GetHandle() : nullptr;
+        if (!window || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != GetHandle()) continue;
+        if (IsAbove(window, GetHandle())) continue;
+        HWND above = GetWindow(GetHandle(), GW_HWNDPREV);
+        SetWindowPos(window, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 LRESULT GameWindow::OnActivateApp(WPARAM active, LPARAM) {

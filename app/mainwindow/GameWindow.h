@@ -63,6 +63,7 @@ public:
     LRESULT IgnoreMessage(WPARAM, LPARAM) { return 0; }
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnActivateApp(WPARAM active, LPARAM);
+    void KeepOwnedWindowsAbove();
     LRESULT OnInitMenu(WPARAM menu, LPARAM);
     LRESULT OnLobbyEntered(WPARAM, LPARAM);
 

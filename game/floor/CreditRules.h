@@ -1,32 +1,38 @@
 // The arithmetic of the credit sheet: a player may borrow up to the credit limit and repay
-// what is owed, as far as the cash reaches. Amounts are typed in whole dollars and booked
-// in cents; dollars are multiplied in 64 bits, so no typed number wraps past the limit, and
-// the cents of a debt are repaid by the dollar that covers them. Platform-free.
+// what is owed, as far as the cash reaches. Amounts are typed in dollars, with up to two
+// decimals for the cents ("500.75" is $500.75), and booked in cents; a typed amount is
+// held in 64 bits and saturates, so no typed number wraps past the limit, and the cents of
+// a debt are repaid by the dollar that covers them. Platform-free.
 #pragma once
 #include <cstdint>
 #include <string>
 
 const int32_t kCreditLimit = 1000000;  // cents per player
 
-// The dollars of an edit: digits only, saturating; false for an empty text. A text that is
-// not a number reads as 0 dollars.
-bool ParseDollars(const std::string& text, uint32_t* dollars);
+// What an edit holds: nothing, an amount of money, or text that is not one.
+enum class TypedAmount { kEmpty, kAmount, kNotAmount };
+
+// The cents of an edit's text: digits, optionally a point and one or two digits of cents.
+// Any other character (a second point, a third decimal, a sign, a letter) is no amount.
+TypedAmount ParseAmount(const std::string& text, int64_t* cents);
+// The cents as an edit shows them: "500" for whole dollars, else "500.75" or "0.50".
+std::string AmountText(int64_t cents);
 
 // Limit less the credit owed, 0 when negative.
 int32_t AvailableCredit(int32_t credit);
 // The smaller of credit and cash, 0 when negative.
 int32_t RepayableAmount(int32_t credit, int32_t cash);
 
-// What borrowing the dollars books: their cents, at most the available credit.
-int32_t BorrowAmount(uint32_t dollars, int32_t available);
-// The dollars an edit may show while borrowing: the typed ones, or the available credit's
+// What borrowing the typed cents books: at most the available credit.
+int32_t BorrowAmount(int64_t cents, int32_t available);
+// The cents an edit may show while borrowing: the typed ones, or the available credit's
 // whole dollars when they ask for more.
-uint32_t ClampBorrowDollars(uint32_t dollars, int32_t available);
+int64_t ClampBorrowCents(int64_t cents, int32_t available);
 
-// What repaying the dollars books: their cents, at most the repayable amount.
-int32_t RepayAmount(uint32_t dollars, int32_t repayable);
+// What repaying the typed cents books: at most the repayable amount.
+int32_t RepayAmount(int64_t cents, int32_t repayable);
 // The dollars offered to repay: the whole dollars of the repayable amount, or 1 when only
 // cents are left.
 uint32_t RepayOfferDollars(int32_t repayable);
-// The most dollars an edit may show while repaying: enough to cover every cent.
-uint32_t ClampRepayDollars(uint32_t dollars, int32_t repayable);
+// The most cents an edit may show while repaying: the dollars that cover every cent.
+int64_t ClampRepayCents(int64_t cents, int32_t repayable);

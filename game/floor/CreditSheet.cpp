@@ -1,13 +1,28 @@
 #include "CreditSheet.h"
 
+#include <algorithm>
+
 #include "CreditIds.h"
-#include "CreditRules.h"
 #include "FormatMoney.h"
 #include "PropertySheet.h"
 
 namespace {
 const int kMaxTyped = 20;
+const char kNotAmount[] = "Type digits, and the cents after a point: 500.75 is $500.75.";
+
+// The sheet over the middle of the window that owns it, inside the work area.
+void CentreOnOwner(HWND sheet) {
+    HWND owner = sheet ? GetWindow(sheet, GW_OWNER) : nullptr;
+    RECT around = {}, placed = {}, work = {};
+    if (!owner || !GetWindowRect(owner, &around) || !GetWindowRect(sheet, &placed)) return;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const LONG width = placed.right - placed.left, height = placed.bottom - placed.top;
+    LONG x = (around.left + around.right - width) / 2, y = (around.top + around.bottom - height) / 2;
+    x = std::max(work.left, std::min(x, work.right - width));
+    y = std::max(work.top, std::min(y, work.bottom - height));
+    SetWindowPos(sheet, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+}  // namespace
 
 CreditPage::CreditPage(const char* templateName, int32_t index, PlayerRoster& roster, int slot,
                        CreditSheetState& state)
@@ -15,6 +30,8 @@ CreditPage::CreditPage(const char* templateName, int32_t index, PlayerRoster& ro
 
 int CreditPage::OnCreate() {
     BindCommand(EditId(), this, &CreditPage::OnEditCommand);
+    if (!state_.placed) CentreOnOwner(GetParent(GetHandle()));
+    state_.placed = true;
     Fill();
     return 1;
 }
@@ -30,8 +47,16 @@ int CreditPage::OnSetActive(PropertySheet*) {
 
 int CreditPage::OnApply(PropertySheet*) {
     if (state_.lastActive != index_) return PSNRET_NOERROR;
-    uint32_t dollars = 0;
-    if (ParseDollars(GetItemText(EditId(), kMaxTyped), &dollars)) Book(dollars);
+    const std::string typed = GetItemText(EditId(), kMaxTyped);
+    int64_t cents = 0;
+    const TypedAmount amount = ParseAmount(typed, &cents);
+    if (amount == TypedAmount::kNotAmount) {
+        // Nothing is booked from a guess: the sheet stays open with the text as typed.
+        MessageBoxA(GetHandle(), ("\"" + typed + "\" is not an amount of money.\n" + kNotAmount).c_str(),
+                    "Not an amount", MB_OK | MB_ICONEXCLAMATION);
+        return PSNRET_INVALID_NOCHANGEPAGE;
+    }
+    if (amount == TypedAmount::kAmount) Book(cents);
     Fill();
     state_.changed = true;
     return PSNRET_NOERROR;
@@ -39,10 +64,17 @@ int CreditPage::OnApply(PropertySheet*) {
 
 void CreditPage::OnEditCommand(int, int code) {
     if (code != EN_CHANGE) return;
-    uint32_t dollars = 0;
-    if (!ParseDollars(GetItemText(EditId(), kMaxTyped), &dollars)) return;
-    Clamp(dollars);
+    int64_t cents = 0;
+    const TypedAmount typed = ParseAmount(GetItemText(EditId(), kMaxTyped), &cents);
+    ShowHint(typed);
+    if (typed != TypedAmount::kAmount) return;
+    Clamp(cents);
     SetChanged();
+}
+
+void CreditPage::ShowHint(TypedAmount typed) {
+    if (typed == TypedAmount::kNotAmount) MessageBeep(MB_ICONEXCLAMATION);
+    SetItemText(HintId(), typed == TypedAmount::kNotAmount ? kNotAmount : Hint());
 }
 
 // The amount as money ("$0" for nothing), the dollars in the edit, which is enabled only
@@ -63,19 +95,21 @@ BorrowPage::BorrowPage(PlayerRoster& roster, int slot, CreditSheetState& state)
     : CreditPage("PROPPAGE_BORROW", 0, roster, slot, state) {}
 
 int BorrowPage::EditId() const { return IDC_BORROW_DOLLARS; }
+int BorrowPage::HintId() const { return IDC_BORROW_HINT; }
+const char* BorrowPage::Hint() const { return "Press Apply or OK to take the money."; }
 
 void BorrowPage::Fill() {
     const int32_t available = AvailableCredit(Record().GetCredit().Cents());
     ShowOffer(IDC_BORROW_AVAILABLE, available, uint32_t(available / 100));
 }
 
-void BorrowPage::Clamp(uint32_t dollars) {
-    const uint32_t allowed = ClampBorrowDollars(dollars, AvailableCredit(Record().GetCredit().Cents()));
-    if (allowed != dollars) SetItemText(EditId(), std::to_string(allowed));
+void BorrowPage::Clamp(int64_t cents) {
+    const int64_t allowed = ClampBorrowCents(cents, AvailableCredit(Record().GetCredit().Cents()));
+    if (allowed != cents) SetItemText(EditId(), AmountText(allowed));
 }
 
-void BorrowPage::Book(uint32_t dollars) {
-    const int32_t amount = BorrowAmount(dollars, AvailableCredit(Record().GetCredit().Cents()));
+void BorrowPage::Book(int64_t cents) {
+    const int32_t amount = BorrowAmount(cents, AvailableCredit(Record().GetCredit().Cents()));
     if (amount > 0) roster_.Borrow(slot_, Money(amount));
 }
 
@@ -83,6 +117,8 @@ RepayPage::RepayPage(PlayerRoster& roster, int slot, CreditSheetState& state)
     : CreditPage("PROPPAGE_REPAY", 1, roster, slot, state) {}
 
 int RepayPage::EditId() const { return IDC_REPAY_DOLLARS; }
+int RepayPage::HintId() const { return IDC_REPAY_HINT; }
+const char* RepayPage::Hint() const { return "Press Apply or OK to pay the money back."; }
 
 void RepayPage::Fill() {
     const int32_t owed = std::max(0, Record().GetCredit().Cents());
@@ -90,15 +126,15 @@ void RepayPage::Fill() {
     ShowOffer(IDC_REPAY_OWED, owed, RepayOfferDollars(repayable));
 }
 
-void RepayPage::Clamp(uint32_t dollars) {
+void RepayPage::Clamp(int64_t cents) {
     const int32_t repayable = RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents());
-    const uint32_t allowed = ClampRepayDollars(dollars, repayable);
-    if (allowed != dollars) SetItemText(EditId(), std::to_string(allowed));
+    const int64_t allowed = ClampRepayCents(cents, repayable);
+    if (allowed != cents) SetItemText(EditId(), AmountText(allowed));
 }
 
-void RepayPage::Book(uint32_t dollars) {
+void RepayPage::Book(int64_t cents) {
     const int32_t repayable = RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents());
-    const int32_t amount = RepayAmount(dollars, repayable);
+    const int32_t amount = RepayAmount(cents, repayable);
     if (amount > 0) roster_.Repay(slot_, Money(amount));
 }
 

@@ -1,10 +1,12 @@
 // The credit sheet: a modal property sheet "Vellmoor(tm) Credit" with a Borrow and a Repay
-// page for one player of the roster. Amounts are typed in whole dollars and booked in cents
-// through the roster's Borrow and Repay, so cash and credit always move together and every
+// page for one player of the roster. Amounts are typed in dollars and cents ("500.75") and
+// booked in cents through the roster's Borrow and Repay; text that is no amount is refused
+// on the page's hint line and books nothing, so cash and credit always move together and every
 // booking is stored when it is made.
 #pragma once
 #include <cstdint>
 
+#include "CreditRules.h"
 #include "PlayerRecord.h"
 #include "PlayerRoster.h"
 #include "PropertyPage.h"
@@ -15,6 +17,7 @@ class Window;
 struct CreditSheetState {
     bool changed = false;
     int32_t lastActive = -1;
+    bool placed = false;  // centred on its owner, once
 };
 
 class CreditPage : public PropertyPage {
@@ -29,12 +32,16 @@ public:
 protected:
     // Shows the record's amounts and the dollars offered.
     virtual void Fill() = 0;
-    // Keeps the typed dollars within what may be booked.
-    virtual void Clamp(uint32_t dollars) = 0;
-    // Books the dollars.
-    virtual void Book(uint32_t dollars) = 0;
+    // Keeps the typed cents within what may be booked.
+    virtual void Clamp(int64_t cents) = 0;
+    // Books the cents.
+    virtual void Book(int64_t cents) = 0;
     virtual int EditId() const = 0;
+    virtual int HintId() const = 0;
+    virtual const char* Hint() const = 0;
     void ShowOffer(int textId, int32_t cents, uint32_t dollars);
+    // The hint line, or the refusal of text that is no amount.
+    void ShowHint(TypedAmount typed);
     const PlayerRecord& Record() const { return roster_.GetRecord(slot_); }
 
     PlayerRoster& roster_;
@@ -49,9 +56,11 @@ public:
 
 private:
     void Fill() override;
-    void Clamp(uint32_t dollars) override;
-    void Book(uint32_t dollars) override;
+    void Clamp(int64_t cents) override;
+    void Book(int64_t cents) override;
     int EditId() const override;
+    int HintId() const override;
+    const char* Hint() const override;
 };
 
 class RepayPage : public CreditPage {
@@ -60,9 +69,11 @@ public:
 
 private:
     void Fill() override;
-    void Clamp(uint32_t dollars) override;
-    void Book(uint32_t dollars) override;
+    void Clamp(int64_t cents) override;
+    void Book(int64_t cents) override;
     int EditId() const override;
+    int HintId() const override;
+    const char* Hint() const override;
 };
 
 // Runs the sheet for the roster's player in the slot, starting on Repay when the player

@@ -127,6 +127,7 @@ bool FrontDeskScreen::BuildRow(int32_t r, HQUOREFFECT effect) {
     SpriteCheckBox& box = boxes_[size_t(r)];
     PlayerRecord& record = roster_.GetRecord(r);
     row.Setup(r, &record, [this](int32_t i) { OnRowCommand(i); }, [this](int32_t i) { Select(i); });
+    row.SetLeaveHandler([this](int32_t i) { OnRowLeft(i); });
     const POINT boxAt = At(104, 182 + 20 * r);
     if (!box.Create(stage_, Asset(kCheckSprite), POINT{boxAt.x - 19, boxAt.y - 18}, 10)) return false;
     box.SetState(record.GetDate() != 0 ? 1 : 0);
@@ -190,25 +191,14 @@ void FrontDeskScreen::OnCheckBox(int32_t row) {
 // roster stores it at once.
 void FrontDeskScreen::ClearRecord(int32_t row) { roster_.DeletePlayer(row); }
 
+// A name erased while typing is a name being changed: the player stays until the field is
+// left empty (OnRowLeft).
 void FrontDeskScreen::OnRowCommand(int32_t r) {
     if (busy_) return;
     PlayerRow& row = rows_[size_t(r)];
     SpriteCheckBox& box = boxes_[size_t(r)];
     PlayerRecord& record = roster_.GetRecord(r);
-    if (row.GetTextString().empty()) {
-        box.Uncheck();
-        box.SetState(0);
-        if (row.InUse() && Ask("Do you want to clear the player entry?", "Delete Player Query",
-                               MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
-            busy_ = true;
-            row.ClearRow();
-            ClearRecord(r);
-            busy_ = false;
-            EnableRecordButtons(false);
-        }
-        return;
-    }
-    if (box.IsEnabled()) return;
+    if (row.GetTextString().empty() || box.IsEnabled()) return;
     box.SetState(1);
     box.Check();
     for (int32_t other = 0; other < kRows; ++other)
@@ -221,6 +211,25 @@ void FrontDeskScreen::OnRowCommand(int32_t r) {
         roster_.Save(r);
     }
     Select(r);
+}
+
+void FrontDeskScreen::OnRowLeft(int32_t r) {
+    PlayerRow& row = rows_[size_t(r)];
+    if (busy_ || !row.InUse() || !row.GetTextString().empty()) return;
+    busy_ = true;
+    const bool clear = Ask("Do you want to clear the player entry?", "Delete Player Query",
+                           MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) == IDOK;
+    if (clear) ClearPlayer(r);
+    else row.Fill();
+    busy_ = false;
+}
+
+void FrontDeskScreen::ClearPlayer(int32_t r) {
+    rows_[size_t(r)].ClearRow();
+    boxes_[size_t(r)].Uncheck();
+    boxes_[size_t(r)].SetState(0);
+    ClearRecord(r);
+    if (r == selected_) EnableRecordButtons(false);
 }
 
 void FrontDeskScreen::ConfirmDelete() {
@@ -237,12 +246,8 @@ void FrontDeskScreen::ConfirmDelete() {
     if (text) LocalFree(text);
     if (answer != IDOK) return;
     busy_ = true;
-    row.ClearRow();
+    ClearPlayer(r);
     busy_ = false;
-    boxes_[size_t(r)].Uncheck();
-    boxes_[size_t(r)].SetState(0);
-    ClearRecord(r);
-    EnableRecordButtons(false);
 }
 
 void FrontDeskScreen::ShowCredit() {

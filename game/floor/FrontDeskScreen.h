@@ -31,6 +31,8 @@ public:
 
     void OnCheckBox(int32_t row);
     void OnRowCommand(int32_t row);
+    // A player's name left empty: asked whether to clear the player, else named again.
+    void OnRowLeft(int32_t row);
     void ConfirmDelete();
     void ShowCredit();
     // The roster checks; true when the Front Desk may be left.
@@ -52,6 +54,7 @@ private:
     void Select(int32_t row);
     int32_t Ask(const char* text, const char* caption, UINT flags);
     void ClearRecord(int32_t row);
+    void ClearPlayer(int32_t row);
     void MakeCurrent(int32_t row);
     bool ApplyVerdict(int32_t verdict, int32_t row);
 

@@ -28,13 +28,13 @@ void PlayerRow::Fill() {
 
 void PlayerRow::Refresh() {
     if (!record_) return;
-    date_.SetText(InUse() ? record_->FormatDate().c_str() : "0");
-    cash_.SetText(InUse() ? FormatMoney(record_->GetCash().Cents(), true).c_str() : "0");
+    date_.SetText(InUse() ? record_->FormatDate().c_str() : "");
+    cash_.SetText(InUse() ? FormatMoney(record_->GetCash().Cents(), true).c_str() : "");
 }
 
 void PlayerRow::ClearRow() {
-    date_.SetText("0");
-    cash_.SetText("0");
+    date_.SetText("");
+    cash_.SetText("");
     SetQuietly(std::string());
     SetCaret(0);
 }
@@ -48,5 +48,6 @@ void PlayerRow::OnRedrawn() {
 bool PlayerRow::OnHighlightChanged(bool highlighted) {
     EditField::OnHighlightChanged(highlighted);
     if (highlighted && focused_) focused_(index_);
+    if (!highlighted && left_) left_(index_);
     return true;
 }

@@ -1,6 +1,7 @@
 // One row of the Front Desk: the player's name field (the row itself), with the date the
 // player was entered and the cash beside it. A change of the name text calls the row
-// command with the row index. Once filled, the row follows its record: every change of the
+// command with the row index; leaving the field (Enter, Tab, a click elsewhere) calls the
+// leave handler with it. Once filled, the row follows its record: every change of the
 // player's money shows the record's date and cash again.
 #pragma once
 #include <cstdint>
@@ -24,6 +25,7 @@ public:
         command_ = std::move(command);
         focused_ = std::move(focused);
     }
+    void SetLeaveHandler(std::function<void(int32_t)> left) { left_ = std::move(left); }
     // The two labels beside the field.
     bool CreateLabels(const SpriteParent& parent, SpriteFont* font, uint32_t dateAsset, POINT dateAt,
                       uint32_t cashAsset, POINT cashAt, HQUOREFFECT effect);
@@ -32,7 +34,7 @@ public:
     void Fill();
     // The record's date and cash.
     void Refresh();
-    // The cash and date texts "0" and the name empty.
+    // The name, the date and the cash empty.
     void ClearRow();
 
     int32_t GetIndex() const { return index_; }
@@ -55,6 +57,7 @@ private:
     FontLabel cash_;
     std::function<void(int32_t)> command_;
     std::function<void(int32_t)> focused_;
+    std::function<void(int32_t)> left_;
     std::string lastText_;
     bool quiet_ = false;
 };

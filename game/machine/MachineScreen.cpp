@@ -87,7 +87,8 @@ bool MachineScreen::Build() {
 }
 
 bool MachineScreen::CanEnd() {
-    if (face_ && !face_->CanEnd(*this)) return false;
+    // A face stores the denomination it plays at, which may differ from the one of the load.
+    if (face_) return face_->CanEnd(*this);
     GetDenominationSetting().Set(denomination_.Cents());
     return true;
 }

@@ -7,6 +7,8 @@
 #include "FormatDollars.h"
 #include "ProgressiveMeter.h"
 
+const char MachineMoney::kSpinOrCashOut[] = "Spin or Cash Out first";
+
 MachineMoney::MachineMoney(const MoneyParts& parts, uint32_t denominationMask)
     : parts_(parts), mask_(denominationMask) {}
 
@@ -41,9 +43,12 @@ void MachineMoney::OnBetMax() {
         SceneLockHold hold(parts_.lock);
         MachineMeters& meters = parts_.meters;
         const int32_t maxBet = parts_.buttons.MaxBet();
-        if (!IsIdle() || meters.Bet() >= maxBet || meters.Credit() < maxBet - meters.Bet()) return;
-        meters.Exchange(Money(), meters.Credit() - (maxBet - meters.Bet()), maxBet);
-        parts_.notices.CashChanged();
+        if (!IsIdle() || meters.Bet() > maxBet || meters.Credit() < maxBet - meters.Bet()) return;
+        // At the max bet already (as coins leave it), Bet Max only spins.
+        if (meters.Bet() < maxBet) {
+            meters.Exchange(Money(), meters.Credit() - (maxBet - meters.Bet()), maxBet);
+            parts_.notices.CashChanged();
+        }
     }
     parts_.spin.OnSpin();
 }
@@ -160,7 +165,23 @@ void MachineMoney::OnDenominationChanged(int32_t cents) {
 
 bool MachineMoney::CanEnd() {
     MachineMeters& meters = parts_.meters;
-    if (meters.Bet() != 0 || !TakesBets()) return false;
+    if (!IsIdle()) {
+        parts_.notices.StaysOpen("The reels are turning",
+                                 "The machine can be left once the spin has stopped and been paid.");
+        return false;
+    }
+    if (meters.Bet() != 0) {
+        const int32_t bet = meters.Bet();
+        parts_.notices.StaysOpen(kSpinOrCashOut, std::to_string(bet) + (bet == 1 ? " coin is" : " coins are") +
+                                                     " bet on this machine: Spin to play them.\nThe machine can "
+                                                     "be left when no coin is bet; its credit is then paid "
+                                                     "back to you.");
+        return false;
+    }
+    if (!coinsToBet_) {
+        parts_.notices.StaysOpen(kSpinOrCashOut, "The machine's game is not over: it takes no bets now.");
+        return false;
+    }
     if (meters.Credit() != 0) {
         OnCashOut();
         if (meters.Credit() != 0) return false;

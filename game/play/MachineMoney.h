@@ -34,6 +34,8 @@ struct MoneyParts {
 
 class MachineMoney {
 public:
+    // The caption of the box that says why the machine cannot be left.
+    static const char kSpinOrCashOut[];
     // The mask must hold the meters' denomination.
     MachineMoney(const MoneyParts& parts, uint32_t denominationMask);
 
@@ -58,6 +60,8 @@ public:
     bool CanEnd();
 
     int GetDenominationIndex() const;
+    uint32_t GetDenominationMask() const { return mask_; }
+    Money GetDenomination() const { return parts_.meters.Denomination(); }
     bool TakesBets() const { return IsIdle() && coinsToBet_; }
     bool GetCoinsToBet() const { return coinsToBet_; }
     void SetCoinsToBet(bool toBet) { coinsToBet_ = toBet; }

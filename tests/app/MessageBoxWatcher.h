@@ -12,20 +12,21 @@
 struct SeenBox {
     bool found = false;
     std::string text;
+    int defaultButton = 0;  // the button that Enter and Space press
 };
 
-// Asks the box to close until it has gone: a request that arrives while the box is
-// still being made can be lost on a busy machine.
-inline void CloseBox(HWND box) {
+// Asks the box to close (by the button, OK when none is named) until it has gone: a
+// request that arrives while the box is still being made can be lost on a busy machine.
+inline void CloseBox(HWND box, int button = IDOK) {
     for (int waited = 0; IsWindow(box) && waited < 20000; waited += 50) {
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        PostMessageA(box, WM_COMMAND, WPARAM(button), 0);
         Sleep(50);
     }
 }
 
 // Polls for up to the given time (a bound, not a measurement) for a box of the program.
 inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20000,
-                                  DWORD process = GetCurrentProcessId()) {
+                                  DWORD process = GetCurrentProcessId(), int button = IDOK) {
     SeenBox seen;
     for (int waited = 0; waited < waitMilliseconds; waited += 50) {
         HWND box = FindProgramWindow("#32770", caption, process);
@@ -36,7 +37,11 @@ inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20
                 Sleep(20);
             seen.found = true;
             seen.text = text;
-            CloseBox(box);
+            for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
+                HWND button = GetDlgItem(box, id);
+                if (button && (GetWindowLongA(button, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON) seen.defaultButton = id;
+            }
+            CloseBox(box, button);
             return seen;
         }
         Sleep(50);
@@ -47,7 +52,8 @@ inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20
 // Watches on its own thread while the test's thread sits in a modal loop.
 class BoxWatcher {
 public:
-    explicit BoxWatcher(const char* caption) : thread_([this, caption] { seen_ = WaitForBoxAndClose(caption); }) {}
+    explicit BoxWatcher(const char* caption, int button = IDOK)
+        : thread_([this, caption, button] { seen_ = WaitForBoxAndClose(caption, 20000, GetCurrentProcessId(), button); }) {}
     ~BoxWatcher() {
         if (thread_.joinable()) thread_.join();
     }

@@ -1,6 +1,7 @@
 // The machine's arm: the "##arm" element record's picture at its place, added to the
 // screen's element host with the hot key "P". Pulling it on an idle machine that takes
-// bets and has coins bet plays the arm's sequence once and spins.
+// bets and has coins bet plays the arm's sequence once and spins; at the sequence's end the
+// arm is back at its first frame.
 #pragma once
 #include "FaceElement.h"
 #include "MachineMeters.h"

@@ -1,6 +1,6 @@
 // The machine's ear on the game's "Denomination" setting: a new value set elsewhere (the
-// options of the menu) reaches the machine's money, which takes it when the machine
-// accepts that denomination and no coins are bet.
+// options of the menu) reaches the machine's money, which takes it, or the nearest value
+// the machine accepts, when no coins are bet; the setting then holds what the machine plays.
 #pragma once
 #include <cstdint>
 

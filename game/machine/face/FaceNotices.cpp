@@ -21,6 +21,10 @@ void FaceNotices::PayoutScriptletError(const std::string& text) {
     MessageBoxA(owner_, text.c_str(), "Viradu", MB_OK | MB_ICONEXCLAMATION);
 }
 
+void FaceNotices::StaysOpen(const std::string& caption, const std::string& text) {
+    MessageBoxA(owner_, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 void FaceNotices::CoinDropped() {
     if (coinSound_ && GetSoundEffectsSetting().Get()) GetSoundSystem().PlayAssetSound(coinSound_, 0, 0, 0, 0);
 }

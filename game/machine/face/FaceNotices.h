@@ -16,6 +16,7 @@ public:
     void InsufficientFunds(const std::string& text) override;
     void AmountRefused(const std::string& text) override;
     void PayoutScriptletError(const std::string& text) override;
+    void StaysOpen(const std::string& caption, const std::string& text) override;
     void CoinDropped() override;
 
 private:

@@ -73,7 +73,7 @@ TEST_F(CDTest, OptionsShowEverySettingAndOkStoresWhatWasChanged) {
     }
 }
 
-TEST_F(CDTest, OptionsCancelStoresNothingAndAnUnknownDenominationShowsTheFirst) {
+TEST_F(CDTest, OptionsCancelStoresNothingAndAnUnknownDenominationChecksNoneAndStays) {
     SetFlags(true);
     GetDenominationSetting().Set(5);
     Shown shown;
@@ -88,9 +88,22 @@ TEST_F(CDTest, OptionsCancelStoresNothingAndAnUnknownDenominationShowsTheFirst) 
     OptionsDialog dialog;
     EXPECT_EQ(IDCANCEL, dialog.Run(nullptr));
     player.Join();
-    EXPECT_EQ(IDC_DENOMINATION_FIRST, shown.denomination);
+    EXPECT_EQ(0, shown.denomination) << "no value that is not in play";
     EXPECT_TRUE(GetSoundEffectsSetting().Get());
     EXPECT_EQ(5, GetDenominationSetting().Get());
+
+    // OK for another setting leaves the denomination in play as it is.
+    DialogDriver again([&] {
+        HWND options = WaitForDialog(kOptionsCaption);
+        if (!options) return;
+        PressButton(options, IDC_SOUND_EFFECTS);
+        PressButton(options, IDOK);
+    });
+    OptionsDialog second;
+    EXPECT_EQ(IDOK, second.Run(nullptr));
+    again.Join();
+    EXPECT_FALSE(GetSoundEffectsSetting().Get());
+    EXPECT_EQ(5, GetDenominationSetting().Get()) << "not the first button's 25 cents";
 }
 
 TEST_F(CDTest, ANewDriveInTheOptionsMovesTheFoldersAndChecksForTheCD) {

@@ -222,6 +222,40 @@ TEST_F(GameWindowTest, MachineCommandsOpenTheScreenWindowOfAPresentFileAndReport
     EXPECT_EQ(openedNumber, -2);
 }
 
+namespace {
+// A screen window that the main window owns, as the game's machine window is.
+class OwnedScreenWindow : public TestScreenWindow {
+public:
+    OwnedScreenWindow() : TestScreenWindow(2) {}
+    int Create() override { return CreateTopLevel(GetMainWindow()); }
+};
+
+bool IsAbove(HWND window, HWND other) {
+    for (HWND above = GetWindow(other, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
+        if (above == window) return true;
+    return false;
+}
+}  // namespace
+
+TEST_F(GameWindowTest, TheScreenWindowStaysAboveTheMainWindowWhenTheMainWindowIsRaised) {
+    ScreenWindowMakers makers;
+    makers.byNumber = [](Window*, int32_t) -> ScreenWindow* { return new OwnedScreenWindow; };
+    SetScreenWindowMakers(makers);
+    game_->Show();
+    ASSERT_TRUE(ShowPlainScreen(2));
+    HWND screen = GetCurrentScreen()->GetHandle();
+    ASSERT_EQ(GetWindow(screen, GW_OWNER), game_->GetHandle());
+    ASSERT_TRUE(IsAbove(screen, game_->GetHandle()));
+    // Wine's X driver without a window manager raises a clicked main window past the windows
+    // it owns; disowning the screen window for a moment makes the same order here.
+    SetWindowLongPtrA(screen, GWLP_HWNDPARENT, 0);
+    SetWindowPos(game_->GetHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowLongPtrA(screen, GWLP_HWNDPARENT, LONG_PTR(game_->GetHandle()));
+    ASSERT_FALSE(IsAbove(screen, game_->GetHandle()));
+    game_->OnIdle();
+    EXPECT_TRUE(IsAbove(screen, game_->GetHandle())) << "the machine is not lost behind the lobby";
+}
+
 // Answers the open-file dialog of the title with the path, from another thread.
 class FileDialogAnswer {
 public:

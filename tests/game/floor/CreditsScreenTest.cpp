@@ -161,8 +161,13 @@ TEST_F(CreditsCommandTest, ASpinRollsTheCreditsPastAndDoneWaitsUntilNoCoinIsBet)
     ASSERT_NE(face, nullptr);
     face->GetMoney().AddCoins(3);  // one goes on the bet at once (the credits take one coin)
     EXPECT_EQ(face->GetMeters().Bet(), 1);
-    ClickItem(View(), *credits, "Done");
-    EXPECT_EQ(Shown(), credits) << "a coin is bet";
+    {
+        BoxWatcher told(MachineMoney::kSpinOrCashOut);
+        ClickItem(View(), *credits, "Done");
+        EXPECT_EQ(Shown(), credits) << "a coin is bet";
+        EXPECT_NE(told.Result().text.find("1 coin is bet"), std::string::npos) << "and Done says so";
+    }
+    PumpMessages();  // what the box's going left for the view, before the next click
 
     ClickItem(View(), *credits, "Spin");
     const std::vector<int32_t> seen = SpinAndWatch(*face);

@@ -80,28 +80,49 @@ TEST(LobbyScrolling, ZonesAccelerateBrakeAndStop) {
 
 TEST(CreditRules, BorrowingStaysWithinTheLimitHoweverLargeTheNumber) {
     EXPECT_EQ(AvailableCredit(300000), 700000);
-    EXPECT_EQ(ClampBorrowDollars(9000, 700000), 7000u);
+    EXPECT_EQ(ClampBorrowCents(900000, 700000), 700000);
     EXPECT_EQ(AvailableCredit(1200000), 0);
     // 42949673 dollars are 4294967300 cents: 4 cents once wrapped to 32 bits.
-    EXPECT_EQ(BorrowAmount(42949673u, 700000), 700000);
-    EXPECT_EQ(ClampBorrowDollars(42949673u, 700000), 7000u);
-    EXPECT_EQ(BorrowAmount(4294967295u, 1000000), 1000000);
-    uint32_t dollars = 1;
-    EXPECT_TRUE(ParseDollars("99999999999999", &dollars));
-    EXPECT_EQ(dollars, 4294967295u);
-    EXPECT_TRUE(ParseDollars("12x", &dollars));
-    EXPECT_EQ(dollars, 0u);
-    EXPECT_FALSE(ParseDollars("", &dollars));
+    EXPECT_EQ(BorrowAmount(4294967300, 700000), 700000);
+    EXPECT_EQ(ClampBorrowCents(4294967300, 700000), 700000);
+    EXPECT_EQ(ClampBorrowCents(900000, 699950), 699900) << "the available credit's whole dollars";
+    int64_t cents = 1;
+    EXPECT_EQ(ParseAmount("99999999999999", &cents), TypedAmount::kAmount);
+    EXPECT_EQ(BorrowAmount(cents, 1000000), 1000000);
+    EXPECT_EQ(ParseAmount("", &cents), TypedAmount::kEmpty);
+}
+
+TEST(CreditRules, TypedCentsAreTheCentsMeantAndOtherTextIsNoAmount) {
+    const struct {
+        const char* text;
+        int64_t cents;
+    } amounts[] = {{"500.75", 50075}, {"250.5", 25050}, {"250.50", 25050}, {"7", 700},
+                   {"0.05", 5},       {".5", 50},       {"12.", 1200},    {"0010", 1000}};
+    for (const auto& a : amounts) {
+        int64_t cents = -1;
+        EXPECT_EQ(ParseAmount(a.text, &cents), TypedAmount::kAmount) << a.text;
+        EXPECT_EQ(cents, a.cents) << a.text;
+    }
+    for (const char* text : {"12x", ".", "1.2.3", "1.234", "-5", "+5", "$5", "1,000", " 5", "5 "}) {
+        int64_t cents = -1;
+        EXPECT_EQ(ParseAmount(text, &cents), TypedAmount::kNotAmount) << text;
+        EXPECT_EQ(cents, -1) << text;
+    }
+    EXPECT_EQ(AmountText(50075), "500.75");
+    EXPECT_EQ(AmountText(700000), "7000");
+    EXPECT_EQ(AmountText(50), "0.50");
+    EXPECT_EQ(AmountText(105), "1.05");
 }
 
 TEST(CreditRules, TheCentsOfADebtCanBeRepaid) {
     const int32_t repayable = RepayableAmount(500050, 1234567);
     EXPECT_EQ(repayable, 500050);
-    EXPECT_EQ(RepayOfferDollars(repayable), 5000u) << "cents are never typed";
-    EXPECT_EQ(ClampRepayDollars(9000, repayable), 5001u) << "one dollar more covers the cents";
-    EXPECT_EQ(RepayAmount(5001, repayable), 500050);
+    EXPECT_EQ(RepayOfferDollars(repayable), 5000u) << "the offer is in whole dollars";
+    EXPECT_EQ(ClampRepayCents(900000, repayable), 500100) << "one dollar more covers the cents";
+    EXPECT_EQ(RepayAmount(500100, repayable), 500050);
+    EXPECT_EQ(RepayAmount(25050, repayable), 25050) << "typed cents are repaid as typed";
     EXPECT_EQ(RepayOfferDollars(50), 1u) << "50 cents left are offered as a dollar";
-    EXPECT_EQ(RepayAmount(1, 50), 50);
+    EXPECT_EQ(RepayAmount(100, 50), 50);
     EXPECT_EQ(RepayableAmount(500000, 1234), 1234) << "limited by the cash";
     EXPECT_EQ(RepayOfferDollars(0), 0u);
 }

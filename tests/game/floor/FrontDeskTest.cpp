@@ -6,7 +6,9 @@
 // still up; the rows show what the records hold.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 #include "Application.h"
 #include "CreditIds.h"
@@ -65,10 +67,13 @@ protected:
         desk_->AddKeyElement(&desk_->GetRow(row));
         while (desk_->GetRow(row).GetLength()) SendMessageA(pane_->GetHandle(), WM_CHAR, 8, 1);
     }
-    // A player in use is cleared after the question.
+    // The field loses the keyboard, as by a click on nothing.
+    void Leave() { desk_->AddKeyElement(nullptr); }
+    // A player in use is cleared after the question, asked when the emptied name is left.
     void EraseInUse(int row) {
-        BoxWatcher query("Delete Player Query");
         Erase(row);
+        BoxWatcher query("Delete Player Query");
+        Leave();
         EXPECT_TRUE(query.Result().found) << "row " << row;
     }
     PlayerRecord& Record(int slot) { return roster_->GetRecord(slot); }
@@ -105,14 +110,76 @@ TEST_F(FrontDeskTest, TypingANameEntersAPlayerAndErasingItClearsTheRecord) {
     EXPECT_EQ(desk_->GetRow(4).GetCash().GetTextString(), "$10,000.00");
     EXPECT_TRUE(desk_->GetCreditButton().IsEnabled());
 
-    BoxWatcher query("Delete Player Query");
     Erase(1);
+    BoxWatcher query("Delete Player Query");
+    Leave();
     EXPECT_TRUE(query.Result().found);
+    EXPECT_EQ(query.Result().defaultButton, IDCANCEL) << "a stray Enter or Space keeps the player";
     EXPECT_EQ(Stored(2, "Date"), 0u);
     EXPECT_EQ(Stored(2, "Cash"), 0u);
     EXPECT_EQ(Stored(2, "Credit"), 0u) << "the debt goes with the player";
     EXPECT_FALSE(desk_->GetBox(1).IsEnabled());
     EXPECT_FALSE(desk_->GetDeleteButton().IsEnabled());
+}
+
+namespace {
+// Closes every box of the caption that shows, until it goes, and counts them.
+class BoxGuard {
+public:
+    explicit BoxGuard(const char* caption)
+        : thread_([this, caption] {
+              while (!done_) {
+                  if (HWND box = FindProgramWindow("#32770", caption, GetCurrentProcessId())) {
+                      ++seen_;
+                      CloseBox(box, IDCANCEL);
+                  }
+                  Sleep(20);
+              }
+          }) {}
+    ~BoxGuard() { Seen(); }
+    int Seen() {
+        done_ = true;
+        if (thread_.joinable()) thread_.join();
+        return seen_;
+    }
+
+private:
+    std::atomic<bool> done_{false};
+    std::atomic<int> seen_{0};
+    std::thread thread_;
+};
+}  // namespace
+
+TEST_F(FrontDeskTest, ANameErasedAndTypedAgainRenamesThePlayerAndKeepsTheMoney) {
+    TwoPlayers();
+    Record(1).SetName("Maggie");
+    roster_->Borrow(1, Money(1000));
+    Record(1).SetCash(Money(999200));
+    Show();
+    {
+        BoxGuard none("Delete Player Query");
+        Erase(1);
+        EXPECT_TRUE(desk_->GetBox(1).IsChecked()) << "still the player while the name is typed";
+        Type(1, "Margaret Thistlewood");
+        EXPECT_EQ(none.Seen(), 0) << "no question while typing";
+    }
+    EXPECT_EQ(desk_->GetRow(1).GetTextString(), "Margaret Thistlewood");
+    EXPECT_EQ(desk_->GetRow(1).GetCash().GetTextString(), "$9,992.00");
+    EXPECT_TRUE(desk_->CanEnd());
+    EXPECT_EQ(StoredName(2), "Margaret Thistlewood");
+    EXPECT_EQ(Stored(2, "Cash"), 999200u) << "the same player, not a new one";
+    EXPECT_EQ(Stored(2, "Credit"), 1000u);
+
+    // Leaving the name empty asks, with Cancel first; Cancel gives the name back.
+    Erase(1);
+    {
+        BoxWatcher query("Delete Player Query", IDCANCEL);
+        Leave();
+        EXPECT_EQ(query.Result().defaultButton, IDCANCEL);
+    }
+    EXPECT_EQ(desk_->GetRow(1).GetTextString(), "Margaret Thistlewood");
+    EXPECT_EQ(Stored(2, "Cash"), 999200u);
+    EXPECT_EQ(roster_->GetCurrentIndex(), 1);
 }
 
 TEST_F(FrontDeskTest, DeleteAsksByNameAndLeavesNoCreditBehind) {
@@ -128,7 +195,8 @@ TEST_F(FrontDeskTest, DeleteAsksByNameAndLeavesNoCreditBehind) {
     EXPECT_EQ(Stored(1, "Credit"), 0u);
     EXPECT_EQ(Stored(1, "Cash"), 0u);
     EXPECT_EQ(desk_->GetRow(0).GetTextString(), "");
-    EXPECT_EQ(desk_->GetRow(0).GetCash().GetTextString(), "0");
+    EXPECT_EQ(desk_->GetRow(0).GetCash().GetTextString(), "") << "a cleared row shows nothing";
+    EXPECT_EQ(desk_->GetRow(0).GetDate().GetTextString(), "");
     EXPECT_EQ(roster_->GetCurrentIndex(), 1) << "another player was deleted";
 }
 
@@ -246,4 +314,75 @@ TEST_F(FrontDeskTest, CreditIsLentAndRepaidWithTheMoneyConserved) {
     EXPECT_EQ(Record(1).GetCash().Cents() - Record(1).GetCredit().Cents(), net);
     EXPECT_EQ(Stored(2, "Credit"), 0u);
     EXPECT_EQ(Stored(2, "Cash"), DWORD(net));
+}
+
+namespace {
+// Types the text key by key into the edit of the sheet's current page, as the player does,
+// after emptying it; answers what the edit and the page's hint line then show.
+std::pair<std::string, std::string> KeyIntoSheet(HWND sheet, const char* text, int edit, int hint) {
+    HWND page = HWND(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    SetDlgItemTextA(page, edit, "");
+    for (const char* c = text; *c; ++c) SendMessageA(GetDlgItem(page, edit), WM_CHAR, WPARAM(uint8_t(*c)), 1);
+    char shown[32] = {}, line[128] = {};
+    GetDlgItemTextA(page, edit, shown, sizeof shown);
+    GetDlgItemTextA(page, hint, line, sizeof line);
+    return {shown, line};
+}
+}  // namespace
+
+TEST_F(FrontDeskTest, TypedCentsAreBookedAsTypedAndTextThatIsNoAmountIsRefused) {
+    TwoPlayers();
+    Show();
+    std::pair<std::string, std::string> borrowed, refused;
+    SeenBox box;
+    bool stayedOpen = false;
+    RECT placed = {};
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            GetWindowRect(sheet, &placed);
+            borrowed = KeyIntoSheet(sheet, "500.75", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
+            PressButton(sheet, 0x3021);  // Apply
+            refused = KeyIntoSheet(sheet, "12x", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
+            BoxWatcher watcher("Not an amount");
+            PressButton(sheet, IDOK);
+            box = watcher.Result();
+            stayedOpen = IsWindow(sheet) && IsWindowVisible(sheet);
+            PressButton(sheet, IDCANCEL);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    RECT owner = {};
+    GetWindowRect(frame_->GetHandle(), &owner);
+    EXPECT_NEAR((placed.left + placed.right) / 2, (owner.left + owner.right) / 2, 1) << "centred on its owner";
+    EXPECT_NEAR((placed.top + placed.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
+    EXPECT_EQ(borrowed.first, "500.75") << "the typed amount is kept";
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 50075);
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 50075);
+    EXPECT_EQ(Stored(2, "Credit"), 50075u);
+    EXPECT_EQ(refused.first, "12x") << "text is not rewritten";
+    EXPECT_NE(refused.second.find("500.75 is $500.75"), std::string::npos) << refused.second;
+    EXPECT_TRUE(box.found) << "OK on text that is no amount says so";
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 50075) << "and books nothing";
+
+    std::pair<std::string, std::string> repaid;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+            repaid = KeyIntoSheet(sheet, "250.5", IDC_REPAY_DOLLARS, IDC_REPAY_HINT);
+            PressButton(sheet, IDOK);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(repaid.first, "250.5");
+    EXPECT_EQ(repaid.second, "Press Apply or OK to pay the money back.");
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 50075 - 25050);
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 50075 - 25050);
+    EXPECT_EQ(Stored(2, "Credit"), DWORD(50075 - 25050));
 }

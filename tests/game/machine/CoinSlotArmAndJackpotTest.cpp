@@ -247,8 +247,8 @@ TEST_F(CoinSlotArmAndJackpotTest, TheArmSpinsOnlyWhatIsBetAndPlaysItsSequence) {
     EXPECT_FALSE(face->GetSpin().IsIdle()) << "the pull started the spin";
     ASSERT_TRUE(WaitIdle(*face));
     EXPECT_EQ(face->GetMeters().Bet(), 0);
-    // The lever's sequence has played to its last frame.
-    EXPECT_TRUE(PumpUntil([&] { return GetSpriteFrame(*face->GetArm().Element().GetSprite()) == 1; }));
+    // The lever's sequence has played, and the lever is back up.
+    EXPECT_TRUE(PumpUntil([&] { return GetSpriteFrame(*face->GetArm().Element().GetSprite()) == 0; }));
 
     ClickAt(kCoinSlot);
     PressKey('P');
@@ -312,6 +312,16 @@ TEST_F(CoinSlotArmAndJackpotTest, TheProgressiveGrowsIsKeptUnderItsNameAndResets
     EXPECT_EQ(Stored(kGeneral, kQuarterJackpot), DWORD(indicator.GetValue()));
 }
 
+TEST_F(CoinSlotArmAndJackpotTest, LeavingAMachineLeavesTheDenominationItPlayedAtCurrent) {
+    PlayFace* face = OpenMachine();
+    ASSERT_NE(face, nullptr);
+    ASSERT_EQ(face->GetMeters().Denomination(), Money(25));
+    PressKey('D');
+    ASSERT_EQ(face->GetMeters().Denomination(), Money(100));
+    ASSERT_TRUE(screen_->CanEnd());
+    EXPECT_EQ(GetDenominationSetting().Get(), 100) << "not the quarter it was loaded at";
+}
+
 TEST_F(CoinSlotArmAndJackpotTest, ADenominationSetElsewhereReachesTheMetersWithinTheMachinesMask) {
     PlayFace* face = OpenMachine();
     ASSERT_NE(face, nullptr);
@@ -333,9 +343,11 @@ TEST_F(CoinSlotArmAndJackpotTest, ADenominationSetElsewhereReachesTheMetersWithi
     EXPECT_EQ(jackpot.GetValue() / 1000, ProgressiveMeter::SeedFor(Money(100)) / 1000) << "the dollar's meter";
     EXPECT_NE(Stored(kGeneral, kQuarterJackpot), DWORD(-1)) << "the quarter's meter was kept";
 
-    // Five dollars the machine does not take.
+    // Five dollars the machine does not take: it keeps its dollar, and so does the setting,
+    // which the options and the lobby show.
     GetDenominationSetting().Set(500);
     EXPECT_EQ(meters.Denomination(), Money(100));
+    EXPECT_EQ(GetDenominationSetting().Get(), 100) << "one denomination is current";
 
     // The denomination region by its hot key turns to the next of the machine's own,
     // wrapping round, and writes it into the setting.

@@ -258,7 +258,11 @@ TEST_F(PlayFaceScriptTest, OnAllReelsStopPaysOnTrueOrNothingHoldsOnFalseAndRepor
     EXPECT_EQ(meters.WinnerPaid(), 20) << "as the spin before left it";
     for (Button button : {Button::BetOne, Button::BetMax, Button::CashOut, Button::Spin})
         EXPECT_FALSE(face->GetButtons().IsButtonEnabled(button));
-    EXPECT_FALSE(screen_->CanEnd()) << "coins are bet";
+    {
+        BoxWatcher told(MachineMoney::kSpinOrCashOut);
+        EXPECT_FALSE(screen_->CanEnd()) << "coins are bet";
+        EXPECT_TRUE(told.Result().found);
+    }
     EXPECT_EQ(errors_.texts.size(), 1u);
 }
 
@@ -280,7 +284,11 @@ TEST_F(PlayFaceScriptTest, TheScriptsCreditAndBetAreMoneyHeldAtOnceAndItsBetLock
     EXPECT_EQ(meters.Bet(), 2);
     EXPECT_EQ(roster_->GetHeld(), Money(42 * 25));
     EXPECT_TRUE(GetDenominationSetting().IsLocked());
-    EXPECT_FALSE(screen_->CanEnd()) << "coins are bet";
+    {
+        BoxWatcher told(MachineMoney::kSpinOrCashOut);
+        EXPECT_FALSE(screen_->CanEnd()) << "coins are bet";
+        EXPECT_TRUE(told.Result().found);
+    }
     ScriptValue(*face, "Bet.Value = 0, 0");
     EXPECT_FALSE(GetDenominationSetting().IsLocked());
     EXPECT_TRUE(errors_.texts.empty()) << errors_.texts[0];

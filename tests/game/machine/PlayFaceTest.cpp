@@ -3,6 +3,7 @@
 // turns the reels to the drawn stops and pays the pay table into "WinnerPaid" and
 // "Credit"; Bet Max by its hot key; the money the machine holds and the cash after Cash
 // Out kept by the roster in the test prefix's registry; leaving refused while coins are bet.
+#include "../../app/MessageBoxWatcher.h"
 #include "PlayFaceRun.h"
 
 TEST_F(PlayFaceTest, TheFaceHasTheMachinesItemsIndicatorsAndReelsWithTheButtonsOff) {
@@ -38,7 +39,12 @@ TEST_F(PlayFaceTest, ASpinClickedWithABetPaysTheTableIntoCreditAndTheRosterKeeps
     EXPECT_EQ(meters.Credit(), 8);
     EXPECT_EQ(StoredCash(), DWORD(kStartCash - 250));
     EXPECT_TRUE(face->GetButtons().IsButtonEnabled(Button::Spin));
-    EXPECT_FALSE(screen->CanEnd()) << "coins are bet";
+    {
+        BoxWatcher told(MachineMoney::kSpinOrCashOut);
+        EXPECT_FALSE(screen->CanEnd()) << "coins are bet";
+        EXPECT_NE(told.Result().text.find("2 coins are bet"), std::string::npos) << "and the player is told";
+    }
+    PumpMessages();  // what the box's going left for the machine's window, before the next click
 
     ClickButton(*screen, "Spin");
     EXPECT_FALSE(face->GetSpin().IsIdle()) << "the click started the spin";

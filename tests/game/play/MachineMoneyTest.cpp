@@ -54,6 +54,17 @@ TEST(Bets, BetOneAndBetMaxFollowTheCredit) {
     EXPECT_EQ(1u, m.reels.spins[0].size()) << "Bet Max spins";
 }
 
+TEST(Bets, BetMaxAtTheMaxBetSpinsWhatIsBet) {
+    Machine m;
+    m.money.AddCoins(5);  // the bet fills up to the max first
+    ASSERT_EQ(3, m.meters.Bet());
+    EXPECT_TRUE(m.buttons.IsButtonEnabled(Button::BetMax));
+    m.money.OnBetMax();
+    EXPECT_EQ(1u, m.reels.spins[0].size()) << "Bet Max spins at the max bet too";
+    EXPECT_EQ(2, m.meters.Credit()) << "no more is bet";
+    EXPECT_FALSE(m.buttons.IsButtonEnabled(Button::BetMax)) << "not while the reels turn";
+}
+
 TEST(Bets, BuyingCoinsFillsTheBetFirstOnlyWhileIdle) {
     Machine m;
     m.money.AddCoins(10);
@@ -170,8 +181,13 @@ TEST(Bets, TheMachineHoldsOneLockWhileCoinsAreBetAndGivesBackOnlyItsOwn) {
 TEST(Bets, LeavingCashesOutAndStoresTheDenomination) {
     Machine m(1000);
     m.money.AddCoins(4);
+    EXPECT_FALSE(m.money.CanEnd()) << "coins are bet";
+    ASSERT_EQ(1u, m.notices.boxes.size()) << "the player is told why and what to do";
+    EXPECT_EQ(0u, m.notices.boxes[0].rfind("Spin or Cash Out first: 3 coins are bet", 0)) << m.notices.boxes[0];
     m.spin.OnSpin();
     EXPECT_FALSE(m.money.CanEnd()) << "the reels turn";
+    ASSERT_EQ(2u, m.notices.boxes.size());
+    EXPECT_EQ(0u, m.notices.boxes[1].rfind("The reels are turning", 0));
     m.spin.OnReelStopped(0);
     EXPECT_TRUE(m.money.CanEnd());
     EXPECT_EQ(1000 - 75, m.wallet.cash.Cents());

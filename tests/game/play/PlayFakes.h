@@ -104,6 +104,9 @@ public:
     void InsufficientFunds(const std::string& text) override { boxes.push_back("Insufficient Funds: " + text); }
     void AmountRefused(const std::string& text) override { boxes.push_back("Refused: " + text); }
     void PayoutScriptletError(const std::string& text) override { boxes.push_back(text); }
+    void StaysOpen(const std::string& caption, const std::string& text) override {
+        boxes.push_back(caption + ": " + text);
+    }
     void CoinDropped() override { ++coins; }
     int cashChanged = 0, coins = 0;
     std::vector<std::string> boxes;
