@@ -253,6 +253,7 @@ protected:
         }
         auto* face = dynamic_cast<PlayFace*>(screen->GetFace());
         ASSERT_NE(nullptr, face);
+        HoldForLook();
         const int64_t credit = face->GetMeters().Credit();
         ASSERT_GT(credit, 0);
         const int64_t cash = roster->GetCash().Cents();
