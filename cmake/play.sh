@@ -37,7 +37,7 @@ if ! kill -0 "$pid" 2>/dev/null; then
   stop_display
   exit $(( rc == 0 ? 1 : rc ))
 fi
-xwd -root -silent | convert xwd:- "$BUILD/screenshot.png"
+import -window root "$BUILD/screenshot.png"
 echo "No display here: the game ran under Xvfb; screenshot saved to $BUILD/screenshot.png"
 wineserver -k >/dev/null 2>&1
 wait $pid 2>/dev/null

@@ -1,5 +1,8 @@
 # Shared by the screenshot tests: run a demo program on the test display until it says it
-# is ready, take a screenshot with the X tools, count pixels of a colour in it.
+# is ready, take a screenshot of the root window with ImageMagick's import, count pixels
+# of a colour in it. (xwd -root blacks out every window that lies inside another window
+# with the same private colormap, and Wine gives every window one: dialogs, menus and tool
+# windows over the main window came out black.)
 # Source it; it sets `ready`, `shot` and `demo_pid`.
 
 # run_demo DEMO LIFETIME [ARGS...]: starts the demo with a ready file (and the further
@@ -16,7 +19,7 @@ run_demo() {
 
 # take_shot: the whole display into $shot, then the demo is stopped.
 take_shot() {
-  xwd -root -silent | convert xwd:- "$shot"
+  import -window root "$shot"
   kill $demo_pid 2>/dev/null; wait $demo_pid 2>/dev/null
 }
 

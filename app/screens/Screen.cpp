@@ -12,6 +12,7 @@ int Screen::GetMenuId() { return kDefaultScreenMenuId; }
 bool Screen::CanEnd() { return true; }
 bool Screen::OnEnter() { return true; }
 bool Screen::QueryArtHeight(int32_t*) { return false; }
+bool Screen::QueryArtWidth(int32_t*) { return false; }
 bool Screen::QueryTitle(std::string*) { return false; }
 void Screen::OnResize() {}
 

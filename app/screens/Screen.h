@@ -33,6 +33,7 @@ public:
     // The screen is installed and shown.
     virtual bool OnEnter();
     virtual bool QueryArtHeight(int32_t* height);
+    virtual bool QueryArtWidth(int32_t* width);
     virtual bool QueryTitle(std::string* text);
     // The view window was resized.
     virtual void OnResize();

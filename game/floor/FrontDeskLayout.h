@@ -31,12 +31,11 @@ const uint32_t kExitSprite = 81;
 // The size of the label pictures (screen pixels).
 const int32_t kNameWidth = 232, kDateWidth = 100, kCashWidth = 140, kLabelHeight = 24;
 const int32_t kButtonWidth = 58, kButtonHeight = 28;
-const int32_t kCheckSize = 20;
+const int32_t kCheckSize = 20, kCheckGap = 4;  // the check box and its gap before the name
 
 const int32_t kRows = 9;
+// The rows' lines (design units): each row's labels stand 29 above its line.
 const int32_t kY1[kRows] = {204, 224, 243, 263, 283, 303, 323, 343, 362};
-const int32_t kY2[kRows] = {205, 225, 246, 266, 286, 307, 327, 348, 368};
-const int32_t kY3[kRows] = {204, 225, 245, 266, 287, 307, 328, 349, 370};
 
 inline int32_t ScreenX(int32_t x) { return x * 7 / 6; }
 inline int32_t ScreenY(int32_t y) { return y * 8 / 6; }

@@ -128,19 +128,20 @@ bool FrontDeskScreen::BuildRow(int32_t r, HQUOREFFECT effect) {
     PlayerRecord& record = roster_.GetRecord(r);
     row.Setup(r, &record, [this](int32_t i) { OnRowCommand(i); }, [this](int32_t i) { Select(i); });
     row.SetLeaveHandler([this](int32_t i) { OnRowLeft(i); });
-    const POINT boxAt = At(104, 182 + 20 * r);
-    if (!box.Create(stage_, Asset(kCheckSprite), POINT{boxAt.x - 19, boxAt.y - 18}, 10)) return false;
+    // The name, cash and date labels share the name's line; the box stands left of the name,
+    // centred on it.
+    const POINT sprite = At(117, kY1[r] - 29);
+    const POINT boxAt = {sprite.x - kCheckSize - kCheckGap, sprite.y + (kLabelHeight - kCheckSize) / 2};
+    if (!box.Create(stage_, Asset(kCheckSprite), boxAt, 10)) return false;
     box.SetState(record.GetDate() != 0 ? 1 : 0);
     box.SetAction(new BoxAction(this, r));
     AddElement(&box, true);
     const POINT topLeft = At(117, 172 + 20 * r), bottomRight = At(314, 192 + 20 * r);
-    const POINT sprite = At(117, kY1[r] - 29);
     if (!row.Create(r ? &rows_[0] : nullptr, topLeft.x, sprite.y, bottomRight.x, sprite.y + kLabelHeight, stage_,
                     font_.get(), Asset(NameSprite(r)), Asset(kCaretSprite), sprite.x, sprite.y, kNameLength, effect))
         return false;
-    (void)bottomRight;
-    if (!row.CreateLabels(stage_, font_.get(), Asset(DateSprite(r)), At(467, kY2[r] - 31), Asset(CashSprite(r)),
-                          At(338, kY3[r] - 31), effect))
+    if (!row.CreateLabels(stage_, font_.get(), Asset(DateSprite(r)), POINT{ScreenX(467), sprite.y},
+                          Asset(CashSprite(r)), POINT{ScreenX(338), sprite.y}, effect))
         return false;
     row.Fill();
     AddElement(&row, true);

@@ -22,7 +22,8 @@ const uint32_t kMostAssets = 0xFFFFFF;           // asset numbers have 24 bits
 // The engine loads at once with 0 (1 queues the load for its loader thread): a machine's
 // assets are loaded, and their failures seen, before play.
 const uint32_t kLoadNow = 0;
-const size_t kArtHeightByte = 12;                // in the backdrop's data, kind word first
+const size_t kArtWidthByte = 10;                 // in the backdrop's data, kind word first
+const size_t kArtHeightByte = 12;
 const size_t kSequenceCountByte = 8;             // in a sprite's data, kind word first
 
 // The asset count of the file's 16-byte header, read with plain file reads.
@@ -174,8 +175,10 @@ void MachineFile::ReadRegionEdges() {
     }
     AssetLock backdrop(Asset(records_.backdrop));
     if (!backdrop.Data()) Refuse("the backdrop cannot be read");
-    uint16_t height = 0;
+    uint16_t width = 0, height = 0;
+    std::memcpy(&width, backdrop.Data() + kArtWidthByte, sizeof width);
     std::memcpy(&height, backdrop.Data() + kArtHeightByte, sizeof height);
+    artWidth_ = width;
     artHeight_ = height;
 }
 

@@ -27,7 +27,8 @@ public:
     uint32_t GetAssetCount() const { return assetCount_; }
     // The highest asset number of kind 'SPRT' before the machine chunk (0 for none).
     uint32_t GetLastSpriteNumber() const { return lastSprite_; }
-    // The height of the backdrop picture, as its 'BACK' record gives it.
+    // The size of the backdrop picture, as its 'BACK' record gives it.
+    int32_t GetArtWidth() const { return artWidth_; }
     int32_t GetArtHeight() const { return artHeight_; }
     // The lowest edge of a region outline of the machine (region table and coin regions);
     // INT32_MIN when it has none.
@@ -54,6 +55,7 @@ private:
     bool open_ = false;
     uint32_t assetCount_ = 0;
     uint32_t lastSprite_ = 0;
+    int32_t artWidth_ = 0;
     int32_t artHeight_ = 0;
     int32_t lowestRegionEdge_ = INT32_MIN;
     MachineRecords records_;

@@ -104,6 +104,11 @@ bool MachineScreen::QueryArtHeight(int32_t* height) {
     return true;
 }
 
+bool MachineScreen::QueryArtWidth(int32_t* width) {
+    if (width) *width = file_->GetArtWidth();
+    return true;
+}
+
 bool MachineScreen::QueryTitle(std::string* text) {
     if (text) *text = GetTitle();
     return true;

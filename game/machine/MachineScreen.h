@@ -28,6 +28,7 @@ public:
     bool CanEnd() override;
     bool OnEnter() override;
     bool QueryArtHeight(int32_t* height) override;
+    bool QueryArtWidth(int32_t* width) override;
     bool QueryTitle(std::string* text) override;
     // The view changed size: the camera is laid out again.
     void OnResize() override;

@@ -1,8 +1,12 @@
 #include "MachineToolWindow.h"
 
+#include <algorithm>
+
 #include "Application.h"
+#include "ArtScrollBars.h"
 #include "CaptionPainter.h"
 #include "MachineScreen.h"
+#include "Quor2_5.h"
 #include "Screen.h"
 #include "ScreenTable.h"
 #include "TvPane.h"
@@ -43,7 +47,11 @@ void MachineToolWindow::Adopt(Screen* screen) {
     std::string title;
     if (screen_ && screen_->QueryTitle(&title)) SetText(title);
     int32_t height = 0;
-    if (screen_ && screen_->QueryArtHeight(&height)) artHeight_ = height;
+    // Only a screen that knows its art is scrolled over it.
+    scrolls_ = screen_ && screen_->QueryArtHeight(&height);
+    if (scrolls_) artHeight_ = height;
+    int32_t width = 0;
+    if (screen_ && screen_->QueryArtWidth(&width)) artWidth_ = width;
     FitToContent(anchor_);
     BindMessage(WM_ACTIVATE, this, &MachineToolWindow::OnActivate);
     BindMessage(WM_NCPAINT, this, &MachineToolWindow::OnNcPaint);
@@ -51,6 +59,8 @@ void MachineToolWindow::Adopt(Screen* screen) {
     BindMessage(WM_SETTEXT, this, &MachineToolWindow::OnSetText);
     BindMessage(WM_SYSCOMMAND, this, &MachineToolWindow::OnSysCommand);
     BindMessage(WM_DISPLAYCHANGE, this, &MachineToolWindow::OnDisplayChange);
+    BindMessage(WM_HSCROLL, this, &MachineToolWindow::OnHScroll);
+    BindMessage(WM_VSCROLL, this, &MachineToolWindow::OnVScroll);
 }
 
 int MachineToolWindow::Create() { return CreateTopLevel(anchor_); }
@@ -77,22 +87,51 @@ int MachineToolWindow::CanClose() { return pane_ ? pane_->CanClose() : 1; }
 
 void MachineToolWindow::ResizePane() {
     if (!pane_ || !GetHandle()) return;
+    const SIZE art = {artWidth_, artHeight_};
+    if (scrolls_) ArtScrollBars::Fit(GetHandle(), art, ViewCorner());
     RECT client;
     GetClientRect(GetHandle(), &client);
+    // The screen lays its camera out again for the new size; the bars follow it.
     MoveWindow(pane_->GetHandle(), 0, 0, client.right, client.bottom, TRUE);
+    if (!scrolls_) return;
+    ArtScrollBars::Fit(GetHandle(), art, ViewCorner());
+    PlaceView(ArtScrollBars::Position(GetHandle()));
+}
+
+POINT MachineToolWindow::ViewCorner() const {
+    Screen* screen = pane_ ? pane_->GetHost().GetScreen() : nullptr;
+    if (!screen) return POINT{0, 0};
+    return POINT{screen->GetCamera().x, screen->GetCamera().y};
+}
+
+void MachineToolWindow::PlaceView(POINT at) {
+    Screen* screen = pane_ ? pane_->GetHost().GetScreen() : nullptr;
+    if (!screen || !screen->GetCamera().camera) return;
+    if (at.x == screen->GetCamera().x && at.y == screen->GetCamera().y) return;
+    if (!PlaceCamera(screen->GetCamera().camera, &at)) return;
+    screen->GetCamera().x = at.x;
+    screen->GetCamera().y = at.y;
 }
 
 void MachineToolWindow::FitToContent(Window* anchor) {
     const RECT work = WorkArea();
+    const bool anchored = anchor && anchor->GetHandle();
     RECT around = work;
-    if (anchor && anchor->GetHandle()) GetWindowRect(anchor->GetHandle(), &around);
+    if (anchored) GetWindowRect(anchor->GetHandle(), &around);
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const LONG frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
+    // The vertical bar shows where the art is taller than the work area: it widens the window.
+    const bool tooTall = scrolls_ && artHeight_ + frameHeight > work.bottom - work.top;
+    // The window stays 600 wide where the art fits in that.
+    const LONG width = std::max<LONG>(kWidth, artWidth_ + frameWidth + (tooTall ? GetSystemMetrics(SM_CXVSCROLL) : 0));
     RECT placed;
-    placed.left = anchor && anchor->GetHandle() ? around.right - kAnchorGap - kWidth
-                                                : work.left + (work.right - work.left - kWidth) / 2;
-    placed.right = placed.left + kWidth;
-    RECT content = {0, 0, kWidth, artHeight_};
-    AdjustWindowRectEx(&content, kStyle, FALSE, kExStyle);
-    const LONG height = content.bottom - content.top;
+    placed.left = anchored ? around.right - kAnchorGap - width : work.left + (work.right - work.left - width) / 2;
+    placed.left = std::max(std::min(placed.left, work.right - width), work.left);
+    placed.right = std::min(placed.left + width, work.right);
+    // The horizontal bar shows where the art is wider than the work area: it adds to the height.
+    const bool tooWide = scrolls_ && placed.right - placed.left < width;
+    const LONG height = artHeight_ + frameHeight + (tooWide ? GetSystemMetrics(SM_CYHSCROLL) : 0);
     placed.top = around.top + (around.bottom - around.top - height) / 2;
     if (placed.top < work.top) placed.top = work.top;
     placed.bottom = placed.top + height;
@@ -132,5 +171,15 @@ LRESULT MachineToolWindow::OnSysCommand(WPARAM w, LPARAM l) { return DefaultThen
 
 LRESULT MachineToolWindow::OnDisplayChange(WPARAM, LPARAM) {
     FitToContent(GetMainWindow());
+    return 0;
+}
+
+LRESULT MachineToolWindow::OnHScroll(WPARAM request, LPARAM) {
+    PlaceView(ArtScrollBars::Scroll(GetHandle(), SB_HORZ, request));
+    return 0;
+}
+
+LRESULT MachineToolWindow::OnVScroll(WPARAM request, LPARAM) {
+    PlaceView(ArtScrollBars::Scroll(GetHandle(), SB_VERT, request));
     return 0;
 }

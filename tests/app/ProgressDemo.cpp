@@ -33,7 +33,10 @@ int main(int argc, char** argv) {
         dialog.SetStepPercent(int32_t(std::min<DWORD>((GetTickCount() - start) / 20, 45)));
         if (!ready && readyFile && dialog.GetPosition() >= 40 && dialog.IsAnimating()) {
             if (FILE* f = std::fopen(readyFile, "w")) {
-                std::fprintf(f, "progress at %d percent\n", dialog.GetPosition());
+                RECT placed = {0, 0, 0, 0};
+                GetWindowRect(dialog.GetHandle(), &placed);
+                std::fprintf(f, "progress at %d percent\ndialog %ldx%ld+%ld+%ld\n", dialog.GetPosition(),
+                             placed.right - placed.left, placed.bottom - placed.top, placed.left, placed.top);
                 std::fclose(f);
             }
             ready = true;

@@ -8,12 +8,13 @@ sleep 0.5
 take_shot
 [ -n "${VSL_KEEP_SHOT:-}" ] && cp "$shot" "$VSL_KEEP_SHOT"
 rc=0
-# One of the animation's four squares (48 x 48) is on screen.
+# One of the animation's four squares (48 x 48) is in the dialog.
+dialog=$(sed -n 's/^dialog \([0-9x+-]*\).*/\1/p' "$ready" | tr -d '\r')
 shown=0
 for colour in "#FF0000" "#00FF00" "#0000FF" "#FFFF00"; do
-  [ "$(count "" "$colour")" -ge 2000 ] && shown=$((shown + 1))
+  [ "$(count "${dialog:-0x0+0+0}" "$colour")" -ge 2000 ] && shown=$((shown + 1))
 done
-if [ "$shown" -ge 1 ]; then echo "ok   an animation frame is shown"; else echo "FAIL no animation frame"; rc=1; fi
+if [ "$shown" -ge 1 ]; then echo "ok   an animation frame is shown in the dialog at $dialog"; else echo "FAIL no animation frame in the dialog at ${dialog:-nowhere}"; rc=1; fi
 cat "$ready"
 finish_shots
 exit $rc

@@ -40,7 +40,7 @@ show() {
   local deadline=$((SECONDS + 120))
   while [ "$SECONDS" -lt "$deadline" ]; do
     if geometry=$(window_geometry "$title"); then
-      xwd -root -silent | convert xwd:- "$shot"
+      import -window root "$shot"
       ink=$(title_pixels "$geometry")
       [ "$ink" -ge 200 ] && break
     fi

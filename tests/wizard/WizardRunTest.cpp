@@ -21,6 +21,7 @@
 #include "ItchyFile.h"
 #include "MachineHost.h"
 #include "MachineIdentifier.h"
+#include "MachineToolWindow.h"
 #include "NewMachineWizard.h"
 #include "PlayFace.h"
 #include "PlayerRoster.h"
@@ -205,15 +206,16 @@ protected:
         return driven;
     }
 
-    // The machine open in the game takes coins and spins to its end.
-    void SpinOpenMachine(int reels)
+    // The machine open in the game takes coins and spins to its end; what the bet did not
+    // take stays on the credit meter.
+    void SpinOpenMachine(int reels, uint32_t coins = 1)
     {
         MachineScreen* screen = MachineHost::CurrentMachine();
         ASSERT_NE(nullptr, screen) << "the new machine is open";
         auto* face = dynamic_cast<PlayFace*>(screen->GetFace());
         ASSERT_NE(nullptr, face);
         EXPECT_EQ(reels, face->GetReels().Count());
-        face->GetMoney().AddCoins(1);
+        face->GetMoney().AddCoins(coins);
         ASSERT_TRUE(face->GetButtons().IsButtonEnabled(Button::Spin));
         HWND pane = MachineHost::Current()->GetPane()->GetHandle();
         SendMessageA(pane, WM_KEYDOWN, 'S', 0);
@@ -227,13 +229,54 @@ protected:
         EXPECT_EQ(0, face->GetMeters().Bet());
     }
 
+    // The machine's tool window shows all of its art: the body with its award card, the
+    // buttons and the bill acceptor are in view, and Cash Out clicked where it shows gives
+    // the player the credits back (the machine has credits and no bet).
+    void ShowsTheWholeMachineAndCashesOut()
+    {
+        MachineToolWindow* window = MachineHost::Current();
+        MachineScreen* screen = MachineHost::CurrentMachine();
+        ASSERT_NE(nullptr, screen);
+        const MachineFile& file = screen->File();
+        EXPECT_GT(file.GetArtWidth(), MachineToolWindow::kWidth) << "the wizard's bodies are wider than 600";
+        RECT client;
+        GetClientRect(window->GetHandle(), &client);
+        EXPECT_GE(client.right, file.GetArtWidth());
+        EXPECT_GE(client.bottom, file.GetArtHeight());
+        const POINT camera = {screen->GetCamera().x, screen->GetCamera().y};
+        const RECT view = {camera.x, camera.y, camera.x + client.right, camera.y + client.bottom};
+        for (const ElementRecord& e : screen->Records().elements) {
+            const RECT rect = {e.rect.left, e.rect.top, e.rect.right, e.rect.bottom};
+            RECT inside;
+            IntersectRect(&inside, &rect, &view);
+            EXPECT_TRUE(EqualRect(&inside, &rect)) << e.name << " is in view";
+        }
+        auto* face = dynamic_cast<PlayFace*>(screen->GetFace());
+        ASSERT_NE(nullptr, face);
+        HoldForLook();
+        const int64_t credit = face->GetMeters().Credit();
+        ASSERT_GT(credit, 0);
+        const int64_t cash = roster->GetCash().Cents();
+        const ElementRecord* cashOut = screen->Records().FindElement("CashOut");
+        ASSERT_NE(nullptr, cashOut);
+        const LPARAM at = MAKELPARAM((cashOut->rect.left + cashOut->rect.right) / 2 - camera.x,
+                                     (cashOut->rect.top + cashOut->rect.bottom) / 2 - camera.y);
+        HWND pane = window->GetPane()->GetHandle();
+        SendMessageA(pane, WM_MOUSEMOVE, 0, at);
+        SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(pane, WM_LBUTTONUP, 0, at);
+        PumpMessages();
+        EXPECT_EQ(0, face->GetMeters().Credit());
+        EXPECT_EQ(cash + credit * screen->GetDenomination().Cents(), roster->GetCash().Cents());
+    }
+
     ItchyFile itchy_;
     std::string previousFolder_, folder_, previousClipArt_;
     std::unique_ptr<PlayerRoster> roster_;
     std::unique_ptr<MachineHost> host_;
 };
 
-// One machine of each style: the traditional, the gold and the beach body.
+// One machine of each style: the traditional, the gold and the beach body, each shown whole.
 TEST_F(WizardRunTest, ThreeSetsOfChoicesBuildMachinesThatOpenAndSpin)
 {
     const Choices first = {"Lucky Lantern", 0, IDC_WIZARD_LEVEL_HIGH, IDC_WIZARD_3_REELS, IDC_WIZARD_5_LINES,
@@ -244,7 +287,8 @@ TEST_F(WizardRunTest, ThreeSetsOfChoicesBuildMachinesThatOpenAndSpin)
     }));
     EXPECT_TRUE(Exists("Lucky Lantern.slot"));
     EXPECT_TRUE(Exists("Lucky Lantern.txt"));
-    SpinOpenMachine(3);
+    SpinOpenMachine(3, 12);
+    ShowsTheWholeMachineAndCashesOut();
     MachineHost::CloseAll();
 
     const Choices second = {"Moon/Tide", 1, IDC_WIZARD_LEVEL_MEDIUM, IDC_WIZARD_4_REELS, IDC_WIZARD_1_LINE, true,
@@ -254,7 +298,8 @@ TEST_F(WizardRunTest, ThreeSetsOfChoicesBuildMachinesThatOpenAndSpin)
         return sheet && FinishAndWatch(sheet, false, false);
     }));
     ASSERT_TRUE(Exists("Moon-2fTide.slot"));
-    SpinOpenMachine(4);
+    SpinOpenMachine(4, 12);
+    ShowsTheWholeMachineAndCashesOut();
     EXPECT_NE(std::string::npos, ReadAll("Moon-2fTide.txt").find("Moon/Tide"));
     MachineHost::CloseAll();
 
@@ -265,7 +310,8 @@ TEST_F(WizardRunTest, ThreeSetsOfChoicesBuildMachinesThatOpenAndSpin)
         return sheet && FinishAndWatch(sheet, false, false);
     }));
     ASSERT_TRUE(Exists("Sandy Cove.slot"));
-    SpinOpenMachine(3);
+    SpinOpenMachine(3, 12);
+    ShowsTheWholeMachineAndCashesOut();
 }
 
 // The name page previews each body with its arm and buttons beside the award card's

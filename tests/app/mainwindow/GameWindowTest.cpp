@@ -2,7 +2,8 @@
 // its id and text, the Custom submenu built from the ".slot" files of the game folder with
 // their titles, the machine commands opening the screen window of a machine file that is
 // there and reporting one that is missing, the command-line machine from the game folder
-// played at once, once, and the notes command opening the notes in the word processor.
+// played at once, once, and the notes command opening the notes in the word processor; every
+// caption of the program's dialogs fits its control.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -18,6 +19,7 @@
 
 #include "Application.h"
 #include "AssetFileTitle.h"
+#include "CaptionFit.h"
 #include "CaptionPainter.h"
 #include "DialogDriver.h"
 #include "CustomMachines.h"
@@ -85,6 +87,25 @@ TEST(GameMenusTest, EveryMenuHasItsItemsWithTheirIdsAndTexts) {
                                                "40005 C&alculate Payout", "40004 &Edit Machine"}));
     EXPECT_EQ(ReadMenuResource(104, 3), (Items{"40063 &Contents", "40025 Viradu &Documentation", "-",
                                                "40003 &About Vellmoor(tm) Slots"}));
+}
+
+// Every dialog of the program's resources, made in this prefix's fonts: each control's
+// caption fits the room its control leaves for text.
+TEST(GameDialogsTest, EveryCaptionFitsItsControl) {
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, module, nullptr);
+    ASSERT_NE(parent, nullptr);
+    const std::vector<std::string> names = caption_fit::DialogNames(module);
+    EXPECT_GE(names.size(), 19u);
+    std::vector<std::string> problems;
+    for (const std::string& name : names) {
+        for (const std::string& problem : caption_fit::MeasureDialog(module, name.c_str(), parent))
+            problems.push_back(problem);
+    }
+    DestroyWindow(parent);
+    std::string report;
+    for (const std::string& problem : problems) report += problem + "\n";
+    EXPECT_TRUE(problems.empty()) << problems.size() << " captions do not fit:\n" << report;
 }
 
 TEST(GameMenusTest, TheLobbyOffersEveryBuiltInMachineByGroup) {

@@ -11,6 +11,7 @@
 #include "CDFolders.h"
 #include "GameApplication.h"
 #include "GameWindow.h"
+#include "ScreenSlots.h"
 #include "ShowScreen.h"
 #include "TestScreens.h"
 
@@ -38,6 +39,13 @@ void NextStep(GameWindow* game) {
     } else if (step == 4) {
         if (FILE* f = std::fopen(readyFile.c_str(), "w")) {
             std::fprintf(f, "main view screen %d\n", game->GetMainView()->GetHost().GetScreen()->GetNumber());
+            // The screen window's client area on the display, as a geometry WxH+X+Y.
+            Window* window = GetCurrentScreen();
+            RECT client = {0, 0, 0, 0};
+            if (window && window->GetHandle()) GetClientRect(window->GetHandle(), &client);
+            POINT origin = {0, 0};
+            if (window && window->GetHandle()) ClientToScreen(window->GetHandle(), &origin);
+            std::fprintf(f, "screen window %ldx%ld+%ld+%ld\n", client.right, client.bottom, origin.x, origin.y);
             std::fclose(f);
         }
     }

@@ -1,6 +1,7 @@
 // The Front Desk on the display for a screenshot, with the players of the test prefix and
 // a name typed into the fourth row. It writes the file named first once frames have been
-// shown, and ends after the milliseconds given second.
+// shown (the pane's origin on the display and the fourth row), and ends after the
+// milliseconds given second.
 #include <windows.h>
 
 #include <cstdlib>
@@ -28,7 +29,9 @@ int main(int argc, char** argv) {
     desk->AddKeyElement(&desk->GetRow(3));
     for (char c : std::string("Vera Vellmoor")) SendMessageA(pane->GetHandle(), WM_CHAR, WPARAM(c), 1);
     RunDemo(lifetime, readyFile, [&] {
-        return "row 3 '" + desk->GetRow(3).GetTextString() + "' cash '" + desk->GetRow(3).GetCash().GetTextString() +
+        POINT origin = {0, 0};
+        ClientToScreen(pane->GetHandle(), &origin);
+        return "origin " + std::to_string(origin.x) + " " + std::to_string(origin.y) + "\nrow 3 '" + desk->GetRow(3).GetTextString() + "' cash '" + desk->GetRow(3).GetCash().GetTextString() +
                "' current " + std::to_string(roster.GetCurrentIndex());
     });
     pane.reset();

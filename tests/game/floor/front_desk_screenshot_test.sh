@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Front Desk with a name typed into its fourth row; the screenshot is copied to
-# $FRONT_DESK_SHOT when that is set. The rows' text is dark blue ink on the ledger.
+# $FRONT_DESK_SHOT when that is set. The rows' text is dark blue ink on the ledger, and each
+# row's check box, name and cash share their vertical centre.
 set -u
 demo="$1"
 . "$(dirname "$0")/../../screenshot.sh"
@@ -13,5 +14,29 @@ rc=0
 grep -q "row 3 'Vera Vellmoor' cash '\$10,000.00'" "$ready" || { echo "FAIL the typed player"; rc=1; }
 ink=$(count "270x24+136+290" "#0000[0-9A-F][0-9A-F]")
 if [ "$ink" -ge 30 ]; then echo "ok   ink in the fourth row's name ($ink)"; else echo "FAIL no ink in the fourth row ($ink)"; rc=1; fi
+
+# centres LEFT RIGHT COLOURS: the vertical centre of each run of screen rows (below the
+# heading, within the rows' height) that holds pixels of the colours (a grep -E pattern)
+# between those x of the pane, one a line.
+read -r _ ox oy < <(grep "^origin" "$ready" | tr -d '\r')
+centres() {
+  convert "$shot" -crop "$(($2 - $1))x250+$((ox + $1))+$((oy + 225))" +repage txt:- 2>/dev/null |
+    grep -iE "$3" | sed 's/^[0-9]*,\([0-9]*\):.*/\1/' | sort -n | uniq |
+    awk -v top=$((oy + 225)) 'NR > 1 && $1 != last + 1 { print top + (first + last) / 2; first = $1 }
+                              NR == 1 { first = $1 } { last = $1 } END { if (NR) print top + (first + last) / 2 }'
+}
+boxes=$(centres 100 136 "#FFFFFF|#FFF7A5")
+names=$(centres 136 390 "#0000[0-9A-F][0-9A-F]")
+cash=$(centres 394 540 "#0000[0-9A-F][0-9A-F]")
+rows=$(paste -d' ' <(echo "$boxes") <(echo "$names") <(echo "$cash"))
+echo "row centres (box name cash):"; echo "$rows"
+if [ "$(echo "$boxes" | wc -l)" -ge 8 ] && [ "$(echo "$names" | wc -l)" -eq "$(echo "$boxes" | wc -l)" ] &&
+   [ "$(echo "$cash" | wc -l)" -eq "$(echo "$boxes" | wc -l)" ]; then
+  apart=$(echo "$rows" | awk '{ for (i = 2; i <= 3; ++i) { d = $i - $1; if (d < 0) d = -d; if (d > 2) n++ } } END { print n + 0 }')
+  if [ "$apart" -eq 0 ]; then echo "ok   each row's box, name and cash share their centre"
+  else echo "FAIL $apart labels more than 2 pixels off their box's centre"; rc=1; fi
+else
+  echo "FAIL the rows' boxes, names and cash did not come out as many"; rc=1
+fi
 finish_shots
 exit $rc

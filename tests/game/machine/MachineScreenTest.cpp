@@ -178,7 +178,7 @@ TEST_F(MachineScreenTest, TheCaptionShowsThePlayersNameAndCashWhileTheMachineIsU
     EXPECT_EQ(caption.roster.GetRecord(0).Listeners().GetCount(), 0u);
 }
 
-TEST_F(MachineScreenTest, TallArtIsCutAtTheWorkAreaWithTheCameraAtTheLowestEdge) {
+TEST_F(MachineScreenTest, TallArtIsCutAtTheWorkAreaWithTheCameraAtTheLowestEdgeAndScrolls) {
     ASSERT_TRUE(ShowNamedScreen(tallSlot_));
     MachineToolWindow* window = Current();
     ASSERT_NE(window, nullptr);
@@ -197,6 +197,23 @@ TEST_F(MachineScreenTest, TallArtIsCutAtTheWorkAreaWithTheCameraAtTheLowestEdge)
     EXPECT_EQ(art, kTallArtHeight);
     EXPECT_EQ(screen->GetCameraOffset(), kTallLowestEdge - client.bottom);
     EXPECT_EQ(screen->GetCamera().y, kTallLowestEdge - client.bottom);
+
+    // The vertical bar reaches the rest of the art; the window is widened for it, so the
+    // art's whole width stays in view without a horizontal bar.
+    HWND handle = window->GetHandle();
+    const LONG style = GetWindowLongA(handle, GWL_STYLE);
+    EXPECT_TRUE(style & WS_VSCROLL);
+    EXPECT_FALSE(style & WS_HSCROLL);
+    EXPECT_GE(client.right, 600);
+    EXPECT_EQ(GetScrollPos(handle, SB_VERT), kTallLowestEdge - client.bottom);
+    SendMessageA(handle, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(screen->GetCamera().y, 0);
+    EXPECT_EQ(GetScrollPos(handle, SB_VERT), 0);
+    SendMessageA(handle, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(screen->GetCamera().y, 16);
+    SendMessageA(handle, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(screen->GetCamera().y, kTallArtHeight - client.bottom);
+    EXPECT_EQ(screen->GetCamera().x, 0);
 }
 
 TEST_F(MachineScreenTest, AScreenWithoutATitleKeepsTheDefaultCaption) {
