@@ -178,9 +178,11 @@ TEST_F(BuiltInMachinesTest, EveryMachineShowsWhereMoneyGoesAndItsDenomination) {
         auto* face = dynamic_cast<PlayFace*>(screen->GetFace());
         ASSERT_NE(face, nullptr);
         const MachineRecords& records = screen->Records();
-        for (const IndicatorRecord& meter : records.indicators)
-            if (meter.name == "Credit" || meter.name == "Bet" || meter.name == "WinnerPaid")
+        for (const IndicatorRecord& meter : records.indicators) {
+            if (meter.name == "Credit" || meter.name == "Bet" || meter.name == "WinnerPaid") {
                 EXPECT_FALSE(meter.DollarSign()) << meter.name << " counts coins, not dollars";
+            }
+        }
 
         const std::string backdrop = VSL_MACHINE_DIR "/" + script.substr(0, script.find('.')) + "_back.bmp";
         for (CoinRegion role : {CoinRegion::CoinIn, CoinRegion::BillAcceptor}) {
