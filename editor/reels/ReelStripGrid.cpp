@@ -88,6 +88,13 @@ void ReelStripGrid::GetContentSize(SIZE* size) {
 
 void ReelStripGrid::GetLineSize(SIZE* size) { *size = SIZE{10, rowHeight_}; }
 
+bool ReelStripGrid::IsModified() const {
+    if (!script_) return false;
+    for (int reel = 0; reel < model_.GetReelCount(); ++reel)
+        if (!(model_.GetStrips()[size_t(reel)] == script_->GetReelStrip(reel))) return true;
+    return false;
+}
+
 int ReelStripGrid::CanClose() {
     try {
         for (int reel = 0; reel < model_.GetReelCount(); ++reel)

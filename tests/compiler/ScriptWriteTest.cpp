@@ -106,6 +106,35 @@ TEST(WriteScript, NewElementsFollowTheirLaterEdits) {
     EXPECT_FALSE(again->IsDefined("Knob"));
 }
 
+// A rename reaches the Coin statement's place of the element renamed, whatever text other
+// places hold: a region and a sound that shared a pending name stay apart, and an owner's
+// edits dropped after a refused save take no other owner's Coin edit with them.
+TEST(WriteScript, CoinReferencesFollowTheirElementNotTheirText) {
+    const std::string coin = "Coin { { { \"orchard_coin.bmp\" } Transparent } Glow = 660, 250 ";
+    ExampleSession session;
+    MachineDescription& md = session.md;
+    ASSERT_TRUE(md.IsCompiled());
+    md.SetPatchOwner(1);
+    md.RenameElement("BillSlot", "X");
+    md.SetPatchOwner(2);
+    md.RenameElement("Drop", "X");
+    md.RenameElement("Drop", "Y");
+    EXPECT_EQ("X", md.GetCoin().billRegion);
+    EXPECT_EQ("Y", md.GetCoin().sound);
+    EXPECT_NE(std::string::npos, session.Written().find(coin + "CoinSlot DenomPlate X Sound = Y Denomination"));
+    EXPECT_EQ(1, md.CoinReferenceOf("DenomPlate"));
+    EXPECT_EQ(2, md.CoinReferenceOf("BillSlot"));
+    EXPECT_EQ(4, md.CoinReferenceOf("Drop"));
+    EXPECT_EQ(-1, md.CoinReferenceOf("X"));
+    EXPECT_EQ(-1, md.CoinReferenceOf("Chime"));
+
+    md.DropPatches(2);
+    const std::string written = session.Written();
+    EXPECT_NE(std::string::npos, written.find(coin + "CoinSlot DenomPlate X Sound = Drop Denomination")) << written;
+    EXPECT_NE(std::string::npos, written.find("Region X {")) << written;
+    session.Recompiled();
+}
+
 TEST(WriteScript, ValuesThatEmptyAClause) {
     ExampleSession session;
     MachineDescription& md = session.md;
