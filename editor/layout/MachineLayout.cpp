@@ -82,6 +82,11 @@ EditableElement* MachineLayout::AddButton(const SpriteParent& stage, POINT point
     return element;
 }
 
+void MachineLayout::TakeBack(const EditableElement* added) {
+    if (!added || !added->IsNew()) return;
+    elements_.remove_if([added](const ElementRef& element) { return element.Get() == added; });
+}
+
 std::vector<std::string> MachineLayout::GetSetNames() const {
     std::vector<std::string> names;
     for (const AnimationSet* set : animationSets_) names.push_back(set->GetName());

@@ -53,6 +53,8 @@ public:
     // A new button without a picture at the point ("New_Button_"); the folder is the
     // editor's current directory.
     EditableElement* AddButton(const SpriteParent& stage, POINT point, const std::string& folder);
+    // Takes back an element added since the last save, as if it had never been added.
+    void TakeBack(const EditableElement* added);
 
     bool IsModified() const;
     // A name that a rename or a new element must not take: one of an element shown here
