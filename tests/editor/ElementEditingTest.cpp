@@ -248,7 +248,7 @@ TEST_F(EditorWindowTest, AButtonAddedFromTheMenuIsSavedWithTheAnimationChosenFor
         const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("Glow"));
         SendMessageA(combo, CB_SETCURSEL, WPARAM(index), 0);
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ANIMATION, CBN_SELCHANGE), LPARAM(combo));
-    }, [&] { page_->RunMenuCommand(ID_ADD_BUTTON, POINT{292, 427}); });
+    }, [&] { page_->RunMenuCommand(ID_ADD_BUTTON, POINT{470, 380}); });
     EXPECT_EQ(elements + 2, page_->GetLayout().GetElements().size());
 
     EXPECT_EQ(1, CloseAnswering(IDYES));
@@ -258,7 +258,7 @@ TEST_F(EditorWindowTest, AButtonAddedFromTheMenuIsSavedWithTheAnimationChosenFor
     EXPECT_EQ(first, buttons.at("New_Button_1").button.picture.animationName);
     ASSERT_EQ(1u, buttons.count("New_Button_2"));
     EXPECT_EQ("Glow", buttons.at("New_Button_2").button.picture.animationName);
-    EXPECT_EQ(292, buttons.at("New_Button_2").button.position.x);
+    EXPECT_EQ(470, buttons.at("New_Button_2").button.position.x);
 }
 
 TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTheDigitsThePlaySideDraws) {
