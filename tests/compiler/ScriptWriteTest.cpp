@@ -2,6 +2,7 @@
 // and the written script compiles to the edited machine.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -159,6 +160,26 @@ TEST(WriteScript, ValuesThatEmptyAClause) {
     EXPECT_EQ(again->GetButtons().at("Help").button.hotKey, 0);
     EXPECT_EQ(again->GetButtons().at("Help").button.hotKeyFlags, HotKeyShift | HotKeyCtrl);
     EXPECT_TRUE(again->GetSounds().at("Drop").sound.compressed);
+}
+
+// Every priority the Properties boxes take is written so that the script reads it back,
+// the least 32-bit number too, for a button of the script and a new one.
+TEST(WriteScript, EveryPriorityIsReadBack) {
+    ExampleSession session;
+    MachineDescription& md = session.md;
+    ButtonPart help = md.GetButtons().at("Help").button;
+    help.priority = INT32_MIN;
+    md.SetButton("Help", help);
+    ButtonPart added = help;
+    added.priority = INT32_MIN;
+    ASSERT_TRUE(md.DefineButton("Lowest", added));
+    IndicatorPart bet = md.GetIndicators().at("Bet").indicator;
+    bet.priority = INT32_MAX;
+    md.SetIndicator("Bet", bet);
+    auto again = session.Recompiled();
+    EXPECT_EQ(INT32_MIN, again->GetButtons().at("Help").button.priority);
+    EXPECT_EQ(INT32_MIN, again->GetButtons().at("Lowest").button.priority);
+    EXPECT_EQ(INT32_MAX, again->GetIndicators().at("Bet").indicator.priority);
 }
 
 TEST(WriteScript, WholePatternsTakeTheirDirection) {
