@@ -57,6 +57,10 @@ TEST(PayoutTextTest, ACellChangesKindOnlyWhenItsTextPlainlyIsTheOtherKind) {
     EXPECT_FALSE(SetPayoutText(amount, "99999999999"));
     EXPECT_EQ(amount.type, 0);
     EXPECT_EQ(amount.amount, 0);
+    // An amount that cannot be stored is refused with the reason, not cut to what fits.
+    EXPECT_EQ(0u, PayoutTextRefusal("2147483648").find("The amount 2147483648 is too large")) << PayoutTextRefusal("2147483648");
+    EXPECT_EQ("", PayoutTextRefusal("2147483647"));
+    EXPECT_EQ("", PayoutTextRefusal("   "));
 
     PayAmount scriptlet;
     EXPECT_TRUE(SetPayoutText(scriptlet, "2 * machine.Bet"));  // starts with a number, still code
