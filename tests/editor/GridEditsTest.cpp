@@ -27,6 +27,17 @@ TEST(ReelStripModelTest, AWeightMustBeAWholeNumberFromOne) {
     EXPECT_EQ(model.At(cell).weight, 7);
 }
 
+// A symbol's last stop keeps it: the script still names the symbol elsewhere.
+TEST(ReelStripModelTest, TheLastStopOfASymbolKeepsIt) {
+    ReelStripModel model = TwoByThree();
+    EXPECT_NE("", model.SymbolChangeRefusal(GridCell{2, 0}, "Owl"));  // the only Fox
+    EXPECT_FALSE(model.SetSymbol(GridCell{2, 0}, "Owl"));
+    EXPECT_EQ("Fox", model.At(GridCell{2, 0}).symbol);
+    EXPECT_EQ("", model.SymbolChangeRefusal(GridCell{2, 0}, "Fox"));
+    EXPECT_TRUE(model.SetSymbol(GridCell{1, 0}, "Fox"));  // one of two Owls
+    EXPECT_TRUE(model.SetSymbol(GridCell{2, 0}, "Owl"));  // now Fox stands on another stop
+}
+
 TEST(ReelStripModelTest, StatusTextCountsReelAndStopFromOne) {
     ReelStripModel model = TwoByThree();
     model.SetSymbol(GridCell{2, 1}, "Cherry");
