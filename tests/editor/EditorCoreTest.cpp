@@ -464,6 +464,28 @@ TEST(CoinUseTest, AnElementTheCoinNamesIsNotDeletedUnderAnyOfItsNames) {
     ASSERT_EQ(0, chdir(previous));
 }
 
+// A button or indicator may name only an Animation defined in front of it: the Properties
+// box offers no other, nor one added since the compile.
+TEST(AnimationChoicesTest, OnlyAnimationsDefinedInFrontOfTheElementAreOffered) {
+    const BuiltInMachine machine("foxfire");
+    WriteFileBytes(machine.Path(), machine.Text());
+    char previous[4096] = {};
+    ASSERT_NE(nullptr, getcwd(previous, sizeof previous));
+    ASSERT_EQ(0, chdir(machine.Folder().c_str()));
+    MachineScript script;
+    script.Compile(machine.Path(), nullptr, nullptr);
+    ASSERT_TRUE(script.IsCompiled()) << CompileFailure(machine.Path());
+    const std::vector<std::string> sets = {"Glow", "Lever", "Meter", "DollarMeter", "{Button Spin}", "Added"};
+    using Names = std::vector<std::string>;
+    EXPECT_EQ((Names{"Glow", "Lever", "{Button Spin}"}), SavableChoices(sets, "{Button Spin}", &script, "Spin"));
+    EXPECT_EQ((Names{"Glow", "Lever", "Meter", "DollarMeter"}),
+              SavableChoices(sets, "{Indicator Bet}", &script, "Bet"));
+    EXPECT_EQ((Names{"Glow", "Lever", "Meter", "DollarMeter"}),
+              SavableChoices(sets, "{Button New_Button_0}", &script, "New_Button_0"));
+    EXPECT_EQ(sets, SavableChoices(sets, "{Button Spin}", nullptr, "Spin"));
+    ASSERT_EQ(0, chdir(previous));
+}
+
 // One element or sound as the editor keeps it: the name the compiled script knows, the
 // name shown, and whether it was deleted.
 struct EditedName {
@@ -583,11 +605,12 @@ private:
     // As the Graphics page's Add Button: a new name, and the animation chosen in the
     // Properties box among those it offers.
     void AddButton(std::string& log) {
-        const std::vector<std::string> choices = AnimationChoices(animations_, OwnSetName("Button", ""));
-        if (choices.empty()) return;
         const std::string name = NextNewElementName("New_Button_", newNames_, [this](const std::string& n) {
             return IsUsed(n, nullptr);
         });
+        const std::string own = OwnSetName("Button", name);
+        const std::vector<std::string> choices = SavableChoices(AnimationChoices(animations_, own), own, &script_, name);
+        if (choices.empty()) return;
         ButtonPart part;
         part.picture.animationName = choices[size_t(Next(0, int(choices.size()) - 1))];
         const int x = Next(0, 700), y = Next(0, 500);
