@@ -442,17 +442,34 @@ std::vector<std::string> BuiltInMachineNames() {
     return names;
 }
 
+// A built-in machine compiled in its folder, which is the current one while it lives (the
+// compile opens the files it names).
+class CompiledBuiltIn {
+public:
+    explicit CompiledBuiltIn(const std::string& name) : machine_(name) {
+        WriteFileBytes(machine_.Path(), machine_.Text());
+        if (!getcwd(previous_, sizeof previous_) || chdir(machine_.Folder().c_str()) != 0) return;
+        script.Compile(machine_.Path(), nullptr, nullptr);
+    }
+    ~CompiledBuiltIn() {
+        if (previous_[0]) {
+            EXPECT_EQ(0, chdir(previous_));
+        }
+    }
+    std::string Failure() const { return CompileFailure(machine_.Path()); }
+    MachineScript script;
+
+private:
+    BuiltInMachine machine_;
+    char previous_[4096] = {};
+};
+
 // The element the Coin statement names is refused a delete by every name it has had: the
 // compiled one, one a refused save already queued, and the one shown since.
 TEST(CoinUseTest, AnElementTheCoinNamesIsNotDeletedUnderAnyOfItsNames) {
-    const BuiltInMachine machine("venus");
-    WriteFileBytes(machine.Path(), machine.Text());
-    char previous[4096] = {};
-    ASSERT_NE(nullptr, getcwd(previous, sizeof previous));
-    ASSERT_EQ(0, chdir(machine.Folder().c_str()));
-    MachineScript script;
-    script.Compile(machine.Path(), nullptr, nullptr);
-    ASSERT_TRUE(script.IsCompiled()) << CompileFailure(machine.Path());
+    CompiledBuiltIn compiled("venus");
+    ASSERT_TRUE(compiled.script.IsCompiled()) << compiled.Failure();
+    MachineScript& script = compiled.script;
     script.RenameElement("Denomination", "A");  // queued by a save that was refused
     EXPECT_EQ("A", script.GetCoin().denominationIndicator);
     const std::string refusal = CoinUseRefusal(script, "B", "Denomination");  // shown as B since
@@ -461,20 +478,14 @@ TEST(CoinUseTest, AnElementTheCoinNamesIsNotDeletedUnderAnyOfItsNames) {
     EXPECT_NE("", CoinUseRefusal(script, "Clink", "Clink"));
     EXPECT_EQ("", CoinUseRefusal(script, "Denomination", "New_Indicator_0"));  // a new element of a free name
     EXPECT_EQ("", CoinUseRefusal(script, "Bet", "Bet"));
-    ASSERT_EQ(0, chdir(previous));
 }
 
 // A button or indicator may name only an Animation defined in front of it: the Properties
 // box offers no other, nor one added since the compile.
 TEST(AnimationChoicesTest, OnlyAnimationsDefinedInFrontOfTheElementAreOffered) {
-    const BuiltInMachine machine("foxfire");
-    WriteFileBytes(machine.Path(), machine.Text());
-    char previous[4096] = {};
-    ASSERT_NE(nullptr, getcwd(previous, sizeof previous));
-    ASSERT_EQ(0, chdir(machine.Folder().c_str()));
-    MachineScript script;
-    script.Compile(machine.Path(), nullptr, nullptr);
-    ASSERT_TRUE(script.IsCompiled()) << CompileFailure(machine.Path());
+    CompiledBuiltIn compiled("foxfire");
+    ASSERT_TRUE(compiled.script.IsCompiled()) << compiled.Failure();
+    MachineScript& script = compiled.script;
     const std::vector<std::string> sets = {"Glow", "Lever", "Meter", "DollarMeter", "{Button Spin}", "Added"};
     using Names = std::vector<std::string>;
     EXPECT_EQ((Names{"Glow", "Lever", "{Button Spin}"}), SavableChoices(sets, "{Button Spin}", &script, "Spin"));
@@ -483,7 +494,6 @@ TEST(AnimationChoicesTest, OnlyAnimationsDefinedInFrontOfTheElementAreOffered) {
     EXPECT_EQ((Names{"Glow", "Lever", "Meter", "DollarMeter"}),
               SavableChoices(sets, "{Button New_Button_0}", &script, "New_Button_0"));
     EXPECT_EQ(sets, SavableChoices(sets, "{Button Spin}", nullptr, "Spin"));
-    ASSERT_EQ(0, chdir(previous));
 }
 
 // One element or sound as the editor keeps it: the name the compiled script knows, the
