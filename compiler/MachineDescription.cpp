@@ -42,6 +42,7 @@ void MachineDescription::Reset() {
     armRectSpan_ = SourceSpan();
     armAnimation_ = AnimationReference();
     coin_ = CoinSettings();
+    coinKeys_ = {};
 }
 
 int32_t MachineDescription::CheckReel(int32_t reel) const {

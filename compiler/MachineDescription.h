@@ -99,6 +99,11 @@ public:
     const SourceSpan& GetArmRectSpan() const { return armRectSpan_; }
     AnimationReference GetArmAnimation() const { return armAnimation_; }
     CoinSettings GetCoin() const { return coin_; }
+    // Where the Coin statement names the element that the compile defined under this name,
+    // whatever it has been renamed to since: 0 the coin-in region, 1 the denomination
+    // region, 2 the bill acceptor region, 3 the denomination indicator, 4 the sound; -1
+    // when it names it nowhere.
+    int32_t CoinReferenceOf(const std::string& compiledName) const;
     // Fresh name-ordered copies of every record of one kind.
     std::map<std::string, SymbolRecord> GetAnimations() const;
     std::map<std::string, SymbolRecord> GetButtons() const;
@@ -302,7 +307,8 @@ private:
     SymbolPart& ElementPart(const std::string& name, SymbolKind kind);
     SymbolPart& AnyElementPart(const std::string& name);
     void RequireArtBlock(const std::string& name) const;
-    void RenameCoinReferences(const std::string& name, const std::string& newName);
+    void RenameCoinReferences(const std::string& compiledName, const std::string& newName);
+    std::array<std::pair<std::string*, SourceSpan*>, 5> CoinNameFields();
     // Appends the entry for a patch made for the span (the caller checked the span).
     void AppendPatch(SourceSpan& span, std::unique_ptr<SourcePatch> patch);
     // True when the span has a patch; a saved one is queued again, as the value changes.
@@ -359,6 +365,8 @@ private:
     void ParseRegionClauses(RegionPart& region);
     void CheckRequiredElement(const std::string& name, SymbolKind kind, const std::string& what);
     void CheckAnimationFiles(const AnimationRecord& animation);
+    void CheckCoinNames();
+    bool CheckCoinName(const std::string& name, SymbolKind kind, const std::string& what);
     bool KeepScriptCode();
     // Remembers where the closing brace that ends the machine description stands.
     void NoteClosingBrace();
@@ -403,6 +411,10 @@ private:
     SourceSpan armRectSpan_;
     AnimationReference armAnimation_;
     CoinSettings coin_;
+    // The compiled names of the elements the Coin statement names, in the order of
+    // CoinNameFields (empty where the name is no element of its kind): a rename of such an
+    // element follows it there, whatever other element shares its text.
+    std::array<std::string, 5> coinKeys_;
 
     // Queued edits, edits saved by DiscardPatches, and every span that points at one of
     // them; the compiled script's bytes, which the edits apply to.

@@ -85,6 +85,10 @@ CoinSettings MachineScript::GetCoin() const {
     return description_->GetCoin();
 }
 
+int32_t MachineScript::CoinReferenceOf(const std::string& compiledName) const {
+    return description_->CoinReferenceOf(compiledName);
+}
+
 int32_t MachineScript::GetSymbolCount() const {
     return description_->GetSymbolCount();
 }

@@ -43,6 +43,9 @@ public:
     const ScriptRect& GetArmRect() const;
     AnimationReference GetArmAnimation() const;
     CoinSettings GetCoin() const;
+    // Where the Coin statement names the element compiled under this name (see
+    // MachineDescription::CoinReferenceOf); -1 for nowhere.
+    int32_t CoinReferenceOf(const std::string& compiledName) const;
     int32_t GetSymbolCount() const;
     std::string GetSymbol(int32_t index) const;
     ReelSymbol GetSymbolFile(const std::string& name) const;

@@ -1,5 +1,6 @@
 // The edit operations of the machine description: each stores the new value and queues
 // the patches that print what changed.
+#include <algorithm>
 #include <stdexcept>
 
 #include "FieldPatch.h"
@@ -378,25 +379,34 @@ bool MachineDescription::RenameElement(const std::string& oldName, const std::st
     const std::string current = part.name.empty() ? oldName : part.name;
     if (current == newName) return true;  // also a name put back before the save
     QueuePatch(part.nameSpan, part.name, &MachineDescription::FormatString);
-    RenameCoinReferences(current, newName);
+    RenameCoinReferences(oldName, newName);
     part.name = newName;
     return true;
 }
 
+std::array<std::pair<std::string*, SourceSpan*>, 5> MachineDescription::CoinNameFields() {
+    return {{{&coin_.insertionRegion, &coin_.insertionRegionSpan},
+             {&coin_.denominationRegion, &coin_.denominationRegionSpan},
+             {&coin_.billRegion, &coin_.billRegionSpan},
+             {&coin_.denominationIndicator, &coin_.denominationIndicatorSpan},
+             {&coin_.sound, &coin_.soundSpan}}};
+}
+
+int32_t MachineDescription::CoinReferenceOf(const std::string& compiledName) const {
+    if (compiledName.empty()) return -1;
+    const auto found = std::find(coinKeys_.begin(), coinKeys_.end(), compiledName);
+    return found == coinKeys_.end() ? -1 : int32_t(found - coinKeys_.begin());
+}
+
 // The Coin statement names its three regions, its sound and its denomination indicator:
-// a renamed one is renamed there in the same save.
-void MachineDescription::RenameCoinReferences(const std::string& name, const std::string& newName) {
-    if (name.empty()) return;
-    const std::pair<std::string*, SourceSpan*> references[] = {
-        {&coin_.insertionRegion, &coin_.insertionRegionSpan},
-        {&coin_.denominationRegion, &coin_.denominationRegionSpan},
-        {&coin_.billRegion, &coin_.billRegionSpan},
-        {&coin_.denominationIndicator, &coin_.denominationIndicatorSpan},
-        {&coin_.sound, &coin_.soundSpan}};
-    for (const auto& reference : references) {
-        if (*reference.first != name) continue;
-        QueuePatch(*reference.second, *reference.first, &MachineDescription::FormatString);
-        *reference.first = newName;
+// a renamed one is renamed there in the same save. The reference follows the element by
+// its compiled name, not by the text it holds now.
+void MachineDescription::RenameCoinReferences(const std::string& compiledName, const std::string& newName) {
+    const auto fields = CoinNameFields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (coinKeys_[i].empty() || coinKeys_[i] != compiledName || *fields[i].first == newName) continue;
+        QueuePatch(*fields[i].second, *fields[i].first, &MachineDescription::FormatString);
+        *fields[i].first = newName;
     }
 }
 

@@ -27,6 +27,7 @@ void MachineDescription::Validate() {
         if (symbol.second.files.empty()) Warn(symbol.first + " reel symbol files required");
     if (reelPositions_.empty()) Warn("Reel positions must be given.");
     for (const auto& animation : GetAnimations()) CheckAnimationFiles(animation.second.animation);
+    CheckCoinNames();
     for (const auto& sound : GetSounds()) {
         const SoundPart& part = sound.second.sound;
         if (!FileOpens(part.file))
@@ -46,6 +47,28 @@ void MachineDescription::CheckRequiredElement(const std::string& name, SymbolKin
     const AnimationReference& picture =
         kind == SymbolKind::Button ? record.button.picture : record.indicator.picture;
     if (record.kind != kind || !picture.HasPictures()) Warn(name + what + " files required");
+}
+
+// The Coin statement's regions, indicator and sound are looked up by the machine when it
+// plays: each name it gives must be defined, and as the kind its place asks for.
+void MachineDescription::CheckCoinNames() {
+    static const SymbolKind kKinds[] = {SymbolKind::Region, SymbolKind::Region, SymbolKind::Region,
+                                        SymbolKind::Indicator, SymbolKind::Sound};
+    static const char* const kWhat[] = {"coin-in region", "denomination region", "bill acceptor region",
+                                        "denomination indicator", "sound"};
+    const auto fields = CoinNameFields();
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (CheckCoinName(*fields[i].first, kKinds[i], kWhat[i])) coinKeys_[i] = *fields[i].first;
+}
+
+bool MachineDescription::CheckCoinName(const std::string& name, SymbolKind kind, const std::string& what) {
+    if (name.empty()) return false;
+    SymbolRecord record;
+    const bool defined = symbols_.Lookup(name, record);
+    if (defined && record.kind == kind) return true;
+    const char* kindText = kind == SymbolKind::Region ? "a region" : kind == SymbolKind::Sound ? "a sound" : "an indicator";
+    Warn("The Coin statement's " + what + " " + name + (defined ? std::string(" is not ") + kindText : " is not defined"));
+    return false;
 }
 
 void MachineDescription::CheckAnimationFiles(const AnimationRecord& animation) {

@@ -1,4 +1,6 @@
 // The script texts of edited values and of whole element definitions.
+#include <cstdint>
+
 #include "MachineDescription.h"
 
 namespace {
@@ -7,10 +9,16 @@ const char* const kLineBreak = "\n      ";  // a line end and six blanks
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+// A number as the script reads it back: the lexer takes no literal beyond 2147483647, so
+// the least 32-bit number is written as a constant expression.
+std::string NumberText(int32_t value) {
+    return value == INT32_MIN ? std::string("-2147483647-1") : std::to_string(value);
+}
+
 }  // namespace
 
 std::string MachineDescription::FormatNumber(const int32_t& value) const {
-    return std::to_string(value);
+    return NumberText(value);
 }
 
 std::string MachineDescription::FormatDigits(const int32_t& value) const {
@@ -18,7 +26,7 @@ std::string MachineDescription::FormatDigits(const int32_t& value) const {
 }
 
 std::string MachineDescription::FormatPriority(const int32_t& value) const {
-    return "Priority=" + std::to_string(value);
+    return "Priority=" + NumberText(value);
 }
 
 std::string MachineDescription::FormatDollarSign(const int32_t& value) const {
@@ -58,7 +66,7 @@ std::string MachineDescription::FormatButton(const ButtonPart& button) const {
     std::string out = "  Button " + button.name + " { ";
     if (button.picture.HasPictures()) out += FormatAnimationRef(button.picture) + " = ";
     out += FormatPlacement(button.rectangle) + " ";
-    out += "Priority=" + std::to_string(button.priority) + " ";
+    out += FormatPriority(button.priority) + " ";
     out += FormatKeysAndScriptlets(button.hotKey, button.hotKeyFlags, button.scriptlets);
     return out + "  }\n";
 }
@@ -70,7 +78,7 @@ std::string MachineDescription::FormatIndicator(const IndicatorPart& indicator) 
     out += FormatRect(indicator.rectangle) + " ";
     out += FormatDigits(indicator.digits) + " ";
     if (indicator.dollarSign) out += "DollarSign ";
-    out += "Priority=" + std::to_string(indicator.priority) + " ";
+    out += FormatPriority(indicator.priority) + " ";
     for (const auto& scriptlet : indicator.scriptlets)
         out += " " + FormatScriptlet(scriptlet) + kLineBreak;
     return out + "  }\n";

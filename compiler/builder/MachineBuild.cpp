@@ -162,8 +162,14 @@ void MachineBuild::CheckCoinAcceptor() {
     if (coin_.denominationRegion.empty()) throw std::runtime_error("No denomination region");
     if (coin_.billRegion.empty()) throw std::runtime_error("No bill acceptor region");
     if (script_.GetRegions().empty()) throw std::runtime_error("There are no regions defined for coin acceptor");
-    // The lookups enter a name that is no Region into the map with 0, as the screen expects.
-    chunk_.coinInRegion = uint32_t(chunk_.regions[coin_.insertionRegion]);
-    chunk_.denominationRegion = uint32_t(chunk_.regions[coin_.denominationRegion]);
-    chunk_.billRegion = uint32_t(chunk_.regions[coin_.billRegion]);
+    chunk_.coinInRegion = CoinRegion(coin_.insertionRegion);
+    chunk_.denominationRegion = CoinRegion(coin_.denominationRegion);
+    chunk_.billRegion = CoinRegion(coin_.billRegion);
+}
+
+// A name that is no Region would leave the screen without that part of the acceptor.
+uint32_t MachineBuild::CoinRegion(const std::string& name) const {
+    const auto found = chunk_.regions.find(name);
+    if (found == chunk_.regions.end()) throw std::runtime_error("The coin acceptor's region " + name + " is not a region");
+    return uint32_t(found->second);
 }

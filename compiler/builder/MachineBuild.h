@@ -47,6 +47,7 @@ private:
     void AddSounds();
     void AddRegions();
     void CheckCoinAcceptor();
+    uint32_t CoinRegion(const std::string& name) const;
     void AddMachineChunk();
 
     void CheckCancel();

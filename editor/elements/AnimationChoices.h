@@ -6,11 +6,21 @@
 #include <string>
 #include <vector>
 
+class MachineScript;
+
 // The name of an element's own set: "{" + kind + " " + name + "}".
 std::string OwnSetName(const std::string& kind, const std::string& name);
 
 // The set names offered, from all set names and the element's own set name.
 std::vector<std::string> AnimationChoices(const std::vector<std::string>& setNames, const std::string& ownSet);
+
+// The choices the element's statement can name, so that the save compiles: its own set,
+// and the Animations the compiled script defines in front of the element's statement (a
+// new element, which the compiled script does not know by compiledName, is written at
+// the Art block's end, after all of them). An Animation added since the compile is
+// written after the elements and is offered to none. Without a script, the choices.
+std::vector<std::string> SavableChoices(const std::vector<std::string>& choices, const std::string& ownSet,
+                                        const MachineScript* script, const std::string& compiledName);
 
 // The entry to select for the element's animation name (its own set when empty).
 std::string ChoiceFor(const std::string& animationName, const std::string& ownSet);

@@ -127,7 +127,9 @@ void ButtonElement::EditProperties(Window* owner) {
     // The own set keeps the name the element stood under when the layout was built.
     const std::string ownSet = OwnSetName("Button", GetCaption());
     const std::vector<std::string> names = layout ? layout->GetSetNames() : std::vector<std::string>();
-    ButtonPropertiesDialog dialog(GetName(), CurrentRecord(), AnimationChoices(names, ownSet), ownSet);
+    const std::vector<std::string> choices =
+        SavableChoices(AnimationChoices(names, ownSet), ownSet, layout ? layout->GetScript() : nullptr, GetCaption());
+    ButtonPropertiesDialog dialog(GetName(), CurrentRecord(), choices, ownSet);
     if (dialog.DoModal(owner) != 1) return;
     TakeProperties(dialog.GetRecord());
 }

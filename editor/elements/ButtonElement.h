@@ -30,6 +30,8 @@ public:
     void Commit(MachineScript& script) override;
     bool OnContextMenu(POINT point, Window* owner) override;
     void EditProperties(Window* owner) override;
+    // True when the button has a picture to be saved with: a named animation or its own.
+    bool HasPicture() const { return !UsesOwnAnimation() || set_.Get(); }
     // A command of the button's menu: delete, rename or properties.
     void RunCommand(int command, Window* owner);
     // The animation set's frames changed.

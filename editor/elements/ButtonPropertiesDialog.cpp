@@ -18,6 +18,9 @@ int ButtonPropertiesDialog::OnCreate() {
     ShowHotKey(dialog, IDC_HOTKEY, record_.hotKey);
     CheckDlgButton(dialog, IDC_SHIFT, (record_.hotKeyFlags & HotKeyShift) ? BST_CHECKED : BST_UNCHECKED);
     FillChoices(dialog, IDC_ANIMATION, choices_, ChoiceFor(record_.picture.animationName, ownSet_));
+    // A button without a picture of its own (a new one) starts on the first animation.
+    if (SendDlgItemMessageA(dialog, IDC_ANIMATION, CB_GETCURSEL, 0, 0) == CB_ERR)
+        SendDlgItemMessageA(dialog, IDC_ANIMATION, CB_SETCURSEL, 0, 0);
     return 1;
 }
 

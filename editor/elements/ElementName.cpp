@@ -58,20 +58,15 @@ std::string RequiredElementRefusal(const std::string& name, const std::string& k
            ": it can be neither deleted nor renamed (the script would not compile without it).";
 }
 
+// The Coin statement's reference follows the element from its compiled name through every
+// rename since, so any name the element has had is the same element.
 std::string CoinUseRefusal(const MachineScript& script, const std::string& name, const std::string& scriptName) {
-    const CoinSettings coin = script.GetCoin();
-    const std::pair<const std::string*, const char*> uses[] = {
-        {&coin.insertionRegion, "its coin slot region"},
-        {&coin.denominationRegion, "its denomination region"},
-        {&coin.billRegion, "its bill acceptor region"},
-        {&coin.denominationIndicator, "its denomination indicator"},
-        {&coin.sound, "its sound"}};
-    for (const auto& use : uses) {
-        if (use.first->empty() || (*use.first != name && *use.first != scriptName)) continue;
-        return name + " cannot be deleted: the Coin statement names it as " + use.second +
-               ", and the saved script would name what is no longer there.";
-    }
-    return std::string();
+    static const char* const kUses[] = {"its coin slot region", "its denomination region", "its bill acceptor region",
+                                        "its denomination indicator", "its sound"};
+    const int32_t use = script.CoinReferenceOf(scriptName);
+    if (use < 0) return std::string();
+    return name + " cannot be deleted: the Coin statement names it as " + kUses[use] +
+           ", and the saved script would name what is no longer there.";
 }
 
 bool TextUsesName(const std::string& text, const std::string& name) {

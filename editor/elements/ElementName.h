@@ -31,9 +31,10 @@ std::string RequiredElementRefusal(const std::string& name, const std::string& k
 
 // Why the element or sound may not be deleted: the Coin statement names it, as the coin
 // slot, the denomination or the bill acceptor region, the denomination indicator or the
-// coin's sound, and the saved script would go on naming it. Both names count: the one the
-// compiled script knows it by and the one it was renamed to. Empty when the statement
-// names neither. The refusal is shown in a box of this caption.
+// coin's sound, and the saved script would go on naming it. The element is known by the
+// name the compiled script gave it (scriptName), whatever it was renamed to since; name is
+// the one shown. Empty when the statement names it nowhere. The refusal is shown in a box
+// of this caption.
 inline const char kCoinUseCaption[] = "Used by the Coin Statement";
 std::string CoinUseRefusal(const MachineScript& script, const std::string& name, const std::string& scriptName);
 

@@ -22,17 +22,22 @@ MachineLayout::~MachineLayout() {
     for (AnimationSet* set : animationSets_) delete set;
 }
 
-bool MachineLayout::IsNameUsed(const std::string& name) const {
+bool MachineLayout::IsElementNameUsed(const std::string& name) const {
     for (const ElementRef& element : elements_)
         if (!element.Get()->IsDeleted() && (element.Get()->GetName() == name || element.Get()->GetCaption() == name))
             return true;
+    return false;
+}
+
+bool MachineLayout::IsNameUsed(const std::string& name) const {
+    if (IsElementNameUsed(name)) return true;
+    for (const auto& sound : sounds_)
+        if (!sound->IsDeleted() && (sound->GetName() == name || sound->GetScriptName() == name)) return true;
     return script_ && script_->IsDefined(name);
 }
 
 std::string MachineLayout::NewName(const char* prefix) {
-    return NextNewElementName(prefix, newNameCounter_, [this](const std::string& n) {
-        return script_ && script_->IsDefined(n);
-    });
+    return NextNewElementName(prefix, newNameCounter_, [this](const std::string& n) { return IsNameUsed(n); });
 }
 
 void MachineLayout::AddNew(EditableElement* element) {
@@ -75,6 +80,11 @@ EditableElement* MachineLayout::AddButton(const SpriteParent& stage, POINT point
     element->Setup(part, nullptr, stage, name);
     AddNew(element);
     return element;
+}
+
+void MachineLayout::TakeBack(const EditableElement* added) {
+    if (!added || !added->IsNew()) return;
+    elements_.remove_if([added](const ElementRef& element) { return element.Get() == added; });
 }
 
 std::vector<std::string> MachineLayout::GetSetNames() const {

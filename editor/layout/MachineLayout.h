@@ -53,11 +53,15 @@ public:
     // A new button without a picture at the point ("New_Button_"); the folder is the
     // editor's current directory.
     EditableElement* AddButton(const SpriteParent& stage, POINT point, const std::string& folder);
+    // Takes back an element added since the last save, as if it had never been added.
+    void TakeBack(const EditableElement* added);
 
     bool IsModified() const;
-    // A name that a rename must not take: one of an element shown here (deleted ones
-    // aside) or one the script defines.
+    // A name that a rename or a new element must not take: one of an element shown here
+    // or of a sound on the Sounds page (deleted ones aside; a pending name counts as much
+    // as the compiled one), or one the script defines.
     bool IsNameUsed(const std::string& name) const;
+    bool IsElementNameUsed(const std::string& name) const;
     // Every element, entry and sound queues its edits into the script; always true.
     bool Apply() override;
     // With units, every part's edits are queued under an owner of its own (not owned).

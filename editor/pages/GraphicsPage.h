@@ -17,6 +17,7 @@
 #include "MachineLayout.h"
 #include "TvWindow.h"
 
+class ButtonElement;
 class MachineScript;
 
 class GraphicsPage : public TvWindow, public LayoutObserver {
@@ -58,6 +59,7 @@ private:
     void ScrollTo(int32_t y);
     void ChooseBackdrop();
     void AddElementAt(int command, POINT client);
+    bool ChooseNewButtonPicture(ButtonElement* button);
 
     Window* editor_;
     MachineScript* script_;

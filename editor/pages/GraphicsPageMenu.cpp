@@ -2,6 +2,8 @@
 // and buttons where the menu was opened.
 #include "EditorPageIds.h"
 #include "GraphicsPage.h"
+
+#include "ButtonElement.h"
 #include "MachineScript.h"
 #include "PageDialogs.h"
 #include "Quor2_5.h"
@@ -52,9 +54,19 @@ void GraphicsPage::AddElementAt(int command, POINT client) {
         if (command == ID_ADD_BUTTON) element = layout_.AddButton(*GetStage(), at, CurrentDirectory());
     }
     if (!element) return;
-    if (command == ID_ADD_BUTTON) element->EditProperties(this);
+    if (command == ID_ADD_BUTTON && !ChooseNewButtonPicture(static_cast<ButtonElement*>(element))) return;
     AddElement(element, false);
     layout_.NotifyChanged();
+}
+
+// A button is saved with its picture: the Properties box of a new one chooses it, and a
+// box cancelled or left without one takes the add back.
+bool GraphicsPage::ChooseNewButtonPicture(ButtonElement* button) {
+    button->EditProperties(this);
+    if (button->HasPicture()) return true;
+    ThreadSyncToken token;
+    layout_.TakeBack(button);
+    return false;
 }
 
 void GraphicsPage::ChooseBackdrop() {

@@ -4,8 +4,10 @@
 #include "PageDialogs.h"
 
 SoundPage::SoundPage(Window* parent, const RECT& area, std::list<std::unique_ptr<SoundEntry>>& sounds,
-                     const std::string& folder, MachineScript* script)
-    : PageScrollView(parent, area, kListId, 0x52000000), sounds_(sounds), folder_(folder), script_(script) {
+                     const std::string& folder, MachineScript* script,
+                     std::function<bool(const std::string&)> elementNameUsed)
+    : PageScrollView(parent, area, kListId, 0x52000000), sounds_(sounds), elementNameUsed_(std::move(elementNameUsed)),
+      folder_(folder), script_(script) {
 }
 
 SoundPage::~SoundPage() {

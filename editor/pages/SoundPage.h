@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -19,8 +20,10 @@ public:
     static constexpr int kListId = 1010;
     static constexpr int kRowWidth = 400;
 
+    // elementNameUsed tells the names the Graphics page's elements hold, pending ones too.
     SoundPage(Window* parent, const RECT& area, std::list<std::unique_ptr<SoundEntry>>& sounds,
-              const std::string& folder, MachineScript* script);
+              const std::string& folder, MachineScript* script,
+              std::function<bool(const std::string&)> elementNameUsed = {});
     ~SoundPage() override;
 
     int Create() override;
@@ -59,6 +62,7 @@ private:
     bool IsNameTaken(const std::string& name, const SoundEntry* entry) const;
 
     std::list<std::unique_ptr<SoundEntry>>& sounds_;
+    std::function<bool(const std::string&)> elementNameUsed_;
     std::string folder_;
     MachineScript* script_;
     SoundEntry* selected_ = nullptr;

@@ -55,6 +55,7 @@ void SoundPage::DeleteSound() {
 bool SoundPage::IsNameTaken(const std::string& name, const SoundEntry* entry) const {
     for (const auto& other : sounds_)
         if (other.get() != entry && !other->IsDeleted() && other->GetName() == name) return true;
+    if (elementNameUsed_ && elementNameUsed_(name)) return true;
     // The script's names, but for the one the sound itself stands under.
     const bool ownName = entry && !entry->IsNew() && entry->GetScriptName() == name;
     return script_ && !ownName && script_->IsDefined(name);

@@ -60,6 +60,9 @@ std::string PayoutText(const PayAmount& payout) {
 }
 
 std::string PayoutTextRefusal(const std::string& text) {
+    int32_t amount = 0;
+    if (AllDigitsOrBlanks(text) && text.find_first_not_of(' ') != std::string::npos && !PlainNumber(text, amount))
+        return "The amount " + text + " is too large: a payout is at most 2147483647.";
     if (text.find('"') == std::string::npos) return std::string();
     return "A payout's script cannot hold the character \" (the machine script has no way to write it inside "
            "the payout's quotes). Use ' for the strings of the JScript code instead.";

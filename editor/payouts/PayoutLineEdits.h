@@ -37,9 +37,9 @@ std::string PayoutText(const PayAmount& payout);
 // Stores a payout cell's text; false when it changes nothing (an emptied cell, a number
 // too large for an amount, or a text that PayoutTextRefusal refuses).
 bool SetPayoutText(PayAmount& payout, const std::string& text);
-// Why the text cannot be a payout: a scriptlet stands in the script between double quotes,
-// and the script language has no way to write a double quote inside them. Empty when
-// it can.
+// Why the text cannot be a payout: an amount beyond 32 bits cannot be stored, and a
+// scriptlet stands in the script between double quotes, which the script language has no
+// way to write inside them. Empty when it can.
 std::string PayoutTextRefusal(const std::string& text);
 inline const char kInvalidPayoutCaption[] = "Invalid Payout";
 

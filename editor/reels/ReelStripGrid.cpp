@@ -88,6 +88,13 @@ void ReelStripGrid::GetContentSize(SIZE* size) {
 
 void ReelStripGrid::GetLineSize(SIZE* size) { *size = SIZE{10, rowHeight_}; }
 
+bool ReelStripGrid::IsModified() const {
+    if (!script_) return false;
+    for (int reel = 0; reel < model_.GetReelCount(); ++reel)
+        if (!(model_.GetStrips()[size_t(reel)] == script_->GetReelStrip(reel))) return true;
+    return false;
+}
+
 int ReelStripGrid::CanClose() {
     try {
         for (int reel = 0; reel < model_.GetReelCount(); ++reel)
@@ -184,6 +191,12 @@ void ReelStripGrid::OnSymbolBox(int, int code) {
     const LRESULT index = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (index < 0 || size_t(index) >= symbols_.size()) return;
     // The list holds the symbols in their order.
+    const std::string refusal = model_.SymbolChangeRefusal(current_, symbols_[size_t(index)]);
+    if (!refusal.empty()) {
+        ShowSymbolEditor(current_, false);  // back to the symbol the stop keeps
+        MessageBoxA(GetHandle(), refusal.c_str(), "Invalid Symbol", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     model_.SetSymbol(current_, symbols_[size_t(index)]);
     InvalidateCell(current_);
     ShowStatus();

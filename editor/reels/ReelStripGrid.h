@@ -35,6 +35,8 @@ public:
     void GetLineSize(SIZE* size) override;
 
     const ReelStripModel& GetModel() const { return model_; }
+    // True when a strip differs from the script's: the page has edits to queue.
+    bool IsModified() const;
     GridCell GetCurrentCell() const { return current_; }
     HWND GetSymbolBox() const { return symbolBox_.GetHandle(); }
     HWND GetNumberBox() const { return numberBox_.GetHandle(); }

@@ -8,8 +8,22 @@ bool ReelStripModel::Contains(GridCell cell) const {
     return cell.column >= 0 && cell.column < GetReelCount() && cell.row >= 0 && cell.row < GetStopCount();
 }
 
-void ReelStripModel::SetSymbol(GridCell cell, const std::string& symbol) {
-    if (Contains(cell)) strips_[size_t(cell.column)][size_t(cell.row)].symbol = symbol;
+bool ReelStripModel::SetSymbol(GridCell cell, const std::string& symbol) {
+    if (!Contains(cell) || !SymbolChangeRefusal(cell, symbol).empty()) return false;
+    strips_[size_t(cell.column)][size_t(cell.row)].symbol = symbol;
+    return true;
+}
+
+std::string ReelStripModel::SymbolChangeRefusal(GridCell cell, const std::string& symbol) const {
+    if (!Contains(cell)) return std::string();
+    const std::string& current = At(cell).symbol;
+    if (current == symbol) return std::string();
+    int stops = 0;
+    for (const ReelStrip& strip : strips_)
+        for (const StripEntry& entry : strip) stops += entry.symbol == current;
+    if (stops > 1) return std::string();
+    return current + " stands on no other stop: the script's Symbol statement for it, and any payout that "
+                     "names it, would name no symbol of the reels.";
 }
 
 bool ReelStripModel::SetWeightText(GridCell cell, const std::string& text) {

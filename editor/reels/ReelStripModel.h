@@ -30,7 +30,11 @@ public:
     const StripEntry& At(GridCell cell) const { return strips_.at(size_t(cell.column)).at(size_t(cell.row)); }
     bool Contains(GridCell cell) const;
 
-    void SetSymbol(GridCell cell, const std::string& symbol);
+    // Stores the symbol, unless SymbolChangeRefusal refuses it; false then.
+    bool SetSymbol(GridCell cell, const std::string& symbol);
+    // Why the cell may not change to the symbol: its symbol stands on no other stop, and
+    // the script's Symbol statement and pay table go on naming it. Empty when it may.
+    std::string SymbolChangeRefusal(GridCell cell, const std::string& symbol) const;
     // Stores the weight that the text gives; false (and nothing stored) for text that is
     // not a whole number from 1 up, an emptied cell among them.
     bool SetWeightText(GridCell cell, const std::string& text);

@@ -4,6 +4,8 @@
 
 #include "EditorWindow.h"
 #include "GraphicsPage.h"
+#include "PayoutPage.h"
+#include "ReelStripGrid.h"
 
 namespace {
 const char kSaveCaption[] = "Vellmoor Slots Editor: Save Changes";
@@ -30,15 +32,19 @@ bool EditorWindow::PagesMayClose() {
     return true;
 }
 
-// The layout's own changes, and whatever the other pages (or the backdrop's replacement)
-// already queued into the script.
+// The layout's own changes, the Reels and Payouts pages' edits not queued yet, and
+// whatever the other pages (or the backdrop's replacement) already queued into the script.
 bool EditorWindow::HasEdits() const {
-    return (graphicsPage_ && graphicsPage_->IsModified()) || script_.HasPatches();
+    const auto* reels = static_cast<const ReelStripGrid*>(pages_[ReelsTab]);
+    const auto* payouts = static_cast<const PayoutPage*>(pages_[PayoutsTab]);
+    return (graphicsPage_ && graphicsPage_->IsModified()) || (reels && reels->IsModified()) ||
+           (payouts && payouts->IsModified()) || script_.HasPatches();
 }
 
+// The question comes first: "No" closes without saving whatever a page holds, also an
+// edit the script could not take. Only a save asks the pages to queue their edits.
 int EditorWindow::CanClose() {
     if (!GetHandle()) return 1;
-    if (!PagesMayClose()) return 0;
     if (!HasEdits()) return 1;
     return AskAndSave();
 }
@@ -54,6 +60,7 @@ int EditorWindow::AskAndSave() {
         if (currentPage_) ::SetFocus(currentPage_->GetHandle());
         return 0;
     }
+    if (!PagesMayClose()) return 0;
     try {
         if (graphicsPage_) graphicsPage_->Apply();
     } catch (const std::exception& error) {

@@ -103,7 +103,9 @@ void EditorWindow::CreatePages() {
     pages_[AnimationsTab] = animations;
     animations->SetRect(PageArea());
     animations->Create();
-    pages_[SoundsTab] = new SoundPage(this, PageArea(), graphicsPage_->GetSoundEntries(), folder, &script_);
+    const MachineLayout& layout = graphicsPage_->GetLayout();
+    pages_[SoundsTab] = new SoundPage(this, PageArea(), graphicsPage_->GetSoundEntries(), folder, &script_,
+                                      [&layout](const std::string& name) { return layout.IsElementNameUsed(name); });
     pages_[SoundsTab]->Create();
 }
 

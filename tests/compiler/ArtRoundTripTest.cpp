@@ -86,7 +86,9 @@ TEST(ArtRoundTrip, AnimationsArmAndCoin) {
                    "  Arm { " + f.FormatAnimationRef(named) + " = " +
                    f.FormatPlacement(ScriptRect{-20, 30, 0, 0}) + " }\n" +
                    "  Coin { " + f.FormatAnimationRef(library) + " " + f.FormatAnimationRef(named) +
-                   " = " + f.FormatPoint(Point{-3, -4}) + " In Denom Bill }\n");
+                   " = " + f.FormatPoint(Point{-3, -4}) + " In Denom Bill }\n" +
+                   "  Region In { 0, 0 { (0,0) (1,0) (1,1) } }\n  Region Denom { 0, 0 { (0,0) (1,0) (1,1) } }\n" +
+                   "  Region Bill { 0, 0 { (0,0) (1,0) (1,1) } }\n");
     const auto animations = back.md.GetAnimations();
     EXPECT_EQ(animations.at("Files").animation.reference, files);
     EXPECT_EQ(animations.at("Library").animation.reference, library);

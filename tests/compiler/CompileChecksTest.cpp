@@ -77,12 +77,43 @@ TEST(ExampleMachine, EachMissingPieceGivesItsWarning) {
         {{"Symbol Moon"}, "Moon reel symbol files required"},
         {{"Symbol Apple"}, "Apple reel symbol files required"},
         {{"ReelPosition"}, "Reel positions must be given."},
+        {{"Region CoinSlot"}, "The Coin statement's coin-in region CoinSlot is not defined"},
+        {{"Region DenomPlate"}, "The Coin statement's denomination region DenomPlate is not defined"},
+        {{"Region BillSlot"}, "The Coin statement's bill acceptor region BillSlot is not defined"},
+        {{"Indicator Denomination"}, "The Coin statement's denomination indicator Denomination is not defined"},
+        {{"Sound Drop"}, "The Coin statement's sound Drop is not defined"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.warning);
         bool compiled = true;
         EXPECT_EQ(Messages(Without(text, c.removed), &compiled),
                   (std::vector<std::string>{c.warning + "\n", "1 Warnings\n"}));
+        EXPECT_FALSE(compiled);
+    }
+}
+
+// Each name of the Coin statement must be of the kind its place asks for.
+TEST(ExampleMachine, CoinNamesOfAnotherKindAreRefused) {
+    const std::string text = ReadExample();
+    const std::string coinNames = "CoinSlot DenomPlate BillSlot Sound = Drop Denomination";
+    ASSERT_NE(std::string::npos, text.find(coinNames));
+    StandInFiles files(kOpenedFiles);
+    const struct {
+        std::string names, warning;
+    } cases[] = {
+        {"Jackpot DenomPlate BillSlot Sound = Drop Denomination", "coin-in region Jackpot is not a region"},
+        {"CoinSlot Glow BillSlot Sound = Drop Denomination", "denomination region Glow is not a region"},
+        {"CoinSlot DenomPlate Drop Sound = Drop Denomination", "bill acceptor region Drop is not a region"},
+        {"CoinSlot DenomPlate BillSlot Sound = Drop BillSlot", "denomination indicator BillSlot is not an indicator"},
+        {"CoinSlot DenomPlate BillSlot Sound = BillSlot Denomination", "sound BillSlot is not a sound"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.warning);
+        std::string edited = text;
+        edited.replace(edited.find(coinNames), coinNames.size(), c.names);
+        bool compiled = true;
+        EXPECT_EQ(Messages(edited, &compiled),
+                  (std::vector<std::string>{"The Coin statement's " + c.warning + "\n", "1 Warnings\n"}));
         EXPECT_FALSE(compiled);
     }
 }

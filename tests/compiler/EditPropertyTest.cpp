@@ -356,7 +356,7 @@ private:
     }
     void Delete() {
         Element* e = PickNamed();
-        if (!e) return;
+        if (!e || Md().CoinReferenceOf(e->key) >= 0) return;  // the editor refuses it
         Md().DeleteElement(e->key);
         e->deleted = true;
         expected_.erase(LineKey(*e));

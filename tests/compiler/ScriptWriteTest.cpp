@@ -2,6 +2,7 @@
 // and the written script compiles to the edited machine.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -106,6 +107,35 @@ TEST(WriteScript, NewElementsFollowTheirLaterEdits) {
     EXPECT_FALSE(again->IsDefined("Knob"));
 }
 
+// A rename reaches the Coin statement's place of the element renamed, whatever text other
+// places hold: a region and a sound that shared a pending name stay apart, and an owner's
+// edits dropped after a refused save take no other owner's Coin edit with them.
+TEST(WriteScript, CoinReferencesFollowTheirElementNotTheirText) {
+    const std::string coin = "Coin { { { \"orchard_coin.bmp\" } Transparent } Glow = 660, 250 ";
+    ExampleSession session;
+    MachineDescription& md = session.md;
+    ASSERT_TRUE(md.IsCompiled());
+    md.SetPatchOwner(1);
+    md.RenameElement("BillSlot", "X");
+    md.SetPatchOwner(2);
+    md.RenameElement("Drop", "X");
+    md.RenameElement("Drop", "Y");
+    EXPECT_EQ("X", md.GetCoin().billRegion);
+    EXPECT_EQ("Y", md.GetCoin().sound);
+    EXPECT_NE(std::string::npos, session.Written().find(coin + "CoinSlot DenomPlate X Sound = Y Denomination"));
+    EXPECT_EQ(1, md.CoinReferenceOf("DenomPlate"));
+    EXPECT_EQ(2, md.CoinReferenceOf("BillSlot"));
+    EXPECT_EQ(4, md.CoinReferenceOf("Drop"));
+    EXPECT_EQ(-1, md.CoinReferenceOf("X"));
+    EXPECT_EQ(-1, md.CoinReferenceOf("Chime"));
+
+    md.DropPatches(2);
+    const std::string written = session.Written();
+    EXPECT_NE(std::string::npos, written.find(coin + "CoinSlot DenomPlate X Sound = Drop Denomination")) << written;
+    EXPECT_NE(std::string::npos, written.find("Region X {")) << written;
+    session.Recompiled();
+}
+
 TEST(WriteScript, ValuesThatEmptyAClause) {
     ExampleSession session;
     MachineDescription& md = session.md;
@@ -130,6 +160,26 @@ TEST(WriteScript, ValuesThatEmptyAClause) {
     EXPECT_EQ(again->GetButtons().at("Help").button.hotKey, 0);
     EXPECT_EQ(again->GetButtons().at("Help").button.hotKeyFlags, HotKeyShift | HotKeyCtrl);
     EXPECT_TRUE(again->GetSounds().at("Drop").sound.compressed);
+}
+
+// Every priority the Properties boxes take is written so that the script reads it back,
+// the least 32-bit number too, for a button of the script and a new one.
+TEST(WriteScript, EveryPriorityIsReadBack) {
+    ExampleSession session;
+    MachineDescription& md = session.md;
+    ButtonPart help = md.GetButtons().at("Help").button;
+    help.priority = INT32_MIN;
+    md.SetButton("Help", help);
+    ButtonPart added = help;
+    added.priority = INT32_MIN;
+    ASSERT_TRUE(md.DefineButton("Lowest", added));
+    IndicatorPart bet = md.GetIndicators().at("Bet").indicator;
+    bet.priority = INT32_MAX;
+    md.SetIndicator("Bet", bet);
+    auto again = session.Recompiled();
+    EXPECT_EQ(INT32_MIN, again->GetButtons().at("Help").button.priority);
+    EXPECT_EQ(INT32_MIN, again->GetButtons().at("Lowest").button.priority);
+    EXPECT_EQ(INT32_MAX, again->GetIndicators().at("Bet").indicator.priority);
 }
 
 TEST(WriteScript, WholePatternsTakeTheirDirection) {

@@ -683,6 +683,37 @@ TEST_F(SoundPageTest, TheSoundTheCoinStatementNamesIsNotDeleted) {
     EXPECT_EQ(1u, compiled->GetSounds().count("Ding"));
 }
 
+// A name one page holds, even one not saved yet, is taken on the other: a sound is not
+// renamed to a region's new name, and a new element's name skips a sound's new name; the
+// save then compiles.
+TEST_F(SoundPageTest, PendingNamesOfEitherPageAreTakenOnTheOther) {
+    OpenPage();
+    MachineLayout& layout = editor_->GetGraphicsPage()->GetLayout();
+    EditableElement* bill = nullptr;
+    for (const ElementRef& element : layout.GetElements())
+        if (element.Get()->GetName() == "BillSlot") bill = element.Get();
+    ASSERT_NE(nullptr, bill);
+    bill->SetCaption("X");
+    EXPECT_TRUE(layout.IsElementNameUsed("X"));
+    ASSERT_TRUE(ClickSound("Clink"));
+    names_.names = {"X", "New_Region_0"};
+    {
+        BoxesAnswered refusals("Invalid Name");
+        page_->RunCommand(ID_RENAME_ITEM);
+        EXPECT_EQ(1u, refusals.Texts().size());
+    }
+    EXPECT_EQ("New_Region_0", page_->GetSelected()->GetName());
+    EXPECT_TRUE(layout.IsNameUsed("New_Region_0"));
+    editor_->GetGraphicsPage()->RunMenuCommand(ID_ADD_REGION, POINT{100, 150});
+    EXPECT_EQ("New_Region_1", layout.GetElements().back().Get()->GetName());
+
+    const std::string saved = SaveAndRead();
+    EXPECT_NE(std::string::npos, saved.find("CoinSlot DenomPlate X Sound = New_Region_0 Denomination")) << saved;
+    const std::unique_ptr<MachineScript> compiled = Compiled();
+    EXPECT_EQ(1u, compiled->GetRegions().count("New_Region_1"));
+    EXPECT_EQ(1u, compiled->GetSounds().count("New_Region_0"));
+}
+
 TEST_F(SoundPageTest, AddedRenamedReFiledAndDeletedSoundsReachTheScriptAndUnreadableNamesAreRefused) {
     OpenPage();
     const int rows = Rows();

@@ -20,6 +20,7 @@
 #include "CoinSlotElement.h"
 #include "DialogDriver.h"
 #include "EditorDialogIds.h"
+#include "EditorPageIds.h"
 #include "ElementDialogControls.h"
 #include "EditorFixture.h"
 #include "EnginePictureProbe.h"
@@ -220,6 +221,44 @@ TEST_F(EditorWindowTest, ButtonsAreAddedMovedEditedRenamedAndDeletedAndTheScript
         EXPECT_EQ(original.at(name).button.hotKey, buttons.at(name).button.hotKey) << name;
     }
     EXPECT_EQ(6u, buttons.size());
+}
+
+// Add Button on the page's menu: a Properties box cancelled takes the add back (a button
+// needs a picture to be saved), the box starts on an animation, and the animation chosen
+// in it is saved with the button.
+TEST_F(EditorWindowTest, AButtonAddedFromTheMenuIsSavedWithTheAnimationChosenForIt) {
+    Open();
+    const size_t elements = page_->GetLayout().GetElements().size();
+    {
+        DialogDriver driver([] {
+            if (HWND dialog = WaitForDialog("New_Button_0: Button Properties")) PressButton(dialog, IDCANCEL);
+        });
+        page_->RunMenuCommand(ID_ADD_BUTTON, POINT{292, 427});
+    }
+    EXPECT_EQ(elements, page_->GetLayout().GetElements().size());
+    std::string first;
+    AnswerDialog("New_Button_1: Button Properties", [&first](HWND dialog) {
+        char text[128] = {};
+        GetDlgItemTextA(dialog, IDC_ANIMATION, text, sizeof text);
+        first = text;
+    }, [&] { page_->RunMenuCommand(ID_ADD_BUTTON, POINT{100, 427}); });
+    EXPECT_NE("", first);
+    AnswerDialog("New_Button_2: Button Properties", [](HWND dialog) {
+        HWND combo = GetDlgItem(dialog, IDC_ANIMATION);
+        const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("Glow"));
+        SendMessageA(combo, CB_SETCURSEL, WPARAM(index), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ANIMATION, CBN_SELCHANGE), LPARAM(combo));
+    }, [&] { page_->RunMenuCommand(ID_ADD_BUTTON, POINT{470, 380}); });
+    EXPECT_EQ(elements + 2, page_->GetLayout().GetElements().size());
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const auto buttons = Compiled()->GetButtons();
+    EXPECT_EQ(0u, buttons.count("New_Button_0"));
+    ASSERT_EQ(1u, buttons.count("New_Button_1"));
+    EXPECT_EQ(first, buttons.at("New_Button_1").button.picture.animationName);
+    ASSERT_EQ(1u, buttons.count("New_Button_2"));
+    EXPECT_EQ("Glow", buttons.at("New_Button_2").button.picture.animationName);
+    EXPECT_EQ(470, buttons.at("New_Button_2").button.position.x);
 }
 
 TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTheDigitsThePlaySideDraws) {

@@ -27,6 +27,17 @@ TEST(ReelStripModelTest, AWeightMustBeAWholeNumberFromOne) {
     EXPECT_EQ(model.At(cell).weight, 7);
 }
 
+// A symbol's last stop keeps it: the script still names the symbol elsewhere.
+TEST(ReelStripModelTest, TheLastStopOfASymbolKeepsIt) {
+    ReelStripModel model = TwoByThree();
+    EXPECT_NE("", model.SymbolChangeRefusal(GridCell{2, 0}, "Owl"));  // the only Fox
+    EXPECT_FALSE(model.SetSymbol(GridCell{2, 0}, "Owl"));
+    EXPECT_EQ("Fox", model.At(GridCell{2, 0}).symbol);
+    EXPECT_EQ("", model.SymbolChangeRefusal(GridCell{2, 0}, "Fox"));
+    EXPECT_TRUE(model.SetSymbol(GridCell{1, 0}, "Fox"));  // one of two Owls
+    EXPECT_TRUE(model.SetSymbol(GridCell{2, 0}, "Owl"));  // now Fox stands on another stop
+}
+
 TEST(ReelStripModelTest, StatusTextCountsReelAndStopFromOne) {
     ReelStripModel model = TwoByThree();
     model.SetSymbol(GridCell{2, 1}, "Cherry");
@@ -57,6 +68,10 @@ TEST(PayoutTextTest, ACellChangesKindOnlyWhenItsTextPlainlyIsTheOtherKind) {
     EXPECT_FALSE(SetPayoutText(amount, "99999999999"));
     EXPECT_EQ(amount.type, 0);
     EXPECT_EQ(amount.amount, 0);
+    // An amount that cannot be stored is refused with the reason, not cut to what fits.
+    EXPECT_EQ(0u, PayoutTextRefusal("2147483648").find("The amount 2147483648 is too large")) << PayoutTextRefusal("2147483648");
+    EXPECT_EQ("", PayoutTextRefusal("2147483647"));
+    EXPECT_EQ("", PayoutTextRefusal("   "));
 
     PayAmount scriptlet;
     EXPECT_TRUE(SetPayoutText(scriptlet, "2 * machine.Bet"));  // starts with a number, still code

@@ -187,6 +187,27 @@ TEST_F(GridPagesTest, PayoutCellsKeepTheirKindUnlessTheTextPlainlyIsTheOther) {
     }
 }
 
+// The question comes first: with an edit the pay table cannot take (BothWays on a counted
+// line), "Yes" hears the page's refusal and keeps the editor open, and "No" closes it
+// without saving anything.
+TEST_F(GridPagesTest, NoClosesTheEditorEvenWithAnEditThePayTableRefuses) {
+    const std::string before = ReadFileBytes(script_);
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    ClickPayout(7, 0);  // BothWays on "any 2 Lantern"
+    EXPECT_EQ(1, payouts_->GetTable().lines[7].kind);
+    {
+        BoxAnswer answer(kSaveQuestion, IDYES);
+        BoxAnswer refusal("Error updating script", IDOK);
+        EXPECT_EQ(0, editor_->CanClose());
+        EXPECT_TRUE(answer.Seen());
+        EXPECT_TRUE(refusal.Seen());
+    }
+    BoxAnswer answer(kSaveQuestion, IDNO);
+    EXPECT_EQ(1, editor_->CanClose());
+    EXPECT_TRUE(answer.Seen());
+    EXPECT_EQ(before, ReadFileBytes(script_));
+}
+
 TEST_F(GridPagesTest, MultipleAndCountedSymbolsRoundTripThroughTheDialogAndTheControl) {
     editor_->ShowPage(EditorWindow::PayoutsTab);
     ClickPayout(6, 1);  // [Acorn,Mushroom] on the first reel

@@ -3,10 +3,14 @@
 # animation sets, in the Windows build.
 vsl_add_test(editor_core_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/EditorCoreTest.cpp ${CMAKE_CURRENT_LIST_DIR}/PageRulesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridEditsTest.cpp
-  LIBS vsl_editor_core)
-# The built-in machines' scripts, which the random edits start from.
+  LIBS vsl_editor_core vsl_builder_core)
+# The built-in machines' scripts, which the random edits start from; in the Windows build
+# their pictures and sounds from the content build, so that each save is built.
 if(VSL_WINDOWS)
-  target_compile_definitions(editor_core_test PRIVATE VSL_BUILT_IN_MACHINES="Z:${CMAKE_SOURCE_DIR}/content/machines")
+  target_compile_definitions(editor_core_test PRIVATE VSL_BUILT_IN_MACHINES="Z:${CMAKE_SOURCE_DIR}/content/machines"
+    VSL_CONTENT_MACHINES="Z:${CMAKE_BINARY_DIR}/content/machines")
+  target_link_libraries(editor_core_test PRIVATE vsl_builder)
+  add_dependencies(editor_core_test vsl_content_files zorudor blit16)
 else()
   target_compile_definitions(editor_core_test PRIVATE VSL_BUILT_IN_MACHINES="${CMAKE_SOURCE_DIR}/content/machines")
 endif()

@@ -32,9 +32,34 @@ std::string TextAfter(const uint8_t* data, size_t size, size_t from) {
     return text;
 }
 
+// Whether the text is what the lexer skips between tokens: blanks, tabs and line ends,
+// "//" comments to the line end, and "/*" comments, which nest; inside one the lexer reads
+// punctuators whole, so "//" there neither opens nor closes anything.
+bool OnlyBlanksAndComments(const std::string& text) {
+    int depth = 0;
+    for (size_t i = 0; i < text.size();) {
+        const std::string two = text.substr(i, 2);
+        if (two == "/*") {
+            ++depth;
+            i += 2;
+        } else if (depth > 0) {
+            if (two == "*/") --depth;
+            i += two == "*/" || two == "//" || two == "*=" || two == "/=" ? 2 : 1;
+        } else if (two == "//") {
+            i = text.find('\n', i);
+            if (i == std::string::npos) i = text.size();
+        } else if (text[i] == ' ' || text[i] == '\t' || text[i] == '\n') {
+            ++i;
+        } else {
+            return false;
+        }
+    }
+    return depth == 0;
+}
+
 // Whether the code is the text after the header from a later line on: the lines in front
-// of that one (blank lines and comments) left out, and the blanks and tabs in front of
-// its first token read as blanks, tabs to multiples of 8.
+// of that one only blank lines and comments, and the blanks and tabs in front of its first
+// token read as blanks, tabs to multiples of 8.
 bool KeptFromALaterLine(const std::string& code, const std::string& after) {
     const size_t indent = code.find_first_not_of(' ');
     if (indent == std::string::npos) return false;
@@ -42,7 +67,7 @@ bool KeptFromALaterLine(const std::string& code, const std::string& after) {
     if (length >= after.size() || after.compare(after.size() - length, length, code, indent) != 0)
         return false;
     const size_t at = after.size() - length, lineEnd = after.rfind('\n', at - 1);
-    if (lineEnd == std::string::npos) return false;
+    if (lineEnd == std::string::npos || !OnlyBlanksAndComments(after.substr(0, lineEnd + 1))) return false;
     size_t width = 0;
     for (size_t i = lineEnd + 1; i < at; ++i) {
         if (after[i] != ' ' && after[i] != '\t') return false;

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "AssetBuilder.h"
 #include "AssetFileTitle.h"
 #include "BuildMachine.h"
 #include "BuildProgressSink.h"
 #include "ChunkReader.h"
+#include "MachineBuild.h"
 #include "MachineFiles.h"
 #include "MachineScript.h"
 #include "MessageCollector.h"
@@ -255,7 +257,10 @@ TEST_F(MachineBuilds, AFileThatCannotBeCreatedFailsWithItsMessage) {
     EXPECT_FALSE(Exists(out));
 }
 
-TEST_F(MachineBuilds, ACoinWithoutRegionsIsRefused) {
+// The compile refuses a Coin statement that names no region; the builder itself never
+// takes a name that is no region for region 0: a script edited since its compile (the
+// record stays under the old name until the next compile) stops the build with the name.
+TEST_F(MachineBuilds, ACoinWithoutItsRegionsIsRefused) {
     std::string script = GlassHarbor();
     for (const char* region : {"CoinSlot {", "Plate {", "BillSlot {"}) {
         const size_t start = script.find(std::string("  Region ") + region);
@@ -263,7 +268,23 @@ TEST_F(MachineBuilds, ACoinWithoutRegionsIsRefused) {
     }
     EXPECT_FALSE(Build(script, files.Output("coin.slot")));
     EXPECT_EQ(messages.messages,
-              (std::vector<std::string>{"Exception occurred ", "There are no regions defined for coin acceptor"}));
+              (std::vector<std::string>{"The Coin statement's coin-in region CoinSlot is not defined\n",
+                                        "The Coin statement's denomination region Plate is not defined\n",
+                                        "The Coin statement's bill acceptor region BillSlot is not defined\n",
+                                        "3 Warnings\n"}));
+
+    MachineScript edited;
+    edited.Compile(files.Script(GlassHarbor()), nullptr, nullptr);
+    ASSERT_TRUE(edited.IsCompiled());
+    edited.RenameElement("Plate", "DenomPlate");
+    ASSERT_EQ("DenomPlate", edited.GetCoin().denominationRegion);
+    AssetBuilder builder;
+    try {
+        MachineBuild(edited, builder, nullptr).Run();
+        ADD_FAILURE() << "the build went on";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ("The coin acceptor's region DenomPlate is not a region", error.what());
+    }
 }
 
 TEST_F(MachineBuilds, CancelAtEveryQuestionLeavesNoFile) {

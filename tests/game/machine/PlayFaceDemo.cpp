@@ -3,7 +3,8 @@
 // bought, Spin is pressed with the draws chosen so that every reel stops on a Bell, and
 // once the reels are still the file named on the command line gets the caption, the
 // "Credit", "Bet" and "WinnerPaid" meters and the script's "Tally" indicator.
-// The player's money lives in memory. The program ends after the milliseconds given second.
+// The player's money lives in memory. The program ends after the milliseconds given second;
+// a machine file given third is played in Glass Harbor's place.
 #include <windows.h>
 
 #include <cstdio>
@@ -64,8 +65,13 @@ int main(int argc, char** argv) {
     readyFile = argc > 1 ? argv[1] : "play_face_ready.txt";
     const UINT lifetime = argc > 2 ? UINT(std::atoi(argv[2])) : 8000;
     PlayDemo demo;
-    if (!demo.Build(GlassHarborScripted(kPaymentHandlers, kTallyIndicator), "harbor.slot")) return 2;
-    machineFile = demo.MachineFile();
+    // A machine file named third is played instead of Glass Harbor.
+    if (argc > 3) {
+        machineFile = argv[3];
+    } else {
+        if (!demo.Build(GlassHarborScripted(kPaymentHandlers, kTallyIndicator), "harbor.slot")) return 2;
+        machineFile = demo.MachineFile();
+    }
     roster = &demo.Roster();
     // The draws: three place the reels, three more stop each on a Bell.
     draws.values = {0, 0, 0, 1, 0, 2};
