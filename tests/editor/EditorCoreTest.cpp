@@ -486,12 +486,11 @@ TEST(AnimationChoicesTest, OnlyAnimationsDefinedInFrontOfTheElementAreOffered) {
     CompiledBuiltIn compiled("foxfire");
     ASSERT_TRUE(compiled.script.IsCompiled()) << compiled.Failure();
     MachineScript& script = compiled.script;
-    const std::vector<std::string> sets = {"Glow", "Lever", "Meter", "DollarMeter", "{Button Spin}", "Added"};
+    const std::vector<std::string> sets = {"Glow", "Lever", "Meter", "DenomValues", "{Button Spin}", "Added"};
     using Names = std::vector<std::string>;
     EXPECT_EQ((Names{"Glow", "Lever", "{Button Spin}"}), SavableChoices(sets, "{Button Spin}", &script, "Spin"));
-    EXPECT_EQ((Names{"Glow", "Lever", "Meter", "DollarMeter"}),
-              SavableChoices(sets, "{Indicator Bet}", &script, "Bet"));
-    EXPECT_EQ((Names{"Glow", "Lever", "Meter", "DollarMeter"}),
+    EXPECT_EQ((Names{"Glow", "Lever", "Meter"}), SavableChoices(sets, "{Indicator Bet}", &script, "Bet"));
+    EXPECT_EQ((Names{"Glow", "Lever", "Meter", "DenomValues"}),
               SavableChoices(sets, "{Button New_Button_0}", &script, "New_Button_0"));
     EXPECT_EQ(sets, SavableChoices(sets, "{Button Spin}", nullptr, "Spin"));
 }
