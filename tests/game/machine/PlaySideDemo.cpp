@@ -35,8 +35,8 @@ void WriteReady(HWND pane, PlayFace& face) {
     std::fprintf(f, "caption %s\nBet %d\nCredit %d\nprogressive %d\n", caption, meters.Bet(), meters.Credit(),
                  face.GetProgressive() ? face.GetProgressive()->Meter().Value() : -1);
     WritePoint(f, "slot", pane, POINT{kLanternSlot.x + 10, kLanternSlot.y + 25}, kLanternSlotColour);
-    // The pull played the lever's sequence to its second frame.
-    WritePoint(f, "arm", pane, POINT{kLanternArm.x + 12, kLanternArm.y + 45}, kLanternArmColours[1]);
+    // The pull played the lever's sequence, and the lever stands up again on its first frame.
+    WritePoint(f, "arm", pane, POINT{kLanternArm.x + 12, kLanternArm.y + 45}, kLanternArmColours[0]);
     std::fclose(f);
 }
 

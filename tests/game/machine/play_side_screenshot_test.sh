@@ -2,8 +2,8 @@
 # Runs the play side demo on the test display, takes a screenshot with the X tools and
 # checks the machine after coins, a purchase and a pull of the arm: the caption, no coins
 # left on the bet once the reels are still, a progressive above its seed, and the coin
-# slot's picture and the pulled arm where the demo names them. SCREENSHOT=path keeps the
-# picture.
+# slot's picture and the arm, up again after its pull, where the demo names them.
+# SCREENSHOT=path keeps the picture.
 set -u
 . "$(dirname "$0")/../../screenshot.sh"
 shoot_demo "$1" 15000 || exit 1
