@@ -36,7 +36,7 @@ void ElementHost::RemoveElement(FaceElement* element, bool windowCoordinates) {
     auto found = std::find(elements.begin(), elements.end(), element);
     if (found == elements.end()) return;
     elements.erase(found);
-    for (ElementRef* ref : {&focus_, &pressed_, &hover_, &buttonDown_}) {
+    for (ElementRef* ref : {&focus_, &pressed_, &hover_, &buttonDown_, &refusedDown_}) {
         if (ref->element == element && ref->list == list) *ref = ElementRef();
     }
 }
@@ -44,7 +44,7 @@ void ElementHost::RemoveElement(FaceElement* element, bool windowCoordinates) {
 void ElementHost::ClearElements() {
     windowList_.clear();
     stageList_.clear();
-    focus_ = pressed_ = hover_ = buttonDown_ = ElementRef();
+    focus_ = pressed_ = hover_ = buttonDown_ = refusedDown_ = ElementRef();
 }
 
 void ElementHost::FocusElement(FaceElement* element) { SetFocusRef(FindRef(element)); }
@@ -84,6 +84,16 @@ ElementHost::ElementRef ElementHost::ElementUnderPoint(const ElementRef& hint, P
     return ElementRef();
 }
 
+ElementHost::ElementRef ElementHost::RefusingUnderPoint(POINT window) const {
+    for (int list : {kWindowList, kStageList}) {
+        for (FaceElement* element : list == kWindowList ? windowList_ : stageList_) {
+            const ElementRef ref{element, list};
+            if (!element->IsEnabled() && element->HasRefusal() && HitTestRef(ref, window)) return ref;
+        }
+    }
+    return ElementRef();
+}
+
 void ElementHost::SetFocusRef(const ElementRef& ref) {
     if (ref == focus_) return;
     const ElementRef old = focus_;
@@ -106,6 +116,7 @@ LRESULT ElementHost::OnLButtonDown(WPARAM, LPARAM position) {
     const POINT point = PointOf(position);
     const ElementRef hit = ElementUnderPoint(focus_, point);
     buttonDown_ = hit;
+    refusedDown_ = hit ? ElementRef() : RefusingUnderPoint(point);
     if (hit) hit.element->OnMouseDown(ElementPoint(hit, point));
     if (hit && !IsListed(hit)) return 0;  // the element took itself away
     SetFocusRef(hit);
@@ -122,7 +133,12 @@ LRESULT ElementHost::OnLButtonUp(WPARAM, LPARAM position) {
     const POINT point = PointOf(position);
     const ElementRef hit = ElementUnderPoint(focus_, point);
     const bool endsPress = buttonDown_ && hit == buttonDown_;
-    buttonDown_ = pressed_ = ElementRef();
+    const ElementRef refused = refusedDown_;
+    buttonDown_ = pressed_ = refusedDown_ = ElementRef();
+    if (!hit && refused && RefusingUnderPoint(point) == refused) {
+        refused.element->InvokeRefusal();
+        return 0;
+    }
     if (!endsPress || hit != focus_) return 0;
     hit.element->OnClick(ElementPoint(hit, point));
     // The click's action may have taken the element away.

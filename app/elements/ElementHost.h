@@ -66,6 +66,8 @@ private:
     POINT ElementPoint(const ElementRef& ref, POINT window) const;
     bool HitTestRef(const ElementRef& ref, POINT window) const;
     ElementRef ElementUnderPoint(const ElementRef& hint, POINT window) const;
+    // The first disabled element with a refusal under the point, or none.
+    ElementRef RefusingUnderPoint(POINT window) const;
     // The old focus loses the highlight, the new one gets it.
     void SetFocusRef(const ElementRef& ref);
     void SetCursorOf(const ElementRef& ref);
@@ -76,7 +78,8 @@ private:
     // Keyboard routing.
     bool RouteSpecialKey(WPARAM key) const;
     bool RouteHotKey(WPARAM key, bool shift);
-    ElementRef FindHotKey(uint32_t key, uint32_t shiftFlags) const;
+    // Among the enabled elements, or else among the disabled ones with a refusal.
+    ElementRef FindHotKey(uint32_t key, uint32_t shiftFlags, bool enabled) const;
     ElementRef NextElement(int step) const;
     void MoveFocus(int step) { SetFocusRef(NextElement(step)); }
     uint32_t FocusKeyWants() const;
@@ -86,6 +89,9 @@ private:
     // The element the left button went down on, kept until the button comes up (a mouse
     // leave does not end it): only a release that ends a press on the element clicks.
     ElementRef buttonDown_;
+    // The disabled element with a refusal that the left button went down on, where no
+    // enabled element was: a release on it tells the player why it does nothing.
+    ElementRef refusedDown_;
     std::vector<FaceElement*> windowList_;
     std::vector<FaceElement*> stageList_;
     CameraParent* root_ = nullptr;

@@ -48,16 +48,22 @@ bool ElementHost::RouteSpecialKey(WPARAM key) const {
 }
 
 bool ElementHost::RouteHotKey(WPARAM key, bool shift) {
-    const ElementRef found = FindHotKey(uint32_t(key), shift ? kShift : 0);
-    if (!found) return false;
+    const ElementRef found = FindHotKey(uint32_t(key), shift ? kShift : 0, true);
+    if (!found) {
+        const ElementRef refusing = FindHotKey(uint32_t(key), shift ? kShift : 0, false);
+        if (refusing) refusing.element->InvokeRefusal();
+        return bool(refusing);
+    }
     found.element->InvokeAction();
     // The action may have emptied the lists.
     if (IsListed(found)) SetFocusRef(found);
     return true;
 }
 
-ElementHost::ElementRef ElementHost::FindHotKey(uint32_t key, uint32_t shiftFlags) const {
-    auto matches = [&](FaceElement* e) { return e->IsEnabled() && e->MatchesHotKey(key, shiftFlags); };
+ElementHost::ElementRef ElementHost::FindHotKey(uint32_t key, uint32_t shiftFlags, bool enabled) const {
+    auto matches = [&](FaceElement* e) {
+        return (enabled ? e->IsEnabled() : !e->IsEnabled() && e->HasRefusal()) && e->MatchesHotKey(key, shiftFlags);
+    };
     if (focus_ && matches(focus_.element)) return focus_;
     for (int list : {kWindowList, kStageList}) {
         for (FaceElement* element : list == kWindowList ? windowList_ : stageList_) {

@@ -73,6 +73,14 @@ void FaceElement::SetAction(ElementAction* action) {
     if (action != action_.get()) action_.reset(action);
 }
 
+void FaceElement::SetRefusal(ElementAction* action) {
+    if (action != refusal_.get()) refusal_.reset(action);
+}
+
+void FaceElement::InvokeRefusal() {
+    if (refusal_) refusal_->Invoke(*this);
+}
+
 void FaceElement::SetBehaviour(HitShape* shape) {
     if (shape != shape_ && ownsShape_) delete shape_;
     shape_ = shape;

@@ -65,6 +65,12 @@ public:
     bool IsHighlighted() const { return highlight_; }
     // The element owns the action from now on; the one it had before is deleted.
     void SetAction(ElementAction* action);
+    // What a click on the disabled element or its hot key does: tells the player why the
+    // element does nothing now. The element owns it; without one a disabled element is
+    // passed over.
+    void SetRefusal(ElementAction* action);
+    bool HasRefusal() const { return refusal_ != nullptr; }
+    void InvokeRefusal();
     // The element owns the shape from now on; an owned shape it had before is deleted.
     void SetBehaviour(HitShape* shape);
     HitShape* GetShape() const { return shape_; }
@@ -87,6 +93,7 @@ private:
     bool ownsShape_ = false;
     HitShape* shape_ = nullptr;
     std::unique_ptr<ElementAction> action_;
+    std::unique_ptr<ElementAction> refusal_;
     uint32_t hotKey_ = 0;
     uint32_t hotKeyShift_ = 0;
     SpriteHandle ownSprite_;

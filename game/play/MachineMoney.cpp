@@ -8,6 +8,7 @@
 #include "ProgressiveMeter.h"
 
 const char MachineMoney::kSpinOrCashOut[] = "Spin or Cash Out first";
+const char MachineMoney::kSpinFirst[] = "Spin first";
 
 MachineMoney::MachineMoney(const MoneyParts& parts, uint32_t denominationMask)
     : parts_(parts), mask_(denominationMask) {}
@@ -84,6 +85,11 @@ void MachineMoney::OnCashOut() {
     }
     parts_.notices.CashChanged();
     for (Button b : {Button::CashOut, Button::BetOne, Button::BetMax}) parts_.buttons.Enable(b, false);
+}
+
+void MachineMoney::OnCashOutRefused() {
+    if (SaysWhyHeld(kSpinFirst, "Cash Out pays the credit back to you")) return;
+    if (parts_.meters.Credit() == 0) parts_.notices.StaysOpen("No credit", "The machine holds no credit to cash out.");
 }
 
 void MachineMoney::OnCoinIn() {
@@ -163,25 +169,27 @@ void MachineMoney::OnDenominationChanged(int32_t cents) {
     parts_.script.OnMetersChange();
 }
 
-bool MachineMoney::CanEnd() {
-    MachineMeters& meters = parts_.meters;
+bool MachineMoney::SaysWhyHeld(const char* caption, const std::string& what) {
     if (!IsIdle()) {
-        parts_.notices.StaysOpen("The reels are turning",
-                                 "The machine can be left once the spin has stopped and been paid.");
-        return false;
+        parts_.notices.StaysOpen("The reels are turning", what + " once the spin has stopped and been paid.");
+        return true;
     }
-    if (meters.Bet() != 0) {
-        const int32_t bet = meters.Bet();
-        parts_.notices.StaysOpen(kSpinOrCashOut, std::to_string(bet) + (bet == 1 ? " coin is" : " coins are") +
-                                                     " bet on this machine: Spin to play them.\nThe machine can "
-                                                     "be left when no coin is bet; its credit is then paid "
-                                                     "back to you.");
-        return false;
+    if (const int32_t bet = parts_.meters.Bet()) {
+        parts_.notices.StaysOpen(caption, std::to_string(bet) + (bet == 1 ? " coin is" : " coins are") +
+                                              " bet on this machine: Spin to play them.\n" + what +
+                                              " when no coin is bet.");
+        return true;
     }
     if (!coinsToBet_) {
-        parts_.notices.StaysOpen(kSpinOrCashOut, "The machine's game is not over: it takes no bets now.");
-        return false;
+        parts_.notices.StaysOpen(caption, "The machine's game is not over: it takes no bets now.");
+        return true;
     }
+    return false;
+}
+
+bool MachineMoney::CanEnd() {
+    MachineMeters& meters = parts_.meters;
+    if (SaysWhyHeld(kSpinOrCashOut, "The machine can be left, and its credit paid back to you,")) return false;
     if (meters.Credit() != 0) {
         OnCashOut();
         if (meters.Credit() != 0) return false;

@@ -36,6 +36,8 @@ class MachineMoney {
 public:
     // The caption of the box that says why the machine cannot be left.
     static const char kSpinOrCashOut[];
+    // The caption of the box that says why Cash Out does nothing while coins are bet.
+    static const char kSpinFirst[];
     // The mask must hold the meters' denomination.
     MachineMoney(const MoneyParts& parts, uint32_t denominationMask);
 
@@ -48,6 +50,8 @@ public:
     // the bet, which a spin's stops were drawn for, only on an idle machine.
     bool SetMeterByScript(Meter meter, int32_t coins);
     void OnCashOut();
+    // A click on the disabled Cash Out: the player is told why it does nothing.
+    void OnCashOutRefused();
     void OnCoinIn();
     // The bill acceptor after its dialog: n coins bought with cash (0 buys nothing).
     void AddCoins(uint32_t coins);
@@ -70,6 +74,9 @@ private:
     bool IsIdle() const;
     bool ApplyDenomination(Money denomination);
     void Refused(const std::string& what);
+    // Tells the player why the machine cannot do it now (a spin running, coins bet, the
+    // game not over); "what" begins the sentence of when it can. False when nothing holds it.
+    bool SaysWhyHeld(const char* caption, const std::string& what);
 
     MoneyParts parts_;
     uint32_t mask_;

@@ -14,7 +14,8 @@ public:
     virtual void AmountRefused(const std::string& text) = 0;
     // A payout scriptlet failed: "Payout scriptlet error" (in a box captioned "Viradu").
     virtual void PayoutScriptletError(const std::string& text) = 0;
-    // The machine refused to be left: the caption says what to do, the text why.
+    // The machine refused to be left or to do something: the caption says what to do,
+    // the text why.
     virtual void StaysOpen(const std::string& caption, const std::string& text) = 0;
     // A coin fell into the slot (the sound plays when sound effects are on).
     virtual void CoinDropped() = 0;

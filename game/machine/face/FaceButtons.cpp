@@ -40,13 +40,15 @@ SpriteItem* FaceButtons::Find(const std::string& name) const {
 
 SpriteItem* FaceButtons::Find(Button button) const { return Find(kButtons[int(button)].name); }
 
-void FaceButtons::Bind(Button button, ElementAction* action) {
+void FaceButtons::Bind(Button button, ElementAction* action, ElementAction* refusal) {
     SpriteItem* item = Find(button);
     if (!item) {
         delete action;
+        delete refusal;
         return;
     }
     item->SetAction(action);
+    item->SetRefusal(refusal);
     const ElementRecord* record = screen_.Records().FindElement(kButtons[int(button)].name);
     if (!record || !record->hotKey) item->SetHotKey(uint32_t(kButtons[int(button)].hotKey), 0);
 }

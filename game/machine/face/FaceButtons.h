@@ -23,9 +23,9 @@ public:
     // The item of the name, or null.
     SpriteItem* Find(const std::string& name) const;
     SpriteItem* Find(Button button) const;
-    // Gives the button its action (owned by the item) and, unless its record gives one,
-    // its default hot key.
-    void Bind(Button button, ElementAction* action);
+    // Gives the button its action and refusal (what a click on it disabled does; both
+    // owned by the item) and, unless its record gives one, its default hot key.
+    void Bind(Button button, ElementAction* action, ElementAction* refusal = nullptr);
     // The hot key the item of the name was given: its record's, else a play button's own.
     int32_t HotKeyOf(const std::string& name) const;
 

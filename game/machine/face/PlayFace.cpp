@@ -109,7 +109,8 @@ void PlayFace::BuildPlay() {
 void PlayFace::BindButtons() {
     buttons_->Bind(Button::BetOne, new ActionCallback<PlayFace>(this, &PlayFace::OnBetOne));
     buttons_->Bind(Button::BetMax, new ActionCallback<PlayFace>(this, &PlayFace::OnBetMax));
-    buttons_->Bind(Button::CashOut, new ActionCallback<PlayFace>(this, &PlayFace::OnCashOut));
+    buttons_->Bind(Button::CashOut, new ActionCallback<PlayFace>(this, &PlayFace::OnCashOut),
+                   new ActionCallback<PlayFace>(this, &PlayFace::OnCashOutRefused));
     buttons_->Bind(Button::Spin, new ActionCallback<PlayFace>(this, &PlayFace::OnSpin));
 }
 
@@ -164,6 +165,8 @@ void PlayFace::OnBetOne(FaceElement&) { money_->OnBetOne(); }
 void PlayFace::OnBetMax(FaceElement&) { money_->OnBetMax(); }
 
 void PlayFace::OnCashOut(FaceElement&) { money_->OnCashOut(); }
+
+void PlayFace::OnCashOutRefused(FaceElement&) { money_->OnCashOutRefused(); }
 
 void PlayFace::OnReelStopped(int32_t reelNumber) { PostReelStopped(view_, reelNumber); }
 

@@ -75,6 +75,7 @@ private:
     void OnBetOne(FaceElement&);
     void OnBetMax(FaceElement&);
     void OnCashOut(FaceElement&);
+    void OnCashOutRefused(FaceElement&);
 
     void BuildCoinsAndProgressive();
     void BuildPlay();

@@ -1,7 +1,8 @@
 // The credits: the About command of the game window switches the main view to the credits
 // machine of "credits.ast" (made by the content generator), which puts the credits' menu
 // on the main window, shows the credit lines on its reel and rolls them past when it
-// spins; "Done" goes back to the lobby once no coin is bet. Machines of the tests' own
+// spins; "Done" goes back to the lobby once no coin is bet, and while one is, Done and the
+// disabled Cash Out say why they do nothing. Machines of the tests' own
 // check which of the names "Done", "done" and "DONE" leads away.
 #include <windows.h>
 
@@ -168,6 +169,15 @@ TEST_F(CreditsCommandTest, ASpinRollsTheCreditsPastAndDoneWaitsUntilNoCoinIsBet)
         EXPECT_NE(told.Result().text.find("1 coin is bet"), std::string::npos) << "and Done says so";
     }
     PumpMessages();  // what the box's going left for the view, before the next click
+    {
+        BoxWatcher told(MachineMoney::kSpinFirst);
+        ASSERT_FALSE(face->GetButtons().IsButtonEnabled(Button::CashOut));
+        ClickItem(View(), *credits, "CashOut");
+        EXPECT_NE(told.Result().text.find("1 coin is bet"), std::string::npos) << "the disabled Cash Out says why";
+        EXPECT_EQ(face->GetMeters().Bet(), 1);
+        EXPECT_EQ(face->GetMeters().Credit(), 2);
+    }
+    PumpMessages();
 
     ClickItem(View(), *credits, "Spin");
     const std::vector<int32_t> seen = SpinAndWatch(*face);

@@ -2,7 +2,8 @@
 // items, indicators and reels; coins bought with the player's cash; a click on Spin that
 // turns the reels to the drawn stops and pays the pay table into "WinnerPaid" and
 // "Credit"; Bet Max by its hot key; the money the machine holds and the cash after Cash
-// Out kept by the roster in the test prefix's registry; leaving refused while coins are bet.
+// Out kept by the roster in the test prefix's registry; leaving and Cash Out refused, with
+// the reason, while coins are bet.
 #include "../../app/MessageBoxWatcher.h"
 #include "PlayFaceRun.h"
 
@@ -45,6 +46,13 @@ TEST_F(PlayFaceTest, ASpinClickedWithABetPaysTheTableIntoCreditAndTheRosterKeeps
         EXPECT_NE(told.Result().text.find("2 coins are bet"), std::string::npos) << "and the player is told";
     }
     PumpMessages();  // what the box's going left for the machine's window, before the next click
+    {
+        BoxWatcher told(MachineMoney::kSpinFirst);
+        SendMessageA(pane_, WM_KEYDOWN, 'C', 0);  // the hot key of the disabled Cash Out
+        EXPECT_NE(told.Result().text.find("2 coins are bet"), std::string::npos) << "Cash Out says why it waits";
+        EXPECT_EQ(meters.Credit(), 8);
+    }
+    PumpMessages();
 
     ClickButton(*screen, "Spin");
     EXPECT_FALSE(face->GetSpin().IsIdle()) << "the click started the spin";
