@@ -302,7 +302,9 @@ TEST_F(MachineBuilds, CancelAtEveryQuestionLeavesNoFile) {
         EXPECT_FALSE(Exists(out));
         EXPECT_FALSE(Exists(out + ".part"));
         // The builder's own questions are the last seven; each ends with "Cancelled" alone.
-        if (at > full.calls - 7) EXPECT_EQ(messages.messages, (std::vector<std::string>{"Cancelled"}));
+        if (at > full.calls - 7) {
+            EXPECT_EQ(messages.messages, (std::vector<std::string>{"Cancelled"}));
+        }
     }
 }
 
