@@ -96,7 +96,7 @@ void ArmAndButtons(Canvas& c, const StyleLook& look) {
     c.RoundBox(RECT{598, 96, 714, 392}, 14, look.panel, look.trim, 3);   // the buttons' panel
 }
 
-// The Gold and Beach styles share a body, so the marquee names no style.
+// The marquee names the maker, not the style.
 void Marquee(Canvas& c, const StyleLook& look) {
     c.ShadowText("VELLMOOR", RECT{480, 610, 714, 700}, FontSpec{"Times New Roman", 26, FW_BOLD, true},
                  look.text, RGB(0, 0, 0));

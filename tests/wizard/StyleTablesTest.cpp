@@ -64,8 +64,16 @@ TEST(StyleTables, LayoutsByReelsAndLines)
     EXPECT_EQ(-1, LayoutIndex(4, 5));
 
     const std::vector<MachineBody>& bodies = GetMachineBodies();
-    EXPECT_EQ(bodies[1].layouts[4].bitmap.file, bodies[2].layouts[4].bitmap.file);
-    EXPECT_NE(bodies[0].layouts[4].bitmap.file, bodies[1].layouts[4].bitmap.file);
+    // Each body is drawn in its style's colours: no two styles or layouts share a picture
+    // (a Gold machine of four reels and three lines once came out with the Beach body).
+    for (std::size_t a = 0; a < bodies.size(); ++a)
+        for (std::size_t b = 0; b < bodies.size(); ++b)
+            for (int la = 0; la < kBodyLayouts; ++la)
+                for (int lb = 0; lb < kBodyLayouts; ++lb)
+                    if (a != b || la != lb)
+                        EXPECT_NE(bodies[a].layouts[la].bitmap.file, bodies[b].layouts[lb].bitmap.file)
+                            << bodies[a].name << " " << la << ", " << bodies[b].name << " " << lb;
+    EXPECT_EQ("4reel_3_pay_b\\4reel_3pay_b.BMP", bodies[1].layouts[4].bitmap.file);
     EXPECT_EQ("3reel_3_5_pay\\Wizard_mach2_5pay.bmp", bodies[0].layouts[2].bitmap.file);
 
     const int lights[kBodyLayouts] = {0, 3, 5, 0, 3};

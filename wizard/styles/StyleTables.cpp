@@ -10,7 +10,8 @@ enum Style { kTraditional, kGold, kBeach, kStyles };
 
 const char* const kStyleNames[kStyles] = {"Traditional", "Gold", "Beach"};
 
-// Body pictures by layout (rows) and style (columns).
+// Body pictures by layout (rows) and style (columns): every style has a picture of its
+// own for every layout, as the body is drawn in the style's colours.
 const char* const kBodyBitmaps[kBodyLayouts][kStyles] = {
     {"3reel_1_pay\\Wizard_mach5.BMP", "3reel_1_pay_b\\3reel_1pay_b.BMP",
      "3reel_1_pay_c\\3reel_1pay_c.BMP"},
@@ -20,7 +21,7 @@ const char* const kBodyBitmaps[kBodyLayouts][kStyles] = {
      "3reel_3_5_payc\\Wizard_mach4_5pay.bmp"},
     {"4reel_1_pay\\Wizard_mach1.BMP", "4reel_1_pay_b\\4reel_1pay_b.BMP",
      "4reel_1_pay_c\\4reel_1pay_c.BMP"},
-    {"4reel_3_pay\\4reel_3pay.BMP", "4reel_3_pay_c\\4reel_3pay_c.BMP",
+    {"4reel_3_pay\\4reel_3pay.BMP", "4reel_3_pay_b\\4reel_3pay_b.BMP",
      "4reel_3_pay_c\\4reel_3pay_c.BMP"},
 };
 
