@@ -8,13 +8,14 @@
 #include "ClipArt.h"
 #include "ContentFolders.h"
 #include "OrderedAssets.h"
+#include "BodyParts.h"
 #include "StyleTables.h"
 
 namespace content {
 
 namespace {
 
-const int kWidth = 48, kHeight = 180, kHousingTop = 150;
+const int kWidth = kArmWidth, kHeight = kArmHeight, kHousingTop = 150;
 
 struct ArmLook {
     COLORREF shaft, knob, edge;

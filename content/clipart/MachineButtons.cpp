@@ -7,13 +7,14 @@
 
 #include "Canvas.h"
 #include "ClipArt.h"
+#include "BodyParts.h"
 #include "StyleTables.h"
 
 namespace content {
 
 namespace {
 
-const int kWidth = 96, kHeight = 60;
+const int kWidth = kButtonWidth, kHeight = kButtonHeight;
 const char* const kLabels[4] = {"SPIN", "BET MAX", "BET ONE", "CASH OUT"};
 
 struct ButtonLook {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "BodyArtText.h"
+#include "BodyParts.h"
 
 namespace {
 
@@ -59,18 +60,6 @@ std::vector<ReelPlacement> Reels(int layout)
     return reels;
 }
 
-std::vector<CoinLight> CoinLights(int lines)
-{
-    std::vector<CoinLight> lights;
-    if (lines == 1)
-        return lights;
-    for (int i = 0; i < lines; ++i) {
-        const int32_t top = 470 + i * 32;
-        lights.push_back({"ICoin" + std::to_string(i + 1), 92, top, 116, top + 24});
-    }
-    return lights;
-}
-
 BodyLayout MakeLayout(int style, int layout)
 {
     BodyLayout body;
@@ -78,9 +67,10 @@ BodyLayout MakeLayout(int style, int layout)
     const int lines = kLayoutLines[layout];
     body.payLights = lines > 1;
     body.maxBet = lines == 3 ? 3 : 5;
-    body.coinLights = CoinLights(lines);
+    body.reels = Reels(layout);
+    body.coinLights = CoinLightsBeside(ReelWindowBox(body.reels), lines);
     body.awardCard = AwardCardPlacement{40, 40, 480, 370, 800, 600};
-    body.artText = BodyArtText(Reels(layout), body.coinLights);
+    body.artText = BodyArtText(body.reels, body.coinLights);
     return body;
 }
 
