@@ -172,6 +172,30 @@ TEST(SymbolArt, CustomSymbolsAreCopiedUnderTheMachinesNameOrTheSecondName)
     std::remove("sym1.bmp");
 }
 
+// The symbols page keeps its pictures out of the program's folder: the copy beside the
+// script takes the picture's file name alone.
+TEST(SymbolArt, APictureSavedElsewhereIsCopiedBesideTheScript)
+{
+    WizardChoices document = AmberOrchard();
+    document.identifier = "gen_test_elsewhere";
+    document.symbolGalleryIndexes[2] = -1;
+    std::filesystem::create_directory("gen_test_saved");
+#ifdef _WIN32
+    document.symbolCustomFiles[2] = "gen_test_saved\\sym2.bmp";
+#else
+    document.symbolCustomFiles[2] = "gen_test_saved/sym2.bmp";
+#endif
+    { std::ofstream("gen_test_saved/sym2.bmp", std::ios::binary) << "BM saved"; }
+    EXPECT_EQ(" \"gen_test_elsewheresym2.bmp\"\n", SymbolArtText(document, kTestClipArt, 2));
+    std::ifstream copy("gen_test_elsewheresym2.bmp", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(copy)), std::istreambuf_iterator<char>());
+    copy.close();
+    EXPECT_EQ("BM saved", bytes);
+    EXPECT_FALSE(std::ifstream("sym2.bmp").good());
+    std::remove("gen_test_elsewheresym2.bmp");
+    std::filesystem::remove_all("gen_test_saved");
+}
+
 // One-line machines with win sounds used to refer to `winningLines` without declaring it.
 TEST(MachineCode, OneLineMachineWithWinSoundsDeclaresTheWinningLines)
 {
