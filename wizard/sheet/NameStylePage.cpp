@@ -14,6 +14,7 @@ namespace {
 const int kMaxNameLength = 60;
 const int kSampleHeight = 24;
 const int kSmallestSampleHeight = 8;
+const int kSampleMargin = 4;  // room for the overhang of the last letter
 
 // The width of `text` in `font` as the control draws it.
 LONG TextWidth(HWND control, HFONT font, const std::string& text)
@@ -156,7 +157,8 @@ void NameStylePage::ShowSample()
     for (int height = kSampleHeight; height >= kSmallestSampleHeight && font == nullptr; --height) {
         font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, Document().fontName.c_str());
-        if (height > kSmallestSampleHeight && TextWidth(sample, font, Document().name) > client.right) {
+        if (height > kSmallestSampleHeight &&
+            TextWidth(sample, font, Document().name) > client.right - kSampleMargin) {
             DeleteObject(font);
             font = nullptr;
         }
