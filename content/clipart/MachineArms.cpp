@@ -4,11 +4,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "BodyParts.h"
 #include "Canvas.h"
 #include "ClipArt.h"
 #include "ContentFolders.h"
 #include "OrderedAssets.h"
-#include "BodyParts.h"
 #include "StyleTables.h"
 
 namespace content {

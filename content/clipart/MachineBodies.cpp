@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "BodyParts.h"
 #include "Canvas.h"
 #include "ClipArt.h"
-#include "BodyParts.h"
 #include "StyleTables.h"
 
 namespace content {

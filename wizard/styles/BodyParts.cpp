@@ -1,5 +1,7 @@
 #include "BodyParts.h"
 
+#include <string>
+
 namespace {
 
 const int32_t kWindowSide = 12, kWindowEdge = 10;   // the window's frame around the reels
