@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "BmpRunLength.h"
+
 namespace {
 
 bool ReadExactly(std::FILE* f, void* to, size_t bytes) { return std::fread(to, 1, bytes, f) == bytes; }
@@ -18,6 +20,18 @@ bool SameMasks(const uint32_t* a, const uint32_t* b) { return std::memcmp(a, b, 
 
 const uint32_t kMask888[3] = {0xFF0000, 0x00FF00, 0x0000FF};
 const uint32_t kHeadersBytes = sizeof(BmpFileHeader) + sizeof(BmpInfoHeader);
+
+bool RunLength(const BmpInfoHeader& h) { return h.compression == kBmpRle8 || h.compression == kBmpRle4; }
+
+// The reason a compression is refused, naming it.
+std::string CompressionRefused(const BmpInfoHeader& h) {
+    const char* const names[] = {"", "RLE8", "RLE4", "", "JPEG", "PNG"};
+    const std::string name = h.compression < 6 && *names[h.compression] ? std::string(names[h.compression])
+                                                                         : "compression " + std::to_string(h.compression);
+    if (RunLength(h))
+        return name + " compression on " + std::to_string(h.bitCount) + " bits a pixel is not a BMP format";
+    return name + "-compressed BMP files are not supported";
+}
 
 }  // namespace
 
@@ -36,8 +50,10 @@ bool BmpFile::ReadHeaders(uint64_t fileSize) {
         return Fail("not a BMP file");
     if (!ReadExactly(file_, &header_, sizeof header_) || header_.size != sizeof(BmpInfoHeader))
         return Fail("unsupported BMP header (only the 40-byte header is read)");
-    if (header_.compression != kBmpRgb && header_.compression != kBmpBitFields)
-        return Fail("compressed BMP files are not supported");
+    const bool runs = (header_.compression == kBmpRle8 && header_.bitCount == 8) ||
+                      (header_.compression == kBmpRle4 && header_.bitCount == 4);
+    if (header_.compression != kBmpRgb && header_.compression != kBmpBitFields && !runs)
+        return Fail(CompressionRefused(header_));
     if (header_.planes != 1) return Fail("BMP header with more than one plane");
     return true;
 }
@@ -49,8 +65,12 @@ bool BmpFile::CheckGeometry(uint64_t fileSize) {
     const uint64_t row = DibRowBytes(header_.bitCount, uint32_t(header_.width));
     const uint64_t total = row * uint64_t(height < 0 ? -height : height);
     if (total == 0 || total > kMaxPixelBytes) return Fail("picture too large");
-    if (fileHeader_.bitsOffset < kHeadersBytes || fileHeader_.bitsOffset + total > fileSize)
+    if (RunLength(header_) && height < 0) return Fail("run-length pictures are stored bottom row first");
+    const uint64_t stored = RunLength(header_) ? 2 : total;  // runs: at least the end mark
+    if (fileHeader_.bitsOffset < kHeadersBytes || fileHeader_.bitsOffset + stored > fileSize)
         return Fail("pixel data outside the file");
+    runBytes_ = RunLength(header_) ? size_t(fileSize - fileHeader_.bitsOffset) : 0;
+    if (runBytes_ > 0 && header_.imageSize > 0 && header_.imageSize < runBytes_) runBytes_ = header_.imageSize;
     rowLength_ = uint32_t(row);
     bottomUp_ = height > 0;
     info_.width = header_.width;
@@ -115,10 +135,22 @@ bool BmpFile::ReadPalette() {
 }
 
 bool BmpFile::ReadPixels() {
+    if (RunLength(header_)) return ReadRuns();
     pixels_.resize(size_t(rowLength_) * size_t(info_.height));
     if (std::fseek(file_, long(fileHeader_.bitsOffset), SEEK_SET) != 0 ||
         !ReadExactly(file_, pixels_.data(), pixels_.size()))
         return Fail("pixel data cut short");
+    return true;
+}
+
+bool BmpFile::ReadRuns() {
+    std::vector<uint8_t> runs(runBytes_);
+    if (std::fseek(file_, long(fileHeader_.bitsOffset), SEEK_SET) != 0 || !ReadExactly(file_, runs.data(), runs.size()))
+        return Fail("pixel data cut short");
+    std::string error;
+    if (!UnpackBmpRuns(runs.data(), runs.size(), header_.bitCount, info_.width, info_.height, rowLength_, pixels_,
+                       error))
+        return Fail(error);
     return true;
 }
 

@@ -1,5 +1,5 @@
-// A .bmp file read whole when it is opened: 1, 4 and 8-bit palettised pictures, 16-bit
-// 5-5-5 and 5-6-5, 24 and 32 bits, uncompressed. The headers are checked against the file
+// A .bmp file read whole when it is opened: 1, 4 and 8-bit palettised pictures (the 4 and
+// 8-bit ones also run-length compressed), 16-bit 5-5-5 and 5-6-5, 24 and 32 bits. The headers are checked against the file
 // before anything is read through them; what cannot be read is refused with a reason.
 #pragma once
 #include <vector>
@@ -31,12 +31,14 @@ private:
     bool TakeBitFields();
     bool ReadPalette();
     bool ReadPixels();
+    bool ReadRuns();
 
     BmpFileHeader fileHeader_{};
     BmpInfoHeader header_{};
     uint32_t masks_[3] = {};
     std::vector<uint8_t> pixels_;
     uint32_t rowLength_ = 0;
+    size_t runBytes_ = 0;  // the run-length data of a compressed picture
     bool bottomUp_ = true;
     int32_t nextRow_ = 0;
 };

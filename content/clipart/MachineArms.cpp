@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "BodyParts.h"
 #include "Canvas.h"
 #include "ClipArt.h"
 #include "ContentFolders.h"
@@ -14,7 +15,7 @@ namespace content {
 
 namespace {
 
-const int kWidth = 48, kHeight = 180, kHousingTop = 150;
+const int kWidth = kArmWidth, kHeight = kArmHeight, kHousingTop = 150;
 
 struct ArmLook {
     COLORREF shaft, knob, edge;

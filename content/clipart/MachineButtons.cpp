@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "BodyParts.h"
 #include "Canvas.h"
 #include "ClipArt.h"
 #include "StyleTables.h"
@@ -13,7 +14,7 @@ namespace content {
 
 namespace {
 
-const int kWidth = 96, kHeight = 60;
+const int kWidth = kButtonWidth, kHeight = kButtonHeight;
 const char* const kLabels[4] = {"SPIN", "BET MAX", "BET ONE", "CASH OUT"};
 
 struct ButtonLook {

@@ -37,6 +37,7 @@ GalleryPicker::GalleryPicker(const std::string& file, int record, int32_t visibl
       grid_(record_, visibleRows), visibleRows_(visibleRows), thumbnailOffset_(thumbnailOffset),
       highlightOffset_(highlightOffset), caption_(caption) {
     BindMessage(WM_VSCROLL, this, &GalleryPicker::OnScroll);
+    BindMessage(WM_MOUSEWHEEL, this, &GalleryPicker::OnWheel);
     BindMessage(GalleryThumbWindow::kPickedMessage, this, &GalleryPicker::OnPicked);
     BindMessage(WM_CLOSE, this, &GalleryPicker::OnClose);
     BindCommand(IDCANCEL, this, &GalleryPicker::OnCancel);
@@ -105,6 +106,14 @@ LRESULT GalleryPicker::OnScroll(WPARAM request, LPARAM) {
     firstRow_ = row;
     if (view_) view_->ShowRows(row);
     SetScrollPos(GetHandle(), SB_VERT, row, TRUE);
+    return 0;
+}
+
+// A notch of the wheel moves one row; the turns of a finer wheel add up to notches.
+LRESULT GalleryPicker::OnWheel(WPARAM turn, LPARAM) {
+    wheel_ += GET_WHEEL_DELTA_WPARAM(turn);
+    for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA) OnScroll(SB_LINEUP, 0);
+    for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) OnScroll(SB_LINEDOWN, 0);
     return 0;
 }
 

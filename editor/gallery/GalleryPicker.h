@@ -1,6 +1,6 @@
 // A modal picker over a gallery asset file: the pictures of one record of the file's user
 // information as a scrolling grid of thumbnails, four to a row, and the number of the
-// picture the user clicks. The file stays open as long as the picker lives, so its owner
+// picture the user clicks. The scroll bar and the mouse wheel scroll it. The file stays open as long as the picker lives, so its owner
 // may load the pictures it picks from it.
 #pragma once
 #include <windows.h>
@@ -46,6 +46,7 @@ private:
     SIZE BackdropSize() const;
     void FitToBackdrop(SIZE size);
     LRESULT OnScroll(WPARAM, LPARAM);
+    LRESULT OnWheel(WPARAM, LPARAM);
     LRESULT OnPicked(WPARAM column, LPARAM row);
     LRESULT OnClose(WPARAM, LPARAM);
     void OnCancel(int id, int code);
@@ -58,6 +59,7 @@ private:
     POINT thumbnailOffset_, highlightOffset_;
     std::string caption_;
     int32_t firstRow_ = 0;
+    int wheel_ = 0;  // the wheel's turn not yet a whole notch
     GalleryPick pick_;
     std::unique_ptr<GalleryThumbWindow> view_;
 };

@@ -133,6 +133,36 @@ TEST_F(GalleryPickerTest, ScrollingHoveringAndClosingWithoutAPick) {
     EXPECT_EQ(1, firstRow);  // the row scrolled to comes back
 }
 
+// The mouse wheel did not scroll the gallery: a notch moves one row, over the thumbnails
+// as over the dialog, and half notches add up.
+TEST_F(GalleryPickerTest, TheMouseWheelScrollsARowANotch) {
+    GalleryPicker picker(path_, 0, 2, POINT{0, 0}, POINT{0, 0}, "Test Gallery");
+    int32_t down = -1, back = -1, half = -1, whole = -1, overView = -1, bar = -1;
+    WhenShown dialog("Test Gallery", [&](HWND d) {
+        SendMessageA(d, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+        down = picker.GetFirstRow();
+        bar = GetScrollPos(d, SB_VERT);
+        SendMessageA(d, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+        back = picker.GetFirstRow();
+        SendMessageA(d, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA / 2), 0);
+        half = picker.GetFirstRow();
+        SendMessageA(d, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA / 2), 0);
+        whole = picker.GetFirstRow();
+        SendMessageA(ViewOf(d), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+        overView = picker.GetFirstRow();
+        SendMessageA(d, WM_CLOSE, 0, 0);
+    });
+    int32_t firstRow = 0;
+    picker.Pick(nullptr, firstRow);
+    ASSERT_TRUE(dialog.Seen());
+    EXPECT_EQ(1, down);
+    EXPECT_EQ(1, bar);
+    EXPECT_EQ(0, back);
+    EXPECT_EQ(0, half);
+    EXPECT_EQ(1, whole);
+    EXPECT_EQ(0, overView);
+}
+
 TEST_F(GalleryPickerTest, TheAwardBackdropPickerNumbersFromItsOwnRecord) {
     AwardBackdropPicker picker(path_);
     std::string title;

@@ -126,6 +126,27 @@ TEST_F(ClipArtFolder, EveryArtFileOfTheStyleTablesLoads)
     EXPECT_EQ(gallery::kSymbolSize, blank.Width());
 }
 
+// The body of every layout shows its style's cabinet, as the name page's preview of the
+// style does (the Gold four-reel three-line body was drawn over by the Beach one).
+TEST_F(ClipArtFolder, EveryLayoutOfAStyleShowsThatStylesCabinet)
+{
+    const std::vector<MachineBody>& bodies = GetMachineBodies();
+    std::vector<uint32_t> cabinets;
+    for (const MachineBody& body : bodies) {
+        Bitmap first;
+        ASSERT_TRUE(first.LoadImageFile(kFolder + "/" + Slashed(body.layouts[0].bitmap.file)));
+        const uint32_t cabinet = PixelColour(first.View(), 16, 200);  // beside the award card's panel
+        for (uint32_t other : cabinets)
+            EXPECT_NE(other, cabinet) << body.name;
+        cabinets.push_back(cabinet);
+        for (int layout = 1; layout < kBodyLayouts; ++layout) {
+            Bitmap picture;
+            ASSERT_TRUE(picture.LoadImageFile(kFolder + "/" + Slashed(body.layouts[layout].bitmap.file)));
+            EXPECT_EQ(cabinet, PixelColour(picture.View(), 16, 200)) << body.name << " layout " << layout;
+        }
+    }
+}
+
 TEST_F(ClipArtFolder, EveryArmIsASpriteAtItsAssetNumber)
 {
     const OpenedFile arms("arms.ast");

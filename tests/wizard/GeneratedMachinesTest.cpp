@@ -123,11 +123,10 @@ void Spin(FakeMachineScript& script, const WizardChoices& d, const std::string& 
 {
     // The handlers the machine has: the pay lights', and those of the sounds it has.
     const bool lights = d.payLines > 1;
-    const bool paySounds =
-        d.HasGallerySound(kWinSound) || d.HasGallerySound(kWinBigSound) || d.HasGallerySound(kLoseSound);
+    const bool paySounds = d.HasSound(kWinSound) || d.HasSound(kWinBigSound) || d.HasSound(kLoseSound);
     EXPECT_EQ(lights, script.HasHandler("Bet", "OnUpdate")) << label;
     EXPECT_EQ(lights || paySounds, script.HasHandler("machine", "OnAllReelsStop")) << label;
-    const bool spinSound = d.HasGallerySound(kSpinSound) || (lights && d.HasSound(kSpinSound));
+    const bool spinSound = d.HasSound(kSpinSound);
     EXPECT_EQ(spinSound, script.HasHandler("machine", "OnReelsStart")) << label;
 
     const int maxBet = MaxBetForLines(d.payLines);

@@ -4,6 +4,7 @@
 // lacks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -171,6 +172,30 @@ TEST(SymbolArt, CustomSymbolsAreCopiedUnderTheMachinesNameOrTheSecondName)
     std::remove("sym1.bmp");
 }
 
+// The symbols page keeps its pictures out of the program's folder: the copy beside the
+// script takes the picture's file name alone.
+TEST(SymbolArt, APictureSavedElsewhereIsCopiedBesideTheScript)
+{
+    WizardChoices document = AmberOrchard();
+    document.identifier = "gen_test_elsewhere";
+    document.symbolGalleryIndexes[2] = -1;
+    std::filesystem::create_directory("gen_test_saved");
+#ifdef _WIN32
+    document.symbolCustomFiles[2] = "gen_test_saved\\sym2.bmp";
+#else
+    document.symbolCustomFiles[2] = "gen_test_saved/sym2.bmp";
+#endif
+    { std::ofstream("gen_test_saved/sym2.bmp", std::ios::binary) << "BM saved"; }
+    EXPECT_EQ(" \"gen_test_elsewheresym2.bmp\"\n", SymbolArtText(document, kTestClipArt, 2));
+    std::ifstream copy("gen_test_elsewheresym2.bmp", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(copy)), std::istreambuf_iterator<char>());
+    copy.close();
+    EXPECT_EQ("BM saved", bytes);
+    EXPECT_FALSE(std::ifstream("sym2.bmp").good());
+    std::remove("gen_test_elsewheresym2.bmp");
+    std::filesystem::remove_all("gen_test_saved");
+}
+
 // One-line machines with win sounds used to refer to `winningLines` without declaring it.
 TEST(MachineCode, OneLineMachineWithWinSoundsDeclaresTheWinningLines)
 {
@@ -202,6 +227,37 @@ TEST(MachineCode, PayLightsPlayOnlyTheSoundsTheMachineHas)
     code = CodeOf(GeneratedText(document));
     EXPECT_EQ(1, Count(code, "machine.PlaySound(wavSpin);"));
     EXPECT_EQ(0, Count(code, "wavReelStop"));
+}
+
+// "Load Custom Sound" gave the machine a sound that its script declared and never played:
+// the handlers asked for a gallery sound only. A sound from disk plays wherever the same
+// sound from the gallery would, on machines with and without pay lights.
+TEST(MachineCode, EveryCustomSoundPlaysWhereItsGalleryCounterpartWould)
+{
+    const char* const names[WizardChoices::kSounds] = {"wavSpin", "wavReelStop", "wavWin",
+                                                       "wavWinBig", "wavLose", "wavCoin"};
+    for (WizardChoices machine : {AmberOrchard(), BrassLagoon(), CoralCrown()}) {
+        machine.soundGalleryIndexes = {-1, -1, -1, -1, -1, -1};
+        machine.customSoundFiles = {};
+        for (int s = 0; s < WizardChoices::kSounds; ++s) {
+            WizardChoices gallery = machine, custom = machine;
+            gallery.soundGalleryIndexes[s] = 3;
+            custom.customSoundFiles[s] = "C:\\sounds\\mine.wav";
+            const std::string play = std::string("machine.PlaySound(") + names[s] + ");";
+            const std::string galleryText = GeneratedText(gallery), customText = GeneratedText(custom);
+            const int galleryPlays = Count(CodeOf(galleryText), play);
+            EXPECT_EQ(s == kCoinSound ? 0 : 1, std::min(galleryPlays, 1)) << machine.name << " " << names[s];
+            EXPECT_EQ(galleryPlays > 0, Count(CodeOf(customText), play) > 0) << machine.name << " " << names[s];
+            EXPECT_EQ(Count(galleryText, "Sound = wavCoin"), Count(customText, "Sound = wavCoin")) << names[s];
+        }
+        // The lose sound of the report: from disk, next to a win sound from the gallery.
+        WizardChoices lose = machine;
+        lose.soundGalleryIndexes[kWinSound] = 2;
+        lose.customSoundFiles[kLoseSound] = "C:\\sounds\\aww.wav";
+        const std::string code = CodeOf(GeneratedText(lose));
+        EXPECT_NE(std::string::npos, code.find("    if (pay == 0) {\n        machine.PlaySound(wavLose);\n    }\n"))
+            << machine.name;
+    }
 }
 
 TEST(MachineDescriptionFile, NamesThatBreakTheTitleOrGiveNoFileAreRefused)

@@ -42,9 +42,25 @@ void Choose(HWND dialog, int id, int index)
 }
 
 struct PageSeen {
-    std::string sample, armAfterBody, fontChosen;
+    std::string sample, armAfterBody, fontChosen, longSample;
     int fonts = 0, arms = 0, buttonSets = 0;
+    LONG longWidth = 0, shortHeight = 0, room = 0;
 };
+
+// The width and height of the sample's text in the font it shows it in.
+SIZE SampleExtent(HWND page)
+{
+    HWND sample = GetDlgItem(page, IDC_WIZARD_NAME_SAMPLE);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(sample, WM_GETFONT, 0, 0));
+    const std::string text = ItemText(page, IDC_WIZARD_NAME_SAMPLE);
+    HDC dc = GetDC(sample);
+    HGDIOBJ before = SelectObject(dc, font);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+    SelectObject(dc, before);
+    ReleaseDC(sample, dc);
+    return size;
+}
 
 void DriveNamePage(PageSeen& seen)
 {
@@ -52,8 +68,16 @@ void DriveNamePage(PageSeen& seen)
     if (!sheet)
         return;
     HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    // A long name shows whole in a smaller font; a short one keeps the full size.
+    SetDlgItemTextA(page, IDC_WIZARD_NAME, "Grand Royal Golden Jackpot Extravaganza");
+    seen.longSample = ItemText(page, IDC_WIZARD_NAME_SAMPLE);
+    seen.longWidth = SampleExtent(page).cx;
+    RECT room = {};
+    GetClientRect(GetDlgItem(page, IDC_WIZARD_NAME_SAMPLE), &room);
+    seen.room = room.right;
     SetDlgItemTextA(page, IDC_WIZARD_NAME, "a/b");
     seen.sample = ItemText(page, IDC_WIZARD_NAME_SAMPLE);
+    seen.shortHeight = SampleExtent(page).cy;
     seen.fonts = int(SendDlgItemMessageA(page, IDC_WIZARD_FONT, CB_GETCOUNT, 0, 0));
     Choose(page, IDC_WIZARD_FONT, seen.fonts - 1);
     seen.fontChosen = ComboText(page, IDC_WIZARD_FONT);
@@ -83,6 +107,11 @@ TEST(NameStylePage, NameFontAndStylesReachTheDocument)
     EXPECT_EQ("a/b", document.name);
     EXPECT_EQ("a-2fb", document.identifier);
     EXPECT_EQ("a/b", seen.sample);
+    // The font sample cut long names.
+    EXPECT_EQ("Grand Royal Golden Jackpot Extravaganza", seen.longSample);
+    EXPECT_GT(seen.longWidth, 0);
+    EXPECT_LE(seen.longWidth, seen.room);
+    EXPECT_GE(seen.shortHeight, 20);
     EXPECT_GT(seen.fonts, 0);
     EXPECT_EQ(seen.fontChosen, document.fontName);
 

@@ -7,6 +7,15 @@
 
 namespace {
 
+// With every default taken, Next on the symbols page used to stop at the default group's
+// missing name.
+TEST(SymbolGroups, TheDefaultGroupGoesThrough)
+{
+    const WizardChoices document;
+    EXPECT_EQ("", ValidateSymbolGroups(document));
+    EXPECT_EQ("Bars", document.groupName);
+}
+
 TEST(SymbolGroups, OneMemberBlocksEvenWithANameTwoNeedANameDisabledPasses)
 {
     WizardChoices document;
@@ -38,15 +47,19 @@ TEST(SymbolGroups, TheSpoilerTextNamesTheRejectedReturnInWholePercent)
     EXPECT_NE(std::string::npos, SpoilerNeededText(0.8249).find("less than 82%"));
 }
 
-TEST(SymbolPicture, ScaledToFit64By48KeepingProportions)
+// A reel symbol is 64 by 64: a square picture was squashed to 64 by 48.
+TEST(SymbolPicture, ScaledToFitTheReelSymbolKeepingProportions)
 {
+    EXPECT_EQ(64, FitSymbolPicture(64, 64).width);
+    EXPECT_EQ(64, FitSymbolPicture(64, 64).height);
     EXPECT_EQ(64, FitSymbolPicture(128, 48).width);
-    EXPECT_EQ(24, FitSymbolPicture(128, 48).height);  // 12 white rows above and below
-    EXPECT_EQ(32, FitSymbolPicture(50, 75).width);     // (37 + 2400) / 75
-    EXPECT_EQ(48, FitSymbolPicture(50, 75).height);
+    EXPECT_EQ(24, FitSymbolPicture(128, 48).height);  // 20 rows of background above and below
+    EXPECT_EQ(43, FitSymbolPicture(50, 75).width);     // (37 + 3200) / 75
+    EXPECT_EQ(64, FitSymbolPicture(50, 75).height);
     EXPECT_EQ(64, FitSymbolPicture(64, 48).width);
     EXPECT_EQ(48, FitSymbolPicture(64, 48).height);
-    EXPECT_EQ(43, FitSymbolPicture(100, 111).width);  // (55 + 4800) / 111 rounds down
+    EXPECT_EQ(58, FitSymbolPicture(100, 111).width);  // (55 + 6400) / 111 rounds down
+    EXPECT_EQ(64, FitSymbolPicture(300, 300).height);
 }
 
 }  // namespace

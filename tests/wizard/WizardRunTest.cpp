@@ -15,6 +15,8 @@
 
 #include "AudioPage.h"
 #include "AuloSnd.h"
+#include "Bitmap.h"
+#include "DepthConversion.h"
 #include "DialogDriver.h"
 #include "FrameListeners.h"
 #include "GeneralSettings.h"
@@ -29,6 +31,7 @@
 #include "ProgressIds.h"
 #include "Quor2_5.h"
 #include "RegistryHelpers.h"
+#include "SymbolsPage.h"
 #include "WizardFinish.h"
 #include "WizardIds.h"
 #include "WizardSheet.h"
@@ -392,6 +395,119 @@ TEST_F(WizardRunTest, TheSymbolsPageKeepsWildOutOfTheGroupAndRefusesAGroupOfOne)
     EXPECT_TRUE(seen.memberZeroDisabled);
     EXPECT_TRUE(seen.notFinished);
     EXPECT_TRUE(seen.stayed);
+}
+
+struct DefaultsSeen {
+    int shortViews = 0;  // symbol views too small for a whole 64 x 64 picture
+    bool reachedAudio = false, stopped = false;
+};
+
+// Every default taken: the symbol views show the gallery's 64 x 64 pictures whole (the
+// triple BAR and the cherry were cut at the bottom) and Next goes on to the audio page
+// (the default group had no name).
+TEST_F(WizardRunTest, WithEveryDefaultTheSymbolsPageShowsWholePicturesAndGoesOn)
+{
+    DefaultsSeen seen;
+    ASSERT_TRUE(RunWizard([&] {
+        HWND sheet = WaitForDialog(kNamePage);
+        for (const char* caption : {kLevelPage, kReelsPage, kSymbolsPage}) {
+            PressButton(sheet, kNext);
+            if (!WaitForDialog(caption))
+                return false;
+        }
+        HWND page = Page(sheet);
+        for (int id : {IDC_WIZARD_SYMBOL_0, IDC_WIZARD_SYMBOL_0 + 1, IDC_WIZARD_SYMBOL_0 + 2, IDC_WIZARD_SYMBOL_0 + 3,
+                       IDC_WIZARD_SYMBOL_0 + 4, int(IDC_WIZARD_SYMBOL_CHERRY), int(IDC_WIZARD_SYMBOL_SPOILER)}) {
+            RECT client = {};
+            GetClientRect(GetDlgItem(page, id + 10000), &client);
+            seen.shortViews += client.right < 64 || client.bottom < 64 ? 1 : 0;
+        }
+        HoldForLook();
+        DialogDriver boxes([&] { seen.stopped = AnswerBox("Machine Not Finished"); });
+        PostMessageA(GetDlgItem(sheet, kNext), BM_CLICK, 0, 0);
+        seen.reachedAudio = WaitForDialog(kAudioPage, 5000) != nullptr;
+        if (!seen.reachedAudio)
+            boxes.Join();
+        PressButton(sheet, IDCANCEL);
+        WakeSheetLoop(sheet);
+        if (seen.reachedAudio)
+            boxes.Join();
+        return true;
+    }));
+    EXPECT_EQ(0, seen.shortViews);
+    EXPECT_TRUE(seen.reachedAudio);
+    EXPECT_FALSE(seen.stopped);
+}
+
+// A 15-bit picture of one colour with a dot of another in its middle.
+Bitmap PlainPicture(int32_t width, int32_t height, uint16_t colour, uint16_t dot)
+{
+    Bitmap picture(width, height, 15, true);
+    GdiFlush();
+    for (int32_t y = 0; y < height; ++y) {
+        uint16_t* row = reinterpret_cast<uint16_t*>(picture.View().Row(y));
+        for (int32_t x = 0; x < width; ++x)
+            row[x] = std::abs(x - width / 2) < 3 && std::abs(y - height / 2) < 3 ? dot : colour;
+    }
+    return picture;
+}
+
+struct PictureSeen {
+    bool shown = false;
+    std::string file, here;
+    int32_t width = 0, height = 0;
+    uint32_t corner = 0, inside = 0, white = 0;
+};
+
+// A picture from a file or the clipboard fills the reel symbol's 64 x 64 keeping its
+// proportions, on its own background, and waits outside the program's folder: a square
+// picture was squashed to 64 x 48 with black bands on the reels, and "sym1.bmp" stayed
+// behind in the program's folder.
+TEST_F(WizardRunTest, ACustomPictureKeepsItsProportionsOnItsOwnBackground)
+{
+    WizardSheet sheet(nullptr);
+    SymbolsPage symbols(&sheet);
+    PictureSeen square, wide;
+    DialogDriver driver([&] {
+        HWND window = WaitForDialog(kSymbolsPage);
+        if (!window)
+            return;
+        auto show = [&](int slot, const Bitmap& source, PictureSeen& seen) {
+            SymbolSlot& view = *symbols.Slot(slot);
+            seen.shown = view.ShowBitmapPicture(source);
+            seen.file = view.FileName();
+            char here[MAX_PATH] = {};
+            GetCurrentDirectoryA(MAX_PATH, here);
+            seen.here = here;
+            Bitmap saved;
+            if (!saved.LoadImageFile(seen.file))
+                return;
+            seen.width = saved.Width();
+            seen.height = saved.Height();
+            seen.corner = PixelColour(saved.View(), 0, 0);
+            seen.inside = PixelColour(saved.View(), 2, saved.Height() / 2 - 2);
+        };
+        show(1, PlainPicture(64, 64, 0x001F, 0x7C00), square);
+        show(2, PlainPicture(128, 48, 0x03E0, 0x7C00), wide);
+        HoldForLook();
+        PressButton(window, IDCANCEL);
+        WakeSheetLoop(window);
+    });
+    sheet.RunWizard();
+    driver.Join();
+    for (const PictureSeen* seen : {&square, &wide}) {
+        EXPECT_TRUE(seen->shown);
+        EXPECT_EQ(64, seen->width);
+        EXPECT_EQ(64, seen->height);
+        const std::string folder = seen->file.substr(0, seen->file.find_last_of("\\/"));
+        EXPECT_NE(std::string::npos, seen->file.find_last_of("\\/")) << seen->file;
+        EXPECT_NE(0, lstrcmpiA(folder.c_str(), seen->here.c_str())) << seen->file;
+        EXPECT_EQ(seen->inside, seen->corner);  // the margins, if any, are the picture's own colour
+        DeleteFileA(seen->file.c_str());
+    }
+    EXPECT_NE(std::string::npos, wide.file.find("sym2.bmp"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("sym1.bmp"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("sym2.bmp"));
 }
 
 // An 8-bit mono PCM sound at 11025 Hz of `samples` samples.

@@ -5,7 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cctype>
 #include <string>
+#include <vector>
 
 #include "DialogDriver.h"
 #include "ProgramWindow.h"
@@ -40,7 +42,8 @@ TEST(WizardDocument, StartsWithTheDefaultChoices)
     EXPECT_EQ(1, document.pay[5]);
     for (int32_t sound : document.soundGalleryIndexes)
         EXPECT_EQ(-1, sound);
-    EXPECT_TRUE(document.errorText.empty() && document.groupName.empty());
+    EXPECT_TRUE(document.errorText.empty());
+    EXPECT_EQ("Bars", document.groupName);
 }
 
 void PressWhenEnabled(HWND sheet, int id)
@@ -57,6 +60,7 @@ HWND CurrentPage(HWND sheet)
 struct ReelsSeen {
     bool fiveDisabledWithFour = false, threeCheckedWithFour = false;
     bool keptOnReturn = false, fiveEnabledAgain = false;
+    std::vector<std::string> levels;  // the payout page's choices as they read
 };
 
 // Walks the five pages: Low on the payout page, four reels (which takes the five lines
@@ -68,6 +72,11 @@ void WalkTheWizard(ReelsSeen& seen)
         return;
     PressWhenEnabled(sheet, kNext);
     WaitForDialog("Create Machine Wizard:  Pick payout percentage");
+    for (int id = IDC_WIZARD_LEVEL_LOW; id <= IDC_WIZARD_LEVEL_FUN; ++id) {
+        char text[128] = {};
+        GetDlgItemTextA(CurrentPage(sheet), id, text, sizeof text - 1);
+        seen.levels.push_back(text);
+    }
     PressButton(CurrentPage(sheet), IDC_WIZARD_LEVEL_LOW);
     PressWhenEnabled(sheet, kNext);
     WaitForDialog("Create Machine Wizard:  Pick number of reels and number of paylines");
@@ -106,6 +115,12 @@ TEST(WizardSheet, PagesInOrderWithTheReelsAndPayoutChoices)
     EXPECT_TRUE(seen.threeCheckedWithFour);
     EXPECT_TRUE(seen.keptOnReturn);
     EXPECT_TRUE(seen.fiveEnabledAgain);
+    // Percentages read with the sign after the number ("Low %70 - %80" once).
+    ASSERT_EQ(4u, seen.levels.size());
+    EXPECT_EQ("Low 70% - 80%", seen.levels[0]);
+    for (const std::string& level : seen.levels)
+        for (std::size_t at = level.find('%'); at != std::string::npos; at = level.find('%', at + 1))
+            EXPECT_TRUE(at > 0 && std::isdigit(static_cast<unsigned char>(level[at - 1]))) << level;
     EXPECT_EQ(0u, sheet.document.payoutLevel);
     EXPECT_DOUBLE_EQ(0.72, sheet.document.lowBound);
     EXPECT_DOUBLE_EQ(0.80, sheet.document.highBound);

@@ -38,9 +38,10 @@ std::string NoEntryInBandText(int lowPercent, int highPercent)
 
 PictureSize FitSymbolPicture(int width, int height)
 {
+    const int side = 64;  // the reel symbols of the gallery
     if (width <= 0 || height <= 0)
-        return {64, 48};
-    if (width * 48 < height * 64)
-        return {(height / 2 + width * 48) / height, 48};
-    return {64, (width / 2 + height * 64) / width};
+        return {side, side};
+    if (width < height)
+        return {(height / 2 + width * side) / height, side};
+    return {side, (width / 2 + height * side) / width};
 }

@@ -21,5 +21,6 @@ struct PictureSize {
     int width, height;
 };
 
-// A bitmap scaled to fit 64 by 48 keeping its proportions (rounded as integers).
+// A bitmap scaled to fit a reel symbol's 64 by 64 keeping its proportions (rounded as
+// integers).
 PictureSize FitSymbolPicture(int width, int height);

@@ -5,19 +5,25 @@
 
 namespace {
 
-void WriteReelHandlers(std::ostream& out, const WizardChoices& document)
+// A sound chosen from disk plays where the same sound from the gallery would. With pay
+// lights the block of the pay lights already plays the spin and reel-stop sounds; a gallery
+// sound adds its own handler after it, with the same body.
+void WriteReelHandlers(std::ostream& out, const WizardChoices& document, bool payLights)
 {
-    if (document.HasGallerySound(kSpinSound))
+    const auto played = [&](WizardSound sound) {
+        return document.HasGallerySound(sound) || (!payLights && document.HasSound(sound));
+    };
+    if (played(kSpinSound))
         out << "function machine::OnReelsStart()\n{\n    machine.PlaySound(wavSpin);\n}\n";
-    if (document.HasGallerySound(kReelStopSound))
+    if (played(kReelStopSound))
         out << "function machine::OnReelStop(kReel)\n{\n    machine.PlaySound(wavReelStop);\n}\n";
 }
 
 void WriteTotalPayment(std::ostream& out, const WizardChoices& document, bool payLights)
 {
     const int bigWin = WholeCoins(document.pay[2]);
-    const bool win = document.HasGallerySound(kWinSound);
-    const bool winBig = document.HasGallerySound(kWinBigSound);
+    const bool win = document.HasSound(kWinSound);
+    const bool winBig = document.HasSound(kWinBigSound);
     out << "function machine::OnTotalPayment(pay)\n{\n";
     if (payLights)
         out << "    if (pay > 0) {\n\t    machine.SetTimeout(250, \"MoveFlash(PreviousLightIndex(0))\");\n    }\n";
@@ -27,7 +33,7 @@ void WriteTotalPayment(std::ostream& out, const WizardChoices& document, bool pa
         out << "    if (pay > 0) {\n        machine.PlaySound(wavWin);\n    }\n";
     if (winBig)
         out << "    if (pay >= " << bigWin << ") {\n        machine.PlaySound(wavWinBig);\n    }\n";
-    if (document.HasGallerySound(kLoseSound))
+    if (document.HasSound(kLoseSound))
         out << "    if (pay == 0) {\n        machine.PlaySound(wavLose);\n    }\n";
     out << "}\n";
 }
@@ -36,8 +42,8 @@ void WriteTotalPayment(std::ostream& out, const WizardChoices& document, bool pa
 // the record itself, as only the pay-light block does otherwise.
 void WritePaymentHandlers(std::ostream& out, const WizardChoices& document, bool payLights)
 {
-    const bool sounds = document.HasGallerySound(kWinSound) || document.HasGallerySound(kWinBigSound) ||
-                        document.HasGallerySound(kLoseSound);
+    const bool sounds =
+        document.HasSound(kWinSound) || document.HasSound(kWinBigSound) || document.HasSound(kLoseSound);
     if (!sounds && !payLights)
         return;
     if (!payLights)
@@ -65,7 +71,7 @@ void GenerateMachineCode(const WizardChoices& document, std::ostream& out)
         out << "var paylines = " << document.payLines << "\n";
     if (payLights)
         out << PayLightBlock(document.HasSound(kSpinSound), document.HasSound(kReelStopSound));
-    WriteReelHandlers(out, document);
+    WriteReelHandlers(out, document, payLights);
     WritePaymentHandlers(out, document, payLights);
     if (document.payLines != 1)
         WriteJackpotPayout(out, document);

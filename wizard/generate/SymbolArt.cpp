@@ -30,12 +30,15 @@ std::string SymbolArtText(const WizardChoices& document, const std::string& clip
     const int32_t index = document.symbolGalleryIndexes[slot];
     if (index >= 0)
         return " \"" + GalleryPath(clipArt) + "\" , " + std::to_string(index) + "\n";
+    // The symbols page saved the picture elsewhere; the machine's copy goes beside its
+    // script under the machine's name followed by the picture's file name.
     const std::string& saved = document.symbolCustomFiles[slot];
-    std::string target = document.identifier + saved;
+    const std::string name = saved.substr(saved.find_last_of("\\/") + 1);
+    std::string target = document.identifier + name;
     if (!CopyWholeFile(saved, target)) {
         // The first name may be held by a file that cannot be replaced; the second copy's
         // failure shows when the machine is built, as a missing file.
-        target = document.identifier + "___" + saved;
+        target = document.identifier + "___" + name;
         CopyWholeFile(saved, target);
     }
     return " \"" + target + "\"\n";

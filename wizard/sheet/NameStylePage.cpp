@@ -13,6 +13,20 @@ namespace {
 
 const int kMaxNameLength = 60;
 const int kSampleHeight = 24;
+const int kSmallestSampleHeight = 8;
+const int kSampleMargin = 4;  // room for the overhang of the last letter
+
+// The width of `text` in `font` as the control draws it.
+LONG TextWidth(HWND control, HFONT font, const std::string& text)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ before = SelectObject(dc, font);
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+    SelectObject(dc, before);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
 
 // Adds each TrueType family once, leaving out the symbol fonts.
 int CALLBACK AddTrueTypeFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD type, LPARAM combo)
@@ -132,11 +146,23 @@ void NameStylePage::FillStylesOfBody(const std::string& arm, const std::string& 
     Document().buttonSetIndex = uint32_t(::SendMessageA(sets, CB_GETCURSEL, 0, 0));
 }
 
-// The name in the chosen font at height 24.
+// The name in the chosen font at height 24, or smaller when a long name would not fit
+// the sample's width otherwise.
 void NameStylePage::ShowSample()
 {
-    HFONT font = CreateFontA(kSampleHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, Document().fontName.c_str());
+    HWND sample = GetDlgItem(GetHandle(), IDC_WIZARD_NAME_SAMPLE);
+    RECT client = {};
+    GetClientRect(sample, &client);
+    HFONT font = nullptr;
+    for (int height = kSampleHeight; height >= kSmallestSampleHeight && font == nullptr; --height) {
+        font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, Document().fontName.c_str());
+        if (height > kSmallestSampleHeight &&
+            TextWidth(sample, font, Document().name) > client.right - kSampleMargin) {
+            DeleteObject(font);
+            font = nullptr;
+        }
+    }
     SendItemMessage(IDC_WIZARD_NAME_SAMPLE, WM_SETFONT, WPARAM(font), TRUE);
     SetItemText(IDC_WIZARD_NAME_SAMPLE, Document().name);
     if (sampleFont_)
@@ -149,7 +175,7 @@ void NameStylePage::OnName(int, int code)
     if (code != EN_CHANGE)
         return;
     MachineNameToIdentifier(Document(), GetItemText(IDC_WIZARD_NAME, kMaxNameLength + 1));
-    SetItemText(IDC_WIZARD_NAME_SAMPLE, Document().name);
+    ShowSample();
 }
 
 int NameStylePage::OnWizardNext(PropertySheet*, LRESULT*)

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "BodyParts.h"
+
 namespace {
 
 // The parts every body shares, below and beside its reels. An indicator shows its
@@ -54,15 +56,17 @@ void WriteReels(std::ostringstream& out, const std::vector<ReelPlacement>& reels
             << reels[i].width << " x " << reels[i].height << " Shadow 80 40\n";
 }
 
+// The regions, the denomination window and the coin's slot, on the coin acceptor.
 void WriteCoinAcceptor(std::ostringstream& out)
 {
-    WriteRegion(out, "gimmeCoins", 560, 440, 24, 56);
-    WriteRegion(out, "changeDenom", 540, 520, 90, 30);
-    WriteRegion(out, "gimmeBills", 540, 570, 100, 20);
+    const int x = kCoinAcceptor.left, y = kCoinAcceptor.top;
+    WriteRegion(out, "gimmeCoins", x + 28, y + 10, 24, 56);
+    WriteRegion(out, "changeDenom", x + 8, y + 90, 90, 30);
+    WriteRegion(out, "gimmeBills", x + 8, y + 140, 100, 20);
     WriteAnimation(out, "aniDenom", DenominationFiles());
-    out << "    Indicator IDenom { aniDenom = 545, 524, 80 x 24 }\n";
+    out << "    Indicator IDenom { aniDenom = " << x + 13 << ", " << y + 94 << ", 80 x 24 }\n";
     out << "    Coin { { { " << Art(kCoin) << " } Transparent } { { " << Art(kCoinDrop)
-        << " } Transparent } = 560, 700 gimmeCoins changeDenom gimmeBills\n"
+        << " } Transparent } = " << x + 28 << ", 700 gimmeCoins changeDenom gimmeBills\n"
         << "$coinsound    IDenom }\n";
 }
 
@@ -74,11 +78,13 @@ void WriteMeters(std::ostringstream& out)
     out << "    Indicator WinnerPaid { LED = 330, 650, 120 x 24 }\n";
 }
 
-void WritePayLights(std::ostringstream& out, const std::vector<CoinLight>& coinLights)
+void WritePayLights(std::ostringstream& out, const std::vector<ReelPlacement>& reels,
+                    const std::vector<CoinLight>& coinLights)
 {
     if (coinLights.empty()) {
+        const PartBox lamp = PaylineLampBox(ReelWindowBox(reels));
         WriteAnimation(out, "aniPayline", PaylineFiles(), true);
-        out << "    Indicator IPayline { aniPayline = 100, 540 }\n";
+        out << "    Indicator IPayline { aniPayline = " << lamp.left << ", " << lamp.top << " }\n";
         return;
     }
     WriteAnimation(out, "aniCoinLight", CoinLightFiles());
@@ -97,7 +103,7 @@ std::string BodyArtText(const std::vector<ReelPlacement>& reels,
     WriteReels(out, reels);
     WriteCoinAcceptor(out);
     WriteMeters(out);
-    WritePayLights(out, coinLights);
+    WritePayLights(out, reels, coinLights);
     return out.str();
 }
 

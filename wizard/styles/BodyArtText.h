@@ -8,10 +8,6 @@
 
 #include "StyleTables.h"
 
-struct ReelPlacement {
-    int left, top, width, height;
-};
-
 std::string BodyArtText(const std::vector<ReelPlacement>& reels,
                         const std::vector<CoinLight>& coinLights);
 

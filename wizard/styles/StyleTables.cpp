@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "BodyArtText.h"
+#include "BodyParts.h"
 
 namespace {
 
@@ -10,7 +11,8 @@ enum Style { kTraditional, kGold, kBeach, kStyles };
 
 const char* const kStyleNames[kStyles] = {"Traditional", "Gold", "Beach"};
 
-// Body pictures by layout (rows) and style (columns).
+// Body pictures by layout (rows) and style (columns): every style has a picture of its
+// own for every layout, as the body is drawn in the style's colours.
 const char* const kBodyBitmaps[kBodyLayouts][kStyles] = {
     {"3reel_1_pay\\Wizard_mach5.BMP", "3reel_1_pay_b\\3reel_1pay_b.BMP",
      "3reel_1_pay_c\\3reel_1pay_c.BMP"},
@@ -20,7 +22,7 @@ const char* const kBodyBitmaps[kBodyLayouts][kStyles] = {
      "3reel_3_5_payc\\Wizard_mach4_5pay.bmp"},
     {"4reel_1_pay\\Wizard_mach1.BMP", "4reel_1_pay_b\\4reel_1pay_b.BMP",
      "4reel_1_pay_c\\4reel_1pay_c.BMP"},
-    {"4reel_3_pay\\4reel_3pay.BMP", "4reel_3_pay_c\\4reel_3pay_c.BMP",
+    {"4reel_3_pay\\4reel_3pay.BMP", "4reel_3_pay_b\\4reel_3pay_b.BMP",
      "4reel_3_pay_c\\4reel_3pay_c.BMP"},
 };
 
@@ -58,18 +60,6 @@ std::vector<ReelPlacement> Reels(int layout)
     return reels;
 }
 
-std::vector<CoinLight> CoinLights(int lines)
-{
-    std::vector<CoinLight> lights;
-    if (lines == 1)
-        return lights;
-    for (int i = 0; i < lines; ++i) {
-        const int32_t top = 470 + i * 32;
-        lights.push_back({"ICoin" + std::to_string(i + 1), 92, top, 116, top + 24});
-    }
-    return lights;
-}
-
 BodyLayout MakeLayout(int style, int layout)
 {
     BodyLayout body;
@@ -77,9 +67,10 @@ BodyLayout MakeLayout(int style, int layout)
     const int lines = kLayoutLines[layout];
     body.payLights = lines > 1;
     body.maxBet = lines == 3 ? 3 : 5;
-    body.coinLights = CoinLights(lines);
+    body.reels = Reels(layout);
+    body.coinLights = CoinLightsBeside(ReelWindowBox(body.reels), lines);
     body.awardCard = AwardCardPlacement{40, 40, 480, 370, 800, 600};
-    body.artText = BodyArtText(Reels(layout), body.coinLights);
+    body.artText = BodyArtText(body.reels, body.coinLights);
     return body;
 }
 

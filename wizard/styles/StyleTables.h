@@ -47,8 +47,13 @@ struct CoinLight {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
+struct ReelPlacement {
+    int left, top, width, height;
+};
+
 struct BodyLayout {
     ArtRef bitmap;
+    std::vector<ReelPlacement> reels;
     bool payLights = false;  // three or five pay lines
     int32_t maxBet = 5;
     std::vector<CoinLight> coinLights;

@@ -23,13 +23,19 @@ bool MakeSymbolPicture(const Bitmap& source, Bitmap& picture)
     Bitmap scaled(source);
     if (!scaled.StretchInto(15) || !scaled.Resize(size.width, size.height) || !scaled.StretchInto(15))
         return false;
-    Bitmap white;
-    if (!white.Create(kSymbolPictureWidth, kSymbolPictureHeight, 15, true) || !white.FillWhite())
+    // The margins take the picture's own background: the colour of its top-left corner.
+    Bitmap framed;
+    if (!framed.Create(kSymbolPictureWidth, kSymbolPictureHeight, 15, true))
         return false;
+    GdiFlush();
+    const uint16_t background = Row(scaled, 0)[0];
+    for (int32_t y = 0; y < framed.Height(); ++y)
+        for (int32_t x = 0; x < framed.Width(); ++x)
+            Row(framed, y)[x] = background;
     const POINT place = {(kSymbolPictureWidth - size.width) / 2, (kSymbolPictureHeight - size.height) / 2};
-    if (!scaled.BlitClipped(white, place, scaled.Bounds()))
+    if (!scaled.BlitClipped(framed, place, scaled.Bounds()))
         return false;
-    picture.Swap(white);
+    picture.Swap(framed);
     return true;
 }
 

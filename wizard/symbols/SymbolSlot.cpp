@@ -54,7 +54,19 @@ bool SymbolSlot::ShowBitmapPicture(const Bitmap& source)
     return true;
 }
 
-std::string SymbolSlot::FileName() const { return "sym" + std::to_string(slot_) + ".bmp"; }
+// The pictures wait in a folder of the user's temporary files: the program's folder
+// receives nothing but the machine's own files, among them the copies the build makes.
+std::string SymbolSlot::FileName() const
+{
+    char temp[MAX_PATH] = {};
+    const DWORD length = GetTempPathA(MAX_PATH, temp);
+    std::string folder = length > 0 && length < MAX_PATH ? std::string(temp, length) : std::string(".\\");
+    if (folder.back() != '\\' && folder.back() != '/')
+        folder += '\\';
+    folder += "Vellmoor Wizard";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + "\\sym" + std::to_string(slot_) + ".bmp";
+}
 
 void SymbolSlot::SetHighlight(bool on)
 {

@@ -1,6 +1,6 @@
 // One symbol slot of the symbols page: its view in place of the dialog's placeholder, the
 // four mouse listeners that hand the view's input to the page, and the picture it shows
-// (a gallery pick, or a bitmap saved as "sym" + slot + ".bmp").
+// (a gallery pick, or a bitmap saved as "sym" + slot + ".bmp" among the temporary files).
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -26,7 +26,7 @@ public:
     // Makes the bitmap the slot's picture and saves it as FileName(); false when the
     // bitmap cannot be made into a picture or saved.
     bool ShowBitmapPicture(const Bitmap& source);
-    // "sym" + slot + ".bmp".
+    // "sym" + slot + ".bmp" in the wizard's folder of temporary files.
     std::string FileName() const;
 
     void SetHighlight(bool on);

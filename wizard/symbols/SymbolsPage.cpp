@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "BmpFile.h"
 #include "ChooseFile.h"
 #include "GalleryInfo.h"
 #include "GeneralSettings.h"
@@ -271,7 +272,10 @@ void SymbolsPage::LoadFileInto(int slot)
         return;
     Bitmap loaded;
     if (!loaded.LoadImageFile(path)) {
-        MessageBoxA(GetHandle(), (path + " is not a valid BMP file.").c_str(), "Error loading file", MB_OK);
+        // The reader's reason names what it cannot read, a compression among others.
+        const BmpFile reader(path);
+        const std::string why = reader.IsValid() ? std::string() : " (" + reader.Error().substr(path.size() + 2) + ")";
+        MessageBoxA(GetHandle(), (path + " is not a valid BMP file" + why + ".").c_str(), "Error loading file", MB_OK);
         return;
     }
     UseBitmap(slot, loaded);

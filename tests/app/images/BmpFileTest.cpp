@@ -110,6 +110,46 @@ TEST(BmpFile, SixteenBitKindFollowsTheMasks) {
     }
 }
 
+// A picture saved by a paint program with RLE8 or RLE4 compression was refused as "not a
+// valid BMP file". Runs, pictures as they are, line ends, moves and the end mark.
+TEST(BmpFile, RunLengthCompressedPicturesUnpackToTheirRows) {
+    BmpLayout eight = EightBit();
+    eight.width = 5;
+    eight.height = 3;
+    eight.compression = 1;
+    eight.rows = {3, 2, 1, 1, 1, 0, 0, 0,                /* bottom row: 2 2 2 1 0 */
+                  0, 2, 1, 0, 0, 3, 1, 0, 1, 0, 1, 2, 0, 0, /* one right, 1 0 1 padded, 2 */
+                  0, 1};                                  /* the top row left out: all 0 */
+    std::string path = WriteTempFile(BmpBytes(eight), "rle8");
+    {
+        BmpFile file(path);
+        ASSERT_TRUE(file.IsValid()) << file.Error();
+        EXPECT_EQ(PixelKind::Indexed8, file.Info().kind);
+        EXPECT_EQ(8u, file.RowLength());
+        EXPECT_EQ((std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0, 0,  /* top */
+                                        0, 1, 0, 1, 2, 0, 0, 0,  /* middle */
+                                        2, 2, 2, 1, 0, 0, 0, 0}),
+                  RowsOf(file));
+    }
+    std::remove(path.c_str());
+
+    BmpLayout four = EightBit();
+    four.width = 7;
+    four.height = 2;
+    four.bitCount = 4;
+    four.compression = 2;
+    four.rows = {5, 0x12, 2, 0x30, 0, 0,          /* bottom: 1 2 1 2 1, 3 0 */
+                 0, 3, 0x21, 0x20, 3, 0x11, 0, 1}; /* top: 2 1 2 padded, 1 1 1 */
+    path = WriteTempFile(BmpBytes(four), "rle4");
+    {
+        BmpFile file(path);
+        ASSERT_TRUE(file.IsValid()) << file.Error();
+        EXPECT_EQ(PixelKind::Indexed4, file.Info().kind);
+        EXPECT_EQ((std::vector<uint8_t>{0x21, 0x21, 0x11, 0x00, 0x12, 0x12, 0x13, 0x00}), RowsOf(file));
+    }
+    std::remove(path.c_str());
+}
+
 TEST(BmpFile, RefusesWhatItCannotReadWithAReason) {
     typedef void (*LayoutDamage)(BmpLayout&);
     typedef void (*ByteDamage)(std::vector<uint8_t>&);
@@ -123,7 +163,11 @@ TEST(BmpFile, RefusesWhatItCannotReadWithAReason) {
         {"two planes", nullptr, [](std::vector<uint8_t>& b) { b[26] = 2; }},
         {"pixel offset past the end", nullptr, [](std::vector<uint8_t>& b) { b[10] = 0xF0; }},
         {"pixel offset inside the headers", nullptr, [](std::vector<uint8_t>& b) { b[10] = 20; }},
-        {"run-length compressed", [](BmpLayout& s) { s.compression = 1; }, nullptr},
+        {"run-length compressed 24 bits", [](BmpLayout& s) { s.compression = 1; s.bitCount = 24; }, nullptr},
+        {"RLE8 picture stored top row first", [](BmpLayout& s) { s.compression = 1; s.height = -2; }, nullptr},
+        {"RLE8 run past the row", [](BmpLayout& s) { s.compression = 1; s.rows = {4, 1, 0, 1}; }, nullptr},
+        {"RLE8 pixels cut short", [](BmpLayout& s) { s.compression = 1; s.rows = {0, 3, 1}; }, nullptr},
+        {"JPEG inside a BMP", [](BmpLayout& s) { s.compression = 4; }, nullptr},
         {"2 bits a pixel", [](BmpLayout& s) { s.bitCount = 2; }, nullptr},
         {"zero width", [](BmpLayout& s) { s.width = 0; }, nullptr},
         {"zero height", [](BmpLayout& s) { s.height = 0; }, nullptr},
