@@ -12,6 +12,7 @@
 #include "MessageCollector.h"
 #include "PayoutPage.h"
 #include "ReelStripGrid.h"
+#include "ReportBox.h"
 
 namespace {
 const char kTabTexts[EditorWindow::PageCount][12] = {"Graphics", "Payouts", "Reels", "Animations", "Sounds"};
@@ -49,7 +50,7 @@ bool EditorWindow::Compile() {
     if (script_.IsCompiled()) return true;
     std::string text;
     for (const std::string& message : messages.messages) text += message;
-    MessageBoxA(GetHandle(), text.c_str(), "results", MB_OK);
+    ShowReportBox(GetHandle(), "results", text);
     return false;
 }
 
