@@ -8,6 +8,7 @@
 #include "EnginePictureProbe.h"
 #include "AnimationPage.h"
 #include "GraphicsPage.h"
+#include "HelpTopic.h"
 #include "SoundPage.h"
 #include "MessageCollector.h"
 #include "PayoutPage.h"
@@ -26,6 +27,7 @@ EditorWindow::EditorWindow(Window* parent, const std::string& scriptPath)
     SetRect(RECT{0, 0, 600, 600});
     BindMessage(WM_ACTIVATE, this, &EditorWindow::OnActivate);
     BindMessage(WM_USER, this, &EditorWindow::OnPageResized);
+    BindMessage(WM_HELP, this, &EditorWindow::OnHelp);
     BindMessage(AnimationPage::kStatusText, this, &EditorWindow::OnStatusText);
     BindMessage(AnimationPage::kSelectionChanged, this, &EditorWindow::OnSelectionChanged);
     BindNotify(TCN_SELCHANGE, this, &EditorWindow::OnNotify);
@@ -148,6 +150,11 @@ int EditorWindow::OnNotify(NMHDR* header, LRESULT* result) {
 LRESULT EditorWindow::OnActivate(WPARAM, LPARAM) {
     if (currentPage_ && currentPage_->GetHandle()) ::SetFocus(currentPage_->GetHandle());
     return 0;
+}
+
+LRESULT EditorWindow::OnHelp(WPARAM, LPARAM) {
+    ShowHelpTopic(GetHandle(), kAuthorsReferenceFile, kEditorHelpTopic);
+    return TRUE;
 }
 
 LRESULT EditorWindow::OnPageResized(WPARAM, LPARAM) {
