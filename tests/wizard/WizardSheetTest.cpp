@@ -116,7 +116,8 @@ TEST(WizardSheet, PagesInOrderWithTheReelsAndPayoutChoices)
 
 std::string askedHelp;
 
-// F1 on a page's control, and on the page, of the first two pages; then Cancel.
+// F1 on a page's control, and on the page, of the first two pages, and on the sheet's
+// Next button; then Cancel.
 void PressF1OnTwoPages(std::string& seen)
 {
     HWND sheet = WaitForDialog("Create Machine Wizard:  Select name and styles");
@@ -135,6 +136,10 @@ void PressF1OnTwoPages(std::string& seen)
             seen += askedHelp;
         }
     }
+    // The sheet's own buttons too.
+    askedHelp.clear();
+    SendMessageA(GetDlgItem(sheet, kNext), 0x004D, 0, 0);
+    seen += askedHelp;
     PressButton(sheet, IDCANCEL);
     WakeSheetLoop(sheet);
 }
@@ -154,7 +159,7 @@ TEST(WizardSheet, F1OnAPageOpensTheWizardsTopic)
     sheet.RunWizard();
     driver.Join();
     SetHelpTopicOpener(previous);
-    EXPECT_EQ(seen, "viradu.hlp#wizard;viradu.hlp#wizard;viradu.hlp#wizard;viradu.hlp#wizard;");
+    EXPECT_EQ(seen, "viradu.hlp#wizard;viradu.hlp#wizard;viradu.hlp#wizard;viradu.hlp#wizard;viradu.hlp#wizard;");
 }
 
 // Answers the "CD not found" box: OK `oks` times (the box comes back each time), then
