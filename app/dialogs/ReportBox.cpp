@@ -84,7 +84,8 @@ ReportLayout LayOut(HWND box, const ReportBoxData& data) {
     if (text.cx > widest) text = MeasureText(box, data.font, data.text, widest);
     ReportLayout layout;
     layout.scrolls = text.cy > tallest;
-    layout.edit.cx = std::min(std::max(int(text.cx), kMinimumTextWidth), widest) + kEditPadding + scrollWidth;
+    layout.edit.cx = std::min(std::max(int(text.cx), kMinimumTextWidth), widest) + kEditPadding +
+                     (layout.scrolls ? scrollWidth : 0);
     layout.edit.cy = std::min(int(text.cy), tallest) + kEditPadding;
     layout.client.cx = layout.edit.cx + 2 * kMargin;
     layout.client.cy = layout.edit.cy + 3 * kMargin + kButtonHeight;
@@ -106,7 +107,7 @@ void BuildBox(HWND box, ReportBoxData& data) {
     HWND ok = MakeChild(box, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, IDOK, data.font);
     MoveWindow(ok, (layout.client.cx - kButtonWidth) / 2, layout.client.cy - kMargin - kButtonHeight, kButtonWidth,
                kButtonHeight, FALSE);
-    const DWORD editStyle = ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP | WS_VSCROLL;
+    const DWORD editStyle = ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP | (layout.scrolls ? WS_VSCROLL : 0);
     HWND edit = MakeChild(box, "EDIT", "", editStyle, WS_EX_CLIENTEDGE, kReportTextId, data.font);
     SendMessageA(edit, EM_SETLIMITTEXT, WPARAM(data.text.size() + 1), 0);
     MoveWindow(edit, kMargin, kMargin, layout.edit.cx, layout.edit.cy, FALSE);

@@ -153,11 +153,12 @@ TEST_F(TestBuild, AFailedBuildShowsItsMessagesInTheResultsBox) {
 // A build that goes well says so, naming the machine file it wrote.
 TEST_F(TestBuild, ASuccessfulBuildSaysWhichFileItBuilt) {
     const std::string out = files.Output("built.slot");
-    BoxWatcher watcher("results");
+    ReportWatcher watcher("results");
     TestBuildScript(files.Script(GlassHarbor()), out);
-    const SeenBox box = watcher.Result();
+    const SeenReport box = watcher.Result();
     EXPECT_TRUE(box.found);
     EXPECT_EQ(box.text, "Built the machine file " + out + ".\n");
+    EXPECT_FALSE(box.scrolls);
     EXPECT_EQ(ReadAssetFileTitle(out), "Glass Harbor");
     EXPECT_EQ(BuiltMachineReport("C:\\game\\reels.slot", "Bell has no sound\n"),
               "Built the machine file C:\\game\\reels.slot.\n\nBell has no sound\n");
