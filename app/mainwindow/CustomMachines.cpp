@@ -40,6 +40,16 @@ std::vector<CustomMachineEntry>& GetCustomMachines() {
     return machines;
 }
 
+std::string CustomMenuText(const std::vector<CustomMachineEntry>& machines, size_t index) {
+    const CustomMachineEntry& entry = machines.at(index);
+    bool shared = false;
+    for (size_t i = 0; i < machines.size() && !shared; ++i)
+        shared = i != index && machines[i].kind == kCustomMachine && machines[i].displayName == entry.displayName;
+    if (!shared) return entry.displayName;
+    const size_t slash = entry.path.find_last_of("\\/");
+    return entry.displayName + " (" + entry.path.substr(slash == std::string::npos ? 0 : slash + 1) + ")";
+}
+
 void ScanCustomMachines() {
     std::vector<CustomMachineEntry>& machines = GetCustomMachines();
     machines.clear();

@@ -21,6 +21,10 @@ struct CustomMachineEntry {
 // The program-wide list.
 std::vector<CustomMachineEntry>& GetCustomMachines();
 
+// The Custom submenu's text for the entry at `index`: its title, followed by its file name
+// in brackets when another custom machine of the list has the same title.
+std::string CustomMenuText(const std::vector<CustomMachineEntry>& machines, size_t index);
+
 // Empties the list and fills it from the current directory: the ".slot" files (a machine
 // whose title cannot be read counts as kOtherFile), then the ".ast" files.
 void ScanCustomMachines();

@@ -45,9 +45,10 @@ void GameWindow::OnPlayCustomMachine(int id, int) { PlayMachine(ID_CUSTOM_MACHIN
 
 void GameWindow::FillCustomMenu(HMENU popup) {
     UINT i = 0;
-    for (const CustomMachineEntry& entry : GetCustomMachines()) {
-        if (entry.kind != kCustomMachine) continue;
-        std::string text = entry.displayName;
+    const std::vector<CustomMachineEntry>& machines = GetCustomMachines();
+    for (size_t at = 0; at < machines.size(); ++at) {
+        if (machines[at].kind != kCustomMachine) continue;
+        std::string text = CustomMenuText(machines, at);
         MENUITEMINFOA item = {};
         item.cbSize = sizeof item;
         item.fMask = MIIM_ID | MIIM_TYPE;

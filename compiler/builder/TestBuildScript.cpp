@@ -6,13 +6,26 @@
 #include "BuildProgress.h"
 #include "MessageCollector.h"
 #include "ProgressDialog.h"
+#include "ReportBox.h"
 #include "SystemInfo.h"
 
 namespace {
 
 const uint32_t kProgressSprite = 6;
 
+std::string Joined(const MessageCollector& collector) {
+    std::string text;
+    for (const std::string& message : collector.messages) text += message;
+    return text;
+}
+
 }  // namespace
+
+std::string BuiltMachineReport(const std::string& machinePath, const std::string& warnings) {
+    std::string text = "Built the machine file " + machinePath + ".\n";
+    if (!warnings.empty()) text += "\n" + warnings;
+    return text;
+}
 
 void TestBuildScript(const std::string& scriptPath, const std::string& machinePath) {
     Window* main = GetMainWindow();
@@ -20,13 +33,10 @@ void TestBuildScript(const std::string& scriptPath, const std::string& machinePa
     dialog.CreateFromResource(main, IDD_PROGRESS_CANCEL);
     dialog.BeginStep(100);
     MessageCollector collector;
-    if (BuildMachine(scriptPath, machinePath, collector, &dialog)) {
-        dialog.Repaint();
-        dialog.Destroy();
-        return;
-    }
-    std::string text;
-    for (const std::string& message : collector.messages) text += message;
-    MessageBoxA(main ? main->GetHandle() : nullptr, text.c_str(), "results", MB_OK);
+    const bool built = BuildMachine(scriptPath, machinePath, collector, &dialog);
+    if (built) dialog.Repaint();
     dialog.Destroy();
+    const std::string messages = Joined(collector);
+    ShowReportBox(main ? main->GetHandle() : nullptr, "results",
+                  built ? BuiltMachineReport(machinePath, messages) : messages);
 }

@@ -319,6 +319,18 @@ Bytes ContextFile(const HelpDocument& document, const std::vector<TopicRecords>&
     return OneLeafBTree(0x0002, 0x0800, "L4", entries, static_cast<uint32_t>(byHash.size()));
 }
 
+// |CTXOMAP: the map numbers that programs open topics by (HELP_CONTEXT), each topic's
+// number being the hash of its id, with the topic's offset.
+Bytes ContextMapFile(const HelpDocument& document, const std::vector<TopicRecords>& topics) {
+    Bytes map;
+    Put16(map, static_cast<uint32_t>(topics.size()));
+    for (size_t t = 0; t < topics.size(); ++t) {
+        Put32(map, static_cast<uint32_t>(HelpContextHash(document.topics[t].id)));
+        Put32(map, static_cast<uint32_t>(topics[t].start / kBlockData * 0x8000));
+    }
+    return map;
+}
+
 }  // namespace
 
 int32_t HelpContextHash(const std::string& id) {
@@ -342,6 +354,7 @@ Bytes WinHelpFileBytes(const HelpDocument& document) {
     // The internal files in the directory's (byte) order of names.
     const std::vector<std::pair<std::string, Bytes>> files = {
         {"|CONTEXT", InternalFile(ContextFile(document, topics))},
+        {"|CTXOMAP", InternalFile(ContextMapFile(document, topics))},
         {"|FONT", InternalFile(FontFile())},
         {"|SYSTEM", InternalFile(SystemFile(document))},
         {"|TOPIC", InternalFile(TopicFile(topics))},

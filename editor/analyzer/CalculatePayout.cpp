@@ -5,6 +5,7 @@
 #include "ChooseFile.h"
 #include "MessageList.h"
 #include "PayoutAnalyzer.h"
+#include "ReportBox.h"
 #include "Window.h"
 
 void CalculatePayout(Window* owner) {
@@ -24,5 +25,5 @@ void ShowPayoutResults(Window* owner, const std::string& scriptPath) {
         analyzer.Run(scriptPath, messages);
         SetCursor(previous);
     }
-    MessageBoxA(owner ? owner->GetHandle() : nullptr, messages.Joined().c_str(), "results", MB_OK);
+    ShowReportBox(owner ? owner->GetHandle() : nullptr, "results", messages.Joined());
 }

@@ -8,10 +8,12 @@
 #include "EnginePictureProbe.h"
 #include "AnimationPage.h"
 #include "GraphicsPage.h"
+#include "HelpTopic.h"
 #include "SoundPage.h"
 #include "MessageCollector.h"
 #include "PayoutPage.h"
 #include "ReelStripGrid.h"
+#include "ReportBox.h"
 
 namespace {
 const char kTabTexts[EditorWindow::PageCount][12] = {"Graphics", "Payouts", "Reels", "Animations", "Sounds"};
@@ -25,6 +27,7 @@ EditorWindow::EditorWindow(Window* parent, const std::string& scriptPath)
     SetRect(RECT{0, 0, 600, 600});
     BindMessage(WM_ACTIVATE, this, &EditorWindow::OnActivate);
     BindMessage(WM_USER, this, &EditorWindow::OnPageResized);
+    BindMessage(WM_HELP, this, &EditorWindow::OnHelp);
     BindMessage(AnimationPage::kStatusText, this, &EditorWindow::OnStatusText);
     BindMessage(AnimationPage::kSelectionChanged, this, &EditorWindow::OnSelectionChanged);
     BindNotify(TCN_SELCHANGE, this, &EditorWindow::OnNotify);
@@ -49,7 +52,7 @@ bool EditorWindow::Compile() {
     if (script_.IsCompiled()) return true;
     std::string text;
     for (const std::string& message : messages.messages) text += message;
-    MessageBoxA(GetHandle(), text.c_str(), "results", MB_OK);
+    ShowReportBox(GetHandle(), "results", text);
     return false;
 }
 
@@ -147,6 +150,11 @@ int EditorWindow::OnNotify(NMHDR* header, LRESULT* result) {
 LRESULT EditorWindow::OnActivate(WPARAM, LPARAM) {
     if (currentPage_ && currentPage_->GetHandle()) ::SetFocus(currentPage_->GetHandle());
     return 0;
+}
+
+LRESULT EditorWindow::OnHelp(WPARAM, LPARAM) {
+    ShowHelpTopic(GetHandle(), kAuthorsReferenceFile, kEditorHelpTopic);
+    return TRUE;
 }
 
 LRESULT EditorWindow::OnPageResized(WPARAM, LPARAM) {

@@ -58,6 +58,8 @@ private:
     bool WriteAndSwap();
     LRESULT OnActivate(WPARAM, LPARAM);
     LRESULT OnPageResized(WPARAM, LPARAM);
+    // F1 anywhere in the editor: the editor's topic of the authors' reference.
+    LRESULT OnHelp(WPARAM, LPARAM);
     LRESULT OnStatusText(WPARAM, LPARAM text);
     LRESULT OnSelectionChanged(WPARAM, LPARAM);
     int OnNotify(NMHDR* header, LRESULT* result);

@@ -36,7 +36,9 @@ inline SeenBox WaitForBoxAndClose(const char* caption, int waitMilliseconds = 20
             for (int settle = 0; settle < 2000 && !GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1); settle += 20)
                 Sleep(20);
             seen.found = true;
-            seen.text = text;
+            // A report box's text control shows its lines ended with "\r\n".
+            for (const char* c = text; *c; ++c)
+                if (*c != '\r') seen.text += *c;
             for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
                 HWND button = GetDlgItem(box, id);
                 if (button && (GetWindowLongA(button, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON) seen.defaultButton = id;

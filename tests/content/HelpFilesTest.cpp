@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -81,6 +82,16 @@ public:
         return -1;
     }
 
+    // The topic offset |CTXOMAP gives for a map number (what a program's HELP_CONTEXT
+    // asks for), or -1; also -1 without a map.
+    int64_t Mapped(uint32_t number) const {
+        const size_t map = File("|CTXOMAP");
+        if (!map) return -1;
+        for (uint16_t i = 0; i < U16(b_, map + 9); ++i)
+            if (U32(b_, map + 11 + i * 8u) == number) return U32(b_, map + 11 + i * 8u + 4);
+        return -1;
+    }
+
 private:
     // The (key, value) offsets of a one-page B-tree's leaf entries; names are zero-ended
     // unless keys have a fixed size.
@@ -142,6 +153,45 @@ TEST(WinHelpFile, TheViewerFindsEveryTopicAndEveryLinkTarget) {
             EXPECT_EQ(topics.at(uint32_t(offset)), topic.title);
         }
     }
+}
+
+// The creator's tools open a topic by the hash of its id (HELP_CONTEXT): the map gives
+// every topic under that number, the tools' topics among them.
+TEST(WinHelpFile, AProgramOpensEveryTopicByTheHashOfItsId) {
+    const HelpDocument document = Source("viradu_reference.txt");
+    const HelpFileReader file(content::WinHelpFileBytes(document));
+    ASSERT_TRUE(file.Valid());
+    const auto topics = file.Topics();
+    for (const content::HelpTopic& topic : document.topics) {
+        const int64_t offset = file.Mapped(uint32_t(content::HelpContextHash(topic.id)));
+        ASSERT_NE(offset, -1) << topic.id;
+        EXPECT_EQ(topics.at(uint32_t(offset)), topic.title);
+    }
+    std::set<std::string> ids;
+    for (const content::HelpTopic& topic : document.topics) ids.insert(topic.id);
+    EXPECT_EQ(ids.count("editor"), 1u);
+    EXPECT_EQ(ids.count("wizard"), 1u);
+}
+
+std::string TopicText(const HelpDocument& document, const std::string& id) {
+    std::string text;
+    for (const content::HelpTopic& topic : document.topics) {
+        if (topic.id != id) continue;
+        for (const content::HelpParagraph& paragraph : topic.paragraphs)
+            for (const content::HelpRun& run : paragraph.runs) text += run.text + " ";
+    }
+    return text;
+}
+
+// The editor's topic tells of the editor's pages, and how the tools' topics open.
+TEST(ViraduReference, TheEditorTopicDescribesTheEditorsPages) {
+    const HelpDocument document = Source("viradu_reference.txt");
+    const std::string editor = TopicText(document, "editor");
+    EXPECT_EQ(editor.find("colours"), std::string::npos) << editor;
+    for (const char* page : {"Graphics:", "Payouts:", "Reels:", "Animations:", "Sounds:"})
+        EXPECT_NE(editor.find(page), std::string::npos) << page;
+    EXPECT_NE(editor.find("F1"), std::string::npos);
+    EXPECT_NE(TopicText(document, "wizard").find("F1"), std::string::npos);
 }
 
 TEST(RichTextFile, TheNotesAreOneRichTextGroupWithEveryTopic) {

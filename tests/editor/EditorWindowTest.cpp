@@ -20,6 +20,7 @@
 #include "EditorFixture.h"
 #include "EditorDialogIds.h"
 #include "ElementName.h"
+#include "HelpTopic.h"
 #include "MachineScript.h"
 #include "PolygonRegionElement.h"
 #include "ReelElement.h"
@@ -348,6 +349,32 @@ TEST_F(EditorWindowTest, RenamingARegionOrASoundTheCoinNamesRenamesItInTheCoinSt
     EXPECT_EQ("Ding", compiled->GetCoin().sound);
     EXPECT_EQ(1u, compiled->GetRegions().count("Slot"));
     EXPECT_EQ(1u, compiled->GetSounds().count("Ding"));
+}
+
+std::string askedHelp;
+
+// F1 on any page, or on a child control of it, asks for the editor's topic of the
+// authors' reference.
+TEST_F(EditorWindowTest, F1OnEveryPageOpensTheEditorsTopic) {
+    const HelpTopicOpener previous = SetHelpTopicOpener([](HWND, const std::string& file, const std::string& topic) {
+        askedHelp += file + "#" + topic + ";";
+        return true;
+    });
+    Open();
+    for (int index = 0; index < EditorWindow::PageCount; ++index) {
+        editor_->ShowPage(index);
+        HWND page = editor_->GetPage(index)->GetHandle();
+        askedHelp.clear();
+        // What the system does with F1: WM_KEYF1 to the window with the focus.
+        SendMessageA(page, 0x004D /* WM_KEYF1 */, 0, 0);
+        EXPECT_EQ(askedHelp, "viradu.hlp#editor;") << "page " << index;
+        if (HWND child = GetWindow(page, GW_CHILD)) {
+            askedHelp.clear();
+            SendMessageA(child, 0x004D, 0, 0);
+            EXPECT_EQ(askedHelp, "viradu.hlp#editor;") << "a control of page " << index;
+        }
+    }
+    SetHelpTopicOpener(previous);
 }
 
 }  // namespace

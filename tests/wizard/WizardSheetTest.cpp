@@ -12,6 +12,7 @@
 #include "DialogDriver.h"
 #include "ProgramWindow.h"
 #include "GeneralSettings.h"
+#include "HelpTopic.h"
 #include "NewMachineWizard.h"
 #include "PayoutLevelPage.h"
 #include "ReelsPage.h"
@@ -126,6 +127,54 @@ TEST(WizardSheet, PagesInOrderWithTheReelsAndPayoutChoices)
     EXPECT_DOUBLE_EQ(0.80, sheet.document.highBound);
     EXPECT_EQ(3u, sheet.document.reelCount);
     EXPECT_EQ(3u, sheet.document.payLines);  // three reels again keep three lines
+}
+
+std::string askedHelp;
+
+// F1 on a page's control, and on the page, of the first two pages, and on the sheet's
+// Next button; then Cancel.
+void PressF1OnTwoPages(std::string& seen)
+{
+    HWND sheet = WaitForDialog("Create Machine Wizard:  Select name and styles");
+    if (!sheet)
+        return;
+    for (int page = 0; page < 2; ++page) {
+        if (page == 1) {
+            HWND first = CurrentPage(sheet);
+            PressWhenEnabled(sheet, kNext);
+            WaitUntil([&] { return CurrentPage(sheet) != first; }, 3000);
+        }
+        HWND shown = CurrentPage(sheet);
+        for (HWND window : {GetWindow(shown, GW_CHILD), shown}) {
+            askedHelp.clear();
+            SendMessageA(window, 0x004D /* WM_KEYF1, what the system sends for F1 */, 0, 0);
+            seen += askedHelp;
+        }
+    }
+    // The sheet's own buttons too.
+    askedHelp.clear();
+    SendMessageA(GetDlgItem(sheet, kNext), 0x004D, 0, 0);
+    seen += askedHelp;
+    PressButton(sheet, IDCANCEL);
+    WakeSheetLoop(sheet);
+}
+
+TEST(WizardSheet, F1OnAPageOpensTheWizardsTopic)
+{
+    InitCommonControls();
+    const HelpTopicOpener previous = SetHelpTopicOpener([](HWND, const std::string& file, const std::string& topic) {
+        askedHelp += file + "#" + topic + ";";
+        return true;
+    });
+    WizardSheet sheet(nullptr);
+    WizardPage name(IDD_WIZARD_NAME_STYLES, &sheet, PSWIZB_NEXT);
+    PayoutLevelPage level(&sheet);
+    std::string seen;
+    DialogDriver driver([&seen] { PressF1OnTwoPages(seen); });
+    sheet.RunWizard();
+    driver.Join();
+    SetHelpTopicOpener(previous);
+    EXPECT_EQ(seen, "viradu.hlp#wizard;viradu.hlp#wizard;viradu.hlp#wizard;viradu.hlp#wizard;viradu.hlp#wizard;");
 }
 
 // Answers the "CD not found" box: OK `oks` times (the box comes back each time), then

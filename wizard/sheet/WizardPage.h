@@ -12,6 +12,8 @@ public:
     WizardPage(int dialogId, WizardSheet* sheet, DWORD buttons = PSWIZB_BACK | PSWIZB_NEXT);
 
     int OnSetActive(PropertySheet* sheet) override;
+    // The sheet's Help: the wizard's topic of the authors' reference, as F1 on the page.
+    void OnHelp(PropertySheet* sheet) override;
 
 protected:
     WizardDocument& Document() { return wizard_->document; }
@@ -22,4 +24,8 @@ protected:
     WizardSheet* wizard_;
     uint8_t firstShown_ = 0;
     DWORD buttons_;
+
+private:
+    // F1 on the page (WM_HELP).
+    LRESULT OnHelpKey(WPARAM, LPARAM);
 };

@@ -224,6 +224,20 @@ TEST_F(GameWindowTest, TheCustomSubmenuListsTheTitledMachinesOfTheFolderAndIsMad
     EXPECT_EQ(ReadMenu(CustomMenu()), custom);
 }
 
+// Two machines with one title are told apart by their file names; a title of its own
+// stands alone.
+TEST_F(GameWindowTest, TheCustomSubmenuTellsMachinesOfOneTitleApartByTheirFiles) {
+    Write("zephyr2.slot", "Zephyr Reels");
+    ScanCustomMachines();
+    OpenMenuBar();
+    const Items custom = ReadMenu(CustomMenu());
+    DeleteFileA((folder_ + "\\zephyr2.slot").c_str());
+    ASSERT_EQ(custom.size(), 3u);
+    std::set<std::string> titles;
+    for (const std::string& item : custom) titles.insert(item.substr(6));
+    EXPECT_EQ(titles, (std::set<std::string>{"Amber Nights", "Zephyr Reels (zephyr.slot)", "Zephyr Reels (zephyr2.slot)"}));
+}
+
 TEST_F(GameWindowTest, MachineCommandsOpenTheScreenWindowOfAPresentFileAndReportAMissingOne) {
     openedNumber = 0;
     Command(ID_MACHINE_BARS);  // bars.slot is in the folder
@@ -341,7 +355,7 @@ std::string Backslashed(std::string path) {
 }
 
 // The command with the machine builder behind it: a good script becomes a machine file in
-// the game folder without a box; a broken one shows its messages in the "results" box.
+// the game folder and the "results" box names it; a broken one shows its messages there.
 TEST_F(GameWindowTest, CompileScriptBuildsTheChosenScriptAndShowsTheResultsOfABrokenOne) {
     GameWindowServices services = GetGameWindowServices();
     services.testBuild = previousServices_.testBuild;  // the real test build
@@ -356,9 +370,16 @@ TEST_F(GameWindowTest, CompileScriptBuildsTheChosenScriptAndShowsTheResultsOfABr
     {
         MachineFiles files;
         FileDialogAnswer answer("Choose script to compile", Backslashed(files.Script(GlassHarbor())));
+        BoxWatcher box("results");
         Command(ID_COMPILE_SCRIPT);
+        const SeenBox seen = box.Result();
+        EXPECT_TRUE(seen.found) << "a good build says so";
+        std::string lowered = seen.text;
+        for (char& c : lowered) c = char(tolower(static_cast<unsigned char>(c)));
+        std::string expected = "built the machine file " + built + ".";
+        for (char& c : expected) c = char(tolower(static_cast<unsigned char>(c)));
+        EXPECT_NE(lowered.find(expected), std::string::npos) << seen.text;
     }
-    EXPECT_EQ(FindOwnWindow("#32770", "results"), nullptr);
     EXPECT_EQ(ReadAssetFileTitle(built), "Glass Harbor");
     DeleteFileA(built.c_str());
     {

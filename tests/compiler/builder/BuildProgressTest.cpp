@@ -1,6 +1,7 @@
 // A machine build under the progress dialog: the stages as percentages, the dialog's
 // Cancel, a quit message arriving during the build, the owner disabled while it runs,
-// and the test build's "results" box.
+// and the test build's "results" box, which names the file a good build wrote and fits
+// the work area however many messages it holds.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,6 +17,7 @@
 #include "MachineFiles.h"
 #include "MessageBoxWatcher.h"
 #include "MessageCollector.h"
+#include "ReportBoxWatcher.h"
 #include "ProgressDialog.h"
 #include "SystemInfo.h"
 #include "TestBuildScript.h"
@@ -148,11 +150,35 @@ TEST_F(TestBuild, AFailedBuildShowsItsMessagesInTheResultsBox) {
     EXPECT_FALSE(Exists(out));
 }
 
-TEST_F(TestBuild, ASuccessfulBuildShowsNoBox) {
+// A build that goes well says so, naming the machine file it wrote.
+TEST_F(TestBuild, ASuccessfulBuildSaysWhichFileItBuilt) {
     const std::string out = files.Output("built.slot");
+    ReportWatcher watcher("results");
     TestBuildScript(files.Script(GlassHarbor()), out);
-    EXPECT_EQ(FindOwnWindow("#32770", "results"), nullptr);
+    const SeenReport box = watcher.Result();
+    EXPECT_TRUE(box.found);
+    EXPECT_EQ(box.text, "Built the machine file " + out + ".\n");
+    EXPECT_FALSE(box.scrolls);
     EXPECT_EQ(ReadAssetFileTitle(out), "Glass Harbor");
+    EXPECT_EQ(BuiltMachineReport("C:\\game\\reels.slot", "Bell has no sound\n"),
+              "Built the machine file C:\\game\\reels.slot.\n\nBell has no sound\n");
+}
+
+// Many messages are shown in a box that fits the work area, with OK in view.
+TEST_F(TestBuild, ManyMessagesFitTheWorkAreaAndScroll) {
+    std::string script = "Title \"Broken\"\nReels 3 3\n{\n";
+    for (int reel = 0; reel < 3; ++reel) script += "  Reel { Anchor Bell Gull }\n";
+    script += "}\nPayLines 1 MaxBet 1 Payouts BestMatch\n{\n";
+    for (int row = 0; row < 200; ++row) script += "  all Kelp" + std::to_string(row) + " 1\n";
+    script += "}\n";
+    ReportWatcher watcher("results");
+    TestBuildScript(files.Script(script), files.Output("broken.slot"));
+    const SeenReport seen = watcher.Result();
+    ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(Inside(seen.box, WorkAreaRect()));
+    EXPECT_TRUE(seen.okVisible);
+    EXPECT_TRUE(Inside(seen.ok, seen.box));
+    EXPECT_TRUE(seen.scrolls) << seen.text.substr(0, 200);
 }
 
 }  // namespace
