@@ -37,7 +37,8 @@ FaceArm::~FaceArm() {
 }
 
 void FaceArm::OnPull(FaceElement&) {
-    if (!parts_.money.TakesBets() || parts_.meters.Bet() == 0) return;
+    // A pull that cannot spin says why, as the disabled Spin does.
+    if (!parts_.money.TakesBets() || parts_.meters.Bet() == 0) return parts_.money.OnSpinRefused();
     AutoSequenceSprite(sprite_.Get(), 0, 0, 0);
     parts_.spin.OnSpin();
 }

@@ -1,7 +1,7 @@
 // The machine's arm: the "##arm" element record's picture at its place, added to the
 // screen's element host with the hot key "P". Pulling it on an idle machine that takes
 // bets and has coins bet plays the arm's sequence once and spins; at the sequence's end the
-// arm is back at its first frame.
+// arm is back at its first frame. Any other pull tells the player why it does not spin.
 #pragma once
 #include "FaceElement.h"
 #include "MachineMeters.h"
