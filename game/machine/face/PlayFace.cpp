@@ -143,6 +143,7 @@ void PlayFace::OnEnter(MachineScreen& screen) {
 
 void PlayFace::OnTick() {
     if (progressive_) progressive_->Meter().Tick();
+    arm_->OnTick();
     script_.OnFrameTick();
 }
 
