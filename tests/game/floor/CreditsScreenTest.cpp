@@ -157,7 +157,8 @@ TEST_F(CreditsCommandTest, AboutOpensTheCreditsMachineWithItsMenuAndDoneGoesToTh
 }
 
 // The credits take every room's denomination: opened from the $100 room they play at $100
-// a coin, and Done leaves the player in that room, with the plate showing $100.
+// a coin, with the plate showing $100, and Done leaves the player in that room, even when
+// the plate was changed meanwhile.
 TEST_F(CreditsCommandTest, TheCreditsPlayAtTheRoomsDenominationAndDoneKeepsTheRoom) {
     DenominationSetting& setting = GetDenominationSetting();
     const int32_t before = setting.Get();
@@ -179,6 +180,11 @@ TEST_F(CreditsCommandTest, TheCreditsPlayAtTheRoomsDenominationAndDoneKeepsTheRo
             << "Spin with nothing bet says what to do";
     }
     PumpMessages();
+    // The plate moves the credits on to the next denomination, 25 cents.
+    const RegionItem* plateRegion = face->GetRegions().Find(CoinRegion::Denomination);
+    ASSERT_NE(plateRegion, nullptr);
+    ClickAt(View(), plateRegion->GetOrigin().x + 10, plateRegion->GetOrigin().y + 10 - credits->GetCameraOffset());
+    EXPECT_EQ(face->GetMoney().GetDenomination().Cents(), 25);
 
     ClickItem(View(), *credits, "Done");
     ASSERT_NE(Shown(), nullptr);
