@@ -4,6 +4,7 @@
 // above the names, on a card as wide as the reel.
 #include <cmath>
 
+#include "CabinetFront.h"
 #include "Canvas.h"
 #include "DetMath.h"
 #include "ContentFolders.h"
@@ -75,12 +76,16 @@ void Backdrop(const ContentFolders& to) {
     c.Fill(kReelWindow, RGB(0, 0, 0));
     c.Fill(RECT{kReelWindow.left - 14, 284, kReelWindow.left - 2, 288}, RGB(220, 40, 30));  // the pay line's marks
     c.Fill(RECT{kReelWindow.right + 2, 284, kReelWindow.right + 14, 288}, RGB(220, 40, 30));
-    // The coin slot, the bill slot and the denomination plate beside the reel.
+    // The coin slot, the bill slot and the denomination plate beside the reel: each opening
+    // has its rim inside its region, the plate's frame lies round the plate's pictures.
     c.RoundBox(RECT{612, 190, 728, 380}, 12, RGB(90, 60, 20), kGold, 2);
-    c.Fill(RECT{620, 200, 720, 220}, RGB(10, 10, 10));
-    c.Fill(RECT{650, 250, 674, 310}, RGB(10, 10, 10));
+    c.Fill(RECT{620, 200, 720, 220}, kGold);
+    c.Fill(RECT{623, 203, 717, 217}, RGB(10, 10, 10));
+    c.Fill(RECT{650, 250, 674, 310}, kGold);
+    c.Fill(RECT{654, 254, 670, 306}, RGB(10, 10, 10));
     c.Text("INSERT COIN", RECT{612, 314, 728, 334}, FontSpec{"Arial", 13, FW_BOLD}, kGold);
-    c.Fill(RECT{634, 340, 714, 368}, RGB(240, 230, 200));
+    c.Fill(RECT{632, 338, 716, 370}, kGold);
+    c.Fill(RECT{634, 340, 714, 368}, RGB(0, 20, 0));
     // The meters' captions above the meters.
     const FontSpec caption{"Arial", 13, FW_BOLD};
     c.Text("BET", RECT{120, 456, 180, 472}, caption, kGold);
@@ -158,6 +163,7 @@ void MakeCreditsArt(const ContentFolders& to) {
     StarCard(to);
     for (const CreditLine& line : kCredits) CreditCard(to, line);
     Controls(to);
+    MakeDenominationPlates(to, "credits");
     Chime(to);
 }
 

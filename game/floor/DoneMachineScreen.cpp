@@ -1,6 +1,7 @@
 #include "DoneMachineScreen.h"
 
 #include "ActionCallback.h"
+#include "GeneralSettings.h"
 #include "PlayFace.h"
 #include "ScreenErrorBox.h"
 #include "ScreenNumbers.h"
@@ -16,7 +17,14 @@ DoneMachineScreen::DoneMachineScreen(const std::string& machineFile, int32_t num
 
 bool DoneMachineScreen::Build() {
     if (!MachineScreen::Build()) return false;
+    roomCents_ = GetDenominationSetting().Get();
     AttachDoneItem();
+    return true;
+}
+
+bool DoneMachineScreen::CanEnd() {
+    if (!MachineScreen::CanEnd()) return false;
+    if (roomCents_ > 0) GetDenominationSetting().Set(roomCents_);
     return true;
 }
 

@@ -76,7 +76,11 @@ void MachineMeters::ForgetJackpots(size_t count) {
 bool MachineMeters::ChangeDenomination(Money denomination, int32_t credit, Money rest) {
     const Money old = denomination_;
     denomination_ = denomination;
-    if (Exchange(rest, credit, Bet())) return true;
+    if (Exchange(rest, credit, Bet())) {
+        // The last win was counted in coins of the old denomination.
+        SetWinnerPaid(0);
+        return true;
+    }
     denomination_ = old;
     return false;
 }

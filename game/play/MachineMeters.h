@@ -36,7 +36,8 @@ public:
     // the meters take the new values. False, with nothing changed, when the wallet refuses
     // or the machine could not hold that much money.
     bool Exchange(Money toCash, int32_t credit, int32_t bet);
-    // A new denomination with the credits it buys; the cash takes the rest.
+    // A new denomination with the credits it buys; the cash takes the rest. "WinnerPaid",
+    // which counted coins of the old denomination, goes back to 0.
     bool ChangeDenomination(Money denomination, int32_t credit, Money rest);
 
     // The money of coins at the current denomination; nothing when it does not fit.

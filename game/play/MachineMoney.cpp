@@ -7,8 +7,8 @@
 #include "FormatDollars.h"
 #include "ProgressiveMeter.h"
 
-const char MachineMoney::kSpinOrCashOut[] = "Spin or Cash Out first";
 const char MachineMoney::kSpinFirst[] = "Spin first";
+const char MachineMoney::kBetFirst[] = "Bet a coin first";
 
 MachineMoney::MachineMoney(const MoneyParts& parts, uint32_t denominationMask)
     : parts_(parts), mask_(denominationMask) {}
@@ -90,6 +90,24 @@ void MachineMoney::OnCashOut() {
 void MachineMoney::OnCashOutRefused() {
     if (SaysWhyHeld(kSpinFirst, "Cash Out pays the credit back to you")) return;
     if (parts_.meters.Credit() == 0) parts_.notices.StaysOpen("No credit", "The machine holds no credit to cash out.");
+}
+
+void MachineMoney::OnSpinRefused() {
+    if (!IsIdle()) {
+        parts_.notices.StaysOpen("The reels are turning", "The next spin starts once this one has stopped and been paid.");
+        return;
+    }
+    if (!coinsToBet_) {
+        parts_.notices.StaysOpen("The game is not over", "The machine's game is not over: it takes no bets now.");
+        return;
+    }
+    if (parts_.meters.Bet() != 0) return;
+    if (parts_.meters.Credit() > 0) {
+        parts_.notices.StaysOpen(kBetFirst, "Bet a coin first: Bet One or Bet Max.\nBet Max bets the most coins and spins.");
+        return;
+    }
+    parts_.notices.StaysOpen(kBetFirst, "Bet a coin first: drop one in the coin slot, or buy coins at the bill "
+                                        "acceptor.");
 }
 
 void MachineMoney::OnCoinIn() {
@@ -189,7 +207,7 @@ bool MachineMoney::SaysWhyHeld(const char* caption, const std::string& what) {
 
 bool MachineMoney::CanEnd() {
     MachineMeters& meters = parts_.meters;
-    if (SaysWhyHeld(kSpinOrCashOut, "The machine can be left, and its credit paid back to you,")) return false;
+    if (SaysWhyHeld(kSpinFirst, "The machine can be left, and its credit paid back to you,")) return false;
     if (meters.Credit() != 0) {
         OnCashOut();
         if (meters.Credit() != 0) return false;

@@ -34,10 +34,11 @@ struct MoneyParts {
 
 class MachineMoney {
 public:
-    // The caption of the box that says why the machine cannot be left.
-    static const char kSpinOrCashOut[];
-    // The caption of the box that says why Cash Out does nothing while coins are bet.
+    // The caption of the box that says why the machine cannot be left, or Cash Out does
+    // nothing, while coins are bet: only a spin takes them off the bet.
     static const char kSpinFirst[];
+    // The caption of the box that says why Spin and the arm do nothing with no coin bet.
+    static const char kBetFirst[];
     // The mask must hold the meters' denomination.
     MachineMoney(const MoneyParts& parts, uint32_t denominationMask);
 
@@ -52,6 +53,9 @@ public:
     void OnCashOut();
     // A click on the disabled Cash Out: the player is told why it does nothing.
     void OnCashOutRefused();
+    // A click on the disabled Spin, or a pull of the arm that does not spin: the player is
+    // told why (the reels turning, the game not over, or no coin bet and how to bet one).
+    void OnSpinRefused();
     void OnCoinIn();
     // The bill acceptor after its dialog: n coins bought with cash (0 buys nothing).
     void AddCoins(uint32_t coins);

@@ -18,7 +18,9 @@
 #include "BuiltFileFolder.h"
 #include "BuiltInMachines.h"
 #include "FrameListeners.h"
+#include "Denominations.h"
 #include "LobbyHotspots.h"
+#include "LobbyRooms.h"
 #include "MachineHost.h"
 #include "PlayFace.h"
 #include "PlayFakes.h"
@@ -26,6 +28,7 @@
 #include "ProductKey.h"
 #include "RegistryHelpers.h"
 #include "ShowScreen.h"
+#include "SpriteQueries.h"
 
 namespace {
 
@@ -165,10 +168,11 @@ TEST(BuiltInMachineFiles, EachIsBesideTheProgramUnderTheTitleTheLobbyShows) {
 }
 
 // What the player needs to put money in: the coin slot and the bill acceptor drawn where
-// their regions lie, meters of coins without a "$", and a denomination plate with a
-// picture for every denomination the machine takes.
+// their regions lie, meters of coins without a "$", and a denomination plate inside its
+// region with a picture for every denomination the machine takes, which are those of the
+// lobby's rooms (but for the sample machine's). The credits machine is one of them.
 TEST_F(BuiltInMachinesTest, EveryMachineShowsWhereMoneyGoesAndItsDenomination) {
-    std::vector<std::string> scripts{"foxfire.slot"};
+    std::vector<std::string> scripts{"foxfire.slot", "credits.ast"};
     for (size_t i = 0; i < kBuiltInMachineCount; ++i) scripts.push_back(kBuiltInMachines[i].script);
     for (const std::string& script : scripts) {
         SCOPED_TRACE(script);
@@ -192,14 +196,24 @@ TEST_F(BuiltInMachinesTest, EveryMachineShowsWhereMoneyGoesAndItsDenomination) {
             EXPECT_TRUE(ShowsASlot(backdrop, at)) << "nothing drawn where region " << int(role) << " lies, at " << at.left
                                                   << "," << at.top << " to " << at.right << "," << at.bottom;
         }
-        ASSERT_NE(face->GetRegions().Find(CoinRegion::Denomination), nullptr);
+        const RegionItem* plateRegion = face->GetRegions().Find(CoinRegion::Denomination);
+        ASSERT_NE(plateRegion, nullptr);
 
         int offered = 0;
         for (uint32_t mask = records.denominationMask; mask; mask &= mask - 1) ++offered;
+        // Foxfire Grove, the sample machine, is in no room.
+        for (int32_t cents : kLobbyRoomDenominations)
+            if (script != "foxfire.slot") EXPECT_TRUE(IsDenominationAllowed(Money(cents), records.denominationMask)) << "the room of " << cents;
         const IndicatorDisplay* plate = face->GetIndicators().At(records.coin.denominationIndicator);
         ASSERT_NE(plate, nullptr);
-        EXPECT_TRUE(plate->HasSpriteCells()) << "the plate shows pictures of the values";
+        ASSERT_TRUE(plate->HasSpriteCells()) << "the plate shows pictures of the values";
         EXPECT_GE(plate->GetRadix(), offered);
+        const RECT picture = HeldSpriteBounds(*plate->GetCell(0));
+        const RECT frame = Bounds(*plateRegion);
+        EXPECT_TRUE(picture.left >= frame.left && picture.top >= frame.top && picture.right <= frame.right &&
+                    picture.bottom <= frame.bottom && picture.right > picture.left)
+            << "the plate's picture, at " << picture.left << "," << picture.top << " to " << picture.right << ","
+            << picture.bottom << ", lies in its region";
         MachineHost::CloseAll();
     }
 }

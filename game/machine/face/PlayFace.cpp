@@ -111,7 +111,8 @@ void PlayFace::BindButtons() {
     buttons_->Bind(Button::BetMax, new ActionCallback<PlayFace>(this, &PlayFace::OnBetMax));
     buttons_->Bind(Button::CashOut, new ActionCallback<PlayFace>(this, &PlayFace::OnCashOut),
                    new ActionCallback<PlayFace>(this, &PlayFace::OnCashOutRefused));
-    buttons_->Bind(Button::Spin, new ActionCallback<PlayFace>(this, &PlayFace::OnSpin));
+    buttons_->Bind(Button::Spin, new ActionCallback<PlayFace>(this, &PlayFace::OnSpin),
+                   new ActionCallback<PlayFace>(this, &PlayFace::OnSpinRefused));
 }
 
 void PlayFace::BuildArmAndCoinAcceptor() {
@@ -142,6 +143,7 @@ void PlayFace::OnEnter(MachineScreen& screen) {
 
 void PlayFace::OnTick() {
     if (progressive_) progressive_->Meter().Tick();
+    arm_->OnTick();
     script_.OnFrameTick();
 }
 
@@ -167,6 +169,8 @@ void PlayFace::OnBetMax(FaceElement&) { money_->OnBetMax(); }
 void PlayFace::OnCashOut(FaceElement&) { money_->OnCashOut(); }
 
 void PlayFace::OnCashOutRefused(FaceElement&) { money_->OnCashOutRefused(); }
+
+void PlayFace::OnSpinRefused(FaceElement&) { money_->OnSpinRefused(); }
 
 void PlayFace::OnReelStopped(int32_t reelNumber) { PostReelStopped(view_, reelNumber); }
 

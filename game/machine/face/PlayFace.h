@@ -76,6 +76,7 @@ private:
     void OnBetMax(FaceElement&);
     void OnCashOut(FaceElement&);
     void OnCashOutRefused(FaceElement&);
+    void OnSpinRefused(FaceElement&);
 
     void BuildCoinsAndProgressive();
     void BuildPlay();

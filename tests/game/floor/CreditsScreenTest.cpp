@@ -18,6 +18,7 @@
 #include "FrameListeners.h"
 #include "GameMenuIds.h"
 #include "GameWindow.h"
+#include "GeneralSettings.h"
 #include "MessageBoxWatcher.h"
 #include "PlayFace.h"
 #include "PlayerRoster.h"
@@ -155,6 +156,43 @@ TEST_F(CreditsCommandTest, AboutOpensTheCreditsMachineWithItsMenuAndDoneGoesToTh
     EXPECT_EQ(Shown()->GetNumber(), 1);
 }
 
+// The credits take every room's denomination: opened from the $100 room they play at $100
+// a coin, with the plate showing $100, and Done leaves the player in that room, even when
+// the plate was changed meanwhile.
+TEST_F(CreditsCommandTest, TheCreditsPlayAtTheRoomsDenominationAndDoneKeepsTheRoom) {
+    DenominationSetting& setting = GetDenominationSetting();
+    const int32_t before = setting.Get();
+    ASSERT_TRUE(setting.Set(10000));
+    DoneMachineScreen* credits = OpenCredits();
+    ASSERT_NE(credits, nullptr);
+    auto* face = dynamic_cast<PlayFace*>(credits->GetFace());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(credits->GetDenomination().Cents(), 10000) << "a coin costs the room's $100";
+    EXPECT_EQ(setting.Get(), 10000);
+    IndicatorDisplay* plate = face->GetIndicators().At(credits->Records().coin.denominationIndicator);
+    ASSERT_NE(plate, nullptr);
+    EXPECT_EQ(plate->GetValue(), face->GetMoney().GetDenominationIndex());
+    EXPECT_EQ(plate->GetValue(), 4) << "$100, the last of .25, 1, 5, 25 and 100";
+    {
+        BoxWatcher told(MachineMoney::kBetFirst);
+        SendMessageA(View(), WM_KEYDOWN, 'S', 0);  // the hot key of the disabled Spin
+        EXPECT_NE(told.Result().text.find("drop one in the coin slot"), std::string::npos)
+            << "Spin with nothing bet says what to do";
+    }
+    PumpMessages();
+    // The plate moves the credits on to the next denomination, 25 cents.
+    const RegionItem* plateRegion = face->GetRegions().Find(CoinRegion::Denomination);
+    ASSERT_NE(plateRegion, nullptr);
+    ClickAt(View(), plateRegion->GetOrigin().x + 10, plateRegion->GetOrigin().y + 10 - credits->GetCameraOffset());
+    EXPECT_EQ(face->GetMoney().GetDenomination().Cents(), 25);
+
+    ClickItem(View(), *credits, "Done");
+    ASSERT_NE(Shown(), nullptr);
+    EXPECT_EQ(Shown()->GetNumber(), 1);
+    EXPECT_EQ(setting.Get(), 10000) << "the lobby stays in the $100 room";
+    setting.Set(before);
+}
+
 TEST_F(CreditsCommandTest, ASpinRollsTheCreditsPastAndDoneWaitsUntilNoCoinIsBet) {
     DoneMachineScreen* credits = OpenCredits();
     ASSERT_NE(credits, nullptr);
@@ -163,7 +201,7 @@ TEST_F(CreditsCommandTest, ASpinRollsTheCreditsPastAndDoneWaitsUntilNoCoinIsBet)
     face->GetMoney().AddCoins(3);  // one goes on the bet at once (the credits take one coin)
     EXPECT_EQ(face->GetMeters().Bet(), 1);
     {
-        BoxWatcher told(MachineMoney::kSpinOrCashOut);
+        BoxWatcher told(MachineMoney::kSpinFirst);
         ClickItem(View(), *credits, "Done");
         EXPECT_EQ(Shown(), credits) << "a coin is bet";
         EXPECT_NE(told.Result().text.find("1 coin is bet"), std::string::npos) << "and Done says so";

@@ -239,16 +239,38 @@ TEST_F(CoinSlotArmAndJackpotTest, TheArmSpinsOnlyWhatIsBetAndPlaysItsSequence) {
     PlayFace* face = OpenMachine();
     ASSERT_NE(face, nullptr);
     ASSERT_TRUE(face->GetArm().Exists());
-    PressKey('P');
-    EXPECT_TRUE(face->GetSpin().IsIdle()) << "nothing is bet";
+    const SpriteHandle& lever = *face->GetArm().Element().GetSprite();
+    {
+        BoxWatcher told(MachineMoney::kBetFirst);
+        PressKey('P');
+        EXPECT_NE(told.Result().text.find("drop one in the coin slot"), std::string::npos) << "nothing is bet";
+    }
+    PumpMessages();
+    EXPECT_TRUE(face->GetSpin().IsIdle());
+    EXPECT_EQ(GetSpriteFrame(lever), 0);
 
     ClickAt(kCoinSlot);
-    ClickAt(kArm);
+    // Each of the lever's frames held for ten engine frames, so that a busy machine still
+    // lets the test see the pull.
+    ASSERT_GT(SetAnimationSpeed(lever, 10, 1, 0), 1);
+    ClickAt(kArm);  // the knob at the lever's top
     EXPECT_FALSE(face->GetSpin().IsIdle()) << "the pull started the spin";
-    ASSERT_TRUE(WaitIdle(*face));
+    // The lever goes down through its frames, then stands up again on its first.
+    bool pulled = false;
+    EXPECT_TRUE(PumpUntil([&] {
+        pulled = pulled || GetSpriteFrame(lever) != 0;
+        return pulled && face->GetSpin().IsIdle() && GetSpriteFrame(lever) == 0;
+    }));
+    EXPECT_TRUE(pulled) << "the pull played the lever's frames";
+    SetAnimationSpeed(lever, 1, 10, 0);
     EXPECT_EQ(face->GetMeters().Bet(), 0);
-    // The lever's sequence has played, and the lever is back up.
-    EXPECT_TRUE(PumpUntil([&] { return GetSpriteFrame(*face->GetArm().Element().GetSprite()) == 0; }));
+    {
+        BoxWatcher told(MachineMoney::kBetFirst);
+        ClickAt(kArm);
+        EXPECT_TRUE(told.Result().found) << "a pull with no coin bet says what to do";
+    }
+    PumpMessages();
+    EXPECT_TRUE(face->GetSpin().IsIdle());
 
     ClickAt(kCoinSlot);
     PressKey('P');

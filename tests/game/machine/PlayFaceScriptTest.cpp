@@ -259,7 +259,7 @@ TEST_F(PlayFaceScriptTest, OnAllReelsStopPaysOnTrueOrNothingHoldsOnFalseAndRepor
     for (Button button : {Button::BetOne, Button::BetMax, Button::CashOut, Button::Spin})
         EXPECT_FALSE(face->GetButtons().IsButtonEnabled(button));
     {
-        BoxWatcher told(MachineMoney::kSpinOrCashOut);
+        BoxWatcher told(MachineMoney::kSpinFirst);
         EXPECT_FALSE(screen_->CanEnd()) << "coins are bet";
         EXPECT_TRUE(told.Result().found);
     }
@@ -285,7 +285,7 @@ TEST_F(PlayFaceScriptTest, TheScriptsCreditAndBetAreMoneyHeldAtOnceAndItsBetLock
     EXPECT_EQ(roster_->GetHeld(), Money(42 * 25));
     EXPECT_TRUE(GetDenominationSetting().IsLocked());
     {
-        BoxWatcher told(MachineMoney::kSpinOrCashOut);
+        BoxWatcher told(MachineMoney::kSpinFirst);
         EXPECT_FALSE(screen_->CanEnd()) << "coins are bet";
         EXPECT_TRUE(told.Result().found);
     }

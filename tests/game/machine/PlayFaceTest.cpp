@@ -3,7 +3,7 @@
 // turns the reels to the drawn stops and pays the pay table into "WinnerPaid" and
 // "Credit"; Bet Max by its hot key; the money the machine holds and the cash after Cash
 // Out kept by the roster in the test prefix's registry; leaving and Cash Out refused, with
-// the reason, while coins are bet.
+// the reason, while coins are bet, and Spin with none.
 #include "../../app/MessageBoxWatcher.h"
 #include "PlayFaceRun.h"
 
@@ -41,7 +41,7 @@ TEST_F(PlayFaceTest, ASpinClickedWithABetPaysTheTableIntoCreditAndTheRosterKeeps
     EXPECT_EQ(StoredCash(), DWORD(kStartCash - 250));
     EXPECT_TRUE(face->GetButtons().IsButtonEnabled(Button::Spin));
     {
-        BoxWatcher told(MachineMoney::kSpinOrCashOut);
+        BoxWatcher told(MachineMoney::kSpinFirst);
         EXPECT_FALSE(screen->CanEnd()) << "coins are bet";
         EXPECT_NE(told.Result().text.find("2 coins are bet"), std::string::npos) << "and the player is told";
     }
@@ -67,6 +67,14 @@ TEST_F(PlayFaceTest, ASpinClickedWithABetPaysTheTableIntoCreditAndTheRosterKeeps
     EXPECT_EQ(roster_->GetHeld(), Money(28 * 25));
     EXPECT_EQ(StoredCash(), DWORD(kStartCash - 250));
     EXPECT_TRUE(face->GetButtons().IsButtonEnabled(Button::CashOut));
+    {
+        BoxWatcher told(MachineMoney::kBetFirst);
+        ASSERT_FALSE(face->GetButtons().IsButtonEnabled(Button::Spin));
+        ClickButton(*screen, "Spin");
+        EXPECT_NE(told.Result().text.find("Bet One or Bet Max"), std::string::npos) << "the disabled Spin says what to do";
+        EXPECT_TRUE(face->GetSpin().IsIdle());
+    }
+    PumpMessages();
 
     // Bet Max by its default hot key bets two of the credits and spins at once; the draws
     // left are 0: Anchor, Bell, Gull pay nothing.

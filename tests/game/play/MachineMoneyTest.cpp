@@ -150,6 +150,23 @@ TEST(Bets, ADenominationChangeKeepsWholeCreditsAndReturnsTheRest) {
     EXPECT_EQ(25, m.meters.Denomination().Cents());
 }
 
+// A win shown in coins of the old denomination would read as coins of the new one.
+TEST(Bets, ADenominationChangeClearsTheLastWin) {
+    Machine m(0, Money(25), 0x8 | 0x20 | 0x80);
+    m.Meters(8, 0);
+    m.panel.values[Meter::WinnerPaid] = 6;
+    m.money.OnChangeDenomination();
+    ASSERT_EQ(100, m.meters.Denomination().Cents());
+    EXPECT_EQ(0, m.meters.WinnerPaid()) << "at the machine's plate";
+    m.panel.values[Meter::WinnerPaid] = 6;
+    m.money.OnDenominationChanged(500);
+    ASSERT_EQ(500, m.meters.Denomination().Cents());
+    EXPECT_EQ(0, m.meters.WinnerPaid()) << "set elsewhere";
+    m.panel.values[Meter::WinnerPaid] = 6;
+    m.money.OnDenominationChanged(2500);  // not this machine's: nothing changes
+    EXPECT_EQ(6, m.meters.WinnerPaid());
+}
+
 TEST(Bets, ADenominationSetElsewhereMustBeOneOfTheMachines) {
     Machine m(0, Money(25), 0x8 | 0x20);
     m.Meters(8, 0);
@@ -183,7 +200,7 @@ TEST(Bets, LeavingCashesOutAndStoresTheDenomination) {
     m.money.AddCoins(4);
     EXPECT_FALSE(m.money.CanEnd()) << "coins are bet";
     ASSERT_EQ(1u, m.notices.boxes.size()) << "the player is told why and what to do";
-    EXPECT_EQ(0u, m.notices.boxes[0].rfind("Spin or Cash Out first: 3 coins are bet", 0)) << m.notices.boxes[0];
+    EXPECT_EQ(0u, m.notices.boxes[0].rfind("Spin first: 3 coins are bet", 0)) << m.notices.boxes[0];
     m.spin.OnSpin();
     EXPECT_FALSE(m.money.CanEnd()) << "the reels turn";
     ASSERT_EQ(2u, m.notices.boxes.size());
@@ -264,6 +281,31 @@ TEST(Bets, CoinsAtTheSlotGoOnTheBetThenTheCredit) {
     EXPECT_EQ(2u, m.coins.Dropped());
     EXPECT_EQ(2, m.notices.coins);
     EXPECT_TRUE(m.buttons.IsButtonEnabled(Button::Spin));
+}
+
+// Spin and the arm with no coin bet say what to do, and Cash Out and leaving with coins bet
+// name the one thing that helps: a spin.
+TEST(Bets, ASpinThatCannotStartSaysWhatToDo) {
+    Machine m(1000);
+    m.money.OnSpinRefused();
+    ASSERT_EQ(1u, m.notices.boxes.size()) << "no credit, no bet";
+    EXPECT_EQ(0u, m.notices.boxes[0].rfind("Bet a coin first: Bet a coin first: drop one in the coin slot", 0))
+        << m.notices.boxes[0];
+    m.Meters(5, 0);
+    m.money.OnSpinRefused();
+    ASSERT_EQ(2u, m.notices.boxes.size());
+    EXPECT_EQ(0u, m.notices.boxes[1].rfind("Bet a coin first: Bet a coin first: Bet One or Bet Max", 0))
+        << m.notices.boxes[1];
+    m.money.OnBetOne();
+    m.money.OnCashOutRefused();
+    m.money.CanEnd();
+    ASSERT_EQ(4u, m.notices.boxes.size());
+    EXPECT_EQ(0u, m.notices.boxes[2].rfind("Spin first: 1 coin is bet", 0)) << m.notices.boxes[2];
+    EXPECT_EQ(0u, m.notices.boxes[3].rfind("Spin first: 1 coin is bet", 0)) << m.notices.boxes[3];
+    m.spin.OnSpin();
+    m.money.OnSpinRefused();
+    ASSERT_EQ(5u, m.notices.boxes.size());
+    EXPECT_EQ(0u, m.notices.boxes[4].rfind("The reels are turning", 0)) << m.notices.boxes[4];
 }
 
 TEST(AddCoinsEntry, OnlyAnUnsignedWholeNumberIsTaken) {
