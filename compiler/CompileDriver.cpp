@@ -13,6 +13,8 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
     messageSink_ = sink;
     progressSink_ = progress;
     warningCount_ = 0;
+    readWhole_ = false;
+    missingFiles_.clear();
     Reset();
     compiled_ = lexer_.Open(path);
     if (!compiled_) {
@@ -32,6 +34,8 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
             ParseArtBlock();
             Validate();
             KeepScriptCode();
+            CheckPayoutNames();
+            readWhole_ = true;
             if (warningCount_ != 0) {
                 compiled_ = false;
                 if (messageSink_)

@@ -30,8 +30,9 @@ void MachineDescription::Validate() {
     CheckCoinNames();
     for (const auto& sound : GetSounds()) {
         const SoundPart& part = sound.second.sound;
-        if (!FileOpens(part.file))
-            Warn(sound.first + " uses " + part.file + "... sounds like it's missing.");
+        if (FileOpens(part.file)) continue;
+        missingFiles_.push_back(part.file);
+        Warn(sound.first + " uses " + part.file + "... sounds like it's missing.");
     }
 }
 
@@ -80,6 +81,8 @@ void MachineDescription::CheckAnimationFiles(const AnimationRecord& animation) {
     }
     for (const auto& sequence : reference.sequences)
         for (const auto& file : sequence)
-            if (!FileOpens(file))
+            if (!FileOpens(file)) {
+                missingFiles_.push_back(file);
                 Warn(animation.name + " uses " + file + " which doesn't exist");
+            }
 }

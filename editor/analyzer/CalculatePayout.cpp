@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ChooseFile.h"
+#include "CompileStopNote.h"
 #include "MessageList.h"
 #include "PayoutAnalyzer.h"
 #include "Window.h"
@@ -21,7 +22,8 @@ void ShowPayoutResults(Window* owner, const std::string& scriptPath) {
         // Counting every combination of stops takes a while: the wait cursor shows meanwhile.
         HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
         PayoutAnalyzer analyzer;
-        analyzer.Run(scriptPath, messages);
+        if (!analyzer.Run(scriptPath, messages))
+            messages.AddMessage(CompileStopNote(analyzer, "No payout report was made"));
         SetCursor(previous);
     }
     MessageBoxA(owner ? owner->GetHandle() : nullptr, messages.Joined().c_str(), "results", MB_OK);

@@ -7,6 +7,7 @@
 #include "EditorPlacement.h"
 #include "EnginePictureProbe.h"
 #include "AnimationPage.h"
+#include "CompileStopNote.h"
 #include "GraphicsPage.h"
 #include "SoundPage.h"
 #include "MessageCollector.h"
@@ -49,6 +50,7 @@ bool EditorWindow::Compile() {
     if (script_.IsCompiled()) return true;
     std::string text;
     for (const std::string& message : messages.messages) text += message;
+    text += CompileStopNote(script_, "The editor did not open " + scriptPath_);
     MessageBoxA(GetHandle(), text.c_str(), "results", MB_OK);
     return false;
 }
