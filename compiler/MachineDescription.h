@@ -376,6 +376,8 @@ private:
     void CheckAnimationFiles(const AnimationRecord& animation);
     void CheckCoinNames();
     void CheckPayoutNames();
+    // A message for the sink that is not a warning: it neither counts nor fails the compile.
+    void Notice(const std::string& text);
     bool CheckCoinName(const std::string& name, SymbolKind kind, const std::string& what);
     bool KeepScriptCode();
     // Remembers where the closing brace that ends the machine description stands.

@@ -23,6 +23,12 @@ void TestBuildScript(const std::string& scriptPath, const std::string& machinePa
     if (BuildMachine(scriptPath, machinePath, collector, &dialog)) {
         dialog.Repaint();
         dialog.Destroy();
+        // A machine that was built may still have been warned about (a payout's code that
+        // names nothing defined): the warnings are shown.
+        if (collector.messages.empty()) return;
+        std::string said;
+        for (const std::string& message : collector.messages) said += message;
+        MessageBoxA(main ? main->GetHandle() : nullptr, said.c_str(), "results", MB_OK);
         return;
     }
     std::string text;
