@@ -6,6 +6,7 @@
 #include "CompileStopNote.h"
 #include "MessageList.h"
 #include "PayoutAnalyzer.h"
+#include "ScriptFolder.h"
 #include "Window.h"
 
 void CalculatePayout(Window* owner) {
@@ -13,7 +14,9 @@ void CalculatePayout(Window* owner) {
     if (!ChooseFileToOpen(owner, path, folder, "Text files (*.txt)\0*.txt\0",
                           "Choose script to analyze"))
         return;
-    ShowPayoutResults(owner, path);
+    // The script's pictures and sounds are found beside it.
+    const InScriptFolder inFolder(path);
+    ShowPayoutResults(owner, inFolder.ScriptPath());
 }
 
 void ShowPayoutResults(Window* owner, const std::string& scriptPath) {

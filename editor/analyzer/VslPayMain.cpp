@@ -7,6 +7,7 @@
 #include "CompileStopNote.h"
 #include "MessageList.h"
 #include "PayoutAnalyzer.h"
+#include "ScriptFolder.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -15,7 +16,8 @@ int main(int argc, char** argv) {
     }
     MessageList messages;
     PayoutAnalyzer analyzer;
-    const bool analyzed = analyzer.Run(argv[1], messages);
+    const InScriptFolder folder(argv[1]);  // the script's files are found beside it
+    const bool analyzed = analyzer.Run(folder.ScriptPath(), messages);
     if (!analyzed) messages.AddMessage(CompileStopNote(analyzer, "No payout report was made"));
     std::string text = messages.Joined();
     if (!text.empty() && text.back() != '\n') text += '\n';

@@ -58,4 +58,20 @@ TEST(Vslc, AScriptWhosePicturesAreMissingSaysWhyNothingWasBuilt) {
     EXPECT_EQ(ReadAssetFileTitle(out), "");
 }
 
+// A script names its pictures and sounds relative to its own folder: the build finds them
+// there from whatever folder it is started in.
+TEST(Vslc, FindsTheScriptsFilesBesideItFromAnotherFolder) {
+    MachineFiles files;
+    std::string text = GlassHarbor();
+    for (size_t at; (at = text.find("@/")) != std::string::npos;) text.erase(at, 2);
+    const std::string script = files.Script(text);
+    // The script's path from the test's folder, the one the tool starts in.
+    const std::string relative = script.substr(script.find("machine_files_"));
+    const std::string out = files.Output("relative.slot");
+    const ToolRun run = RunVslc(files, relative + " " + out);
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(ReadAssetFileTitle(out), "Glass Harbor");
+}
+
 }  // namespace
