@@ -14,6 +14,7 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
     progressSink_ = progress;
     warningCount_ = 0;
     readWhole_ = false;
+    cancelled_ = false;
     missingFiles_.clear();
     Reset();
     compiled_ = lexer_.Open(path);
@@ -51,6 +52,7 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
                                          lexer_.LineText());
         } catch (const UserInterrupt&) {
             compiled_ = false;
+            cancelled_ = true;
             if (messageSink_) messageSink_->AddMessage("You cancelled the compile.");
         } catch (const std::exception& e) {
             compiled_ = false;

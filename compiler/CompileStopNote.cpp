@@ -3,6 +3,7 @@
 #include "MachineScript.h"
 
 std::string CompileStopNote(const MachineScript& script, const std::string& stopped) {
+    if (script.WasCancelled()) return std::string();
     if (!script.IsReadWhole()) return stopped + ": the script has the error above.\n";
     const std::vector<std::string>& missing = script.GetMissingFiles();
     if (missing.empty()) return stopped + ": the script has the warnings above.\n";

@@ -60,6 +60,8 @@ public:
     // Whether the whole script was read, also when its warnings failed the compile: the
     // machine's shape, reels and pay table are then all there.
     bool IsReadWhole() const { return readWhole_; }
+    // Whether the last compile stopped because its progress sink asked it to.
+    bool WasCancelled() const { return cancelled_; }
     // The picture and sound files of the last compile's warnings that could not be opened,
     // in the order of the warnings.
     const std::vector<std::string>& GetMissingFiles() const { return missingFiles_; }
@@ -390,6 +392,7 @@ private:
     ProgressSink* progressSink_ = nullptr;
     int32_t warningCount_ = 0;
     bool readWhole_ = false;
+    bool cancelled_ = false;
     std::vector<std::string> missingFiles_;
     int32_t previousEnd_ = 0;   // end offset of the token before the current one
     int expressionDepth_ = 0;

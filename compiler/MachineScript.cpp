@@ -21,6 +21,10 @@ bool MachineScript::IsReadWhole() const {
     return description_->IsReadWhole();
 }
 
+bool MachineScript::WasCancelled() const {
+    return description_->WasCancelled();
+}
+
 const std::vector<std::string>& MachineScript::GetMissingFiles() const {
     return description_->GetMissingFiles();
 }

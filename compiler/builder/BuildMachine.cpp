@@ -52,7 +52,8 @@ bool BuildMachineWithProgress(const std::string& scriptPath, const std::string& 
     script.SetPictureProbe(&probe);
     script.Compile(scriptPath, &sink, progress);
     if (!script.IsCompiled()) {
-        sink.AddMessage(CompileStopNote(script, "The machine was not built"));
+        const std::string note = CompileStopNote(script, "The machine was not built");
+        if (!note.empty()) sink.AddMessage(note);
         return false;
     }
     try {
