@@ -63,7 +63,7 @@ public:
     // Whether the last compile stopped because its progress sink asked it to.
     bool WasCancelled() const { return cancelled_; }
     // The picture and sound files of the last compile's warnings that could not be opened,
-    // in the order of the warnings.
+    // each once, in the order of the warnings.
     const std::vector<std::string>& GetMissingFiles() const { return missingFiles_; }
     // Whether a payout's code may use the name: the script code declares it, or it is a
     // member of the machine object, a symbol, or an element, animation or sound of the Art.
@@ -378,6 +378,7 @@ private:
     void CheckAnimationFiles(const AnimationRecord& animation);
     void CheckCoinNames();
     void CheckPayoutNames();
+    void NoteMissingFile(const std::string& file);
     // A message for the sink that is not a warning: it neither counts nor fails the compile.
     void Notice(const std::string& text);
     bool CheckCoinName(const std::string& name, SymbolKind kind, const std::string& what);
