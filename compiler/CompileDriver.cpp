@@ -13,6 +13,9 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
     messageSink_ = sink;
     progressSink_ = progress;
     warningCount_ = 0;
+    readWhole_ = false;
+    cancelled_ = false;
+    missingFiles_.clear();
     Reset();
     compiled_ = lexer_.Open(path);
     if (!compiled_) {
@@ -32,6 +35,8 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
             ParseArtBlock();
             Validate();
             KeepScriptCode();
+            CheckPayoutNames();
+            readWhole_ = true;
             if (warningCount_ != 0) {
                 compiled_ = false;
                 if (messageSink_)
@@ -47,6 +52,7 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
                                          lexer_.LineText());
         } catch (const UserInterrupt&) {
             compiled_ = false;
+            cancelled_ = true;
             if (messageSink_) messageSink_->AddMessage("You cancelled the compile.");
         } catch (const std::exception& e) {
             compiled_ = false;

@@ -57,6 +57,17 @@ public:
     // whether to cancel. IsCompiled tells whether it succeeded.
     void Compile(const std::string& path, MessageSink* sink, ProgressSink* progress);
     bool IsCompiled() const { return compiled_; }
+    // Whether the whole script was read, also when its warnings failed the compile: the
+    // machine's shape, reels and pay table are then all there.
+    bool IsReadWhole() const { return readWhole_; }
+    // Whether the last compile stopped because its progress sink asked it to.
+    bool WasCancelled() const { return cancelled_; }
+    // The picture and sound files of the last compile's warnings that could not be opened,
+    // each once, in the order of the warnings.
+    const std::vector<std::string>& GetMissingFiles() const { return missingFiles_; }
+    // Whether a payout's code may use the name: the script code declares it, or it is a
+    // member of the machine object, a symbol, or an element, animation or sound of the Art.
+    bool DefinesScriptName(const std::string& name) const;
 
     // What the script defined.
     const std::string& GetTitle() const { return title_; }
@@ -366,6 +377,10 @@ private:
     void CheckRequiredElement(const std::string& name, SymbolKind kind, const std::string& what);
     void CheckAnimationFiles(const AnimationRecord& animation);
     void CheckCoinNames();
+    void CheckPayoutNames();
+    void NoteMissingFile(const std::string& file);
+    // A message for the sink that is not a warning: it neither counts nor fails the compile.
+    void Notice(const std::string& text);
     bool CheckCoinName(const std::string& name, SymbolKind kind, const std::string& what);
     bool KeepScriptCode();
     // Remembers where the closing brace that ends the machine description stands.
@@ -377,6 +392,9 @@ private:
     MessageSink* messageSink_ = nullptr;
     ProgressSink* progressSink_ = nullptr;
     int32_t warningCount_ = 0;
+    bool readWhole_ = false;
+    bool cancelled_ = false;
+    std::vector<std::string> missingFiles_;
     int32_t previousEnd_ = 0;   // end offset of the token before the current one
     int expressionDepth_ = 0;
     int32_t descriptionEnd_ = 0;  // byte offset just after the closing brace

@@ -17,6 +17,22 @@ bool MachineScript::IsCompiled() const {
     return description_->IsCompiled();
 }
 
+bool MachineScript::IsReadWhole() const {
+    return description_->IsReadWhole();
+}
+
+bool MachineScript::WasCancelled() const {
+    return description_->WasCancelled();
+}
+
+const std::vector<std::string>& MachineScript::GetMissingFiles() const {
+    return description_->GetMissingFiles();
+}
+
+bool MachineScript::DefinesScriptName(const std::string& name) const {
+    return description_->DefinesScriptName(name);
+}
+
 std::string MachineScript::GetScriptCode() const {
     return description_->GetScriptCode();
 }

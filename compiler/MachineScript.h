@@ -24,6 +24,10 @@ public:
     // Compiling.
     void Compile(const std::string& path, MessageSink* sink, ProgressSink* progress);
     bool IsCompiled() const;
+    bool IsReadWhole() const;
+    bool WasCancelled() const;
+    const std::vector<std::string>& GetMissingFiles() const;
+    bool DefinesScriptName(const std::string& name) const;
     std::string GetScriptCode() const;
     void SetPictureProbe(PictureProbe* probe);
 

@@ -9,6 +9,10 @@ add_library(vsl_compiler STATIC
   ${CMAKE_CURRENT_LIST_DIR}/NamedItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DollarsToCents.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MachineDescription.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PayoutNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PayoutNameChecks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CompileStopNote.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScriptFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CompileDriver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TokenReaders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HeaderGrammar.cpp

@@ -85,11 +85,13 @@ int ScrollView::BarPosition(bool vertical, WPARAM wParam) {
 }
 
 LRESULT ScrollView::OnVScrollBar(WPARAM wParam, LPARAM) {
+    OnScrollBar();
     ScrollBy(scrollX_, BarPosition(true, wParam), true);
     return 0;
 }
 
 LRESULT ScrollView::OnHScrollBar(WPARAM wParam, LPARAM) {
+    OnScrollBar();
     ScrollBy(BarPosition(false, wParam), scrollY_, true);
     return 0;
 }

@@ -34,6 +34,9 @@ public:
     Window& GetContentPane() { return contentPane_; }
 
 protected:
+    // Called when the user moves a scroll bar, before the view scrolls.
+    virtual void OnScrollBar() {}
+
     int scrollY_ = 0;
     int scrollX_ = 0;
     Window contentPane_;

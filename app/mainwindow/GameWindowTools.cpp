@@ -13,6 +13,7 @@
 #include "GameWindowServices.h"
 #include "MachinePaths.h"
 #include "ScreenSlots.h"
+#include "ScriptFolder.h"
 
 namespace {
 const char kScriptFilter[] = "Text files (*.txt)\0*.txt\0";
@@ -51,7 +52,9 @@ void GameWindow::OnCompileScript(int, int) {
         const GameWindowServices& services = GetGameWindowServices();
         if (services.testBuild && MayWriteMachineFile(GetHandle(), machine)) {
             WaitCursor wait;
-            services.testBuild(script, machine);
+            // The script's pictures and sounds are found beside it.
+            const InScriptFolder folder(script);
+            services.testBuild(folder.ScriptPath(), machine);
         }
     }
     SetCurrentDirectoryA(remembered.c_str());
@@ -71,7 +74,9 @@ void GameWindow::OnEditMachine(int, int) {
     std::string script;
     if (!ChooseFileToOpen(this, script, editFolder_, "Scripts (*.txt)\0*.txt\0", "Select Script to Edit")) return;
     DestroyEditor();
-    editor_ = services.makeEditor(this, script);
+    // The editor works in the script's folder, where its pictures and sounds are.
+    EnterScriptFolder(script);
+    editor_ = services.makeEditor(this, WholePath(script));
     if (!editor_) return;
     editor_->Create();
     editor_->Show();

@@ -1,5 +1,6 @@
 // The checks that run once the whole description is read: what a machine needs to be
 // played, and the files that must be on disk. Each problem is one warning.
+#include <algorithm>
 #include <cstdio>
 
 #include "MachineDescription.h"
@@ -30,9 +31,16 @@ void MachineDescription::Validate() {
     CheckCoinNames();
     for (const auto& sound : GetSounds()) {
         const SoundPart& part = sound.second.sound;
-        if (!FileOpens(part.file))
-            Warn(sound.first + " uses " + part.file + "... sounds like it's missing.");
+        if (FileOpens(part.file)) continue;
+        NoteMissingFile(part.file);
+        Warn(sound.first + " uses " + part.file + "... sounds like it's missing.");
     }
+}
+
+// Each missing file once, where it was first missed.
+void MachineDescription::NoteMissingFile(const std::string& file) {
+    if (std::find(missingFiles_.begin(), missingFiles_.end(), file) == missingFiles_.end())
+        missingFiles_.push_back(file);
 }
 
 // A required Button or Indicator must be defined and have pictures. A name defined as
@@ -80,6 +88,8 @@ void MachineDescription::CheckAnimationFiles(const AnimationRecord& animation) {
     }
     for (const auto& sequence : reference.sequences)
         for (const auto& file : sequence)
-            if (!FileOpens(file))
+            if (!FileOpens(file)) {
+                NoteMissingFile(file);
                 Warn(animation.name + " uses " + file + " which doesn't exist");
+            }
 }

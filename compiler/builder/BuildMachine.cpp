@@ -7,6 +7,7 @@
 
 #include "AssetBuilder.h"
 #include "BuildProgressSink.h"
+#include "CompileStopNote.h"
 #include "EnginePictureProbe.h"
 #include "MachineBuild.h"
 #include "MachineScript.h"
@@ -50,7 +51,11 @@ bool BuildMachineWithProgress(const std::string& scriptPath, const std::string& 
     MachineScript script;
     script.SetPictureProbe(&probe);
     script.Compile(scriptPath, &sink, progress);
-    if (!script.IsCompiled()) return false;
+    if (!script.IsCompiled()) {
+        const std::string note = CompileStopNote(script, "The machine was not built");
+        if (!note.empty()) sink.AddMessage(note);
+        return false;
+    }
     try {
         return BuildCompiled(script, assetPath, sink, progress);
     } catch (const Cancellation&) {

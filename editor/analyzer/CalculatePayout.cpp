@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include "ChooseFile.h"
+#include "CompileStopNote.h"
 #include "MessageList.h"
 #include "PayoutAnalyzer.h"
 #include "ReportBox.h"
+#include "ScriptFolder.h"
 #include "Window.h"
 
 void CalculatePayout(Window* owner) {
@@ -13,7 +15,9 @@ void CalculatePayout(Window* owner) {
     if (!ChooseFileToOpen(owner, path, folder, "Text files (*.txt)\0*.txt\0",
                           "Choose script to analyze"))
         return;
-    ShowPayoutResults(owner, path);
+    // The script's pictures and sounds are found beside it.
+    const InScriptFolder inFolder(path);
+    ShowPayoutResults(owner, inFolder.ScriptPath());
 }
 
 void ShowPayoutResults(Window* owner, const std::string& scriptPath) {
@@ -22,7 +26,8 @@ void ShowPayoutResults(Window* owner, const std::string& scriptPath) {
         // Counting every combination of stops takes a while: the wait cursor shows meanwhile.
         HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
         PayoutAnalyzer analyzer;
-        analyzer.Run(scriptPath, messages);
+        if (!analyzer.Run(scriptPath, messages))
+            messages.AddMessage(CompileStopNote(analyzer, "No payout report was made"));
         SetCursor(previous);
     }
     ShowReportBox(owner ? owner->GetHandle() : nullptr, "results", messages.Joined());

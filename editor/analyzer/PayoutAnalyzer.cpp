@@ -8,7 +8,9 @@
 
 bool PayoutAnalyzer::Run(const std::string& scriptPath, MessageSink& sink) {
     Compile(scriptPath, &sink, nullptr);
-    if (!IsCompiled()) return false;
+    // The count needs the reels and the pay table only: warnings about pictures, sounds or
+    // elements stand above the report, and only a script that could not be read is not counted.
+    if (!IsReadWhole()) return false;
     Analyze(sink);
     return true;
 }

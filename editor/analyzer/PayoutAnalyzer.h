@@ -14,7 +14,8 @@
 class PayoutAnalyzer : public MachineScript {
 public:
     // Compiles the script with the sink as the compiler's message sink. False, with the
-    // compiler's messages in the sink, when it does not compile; else the report follows.
+    // compiler's messages in the sink, when the script cannot be read whole; else the
+    // report follows them (a script whose warnings fail its compile is counted too).
     bool Run(const std::string& scriptPath, MessageSink& sink);
 
     // Reads the compiled machine and writes its report to the sink.

@@ -1,6 +1,7 @@
 // Editing on the Payouts page: moving the cell control over a cell, Tab and clicks, and
 // the edits that the four controls make.
 #include "CellStep.h"
+#include "MachineScript.h"
 #include "MultipleSymbolsDialog.h"
 #include "PayoutPage.h"
 
@@ -8,14 +9,29 @@ void PayoutPage::MoveTo(int row, int column) {
     if (row < 0 || row >= int(cells_.size()) || column < 0 || column >= GetColumnCount()) return;
     const PayoutCell& cell = cells_[size_t(row)][size_t(column)];
     if (!cell.control) return;
+    TakeTypedPayout();
     InvalidateRow(currentRow_);
-    for (HWND control : {symbolBox_.GetHandle(), payoutBox_.GetHandle(), bothWaysBox_.GetHandle(), choice_.GetHandle()})
-        ShowWindow(control, SW_HIDE);
+    HideControls();
+    controlsClosed_ = false;
     currentRow_ = row;
     currentColumn_ = column;
     ScrollIntoView(cell.rect);
     Activate(cell);
     InvalidateRow(row);
+}
+
+void PayoutPage::HideControls() {
+    ::SendMessageA(symbolBox_.GetHandle(), CB_SHOWDROPDOWN, FALSE, 0);
+    for (HWND control : {symbolBox_.GetHandle(), payoutBox_.GetHandle(), bothWaysBox_.GetHandle(), choice_.GetHandle()})
+        ShowWindow(control, SW_HIDE);
+}
+
+void PayoutPage::OnScrollBar() {
+    if (controlsClosed_ || cells_.empty()) return;
+    TakeTypedPayout();
+    HideControls();
+    controlsClosed_ = true;
+    ::SetFocus(contentPane_.GetHandle());
 }
 
 void PayoutPage::Activate(const PayoutCell& cell) {
@@ -128,23 +144,32 @@ void PayoutPage::EditMultiple(PayItem& item) {
 }
 
 void PayoutPage::OnPayoutBox(int, int code) {
-    if (code != EN_CHANGE || settingText_ || cells_.empty()) return;
+    // What is typed is taken whole when the cell is left, never a keystroke at a time.
+    if (code == EN_CHANGE && !settingText_ && !cells_.empty()) payoutTyped_ = true;
+}
+
+bool PayoutPage::TakeTypedPayout() {
+    if (!payoutTyped_) return true;
+    payoutTyped_ = false;
     PayLine& line = CurrentLine();
     const size_t coin = size_t(currentColumn_ - 1 - reelCount_);
-    if (coin >= line.payouts.size()) return;
+    if (currentColumn_ <= reelCount_ || coin >= line.payouts.size()) return true;
     const std::string text = WindowText(payoutBox_.GetHandle());
-    const std::string refusal = PayoutTextRefusal(text);
+    const std::string refusal =
+        PayoutRefusal(text, [this](const std::string& name) { return script_->DefinesScriptName(name); });
     if (!refusal.empty()) {
-        // The box goes back to what the payout holds.
         settingText_ = true;
         SetWindowTextA(payoutBox_.GetHandle(), PayoutText(line.payouts[coin]).c_str());
         settingText_ = false;
-        MessageBoxA(GetHandle(), refusal.c_str(), kInvalidPayoutCaption, MB_OK | MB_ICONEXCLAMATION);
-        return;
+        const std::string said = refusal + "\n\nThe cell keeps " + PayoutText(line.payouts[coin]) + ".";
+        MessageBoxA(GetHandle(), said.c_str(), kInvalidPayoutCaption, MB_OK | MB_ICONEXCLAMATION);
+        return false;
     }
-    if (!SetPayoutText(line.payouts[coin], text)) return;
+    if (!SetPayoutText(line.payouts[coin], text)) return true;
     modified_ = true;
+    FitCoinColumns();
     InvalidateRow(currentRow_);
+    return true;
 }
 
 void PayoutPage::OnChoice(int, int code) {

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "PayoutNames.h"
+
 namespace {
 // The whole number that the text is (blanks around it allowed); false for any other text
 // and for numbers beyond 32 bits.
@@ -66,6 +68,22 @@ std::string PayoutTextRefusal(const std::string& text) {
     if (text.find('"') == std::string::npos) return std::string();
     return "A payout's script cannot hold the character \" (the machine script has no way to write it inside "
            "the payout's quotes). Use ' for the strings of the JScript code instead.";
+}
+
+std::string PayoutRefusal(const std::string& text, const std::function<bool(const std::string&)>& isDefined) {
+    const std::string refusal = PayoutTextRefusal(text);
+    if (!refusal.empty()) return refusal;
+    const size_t first = text.find_first_not_of(' ');
+    if (first != std::string::npos && text[first] == '-' && first + 1 < text.size() &&
+        AllDigitsOrBlanks(text.substr(first + 1)) && text.find_first_of("0123456789") != std::string::npos)
+        return "The amount " + text + " is negative: a payout is a number of coins from 0 up.";
+    int32_t amount = 0;
+    if (PlainNumber(text, amount) || AllDigitsOrBlanks(text)) return std::string();
+    const std::vector<std::string> undefined = UndefinedPayoutNames(text, isDefined);
+    if (undefined.empty()) return std::string();
+    return "The payout " + text + " uses " + undefined.front() +
+           ", which is defined neither by the script nor by the machine object: it would pay nothing. A payout "
+           "is a number of coins, or code that uses the script's functions and the machine's members.";
 }
 
 bool SetPayoutText(PayAmount& payout, const std::string& text) {

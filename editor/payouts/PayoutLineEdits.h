@@ -4,6 +4,7 @@
 // an emptied cell keeps what it held (an empty scriptlet cannot be paid).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ bool SetPayoutText(PayAmount& payout, const std::string& text);
 // way to write inside them. Empty when it can.
 std::string PayoutTextRefusal(const std::string& text);
 inline const char kInvalidPayoutCaption[] = "Invalid Payout";
+// Why the text cannot be a payout of the machine: what PayoutTextRefusal refuses, a negative
+// amount, or code that uses a name isDefined does not know (the payout would fail when it
+// is paid). Empty when it can.
+std::string PayoutRefusal(const std::string& text, const std::function<bool(const std::string&)>& isDefined);
 
 // Makes the line count `count` reels of `symbol` (at most the reel count); the other
 // items match any symbol. A count below 1 would pay on every spin: false, nothing changes.

@@ -57,7 +57,27 @@ void PayoutPage::Measure() {
     int widest = GridTextWidth(GetHandle(), font_, payout_text::kMultiple);
     for (const std::string& name : symbols_) widest = std::max(widest, GridTextWidth(GetHandle(), font_, name));
     reelWidth_ = widest + 30;
-    coinWidth_ = GridTextWidth(GetHandle(), font_, "1000000");
+    numberWidth_ = GridTextWidth(GetHandle(), font_, "1000000");
+    coinWidth_ = CoinColumnWidth();
+}
+
+int PayoutPage::CoinColumnWidth() const {
+    const int kMargins = 6;  // the text starts 2 pixels in; the edit box has its border
+    int widest = std::max(numberWidth_, GridTextWidth(GetHandle(), font_, "Coin " + std::to_string(maxBet_)));
+    for (const PayLine& line : table_.lines)
+        for (const PayAmount& payout : line.payouts)
+            widest = std::max(widest, GridTextWidth(GetHandle(), font_, PayoutText(payout) + " ") + kMargins);
+    return widest;
+}
+
+void PayoutPage::FitCoinColumns() {
+    const int width = CoinColumnWidth();
+    if (width <= coinWidth_) return;
+    coinWidth_ = width;
+    BuildCells();
+    UpdateScrollRanges();
+    InvalidateRect(GetHandle(), nullptr, TRUE);
+    InvalidateRect(contentPane_.GetHandle(), nullptr, TRUE);
 }
 
 void PayoutPage::CreateControls() {
@@ -134,8 +154,9 @@ void PayoutPage::GetContentSize(SIZE* size) {
 void PayoutPage::GetLineSize(SIZE* size) { *size = SIZE{10, rowHeight_}; }
 
 bool PayoutPage::Commit() {
+    const bool taken = TakeTypedPayout();
     if (modified_) script_->SetPayouts(table_);
-    return true;
+    return taken;
 }
 
 int PayoutPage::CanClose() {

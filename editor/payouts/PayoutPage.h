@@ -39,7 +39,8 @@ public:
     int Create() override;
     // Commits the edits; a table that the script refuses keeps the editor open.
     int CanClose() override;
-    // Hands a changed table to the script; true.
+    // Takes what was typed in the payout cell, then hands a changed table to the script;
+    // false when the typed payout was refused (the table goes to the script all the same).
     bool Commit();
 
     void GetItemRect(int row, int column, RECT* rect) override;
@@ -50,7 +51,8 @@ public:
     void MoveTo(int row, int column);
 
     const ScriptPayTable& GetTable() const { return table_; }
-    bool IsModified() const { return modified_; }
+    // Also true while a payout typed into its cell waits to be taken.
+    bool IsModified() const { return modified_ || payoutTyped_; }
     int GetRow() const { return currentRow_; }
     int GetColumn() const { return currentColumn_; }
     const PayoutCell& GetCell(int row, int column) const { return cells_.at(size_t(row)).at(size_t(column)); }
@@ -62,10 +64,18 @@ public:
     ChoiceField& GetChoiceField() { return choice_; }
 
 protected:
-    SIZE GetBands() const override { return SIZE{coinWidth_ / 2, rowHeight_}; }
+    SIZE GetBands() const override { return SIZE{numberWidth_ / 2, rowHeight_}; }
+    // The grid scrolls under the cell: the cell's control closes (and a typed payout is
+    // taken), so that no key reaches a cell out of sight.
+    void OnScrollBar() override;
 
 private:
     void Measure();
+    // The coin columns' width: the widest payout text the table shows, a blank and the
+    // cell's margins, and at least the width of "1000000" and of the column's header.
+    int CoinColumnWidth() const;
+    // Widens the coin columns when an edit made a payout text wider than they are.
+    void FitCoinColumns();
     void CreateControls();
     void BuildCells();
     PayoutCell MakeCell(int row, int column) const;
@@ -75,6 +85,11 @@ private:
     void InvalidateRow(int row);
     PayLine& CurrentLine() { return table_.lines.at(size_t(currentRow_)); }
     void EditMultiple(PayItem& item);
+    // Takes the text typed into the payout cell when the cell is left: a payout that
+    // PayoutRefusal refuses is refused with a box naming it whole, and the cell keeps what
+    // it held (false).
+    bool TakeTypedPayout();
+    void HideControls();
 
     LRESULT OnPagePaint(WPARAM, LPARAM);
     LRESULT OnPageFocus(WPARAM, LPARAM);
@@ -94,10 +109,12 @@ private:
     int reelCount_ = 0, symbolCount_ = 0, maxBet_ = 0;
     std::vector<std::string> symbols_;
     bool modified_ = false;
-    int rowHeight_ = 18, reelWidth_ = 60, coinWidth_ = 50;
+    int rowHeight_ = 18, reelWidth_ = 60, coinWidth_ = 50, numberWidth_ = 50;
     TabReporter symbolBox_, payoutBox_, bothWaysBox_;
     ChoiceField choice_;
     std::vector<std::vector<PayoutCell>> cells_;
     int currentRow_ = 0, currentColumn_ = 0;
     bool settingText_ = false;
+    bool payoutTyped_ = false;     // the payout box holds text not yet taken
+    bool controlsClosed_ = false;  // the grid scrolled: no cell control is shown
 };

@@ -18,6 +18,10 @@ void RaisedEdge(HDC dc, const RECT& band, UINT edges) {
 }  // namespace
 
 LRESULT PayoutPage::OnPageFocus(WPARAM, LPARAM) {
+    if (controlsClosed_) {
+        ::SetFocus(contentPane_.GetHandle());
+        return 0;
+    }
     if (!cells_.empty() && cells_[size_t(currentRow_)][size_t(currentColumn_)].control)
         ::SetFocus(cells_[size_t(currentRow_)][size_t(currentColumn_)].control);
     return 0;
@@ -32,7 +36,7 @@ LRESULT PayoutPage::OnPagePaint(WPARAM, LPARAM) {
 void PayoutPage::PaintHeaders(HDC dc) {
     RECT client = {};
     GetClientRect(GetHandle(), &client);
-    const int left = coinWidth_ / 2;
+    const int left = numberWidth_ / 2;
     const RECT corner = {0, 0, left, rowHeight_};
     RaisedEdge(dc, RECT{0, 0, client.right, rowHeight_}, BF_BOTTOM);
     RaisedEdge(dc, RECT{0, 0, left, client.bottom}, BF_RIGHT);

@@ -7,6 +7,7 @@
 #include "EditorPlacement.h"
 #include "EnginePictureProbe.h"
 #include "AnimationPage.h"
+#include "CompileStopNote.h"
 #include "GraphicsPage.h"
 #include "HelpTopic.h"
 #include "SoundPage.h"
@@ -52,6 +53,7 @@ bool EditorWindow::Compile() {
     if (script_.IsCompiled()) return true;
     std::string text;
     for (const std::string& message : messages.messages) text += message;
+    text += CompileStopNote(script_, "The editor did not open " + scriptPath_);
     ShowReportBox(GetHandle(), "results", text);
     return false;
 }

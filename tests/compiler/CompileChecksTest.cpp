@@ -92,6 +92,33 @@ TEST(ExampleMachine, EachMissingPieceGivesItsWarning) {
     }
 }
 
+// A payout's code may use what the script code declares, the machine object and its
+// members, the symbols and the elements; each name that nothing defines is said.
+TEST(ExampleMachine, PayoutsThatNameNothingDefinedAreWarned) {
+    const std::string text = ReadExample();
+    StandInFiles files(kOpenedFiles);
+    auto withMoonPayout = [&](const std::string& code) {
+        std::string script = text;
+        const std::string from = "\"MoonPayout()\"";
+        script.replace(script.find(from), from.size(), "\"" + code + "\"");
+        return script;
+    };
+    for (const char* good : {"MoonPayout() + 2 * Bet(0)", "machine.Title.length + Math.floor(Random(5))",
+                             "Moon + Jackpot.Value + Chime", "MoonPayout('abc')", "this.undefinedName"}) {
+        bool compiled = false;
+        EXPECT_EQ(Messages(withMoonPayout(good), &compiled), std::vector<std::string>{}) << good;
+        EXPECT_TRUE(compiled) << good;
+    }
+    // Said once for the code that every coin count pays, and the machine still compiles.
+    bool compiled = false;
+    const std::string said = "Warning: Payout line 1 for 1 coin pays abc + MoonPayout() * zz, but ";
+    const std::string why = " is defined neither by the script nor by the machine object: it pays nothing when "
+                            "it is paid\n";
+    EXPECT_EQ(Messages(withMoonPayout("abc + MoonPayout() * zz"), &compiled),
+              (std::vector<std::string>{said + "abc" + why, said + "zz" + why}));
+    EXPECT_TRUE(compiled);
+}
+
 // Each name of the Coin statement must be of the kind its place asks for.
 TEST(ExampleMachine, CoinNamesOfAnotherKindAreRefused) {
     const std::string text = ReadExample();

@@ -13,6 +13,7 @@
 
 #include "AuloSnd.h"
 #include "BuiltFileFolder.h"
+#include "BuiltInMachines.h"
 #include "CompileHelpers.h"
 #include "EnginePictureProbe.h"
 #include "LobbyAssetLayout.h"
@@ -119,6 +120,27 @@ TEST(GeneratedMachine, FoxfireGroveCompilesWithoutAWord) {
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(sink.messages, std::vector<std::string>{});
     EXPECT_TRUE(md.IsCompiled());
+}
+
+// Each built-in machine is on the CD as an author's example: its script in a folder of its
+// own with every picture and sound it names, so that it compiles there as it stands.
+TEST(OurCd, HoldsEveryBuiltInMachineInAFolderOfItsOwnWhereItCompilesWithoutAWord) {
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
+        std::string name = kBuiltInMachines[i].script;
+        name = name.substr(0, name.rfind('.'));
+        const std::string folder = "D:\\machines\\" + name;
+        ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str())) << folder;
+        MachineDescription md;
+        EnginePictureProbe probe;
+        md.SetPictureProbe(&probe);
+        RecordingSink sink;
+        md.Compile(name + ".txt", &sink, nullptr);
+        EXPECT_EQ(sink.messages, std::vector<std::string>{}) << name;
+        EXPECT_TRUE(md.IsCompiled()) << name;
+    }
+    SetCurrentDirectoryA(previous);
 }
 
 TEST(ProgramResources, TheIconAndTheCursorsAreInVsl) {

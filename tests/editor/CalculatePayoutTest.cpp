@@ -39,6 +39,7 @@ TEST(CalculatePayout, TheResultsBoxShowsTheReport) {
 TEST(CalculatePayout, TheResultsBoxShowsTheCompilersMessages) {
     const std::string shown = ShownFor("Title \"Broken\"\nReels 2\n");
     EXPECT_NE(shown.find(" on line "), std::string::npos) << shown;
+    EXPECT_NE(shown.find("No payout report was made: the script has the error above."), std::string::npos) << shown;
 }
 
 namespace {

@@ -76,7 +76,7 @@ private:
             // Only a box of this program: other test programs may ask the same on the display.
             HWND box = FindOwnWindow("#32770", caption);
             if (box && GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) {
-                char text[512] = {};
+                char text[8192] = {};  // a compile's warnings run long
                 GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1);
                 text_ = text;
                 seen_ = true;

@@ -47,6 +47,29 @@ TEST_F(EditorWindowTest, OpeningAndClosingWithoutEditsLeavesLfAndCrLfScriptsByte
     }
 }
 
+// A script copied without its pictures and sounds: the editor does not open, and its box
+// ends with why, naming every file it misses.
+TEST_F(EditorWindowTest, AScriptWithoutItsFilesSaysWhyTheEditorDidNotOpen) {
+    const std::string alone = folder_ + "\\alone";
+    CreateDirectoryA(alone.c_str(), nullptr);
+    const std::string script = alone + "\\foxfire.txt";
+    WriteFileBytes(script, original_);
+    SetCurrentDirectoryA(alone.c_str());
+    {
+        BoxAnswer results("results", IDOK);
+        EditorWindow editor(nullptr, script);
+        EXPECT_EQ(0, editor.Create());
+        const std::string text = results.Text();
+        const size_t note = text.find("The editor did not open " + script + ": ");
+        ASSERT_NE(std::string::npos, note) << text;
+        for (const char* file : {"foxfire_spin.wav", "foxfire_stop.wav"})
+            EXPECT_NE(std::string::npos, text.find(file, note)) << file;
+    }
+    SetCurrentDirectoryA(folder_.c_str());
+    DeleteFileA(script.c_str());
+    RemoveDirectoryA(alone.c_str());
+}
+
 TEST_F(EditorWindowTest, DraggingNudgingAndRenamingReachTheScriptAndTheBackupKeepsTheOriginal) {
     Open();
     PageDriver mouse(page_);

@@ -86,6 +86,18 @@ TEST(PayoutTextTest, ACellChangesKindOnlyWhenItsTextPlainlyIsTheOtherKind) {
     EXPECT_EQ(PayoutText(scriptlet), "250");
 }
 
+TEST(PayoutTextTest, APayoutThatCannotBePaidIsRefusedWithWhatWasTyped) {
+    auto defined = [](const std::string& name) { return name == "Bonus" || name == "Bet" || name == "machine"; };
+    EXPECT_EQ(0u, PayoutRefusal("-7", defined).find("The amount -7 is negative")) << PayoutRefusal("-7", defined);
+    EXPECT_EQ(0u, PayoutRefusal(" - 7 ", defined).find("The amount  - 7  is negative"));
+    EXPECT_EQ(0u, PayoutRefusal("99999999999", defined).find("The amount 99999999999 is too large"));
+    EXPECT_EQ(0u, PayoutRefusal("abc", defined).find("The payout abc uses abc, which is defined neither"));
+    EXPECT_NE(std::string::npos, PayoutRefusal("Bonus() + zz(1)", defined).find(" uses zz,"));
+    for (const char* good : {"0", " 250 ", "", "Bonus() * 2", "Bet(0) + Math.max(1, 2)", "Bonus('abc')",
+                             "-Bonus()", "machine.Anything"})
+        EXPECT_EQ("", PayoutRefusal(good, defined)) << good;
+}
+
 PayLine CountedLine(int count, int reels) {
     PayLine line;
     for (int i = 0; i < reels; ++i) {

@@ -149,11 +149,13 @@ TEST_F(GridPagesTest, PayoutCellsKeepTheirKindUnlessTheTextPlainlyIsTheOther) {
     GetWindowTextA(edit, text, sizeof text);
     EXPECT_STREQ("LanternPayout()", text);
     SetWindowTextA(edit, "2 + LanternPayout()");  // starts with a number, stays code
+    ClickPayout(1, 4);                            // taken as the cell is left
     {
-        // A double quote cannot stand inside the payout's quotes: refused, the cell keeps
-        // what it held.
+        // A double quote cannot stand inside the payout's quotes: refused when the cell is
+        // left, and the cell keeps what it held.
         BoxAnswer refusal(kInvalidPayoutCaption, IDOK);
         SetWindowTextA(edit, "Say(\"win\")");
+        ClickPayout(1, 4);
         EXPECT_NE(std::string::npos, refusal.Text().find('"')) << refusal.Text();
         GetWindowTextA(edit, text, sizeof text);
         EXPECT_STREQ("2 + LanternPayout()", text);
@@ -185,6 +187,91 @@ TEST_F(GridPagesTest, PayoutCellsKeepTheirKindUnlessTheTextPlainlyIsTheOther) {
             EXPECT_EQ(PayoutText(wanted), PayoutText(got)) << i << " " << j;
         }
     }
+}
+
+// What is typed into a payout cell is taken whole when the cell is left. An amount too
+// large to store, a negative amount and code that names what neither the script nor the
+// machine object defines are refused with a box that names them as typed, and the cell
+// keeps what it held; nothing is cut to what would fit.
+TEST_F(GridPagesTest, PayoutsThatCannotBePaidAreRefusedWholeAsTheCellIsLeft) {
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    HWND edit = payouts_->GetPayoutBox();
+    const struct {
+        int column;
+        const char* typing[2];
+        const char* said;
+        const char* kept;
+    } cases[] = {
+        {4, {"999999999", "99999999999"}, "The amount 99999999999 is too large", "40"},
+        {5, {"-", "-7"}, "The amount -7 is negative", "80"},
+        {6, {"ab", "abc"}, "The payout abc uses abc, which is defined neither by the script nor by the machine object",
+         "120"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.said);
+        ClickPayout(2, c.column);  // all Owl: 40, 80, 120
+        BoxAnswer refusal(kInvalidPayoutCaption, IDOK);
+        for (const char* typed : c.typing) SetWindowTextA(edit, typed);
+        EXPECT_EQ(c.typing[1], WindowText(edit));  // nothing is cut while it is typed
+        Tab(edit);
+        EXPECT_NE(std::string::npos, refusal.Text().find(c.said)) << refusal.Text();
+        EXPECT_NE(std::string::npos, refusal.Text().find(std::string("The cell keeps ") + c.kept + "."))
+            << refusal.Text();
+        const PayAmount& kept = payouts_->GetTable().lines[2].payouts[size_t(c.column - 4)];
+        EXPECT_EQ(0, kept.type);
+        EXPECT_EQ(c.kept, PayoutText(kept));
+    }
+    EXPECT_FALSE(payouts_->IsModified());
+    // Code that uses the script's function and the machine's members is taken.
+    ClickPayout(1, 5);
+    SetWindowTextA(edit, "LanternPayout() * 2 + Bet(0) + machine.Denomination");
+    Tab(edit);
+    EXPECT_EQ("LanternPayout() * 2 + Bet(0) + machine.Denomination",
+              payouts_->GetTable().lines[1].payouts[1].scriptlet);
+    EXPECT_TRUE(payouts_->IsModified());
+}
+
+// The coin columns are as wide as the widest payout text they show, and widen for one
+// typed wider; the cell's control closes when the grid scrolls, so that a key cannot
+// change a cell out of sight.
+TEST_F(GridPagesTest, CoinColumnsFitTheirTextsAndTheCellControlClosesAsTheGridScrolls) {
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    HWND edit = payouts_->GetPayoutBox();
+    auto width = [&](const char* text) {
+        HDC dc = GetDC(payouts_->GetGrid());
+        HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(edit, WM_GETFONT, 0, 0)));
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text, int(strlen(text)), &size);
+        SelectObject(dc, old);
+        ReleaseDC(payouts_->GetGrid(), dc);
+        return int(size.cx);
+    };
+    auto columnWidth = [&](int row, int column) {
+        const RECT r = payouts_->GetCell(row, column).rect;
+        return int(r.right - r.left);
+    };
+    EXPECT_GE(columnWidth(1, 4), width("LanternPayout() ") + 2);
+    ClickPayout(2, 4);
+    SetWindowTextA(edit, "2147483647");
+    Tab(edit);
+    EXPECT_EQ(2147483647, payouts_->GetTable().lines[2].payouts[0].amount);
+    EXPECT_GE(columnWidth(2, 4), width("2147483647 ") + 2);
+    EXPECT_EQ(columnWidth(2, 4), columnWidth(0, 6));  // every coin column alike
+
+    HWND combo = payouts_->GetSymbolBox();
+    ClickPayout(3, 1);  // all Mushroom, the first reel
+    ASSERT_TRUE(IsWindowVisible(combo));
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(payouts_->GetHandle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_FALSE(IsWindowVisible(combo));
+    EXPECT_NE(combo, GetFocus());
+    SendMessageA(GetFocus(), WM_KEYDOWN, VK_DOWN, 1);
+    SendMessageA(payouts_->GetHandle(), WM_SETFOCUS, 0, 0);  // the page focused again
+    EXPECT_NE(combo, GetFocus());
+    EXPECT_EQ("Mushroom", ItemText(payouts_->GetTable().lines[3].items[0]));
+    ClickPayout(3, 1);  // a click opens the cell again
+    EXPECT_TRUE(IsWindowVisible(combo));
 }
 
 // The question comes first: with an edit the pay table cannot take (BothWays on a counted

@@ -100,13 +100,14 @@ TEST(PayoutReport, LinesThatCannotBeCountedAreNamed) {
 }
 
 TEST(PayoutReport, ScriptletHitsAreCountedApartFromWhatIsWon) {
-    const std::string report = Report(AllBells(3, 2, "\"Bonus()\", 10"));
+    const std::string bonus = "function Bonus() {\n}\n";
+    const std::string report = Report(AllBells(3, 2, "\"Bonus()\", 10") + bonus);
     EXPECT_NE(report.find("payline 0 weight 8\n"), std::string::npos);
     EXPECT_NE(report.find("Won: 40\n"), std::string::npos);
     EXPECT_NE(report.find("Scriptlet payouts hit 4 times; their amounts come from the machine's "
                           "script and are not in Won.\n"),
               std::string::npos);
-    EXPECT_EQ(Report(AllBells(1, 2, "\"Bonus()\", 10")).find("Scriptlet"), std::string::npos);
+    EXPECT_EQ(Report(AllBells(1, 2, "\"Bonus()\", 10") + bonus).find("Scriptlet"), std::string::npos);
 }
 
 TEST(PayoutReport, CountsPastThirtyTwoBitsStayExact) {
@@ -130,6 +131,19 @@ TEST(PayoutReport, WeightsTooLargeForSixtyFourBitsAreRefused) {
     EXPECT_TRUE(run.analyzed);
     EXPECT_EQ(run.messages,
               "The reels' stop weights are too large to analyze: their product passes 2^63.\n");
+}
+
+// The count needs no pictures: a machine whose picture and sound files are not there is
+// counted, with the compiler's warnings above the report.
+TEST(PayoutAnalyzer, MissingPicturesAndSoundsStandAboveTheReport) {
+    const std::string whole = TwoReels("Bell Plum Plum", "1", kBellPlum);
+    std::string text = whole;
+    text.insert(text.rfind("}\n"), "  Animation Glow { { \"glow.bmp\" } }\n  Sound Clack { \"clack.wav\" }\n");
+    const AnalyzerRun run = Analyze(text);
+    EXPECT_TRUE(run.analyzed) << run.messages;
+    const std::string warnings =
+        "Glow uses glow.bmp which doesn't exist\nClack uses clack.wav... sounds like it's missing.\n2 Warnings\n";
+    EXPECT_EQ(run.messages, warnings + Report(whole));
 }
 
 TEST(PayoutAnalyzer, AScriptThatDoesNotCompileLeavesOnlyTheCompilersMessages) {

@@ -8,6 +8,7 @@
 #include "BuildMachine.h"
 #include "MessageCollector.h"
 #include "Quor2_5.h"
+#include "ScriptFolder.h"
 
 namespace {
 
@@ -27,8 +28,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: vslc SCRIPT [OUT]\n");
         return 2;
     }
-    const std::string script = argv[1];
-    const std::string output = argc == 3 ? argv[2] : DefaultOutput(script);
+    const std::string output = WholePath(argc == 3 ? argv[2] : DefaultOutput(argv[1]));
+    // The script's pictures and sounds are found beside it.
+    const InScriptFolder folder(argv[1]);
+    const std::string& script = folder.ScriptPath();
     // Pictures taken from asset files may be encoded; a decoder that is not there is not used.
     RegisterDecoder(kBitmapDecoderKind, 1, "ZORUDOR.DLL");
     RegisterDecoder(kBitmapDecoderKind, 2, "BMJPEG.DLL");

@@ -271,7 +271,8 @@ TEST_F(MachineBuilds, ACoinWithoutItsRegionsIsRefused) {
               (std::vector<std::string>{"The Coin statement's coin-in region CoinSlot is not defined\n",
                                         "The Coin statement's denomination region Plate is not defined\n",
                                         "The Coin statement's bill acceptor region BillSlot is not defined\n",
-                                        "3 Warnings\n"}));
+                                        "3 Warnings\n",
+                                        "The machine was not built: the script has the warnings above.\n"}));
 
     MachineScript edited;
     edited.Compile(files.Script(GlassHarbor()), nullptr, nullptr);

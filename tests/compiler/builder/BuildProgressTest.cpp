@@ -150,6 +150,23 @@ TEST_F(TestBuild, AFailedBuildShowsItsMessagesInTheResultsBox) {
     EXPECT_FALSE(Exists(out));
 }
 
+// A payout whose code names what nothing defines does not stop the build, but the box
+// says so.
+TEST_F(TestBuild, ABuiltMachineWhosePayoutNamesNothingDefinedIsWarnedOf) {
+    std::string script = GlassHarbor();
+    script.replace(script.find("\"Big()\""), 7, "\"Huge()\"");
+    const std::string out = files.Output("warned.slot");
+    BoxWatcher watcher("results");
+    TestBuildScript(files.Script(script), out);
+    const SeenBox box = watcher.Result();
+    EXPECT_TRUE(box.found);
+    EXPECT_NE(box.text.find("Payout line 2 for 1 coin pays Huge(), but Huge is defined neither by the script nor by "
+                            "the machine object"),
+              std::string::npos)
+        << box.text;
+    EXPECT_EQ(ReadAssetFileTitle(out), "Glass Harbor");
+}
+
 // A build that goes well says so, naming the machine file it wrote.
 TEST_F(TestBuild, ASuccessfulBuildSaysWhichFileItBuilt) {
     const std::string out = files.Output("built.slot");

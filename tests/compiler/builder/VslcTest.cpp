@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "AssetFileTitle.h"
@@ -36,6 +37,41 @@ TEST(Vslc, AFailedBuildPrintsItsMessagesAndFails) {
     EXPECT_EQ(run.output, "The machine has 7 pay lines; at most 5 can be played\r\n");
     EXPECT_EQ(ReadAssetFileTitle(files.Path("machine.slot")), "");
     EXPECT_EQ(RunVslc(files, "").exitCode, 2u);
+}
+
+// A script whose pictures are not beside it: the warnings, then why nothing was built,
+// naming the file that is missing.
+TEST(Vslc, AScriptWhosePicturesAreMissingSaysWhyNothingWasBuilt) {
+    MachineFiles files;
+    const std::string script = files.Script(GlassHarbor("  Animation Glow { { \"@/glow.bmp\" } }\n"));
+    const std::string out = files.Output("missing.slot");
+    const ToolRun run = RunVslc(files, script + " " + out);
+    EXPECT_EQ(run.exitCode, 1u);
+    const std::string glow = files.Path("glow.bmp");
+    std::string printed = run.output;  // each line printed with its own line end
+    printed.erase(std::remove(printed.begin(), printed.end(), '\r'), printed.end());
+    EXPECT_EQ(printed, "Glow uses " + glow + " which doesn't exist\n\n1 Warnings\n\n"
+                       "The machine was not built: 1 picture or sound file that the script names cannot be "
+                       "found beside it: " + glow + ".\nA machine's script needs its pictures and sounds in its "
+                       "own folder. The game's CD holds every built-in machine so, each in a folder of its own "
+                       "under \"machines\": copy a machine's whole folder to change it.\n\n");
+    EXPECT_EQ(ReadAssetFileTitle(out), "");
+}
+
+// A script names its pictures and sounds relative to its own folder: the build finds them
+// there from whatever folder it is started in.
+TEST(Vslc, FindsTheScriptsFilesBesideItFromAnotherFolder) {
+    MachineFiles files;
+    std::string text = GlassHarbor();
+    for (size_t at; (at = text.find("@/")) != std::string::npos;) text.erase(at, 2);
+    const std::string script = files.Script(text);
+    // The script's path from the test's folder, the one the tool starts in.
+    const std::string relative = script.substr(script.find("machine_files_"));
+    const std::string out = files.Output("relative.slot");
+    const ToolRun run = RunVslc(files, relative + " " + out);
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(ReadAssetFileTitle(out), "Glass Harbor");
 }
 
 }  // namespace
