@@ -42,7 +42,8 @@ int AmountWidth(const Canvas& c, const std::vector<CardLine>& lines, int rowHeig
 
 int LineWidth(const Canvas& c, const CardLine& line, int rowHeight, int amountWidth) {
     const int amounts = line.after.empty() ? 2 * amountWidth : TextWidth(c, line.after, rowHeight);
-    return TextWidth(c, line.words, rowHeight) + int(line.symbols.size()) * rowHeight + amounts + 4;
+    const int icons = int(line.symbols.size()) + (line.without.empty() ? 0 : 1);
+    return TextWidth(c, line.words, rowHeight) + icons * rowHeight + amounts + 4;
 }
 
 // The fewest columns whose rows fit the place at a readable height, each row as tall as
@@ -66,6 +67,12 @@ void DrawIcon(Canvas& c, const AwardCardLook& look, const std::string& name, int
         c.Fill(RECT{x + size / 4, y + size / 2 - 1, x + size - size / 4, y + size / 2 + 1}, look.trim);  // any
 }
 
+// The wild symbol that does not stand in on a line: its icon, struck out in red.
+void DrawStruckOut(Canvas& c, const AwardCardLook& look, const std::string& name, int x, int y, int size) {
+    DrawIcon(c, look, name, x, y, size);
+    c.Line(POINT{x + 1, y + 1}, POINT{x + size - 2, y + size - 2}, RGB(230, 30, 30), 2);
+}
+
 void DrawLine(Canvas& c, const AwardCardLook& look, const CardLine& line, const RECT& r, int amountWidth) {
     const int rowHeight = r.bottom - r.top, h = rowHeight - 1;
     const FontSpec font = RowFont(rowHeight);
@@ -77,6 +84,10 @@ void DrawLine(Canvas& c, const AwardCardLook& look, const CardLine& line, const 
     }
     for (const std::string& symbol : line.symbols) {
         DrawIcon(c, look, symbol, x, r.top, h);
+        x += rowHeight;
+    }
+    if (!line.without.empty()) {
+        DrawStruckOut(c, look, line.without, x, r.top, h);
         x += rowHeight;
     }
     if (!line.after.empty()) {
@@ -107,7 +118,9 @@ void DrawAwardCard(Canvas& c, const RECT& place, const std::string& scriptPath, 
     script.Compile(scriptPath, nullptr, nullptr);
     const ScriptPayTable& table = script.GetPayouts();
     if (table.lines.empty()) throw std::runtime_error("no pay table in " + scriptPath);
-    const std::vector<CardLine> lines = AwardCardLines(table, script.GetReelCount(), script.GetMaxBet());
+    std::vector<std::string> symbols;
+    for (int32_t symbol = 0; symbol < script.GetSymbolCount(); ++symbol) symbols.push_back(script.GetSymbol(symbol));
+    const std::vector<CardLine> lines = AwardCardLines(table, symbols, script.GetReelCount(), script.GetMaxBet());
     CardShape shape{};
     try {
         shape = ShapeFor(c, lines, place);

@@ -1,8 +1,8 @@
 // The pay tables of the machines we ship, read from their scripts as the compiler reads
 // them: a line that every result of another line also satisfies pays less than that line
 // on every bet, or the richer line would never be the one paid (a payout that the script
-// computes is left out of the comparison); and the award card says
-// which symbol is wild.
+// computes is left out of the comparison); no line is one that a script-computed payout
+// always wins over; and the award card says which symbol is wild.
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -80,6 +80,7 @@ bool Pays(const Line& line, size_t reels, const Progress& p) {
 struct Machine {
     ScriptPayTable table;
     std::vector<std::set<std::string>> reels;  // the symbols each reel can show
+    std::vector<std::string> symbols;          // the machine's, in its order
     int maxBet = 0;
 };
 
@@ -116,6 +117,7 @@ Machine Compiled(const std::string& file) {
     Machine m;
     m.table = script.GetPayouts();
     m.maxBet = script.GetMaxBet();
+    for (int32_t symbol = 0; symbol < script.GetSymbolCount(); ++symbol) m.symbols.push_back(script.GetSymbol(symbol));
     for (int32_t reel = 0; reel < script.GetReelCount(); ++reel) {
         std::set<std::string> shown;
         for (const StripEntry& stop : script.GetReelStrip(reel))
@@ -157,19 +159,75 @@ TEST(BuiltInPayTables, ALineThatImpliesAnotherPaysMoreOnEveryBet) {
     }
 }
 
+// Whether the matcher pays `scripted` before `line` for `coins` coins whenever both are
+// made: the first script-computed payout of a forward reading wins over every amount, and
+// over every later line.
+bool ScriptWinsOver(const Line& scripted, size_t scriptedAt, const Line& line, size_t lineAt, int coins) {
+    if (size_t(coins) > scripted.payouts.size() || scripted.payouts[size_t(coins) - 1].type == 0) return false;
+    const bool lineScripted = size_t(coins) <= line.payouts.size() && line.payouts[size_t(coins) - 1].type != 0;
+    return !lineScripted || scriptedAt < lineAt;
+}
+
+// A line every result of which also makes a line with a script-computed payout that wins
+// over it is never the line paid, whatever the card says it pays.
+TEST(BuiltInPayTables, NoLineIsAlwaysBeatenByAScriptComputedPayout) {
+    for (const std::string& file : MachineScripts()) {
+        SCOPED_TRACE(file);
+        const Machine m = Compiled(file);
+        for (size_t i = 0; i < m.table.lines.size(); ++i)
+            for (size_t j = 0; j < m.table.lines.size(); ++j) {
+                const Line &a = m.table.lines[i], &b = m.table.lines[j];
+                if (i == j || SomeResultPaysOnly(m, a, &b)) continue;
+                for (int coins = 1; coins <= m.maxBet; ++coins)
+                    EXPECT_FALSE(ScriptWinsOver(b, j, a, i, coins))
+                        << Describe(m, i) << " is never paid: every result of it makes " << Describe(m, j)
+                        << ", whose script-computed payout wins, bet " << coins;
+            }
+    }
+}
+
 TEST(BuiltInPayTables, EveryCardOfAMachineWithAWildSymbolSaysItIsWild) {
     for (const std::string& file : MachineScripts()) {
         SCOPED_TRACE(file);
         const Machine m = Compiled(file);
         if (m.table.lines.empty()) continue;
         const std::vector<content::CardLine> card =
-            content::AwardCardLines(m.table, int(m.reels.size()), m.maxBet);
+            content::AwardCardLines(m.table, m.symbols, int(m.reels.size()), m.maxBet);
         const auto says = std::count_if(card.begin(), card.end(), [&](const content::CardLine& line) {
             return line.symbols == std::vector<std::string>{m.table.joker} && line.after == "IS WILD" &&
                    line.single.empty() && line.most.empty();
         });
         EXPECT_EQ(says, m.table.joker.empty() ? 0 : 1) << "joker \"" << m.table.joker << "\"";
         EXPECT_EQ(card.size(), m.table.lines.size() + (m.table.joker.empty() ? 0 : 1));
+    }
+}
+
+// A reel of "any symbol but these" shows on the card the symbols it takes, not the ones it
+// refuses; and where the wild stands in on none of a line's reels, the card shows it struck
+// out after the line's symbols. Foxfire Grove's three lanterns take no fox.
+TEST(BuiltInPayTables, ACardLineShowsTheSymbolsItTakesAndTheWildItDoesNot) {
+    for (const std::string& file : MachineScripts()) {
+        SCOPED_TRACE(file);
+        const Machine m = Compiled(file);
+        if (m.table.lines.empty()) continue;
+        const std::vector<content::CardLine> card =
+            content::AwardCardLines(m.table, m.symbols, int(m.reels.size()), m.maxBet);
+        ASSERT_GE(card.size(), m.table.lines.size());
+        for (size_t i = 0; i < m.table.lines.size(); ++i) {
+            bool standsIn = false;
+            for (const Item& item : m.table.lines[i].items) {
+                standsIn = standsIn || item.kind != 2 || !Listed(item, m.table.joker);
+                for (const std::string& shown : card[i].symbols)
+                    EXPECT_FALSE(item.kind == 2 && Listed(item, shown)) << Describe(m, i) << " shows " << shown;
+            }
+            EXPECT_EQ(card[i].without, m.table.joker.empty() || standsIn ? "" : m.table.joker) << Describe(m, i);
+        }
+        if (file != "foxfire.txt") continue;
+        EXPECT_EQ(card[1].symbols, std::vector<std::string>(3, "Lantern"));
+        EXPECT_EQ(card[1].without, "Fox");
+        EXPECT_EQ(card[1].single, "BONUS");
+        EXPECT_EQ(card[0].symbols, std::vector<std::string>(3, "Fox"));
+        EXPECT_EQ(card[0].most, "400");
     }
 }
 
