@@ -70,7 +70,7 @@ void DrawIcon(Canvas& c, const AwardCardLook& look, const std::string& name, int
 // The wild symbol that does not stand in on a line: its icon, struck out in red.
 void DrawStruckOut(Canvas& c, const AwardCardLook& look, const std::string& name, int x, int y, int size) {
     DrawIcon(c, look, name, x, y, size);
-    c.Line(POINT{x + 1, y + 1}, POINT{x + size - 2, y + size - 2}, RGB(230, 30, 30), 2);
+    c.Line(POINT{x, y}, POINT{x + size, y + size}, RGB(230, 30, 30), 1);
 }
 
 void DrawLine(Canvas& c, const AwardCardLook& look, const CardLine& line, const RECT& r, int amountWidth) {
