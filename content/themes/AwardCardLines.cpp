@@ -72,7 +72,8 @@ std::vector<CardLine> AwardCardLines(const ScriptPayTable& table, const std::vec
         if (!table.joker.empty() && std::none_of(line.items.begin(), line.items.end(), standsIn))
             lines.back().without = table.joker;
     }
-    // The wild symbol stands in for every other one on every line: the card says so.
+    // The wild symbol stands in for every other one on every line that does not strike it
+    // out: the card says so.
     if (!table.joker.empty()) {
         CardLine wild;
         wild.symbols = {table.joker};
