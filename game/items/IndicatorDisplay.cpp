@@ -15,8 +15,19 @@
 namespace {
 
 const int32_t kInitialRate = 3;
-// Separators and the decimal point sit this far below the top of the cells.
-const int32_t kSeparatorDrop = 22;
+// The decimal point and the thousands separators are drawn as the digits' font draws them,
+// white in the gap between two cells: a round point that stands on the digits' baseline, 13
+// pixels below the top of a money display's cells, and a comma that is the same point with
+// a tail hanging below it. Both begin a pixel left of the gap's cell edge.
+const int32_t kGlyphTop = 10;
+const int32_t kGlyphWidth = 5, kPointHeight = 5, kCommaHeight = 8;
+
+// The rows of the glyph's ink, from its top: each row's first and last column.
+struct InkRow {
+    int32_t first, last;
+};
+const InkRow kPointInk[kPointHeight] = {{1, 3}, {0, 4}, {0, 4}, {0, 4}, {1, 3}};
+const InkRow kCommaInk[kCommaHeight] = {{1, 3}, {0, 4}, {0, 4}, {0, 4}, {1, 4}, {2, 4}, {1, 3}, {0, 2}};
 
 // radix^cells - 1, as large as a 32-bit value allows.
 int32_t MaximumFor(int32_t radix, int32_t cells) {
@@ -121,20 +132,28 @@ void IndicatorDisplay::InitTextSprite(const SpriteParent& parent, int32_t fontHe
     maximum_ = MaximumFor(10, cellCount_);
 }
 
-bool IndicatorDisplay::MakeWhiteSprite(const SpriteParent& parent, std::unique_ptr<SpriteHandle>& holder,
-                                       int32_t width, int32_t height, POINT at, int32_t depth) {
+bool IndicatorDisplay::MakeGlyphSprite(const SpriteParent& parent, std::unique_ptr<SpriteHandle>& holder, bool comma,
+                                       POINT at, int32_t depth) {
+    const int32_t height = comma ? kCommaHeight : kPointHeight;
     OwnerDrawSpriteDesc d;
     d.x = at.x;
     d.y = at.y;
     d.depth = uint32_t(depth);
-    d.block.width = width;
+    d.block.width = kGlyphWidth;
     d.block.height = height;
     auto made = std::make_unique<OwnerDrawSpriteHandle>();
     if (!CreateOwnerDrawSprite(parent, *made, d)) return false;
     const QuorSurfaceRecord& surface = made->Surface();
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, surface.bitmap);
-    PatBlt(dc, 0, 0, width, height, WHITENESS);
+    // Everything but the ink is the sprite's transparent colour.
+    HBRUSH clear = CreateSolidBrush(OwnerDrawSpriteDesc::kMagenta);
+    const RECT all = {0, 0, kGlyphWidth, height};
+    FillRect(dc, &all, clear);
+    DeleteObject(clear);
+    const InkRow* ink = comma ? kCommaInk : kPointInk;
+    for (int32_t row = 0; row < height; ++row)
+        PatBlt(dc, ink[row].first, row, ink[row].last - ink[row].first + 1, 1, WHITENESS);
     SelectObject(dc, old);
     DeleteDC(dc);
     UpdateOwnerDrawSprite(made->Get());
@@ -142,18 +161,21 @@ bool IndicatorDisplay::MakeWhiteSprite(const SpriteParent& parent, std::unique_p
     return true;
 }
 
+POINT IndicatorDisplay::SeparatorAt(int32_t k) const {
+    return POINT{x_ + (cellCount_ - 5 - 3 * k) * pitch_ - 1, y_ + kGlyphTop};
+}
+
+POINT IndicatorDisplay::DecimalPointAt() const { return POINT{x_ + (cellCount_ - 2) * pitch_ - 1, y_ + kGlyphTop}; }
+
 void IndicatorDisplay::CreateSeparators(const SpriteParent& parent) {
     ThreadSyncToken token;
     CriticalLock locked(&lock_);
     separatorCount_ = cellCount_ / 3 - 1;
     if (separatorCount_ < 0) separatorCount_ = 0;
     separatorSprites_.resize(size_t(separatorCount_));
-    for (int32_t k = 0; k < separatorCount_; ++k) {
-        const POINT at = {x_ + (cellCount_ - 5 - 3 * k) * pitch_ - 1, y_ + kSeparatorDrop};
-        MakeWhiteSprite(parent, separatorSprites_[size_t(k)], 2, 4, at, depth_);
-    }
-    MakeWhiteSprite(parent, decimalPoint_, 2, 2, POINT{x_ + (cellCount_ - 2) * pitch_ - 1, y_ + kSeparatorDrop},
-                    depth_);
+    for (int32_t k = 0; k < separatorCount_; ++k)
+        MakeGlyphSprite(parent, separatorSprites_[size_t(k)], true, SeparatorAt(k), depth_);
+    MakeGlyphSprite(parent, decimalPoint_, false, DecimalPointAt(), depth_);
     separators_ = true;
 }
 
@@ -312,12 +334,9 @@ void IndicatorDisplay::Layout(int32_t depth) {
     for (int32_t i = 0; i < cellCount_; ++i)
         PlaceHeldSprite(*cells_[size_t(i)], POINT{x_ + (cellCount_ - 1 - i) * pitch_, y_}, depth);
     if (text_) PlaceHeldSprite(*text_, POINT{x_ + textOffset_, y_}, depth);
-    if (decimalPoint_)
-        PlaceHeldSprite(*decimalPoint_, POINT{x_ + (cellCount_ - 2) * pitch_, y_ + kSeparatorDrop}, depth);
+    if (decimalPoint_) PlaceHeldSprite(*decimalPoint_, DecimalPointAt(), depth);
     for (int32_t k = 0; k < int32_t(separatorSprites_.size()); ++k)
-        if (separatorSprites_[size_t(k)])
-            PlaceHeldSprite(*separatorSprites_[size_t(k)],
-                            POINT{x_ + (cellCount_ - 5 - 3 * k) * pitch_ - 1, y_ + kSeparatorDrop}, depth);
+        if (separatorSprites_[size_t(k)]) PlaceHeldSprite(*separatorSprites_[size_t(k)], SeparatorAt(k), depth);
 }
 
 void IndicatorDisplay::MoveBy(POINT delta, int32_t depth) {

@@ -101,8 +101,12 @@ private:
     void InitSpriteCells(const SpriteParent& parent, uint32_t cellAsset, int32_t depth);
     void InitTextSprite(const SpriteParent& parent, int32_t fontHeight, const char* fontName, int32_t depth);
     void ResizeCells(int32_t cellCount);
-    bool MakeWhiteSprite(const SpriteParent& parent, std::unique_ptr<SpriteHandle>& holder, int32_t width,
-                         int32_t height, POINT at, int32_t depth);
+    // A white comma or point on a transparent owner-drawn sprite.
+    bool MakeGlyphSprite(const SpriteParent& parent, std::unique_ptr<SpriteHandle>& holder, bool comma, POINT at,
+                         int32_t depth);
+    // Where separator k and the decimal point stand.
+    POINT SeparatorAt(int32_t k) const;
+    POINT DecimalPointAt() const;
     // Drawing, under the lock.
     void ChangeValue(int32_t value);
     void DrawValue();

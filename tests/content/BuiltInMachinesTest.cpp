@@ -86,6 +86,51 @@ bool ShowsASlot(const std::string& picture, const RECT& r) {
     return dark && light;
 }
 
+// The client area of a window as the player sees it, one 0x00RRGGBB word a pixel.
+class WindowPixels {
+public:
+    explicit WindowPixels(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        width_ = client.right;
+        height_ = client.bottom;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC screen = GetDC(window);
+        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC copy = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(copy, bitmap);
+        BitBlt(copy, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
+        GdiFlush();
+        if (bits) pixels_.assign(static_cast<uint32_t*>(bits), static_cast<uint32_t*>(bits) + width_ * height_);
+        SelectObject(copy, old);
+        DeleteDC(copy);
+        DeleteObject(bitmap);
+        ReleaseDC(window, screen);
+    }
+    // Whether the pixel is ink of a meter: bright on the meters' dark red.
+    bool Ink(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_ || pixels_.empty()) return false;
+        const uint32_t p = pixels_[size_t(y) * size_t(width_) + size_t(x)];
+        return std::max({p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF}) > 120;
+    }
+    // How many rows of the rectangle hold ink.
+    int InkHeight(const RECT& r) const {
+        int rows = 0;
+        for (LONG y = r.top; y < r.bottom; ++y) {
+            bool any = false;
+            for (LONG x = r.left; x < r.right && !any; ++x) any = Ink(x, y);
+            rows += any;
+        }
+        return rows;
+    }
+
+private:
+    int width_ = 0, height_ = 0;
+    std::vector<uint32_t> pixels_;
+};
+
 class BuiltInMachinesTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL"); }
@@ -255,6 +300,27 @@ TEST_F(BuiltInMachinesTest, TheProgressiveShowsItsJackpotAsMoney) {
     EXPECT_FALSE(Shown(jackpot.GetSeparator(1)));
     jackpot.SetValue(123456789);
     EXPECT_TRUE(Shown(jackpot.GetSeparator(1)));
+
+    // On the screen, "$1,234,567.89": the comma between the 4 and the 5 and the point
+    // between the 7 and the 8 read as a comma and a point do beside the digits, at least a
+    // third as tall as the 5.
+    const DWORD end = GetTickCount() + 500;
+    while (int32_t(GetTickCount() - end) < 0) {
+        PumpMessages();
+        Sleep(10);
+    }
+    SpriteCreateRecord five{}, eight{}, four{};
+    ASSERT_TRUE(ExamineSprite(jackpot.GetCell(4)->Get(), &five));
+    ASSERT_TRUE(ExamineSprite(jackpot.GetCell(5)->Get(), &four));
+    ASSERT_TRUE(ExamineSprite(jackpot.GetCell(1)->Get(), &eight));
+    const int pitch = five.x - four.x, top = five.y, bottom = five.y + 28;
+    const WindowPixels pixels(screen->GetView()->GetHandle());
+    const int digit = pixels.InkHeight(RECT{five.x + 4, top, five.x + pitch, bottom});
+    const int comma = pixels.InkHeight(RECT{five.x - 2, top, five.x + 4, bottom});
+    const int point = pixels.InkHeight(RECT{eight.x - 2, top, eight.x + 4, bottom});
+    EXPECT_GE(digit, 10) << "the 5 of the jackpot where its cell stands";
+    EXPECT_GE(3 * comma, digit) << "comma " << comma << " of a digit's " << digit;
+    EXPECT_GE(3 * point, digit) << "point " << point << " of a digit's " << digit;
     MachineHost::CloseAll();
 }
 

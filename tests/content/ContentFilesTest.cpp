@@ -143,6 +143,48 @@ TEST(OurCd, HoldsEveryBuiltInMachineInAFolderOfItsOwnWhereItCompilesWithoutAWord
     SetCurrentDirectoryA(previous);
 }
 
+// A machine picture of the machine folder, read pixel by pixel from its file: the
+// generator writes 24-bit pictures, top row first or last as the height's sign says.
+class MachinePicture {
+public:
+    explicit MachinePicture(const std::string& name) {
+        HANDLE file = CreateFileA((kMachineDir + name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return;
+        bytes_.resize(GetFileSize(file, nullptr));
+        DWORD read = 0;
+        ReadFile(file, bytes_.data(), DWORD(bytes_.size()), &read, nullptr);
+        CloseHandle(file);
+        if (read != bytes_.size() || bytes_.size() < 54) bytes_.clear();
+    }
+    COLORREF At(int x, int y) const {
+        if (bytes_.empty()) return CLR_INVALID;
+        const auto word = [&](size_t at) { return int32_t(bytes_[at] | bytes_[at + 1] << 8 | bytes_[at + 2] << 16 |
+                                                          uint32_t(bytes_[at + 3]) << 24); };
+        const int32_t width = word(18), height = word(22), offset = word(10);
+        const int32_t row = height < 0 ? y : height - 1 - y, stride = (width * 3 + 3) / 4 * 4;
+        const size_t at = size_t(offset) + size_t(row) * size_t(stride) + size_t(x) * 3;
+        return at + 2 < bytes_.size() ? RGB(bytes_[at + 2], bytes_[at + 1], bytes_[at]) : CLR_INVALID;
+    }
+
+private:
+    std::vector<unsigned char> bytes_;
+};
+
+// Below the three reels, where Classic Bars has its award card, Foxfire Grove has one too:
+// the card's frame and its dark face, and the rows of its pay table on it.
+TEST(GeneratedMachine, FoxfireGroveHasItsAwardCardBelowTheReelsAsTheBuiltInMachinesDo) {
+    const COLORREF face = RGB(12, 12, 20);
+    const MachinePicture bars("bars_back.bmp"), foxfire("foxfire_back.bmp");
+    ASSERT_EQ(bars.At(51, 327), face) << "the built-in card's place";
+    EXPECT_EQ(foxfire.At(51, 327), face);
+    EXPECT_EQ(foxfire.At(48, 324), RGB(240, 190, 60)) << "the frame, in the cabinet's gold";
+    int lit = 0;  // pixels of its words and icons
+    for (int y = 340; y < 386; ++y)
+        for (int x = 52; x < 454; ++x) lit += foxfire.At(x, y) != face;
+    EXPECT_GT(lit, 1000);
+}
+
 TEST(ProgramResources, TheIconAndTheCursorsAreInVsl) {
     HMODULE vsl = LoadLibraryExA((kProgramDir + "vsl.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(vsl, nullptr);

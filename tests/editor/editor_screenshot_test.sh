@@ -11,7 +11,8 @@ take_shot
 rc=0
 if grep -q "Reel 0 Area (110,120 96x192)" "$ready"; then echo "ok   the status bar names the selected reel area"; else echo "FAIL status: $(cat "$ready")"; rc=1; fi
 black=$(count "" "#000000")
+# The cabinet's brown, less what its award card below the reels covers (some 26,000 pixels).
 brown=$(count "" "#422918")
-if [ "$brown" -ge 100000 ]; then echo "ok   the backdrop shows ($brown pixels of its brown)"; else echo "FAIL backdrop: $brown brown pixels"; rc=1; fi
+if [ "$brown" -ge 80000 ]; then echo "ok   the backdrop shows ($brown pixels of its brown)"; else echo "FAIL backdrop: $brown brown pixels"; rc=1; fi
 finish_shots
 exit $rc

@@ -190,10 +190,11 @@ TEST_F(Indicators, SeparatorsShowAboveTheirThresholdsAndMoveWithTheDisplay) {
     d.SetValue(99901);
     EXPECT_FALSE(hidden(d.GetSeparator(0)));
     EXPECT_TRUE(hidden(d.GetSeparator(1)));
-    // The separator is white, below the gap between the cells.
-    const int sx = kX + (9 - 5) * 10 - 1, sy = kY + 22;
-    EXPECT_TRUE(IsWhiteEventually(sx, sy));
-    EXPECT_TRUE(IsWhiteEventually(sx + 1, sy + 3));
+    // The separator is a white comma in the gap between the cells: a point on the digits'
+    // baseline with its tail below it.
+    const int sx = kX + (9 - 5) * 10 - 1, sy = kY + 10;
+    EXPECT_TRUE(IsWhiteEventually(sx + 2, sy + 2));
+    EXPECT_TRUE(IsWhiteEventually(sx + 1, sy + 7));
 
     d.MoveBy(POINT{3, 4}, 0);
     EXPECT_EQ(sx + 3, Examined(d.GetSeparator(0)->Get()).x);
