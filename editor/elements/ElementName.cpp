@@ -39,6 +39,11 @@ std::string ScriptNameRefusal(const std::string& name, const std::string& kind) 
     return std::string();
 }
 
+std::string NameChangeNotice(const std::string& typed, const std::string& name) {
+    return "A name may hold only letters, digits and _, so \"" + typed + "\" becomes \"" + name +
+           "\".\n\nClick OK to take the name " + name + ", or Cancel to change it.";
+}
+
 std::string RenameRefusal(const std::string& name, const std::string& currentName, const std::string& kind,
                           const std::function<bool(const std::string&)>& isUsed) {
     const std::string refusal = ScriptNameRefusal(name, kind);

@@ -15,6 +15,11 @@ std::string MakeValidName(const std::string& text);
 // begins with a letter and is not one of its keywords. Empty when it can.
 std::string ScriptNameRefusal(const std::string& name, const std::string& kind);
 
+// What the author is told when the typed text had to be made valid (MakeValidName) to
+// become the name, in a box of this caption: both names, as typed and as they become.
+inline const char kNameChangeCaption[] = "Name Changed";
+std::string NameChangeNotice(const std::string& typed, const std::string& name);
+
 // Why a typed name cannot become an element's new name: a name the script cannot read
 // (above), or already the name of something else (the current name itself may stay);
 // empty when it can. The name is the valid one (MakeValidName); the kind word names the

@@ -31,6 +31,8 @@ public:
     void Commit(MachineScript& script) override;
     bool OnContextMenu(POINT point, Window* owner) override;
     void EditProperties(Window* owner) override;
+    // True when the indicator has a picture to be saved with: a named animation or its own.
+    bool HasPicture() const { return !UsesOwnAnimation() || set_.Get(); }
     void RunCommand(int command, Window* owner);
     void OnSetChanged(int32_t value) override;
 

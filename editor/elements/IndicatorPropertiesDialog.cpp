@@ -20,6 +20,9 @@ int IndicatorPropertiesDialog::OnCreate() {
     SetDlgItemInt(dialog, IDC_DIGITS, UINT(record_.digits), TRUE);
     CheckDlgButton(dialog, IDC_DOLLAR_SIGN, record_.dollarSign ? BST_CHECKED : BST_UNCHECKED);
     FillChoices(dialog, IDC_ANIMATION, choices_, ChoiceFor(record_.picture.animationName, ownSet_));
+    // An indicator without a picture of its own (a new one) starts on the first animation.
+    if (SendDlgItemMessageA(dialog, IDC_ANIMATION, CB_GETCURSEL, 0, 0) == CB_ERR)
+        SendDlgItemMessageA(dialog, IDC_ANIMATION, CB_SETCURSEL, 0, 0);
     return 1;
 }
 

@@ -21,12 +21,20 @@ int RenameDialog::OnCreate() {
 }
 
 void RenameDialog::OnOK(int, int) {
-    const std::string typed = GetItemText(IDC_RENAME_NAME, kNameLimit + 1);
-    const std::string name = MakeValidName(typed.substr(0, typed.find('\0')));
+    const std::string text = GetItemText(IDC_RENAME_NAME, kNameLimit + 1);
+    const std::string typed = text.substr(0, text.find('\0'));
+    const std::string name = MakeValidName(typed);
     const NameInUse isUsed = isUsed_ ? isUsed_ : [](const std::string&) { return false; };
     const std::string refusal = RenameRefusal(name, name_, kind_, isUsed);
     if (!refusal.empty()) {
         MessageBoxA(GetHandle(), refusal.c_str(), "Invalid Name", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // A name made valid is never taken silently: the author sees what it becomes.
+    if (name != typed &&
+        MessageBoxA(GetHandle(), NameChangeNotice(typed, name).c_str(), kNameChangeCaption,
+                    MB_OKCANCEL | MB_ICONINFORMATION) != IDOK) {
+        SetFocus(GetDlgItem(GetHandle(), IDC_RENAME_NAME));
         return;
     }
     name_ = name;

@@ -2,7 +2,8 @@
 // ask for a new name: titled "Rename " + the kind word, it shows the current name and
 // ends with 1 on OK, with the new name (made valid) in GetName, and 0 on Cancel. A name
 // that is empty, starts with a digit or is already used elsewhere is refused with a
-// message, and the dialog stays open.
+// message, and the dialog stays open. A typed name that had to be made valid (a blank
+// became "_") is shown as it becomes, to be taken with OK or changed after Cancel.
 #pragma once
 #include <functional>
 #include <string>

@@ -17,7 +17,6 @@
 #include "MachineLayout.h"
 #include "TvWindow.h"
 
-class ButtonElement;
 class MachineScript;
 
 class GraphicsPage : public TvWindow, public LayoutObserver {
@@ -59,7 +58,7 @@ private:
     void ScrollTo(int32_t y);
     void ChooseBackdrop();
     void AddElementAt(int command, POINT client);
-    bool ChooseNewButtonPicture(ButtonElement* button);
+    bool ChooseNewPicture(EditableElement* added);
 
     Window* editor_;
     MachineScript* script_;

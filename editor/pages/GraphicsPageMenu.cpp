@@ -4,6 +4,7 @@
 #include "GraphicsPage.h"
 
 #include "ButtonElement.h"
+#include "IndicatorElement.h"
 #include "MachineScript.h"
 #include "PageDialogs.h"
 #include "Quor2_5.h"
@@ -54,18 +55,26 @@ void GraphicsPage::AddElementAt(int command, POINT client) {
         if (command == ID_ADD_BUTTON) element = layout_.AddButton(*GetStage(), at, CurrentDirectory());
     }
     if (!element) return;
-    if (command == ID_ADD_BUTTON && !ChooseNewButtonPicture(static_cast<ButtonElement*>(element))) return;
+    if ((command == ID_ADD_BUTTON || command == ID_ADD_INDICATOR) && !ChooseNewPicture(element)) return;
     AddElement(element, false);
     layout_.NotifyChanged();
 }
 
-// A button is saved with its picture: the Properties box of a new one chooses it, and a
-// box cancelled or left without one takes the add back.
-bool GraphicsPage::ChooseNewButtonPicture(ButtonElement* button) {
-    button->EditProperties(this);
-    if (button->HasPicture()) return true;
+namespace {
+bool HasPicture(const EditableElement* element) {
+    if (const auto* button = dynamic_cast<const ButtonElement*>(element)) return button->HasPicture();
+    if (const auto* indicator = dynamic_cast<const IndicatorElement*>(element)) return indicator->HasPicture();
+    return true;
+}
+}  // namespace
+
+// A button or an indicator is saved with its picture: the Properties box of a new one
+// chooses it, and a box cancelled or left without one takes the add back.
+bool GraphicsPage::ChooseNewPicture(EditableElement* added) {
+    added->EditProperties(this);
+    if (HasPicture(added)) return true;
     ThreadSyncToken token;
-    layout_.TakeBack(button);
+    layout_.TakeBack(added);
     return false;
 }
 

@@ -1,7 +1,9 @@
 // Closing the editor: the pages commit their edits, the author is asked, and the patched
 // script replaces the old one.
+#include <algorithm>
 #include <stdexcept>
 
+#include "AwardCardNotice.h"
 #include "EditorWindow.h"
 #include "GraphicsPage.h"
 #include "PayoutPage.h"
@@ -60,6 +62,7 @@ int EditorWindow::AskAndSave() {
         if (currentPage_) ::SetFocus(currentPage_->GetHandle());
         return 0;
     }
+    const bool cardGoesStale = CardGoesStale();
     if (!PagesMayClose()) return 0;
     try {
         if (graphicsPage_) graphicsPage_->Apply();
@@ -70,7 +73,28 @@ int EditorWindow::AskAndSave() {
         return 0;
     }
     if (!script_.HasPatches()) return 1;
-    return WriteAndSwap() ? 1 : 0;
+    if (!WriteAndSwap()) return 0;
+    if (cardGoesStale && payoutsWritten_) {
+        const std::string notice = StaleAwardCardNotice(script_.GetBackdropFile());
+        MessageBoxA(GetHandle(), notice.c_str(), kStaleAwardCardCaption, MB_OK | MB_ICONINFORMATION);
+    }
+    return 1;
+}
+
+// A wizard machine's award card shows the pay table as the wizard built it; an edited
+// table that the save writes leaves it behind. Asked before the pages commit their edits.
+bool EditorWindow::CardGoesStale() const {
+    const auto* payouts = static_cast<const PayoutPage*>(pages_[PayoutsTab]);
+    return payouts && payouts->IsModified() && BackdropIsWizardCard(scriptPath_, script_.GetBackdropFile()) &&
+           PayTableShowsOtherwise(script_.GetPayouts(), payouts->GetTable());
+}
+
+// Whether the Payouts page's edits are among those about to be written (a save may have
+// left them out).
+bool EditorWindow::PayoutsQueued() const {
+    const int32_t owner = units_.Find(pages_[PayoutsTab]);
+    const std::vector<int32_t> owners = script_.GetPatchOwners();
+    return owner > 0 && std::find(owners.begin(), owners.end(), owner) != owners.end();
 }
 
 // The new text is compiled before it replaces the script. When the compiler refuses it,
@@ -92,6 +116,7 @@ bool EditorWindow::WriteAndSwap() {
         script_.DropPatches(check.Culprit());
         if (!script_.HasPatches()) return true;
     }
+    payoutsWritten_ = PayoutsQueued();
     script_.DiscardPatches(true);
     return true;
 }

@@ -56,6 +56,8 @@ private:
     bool HasEdits() const;
     int AskAndSave();
     bool WriteAndSwap();
+    bool CardGoesStale() const;
+    bool PayoutsQueued() const;
     LRESULT OnActivate(WPARAM, LPARAM);
     LRESULT OnPageResized(WPARAM, LPARAM);
     // F1 anywhere in the editor: the editor's topic of the authors' reference.
@@ -78,4 +80,5 @@ private:
     ScriptSaver saver_;
     SaveUnits units_;  // who queued each edit of the script
     std::string saveError_;
+    bool payoutsWritten_ = false;  // the last save wrote the Payouts page's edits
 };

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "AnimationChoices.h"
+#include "AwardCardNotice.h"
 #include "EditorPlacement.h"
 #include "ElementGeometry.h"
 #include "ElementName.h"
@@ -94,6 +95,33 @@ TEST(ElementNamesTest, TypedNamesKeepTheirLengthAndAddedNamesSkipDefinedOnes) {
     EXPECT_EQ("New_Region_2", NextNewElementName("New_Region_", counter, isDefined));
     EXPECT_EQ("New_Region_3", NextNewElementName("New_Region_", counter, isDefined));
     EXPECT_EQ("New_Indicator_5", NextNewElementName("New_Indicator_", counter, isDefined));
+}
+
+// The wizard names a machine's backdrop, with the award card in it, after the script; a
+// table edited back to what it was, or only moved in the text, still matches the card.
+TEST(AwardCardNoticeTest, OnlyTheWizardsBackdropAndAPayTableThatShowsOtherwiseMakeTheCardStale) {
+    EXPECT_TRUE(BackdropIsWizardCard("C:\\Vellmoor\\GoldRush.txt", "goldrush.BMP"));
+    EXPECT_FALSE(BackdropIsWizardCard("C:\\Vellmoor\\foxfire.txt", "foxfire_back.bmp"));
+    EXPECT_FALSE(BackdropIsWizardCard("C:\\Vellmoor\\GoldRush.txt", "GoldRush.jpg"));
+
+    ScriptPayTable saved;
+    saved.lines.resize(2);
+    saved.lines[0].items = {{0, {"Sym0"}}, {0, {"Sym0"}}, {0, {"Sym0"}}};
+    saved.lines[0].payouts = {{0, "", 1000}, {0, "", 2000}};
+    saved.lines[1].payouts = {{1, "JackpotPayout()", 0}};
+    ScriptPayTable edited = saved;
+    edited.sources.resize(2);
+    edited.lines[1].payouts[0].amount = 7;  // a scriptlet's unused amount
+    EXPECT_FALSE(PayTableShowsOtherwise(saved, edited));
+    edited.lines[0].payouts[1].amount = 2500;
+    EXPECT_TRUE(PayTableShowsOtherwise(saved, edited));
+    edited = saved;
+    edited.lines[0].kind = 1;
+    EXPECT_TRUE(PayTableShowsOtherwise(saved, edited));
+    edited = saved;
+    edited.lines[0].items[2].symbols = {"Cherry"};
+    EXPECT_TRUE(PayTableShowsOtherwise(saved, edited));
+    EXPECT_NE(std::string::npos, StaleAwardCardNotice("GoldRush.bmp").find("GoldRush.bmp"));
 }
 
 TEST(SequenceFileNameTest, NamesOnDiskAreSkippedAndTheCounterNeverGoesBack) {

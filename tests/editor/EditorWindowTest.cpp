@@ -292,7 +292,8 @@ TEST_F(EditorWindowTest, RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
     Open();
     PolygonRegionElement* lucky = Find<PolygonRegionElement>("Lucky");
     ASSERT_NE(nullptr, lucky);
-    std::string prompt;
+    std::string prompt, changed;
+    bool stayedOpen = false;
     std::vector<std::string> refusals;
     DialogDriver driver([&] {
         HWND dialog = WaitForDialog("Rename Region");
@@ -303,7 +304,19 @@ TEST_F(EditorWindowTest, RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
         for (const char* typed : {"", "7up", "BillSlot", "Reel", "any", "Title", " x", "coin in"}) {
             SetDlgItemTextA(dialog, IDC_RENAME_NAME, typed);
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);  // the refusal's box is modal: do not wait in it
-            if (std::string(typed) == "coin in") break;
+            if (std::string(typed) == "coin in") {
+                // The blank made "_" is shown; Cancel keeps the dialog open, OK takes the name.
+                HWND box = WaitForDialog(kNameChangeCaption);
+                if (!box) return;
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                changed = text;
+                PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+                WaitUntil([box] { return !IsWindow(box); });
+                stayedOpen = IsWindow(dialog) != FALSE;
+                PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                if ((box = WaitForDialog(kNameChangeCaption)) != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
+                break;
+            }
             HWND box = WaitForDialog("Invalid Name");
             if (!box) return;
             GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
@@ -320,6 +333,8 @@ TEST_F(EditorWindowTest, RenamingARegionRefusesBadNamesAndSavesTheValidOne) {
     // Words of the script language, and " x" made "_x", are no names the script can read.
     for (size_t i = 3; i < 6; ++i) EXPECT_NE(std::string::npos, refusals[i].find("word of the script")) << refusals[i];
     EXPECT_NE(std::string::npos, refusals[6].find("_x")) << refusals[6];
+    EXPECT_NE(std::string::npos, changed.find("\"coin in\" becomes \"coin_in\"")) << changed;
+    EXPECT_TRUE(stayedOpen);
     EXPECT_EQ("coin_in", lucky->GetName());
     EXPECT_EQ("coin_in Region", lucky->GetDisplayText());
 

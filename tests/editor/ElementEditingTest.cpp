@@ -185,8 +185,12 @@ TEST_F(EditorWindowTest, ButtonsAreAddedMovedEditedRenamedAndDeletedAndTheScript
     EXPECT_EQ(1, std::count_if(offered.begin(), offered.end(), [](const std::string& e) { return e[0] == '{'; }));
     EXPECT_EQ(1, std::count(offered.begin(), offered.end(), "{Button Spin}"));
     EXPECT_EQ(1, std::count(offered.begin(), offered.end(), "Glow"));
-    Rename(lamp, ID_RENAME_ITEM, "Rename Button", "Big Lamp!",
-           [&](int command) { lamp->RunCommand(command, editor_.get()); });
+    {
+        BoxAnswer changed(kNameChangeCaption, IDOK);
+        Rename(lamp, ID_RENAME_ITEM, "Rename Button", "Big Lamp!",
+               [&](int command) { lamp->RunCommand(command, editor_.get()); });
+        EXPECT_TRUE(changed.Seen());
+    }
     EXPECT_EQ("Big_Lamp_ Button", lamp->GetDisplayText());
     bell->RunCommand(ID_DELETE_ITEM, editor_.get());
 
@@ -261,6 +265,51 @@ TEST_F(EditorWindowTest, AButtonAddedFromTheMenuIsSavedWithTheAnimationChosenFor
     EXPECT_EQ(470, buttons.at("New_Button_2").button.position.x);
 }
 
+// Add Indicator on the page's menu, as Add Button: its Properties box starts on the first
+// animation offered, a box cancelled takes the add back, and the indicator kept shows its
+// animation (no longer a bare rectangle) and is saved with it.
+TEST_F(EditorWindowTest, AnIndicatorAddedFromTheMenuShowsAndIsSavedWithTheAnimationChosenForIt) {
+    Open();
+    const size_t elements = page_->GetLayout().GetElements().size();
+    {
+        DialogDriver driver([] {
+            if (HWND dialog = WaitForDialog("New_Indicator_0: Indicator Properties")) PressButton(dialog, IDCANCEL);
+        });
+        page_->RunMenuCommand(ID_ADD_INDICATOR, POINT{40, 520});
+    }
+    EXPECT_EQ(elements, page_->GetLayout().GetElements().size());
+    EXPECT_EQ(nullptr, Find<IndicatorElement>("New_Indicator_0"));
+    std::string first;
+    AnswerDialog("New_Indicator_1: Indicator Properties", [&first](HWND dialog) {
+        char text[128] = {};
+        GetDlgItemTextA(dialog, IDC_ANIMATION, text, sizeof text);
+        first = text;
+    }, [&] { page_->RunMenuCommand(ID_ADD_INDICATOR, POINT{40, 520}); });
+    EXPECT_NE("", first);
+    AnswerDialog("New_Indicator_2: Indicator Properties", [](HWND dialog) {
+        HWND combo = GetDlgItem(dialog, IDC_ANIMATION);
+        SendMessageA(combo, CB_SETCURSEL, WPARAM(SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("Meter"))), 0);
+        SetDlgItemInt(dialog, IDC_DIGITS, 3, TRUE);
+    }, [&] { page_->RunMenuCommand(ID_ADD_INDICATOR, POINT{140, 520}); });
+    EXPECT_EQ(elements + 2, page_->GetLayout().GetElements().size());
+    IndicatorElement* meter = Find<IndicatorElement>("New_Indicator_2");
+    ASSERT_NE(nullptr, meter);
+    EXPECT_EQ(3u, meter->GetCellCount());
+    const SIZE digit = meter->GetSet()->GetLargestFrameSize();
+    EXPECT_EQ(3 * digit.cx, meter->GetRect().Width());
+
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    const auto indicators = Compiled()->GetIndicators();
+    EXPECT_EQ(0u, indicators.count("New_Indicator_0"));
+    ASSERT_EQ(1u, indicators.count("New_Indicator_1"));
+    EXPECT_EQ(first, indicators.at("New_Indicator_1").indicator.picture.animationName);
+    ASSERT_EQ(1u, indicators.count("New_Indicator_2"));
+    const IndicatorPart& saved = indicators.at("New_Indicator_2").indicator;
+    EXPECT_EQ("Meter", saved.picture.animationName);
+    EXPECT_EQ(3, saved.digits);
+    EXPECT_EQ((ScriptRect{140, 520, 140 + 3 * digit.cx, 520 + digit.cy}), saved.rectangle);
+}
+
 TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTheDigitsThePlaySideDraws) {
     Open();
     const std::unique_ptr<MachineScript> before = CompiledOriginal();
@@ -279,8 +328,14 @@ TEST_F(EditorWindowTest, IndicatorsAreAddedMovedEditedRenamedAndDeletedAndKeepTh
     EXPECT_EQ(10u, credit->GetCellCount());
     EXPECT_EQ(dragged.left, credit->GetRect().left);
     EXPECT_EQ(dragged.top, credit->GetRect().top);
-    Rename(jackpot, ID_RENAME_ITEM, "Rename Indicator", "Grand Prize",
-           [&](int command) { jackpot->RunCommand(command, editor_.get()); });
+    {
+        // The blank the name cannot hold is not dropped silently: the author sees the name it becomes.
+        BoxAnswer changed(kNameChangeCaption, IDOK);
+        Rename(jackpot, ID_RENAME_ITEM, "Rename Indicator", "Grand Prize",
+               [&](int command) { jackpot->RunCommand(command, editor_.get()); });
+        EXPECT_NE(std::string::npos, changed.Text().find("\"Grand Prize\" becomes \"Grand_Prize\"")) << changed.Text();
+    }
+    EXPECT_EQ("Grand_Prize Indicator", jackpot->GetDisplayText());
     // Renamed, the indicator still finds its own animation among the choices, chosen.
     std::vector<std::string> offered;
     std::string chosen;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "AwardCardNotice.h"
 #include "EditorDriver.h"
 #include "MachineScript.h"
 #include "ModalDriver.h"
@@ -35,6 +36,10 @@ protected:
         CopyMachineFiles(folder_);
         script_ = folder_ + "\\foxfire.txt";
         DeleteFileA((folder_ + "\\foxfire.old.txt").c_str());
+        Open();
+    }
+    // The editor on the script, with the pages found.
+    void Open() {
         editor_ = std::make_unique<EditorWindow>(nullptr, script_);
         ASSERT_EQ(1, editor_->Create());
         editor_->Show();
@@ -293,6 +298,29 @@ TEST_F(GridPagesTest, NoClosesTheEditorEvenWithAnEditThePayTableRefuses) {
     EXPECT_EQ(1, editor_->CanClose());
     EXPECT_TRUE(answer.Seen());
     EXPECT_EQ(before, ReadFileBytes(script_));
+}
+
+// A machine the wizard built has its award card painted into the backdrop that it names
+// after the script. A saved payout edit tells the author that the card no longer matches
+// the pay table; foxfire's own backdrop holds no card, and its saves above tell nothing.
+TEST_F(GridPagesTest, ASavedPayoutEditOnAWizardMachineSaysItsAwardCardNoLongerMatches) {
+    editor_.reset();
+    std::string text = ReadFileBytes(script_);
+    const std::string backdrop = "Backdrop \"foxfire_back.bmp\"";
+    ASSERT_NE(std::string::npos, text.find(backdrop));
+    text.replace(text.find(backdrop), backdrop.size(), "Backdrop \"GoldRush.bmp\"");
+    script_ = folder_ + "\\GoldRush.txt";
+    WriteFileBytes(script_, text);
+    ASSERT_TRUE(CopyFileA((folder_ + "\\foxfire_back.bmp").c_str(), (folder_ + "\\GoldRush.bmp").c_str(), FALSE));
+    Open();
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    ClickPayout(2, 4);  // all Owl, one coin
+    SetWindowTextA(payouts_->GetPayoutBox(), "12");
+    BoxAnswer notice(kStaleAwardCardCaption, IDOK);
+    SaveAndRecompile();
+    EXPECT_EQ(12, saved_.GetPayouts().lines[2].payouts[0].amount);
+    ASSERT_TRUE(notice.Seen());
+    EXPECT_NE(std::string::npos, notice.Text().find("GoldRush.bmp")) << notice.Text();
 }
 
 TEST_F(GridPagesTest, MultipleAndCountedSymbolsRoundTripThroughTheDialogAndTheControl) {
