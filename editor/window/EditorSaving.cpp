@@ -62,8 +62,11 @@ int EditorWindow::AskAndSave() {
         if (currentPage_) ::SetFocus(currentPage_->GetHandle());
         return 0;
     }
-    const bool cardGoesStale = CardGoesStale();
+    // The pages take what is still typed in a cell only as they commit: the table is
+    // compared as it was before they did.
+    const ScriptPayTable tableBefore = script_.GetPayouts();
     if (!PagesMayClose()) return 0;
+    const bool cardGoesStale = CardGoesStale(tableBefore);
     try {
         if (graphicsPage_) graphicsPage_->Apply();
     } catch (const std::exception& error) {
@@ -82,11 +85,12 @@ int EditorWindow::AskAndSave() {
 }
 
 // A wizard machine's award card shows the pay table as the wizard built it; an edited
-// table that the save writes leaves it behind. Asked before the pages commit their edits.
-bool EditorWindow::CardGoesStale() const {
+// table that the save writes leaves it behind. Asked once the pages have committed their
+// edits, of the table as it was before.
+bool EditorWindow::CardGoesStale(const ScriptPayTable& before) const {
     const auto* payouts = static_cast<const PayoutPage*>(pages_[PayoutsTab]);
     return payouts && payouts->IsModified() && BackdropIsWizardCard(scriptPath_, script_.GetBackdropFile()) &&
-           PayTableShowsOtherwise(script_.GetPayouts(), payouts->GetTable());
+           PayTableShowsOtherwise(before, payouts->GetTable());
 }
 
 // Whether the Payouts page's edits are among those about to be written (a save may have

@@ -56,7 +56,7 @@ private:
     bool HasEdits() const;
     int AskAndSave();
     bool WriteAndSwap();
-    bool CardGoesStale() const;
+    bool CardGoesStale(const ScriptPayTable& before) const;
     bool PayoutsQueued() const;
     LRESULT OnActivate(WPARAM, LPARAM);
     LRESULT OnPageResized(WPARAM, LPARAM);
