@@ -386,3 +386,60 @@ TEST_F(FrontDeskTest, TypedCentsAreBookedAsTypedAndTextThatIsNoAmountIsRefused) 
     EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 50075 - 25050);
     EXPECT_EQ(Stored(2, "Credit"), DWORD(50075 - 25050));
 }
+
+namespace {
+// What the edit of the sheet's page (0 Borrow, 1 Repay) offers once the page is shown.
+std::string Offered(HWND sheet, int pageIndex, int edit) {
+    SendMessageA(sheet, PSM_SETCURSEL, WPARAM(pageIndex), 0);
+    HWND page = HWND(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    char shown[32] = {};
+    GetDlgItemTextA(page, edit, shown, sizeof shown);
+    return shown;
+}
+}  // namespace
+
+TEST_F(FrontDeskTest, TheRowShowsTheCashOfAnApplyWhileTheSheetIsOpen) {
+    TwoPlayers();
+    Record(1).Borrow(Money(25125));
+    Show();
+    std::string shown;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+            KeyIntoSheet(sheet, "1", IDC_REPAY_DOLLARS, IDC_REPAY_HINT);
+            PressButton(sheet, 0x3021);  // Apply
+            shown = desk_->GetRow(1).GetCash().GetTextString();
+            PressButton(sheet, IDCANCEL);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1025025);
+    EXPECT_EQ(shown, "$10,250.25");
+}
+
+TEST_F(FrontDeskTest, TheSheetOffersTheAmountsToTheCentAndOkRepaysExactlyThat) {
+    TwoPlayers();
+    Record(1).Borrow(Money(25025));
+    Show();
+    std::string borrow, repay;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            borrow = Offered(sheet, 0, IDC_BORROW_DOLLARS);
+            repay = Offered(sheet, 1, IDC_REPAY_DOLLARS);
+            PressButton(sheet, IDOK);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(borrow, "9749.75") << "$9,749.75 available";
+    EXPECT_EQ(repay, "250.25") << "$250.25 owed";
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 0) << "OK on the offer leaves nothing owing";
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000);
+    EXPECT_EQ(Stored(2, "Credit"), 0u);
+    EXPECT_EQ(Stored(2, "Cash"), 1000000u);
+}
