@@ -1,5 +1,5 @@
 // The Front Desk on the display for a screenshot, with the players of the test prefix and
-// a name typed into the fourth row. It writes the file named first once frames have been
+// a long name typed into the fourth row. It writes the file named first once frames have been
 // shown (the pane's origin on the display and the fourth row), and ends after the
 // milliseconds given second. With "apply" third, no name is typed, player 1 owes $251.25,
 // and the credit sheet, moved down off the first rows, stays open after Repay "1" and Apply;
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     if (pane->GetHost().GetScreen() != desk) return 1;
     if (!apply) {
         desk->AddKeyElement(&desk->GetRow(3));
-        for (char c : std::string("Vera Vellmoor")) SendMessageA(pane->GetHandle(), WM_CHAR, WPARAM(c), 1);
+        for (char c : std::string("Margaret Thistlewood-Smith")) SendMessageA(pane->GetHandle(), WM_CHAR, WPARAM(c), 1);
     }
     auto report = [&] {
         POINT origin = {0, 0};

@@ -20,6 +20,7 @@
 #include "ProductKey.h"
 #include "RegistryHelpers.h"
 #include "RegKey.h"
+#include "SpriteQueries.h"
 #include "TestScreens.h"
 
 namespace {
@@ -258,6 +259,35 @@ TEST_F(FrontDeskTest, TheChecksRefuseTwinsAndOfferPlayerOne) {
     EXPECT_EQ(Stored(1, "Date"), TodayAsPlayerDate()) << "Player 1 is saved as a player in use";
     EXPECT_EQ(Stored(1, "Cash"), 1000000u);
     EXPECT_EQ(Stored(1, "Active"), 1u);
+}
+
+namespace {
+// The screen rectangle of a label's sprite on the stage.
+RECT LabelBounds(const FontLabel& label) { return HeldSpriteBounds(*label.GetSprite()); }
+
+// The widest glyph of the font, repeated as often as the field takes characters.
+std::string WidestName(const FontLabel& label) {
+    char widest = ' ';
+    for (char c = 32; c < 127; ++c)
+        if (label.GetFont()->Measure(&c, 1).cx > label.GetFont()->Measure(&widest, 1).cx) widest = c;
+    return std::string(label.GetMaxLength(), widest);
+}
+}  // namespace
+
+TEST_F(FrontDeskTest, ALongNameStopsAtTheLimitAndTheListShowsEveryCharacter) {
+    TwoPlayers();
+    Show();
+    Type(4, "Margaret Thistlewood-Smith");
+    PlayerRow& row = desk_->GetRow(4);
+    EXPECT_EQ(row.GetTextString(), "Margaret Thistlewood-Smi") << "the field takes no more than its limit";
+    EXPECT_EQ(row.GetCaret(), row.GetLength());
+    Leave();
+    const RECT name = LabelBounds(row), cash = LabelBounds(row.GetCash());
+    const std::string longest = WidestName(row);
+    EXPECT_LE(row.GetFont()->Measure(longest.data(), uint32_t(longest.size())).cx, name.right - name.left)
+        << "the longest name fits its column";
+    EXPECT_LE(name.right, cash.left) << "the cash column starts after the name's";
+    EXPECT_LE(cash.right, LabelBounds(row.GetDate()).left);
 }
 
 namespace {
