@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "FrameWindow.h"
 #include "ScreenNumbers.h"
@@ -64,6 +65,9 @@ public:
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnActivateApp(WPARAM active, LPARAM);
     void KeepOwnedWindowsAbove();
+    LRESULT OnEnterIdle(WPARAM reason, LPARAM window);
+    // The screen window and the editor, where they are shown and owned by this window.
+    std::vector<HWND> OwnedWindows() const;
     LRESULT OnInitMenu(WPARAM menu, LPARAM);
     LRESULT OnLobbyEntered(WPARAM, LPARAM);
 
@@ -87,4 +91,6 @@ private:
     bool helpUsed_ = false;
     char* commandLine_;
     bool callbackSet_ = false;
+    bool raised_ = false;       // the owned windows were raised in the modal loop under way
+    HWND raisedFor_ = nullptr;  // for this menu or dialog
 };

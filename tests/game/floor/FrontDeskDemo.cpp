@@ -80,7 +80,12 @@ int main(int argc, char** argv) {
     };
     if (apply) {
         std::thread driver(ApplyOnSheet, readyFile, lifetime, report);
-        desk->ShowCredit();
+        // The Credit button clicked, as the player does.
+        const LPARAM at = MAKELPARAM(71, 414);
+        PostMessageA(pane->GetHandle(), WM_MOUSEMOVE, 0, at);
+        PostMessageA(pane->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(pane->GetHandle(), WM_LBUTTONUP, 0, at);
+        RunDemo(500, nullptr, [] { return std::string(); });
         driver.join();
     } else {
         RunDemo(lifetime, readyFile, report);
