@@ -26,6 +26,7 @@ GameWindow::GameWindow(char* commandLine, const RECT& rect) : commandLine_(comma
     BindMessage(WM_ACTIVATEAPP, this, &GameWindow::OnActivateApp);
     BindMessage(WM_INITMENU, this, &GameWindow::OnInitMenu);
     BindMessage(WM_ENTERIDLE, this, &GameWindow::OnEnterIdle);
+    BindMessage(WM_TIMER, this, &GameWindow::OnStackingTimer);
     BindMessage(kLobbyEnteredMessage, this, &GameWindow::OnLobbyEntered);
     for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
         BindCommand(int(kBuiltInMachines[i].command), this, &GameWindow::OnPlayMachine);
@@ -62,6 +63,7 @@ int GameWindow::OnCreate() {
     SetFrameRate(30);
     SetFrameCallback(OnEngineFrame);
     callbackSet_ = true;
+    SetTimer(GetHandle(), kStackingTimer, kStackingPeriod, nullptr);
     return 1;
 }
 
@@ -89,7 +91,7 @@ int GameWindow::OnEraseBackground(DCHolder& dc) {
 }
 
 int GameWindow::OnIdle() {
-    raised_ = false;  // the menus and dialogs are over
+    raised_ = 0;  // the menus and dialogs are over
     DeleteParkedScreen();
     KeepOwnedWindowsAbove();
     return GetApplicationActive() == 0;
@@ -159,16 +161,33 @@ std::vector<HWND> GameWindow::OwnedWindows() const {
 
 // Sent by the menu and dialog loops to the owner of the menu or dialog (in the lParam; none
 // for a menu) when they wait for input. On the display the main window may lie over its
-// windows while the z-order says otherwise: once for each menu or dialog they are raised
-// over it, and the menu or dialog over them.
+// windows while the z-order says otherwise: they are raised over it, and the menu or dialog
+// over them.
 LRESULT GameWindow::OnEnterIdle(WPARAM reason, LPARAM window) {
     HWND modal = HWND(window);
     if (!modal && reason == MSGF_MENU) modal = FindWindowA("#32768", nullptr);  // the open menu
-    if (raised_ && modal == raisedFor_) return 0;
-    raised_ = true;
+    RaiseOwnedWindowsFor(modal);
+    return 0;
+}
+
+// Message boxes send no WM_ENTERIDLE: while one of them (or a dialog) keeps the main window
+// or a window it owns disabled, the timer raises them for it once it is active.
+LRESULT GameWindow::OnStackingTimer(WPARAM id, LPARAM) {
+    if (id != kStackingTimer) return 0;
+    bool modalOpen = !IsWindowEnabled(GetHandle());
+    for (HWND owned : OwnedWindows()) modalOpen = modalOpen || !IsWindowEnabled(owned);
+    HWND active = GetActiveWindow();
+    if (modalOpen && active && active != GetHandle()) RaiseOwnedWindowsFor(active);
+    return 0;
+}
+
+// Twice: the activation of a new box may still raise the main window after the first time.
+void GameWindow::RaiseOwnedWindowsFor(HWND modal) {
+    if (raised_ == 0 || modal != raisedFor_) raised_ = 0;
+    if (raised_ >= 2) return;
+    ++raised_;
     raisedFor_ = modal;
     for (HWND owned : OwnedWindows()) RaiseOverOwner(owned, modal);
-    return 0;
 }
 
 LRESULT GameWindow::OnActivateApp(WPARAM active, LPARAM) {
