@@ -47,7 +47,7 @@ export WINEDLLOVERRIDES := mscoree,mshtml=
 # g++-multilib and qemu-user-static build and run the content generator's platform-free part
 # as a 32-bit program on every host (cmake/emulated-content.sh).
 PACKAGES := wine wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools g++ g++-multilib cmake ninja-build \
-            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev sox \
+            googletest xvfb xauth x11-apps openbox imagemagick fonts-liberation libstb-dev sox \
             clang-14 libclang-rt-14-dev qemu-user-static $(ARCH_PACKAGES)
 
 .PHONY: all deps build build64 native native32 fuzz-build fuzz-build32 fuzz prefix test-prefix test-prefix64 test play clean
