@@ -6,6 +6,8 @@ NATIVE32 ?= build-native32
 FUZZ   ?= build-fuzz
 FUZZ32 ?= build-fuzz32
 EMULATED ?= build-emulated
+# Where the 32-bit writers are cross-compiled for their x87 check when BUILD is not the 32-bit build.
+X87    ?= build-x87
 BUILD64 ?= build64
 # Seconds each fuzz target runs: in `make test`, and in `make fuzz`.
 FUZZ_TEST_SECONDS ?= 15
@@ -45,7 +47,7 @@ export WINEDLLOVERRIDES := mscoree,mshtml=
 # g++-multilib and qemu-user-static build and run the content generator's platform-free part
 # as a 32-bit program on every host (cmake/emulated-content.sh).
 PACKAGES := wine wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools g++ g++-multilib cmake ninja-build \
-            googletest xvfb xauth x11-apps imagemagick fonts-liberation libstb-dev sox \
+            googletest xvfb xauth x11-apps openbox imagemagick fonts-liberation libstb-dev sox \
             clang-14 libclang-rt-14-dev qemu-user-static $(ARCH_PACKAGES)
 
 .PHONY: all deps build build64 native native32 fuzz-build fuzz-build32 fuzz prefix test-prefix test-prefix64 test play clean
@@ -143,7 +145,7 @@ $(TEST_PREFIX64)/system.reg: export WINEARCH := win64
 TEST_NEEDS := build native fuzz-build test-prefix \
               $(if $(filter yes,$(HOST_32BIT)),native32 fuzz-build32 build64 test-prefix64)
 test: $(TEST_NEEDS)
-	BUILD=$(BUILD) NATIVE=$(NATIVE) NATIVE32=$(NATIVE32) FUZZ=$(FUZZ) FUZZ32=$(FUZZ32) EMULATED=$(EMULATED) \
+	BUILD=$(BUILD) NATIVE=$(NATIVE) NATIVE32=$(NATIVE32) FUZZ=$(FUZZ) FUZZ32=$(FUZZ32) EMULATED=$(EMULATED) X87=$(X87) \
 	FUZZ_TEST_SECONDS=$(FUZZ_TEST_SECONDS) JOBS=$(JOBS) TEST_PREFIX=$(TEST_PREFIX) VSL_HOST_32BIT=$(HOST_32BIT) \
 	$(if $(filter yes,$(HOST_32BIT)),BUILD64=$(BUILD64) TEST_PREFIX64=$(TEST_PREFIX64) VSL64_SUBSET='$(VSL64_SUBSET)') \
 	cmake/run-tests.sh
@@ -152,4 +154,4 @@ play: build $(WINEPREFIX)/system.reg
 	BUILD=$(BUILD) cmake/play.sh
 
 clean:
-	rm -rf $(BUILD) $(BUILD64) $(NATIVE) $(NATIVE32) $(FUZZ) $(FUZZ32) $(EMULATED)
+	rm -rf $(BUILD) $(BUILD64) $(NATIVE) $(NATIVE32) $(FUZZ) $(FUZZ32) $(EMULATED) $(X87)

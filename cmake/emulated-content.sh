@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # emulated-content.sh DIR: the content generator's platform-free part (its mathematics and
-# the sounds it synthesizes) built twice, as a 64-bit program and as a 32-bit x86 one with
-# the options of the 32-bit build's generator (SSE2 arithmetic, no contraction); the 32-bit
-# one runs under qemu-i386-static, so this runs on hosts that run no 32-bit programs too.
-# What the two write must be the same byte for byte, as the generator's files of the 32-bit
-# and the 64-bit Windows build must be. Both programs and their output are kept in DIR.
-# Exits 1 and names the first differing byte when they are not the same.
+# every sound it synthesizes: the ambient loop, the gallery's, each machine's and the
+# credits') built twice, as a 64-bit program and as a 32-bit x86 one with the options of
+# the 32-bit build (SSE2 arithmetic, no contraction); the 32-bit one runs under
+# qemu-i386-static, so this runs on hosts that run no 32-bit programs too. What the two
+# write must be the same byte for byte, as the generator's files of the 32-bit and the
+# 64-bit Windows build must be. (The pictures, drawn through Wine's GDI, are compared where
+# both Windows builds run: cmake/same-files.sh.) Both programs and their output are kept
+# in DIR. Exits 1 and names the first differing byte when they are not the same.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 src=$(dirname "$here")
 dir=$1
 mkdir -p "$dir"
-sources=("$src/tests/content/GeneratedBytesMain.cpp" "$src"/content/{AmbientLoop,DetMath,SoundFiles,SoundSynth}.cpp
+sources=("$src/tests/content/GeneratedBytesMain.cpp" "$src"/content/{AmbientLoop,DetMath,MachineSounds,SoundFiles,SoundSynth}.cpp
          "$src/content/clipart/GallerySounds.cpp" "$src"/plugins/aulosnd/{CwvFile,SoundImage,WavFile}.cpp)
 flags=(-std=c++17 -O2 -static -msse2 -mfpmath=sse -ffp-contract=off
        -I"$src/content" -I"$src/content/clipart" -I"$src/plugins/aulosnd")

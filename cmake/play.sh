@@ -18,8 +18,10 @@ settle() {
   "$here/cd-settings.sh"
   wineserver -w
 }
+# On the player's own display its window manager manages the game's windows; the private
+# Xvfb below has none.
 if [ -n "${DISPLAY:-}" ]; then
-  settle
+  VSL_MANAGED_WINDOWS=1 settle
   exec wine "$exe" "$@"
 fi
 # Wine's desktop process starts with the first Wine program: it must see the display.

@@ -7,7 +7,8 @@
 # records do not. On a host that runs no 32-bit programs (cmake/runs-32bit.sh, or
 # VSL_HOST_32BIT=no) the 32-bit native and fuzz builds are left out. The generator's
 # platform-free part is compared as a 32-bit and a 64-bit program on every host
-# (cmake/emulated-content.sh). With BUILD64 set beside a 32-bit BUILD, the tests of the
+# (cmake/emulated-content.sh), and the 32-bit writers' code is read for x87 arithmetic on
+# every host (cmake/x87-check.sh). With BUILD64 set beside a 32-bit BUILD, the tests of the
 # 64-bit build that match VSL64_SUBSET (a ctest -R expression; all of them when it is empty)
 # run too, the files their build-time tools wrote must be the same in both
 # (cmake/same-files.sh), and each build loads the other's files and spins its machines.
@@ -97,6 +98,17 @@ wineserver -k >/dev/null 2>&1
 # every host) and as a 64-bit one: both compute the same bytes.
 echo "== The content generator's arithmetic, 32-bit (emulated) against 64-bit =="
 "$here/emulated-content.sh" "${EMULATED:-build-emulated}" || rc=1
+
+# The 32-bit build's file writers compute no x87 arithmetic of their own (cmake/x87-check.sh).
+# Where BUILD is the 32-bit build, its programs are read; elsewhere only the writers are
+# cross-compiled, in a folder of their own (X87): that runs no 32-bit program.
+echo "== The 32-bit build's arithmetic: x87 instructions in the programs that write the game's files =="
+if grep -q '^CMAKE_TOOLCHAIN_FILE:.*mingw-i686\.cmake$' "$BUILD/CMakeCache.txt" 2>/dev/null; then
+  x87_dir=$BUILD
+else
+  x87_dir=${X87:-build-x87}
+fi
+JOBS=$JOBS "$here/x87-check.sh" "$x87_dir" || rc=1
 
 # The 64-bit Windows build beside the 32-bit one, the tests of VSL64_SUBSET. A wineserver
 # serves one prefix: this one starts only after the 32-bit suite's has been stopped. Then

@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Settings of the project's Wine prefixes. Windows are not handed to an X window manager
 # (there is none under Xvfb): Wine draws their frames itself and does not wait for a
-# manager when they close. The fonts that the program and its content ask for by name are
+# manager when they close. With VSL_MANAGED_WINDOWS=1 (the game played on the player's own
+# display) the prefix keeps Wine's default instead: the desktop's manager frames, moves,
+# minimizes and stacks the windows. The fonts that the program and its content ask for by name are
 # replaced by the free fonts-liberation faces of the same measures. With VSL_CD set to a
 # folder, that folder is the prefix's CD-ROM drive D: (see mount-cd.sh). Documents (.doc) open
 # in the word processor, as rich text, the form of our release notes.
 here=$(cd "$(dirname "$0")" && pwd)
 reg=$(mktemp --suffix=.reg)
-cat >"$reg" <<'REG'
+# "=-" removes the value: a prefix that was once set to "N" goes back to the default.
+managed='"Managed"="N"'
+[ "${VSL_MANAGED_WINDOWS:-}" = 1 ] && managed='"Managed"=-'
+cat >"$reg" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
+$managed
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Arial"="Liberation Sans"

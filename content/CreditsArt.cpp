@@ -8,6 +8,7 @@
 #include "Canvas.h"
 #include "DetMath.h"
 #include "ContentFolders.h"
+#include "MachineSounds.h"
 #include "SoundFiles.h"
 
 namespace content {
@@ -148,12 +149,9 @@ void Controls(const ContentFolders& to) {
 }
 
 void Chime(const ContentFolders& to) {
-    SampleBuffer b = Silence(22050, 1, 0.5);
-    AddVoice(b, Voice{Wave::Sine, 1568, 1568, 0, 0.5, 0.6, 0, Envelope{0.002, 0.1, 0.3, 0.3}});
-    AddVoice(b, Voice{Wave::Sine, 2093, 2093, 0.08, 0.42, 0.4, 0, Envelope{0.002, 0.1, 0.3, 0.25}});
-    Normalize(b, 0.7);
-    const std::string path = to.machines + "credits_chime.wav";
-    Check(WriteWavFile(path, b), path);
+    const NamedSound chime = CreditsChime();
+    const std::string path = to.machines + chime.file;
+    Check(WriteWavFile(path, chime.samples), path);
 }
 
 }  // namespace

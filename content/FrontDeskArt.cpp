@@ -27,18 +27,21 @@ void DrawLedger(Canvas& c) {
     // The ledger page.
     const RECT page{ScreenX(100) - 10, 190, kWidth - 30, ScreenY(380)};
     c.RoundBox(page, 8, RGB(246, 236, 206), RGB(120, 80, 30), 3);
-    c.Text("Player", RECT{ScreenX(117), 196, ScreenX(314), 222}, FontSpec{"Arial", 18, FW_BOLD}, RGB(90, 30, 10),
+    c.Text("Player", RECT{kNameColumn, 196, kNameColumn + kNameWidth, 222}, FontSpec{"Arial", 18, FW_BOLD}, RGB(90, 30, 10),
            DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    c.Text("Cash", RECT{ScreenX(338), 196, ScreenX(460), 222}, FontSpec{"Arial", 18, FW_BOLD}, RGB(90, 30, 10),
+    c.Text("Cash", RECT{kCashColumn, 196, kCashColumn + kCashWidth, 222}, FontSpec{"Arial", 18, FW_BOLD}, RGB(90, 30, 10),
            DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    c.Text("Since", RECT{ScreenX(467), 196, ScreenX(560), 222}, FontSpec{"Arial", 18, FW_BOLD}, RGB(90, 30, 10),
+    c.Text("Since", RECT{kDateColumn, 196, kDateColumn + kDateWidth, 222}, FontSpec{"Arial", 18, FW_BOLD}, RGB(90, 30, 10),
            DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     for (int32_t r = 0; r < kRows; ++r) {
         const int32_t y = ScreenY(kY1[r] - 29) + kLabelHeight + 1;
         c.Line(POINT{page.left + 8, y}, POINT{page.right - 8, y}, RGB(170, 190, 220), 1);
     }
-    c.Line(POINT{ScreenX(330), 196}, POINT{ScreenX(330), page.bottom - 6}, RGB(200, 90, 90), 1);
-    c.Line(POINT{ScreenX(460), 196}, POINT{ScreenX(460), page.bottom - 6}, RGB(200, 90, 90), 1);
+    // A line halfway between each column and the one before it.
+    for (const int32_t column : {kCashColumn, kDateColumn}) {
+        const int32_t x = column - kColumnGap / 2;
+        c.Line(POINT{x, 196}, POINT{x, page.bottom - 6}, RGB(200, 90, 90), 1);
+    }
 }
 
 void AddLabel(OrderedAssets& file, int32_t width) {

@@ -132,7 +132,7 @@ void MakeMachineArt(const ContentFolders& to) {
     Backdrop(to);
     Symbols(to);
     MakeCabinetParts(to, CabinetLook{"foxfire", RGB(70, 44, 24), RGB(170, 120, 30), RGB(255, 210, 80), RGB(200, 30, 30),
-                                     kGold, 523.3});
+                                     kGold});
 }
 
 }  // namespace content

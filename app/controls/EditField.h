@@ -28,7 +28,7 @@ public:
     // Inserts the character at the index unless the text is at its maximum length; true
     // when it was inserted.
     bool InsertChar(uint32_t index, char c);
-    // Inserts at the caret and moves the caret past it.
+    // Inserts at the caret and moves the caret past it; beeps when the field is full.
     void TypeChar(char c);
     // Deletes the character at the index, when there is one.
     void DeleteChar(uint32_t index);

@@ -5,6 +5,7 @@
 #include "CustomMachines.h"
 #include "FrameListeners.h"
 #include "GameMenuIds.h"
+#include "OwnedWindowStacking.h"
 #include "Quor2_5.h"
 #include "ScreenSlots.h"
 #include "SoundSystem.h"
@@ -24,6 +25,8 @@ GameWindow::GameWindow(char* commandLine, const RECT& rect) : commandLine_(comma
     BindMessage(WM_SETFOCUS, this, &GameWindow::OnSetFocus);
     BindMessage(WM_ACTIVATEAPP, this, &GameWindow::OnActivateApp);
     BindMessage(WM_INITMENU, this, &GameWindow::OnInitMenu);
+    BindMessage(WM_ENTERIDLE, this, &GameWindow::OnEnterIdle);
+    BindMessage(WM_TIMER, this, &GameWindow::OnStackingTimer);
     BindMessage(kLobbyEnteredMessage, this, &GameWindow::OnLobbyEntered);
     for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
         BindCommand(int(kBuiltInMachines[i].command), this, &GameWindow::OnPlayMachine);
@@ -60,6 +63,7 @@ int GameWindow::OnCreate() {
     SetFrameRate(30);
     SetFrameCallback(OnEngineFrame);
     callbackSet_ = true;
+    SetTimer(GetHandle(), kStackingTimer, kStackingPeriod, nullptr);
     return 1;
 }
 
@@ -87,6 +91,7 @@ int GameWindow::OnEraseBackground(DCHolder& dc) {
 }
 
 int GameWindow::OnIdle() {
+    raised_ = 0;  // the menus and dialogs are over
     DeleteParkedScreen();
     KeepOwnedWindowsAbove();
     return GetApplicationActive() == 0;
@@ -133,26 +138,56 @@ LRESULT GameWindow::OnSetFocus(WPARAM, LPARAM) {
     return 0;
 }
 
-namespace {
-bool IsAbove(HWND window, HWND other) {
-    for (HWND above = GetWindow(other, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
-        if (above == window) return true;
-    return false;
-}
-}  // namespace
-
 // The screen window and the editor float over the main window, which owns them; Wine's X
 // driver without a window manager raises a clicked main window over them all the same,
 // and a tool window has no taskbar button to get it back: whenever the game is idle, they
-// go back just above it.
+// go back above it.
 void GameWindow::KeepOwnedWindowsAbove() {
-    for (Window* owned : {GetCurrentScreen(), static_cast<Window*>(editor_)}) {
-        HWND window = owned ? owned->GetHandle() : nullptr;
-        if (!window || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != GetHandle()) continue;
-        if (IsAbove(window, GetHandle())) continue;
+    for (HWND window : OwnedWindows()) {
+        if (IsAboveInZOrder(window, GetHandle())) continue;
         HWND above = GetWindow(GetHandle(), GW_HWNDPREV);
         SetWindowPos(window, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+}
+
+std::vector<HWND> GameWindow::OwnedWindows() const {
+    std::vector<HWND> windows;
+    for (Window* owned : {GetCurrentScreen(), static_cast<Window*>(editor_)}) {
+        HWND window = owned ? owned->GetHandle() : nullptr;
+        if (window && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == GetHandle()) windows.push_back(window);
+    }
+    return windows;
+}
+
+// Sent by the menu and dialog loops to the owner of the menu or dialog (in the lParam; none
+// for a menu) when they wait for input. On the display the main window may lie over its
+// windows while the z-order says otherwise: they are raised over it, and the menu or dialog
+// over them.
+LRESULT GameWindow::OnEnterIdle(WPARAM reason, LPARAM window) {
+    HWND modal = HWND(window);
+    if (!modal && reason == MSGF_MENU) modal = FindWindowA("#32768", nullptr);  // the open menu
+    RaiseOwnedWindowsFor(modal);
+    return 0;
+}
+
+// Message boxes send no WM_ENTERIDLE: while one of them (or a dialog) keeps the main window
+// or a window it owns disabled, the timer raises them for it once it is active.
+LRESULT GameWindow::OnStackingTimer(WPARAM id, LPARAM) {
+    if (id != kStackingTimer) return 0;
+    bool modalOpen = !IsWindowEnabled(GetHandle());
+    for (HWND owned : OwnedWindows()) modalOpen = modalOpen || !IsWindowEnabled(owned);
+    HWND active = GetActiveWindow();
+    if (modalOpen && active && active != GetHandle()) RaiseOwnedWindowsFor(active);
+    return 0;
+}
+
+// Twice: the activation of a new box may still raise the main window after the first time.
+void GameWindow::RaiseOwnedWindowsFor(HWND modal) {
+    if (raised_ == 0 || modal != raisedFor_) raised_ = 0;
+    if (raised_ >= 2) return;
+    ++raised_;
+    raisedFor_ = modal;
+    for (HWND owned : OwnedWindows()) RaiseOverOwner(owned, modal);
 }
 
 LRESULT GameWindow::OnActivateApp(WPARAM active, LPARAM) {

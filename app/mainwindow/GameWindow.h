@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "FrameWindow.h"
 #include "ScreenNumbers.h"
@@ -64,6 +65,14 @@ public:
     LRESULT OnSetFocus(WPARAM, LPARAM);
     LRESULT OnActivateApp(WPARAM active, LPARAM);
     void KeepOwnedWindowsAbove();
+    LRESULT OnEnterIdle(WPARAM reason, LPARAM window);
+    LRESULT OnStackingTimer(WPARAM id, LPARAM);
+    // The owned windows over this one and the menu or dialog over them, twice for each.
+    void RaiseOwnedWindowsFor(HWND modal);
+    static constexpr UINT_PTR kStackingTimer = 0x5354;
+    static constexpr UINT kStackingPeriod = 300;  // milliseconds
+    // The screen window and the editor, where they are shown and owned by this window.
+    std::vector<HWND> OwnedWindows() const;
     LRESULT OnInitMenu(WPARAM menu, LPARAM);
     LRESULT OnLobbyEntered(WPARAM, LPARAM);
 
@@ -87,4 +96,6 @@ private:
     bool helpUsed_ = false;
     char* commandLine_;
     bool callbackSet_ = false;
+    int raised_ = 0;            // times the owned windows were raised in the modal loop under way
+    HWND raisedFor_ = nullptr;  // for this menu or dialog
 };

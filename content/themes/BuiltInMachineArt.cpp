@@ -113,7 +113,7 @@ void MakeBuiltInMachineArt(const ContentFolders& to) {
         Backdrop(to, theme);
         Symbols(to, theme);
         MakeCabinetParts(to, CabinetLook{theme.stem, PanelOf(theme), Blend(theme.trim, theme.cabinet, 0.4), theme.trim,
-                                          theme.symbols[5].colour, RGB(240, 190, 60), theme.pitch});
+                                          theme.symbols[5].colour, RGB(240, 190, 60)});
     }
 }
 

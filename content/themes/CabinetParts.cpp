@@ -4,14 +4,12 @@
 
 #include "CabinetFront.h"
 #include "Canvas.h"
+#include "MachineSounds.h"
 #include "SoundFiles.h"
 
 namespace content {
 
 namespace {
-
-// The sounds were tuned with the fanfare on C; other machines move every voice alike.
-const double kTunedPitch = 523.3;
 
 // The light around the coin slot, two frames: a thin and a thick frame, the slot left clear.
 void Glow(const ContentFolders& to, const CabinetLook& look) {
@@ -80,28 +78,10 @@ void Digits(const ContentFolders& to, const CabinetLook& look) {
                RGB(255, 200, 60), true);
 }
 
-void Sound(const ContentFolders& to, const std::string& name, double seconds, const std::vector<Voice>& voices) {
-    SampleBuffer b = Silence(22050, 1, seconds);
-    for (const Voice& v : voices) AddVoice(b, v);
-    Normalize(b, 0.7);
-    Check(WriteWavFile(to.machines + name, b), to.machines + name);
-}
-
+// The four sounds, synthesized in the machine's key by the generator's platform-free part.
 void Sounds(const ContentFolders& to, const CabinetLook& look) {
-    const double k = look.pitch / kTunedPitch;
-    Sound(to, look.prefix + "_spin.wav", 0.6,
-          {Voice{Wave::Noise, 0, 0, 0, 0.6, 0.5, 0, Envelope{0.05, 0.2, 0.4, 0.2}},
-           Voice{Wave::Triangle, 180 * k, 90 * k, 0, 0.6, 0.5}});
-    Sound(to, look.prefix + "_stop.wav", 0.15,
-          {Voice{Wave::Square, 140 * k, 60 * k, 0, 0.15, 0.8, 0, Envelope{0.002, 0.05, 0.3, 0.05}}});
-    Sound(to, look.prefix + "_coin.wav", 0.4,
-          {Voice{Wave::Sine, 2637, 2637, 0, 0.4, 0.6, 0, Envelope{0.002, 0.1, 0.3, 0.25}},
-           Voice{Wave::Sine, 3951, 3951, 0.05, 0.35, 0.4, 0, Envelope{0.002, 0.1, 0.3, 0.2}}});
-    std::vector<Voice> fanfare;  // a major arpeggio up to the octave
-    const double steps[] = {1.0, 1.26, 1.498, 2.0};
-    for (int i = 0; i < 4; ++i)
-        fanfare.push_back(Voice{Wave::Triangle, look.pitch * steps[i], look.pitch * steps[i], i * 0.15, 0.5, 0.5});
-    Sound(to, look.prefix + "_win.wav", 1.0, fanfare);
+    for (const NamedSound& sound : CabinetSounds(look.prefix))
+        Check(WriteWavFile(to.machines + sound.file, sound.samples), to.machines + sound.file);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The parts every machine of ours has besides its backdrop and symbols, drawn and
 // synthesized in the machine's colours and key: the four buttons with their lit frames,
 // the meters' digits, the denomination plate's values, the arm's lever, the coin glow, the
-// coin and the four sounds. Each file is "<prefix>_<part>.bmp" or ".wav" in the machines
-// folder.
+// coin and the four sounds (MachineSounds.h, in the key that the prefix's machine has
+// there). Each file is "<prefix>_<part>.bmp" or ".wav" in the machines folder.
 #pragma once
 #include <windows.h>
 
@@ -19,7 +19,6 @@ struct CabinetLook {
     COLORREF buttonLit;   // a lit button
     COLORREF knob;        // the lever's knob
     COLORREF coin;
-    double pitch;         // the tonic of the win fanfare, in hertz
 };
 
 void MakeCabinetParts(const ContentFolders& to, const CabinetLook& look);

@@ -1,7 +1,7 @@
-// The look and sound of each built-in machine: its colours, the scene behind its cabinet,
-// the pitch of its sounds and its six reel symbols, lowest paying first. The symbol names
-// are those of the machine's script (machines\<stem>.txt); its pictures and sounds are
-// written as "<stem>_<name in lower case>.bmp" and so on.
+// The look of each built-in machine: its colours, the scene behind its cabinet and its six
+// reel symbols, lowest paying first (the key of its sounds is in MachineSounds.h). The
+// symbol names are those of the machine's script (machines\<stem>.txt); its pictures and
+// sounds are written as "<stem>_<name in lower case>.bmp" and so on.
 #pragma once
 #include <windows.h>
 
@@ -29,7 +29,6 @@ struct MachineTheme {
     COLORREF cabinet, trim;
     COLORREF reelFace;
     Scene scene;
-    double pitch;  // the tonic of its sounds, in hertz
     ThemeSymbol symbols[6];
 };
 

@@ -6,7 +6,6 @@ namespace {
 // Far above any limit, far below what 64 bits hold.
 const int64_t kMostTypedCents = int64_t(UINT32_MAX) * 100;
 
-int64_t CoveringCents(int32_t cents) { return cents <= 0 ? 0 : (int64_t(cents) + 99) / 100 * 100; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
@@ -43,16 +42,11 @@ int32_t BorrowAmount(int64_t cents, int32_t available) {
 }
 
 int64_t ClampBorrowCents(int64_t cents, int32_t available) {
-    return cents > available ? std::max(0, available) / 100 * 100 : cents;
+    return std::min<int64_t>(cents, std::max(0, available));
 }
 
 int32_t RepayAmount(int64_t cents, int32_t repayable) {
     return int32_t(std::max<int64_t>(0, std::min<int64_t>(cents, repayable)));
 }
 
-uint32_t RepayOfferDollars(int32_t repayable) {
-    if (repayable <= 0) return 0;
-    return repayable < 100 ? 1 : uint32_t(repayable / 100);
-}
-
-int64_t ClampRepayCents(int64_t cents, int32_t repayable) { return std::min(cents, CoveringCents(repayable)); }
+int64_t ClampRepayCents(int64_t cents, int32_t repayable) { return std::min<int64_t>(cents, std::max(0, repayable)); }

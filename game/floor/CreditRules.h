@@ -1,8 +1,8 @@
 // The arithmetic of the credit sheet: a player may borrow up to the credit limit and repay
 // what is owed, as far as the cash reaches. Amounts are typed in dollars, with up to two
 // decimals for the cents ("500.75" is $500.75), and booked in cents; a typed amount is
-// held in 64 bits and saturates, so no typed number wraps past the limit, and the cents of
-// a debt are repaid by the dollar that covers them. Platform-free.
+// held in 64 bits and saturates, so no typed number wraps past the limit. What the sheet
+// offers, and what a larger number is cut to, is the amount to the cent. Platform-free.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -25,14 +25,12 @@ int32_t RepayableAmount(int32_t credit, int32_t cash);
 
 // What borrowing the typed cents books: at most the available credit.
 int32_t BorrowAmount(int64_t cents, int32_t available);
-// The cents an edit may show while borrowing: the typed ones, or the available credit's
-// whole dollars when they ask for more.
+// The cents an edit may show while borrowing: the typed ones, or the available credit
+// when they ask for more.
 int64_t ClampBorrowCents(int64_t cents, int32_t available);
 
 // What repaying the typed cents books: at most the repayable amount.
 int32_t RepayAmount(int64_t cents, int32_t repayable);
-// The dollars offered to repay: the whole dollars of the repayable amount, or 1 when only
-// cents are left.
-uint32_t RepayOfferDollars(int32_t repayable);
-// The most cents an edit may show while repaying: the dollars that cover every cent.
+// The cents an edit may show while repaying: the typed ones, or the repayable amount when
+// they ask for more.
 int64_t ClampRepayCents(int64_t cents, int32_t repayable);

@@ -77,11 +77,11 @@ void CreditPage::ShowHint(TypedAmount typed) {
     SetItemText(HintId(), typed == TypedAmount::kNotAmount ? kNotAmount : Hint());
 }
 
-// The amount as money ("$0" for nothing), the dollars in the edit, which is enabled only
-// when there is something to book.
-void CreditPage::ShowOffer(int textId, int32_t cents, uint32_t dollars) {
+// The amount as money ("$0" for nothing), the offer to the cent in the edit, which is
+// enabled only when there is something to book.
+void CreditPage::ShowOffer(int textId, int32_t cents, int32_t offer) {
     SetItemText(textId, FormatMoney(cents, true));
-    SetItemText(EditId(), std::to_string(dollars));
+    SetItemText(EditId(), AmountText(std::max(0, offer)));
     if (cents > 0) {
         EnableItem(EditId());
         PostMessage(WM_COMMAND, MAKEWPARAM(EditId(), EN_CHANGE), LPARAM(GetDlgItem(GetHandle(), EditId())));
@@ -100,7 +100,7 @@ const char* BorrowPage::Hint() const { return "Press Apply or OK to take the mon
 
 void BorrowPage::Fill() {
     const int32_t available = AvailableCredit(Record().GetCredit().Cents());
-    ShowOffer(IDC_BORROW_AVAILABLE, available, uint32_t(available / 100));
+    ShowOffer(IDC_BORROW_AVAILABLE, available, available);
 }
 
 void BorrowPage::Clamp(int64_t cents) {
@@ -123,7 +123,7 @@ const char* RepayPage::Hint() const { return "Press Apply or OK to pay the money
 void RepayPage::Fill() {
     const int32_t owed = std::max(0, Record().GetCredit().Cents());
     const int32_t repayable = RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents());
-    ShowOffer(IDC_REPAY_OWED, owed, RepayOfferDollars(repayable));
+    ShowOffer(IDC_REPAY_OWED, owed, repayable);
 }
 
 void RepayPage::Clamp(int64_t cents) {

@@ -30,7 +30,7 @@ public:
     void OnEditCommand(int id, int code);
 
 protected:
-    // Shows the record's amounts and the dollars offered.
+    // Shows the record's amounts and the amount offered.
     virtual void Fill() = 0;
     // Keeps the typed cents within what may be booked.
     virtual void Clamp(int64_t cents) = 0;
@@ -39,7 +39,7 @@ protected:
     virtual int EditId() const = 0;
     virtual int HintId() const = 0;
     virtual const char* Hint() const = 0;
-    void ShowOffer(int textId, int32_t cents, uint32_t dollars);
+    void ShowOffer(int textId, int32_t cents, int32_t offer);
     // The hint line, or the refusal of text that is no amount.
     void ShowHint(TypedAmount typed);
     const PlayerRecord& Record() const { return roster_.GetRecord(slot_); }

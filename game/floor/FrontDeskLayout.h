@@ -28,8 +28,23 @@ const uint32_t kDeleteSprite = 76;
 const uint32_t kExitFirstFrame = 77;
 const uint32_t kExitSprite = 81;
 
-// The size of the label pictures (screen pixels).
-const int32_t kNameWidth = 232, kDateWidth = 100, kCashWidth = 140, kLabelHeight = 24;
+inline int32_t ScreenX(int32_t x) { return x * 7 / 6; }
+inline int32_t ScreenY(int32_t y) { return y * 8 / 6; }
+
+// Glyph cells of the font picture: 16 to a row, characters 32 to 126 in order.
+const int32_t kGlyphCellWidth = 14, kGlyphCellHeight = 24, kGlyphBase = 18, kGlyphAdvance = 11;
+
+// The most characters a player's name may have; the name column shows all of them.
+const int32_t kNameLength = 24;
+// The size of the label pictures (screen pixels): the name's holds kNameLength glyphs.
+const int32_t kNameWidth = kNameLength * kGlyphAdvance + (kGlyphCellWidth - kGlyphAdvance);
+const int32_t kDateWidth = 100, kCashWidth = 140, kLabelHeight = 24;
+// The columns' left edges (screen pixels), and the room between a column and the next one's
+// line.
+const int32_t kColumnGap = 12;
+const int32_t kNameColumn = ScreenX(117);
+const int32_t kCashColumn = kNameColumn + kNameWidth + kColumnGap;
+const int32_t kDateColumn = kCashColumn + kCashWidth + kColumnGap;
 const int32_t kButtonWidth = 58, kButtonHeight = 28;
 const int32_t kCheckSize = 20, kCheckGap = 4;  // the check box and its gap before the name
 
@@ -37,11 +52,6 @@ const int32_t kRows = 9;
 // The rows' lines (design units): each row's labels stand 29 above its line.
 const int32_t kY1[kRows] = {204, 224, 243, 263, 283, 303, 323, 343, 362};
 
-inline int32_t ScreenX(int32_t x) { return x * 7 / 6; }
-inline int32_t ScreenY(int32_t y) { return y * 8 / 6; }
-
-// Glyph cells of the font picture: 16 to a row, characters 32 to 126 in order.
-const int32_t kGlyphCellWidth = 14, kGlyphCellHeight = 24, kGlyphBase = 18, kGlyphAdvance = 11;
 const int32_t kGlyphs = 95;
 const int32_t kFontPictureWidth = 16 * kGlyphCellWidth, kFontPictureHeight = 6 * kGlyphCellHeight;
 

@@ -10,7 +10,6 @@
 namespace {
 using namespace frontdesk;
 
-const int32_t kNameLength = 24;
 const int32_t kNewPlayerCash = 1000000;
 
 POINT At(int32_t x, int32_t y) { return POINT{ScreenX(x), ScreenY(y)}; }
@@ -136,12 +135,12 @@ bool FrontDeskScreen::BuildRow(int32_t r, HQUOREFFECT effect) {
     box.SetState(record.GetDate() != 0 ? 1 : 0);
     box.SetAction(new BoxAction(this, r));
     AddElement(&box, true);
-    const POINT topLeft = At(117, 172 + 20 * r), bottomRight = At(314, 192 + 20 * r);
-    if (!row.Create(r ? &rows_[0] : nullptr, topLeft.x, sprite.y, bottomRight.x, sprite.y + kLabelHeight, stage_,
+    if (!row.Create(r ? &rows_[0] : nullptr, kNameColumn, sprite.y, kNameColumn + kNameWidth, sprite.y + kLabelHeight,
+                    stage_,
                     font_.get(), Asset(NameSprite(r)), Asset(kCaretSprite), sprite.x, sprite.y, kNameLength, effect))
         return false;
-    if (!row.CreateLabels(stage_, font_.get(), Asset(DateSprite(r)), POINT{ScreenX(467), sprite.y},
-                          Asset(CashSprite(r)), POINT{ScreenX(338), sprite.y}, effect))
+    if (!row.CreateLabels(stage_, font_.get(), Asset(DateSprite(r)), POINT{kDateColumn, sprite.y},
+                          Asset(CashSprite(r)), POINT{kCashColumn, sprite.y}, effect))
         return false;
     row.Fill();
     AddElement(&row, true);

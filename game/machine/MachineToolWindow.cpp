@@ -61,6 +61,7 @@ void MachineToolWindow::Adopt(Screen* screen) {
     BindMessage(WM_DISPLAYCHANGE, this, &MachineToolWindow::OnDisplayChange);
     BindMessage(WM_HSCROLL, this, &MachineToolWindow::OnHScroll);
     BindMessage(WM_VSCROLL, this, &MachineToolWindow::OnVScroll);
+    BindMessage(WM_ENTERIDLE, this, &MachineToolWindow::OnEnterIdle);
 }
 
 int MachineToolWindow::Create() { return CreateTopLevel(anchor_); }
@@ -171,6 +172,13 @@ LRESULT MachineToolWindow::OnSysCommand(WPARAM w, LPARAM l) { return DefaultThen
 
 LRESULT MachineToolWindow::OnDisplayChange(WPARAM, LPARAM) {
     FitToContent(GetMainWindow());
+    return 0;
+}
+
+// A box of the machine's (a refusal) waits for the player: the main window, which keeps
+// this window above it, hears of it as of its own menus and dialogs.
+LRESULT MachineToolWindow::OnEnterIdle(WPARAM reason, LPARAM modal) {
+    if (HWND owner = GetWindow(GetHandle(), GW_OWNER)) ::SendMessageA(owner, WM_ENTERIDLE, reason, modal);
     return 0;
 }
 

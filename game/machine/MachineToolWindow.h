@@ -50,6 +50,7 @@ public:
     LRESULT OnSetText(WPARAM, LPARAM);
     LRESULT OnSysCommand(WPARAM, LPARAM);
     LRESULT OnDisplayChange(WPARAM, LPARAM);
+    LRESULT OnEnterIdle(WPARAM reason, LPARAM modal);
     LRESULT OnHScroll(WPARAM request, LPARAM);
     LRESULT OnVScroll(WPARAM request, LPARAM);
 

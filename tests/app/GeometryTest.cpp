@@ -6,6 +6,7 @@
 #include "Geometry.h"
 #include "ProgramFolder.h"
 #include "Region.h"
+#include "WideInt.h"
 
 namespace {
 Region Square(bool clockwise) {
@@ -97,6 +98,65 @@ TEST(Region, OriginsAtTheEndsOfTheRangeHoldTheirVerticesThere) {
     EXPECT_TRUE(pushed.HitTest({INT32_MAX, 5}));
     EXPECT_FALSE(pushed.HitTest({INT32_MIN, 5}));
     EXPECT_FALSE(pushed.HitTest({0, 5}));
+}
+
+#if defined(__i386__) || defined(__x86_64__)
+// Sets the precision of the x87's arithmetic (its control word's bits 8 and 9: 0 for 24
+// bits, 2 for 53, 3 for 64) for its lifetime, as a driver or a library may leave it.
+class X87Precision {
+public:
+    explicit X87Precision(unsigned bits) {
+        __asm__ volatile("fnstcw %0" : "=m"(saved_));
+        uint16_t word = uint16_t((saved_ & ~0x300u) | (bits << 8));
+        __asm__ volatile("fldcw %0" : : "m"(word));
+    }
+    ~X87Precision() { __asm__ volatile("fldcw %0" : : "m"(saved_)); }
+
+private:
+    uint16_t saved_ = 0;
+};
+
+// A point one unit from a long slanted edge: the edge's two products need 64 bits and
+// differ by less than a 53-bit rounding of them.
+TEST(Region, PointsBesideALongEdgeDoNotDependOnTheX87Precision) {
+    Region triangle;
+    triangle.vertices = {{-2147482666, -2147483059}, {2147483540, 2147483152}, {-2147482666, 2147483152}};
+    Region reversed;
+    reversed.vertices = {triangle.vertices[2], triangle.vertices[1], triangle.vertices[0]};
+    for (unsigned bits : {3u, 2u, 0u}) {
+        SCOPED_TRACE(bits);
+        const X87Precision precision(bits);
+        for (const Region* region : {&triangle, &reversed}) {
+            EXPECT_TRUE(region->HitTest({-2147482623, -2147483015}));
+            EXPECT_FALSE(region->HitTest({-2147482622, -2147483015}));
+            EXPECT_FALSE(region->HitTest({-2147482621, -2147483015}));
+        }
+    }
+}
+#endif
+
+TEST(WideInt, ProductsAndSumsBeyondSixtyFourBits) {
+    const WideInt largest = WideInt::Product(INT64_MIN, INT64_MIN);  // 2^126
+    EXPECT_EQ(int64_t(1) << 62, largest.high);
+    EXPECT_EQ(0u, largest.low);
+    const WideInt mixed = WideInt::Product(INT64_MAX, INT64_MIN);  // -(2^126 - 2^63)
+    EXPECT_EQ(-(int64_t(1) << 62), mixed.high);
+    EXPECT_EQ(uint64_t(1) << 63, mixed.low);
+    const WideInt square = WideInt::Product(4294967295, 4294967295);  // 2^64 - 2^33 + 1
+    EXPECT_EQ(0, square.high);
+    EXPECT_EQ(0xFFFFFFFE00000001u, square.low);
+    EXPECT_TRUE(WideInt::Product(-1, 1) == WideInt::Of(-1));
+    EXPECT_TRUE(WideInt::Product(-4294967296, 4294967297) < WideInt::Product(-4294967296, 4294967296));
+    WideInt sum = WideInt::Of(-1);
+    sum += WideInt::Of(1);
+    EXPECT_TRUE(sum == WideInt{});
+    sum += WideInt::Of(INT64_MAX);
+    sum += WideInt::Of(INT64_MAX);
+    sum += WideInt::Of(2);
+    EXPECT_EQ(1, sum.high);  // 2^64
+    EXPECT_EQ(0u, sum.low);
+    EXPECT_FALSE(sum.Negative());
+    EXPECT_TRUE((-sum).Negative());
 }
 
 TEST(Rect, HitTestOffsetAndMove) {

@@ -16,6 +16,8 @@
 #include "BuiltInMachines.h"
 #include "CompileHelpers.h"
 #include "EnginePictureProbe.h"
+#include "FrontDeskLayout.h"
+#include "LoadedAssets.h"
 #include "LobbyAssetLayout.h"
 #include "Quor2_5.h"
 
@@ -23,7 +25,7 @@ namespace {
 
 const std::string kProgramDir = BuiltFileFolder(VSL_PROGRAM_DIR "/");
 const std::string kCdDir = BuiltFileFolder(VSL_CD_DIR "/");
-const std::string kMachineDir = VSL_MACHINE_DIR "/";
+const std::string kMachineDir = BuiltFileFolder(VSL_MACHINE_DIR "/");
 
 const uint32_t kBmap = 0x50414D42u, kBack = 0x4B434142u, kSprt = 0x54525053u;
 
@@ -40,6 +42,22 @@ std::vector<uint32_t> AssetTypes(const std::string& path) {
     }
     CloseAssetFile(uint32_t(file));
     return types;
+}
+
+// Where both builds run, each loads the other's files, and never its own in their place.
+TEST(BuiltFileFolder, MapsTheFolderIntoTheOtherBuildOrSaysWhyItCannot) {
+    std::string fault;
+    EXPECT_EQ(built_files::OtherFolder("Z:/work/build/bin/", "/work/build", "/work/build64", fault),
+              "Z:/work/build64/bin/");
+    EXPECT_EQ(fault, "");
+    for (const char* other : {static_cast<const char*>(nullptr), "", "/work/build"}) {
+        fault.clear();
+        built_files::OtherFolder("Z:/work/build/bin/", "/work/build", other, fault);
+        EXPECT_NE(fault, "") << (other ? other : "(unset)");
+    }
+    fault.clear();
+    built_files::OtherFolder("Z:/elsewhere/build/bin/", "/work/build", "/work/build64", fault);
+    EXPECT_NE(fault.find("is not in VSL_OWN_BUILD"), std::string::npos) << fault;
 }
 
 TEST(GeneratedAssets, TheSplashBackdropIsAsset2OfTheLobbyFile) {
@@ -67,6 +85,22 @@ TEST(GeneratedAssets, TheProgressAnimationIsSprite6OfItchyWithItsFramesBeforeIt)
     const PictureSize frame = probe.GetAssetFrameSize(kProgramDir + "itchy.ast", 6);
     EXPECT_EQ(frame.width, 48);
     EXPECT_EQ(frame.height, 48);
+}
+
+// The Front Desk's file: its ledger backdrop and its sprites at the numbers the screen
+// takes them, every asset loading.
+TEST(GeneratedAssets, TheFrontDeskFileHoldsItsLedgerAndSpritesWhereTheScreenTakesThem) {
+    const std::string path = kProgramDir + "fdassets.ast";
+    const std::vector<uint32_t> types = AssetTypes(path);
+    ASSERT_EQ(types.size(), size_t(frontdesk::kExitSprite));
+    EXPECT_EQ(types[frontdesk::kBackdropPicture - 1], kBmap);
+    EXPECT_EQ(types[frontdesk::kBackdrop - 1], kBack);
+    for (uint32_t sprite : {frontdesk::NameSprite(0), frontdesk::DateSprite(frontdesk::kRows - 1),
+                            frontdesk::CashSprite(frontdesk::kRows - 1), frontdesk::kFontSprite, frontdesk::kCaretSprite,
+                            frontdesk::kCheckSprite, frontdesk::kCreditSprite, frontdesk::kDeleteSprite,
+                            frontdesk::kExitSprite})
+        EXPECT_EQ(types[sprite - 1], kSprt) << sprite;
+    EXPECT_EQ(LoadedAssets(path), types.size());
 }
 
 // The length of a sound file in milliseconds, as the library queues it on a stream.

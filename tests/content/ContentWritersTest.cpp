@@ -7,12 +7,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "AviWriter.h"
 #include "CwvFile.h"
 #include "DetMath.h"
 #include "IconFile.h"
+#include "MachineSounds.h"
 #include "SoundSynth.h"
 #include "WavFile.h"
 
@@ -119,6 +122,30 @@ TEST(SoundSynth, EnvelopesShapeVoicesAndTheFilesKeepTheirLength) {
     const std::vector<uint8_t> cwv = aulo::EncodeCwv(pcm.data(), b.Frames(), 2, b.rate);
     ASSERT_TRUE(aulo::ParseCwv(cwv.data(), cwv.size(), parsed));
     EXPECT_EQ(parsed.format.frames, 5512u);
+}
+
+// The sounds the machines' scripts name, of the lengths the machines play them for: the
+// cabinet's in each machine's own key (the coin's drop alike in every machine).
+TEST(MachineSounds, EachMachineHasItsFourCabinetSoundsAndTheCreditsTheirChime) {
+    ASSERT_EQ(content::kMachinePitchCount, 22u);  // the built-in machines and Foxfire Grove
+    const std::vector<content::NamedSound> foxfire = content::CabinetSounds("foxfire");
+    const std::vector<content::NamedSound> bars = content::CabinetSounds("bars");
+    const char* const names[] = {"_spin.wav", "_stop.wav", "_coin.wav", "_win.wav"};
+    const uint32_t frames[] = {13230, 3307, 8820, 22050};
+    ASSERT_EQ(foxfire.size(), 4u);
+    ASSERT_EQ(bars.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(foxfire[i].file, std::string("foxfire") + names[i]);
+        EXPECT_EQ(bars[i].file, std::string("bars") + names[i]);
+        EXPECT_EQ(foxfire[i].samples.rate, 22050u);
+        EXPECT_EQ(foxfire[i].samples.channels, 1u);
+        EXPECT_EQ(foxfire[i].samples.Frames(), frames[i]) << names[i];
+        EXPECT_EQ(content::ToPcm16(foxfire[i].samples) == content::ToPcm16(bars[i].samples), i == 2) << names[i];
+    }
+    EXPECT_THROW(content::CabinetSounds("nosuchmachine"), std::invalid_argument);
+    const content::NamedSound chime = content::CreditsChime();
+    EXPECT_EQ(chime.file, "credits_chime.wav");
+    EXPECT_EQ(chime.samples.Frames(), 11025u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Writes, into the file it is given, every byte that the content generator's platform-free
-// part computes: its own mathematics over the arguments the drawings and sounds use, the
-// lobby's ambient loop and the gallery's sounds. cmake/emulated-content.sh builds it for
+// part computes: its own mathematics over the arguments the drawings and sounds use, and
+// every sound it makes: the lobby's ambient loop, the gallery's sounds, each machine's
+// cabinet sounds and the credits machine's chime. cmake/emulated-content.sh builds it for
 // 64-bit and for 32-bit x86 and compares what both write: the generator's files are the
 // same in both word sizes only while these are.
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "DetMath.h"
 #include "GalleryLayout.h"
 #include "GallerySounds.h"
+#include "MachineSounds.h"
 #include "SoundFiles.h"
 
 namespace {
@@ -39,6 +41,13 @@ void PutMathematics(std::vector<uint8_t>& out) {
     for (int v = -48; v <= 48; ++v) Put(out, DetPow(2.0, v / 12.0));
 }
 
+// A sound's file name and its WAV file's bytes.
+void PutSound(std::vector<uint8_t>& out, const content::NamedSound& sound) {
+    out.insert(out.end(), sound.file.begin(), sound.file.end());
+    const std::vector<uint8_t> wav = content::WavImage(sound.samples);
+    out.insert(out.end(), wav.begin(), wav.end());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,5 +65,9 @@ int main(int argc, char** argv) {
         const std::vector<uint8_t> wav = content::WavImage(content::GallerySound(s));
         out.insert(out.end(), wav.begin(), wav.end());
     }
+    for (size_t m = 0; m < content::kMachinePitchCount; ++m)
+        for (const content::NamedSound& sound : content::CabinetSounds(content::kMachinePitches[m].stem))
+            PutSound(out, sound);
+    PutSound(out, content::CreditsChime());
     return content::WriteBytes(argv[1], out.data(), out.size()) ? 0 : 1;
 }

@@ -1,5 +1,6 @@
-// The machine file that the build makes of Foxfire Grove with vslc: an asset file the
-// engine opens, whose title the game menu's Custom list reads.
+// The machine files that the build makes with vslc, of Foxfire Grove and of the credits:
+// asset files the engine opens and loads whole, under the titles that the game menu's
+// Custom list and the credits read.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,20 +9,38 @@
 
 #include "AssetFileTitle.h"
 #include "BuiltFileFolder.h"
+#include "LoadedAssets.h"
 #include "Quor2_5.h"
 
 namespace {
 
-const std::string kMachineFile = BuiltFileFolder(VSL_PROGRAM_DIR "/foxfire.slot");
+const std::string kProgramDir = BuiltFileFolder(VSL_PROGRAM_DIR "/");
+
+uint32_t AssetCount(const std::string& path) {
+    const int32_t file = OpenAssetFile(path.c_str());
+    if (file == -1) return 0;
+    const uint32_t count = GetNumberOfAssets(uint32_t(file));
+    CloseAssetFile(uint32_t(file));
+    return count;
+}
 
 TEST(GeneratedMachineFile, FoxfireGroveIsBuiltBesideTheProgramUnderItsTitle) {
-    EXPECT_EQ(ReadAssetFileTitle(kMachineFile), "Foxfire Grove");
-    const int32_t file = OpenAssetFile(kMachineFile.c_str());
-    ASSERT_NE(file, -1);
+    const std::string path = kProgramDir + "foxfire.slot";
+    EXPECT_EQ(ReadAssetFileTitle(path), "Foxfire Grove");
     // Backdrop, six symbols, animations, buttons, coin, digits, sounds, regions and the
     // machine chunk: far more than a handful of assets.
-    EXPECT_GT(GetNumberOfAssets(uint32_t(file)), 20u);
-    CloseAssetFile(uint32_t(file));
+    const uint32_t count = AssetCount(path);
+    EXPECT_GT(count, 20u);
+    EXPECT_EQ(LoadedAssets(path), count);
+}
+
+TEST(GeneratedMachineFile, TheCreditsAreBuiltBesideTheProgramUnderTheGamesTitle) {
+    const std::string path = kProgramDir + "credits.ast";
+    EXPECT_EQ(ReadAssetFileTitle(path), "Vellmoor(tm) Slots");
+    // The backdrop, a card for each credit line, the controls, the digits and the chime.
+    const uint32_t count = AssetCount(path);
+    EXPECT_GT(count, 20u);
+    EXPECT_EQ(LoadedAssets(path), count);
 }
 
 }  // namespace

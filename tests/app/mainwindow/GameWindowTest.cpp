@@ -291,6 +291,32 @@ TEST_F(GameWindowTest, TheScreenWindowStaysAboveTheMainWindowWhenTheMainWindowIs
     EXPECT_TRUE(IsAbove(screen, game_->GetHandle())) << "the machine is not lost behind the lobby";
 }
 
+TEST_F(GameWindowTest, TheScreenWindowStaysAboveTheMainWindowWhileAMenuOrADialogWaits) {
+    ScreenWindowMakers makers;
+    makers.byNumber = [](Window*, int32_t) -> ScreenWindow* { return new OwnedScreenWindow; };
+    SetScreenWindowMakers(makers);
+    game_->Show();
+    ASSERT_TRUE(ShowPlainScreen(2));
+    HWND screen = GetCurrentScreen()->GetHandle();
+    // A dialog of the main window's, as the Options dialog is, that waits for the player.
+    HWND dialog = CreateWindowExA(0, "Static", "waits", WS_POPUP | WS_VISIBLE, 10, 10, 100, 50, game_->GetHandle(),
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(dialog, nullptr);
+    for (WPARAM reason : {WPARAM(MSGF_DIALOGBOX), WPARAM(MSGF_MENU)}) {
+        // The main window raised past the screen window, as a click on its menu bar does.
+        SetWindowLongPtrA(screen, GWLP_HWNDPARENT, 0);
+        SetWindowPos(game_->GetHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowLongPtrA(screen, GWLP_HWNDPARENT, LONG_PTR(game_->GetHandle()));
+        ASSERT_FALSE(IsAbove(screen, game_->GetHandle()));
+        // The modal loop goes idle; no idle time of the game's own comes before it ends.
+        SendMessageA(game_->GetHandle(), WM_ENTERIDLE, reason, reason == MSGF_MENU ? 0 : LPARAM(dialog));
+        EXPECT_TRUE(IsAbove(screen, game_->GetHandle())) << "the machine is not lost behind the lobby, " << reason;
+        if (reason == MSGF_DIALOGBOX) EXPECT_TRUE(IsAbove(dialog, screen)) << "the dialog stays over the machine";
+        game_->OnIdle();  // the loop is over
+    }
+    DestroyWindow(dialog);
+}
+
 // Answers the open-file dialog of the title with the path, from another thread.
 class FileDialogAnswer {
 public:

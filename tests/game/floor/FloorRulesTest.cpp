@@ -85,7 +85,7 @@ TEST(CreditRules, BorrowingStaysWithinTheLimitHoweverLargeTheNumber) {
     // 42949673 dollars are 4294967300 cents: 4 cents once wrapped to 32 bits.
     EXPECT_EQ(BorrowAmount(4294967300, 700000), 700000);
     EXPECT_EQ(ClampBorrowCents(4294967300, 700000), 700000);
-    EXPECT_EQ(ClampBorrowCents(900000, 699950), 699900) << "the available credit's whole dollars";
+    EXPECT_EQ(ClampBorrowCents(900000, 699950), 699950) << "the available credit to the cent";
     int64_t cents = 1;
     EXPECT_EQ(ParseAmount("99999999999999", &cents), TypedAmount::kAmount);
     EXPECT_EQ(BorrowAmount(cents, 1000000), 1000000);
@@ -117,14 +117,14 @@ TEST(CreditRules, TypedCentsAreTheCentsMeantAndOtherTextIsNoAmount) {
 TEST(CreditRules, TheCentsOfADebtCanBeRepaid) {
     const int32_t repayable = RepayableAmount(500050, 1234567);
     EXPECT_EQ(repayable, 500050);
-    EXPECT_EQ(RepayOfferDollars(repayable), 5000u) << "the offer is in whole dollars";
-    EXPECT_EQ(ClampRepayCents(900000, repayable), 500100) << "one dollar more covers the cents";
+    EXPECT_EQ(ClampRepayCents(900000, repayable), 500050) << "cut to what is owed, to the cent";
+    EXPECT_EQ(ClampRepayCents(25050, repayable), 25050);
     EXPECT_EQ(RepayAmount(500100, repayable), 500050);
     EXPECT_EQ(RepayAmount(25050, repayable), 25050) << "typed cents are repaid as typed";
-    EXPECT_EQ(RepayOfferDollars(50), 1u) << "50 cents left are offered as a dollar";
+    EXPECT_EQ(ClampRepayCents(100, 50), 50) << "a dollar typed for 50 cents owed shows the 50 cents";
     EXPECT_EQ(RepayAmount(100, 50), 50);
     EXPECT_EQ(RepayableAmount(500000, 1234), 1234) << "limited by the cash";
-    EXPECT_EQ(RepayOfferDollars(0), 0u);
+    EXPECT_EQ(ClampRepayCents(100, 0), 0);
 }
 
 namespace {

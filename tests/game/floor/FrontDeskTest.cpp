@@ -20,6 +20,7 @@
 #include "ProductKey.h"
 #include "RegistryHelpers.h"
 #include "RegKey.h"
+#include "SpriteQueries.h"
 #include "TestScreens.h"
 
 namespace {
@@ -261,6 +262,35 @@ TEST_F(FrontDeskTest, TheChecksRefuseTwinsAndOfferPlayerOne) {
 }
 
 namespace {
+// The screen rectangle of a label's sprite on the stage.
+RECT LabelBounds(const FontLabel& label) { return HeldSpriteBounds(*label.GetSprite()); }
+
+// The widest glyph of the font, repeated as often as the field takes characters.
+std::string WidestName(const FontLabel& label) {
+    char widest = ' ';
+    for (char c = 32; c < 127; ++c)
+        if (label.GetFont()->Measure(&c, 1).cx > label.GetFont()->Measure(&widest, 1).cx) widest = c;
+    return std::string(label.GetMaxLength(), widest);
+}
+}  // namespace
+
+TEST_F(FrontDeskTest, ALongNameStopsAtTheLimitAndTheListShowsEveryCharacter) {
+    TwoPlayers();
+    Show();
+    Type(4, "Margaret Thistlewood-Smith");
+    PlayerRow& row = desk_->GetRow(4);
+    EXPECT_EQ(row.GetTextString(), "Margaret Thistlewood-Smi") << "the field takes no more than its limit";
+    EXPECT_EQ(row.GetCaret(), row.GetLength());
+    Leave();
+    const RECT name = LabelBounds(row), cash = LabelBounds(row.GetCash());
+    const std::string longest = WidestName(row);
+    EXPECT_LE(row.GetFont()->Measure(longest.data(), uint32_t(longest.size())).cx, name.right - name.left)
+        << "the longest name fits its column";
+    EXPECT_LE(name.right, cash.left) << "the cash column starts after the name's";
+    EXPECT_LE(cash.right, LabelBounds(row.GetDate()).left);
+}
+
+namespace {
 // Types the dollars into the edit of the page (0 Borrow, 1 Repay), reads back what the page
 // made of them, and presses OK.
 std::string TypeIntoSheet(const char* dollars, int edit, int pageIndex) {
@@ -385,4 +415,61 @@ TEST_F(FrontDeskTest, TypedCentsAreBookedAsTypedAndTextThatIsNoAmountIsRefused) 
     EXPECT_EQ(Record(1).GetCredit().Cents(), 50075 - 25050);
     EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 50075 - 25050);
     EXPECT_EQ(Stored(2, "Credit"), DWORD(50075 - 25050));
+}
+
+namespace {
+// What the edit of the sheet's page (0 Borrow, 1 Repay) offers once the page is shown.
+std::string Offered(HWND sheet, int pageIndex, int edit) {
+    SendMessageA(sheet, PSM_SETCURSEL, WPARAM(pageIndex), 0);
+    HWND page = HWND(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    char shown[32] = {};
+    GetDlgItemTextA(page, edit, shown, sizeof shown);
+    return shown;
+}
+}  // namespace
+
+TEST_F(FrontDeskTest, TheRowShowsTheCashOfAnApplyWhileTheSheetIsOpen) {
+    TwoPlayers();
+    Record(1).Borrow(Money(25125));
+    Show();
+    std::string shown;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+            KeyIntoSheet(sheet, "1", IDC_REPAY_DOLLARS, IDC_REPAY_HINT);
+            PressButton(sheet, 0x3021);  // Apply
+            shown = desk_->GetRow(1).GetCash().GetTextString();
+            PressButton(sheet, IDCANCEL);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1025025);
+    EXPECT_EQ(shown, "$10,250.25");
+}
+
+TEST_F(FrontDeskTest, TheSheetOffersTheAmountsToTheCentAndOkRepaysExactlyThat) {
+    TwoPlayers();
+    Record(1).Borrow(Money(25025));
+    Show();
+    std::string borrow, repay;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            borrow = Offered(sheet, 0, IDC_BORROW_DOLLARS);
+            repay = Offered(sheet, 1, IDC_REPAY_DOLLARS);
+            PressButton(sheet, IDOK);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(borrow, "9749.75") << "$9,749.75 available";
+    EXPECT_EQ(repay, "250.25") << "$250.25 owed";
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 0) << "OK on the offer leaves nothing owing";
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000);
+    EXPECT_EQ(Stored(2, "Credit"), 0u);
+    EXPECT_EQ(Stored(2, "Cash"), 1000000u);
 }

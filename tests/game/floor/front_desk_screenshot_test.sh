@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Front Desk with a name typed into its fourth row; the screenshot is copied to
-# $FRONT_DESK_SHOT when that is set. The rows' text is dark blue ink on the ledger, and each
-# row's check box, name and cash share their vertical centre.
+# The Front Desk with a long name typed into its fourth row; the screenshot is copied to
+# $FRONT_DESK_SHOT when that is set. The rows' text is dark blue ink on the ledger, the name
+# field stops at its 24 characters and shows every one of them, and each row's check box,
+# name and cash share their vertical centre.
 set -u
 demo="$1"
 . "$(dirname "$0")/../../screenshot.sh"
@@ -11,9 +12,12 @@ take_shot
 [ -n "${FRONT_DESK_SHOT:-}" ] && cp "$shot" "$FRONT_DESK_SHOT"
 cat "$ready"
 rc=0
-grep -q "row 3 'Vera Vellmoor' cash '\$10,000.00'" "$ready" || { echo "FAIL the typed player"; rc=1; }
-ink=$(count "270x24+136+290" "#0000[0-9A-F][0-9A-F]")
+grep -q "row 3 'Margaret Thistlewood-Smi' cash '\$10,000.00'" "$ready" || { echo "FAIL the typed player"; rc=1; }
+ink=$(count "230x24+136+290" "#0000[0-9A-F][0-9A-F]")
 if [ "$ink" -ge 30 ]; then echo "ok   ink in the fourth row's name ($ink)"; else echo "FAIL no ink in the fourth row ($ink)"; rc=1; fi
+# The 22nd to 24th characters ("Smi") stand from 231 to 264 pixels into the name.
+ink=$(count "30x20+368+314" "#0000[0-9A-F][0-9A-F]")
+if [ "$ink" -ge 20 ]; then echo "ok   the name's last characters are shown ($ink)"; else echo "FAIL the name is cut off ($ink)"; rc=1; fi
 
 # centres LEFT RIGHT COLOURS: the vertical centre of each run of screen rows (below the
 # heading, within the rows' height) that holds pixels of the colours (a grep -E pattern)
