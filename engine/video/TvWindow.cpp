@@ -371,6 +371,16 @@ void TV::Repaint() {
     RealiseIn(dc, true);
     Show(dc, result->surface, result->rects, result->written, false);
     ReleaseDC(window_, dc);
+    WakeWindowThread();
+}
+
+// The frame thread draws through the window's DC from its own thread, which never waits for
+// messages. Wine puts what is drawn into a window on the display when a thread next waits
+// for messages: while the window's thread sits in a modal loop (a dialog, a property
+// sheet) with no input coming, the frame would stay off the display until the next
+// message. An empty message wakes that thread, and its next wait shows the frame.
+void TV::WakeWindowThread() const {
+    if (GetWindowThreadProcessId(window_, nullptr) != GetCurrentThreadId()) PostMessageA(window_, WM_NULL, 0, 0);
 }
 
 void TV::Paint() {

@@ -34,6 +34,8 @@ public:
 private:
     void Show(HDC dc, const quor::ImageHeader* picture, const RECT* rects, int count, bool whole);
     void Blit(HDC dc, const quor::ImageHeader* picture, const RECT& r);
+    // Wakes the window's thread when another thread drew: its next wait shows the drawing.
+    void WakeWindowThread() const;
 
     HWND window_;
     int32_t clientWidth_ = 0, clientHeight_ = 0;

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "Application.h"
 #include "CreditIds.h"
@@ -428,19 +430,73 @@ std::string Offered(HWND sheet, int pageIndex, int edit) {
 }
 }  // namespace
 
+namespace {
+// The pixels of a rectangle of the screen as the display shows them (the screen's DC reads
+// the X screen), or as the window's own drawing surface holds them (the window's DC).
+std::vector<uint32_t> Pixels(HWND window, const RECT& rect) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    std::vector<uint32_t> pixels(size_t(width) * size_t(height));
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC from = GetDC(window);
+    HDC memory = CreateCompatibleDC(from);
+    HBITMAP dib = CreateDIBSection(from, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    POINT at = {rect.left, rect.top};
+    if (window) ScreenToClient(window, &at);
+    BitBlt(memory, 0, 0, width, height, from, at.x, at.y, SRCCOPY);
+    GdiFlush();
+    if (bits) std::memcpy(pixels.data(), bits, pixels.size() * sizeof(uint32_t));
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(window, from);
+    return pixels;
+}
+
+// The label's sprite on the screen, the stage drawn from the TV window's client origin.
+RECT OnScreen(HWND tv, FontLabel& label) {
+    RECT r = HeldSpriteBounds(*label.GetSprite());
+    POINT corner = {0, 0};
+    ClientToScreen(tv, &corner);
+    OffsetRect(&r, corner.x, corner.y);
+    return r;
+}
+
+// The sheet in the screen's bottom right corner, clear of the rows, as a player drags it.
+void MoveOutOfTheWay(HWND sheet) {
+    RECT placed = {};
+    GetWindowRect(sheet, &placed);
+    SetWindowPos(sheet, nullptr, GetSystemMetrics(SM_CXSCREEN) - (placed.right - placed.left),
+                 GetSystemMetrics(SM_CYSCREEN) - (placed.bottom - placed.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+}  // namespace
+
+// The engine's frame thread draws the new cash into the TV window while the sheet's modal
+// loop waits for input: the display shows it without another message reaching the game.
 TEST_F(FrontDeskTest, TheRowShowsTheCashOfAnApplyWhileTheSheetIsOpen) {
     TwoPlayers();
     Record(1).Borrow(Money(25125));
     Show();
     std::string shown;
+    bool exposed = false, drawn = false, displayed = false;
     {
         DialogDriver driver([&] {
             HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
             if (!sheet) return;
+            HWND tv = pane_->GetHandle();
+            const RECT cash = OnScreen(tv, desk_->GetRow(1).GetCash());
+            MoveOutOfTheWay(sheet);
             SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+            exposed = WaitUntil([&] { return Pixels(nullptr, cash) == Pixels(tv, cash); }, 5000);
+            const std::vector<uint32_t> before = Pixels(tv, cash);
             KeyIntoSheet(sheet, "1", IDC_REPAY_DOLLARS, IDC_REPAY_HINT);
             PressButton(sheet, 0x3021);  // Apply
             shown = desk_->GetRow(1).GetCash().GetTextString();
+            drawn = WaitUntil([&] { return Pixels(tv, cash) != before; }, 5000);
+            displayed = WaitUntil([&] { return Pixels(nullptr, cash) == Pixels(tv, cash); }, 3000);
             PressButton(sheet, IDCANCEL);
             WakeSheetLoop(sheet);
         });
@@ -448,6 +504,9 @@ TEST_F(FrontDeskTest, TheRowShowsTheCashOfAnApplyWhileTheSheetIsOpen) {
     }
     EXPECT_EQ(Record(1).GetCash().Cents(), 1025025);
     EXPECT_EQ(shown, "$10,250.25");
+    EXPECT_TRUE(exposed) << "the row was on the display before the Apply";
+    EXPECT_TRUE(drawn) << "the frame thread drew the new cash";
+    EXPECT_TRUE(displayed) << "the display shows the new cash with the sheet still open";
 }
 
 TEST_F(FrontDeskTest, TheSheetOffersTheAmountsToTheCentAndOkRepaysExactlyThat) {
