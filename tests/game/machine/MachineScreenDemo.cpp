@@ -69,6 +69,12 @@ void WritePhase(const char* phase) {
     }
 }
 
+// The test takes a phase's file away once it has looked at the screen: until then the
+// menu, dialog or box stays open, however slowly the test gets to it.
+bool PhaseSeen(const char* phase) {
+    return GetFileAttributesA((readyFile + "." + phase).c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
 // The dialog or box our thread shows: its OK button pressed.
 void CloseBox() {
     if (HWND box = FindWindowA("#32770", nullptr)) PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -101,18 +107,30 @@ void StackingStep() {
     } else if (step == 7) {
         WritePhase("menu");
     } else if (step == 9) {
+        if (!PhaseSeen("menu")) {
+            --step;
+            return;
+        }
         EndMenu();
     } else if (step == 10) {
         MessageBoxA(main, "A dialog of the main window", "Options", MB_OK);
     } else if (step == 13) {
         WritePhase("dialog");
     } else if (step == 15) {
+        if (!PhaseSeen("dialog")) {
+            --step;
+            return;
+        }
         CloseBox();
     } else if (step == 16) {
         MessageBoxA(window->GetPane()->GetHandle(), "Spin first", "Vellmoor Slots", MB_OK | MB_ICONEXCLAMATION);
     } else if (step == 19) {
         WritePhase("box");
     } else if (step == 21) {
+        if (!PhaseSeen("box")) {
+            --step;
+            return;
+        }
         CloseBox();
     }
 }
