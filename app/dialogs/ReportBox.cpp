@@ -99,9 +99,9 @@ HWND MakeChild(HWND box, const char* cls, const char* text, DWORD style, DWORD e
     return child;
 }
 
-// Makes the text control and OK, then sizes and centres the box in the work area.
+// Makes the text control and OK, then sizes and centres the box in the work area. The
+// caption comes last: whoever finds the box by its caption finds it whole, with its text.
 void BuildBox(HWND box, ReportBoxData& data) {
-    SetWindowTextA(box, data.caption.c_str());
     const ReportLayout layout = LayOut(box, data);
     // OK first: the box's first tab stop is where the focus goes when it is activated.
     HWND ok = MakeChild(box, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, IDOK, data.font);
@@ -123,6 +123,7 @@ void BuildBox(HWND box, ReportBoxData& data) {
     SetWindowPos(box, HWND_TOP, left, top, width, height, SWP_NOZORDER);
     SendMessageA(box, DM_SETDEFID, IDOK, 0);
     SetFocus(ok);
+    SetWindowTextA(box, data.caption.c_str());
 }
 
 INT_PTR CALLBACK ReportBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -176,8 +176,16 @@ LRESULT GameWindow::OnStackingTimer(WPARAM id, LPARAM) {
     if (id != kStackingTimer) return 0;
     bool modalOpen = !IsWindowEnabled(GetHandle());
     for (HWND owned : OwnedWindows()) modalOpen = modalOpen || !IsWindowEnabled(owned);
-    HWND active = GetActiveWindow();
-    if (modalOpen && active && active != GetHandle()) RaiseOwnedWindowsFor(active);
+    if (!modalOpen) return 0;
+    // The active window is none while another program has the foreground: the box is then
+    // found among this thread's windows.
+    HWND modal = GetActiveWindow();
+    if (!modal || modal == GetHandle()) {
+        std::vector<HWND> ours = OwnedWindows();
+        ours.push_back(GetHandle());
+        modal = FindThreadModal(ours);
+    }
+    if (modal) RaiseOwnedWindowsFor(modal);
     return 0;
 }
 

@@ -1,8 +1,30 @@
 #include "OwnedWindowStacking.h"
 
+#include <algorithm>
+
 namespace {
 const UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+
+struct ModalSearch {
+    const std::vector<HWND>* disabled;
+    HWND found;
+};
+
+BOOL CALLBACK TakeModal(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<ModalSearch*>(lParam);
+    if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+    const std::vector<HWND>& skipped = *search->disabled;
+    if (std::find(skipped.begin(), skipped.end(), window) != skipped.end()) return TRUE;
+    search->found = window;
+    return FALSE;
+}
 }  // namespace
+
+HWND FindThreadModal(const std::vector<HWND>& windows) {
+    ModalSearch search{&windows, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), TakeModal, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 bool IsAboveInZOrder(HWND window, HWND other) {
     for (HWND above = GetWindow(other, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
