@@ -186,13 +186,17 @@ TEST(BuiltInPayTables, NoLineIsAlwaysBeatenByAScriptComputedPayout) {
     }
 }
 
+// The lines of the machine's award card, as the generator draws them.
+std::vector<content::CardLine> CardOf(const Machine& m) {
+    return content::AwardCardLines(m.table, m.symbols, int(m.reels.size()), m.maxBet);
+}
+
 TEST(BuiltInPayTables, EveryCardOfAMachineWithAWildSymbolSaysItIsWild) {
     for (const std::string& file : MachineScripts()) {
         SCOPED_TRACE(file);
         const Machine m = Compiled(file);
         if (m.table.lines.empty()) continue;
-        const std::vector<content::CardLine> card =
-            content::AwardCardLines(m.table, m.symbols, int(m.reels.size()), m.maxBet);
+        const std::vector<content::CardLine> card = CardOf(m);
         const auto says = std::count_if(card.begin(), card.end(), [&](const content::CardLine& line) {
             return line.symbols == std::vector<std::string>{m.table.joker} && line.after == "IS WILD" &&
                    line.single.empty() && line.most.empty();
@@ -210,8 +214,7 @@ TEST(BuiltInPayTables, ACardLineShowsTheSymbolsItTakesAndTheWildItDoesNot) {
         SCOPED_TRACE(file);
         const Machine m = Compiled(file);
         if (m.table.lines.empty()) continue;
-        const std::vector<content::CardLine> card =
-            content::AwardCardLines(m.table, m.symbols, int(m.reels.size()), m.maxBet);
+        const std::vector<content::CardLine> card = CardOf(m);
         ASSERT_GE(card.size(), m.table.lines.size());
         for (size_t i = 0; i < m.table.lines.size(); ++i) {
             bool standsIn = false;
