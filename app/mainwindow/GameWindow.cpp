@@ -26,6 +26,8 @@ GameWindow::GameWindow(char* commandLine, const RECT& rect) : commandLine_(comma
     BindMessage(WM_ACTIVATEAPP, this, &GameWindow::OnActivateApp);
     BindMessage(WM_INITMENU, this, &GameWindow::OnInitMenu);
     BindMessage(WM_ENTERIDLE, this, &GameWindow::OnEnterIdle);
+    BindMessage(WM_ENTERMENULOOP, this, &GameWindow::OnEnterMenuLoop);
+    BindMessage(WM_EXITMENULOOP, this, &GameWindow::OnExitMenuLoop);
     BindMessage(WM_TIMER, this, &GameWindow::OnStackingTimer);
     BindMessage(kLobbyEnteredMessage, this, &GameWindow::OnLobbyEntered);
     for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
@@ -159,6 +161,16 @@ std::vector<HWND> GameWindow::OwnedWindows() const {
     return windows;
 }
 
+LRESULT GameWindow::OnEnterMenuLoop(WPARAM, LPARAM) {
+    menuOpen_ = true;
+    return 0;
+}
+
+LRESULT GameWindow::OnExitMenuLoop(WPARAM, LPARAM) {
+    menuOpen_ = false;
+    return 0;
+}
+
 // Sent by the menu and dialog loops to the owner of the menu or dialog (in the lParam; none
 // for a menu) when they wait for input. On the display the main window may lie over its
 // windows while the z-order says otherwise: they are raised over it, and the menu or dialog
@@ -170,26 +182,38 @@ LRESULT GameWindow::OnEnterIdle(WPARAM reason, LPARAM window) {
     return 0;
 }
 
-// Message boxes send no WM_ENTERIDLE: while one of them (or a dialog) keeps the main window
-// or a window it owns disabled, the timer raises them for it once it is active.
+// Message boxes send no WM_ENTERIDLE, and a menu sends it only as it opens: while a menu is
+// open, or a box or dialog keeps the main window or a window it owns disabled, the timer
+// raises them for it. Where the main window lies over one of them in the z-order, they are
+// raised again, whatever was done before.
 LRESULT GameWindow::OnStackingTimer(WPARAM id, LPARAM) {
     if (id != kStackingTimer) return 0;
-    bool modalOpen = !IsWindowEnabled(GetHandle());
-    for (HWND owned : OwnedWindows()) modalOpen = modalOpen || !IsWindowEnabled(owned);
-    if (!modalOpen) return 0;
-    // The active window is none while another program has the foreground: the box is then
-    // found among this thread's windows.
-    HWND modal = GetActiveWindow();
-    if (!modal || modal == GetHandle()) {
-        std::vector<HWND> ours = OwnedWindows();
-        ours.push_back(GetHandle());
-        modal = FindThreadModal(ours);
-    }
-    if (modal) RaiseOwnedWindowsFor(modal);
+    HWND modal = OpenModal();
+    if (!modal) return 0;
+    for (HWND owned : OwnedWindows())
+        if (IsAboveInZOrder(GetHandle(), owned)) raised_ = 0;
+    RaiseOwnedWindowsFor(modal);
     return 0;
 }
 
+// The menu open in this thread, or the box or dialog that keeps the main window or a window
+// it owns disabled; none when there is neither.
+HWND GameWindow::OpenModal() const {
+    if (menuOpen_) return FindThreadMenu();
+    std::vector<HWND> ours = OwnedWindows();
+    ours.push_back(GetHandle());
+    bool modalOpen = false;
+    for (HWND window : ours) modalOpen = modalOpen || !IsWindowEnabled(window);
+    if (!modalOpen) return nullptr;
+    // The active window is none while another program has the foreground: the box is then
+    // found among this thread's windows.
+    HWND modal = GetActiveWindow();
+    if (!modal || modal == GetHandle()) modal = FindThreadModal(ours);
+    return modal;
+}
+
 // Twice: the activation of a new box may still raise the main window after the first time.
+// Each activation of the game starts the count again (OnActivateApp).
 void GameWindow::RaiseOwnedWindowsFor(HWND modal) {
     if (raised_ == 0 || modal != raisedFor_) raised_ = 0;
     if (raised_ >= 2) return;
@@ -198,7 +222,11 @@ void GameWindow::RaiseOwnedWindowsFor(HWND modal) {
     for (HWND owned : OwnedWindows()) RaiseOverOwner(owned, modal);
 }
 
+// The game made active again while a menu or dialog waits (another program had the
+// foreground) activates the main window, which Wine may raise on the display over its
+// windows: they are raised again.
 LRESULT GameWindow::OnActivateApp(WPARAM active, LPARAM) {
+    if (active) raised_ = 0;
     if (active && editor_ && editor_->GetHandle()) SetActiveWindow(editor_->GetHandle());
     return 0;
 }

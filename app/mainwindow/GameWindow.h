@@ -67,7 +67,11 @@ public:
     void KeepOwnedWindowsAbove();
     LRESULT OnEnterIdle(WPARAM reason, LPARAM window);
     LRESULT OnStackingTimer(WPARAM id, LPARAM);
-    // The owned windows over this one and the menu or dialog over them, twice for each.
+    LRESULT OnEnterMenuLoop(WPARAM, LPARAM);
+    LRESULT OnExitMenuLoop(WPARAM, LPARAM);
+    HWND OpenModal() const;
+    // The owned windows over this one and the menu or dialog over them, twice for each, and
+    // twice again after each activation of the game.
     void RaiseOwnedWindowsFor(HWND modal);
     static constexpr UINT_PTR kStackingTimer = 0x5354;
     static constexpr UINT kStackingPeriod = 300;  // milliseconds
@@ -98,4 +102,5 @@ private:
     bool callbackSet_ = false;
     int raised_ = 0;            // times the owned windows were raised in the modal loop under way
     HWND raisedFor_ = nullptr;  // for this menu or dialog
+    bool menuOpen_ = false;     // between WM_ENTERMENULOOP and WM_EXITMENULOOP
 };

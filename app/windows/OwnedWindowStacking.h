@@ -17,3 +17,6 @@ void RaiseOverOwner(HWND owned, HWND modal);
 // The box or dialog of this thread that keeps the given windows disabled: a visible, enabled
 // top-level window of the thread other than them; none when there is no such window.
 HWND FindThreadModal(const std::vector<HWND>& windows);
+
+// The popup menu this thread shows; none when no menu is open.
+HWND FindThreadMenu();
