@@ -177,7 +177,7 @@ LRESULT GameWindow::OnExitMenuLoop(WPARAM, LPARAM) {
 // over them.
 LRESULT GameWindow::OnEnterIdle(WPARAM reason, LPARAM window) {
     HWND modal = HWND(window);
-    if (!modal && reason == MSGF_MENU) modal = FindWindowA("#32768", nullptr);  // the open menu
+    if (!modal && reason == MSGF_MENU) modal = FindThreadMenu();
     RaiseOwnedWindowsFor(modal);
     return 0;
 }
@@ -196,8 +196,6 @@ LRESULT GameWindow::OnStackingTimer(WPARAM id, LPARAM) {
     return 0;
 }
 
-// The menu open in this thread, or the box or dialog that keeps the main window or a window
-// it owns disabled; none when there is neither.
 HWND GameWindow::OpenModal() const {
     if (menuOpen_) return FindThreadMenu();
     std::vector<HWND> ours = OwnedWindows();

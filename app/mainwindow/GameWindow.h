@@ -69,7 +69,6 @@ public:
     LRESULT OnStackingTimer(WPARAM id, LPARAM);
     LRESULT OnEnterMenuLoop(WPARAM, LPARAM);
     LRESULT OnExitMenuLoop(WPARAM, LPARAM);
-    HWND OpenModal() const;
     // The owned windows over this one and the menu or dialog over them, twice for each, and
     // twice again after each activation of the game.
     void RaiseOwnedWindowsFor(HWND modal);
@@ -82,6 +81,9 @@ public:
 
 private:
     void BindCommands();
+    // The menu open in this thread, or the box or dialog that keeps this window or a window
+    // it owns disabled; none when there is neither.
+    HWND OpenModal() const;
     // Ends the main view's screen for the number when the screen window agrees to close.
     void EndMainViewScreen(int32_t number);
     // Opens the machine screen window for the number, zoomed from the client centre.
