@@ -7,6 +7,9 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "ImageRecord.h"
@@ -40,7 +43,9 @@ protected:
         QuorOwnerDrawBlock b = {options, w, h, 0, 0, 0x00FF00FF, {}};
         SpriteCreateRecord r = CreationRecord(9, &b, stage_, x, y, depth, flags);
         int32_t s = CreateSprite(&r);
-        EXPECT_NE(s, 0) << std::hex << GetLastQuorError(nullptr);
+        // Without a sprite there is no picture to fill: the test ends here (a thrown
+        // exception fails the test and its tear-down still runs) rather than reading one.
+        if (s == 0) throw std::runtime_error(NoSprite("owner-draw"));
         made_.push_back(s);
         quor::ImageHeader* pic = PictureOf(s);
         const uint32_t bpp = quor::BytesPerPixel(pic->kind);
@@ -54,9 +59,17 @@ protected:
         return s;
     }
     quor::ImageHeader* PictureOf(int32_t s) {
-        SpriteCreateRecord r;
-        ExamineSprite(s, &r);
+        SpriteCreateRecord r = {};
+        if (!ExamineSprite(s, &r) || !r.image) throw std::runtime_error(NoSprite("examined"));
         return reinterpret_cast<quor::ImageHeader*>(uintptr_t(r.image));
+    }
+    // What the engine said when it made or found no sprite.
+    static std::string NoSprite(const char* what) {
+        int32_t detail = 0;
+        const int32_t error = GetLastQuorError(&detail);
+        std::ostringstream text;
+        text << "no " << what << " sprite: error " << std::hex << error << ", detail " << std::dec << detail;
+        return text.str();
     }
     void Draw(Buffer& b, RECT area, int32_t ox = 0, int32_t oy = 0) {
         PaintingLock hold;
@@ -83,7 +96,7 @@ TEST_F(Render, KindsByType) {
         r.extra = k.type < 8 ? uintptr_t(text) : uintptr_t(&od);
         r.parent = uint32_t(stage_);
         int32_t s = CreateSprite(&r);
-        ASSERT_NE(s, 0);
+        ASSERT_NE(s, 0) << NoSprite(k.tag);
         made_.push_back(s);
         uint32_t want;
         std::memcpy(&want, k.tag, 4);
