@@ -35,11 +35,13 @@ OwnerDrawSprite::OwnerDrawSprite(int32_t handle, const SpriteCreateRecord& recor
     if (block_.options & kLevelMask) {
         // Levels are drawn in grey on an 8-bit surface; both it and the picture run top
         // down, so the rows are copied as they stand.
-        if (!surface_.CreatePaletteDibSection(w, h)) Errors().Raise(ErrOutOfMemory, w);
+        if (!surface_.CreatePaletteDibSection(w, h) || !surface_.HasPixels()) Errors().Raise(ErrOutOfMemory, w);
         picture_ = NewLevelMaskBuffer(uint16_t(w), uint16_t(h));
         if (!picture_) Errors().Raise(ErrOutOfMemory);
     } else {
-        if (!surface_.Create(w, h, 15, false, nullptr)) Errors().Raise(ErrOutOfMemory, w);
+        // A surface without pixels is refused before the picture is made, which a raise
+        // from the constructor would leave behind.
+        if (!surface_.Create(w, h, 15, false, nullptr) || !surface_.HasPixels()) Errors().Raise(ErrOutOfMemory, w);
         picture_ = NewPictureBuffer(uint16_t(w), uint16_t(h), false);
         if (!picture_) Errors().Raise(ErrOutOfMemory);
         quor::ImageHeader* p = static_cast<quor::ImageHeader*>(picture_);
@@ -51,7 +53,6 @@ OwnerDrawSprite::OwnerDrawSprite(int32_t handle, const SpriteCreateRecord& recor
         r.Size(w, h).Extra(p->key);
         blitter.As<BlitEntry1>(Blitter::FillBits)(r.Get());
     }
-    if (!surface_.HasPixels()) Errors().Raise(ErrOutOfMemory, w);
     SetPicture(static_cast<quor::ImageHeader*>(picture_), block_.x, block_.y);
     Update();
     std::memcpy(block_.surface, &surface_.Record(), sizeof block_.surface);
