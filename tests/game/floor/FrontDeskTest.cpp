@@ -14,6 +14,7 @@
 
 #include "Application.h"
 #include "CreditIds.h"
+#include "CreditRules.h"
 #include "DialogDriver.h"
 #include "FloorTestSupport.h"
 #include "FrontDeskScreen.h"
@@ -531,4 +532,73 @@ TEST_F(FrontDeskTest, TheSheetOffersTheAmountsToTheCentAndOkRepaysExactlyThat) {
     EXPECT_EQ(Record(1).GetCash().Cents(), 1000000);
     EXPECT_EQ(Stored(2, "Credit"), 0u);
     EXPECT_EQ(Stored(2, "Cash"), 1000000u);
+}
+
+namespace {
+const int kApply = 0x3021;  // the sheet's Apply button
+
+// On the sheet's page (0 Borrow, 1 Repay): types the amount key by key and presses Apply,
+// then presses Apply once more and OK, as a player who closes the sheet after a booking.
+void ApplyThenOk(const char* dollars, int pageIndex, int edit, int hint) {
+    HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+    if (!sheet) return;
+    SendMessageA(sheet, PSM_SETCURSEL, WPARAM(pageIndex), 0);
+    KeyIntoSheet(sheet, dollars, edit, hint);
+    PressButton(sheet, kApply);
+    PressButton(sheet, kApply);
+    PressButton(sheet, IDOK);
+    WakeSheetLoop(sheet);
+}
+}  // namespace
+
+// The edit is filled again with the whole offer after a booking; a plain OK or Apply then
+// books nothing more. An amount typed after the booking is booked as typed.
+TEST_F(FrontDeskTest, OkAfterApplyBooksTheTypedAmountOnce) {
+    TwoPlayers();
+    Show();
+    {
+        DialogDriver driver([&] { ApplyThenOk("1000.50", 0, IDC_BORROW_DOLLARS, IDC_BORROW_HINT); });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 100050) << "borrowed once";
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 100050);
+    EXPECT_EQ(Stored(2, "Credit"), 100050u);
+    {
+        DialogDriver driver([&] { ApplyThenOk("500.25", 1, IDC_REPAY_DOLLARS, IDC_REPAY_HINT); });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 100050 - 50025) << "repaid once";
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 100050 - 50025);
+    EXPECT_EQ(Stored(2, "Credit"), DWORD(100050 - 50025));
+    EXPECT_EQ(Stored(2, "Cash"), DWORD(1000000 + 100050 - 50025));
+
+    std::string refilled;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            KeyIntoSheet(sheet, "100", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
+            PressButton(sheet, kApply);
+            refilled = Offered(sheet, 0, IDC_BORROW_DOLLARS);
+            SendMessageA(sheet, PSM_SETCURSEL, 1, 0);  // the other page, filled again
+            PressButton(sheet, IDOK);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 50025 + 10000) << "the other page's offer is not booked by OK";
+    EXPECT_EQ(refilled, AmountText(kCreditLimit - 50025 - 10000)) << "the offer stays in the edit";
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            KeyIntoSheet(sheet, "10", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
+            PressButton(sheet, kApply);
+            KeyIntoSheet(sheet, "2.5", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
+            PressButton(sheet, IDOK);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 60025 + 1000 + 250) << "an amount typed after a booking is booked";
 }
