@@ -135,7 +135,8 @@ bool FrontDeskScreen::BuildRow(int32_t r, HQUOREFFECT effect) {
     box.SetState(record.GetDate() != 0 ? 1 : 0);
     box.SetAction(new BoxAction(this, r));
     AddElement(&box, true);
-    if (!row.Create(r ? &rows_[0] : nullptr, kNameColumn, sprite.y, kNameColumn + kNameWidth, sprite.y + kLabelHeight,
+    // Each row joins the ring after the one above it: Down and Tab go to the next row.
+    if (!row.Create(r ? &rows_[size_t(r - 1)] : nullptr, kNameColumn, sprite.y, kNameColumn + kNameWidth, sprite.y + kLabelHeight,
                     stage_,
                     font_.get(), Asset(NameSprite(r)), Asset(kCaretSprite), sprite.x, sprite.y, kNameLength, effect))
         return false;

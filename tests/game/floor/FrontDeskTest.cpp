@@ -602,3 +602,37 @@ TEST_F(FrontDeskTest, OkAfterApplyBooksTheTypedAmountOnce) {
     }
     EXPECT_EQ(Record(1).GetCredit().Cents(), 60025 + 1000 + 250) << "an amount typed after a booking is booked";
 }
+
+namespace {
+// A key pressed and released over the Front Desk, with Shift held or not.
+void PressKey(HWND pane, WPARAM key, bool shift = false) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SendMessageA(pane, WM_KEYDOWN, key, 1);
+    SendMessageA(pane, WM_KEYUP, key, LPARAM(0xC0000001));
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+}  // namespace
+
+TEST_F(FrontDeskTest, DownAndTabGoToTheNextRowUpAndShiftTabToThePrevious) {
+    TwoPlayers();
+    Show();
+    HWND pane = pane_->GetHandle();
+    ASSERT_EQ(desk_->GetSelectedRow(), 1);
+    PressKey(pane, VK_DOWN);
+    EXPECT_EQ(desk_->GetSelectedRow(), 2) << "Down";
+    PressKey(pane, VK_TAB);
+    EXPECT_EQ(desk_->GetSelectedRow(), 3) << "Tab";
+    PressKey(pane, VK_UP);
+    EXPECT_EQ(desk_->GetSelectedRow(), 2) << "Up";
+    PressKey(pane, VK_TAB, true);
+    EXPECT_EQ(desk_->GetSelectedRow(), 1) << "Shift+Tab";
+    PressKey(pane, VK_UP);
+    PressKey(pane, VK_UP);
+    EXPECT_EQ(desk_->GetSelectedRow(), 8) << "Up from the first row goes round to the last";
+    PressKey(pane, VK_DOWN);
+    EXPECT_EQ(desk_->GetSelectedRow(), 0) << "and Down from the last to the first";
+}
