@@ -636,3 +636,40 @@ TEST_F(FrontDeskTest, DownAndTabGoToTheNextRowUpAndShiftTabToThePrevious) {
     PressKey(pane, VK_DOWN);
     EXPECT_EQ(desk_->GetSelectedRow(), 0) << "and Down from the last to the first";
 }
+
+namespace {
+// Pixels of the label as the TV window holds them: those inked red (the refusal's colour)
+// and those inked in the Front Desk's navy.
+struct Ink {
+    int red = 0, navy = 0;
+};
+Ink InkOf(HWND tv, FontLabel& label) {
+    Ink ink;
+    for (uint32_t p : Pixels(tv, OnScreen(tv, label))) {
+        const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+        if (r >= 120 && g < 60 && b < 60) ++ink.red;
+        if (b >= 80 && r < 40 && g < 40) ++ink.navy;
+    }
+    return ink;
+}
+}  // namespace
+
+// Without sound nothing but the drawing can say that the field is full: a character refused
+// at the limit turns the name red until the text changes again.
+TEST_F(FrontDeskTest, ANameFieldAtItsLimitShowsThatItRefusesTheCharacter) {
+    TwoPlayers();
+    Show();
+    HWND tv = pane_->GetHandle();
+    PlayerRow& row = desk_->GetRow(4);
+    Type(4, "Margaret Thistlewood-Smi");
+    ASSERT_EQ(row.GetLength(), row.GetMaxLength());
+    EXPECT_TRUE(WaitUntil([&] { return InkOf(tv, row).navy > 20; }, 5000)) << "the name is drawn";
+    EXPECT_EQ(InkOf(tv, row).red, 0) << "a full field that refused nothing looks as ever";
+    Type(4, "th");
+    EXPECT_EQ(row.GetTextString(), "Margaret Thistlewood-Smi");
+    EXPECT_TRUE(WaitUntil([&] { return InkOf(tv, row).red > 20; }, 5000)) << "the refusal shows";
+    EXPECT_EQ(InkOf(tv, desk_->GetRow(1)).red, 0) << "on that field only";
+    Type(4, "\b");
+    EXPECT_TRUE(WaitUntil([&] { Ink ink = InkOf(tv, row); return ink.red == 0 && ink.navy > 20; }, 5000))
+        << "the name is drawn as ever once it has room again";
+}
