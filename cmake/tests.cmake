@@ -18,6 +18,8 @@ endfunction()
 # The Windows build's tests run in a Wine prefix of their own (see the file's text).
 if(VSL_WINDOWS)
   set(VSL_TEST_PREFIX ${CMAKE_BINARY_DIR}/test-prefix)
+  # Where the window-stacking test runs with the game's windows managed, as on a desktop.
+  set(VSL_MANAGED_PREFIX ${CMAKE_BINARY_DIR}/managed-prefix)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/TestEnvironment.cmake.in ${CMAKE_BINARY_DIR}/TestEnvironment.cmake @ONLY)
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/TestEnvironment.cmake)
 endif()

@@ -79,8 +79,12 @@ bool EditField::InsertChar(uint32_t index, char c) {
 
 void EditField::TypeChar(char c) {
     // A full field refuses the character as an edit control at its limit does: with a beep.
-    if (InsertChar(caret_, c)) SetCaret(int32_t(caret_ + 1));
-    else MessageBeep(MB_OK);
+    if (InsertChar(caret_, c)) {
+        SetCaret(int32_t(caret_ + 1));
+    } else {
+        MessageBeep(MB_OK);
+        OnRefused();
+    }
 }
 
 void EditField::DeleteChar(uint32_t index) {

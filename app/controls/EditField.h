@@ -28,7 +28,8 @@ public:
     // Inserts the character at the index unless the text is at its maximum length; true
     // when it was inserted.
     bool InsertChar(uint32_t index, char c);
-    // Inserts at the caret and moves the caret past it; beeps when the field is full.
+    // Inserts at the caret and moves the caret past it; beeps when the field is full and
+    // tells OnRefused.
     void TypeChar(char c);
     // Deletes the character at the index, when there is one.
     void DeleteChar(uint32_t index);
@@ -40,6 +41,8 @@ public:
     bool OnHighlightChanged(bool highlighted) override;
     uint32_t GetKeyWants() override;
     void OnClick(POINT point) override;
+    // A character typed into the full field was refused.
+    virtual void OnRefused() {}
 
     static const SpriteHandle& CaretSprite();
     static void DeleteCaretSprite();

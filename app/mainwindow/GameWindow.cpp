@@ -30,6 +30,7 @@ GameWindow::GameWindow(char* commandLine, const RECT& rect) : commandLine_(comma
     BindMessage(WM_EXITMENULOOP, this, &GameWindow::OnExitMenuLoop);
     BindMessage(WM_TIMER, this, &GameWindow::OnStackingTimer);
     BindMessage(kLobbyEnteredMessage, this, &GameWindow::OnLobbyEntered);
+    BindMessage(WM_SETTEXT, this, &GameWindow::OnSetText);
     for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
         BindCommand(int(kBuiltInMachines[i].command), this, &GameWindow::OnPlayMachine);
         machineCommands_[kBuiltInMachines[i].command] = kBuiltInMachines[i].number;
@@ -66,10 +67,19 @@ int GameWindow::OnCreate() {
     SetFrameCallback(OnEngineFrame);
     callbackSet_ = true;
     SetTimer(GetHandle(), kStackingTimer, kStackingPeriod, nullptr);
+    title_.SetTarget(GetHandle());
+    titleKept_ = true;
     return 1;
 }
 
+LRESULT GameWindow::OnSetText(WPARAM, LPARAM text) {
+    if (!titleKept_) return DefWindowProcA(GetHandle(), WM_SETTEXT, 0, text);
+    return title_.SetTitle(reinterpret_cast<const char*>(text));
+}
+
 void GameWindow::OnDestroy() {
+    titleKept_ = false;
+    title_.SetTarget(nullptr);
     if (callbackSet_) {
         SetFrameCallback(nullptr);
         callbackSet_ = false;

@@ -3,7 +3,8 @@
 // commands of the game's menus, owns the machine editor while one is open, builds the
 // Custom submenu of the lobby's Game menu and offers a machine file named on the command
 // line when the lobby is entered. It drives the engine's frame callback while it exists
-// and ends the program when it is destroyed.
+// and ends the program when it is destroyed. Its text is the title its screens give it,
+// followed by the current player's name and cash.
 #pragma once
 #include <cstdint>
 #include <map>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "FrameWindow.h"
+#include "PlayerTitle.h"
 #include "ScreenNumbers.h"
 
 class TvPane;
@@ -78,6 +80,8 @@ public:
     std::vector<HWND> OwnedWindows() const;
     LRESULT OnInitMenu(WPARAM menu, LPARAM);
     LRESULT OnLobbyEntered(WPARAM, LPARAM);
+    // A new title: kept, and written with the player after it.
+    LRESULT OnSetText(WPARAM, LPARAM text);
 
 private:
     void BindCommands();
@@ -105,4 +109,6 @@ private:
     int raised_ = 0;            // times the owned windows were raised in the modal loop under way
     HWND raisedFor_ = nullptr;  // for this menu or dialog
     bool menuOpen_ = false;     // between WM_ENTERMENULOOP and WM_EXITMENULOOP
+    PlayerTitle title_;         // the window's text, while the window exists
+    bool titleKept_ = false;
 };

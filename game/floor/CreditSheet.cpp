@@ -47,6 +47,8 @@ int CreditPage::OnSetActive(PropertySheet*) {
 
 int CreditPage::OnApply(PropertySheet*) {
     if (state_.lastActive != index_) return PSNRET_NOERROR;
+    // What a booking filled in is an offer, not an order: it waits for the player's amount.
+    if (state_.booked && !typed_) return PSNRET_NOERROR;
     const std::string typed = GetItemText(EditId(), kMaxTyped);
     int64_t cents = 0;
     const TypedAmount amount = ParseAmount(typed, &cents);
@@ -56,14 +58,20 @@ int CreditPage::OnApply(PropertySheet*) {
                     "Not an amount", MB_OK | MB_ICONEXCLAMATION);
         return PSNRET_INVALID_NOCHANGEPAGE;
     }
-    if (amount == TypedAmount::kAmount) Book(cents);
+    if (amount == TypedAmount::kAmount) {
+        Book(cents);
+        state_.booked = true;
+    }
     Fill();
     state_.changed = true;
     return PSNRET_NOERROR;
 }
 
 void CreditPage::OnEditCommand(int, int code) {
-    if (code != EN_CHANGE) return;
+    if (code != EN_CHANGE || filling_) return;
+    const bool offer = offersPosted_ > 0;
+    if (offer) --offersPosted_;
+    else typed_ = true;
     int64_t cents = 0;
     const TypedAmount typed = ParseAmount(GetItemText(EditId(), kMaxTyped), &cents);
     ShowHint(typed);
@@ -78,13 +86,21 @@ void CreditPage::ShowHint(TypedAmount typed) {
 }
 
 // The amount as money ("$0" for nothing), the offer to the cent in the edit, which is
-// enabled only when there is something to book.
+// enabled only when there is something to book. Before any booking the page starts changed,
+// so that OK books the offer; after one the offer waits for the player to type.
 void CreditPage::ShowOffer(int textId, int32_t cents, int32_t offer) {
     SetItemText(textId, FormatMoney(cents, true));
+    filling_ = true;
     SetItemText(EditId(), AmountText(std::max(0, offer)));
+    filling_ = false;
+    typed_ = false;
+    if (state_.booked) SetItemText(HintId(), BookedHint());
     if (cents > 0) {
         EnableItem(EditId());
-        PostMessage(WM_COMMAND, MAKEWPARAM(EditId(), EN_CHANGE), LPARAM(GetDlgItem(GetHandle(), EditId())));
+        if (!state_.booked) {
+            ++offersPosted_;
+            PostMessage(WM_COMMAND, MAKEWPARAM(EditId(), EN_CHANGE), LPARAM(GetDlgItem(GetHandle(), EditId())));
+        }
     } else {
         SetItemText(textId, "$0");
         DisableItem(EditId());
@@ -97,6 +113,7 @@ BorrowPage::BorrowPage(PlayerRoster& roster, int slot, CreditSheetState& state)
 int BorrowPage::EditId() const { return IDC_BORROW_DOLLARS; }
 int BorrowPage::HintId() const { return IDC_BORROW_HINT; }
 const char* BorrowPage::Hint() const { return "Press Apply or OK to take the money."; }
+const char* BorrowPage::BookedHint() const { return "Type an amount to take more."; }
 
 void BorrowPage::Fill() {
     const int32_t available = AvailableCredit(Record().GetCredit().Cents());
@@ -119,6 +136,7 @@ RepayPage::RepayPage(PlayerRoster& roster, int slot, CreditSheetState& state)
 int RepayPage::EditId() const { return IDC_REPAY_DOLLARS; }
 int RepayPage::HintId() const { return IDC_REPAY_HINT; }
 const char* RepayPage::Hint() const { return "Press Apply or OK to pay the money back."; }
+const char* RepayPage::BookedHint() const { return "Type an amount to pay more back."; }
 
 void RepayPage::Fill() {
     const int32_t owed = std::max(0, Record().GetCredit().Cents());

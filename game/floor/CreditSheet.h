@@ -2,7 +2,9 @@
 // page for one player of the roster. Amounts are typed in dollars and cents ("500.75") and
 // booked in cents through the roster's Borrow and Repay; text that is no amount is refused
 // on the page's hint line and books nothing, so cash and credit always move together and every
-// booking is stored when it is made.
+// booking is stored when it is made. OK books the offer of a sheet just opened; after a
+// booking the edits show what may still be booked, but OK and Apply book only an amount
+// the player types.
 #pragma once
 #include <cstdint>
 
@@ -16,6 +18,7 @@ class Window;
 // What both pages share: a booking on one page makes the other fill itself again.
 struct CreditSheetState {
     bool changed = false;
+    bool booked = false;  // money moved: from then on only typed amounts are booked
     int32_t lastActive = -1;
     bool placed = false;  // centred on its owner, once
 };
@@ -39,6 +42,7 @@ protected:
     virtual int EditId() const = 0;
     virtual int HintId() const = 0;
     virtual const char* Hint() const = 0;
+    virtual const char* BookedHint() const = 0;
     void ShowOffer(int textId, int32_t cents, int32_t offer);
     // The hint line, or the refusal of text that is no amount.
     void ShowHint(TypedAmount typed);
@@ -48,6 +52,9 @@ protected:
     int slot_;
     CreditSheetState& state_;
     int32_t index_;
+    bool typed_ = false;    // the player changed the edit since it was filled
+    bool filling_ = false;  // the page writes the edit itself
+    int offersPosted_ = 0;  // edit changes posted for the offer, not yet handled
 };
 
 class BorrowPage : public CreditPage {
@@ -61,6 +68,7 @@ private:
     int EditId() const override;
     int HintId() const override;
     const char* Hint() const override;
+    const char* BookedHint() const override;
 };
 
 class RepayPage : public CreditPage {
@@ -74,6 +82,7 @@ private:
     int EditId() const override;
     int HintId() const override;
     const char* Hint() const override;
+    const char* BookedHint() const override;
 };
 
 // Runs the sheet for the roster's player in the slot, starting on Repay when the player

@@ -75,6 +75,8 @@ FrontDeskScreen::~FrontDeskScreen() {
         font_.reset();
         EditField::DeleteCaretSprite();
     }
+    for (HQUOREFFECT effect : {ink_, refusedInk_})
+        if (effect) ReleaseEffect(effect);
     if (assetFileOpen_) {
         for (uint32_t i = kFirstLoaded; i <= kLastLoaded; ++i) UnloadAsset(Asset(i));
         CloseAssetFile(assetFile_);
@@ -96,13 +98,13 @@ bool FrontDeskScreen::Build() {
     exit_.SetAction(new GoToLobby(this));
     AddElement(&exit_, true);
     font_.reset(new SpriteFont(stage_, Asset(kFontSprite), glyphs_.data(), uint32_t(glyphs_.size())));
-    HQUOREFFECT ink = FadeToColorEffect(RGB(0, 0, 128));
+    ink_ = FadeToColorEffect(RGB(0, 0, 128));
+    refusedInk_ = FadeToColorEffect(RGB(200, 0, 0));
     int32_t active = -1;
     for (int32_t r = 0; r < kRows; ++r) {
-        if (!BuildRow(r, ink)) return false;
+        if (!BuildRow(r, ink_)) return false;
         if (rows_[size_t(r)].GetRecord()->IsActive()) active = r;
     }
-    ReleaseEffect(ink);
     if (active < 0) {
         active = 0;
         roster_.GetRecord(0).SetActive(true);
@@ -127,6 +129,7 @@ bool FrontDeskScreen::BuildRow(int32_t r, HQUOREFFECT effect) {
     PlayerRecord& record = roster_.GetRecord(r);
     row.Setup(r, &record, [this](int32_t i) { OnRowCommand(i); }, [this](int32_t i) { Select(i); });
     row.SetLeaveHandler([this](int32_t i) { OnRowLeft(i); });
+    row.SetInks(effect, refusedInk_);
     // The name, cash and date labels share the name's line; the box stands left of the name,
     // centred on it.
     const POINT sprite = At(117, kY1[r] - 29);
@@ -135,7 +138,8 @@ bool FrontDeskScreen::BuildRow(int32_t r, HQUOREFFECT effect) {
     box.SetState(record.GetDate() != 0 ? 1 : 0);
     box.SetAction(new BoxAction(this, r));
     AddElement(&box, true);
-    if (!row.Create(r ? &rows_[0] : nullptr, kNameColumn, sprite.y, kNameColumn + kNameWidth, sprite.y + kLabelHeight,
+    // Each row joins the ring after the one above it: Down and Tab go to the next row.
+    if (!row.Create(r ? &rows_[size_t(r - 1)] : nullptr, kNameColumn, sprite.y, kNameColumn + kNameWidth, sprite.y + kLabelHeight,
                     stage_,
                     font_.get(), Asset(NameSprite(r)), Asset(kCaretSprite), sprite.x, sprite.y, kNameLength, effect))
         return false;

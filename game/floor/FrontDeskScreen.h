@@ -66,6 +66,8 @@ private:
     std::vector<GlyphRecord> glyphs_;
     std::unique_ptr<SpriteFont> font_;
     SpriteButton exit_, credit_, delete_;
+    HQUOREFFECT ink_ = nullptr;         // the rows' ink
+    HQUOREFFECT refusedInk_ = nullptr;  // a name that refused a character
     bool built_ = false;
     bool busy_ = false;
     int32_t selected_ = -1;

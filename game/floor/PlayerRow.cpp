@@ -42,12 +42,24 @@ void PlayerRow::ClearRow() {
 void PlayerRow::OnRedrawn() {
     if (quiet_ || GetTextString() == lastText_) return;
     lastText_ = GetTextString();
+    ShowRefusal(false);
     if (command_) command_(index_);
 }
 
 bool PlayerRow::OnHighlightChanged(bool highlighted) {
     EditField::OnHighlightChanged(highlighted);
     if (highlighted && focused_) focused_(index_);
+    if (!highlighted) ShowRefusal(false);
     if (!highlighted && left_) left_(index_);
     return true;
+}
+
+// Without sound the beep says nothing: the name itself shows that the field is full.
+void PlayerRow::OnRefused() { ShowRefusal(true); }
+
+void PlayerRow::ShowRefusal(bool shown) {
+    HQUOREFFECT ink = shown ? refusedInk_ : ink_;
+    if (shown == showsRefusal_ || !ink || !GetSprite() || GetSprite()->IsEmpty()) return;
+    showsRefusal_ = shown;
+    ApplyEffectToSprite(GetSprite()->Get(), ink);
 }

@@ -2,7 +2,8 @@
 // player was entered and the cash beside it. A change of the name text calls the row
 // command with the row index; leaving the field (Enter, Tab, a click elsewhere) calls the
 // leave handler with it. Once filled, the row follows its record: every change of the
-// player's money shows the record's date and cash again.
+// player's money shows the record's date and cash again. A character refused by the full
+// field turns the name into the refusal's ink until the text changes or the field is left.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -26,6 +27,12 @@ public:
         focused_ = std::move(focused);
     }
     void SetLeaveHandler(std::function<void(int32_t)> left) { left_ = std::move(left); }
+    // The name's usual ink and the ink of a refusal; both outlive the row.
+    void SetInks(HQUOREFFECT ink, HQUOREFFECT refused) {
+        ink_ = ink;
+        refusedInk_ = refused;
+    }
+    bool ShowsRefusal() const { return showsRefusal_; }
     // The two labels beside the field.
     bool CreateLabels(const SpriteParent& parent, SpriteFont* font, uint32_t dateAsset, POINT dateAt,
                       uint32_t cashAsset, POINT cashAt, HQUOREFFECT effect);
@@ -45,10 +52,12 @@ public:
 
     void OnRedrawn() override;
     bool OnHighlightChanged(bool highlighted) override;
+    void OnRefused() override;
 
 private:
     void SetQuietly(const std::string& text);
     void OnRecordChanged(const int32_t*) { Refresh(); }
+    void ShowRefusal(bool shown);
 
     int32_t index_ = 0;
     PlayerRecord* record_ = nullptr;
@@ -60,4 +69,7 @@ private:
     std::function<void(int32_t)> left_;
     std::string lastText_;
     bool quiet_ = false;
+    HQUOREFFECT ink_ = nullptr;
+    HQUOREFFECT refusedInk_ = nullptr;
+    bool showsRefusal_ = false;
 };

@@ -84,9 +84,25 @@ struct Program {
     }
 };
 
+// The program's main window: its text is the game's title, then the player's name and cash
+// once somebody plays.
+HWND FindMainWindow(DWORD process) {
+    HWND found = nullptr;
+    while ((found = FindWindowExA(nullptr, found, "Y7", nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        char text[128] = {};
+        GetWindowTextA(found, text, sizeof text);
+        const std::string title = text;
+        if (owner == process && (title == "Vellmoor(tm) Slots" || title.rfind("Vellmoor(tm) Slots - ", 0) == 0))
+            return found;
+    }
+    return nullptr;
+}
+
 HWND WaitForMainWindow(const Program& program, int bound = 30000) {
     for (int waited = 0; waited < bound; waited += 50) {
-        if (HWND window = FindProgramWindow("Y7", "Vellmoor(tm) Slots", program.info.dwProcessId)) return window;
+        if (HWND window = FindMainWindow(program.info.dwProcessId)) return window;
         Sleep(50);
     }
     return nullptr;
@@ -169,14 +185,16 @@ TEST_F(FirstPlayerTest, ProgramRunsOnceWritesTheRecordOnItsFirstRunAndKeepsItAft
     DWORD code = 99;
     ASSERT_TRUE(second.WaitForExit(&code));
     EXPECT_EQ(0u, code);
-    EXPECT_EQ(window, FindProgramWindow("Y7", "Vellmoor(tm) Slots", first.info.dwProcessId));
+    EXPECT_EQ(window, FindMainWindow(first.info.dwProcessId));
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(first.WaitForExit(&code));
     EXPECT_EQ(0u, code);
 
-    // The next run finds the record and leaves it as it is.
+    // The next run finds the record and leaves it as it is. The record is changed by hand:
+    // its cash alone, without the value that the game's roster keeps the cash in as well.
     WriteRegistryDword(kFrontDesk, "Player1Cash", 1234);
+    DeleteRegistryValue(kFrontDesk, "Player1Held");
     Program again;
     ASSERT_TRUE(again.Start());
     window = WaitForMainWindow(again);

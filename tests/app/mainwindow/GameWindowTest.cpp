@@ -29,6 +29,7 @@
 #include "ItchyFile.h"
 #include "MachineFiles.h"
 #include "MessageBoxWatcher.h"
+#include "PlayerRoster.h"
 #include "ScreenSlots.h"
 #include "ShowScreen.h"
 #include "SystemInfo.h"
@@ -518,6 +519,48 @@ TEST_F(GameWindowTest, ErasingTheBackgroundFillsTheClientAreaBlack) {
     EndPaint(game_->GetHandle(), &paint);
     EXPECT_FALSE(paint.fErase) << "the game window's erase did not answer done";
     game_->Hide();
+}
+
+namespace {
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+}  // namespace
+
+// A desktop draws the main window's title bar from its text: the text says who plays and
+// with how much, after every change of the player or the money, whatever the screen's title.
+TEST_F(GameWindowTest, TheWindowTextShowsTheCurrentPlayersNameAndCash) {
+    PlayerRoster& roster = PlayerRoster::Instance();
+    const int previous = roster.GetCurrentIndex();
+    const Money cash0 = roster.GetRecord(0).GetCash(), cash2 = roster.GetRecord(2).GetCash();
+    const std::string name0 = roster.GetRecord(0).GetFullName(), name2 = roster.GetRecord(2).GetFullName();
+    roster.GetRecord(0).SetName("Ada Lovelace");
+    roster.GetRecord(2).SetName("Grace Hopper");
+    HWND window = game_->GetHandle();
+    roster.SetCurrentIndex(0);
+    roster.SetCash(Money(10000));
+    EXPECT_EQ(TextOf(window), "Vellmoor(tm) Slots - Ada Lovelace : $100.00");
+    roster.AddCash(Money(-2550));
+    EXPECT_EQ(TextOf(window), "Vellmoor(tm) Slots - Ada Lovelace : $74.50") << "after a money change";
+    roster.SetCurrentIndex(2);
+    roster.SetCash(Money(3005));
+    EXPECT_EQ(TextOf(window), "Vellmoor(tm) Slots - Grace Hopper : $30.05") << "after a player change";
+    roster.GetRecord(0).SetCash(Money(1));
+    EXPECT_EQ(TextOf(window), "Vellmoor(tm) Slots - Grace Hopper : $30.05") << "Ada is not playing";
+    SetWindowTextA(window, "Zephyr Reels");
+    EXPECT_EQ(TextOf(window), "Zephyr Reels - Grace Hopper : $30.05") << "a screen's title keeps the player";
+    roster.SetCurrentIndex(-1);
+    EXPECT_EQ(TextOf(window), "Zephyr Reels") << "nobody plays";
+
+    roster.GetRecord(0).SetName(name0);
+    roster.GetRecord(2).SetName(name2);
+    roster.SetCurrentIndex(0);
+    roster.SetCash(cash0);
+    roster.SetCurrentIndex(2);
+    roster.SetCash(cash2);
+    roster.SetCurrentIndex(previous);
 }
 
 // The program makes the caption painter at start-up and keeps it to the end: game windows

@@ -14,6 +14,7 @@
 
 #include "Application.h"
 #include "CreditIds.h"
+#include "CreditRules.h"
 #include "DialogDriver.h"
 #include "FloorTestSupport.h"
 #include "FrontDeskScreen.h"
@@ -531,4 +532,144 @@ TEST_F(FrontDeskTest, TheSheetOffersTheAmountsToTheCentAndOkRepaysExactlyThat) {
     EXPECT_EQ(Record(1).GetCash().Cents(), 1000000);
     EXPECT_EQ(Stored(2, "Credit"), 0u);
     EXPECT_EQ(Stored(2, "Cash"), 1000000u);
+}
+
+namespace {
+const int kApply = 0x3021;  // the sheet's Apply button
+
+// On the sheet's page (0 Borrow, 1 Repay): types the amount key by key and presses Apply,
+// then presses Apply once more and OK, as a player who closes the sheet after a booking.
+void ApplyThenOk(const char* dollars, int pageIndex, int edit, int hint) {
+    HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+    if (!sheet) return;
+    SendMessageA(sheet, PSM_SETCURSEL, WPARAM(pageIndex), 0);
+    KeyIntoSheet(sheet, dollars, edit, hint);
+    PressButton(sheet, kApply);
+    PressButton(sheet, kApply);
+    PressButton(sheet, IDOK);
+    WakeSheetLoop(sheet);
+}
+}  // namespace
+
+// The edit is filled again with the whole offer after a booking; a plain OK or Apply then
+// books nothing more. An amount typed after the booking is booked as typed.
+TEST_F(FrontDeskTest, OkAfterApplyBooksTheTypedAmountOnce) {
+    TwoPlayers();
+    Show();
+    {
+        DialogDriver driver([&] { ApplyThenOk("1000.50", 0, IDC_BORROW_DOLLARS, IDC_BORROW_HINT); });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 100050) << "borrowed once";
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 100050);
+    EXPECT_EQ(Stored(2, "Credit"), 100050u);
+    {
+        DialogDriver driver([&] { ApplyThenOk("500.25", 1, IDC_REPAY_DOLLARS, IDC_REPAY_HINT); });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 100050 - 50025) << "repaid once";
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000 + 100050 - 50025);
+    EXPECT_EQ(Stored(2, "Credit"), DWORD(100050 - 50025));
+    EXPECT_EQ(Stored(2, "Cash"), DWORD(1000000 + 100050 - 50025));
+
+    std::string refilled;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            KeyIntoSheet(sheet, "100", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
+            PressButton(sheet, kApply);
+            refilled = Offered(sheet, 0, IDC_BORROW_DOLLARS);
+            SendMessageA(sheet, PSM_SETCURSEL, 1, 0);  // the other page, filled again
+            PressButton(sheet, IDOK);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 50025 + 10000) << "the other page's offer is not booked by OK";
+    EXPECT_EQ(refilled, AmountText(kCreditLimit - 50025 - 10000)) << "the offer stays in the edit";
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            KeyIntoSheet(sheet, "10", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
+            PressButton(sheet, kApply);
+            KeyIntoSheet(sheet, "2.5", IDC_BORROW_DOLLARS, IDC_BORROW_HINT);
+            PressButton(sheet, IDOK);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 60025 + 1000 + 250) << "an amount typed after a booking is booked";
+}
+
+namespace {
+// A key pressed and released over the Front Desk, with Shift held or not.
+void PressKey(HWND pane, WPARAM key, bool shift = false) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SendMessageA(pane, WM_KEYDOWN, key, 1);
+    SendMessageA(pane, WM_KEYUP, key, LPARAM(0xC0000001));
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+}  // namespace
+
+TEST_F(FrontDeskTest, DownAndTabGoToTheNextRowUpAndShiftTabToThePrevious) {
+    TwoPlayers();
+    Show();
+    HWND pane = pane_->GetHandle();
+    ASSERT_EQ(desk_->GetSelectedRow(), 1);
+    PressKey(pane, VK_DOWN);
+    EXPECT_EQ(desk_->GetSelectedRow(), 2) << "Down";
+    PressKey(pane, VK_TAB);
+    EXPECT_EQ(desk_->GetSelectedRow(), 3) << "Tab";
+    PressKey(pane, VK_UP);
+    EXPECT_EQ(desk_->GetSelectedRow(), 2) << "Up";
+    PressKey(pane, VK_TAB, true);
+    EXPECT_EQ(desk_->GetSelectedRow(), 1) << "Shift+Tab";
+    PressKey(pane, VK_UP);
+    PressKey(pane, VK_UP);
+    EXPECT_EQ(desk_->GetSelectedRow(), 8) << "Up from the first row goes round to the last";
+    PressKey(pane, VK_DOWN);
+    EXPECT_EQ(desk_->GetSelectedRow(), 0) << "and Down from the last to the first";
+}
+
+namespace {
+// Pixels of the label as the TV window holds them: those inked red (the refusal's colour)
+// and those inked in the Front Desk's navy.
+struct Ink {
+    int red = 0, navy = 0;
+};
+Ink InkOf(HWND tv, FontLabel& label) {
+    Ink ink;
+    for (uint32_t p : Pixels(tv, OnScreen(tv, label))) {
+        const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+        if (r >= 120 && g < 60 && b < 60) ++ink.red;
+        if (b >= 80 && r < 40 && g < 40) ++ink.navy;
+    }
+    return ink;
+}
+}  // namespace
+
+// Without sound nothing but the drawing can say that the field is full: a character refused
+// at the limit turns the name red until the text changes again.
+TEST_F(FrontDeskTest, ANameFieldAtItsLimitShowsThatItRefusesTheCharacter) {
+    TwoPlayers();
+    Show();
+    HWND tv = pane_->GetHandle();
+    PlayerRow& row = desk_->GetRow(4);
+    Type(4, "Margaret Thistlewood-Smi");
+    ASSERT_EQ(row.GetLength(), row.GetMaxLength());
+    EXPECT_TRUE(WaitUntil([&] { return InkOf(tv, row).navy > 20; }, 5000)) << "the name is drawn";
+    EXPECT_EQ(InkOf(tv, row).red, 0) << "a full field that refused nothing looks as ever";
+    Type(4, "th");
+    EXPECT_EQ(row.GetTextString(), "Margaret Thistlewood-Smi");
+    EXPECT_TRUE(WaitUntil([&] { return InkOf(tv, row).red > 20; }, 5000)) << "the refusal shows";
+    EXPECT_EQ(InkOf(tv, desk_->GetRow(1)).red, 0) << "on that field only";
+    Type(4, "\b");
+    EXPECT_TRUE(WaitUntil([&] { Ink ink = InkOf(tv, row); return ink.red == 0 && ink.navy > 20; }, 5000))
+        << "the name is drawn as ever once it has room again";
 }

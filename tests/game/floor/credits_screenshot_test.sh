@@ -12,7 +12,8 @@ take_shot
 [ -n "${CREDITS_SHOT:-}" ] && cp "$shot" "$CREDITS_SHOT"
 cat "$ready"
 rc=0
-grep -q "credits shown screen 25 title 'Vellmoor(tm) Slots'" "$ready" || { echo "FAIL the credits screen"; rc=1; }
+# The game's title, and the player's name and cash after it when somebody plays.
+grep -q "credits shown screen 25 title 'Vellmoor(tm) Slots\( - .* : \$[0-9,.]*\)\?'" "$ready" || { echo "FAIL the credits screen"; rc=1; }
 # How much of the cards shows depends on the stop the reel starts at (at least a card).
 cards=$(count "" "#FFF7E7")
 if [ "$cards" -ge 8000 ]; then echo "ok   credit cards on the reel ($cards)"; else echo "FAIL no cards ($cards)"; rc=1; fi

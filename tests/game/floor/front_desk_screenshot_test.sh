@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Front Desk with a long name typed into its fourth row; the screenshot is copied to
 # $FRONT_DESK_SHOT when that is set. The rows' text is dark blue ink on the ledger, the name
-# field stops at its 24 characters and shows every one of them, and each row's check box,
-# name and cash share their vertical centre.
+# field stops at its 24 characters and shows every one of them, in red for the characters it
+# refused, and each row's check box, name and cash share their vertical centre.
 set -u
 demo="$1"
 . "$(dirname "$0")/../../screenshot.sh"
@@ -13,10 +13,14 @@ take_shot
 cat "$ready"
 rc=0
 grep -q "row 3 'Margaret Thistlewood-Smi' cash '\$10,000.00'" "$ready" || { echo "FAIL the typed player"; rc=1; }
-ink=$(count "230x24+136+290" "#0000[0-9A-F][0-9A-F]")
+navy="#0000[0-9A-F][0-9A-F]" refused="#C60000"
+ink=$(count "230x24+136+290" "$navy")
 if [ "$ink" -ge 30 ]; then echo "ok   ink in the fourth row's name ($ink)"; else echo "FAIL no ink in the fourth row ($ink)"; rc=1; fi
+ink=$(count "230x24+136+314" "$refused")
+if [ "$ink" -ge 30 ]; then echo "ok   the fourth row's name, which refused characters, in red ($ink)"
+else echo "FAIL the fourth row's name does not show the refusal ($ink)"; rc=1; fi
 # The 22nd to 24th characters ("Smi") stand from 231 to 264 pixels into the name.
-ink=$(count "30x20+368+314" "#0000[0-9A-F][0-9A-F]")
+ink=$(count "30x20+368+314" "$refused")
 if [ "$ink" -ge 20 ]; then echo "ok   the name's last characters are shown ($ink)"; else echo "FAIL the name is cut off ($ink)"; rc=1; fi
 
 # centres LEFT RIGHT COLOURS: the vertical centre of each run of screen rows (below the
@@ -30,7 +34,7 @@ centres() {
                               NR == 1 { first = $1 } { last = $1 } END { if (NR) print top + (first + last) / 2 }'
 }
 boxes=$(centres 100 136 "#FFFFFF|#FFF7A5")
-names=$(centres 136 390 "#0000[0-9A-F][0-9A-F]")
+names=$(centres 136 390 "$navy|$refused")
 cash=$(centres 394 540 "#0000[0-9A-F][0-9A-F]")
 rows=$(paste -d' ' <(echo "$boxes") <(echo "$names") <(echo "$cash"))
 echo "row centres (box name cash):"; echo "$rows"
