@@ -67,9 +67,12 @@ void MeterLabels(Canvas& c, const MachineTheme& theme, COLORREF strip) {
     c.Fill(RECT{358, 38, 546, 68}, RGB(20, 0, 0));
 }
 
-// The award card lies below a row of reels, or beside a grid.
-RECT CardPlaceOf(const ReelWindow& w) {
+// The award card lies below a row of reels, or beside a grid. The progressive's card,
+// whose top line pays the "JACKPOT", takes the whole height down to the buttons' panel:
+// its two columns of four rows are wider than three of three.
+RECT CardPlaceOf(const ReelWindow& w, const MachineTheme& theme) {
     if (w.rows > 1) return RECT{w.Right() + 20, w.top - 8, 456, 386};
+    if (HasJackpot(theme)) return RECT{48, w.Bottom() + 10, 458, 390};
     return RECT{48, w.Bottom() + 12, 458, 388};
 }
 
@@ -92,7 +95,7 @@ void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
     c.RoundBox(RECT{48, 390, 460, 454}, 12, PanelOf(theme), theme.trim, 2);
     MeterLabels(c, theme, strip);
     DrawCoinAcceptor(c, FrontLook{PanelOf(theme), theme.trim});
-    DrawAwardCard(c, CardPlaceOf(w), to.machines + theme.stem + ".txt", theme);
+    DrawAwardCard(c, CardPlaceOf(w, theme), to.machines + theme.stem + ".txt", theme);
     SaveMachinePicture(c, to, std::string(theme.stem) + "_back.bmp");
 }
 
