@@ -9,6 +9,26 @@ COLORREF Blend(COLORREF a, COLORREF b, double t) {
     return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
 }
 
+namespace {
+// A colour's brightness as the eye weighs it, its channels squared for their gamma: near
+// enough to tell which of two inks stands out more.
+double Brightness(COLORREF c) {
+    auto linear = [](int v) { return (v / 255.0) * (v / 255.0); };
+    return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) + 0.0722 * linear(GetBValue(c));
+}
+
+double Standout(COLORREF a, COLORREF b) {
+    const double x = Brightness(a) + 0.05, y = Brightness(b) + 0.05;
+    return x > y ? x / y : y / x;
+}
+}  // namespace
+
+COLORREF ReadableOn(COLORREF ink, COLORREF behind) {
+    if (Standout(ink, behind) >= 3.5) return ink;
+    const COLORREF light = RGB(245, 240, 230), dark = RGB(25, 20, 15);
+    return Standout(light, behind) >= Standout(dark, behind) ? light : dark;
+}
+
 Canvas::Canvas(int32_t width, int32_t height, COLORREF background)
     : bitmap_(width, height, 24, true), dc_(CreateCompatibleDC(nullptr)) {
     if (!bitmap_.IsValid() || !dc_) throw std::runtime_error("Canvas: no DIB section");
@@ -78,7 +98,23 @@ void Canvas::Line(POINT from, POINT to, COLORREF colour, int pen) {
     DeleteObject(SelectObject(dc_, old));
 }
 
+namespace {
+TextWatch* textWatch = nullptr;
+}
+
+TextWatch* Canvas::SetTextWatch(TextWatch* watch) {
+    TextWatch* previous = textWatch;
+    textWatch = watch;
+    return previous;
+}
+
 void Canvas::Text(const std::string& text, RECT r, const FontSpec& font, COLORREF colour, UINT format) {
+    if (textWatch) textWatch->BeforeText(*this, r);
+    DrawLabel(text, r, font, colour, format);
+    if (textWatch) textWatch->AfterText(*this, r, text, colour, nullptr);
+}
+
+void Canvas::DrawLabel(const std::string& text, RECT r, const FontSpec& font, COLORREF colour, UINT format) {
     HFONT f = CreateFontA(-font.height, 0, 0, 0, font.weight, font.italic, FALSE, FALSE, ANSI_CHARSET,
                           OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, font.face);
     HGDIOBJ old = SelectObject(dc_, f);
@@ -101,8 +137,12 @@ void Canvas::ShadowText(const std::string& text, RECT r, const FontSpec& font, C
                         int offset, UINT format) {
     RECT s = r;
     OffsetRect(&s, offset, offset);
-    Text(text, s, font, shadow, format);
-    Text(text, r, font, colour, format);
+    RECT both;
+    UnionRect(&both, &r, &s);
+    if (textWatch) textWatch->BeforeText(*this, both);
+    DrawLabel(text, s, font, shadow, format);
+    DrawLabel(text, r, font, colour, format);
+    if (textWatch) textWatch->AfterText(*this, both, text, colour, &shadow);
 }
 
 COLORREF Canvas::PixelAt(int32_t x, int32_t y) const {

@@ -19,8 +19,26 @@ struct FontSpec {
     bool italic = false;
 };
 
+class Canvas;
+
+// Hears of every text a canvas draws: before, with the rectangle it goes in, and after,
+// with its colour and, for a shadowed text, its shadow's colour (drawn first). A check of
+// what the labels read against listens; the generator itself sets none.
+class TextWatch {
+public:
+    virtual void BeforeText(const Canvas& c, const RECT& r) = 0;
+    virtual void AfterText(const Canvas& c, const RECT& r, const std::string& text, COLORREF ink,
+                           const COLORREF* shadow) = 0;
+
+protected:
+    ~TextWatch() = default;
+};
+
 class Canvas {
 public:
+    // The watch of every canvas's texts from now on (null: none); the previous one is returned.
+    static TextWatch* SetTextWatch(TextWatch* watch);
+
     Canvas(int32_t width, int32_t height, COLORREF background = RGB(0, 0, 0));
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -50,6 +68,7 @@ public:
     COLORREF PixelAt(int32_t x, int32_t y) const;
 
 private:
+    void DrawLabel(const std::string& text, RECT r, const FontSpec& font, COLORREF colour, UINT format);
     void Shape(COLORREF fill, COLORREF edge, int pen);
     void Unshape();
 
@@ -62,5 +81,8 @@ private:
 
 // A colour between two, `t` from 0 to 1.
 COLORREF Blend(COLORREF a, COLORREF b, double t);
+// The ink itself where it stands out well from the colour behind it, else a near white or a
+// near black, whichever stands out more: the colour a label is written in.
+COLORREF ReadableOn(COLORREF ink, COLORREF behind);
 
 }  // namespace content

@@ -6,8 +6,10 @@ namespace content {
 
 namespace {
 
+// A payout its script computes from the progressive meter pays the jackpot.
 std::string AmountText(const ScriptPayTable::Payout& payout) {
-    return payout.type == 0 ? std::to_string(payout.amount) : std::string("BONUS");
+    if (payout.type == 0) return std::to_string(payout.amount);
+    return payout.scriptlet.find("machine.Progressive") != std::string::npos ? "JACKPOT" : "BONUS";
 }
 
 bool SameSymbols(const std::vector<ScriptPayTable::PatternItem>& items) {

@@ -13,7 +13,8 @@ namespace content {
 struct CardLine {
     std::string words;                 // before the symbols ("ANY 4")
     std::vector<std::string> symbols;  // left to right; an empty name is "any symbol"
-    std::string single, most;          // "BONUS" for a payout its script computes
+    std::string single, most;          // "BONUS" for a payout its script computes, "JACKPOT"
+                                       // for one that pays the progressive jackpot
     std::string after;                 // after the symbols, in place of the amounts ("IS WILD")
     std::string without;               // the wild symbol, struck out, where it stands in on no reel
 };

@@ -48,24 +48,31 @@ const char* TitleOf(const MachineTheme& theme) {
     throw std::runtime_error("no built-in machine is named " + file);
 }
 
-// The progressive's jackpot joins the meters, whose others are narrower there; its window
-// holds ten cells of 18 pixels, so that a "$" stands before the largest jackpot.
-void MeterLabels(Canvas& c, const MachineTheme& theme) {
-    if (std::string(theme.stem) != "progressive") {
-        DrawMeterLabels(c, theme.trim);
+bool HasJackpot(const MachineTheme& theme) { return std::string(theme.stem) == "progressive"; }
+
+// The labels on the meters' strip, `strip`, in the trim where it reads there. The
+// progressive's jackpot joins the meters, whose others are narrower there; its window holds
+// ten cells of 18 pixels, so that a "$" stands before the largest jackpot.
+void MeterLabels(Canvas& c, const MachineTheme& theme, COLORREF strip) {
+    const COLORREF ink = ReadableOn(theme.trim, strip);
+    if (!HasJackpot(theme)) {
+        DrawMeterLabels(c, ink);
         return;
     }
     const FontSpec small{"Arial", 13, FW_BOLD};
-    c.Text("BET", RECT{60, 24, 114, 40}, small, theme.trim);
-    c.Text("CREDIT", RECT{124, 24, 232, 40}, small, theme.trim);
-    c.Text("WINNER PAID", RECT{242, 24, 350, 40}, small, theme.trim);
-    c.Text("JACKPOT", RECT{362, 24, 542, 40}, small, theme.trim);
+    c.Text("BET", RECT{60, 24, 114, 40}, small, ink);
+    c.Text("CREDIT", RECT{124, 24, 232, 40}, small, ink);
+    c.Text("WINNER PAID", RECT{242, 24, 350, 40}, small, ink);
+    c.Text("JACKPOT", RECT{362, 24, 542, 40}, small, ink);
     c.Fill(RECT{358, 38, 546, 68}, RGB(20, 0, 0));
 }
 
-// The award card lies below a row of reels, or beside a grid.
-RECT CardPlaceOf(const ReelWindow& w) {
+// The award card lies below a row of reels, or beside a grid. The progressive's card,
+// whose top line pays the "JACKPOT", takes the whole height down to the buttons' panel:
+// its two columns of four rows are wider than three of three.
+RECT CardPlaceOf(const ReelWindow& w, const MachineTheme& theme) {
     if (w.rows > 1) return RECT{w.Right() + 20, w.top - 8, 456, 386};
+    if (HasJackpot(theme)) return RECT{48, w.Bottom() + 10, 458, 390};
     return RECT{48, w.Bottom() + 12, 458, 388};
 }
 
@@ -78,16 +85,17 @@ void Backdrop(const ContentFolders& to, const MachineTheme& theme) {
     Canvas c(kMachineArtWidth, kMachineArtHeight);
     PaintScene(c, theme, RECT{0, 0, kMachineArtWidth, kMachineArtHeight});
     c.RoundBox(RECT{30, 16, 564, 472}, 30, theme.cabinet, theme.trim, 4);
-    c.Fill(RECT{46, 22, 548, 70}, Blend(theme.cabinet, RGB(0, 0, 0), 0.6));
+    const COLORREF strip = Blend(theme.cabinet, RGB(0, 0, 0), 0.6);
+    c.Fill(RECT{46, 22, 548, 70}, strip);
     const ReelWindow w = WindowOf(theme);
     const RECT topper{46, 72, 548, w.top - 10};
     PaintScene(c, theme, topper);
     c.ShadowText(TitleOf(theme), topper, FontSpec{"Times New Roman", 34, FW_BOLD}, theme.trim, RGB(0, 0, 0));
     ReelFrame(c, w);
     c.RoundBox(RECT{48, 390, 460, 454}, 12, PanelOf(theme), theme.trim, 2);
-    MeterLabels(c, theme);
+    MeterLabels(c, theme, strip);
     DrawCoinAcceptor(c, FrontLook{PanelOf(theme), theme.trim});
-    DrawAwardCard(c, CardPlaceOf(w), to.machines + theme.stem + ".txt", theme);
+    DrawAwardCard(c, CardPlaceOf(w, theme), to.machines + theme.stem + ".txt", theme);
     SaveMachinePicture(c, to, std::string(theme.stem) + "_back.bmp");
 }
 

@@ -22,7 +22,7 @@ void Plate(Canvas& c, const RECT& r, COLORREF face, COLORREF edge) {
 void BillAcceptor(Canvas& c, const FrontLook& look) {
     const RECT& r = kBillSlotRegion;
     Plate(c, r, look.panel, look.trim);
-    c.Text("BILLS", RECT{r.left, r.top + 2, r.right, r.top + 16}, kLabelFont, look.trim);
+    c.Text("BILLS", RECT{r.left, r.top + 2, r.right, r.top + 16}, kLabelFont, ReadableOn(look.trim, look.panel));
     c.Fill(RECT{r.left + 6, r.top + 18, r.right - 6, r.bottom - 6}, kRim);
     c.Fill(RECT{r.left + 8, r.top + 22, r.right - 8, r.bottom - 10}, kOpening);
 }
@@ -35,7 +35,7 @@ void CoinSlot(Canvas& c, const FrontLook& look) {
     c.Fill(RECT{r.left + 14, r.top + 7, r.left + 18, r.bottom - 7}, kOpening);
     const POINT arrow[3] = {{r.left + 34, r.top + 14}, {r.left + 26, r.top + 20}, {r.left + 34, r.top + 26}};
     c.Polygon(arrow, 3, look.trim, look.trim);
-    c.Text("COINS", RECT{r.left + 34, r.top, r.right - 2, r.bottom}, kLabelFont, look.trim);
+    c.Text("COINS", RECT{r.left + 34, r.top, r.right - 2, r.bottom}, kLabelFont, ReadableOn(look.trim, look.panel));
 }
 
 }  // namespace

@@ -48,8 +48,9 @@ void Buttons(const ContentFolders& to, const CabinetLook& look) {
     for (const auto& b : kButtons)
         for (int lit = 0; lit < 2; ++lit) {
             Canvas c(88, 44, look.panel);
-            c.RoundBox(RECT{0, 0, 88, 44}, 14, lit ? look.buttonLit : look.button, RGB(60, 30, 0), 2);
-            c.Text(b[1], RECT{0, 0, 88, 44}, FontSpec{"Arial", 15, FW_BOLD}, RGB(40, 20, 0));
+            const COLORREF face = lit ? look.buttonLit : look.button;
+            c.RoundBox(RECT{0, 0, 88, 44}, 14, face, RGB(60, 30, 0), 2);
+            c.Text(b[1], RECT{0, 0, 88, 44}, FontSpec{"Arial", 15, FW_BOLD}, ReadableOn(RGB(40, 20, 0), face));
             SaveMachinePicture(c, to, look.prefix + "_" + b[0] + (lit ? "_lit" : "") + ".bmp");
         }
 }

@@ -26,7 +26,7 @@ const MachineTheme kMachineThemes[] = {
     {"bars", 3, RGB(60, 0, 0), RGB(20, 0, 0), RGB(120, 10, 20), RGB(240, 200, 90), RGB(248, 246, 236), Scene::Stripes,
      {{"Cherry", S::Cherry, kRed, ""}, {"Plum", S::Disc, kPurple, ""}, {"Bar", S::Bar, kBlack, "BAR"},
       {"DoubleBar", S::Bar, kBlue, "BAR BAR"}, {"TripleBar", S::Bar, kRed, "3 BAR"}, {"Seven", S::Seven, kRed, ""}}},
-    {"climbfuji", 3, RGB(250, 200, 200), RGB(120, 160, 220), RGB(150, 20, 30), RGB(30, 30, 30), RGB(255, 250, 240),
+    {"climbfuji", 3, RGB(250, 200, 200), RGB(120, 160, 220), RGB(150, 20, 30), RGB(250, 225, 170), RGB(255, 250, 240),
      Scene::Hills,
      {{"Blossom", S::Heart, kPink, ""}, {"Fan", S::Crescent, kRed, ""}, {"Lantern", S::Box, kOrange, ""},
       {"Torii", S::Bar, kRed, "GATE"}, {"Sun", S::Disc, kRed, ""}, {"Mountain", S::Peak, kBlue, "FUJI"}}},

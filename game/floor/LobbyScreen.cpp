@@ -84,6 +84,24 @@ bool LobbyScreen::Build() {
 
 int LobbyScreen::GetMenuId() { return kLobbyMenuId; }
 
+int32_t LobbyScreen::GetShownRoom() const {
+    return (GetScrollX() + kLobbyRoomWidth / 2) / kLobbyRoomWidth % kLobbyRooms;
+}
+
+// The lobby is left at the room it shows, where the player may only have scrolled to: the
+// screen that follows (the credits) plays at that room's denomination, and the lobby opens
+// there again.
+bool LobbyScreen::CanEnd() {
+    const int32_t cents = kLobbyRoomDenominations[GetShownRoom()];
+    DenominationSetting& setting = GetDenominationSetting();
+    if (setting.Get() != cents) {
+        InterlockedExchange(&guard_, 1);
+        setting.Set(cents);
+        InterlockedExchange(&guard_, 0);
+    }
+    return true;
+}
+
 bool LobbyScreen::OnEnter() {
     denominationCookie_ = GetDenominationSetting().AddListener(this, &LobbyScreen::OnDenominationChanged);
     listening_ = true;

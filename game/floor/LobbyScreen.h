@@ -32,6 +32,7 @@ public:
     bool Build() override;
     int GetMenuId() override;
     bool OnEnter() override;
+    bool CanEnd() override;
 
     // The frame listener: the speed follows the scroll control's zone, then one Scroll.
     void OnFrame(int32_t elapsedFrames) override { UpdateScrollSpeed(elapsedFrames); }
@@ -46,6 +47,8 @@ public:
     void OnExit() override;
 
     int32_t GetScrollX() const;
+    // The room most of the view shows.
+    int32_t GetShownRoom() const;
     int32_t GetSpeed() const;
     int32_t GetHighlighted() const;
     LobbyScrollZone& GetScrollZone() { return zone_; }

@@ -43,16 +43,20 @@ void LobbyScrollControl::OnMouseMove(POINT point) { Follow(InExit(point) ? -1 : 
 void LobbyScrollControl::OnMouseDown(POINT point) {
     const int32_t id = HitTest(point);
     Follow(id);
+    pressedHotspot_ = id;
     exitPressed_ = id == -1 && InExit(point);
 }
 
 void LobbyScrollControl::OnClick(POINT point) {
     const int32_t id = HitTest(point);
     const bool exit = exitPressed_ && id == -1 && InExit(point);
+    // A machine opens only when the button went down on it as well.
+    const bool pressedHere = id == pressedHotspot_;
     exitPressed_ = false;
+    pressedHotspot_ = -1;
     if (exit) {
         events_.OnExit();
-    } else if (!Follow(id) && id != -1) {
+    } else if (!Follow(id) && id != -1 && pressedHere) {
         events_.OnHotspotClick(id);
     }
 }

@@ -52,5 +52,6 @@ private:
     volatile LONG scrollX_ = 0;
     const LobbyHotspot* table_ = nullptr;
     int32_t hotspot_ = -1;
+    int32_t pressedHotspot_ = -1;  // the hot spot the button went down on
     bool exitPressed_ = false;
 };

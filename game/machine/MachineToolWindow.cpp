@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "ArtScrollBars.h"
 #include "CaptionPainter.h"
+#include "CloseBoxGlyph.h"
 #include "MachineScreen.h"
 #include "Quor2_5.h"
 #include "Screen.h"
@@ -58,6 +59,7 @@ void MachineToolWindow::Adopt(Screen* screen) {
     BindMessage(WM_NCACTIVATE, this, &MachineToolWindow::OnNcActivate);
     BindMessage(WM_SETTEXT, this, &MachineToolWindow::OnSetText);
     BindMessage(WM_SYSCOMMAND, this, &MachineToolWindow::OnSysCommand);
+    BindMessage(WM_NCLBUTTONDOWN, this, &MachineToolWindow::OnNcLButtonDown);
     BindMessage(WM_DISPLAYCHANGE, this, &MachineToolWindow::OnDisplayChange);
     BindMessage(WM_HSCROLL, this, &MachineToolWindow::OnHScroll);
     BindMessage(WM_VSCROLL, this, &MachineToolWindow::OnVScroll);
@@ -145,6 +147,7 @@ void MachineToolWindow::FitToContent(Window* anchor) {
 
 void MachineToolWindow::PaintCaption() {
     if (CaptionPainter* painter = GetCaptionPainter()) painter->Paint(active_);
+    if (GetHandle()) DrawCloseGlyph(GetHandle());
 }
 
 LRESULT MachineToolWindow::DefaultThenPaint(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -169,6 +172,8 @@ LRESULT MachineToolWindow::OnNcActivate(WPARAM active, LPARAM l) {
 
 LRESULT MachineToolWindow::OnSetText(WPARAM w, LPARAM l) { return DefaultThenPaint(WM_SETTEXT, w, l); }
 LRESULT MachineToolWindow::OnSysCommand(WPARAM w, LPARAM l) { return DefaultThenPaint(WM_SYSCOMMAND, w, l); }
+// A press on the close box let go outside it leaves the box as the system draws it.
+LRESULT MachineToolWindow::OnNcLButtonDown(WPARAM w, LPARAM l) { return DefaultThenPaint(WM_NCLBUTTONDOWN, w, l); }
 
 LRESULT MachineToolWindow::OnDisplayChange(WPARAM, LPARAM) {
     FitToContent(GetMainWindow());

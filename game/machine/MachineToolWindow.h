@@ -49,6 +49,7 @@ public:
     LRESULT OnNcActivate(WPARAM active, LPARAM);
     LRESULT OnSetText(WPARAM, LPARAM);
     LRESULT OnSysCommand(WPARAM, LPARAM);
+    LRESULT OnNcLButtonDown(WPARAM, LPARAM);
     LRESULT OnDisplayChange(WPARAM, LPARAM);
     LRESULT OnEnterIdle(WPARAM reason, LPARAM modal);
     LRESULT OnHScroll(WPARAM request, LPARAM);

@@ -171,7 +171,10 @@ bool MachineMoney::ApplyDenomination(Money denomination) {
 }
 
 void MachineMoney::OnChangeDenomination() {
-    if (!IsIdle() || parts_.meters.Bet() != 0) return;
+    if (!IsIdle() || parts_.meters.Bet() != 0) {
+        SaysWhyHeld(kSpinFirst, "The denomination can be changed");
+        return;
+    }
     const Money next = NextDenomination(parts_.meters.Denomination(), mask_);
     if (next == parts_.meters.Denomination() || !ApplyDenomination(next)) return;
     parts_.setting.Store(next.Cents());
@@ -194,8 +197,8 @@ bool MachineMoney::SaysWhyHeld(const char* caption, const std::string& what) {
     }
     if (const int32_t bet = parts_.meters.Bet()) {
         parts_.notices.StaysOpen(caption, std::to_string(bet) + (bet == 1 ? " coin is" : " coins are") +
-                                              " bet on this machine: Spin to play them.\n" + what +
-                                              " when no coin is bet.");
+                                              " bet on this machine: Spin to play " + (bet == 1 ? "it" : "them") +
+                                              ".\n" + what + " when no coin is bet.");
         return true;
     }
     if (!coinsToBet_) {

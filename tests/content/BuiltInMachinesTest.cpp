@@ -7,12 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
 #include <climits>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "../app/MessageBoxWatcher.h"
 #include "AssetFileTitle.h"
 #include "BestLineDraws.h"
 #include "BuiltFileFolder.h"
@@ -132,6 +136,42 @@ private:
     std::vector<uint32_t> pixels_;
 };
 
+// While it lives, every box of the program that a key brings up (a refusal) is read and
+// closed, so that a key that is refused leaves the test going and says why.
+class RefusalCloser {
+public:
+    RefusalCloser() : thread_([this] { Watch(); }) {}
+    ~RefusalCloser() {
+        stop_ = true;
+        thread_.join();
+    }
+    std::string Seen() {
+        std::lock_guard<std::mutex> hold(lock_);
+        return seen_;
+    }
+
+private:
+    void Watch() {
+        while (!stop_) {
+            if (HWND box = FindOwnWindow("#32770", nullptr, true)) {
+                char caption[128] = {}, text[512] = {};
+                GetWindowTextA(box, caption, sizeof caption - 1);
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text - 1);
+                {
+                    std::lock_guard<std::mutex> hold(lock_);
+                    seen_ += std::string("[") + caption + ": " + text + "] ";
+                }
+                CloseBox(box);
+            }
+            Sleep(50);
+        }
+    }
+    std::atomic<bool> stop_{false};
+    std::mutex lock_;
+    std::string seen_;
+    std::thread thread_;
+};
+
 class BuiltInMachinesTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterDecoder(0x50414D42u, 1, "ZORUDOR.DLL"); }
@@ -189,6 +229,66 @@ protected:
         EXPECT_EQ(meters.Credit(), coins - records.maxBet + best.amount);
         EXPECT_EQ(meters.Bet(), 0);
         face->GetMoney().OnCashOut();
+        EXPECT_TRUE(screen->CanEnd());
+        MachineHost::CloseAll();
+    }
+
+    // The machine window made the active window, as a click on it makes it; the window
+    // that then has the keyboard focus, which must be the machine's.
+    static HWND ActivateMachine() {
+        MachineToolWindow* window = MachineHost::Current();
+        if (!window) return nullptr;
+        SetForegroundWindow(window->GetHandle());
+        SetActiveWindow(window->GetHandle());
+        PumpMessages();
+        HWND focus = GetFocus();
+        const bool inside = focus && (focus == window->GetHandle() || IsChild(window->GetHandle(), focus));
+        return inside ? focus : nullptr;
+    }
+
+    // A key pressed and let go as the keyboard sends it: the key messages queued for the
+    // window with the focus, then the message loop's translation and dispatch.
+    static void PressKey(HWND focus, char key) {
+        const UINT scan = MapVirtualKeyA(UINT(key), 0);
+        PostMessageA(focus, WM_KEYDOWN, WPARAM(key), LPARAM(1 | scan << 16));
+        PostMessageA(focus, WM_KEYUP, WPARAM(key), LPARAM(1 | scan << 16 | 3u << 30));
+        PumpMessages();
+    }
+
+    // Every hot key of the machine's face, pressed on the active machine window.
+    void PlayByHotKeys(const std::string& path) {
+        random_ = ListedRandom();
+        ASSERT_TRUE(ShowNamedScreen(path));
+        MachineScreen* screen = MachineHost::CurrentMachine();
+        ASSERT_NE(screen, nullptr);
+        auto* face = dynamic_cast<PlayFace*>(screen->GetFace());
+        ASSERT_NE(face, nullptr);
+        const int32_t maxBet = screen->Records().maxBet;
+        MachineMeters& meters = face->GetMeters();
+        face->GetMoney().AddCoins(4 * maxBet);
+        const HWND focus = ActivateMachine();
+        ASSERT_NE(focus, nullptr) << "the active machine window has the keyboard";
+        RefusalCloser refusals;
+
+        PressKey(focus, 'S');
+        EXPECT_FALSE(face->GetSpin().IsIdle()) << "S spins";
+        ASSERT_TRUE(WaitIdle(*face));
+        const int32_t credit = meters.Credit();
+        PressKey(focus, 'O');
+        EXPECT_EQ(meters.Bet(), 1) << "O bets one coin";
+        EXPECT_EQ(meters.Credit(), credit - 1);
+        ASSERT_GE(meters.Credit(), maxBet - 1);
+        const int32_t before = meters.Credit();
+        PressKey(focus, 'M');
+        EXPECT_FALSE(face->GetSpin().IsIdle()) << "M bets the most and spins";
+        EXPECT_EQ(meters.Credit(), before - (maxBet - 1));
+        ASSERT_TRUE(WaitIdle(*face));
+        const Money denomination = face->GetMoney().GetDenomination();
+        PressKey(focus, 'D');
+        EXPECT_NE(face->GetMoney().GetDenomination(), denomination) << "D changes the denomination";
+        PressKey(focus, 'C');
+        EXPECT_EQ(meters.Credit(), 0) << "C cashes out";
+        EXPECT_EQ(refusals.Seen(), "") << "no key was refused";
         EXPECT_TRUE(screen->CanEnd());
         MachineHost::CloseAll();
     }
@@ -272,6 +372,18 @@ TEST_F(BuiltInMachinesTest, EveryMachineLoadsSpinsAndPaysItsBestLine) {
     }
     SCOPED_TRACE("foxfire.slot");
     PlayJackpot(kProgramDir + "foxfire.slot", "Foxfire Grove");
+}
+
+// O, M, S, D and C, the keys of the machine's buttons and plate, each do what a click on it
+// does, pressed on the active machine window of the machines whose scripts once gave their
+// buttons keys of their own (every machine's did); B and P, the bill acceptor's and the
+// arm's, are pressed in the machine screen's own tests.
+TEST_F(BuiltInMachinesTest, EveryHotKeyOfTheFaceWorksOnTheActiveMachineWindow) {
+    for (const char* script : {"diamond7.slot", "wizards.slot", "wof.slot"}) {
+        SCOPED_TRACE(script);
+        PlayByHotKeys(kProgramDir + script);
+        if (HasFatalFailure()) return;
+    }
 }
 
 // The jackpot meter holds cents: it shows them as money, with the decimal point and the

@@ -82,6 +82,7 @@ struct Machine {
     std::vector<std::set<std::string>> reels;  // the symbols each reel can show
     std::vector<std::string> symbols;          // the machine's, in its order
     int maxBet = 0;
+    bool progressive = false;                  // the machine has a progressive jackpot
 };
 
 // Whether some result pays `a` and not `b` (`b` empty: whether any result pays `a`),
@@ -117,6 +118,7 @@ Machine Compiled(const std::string& file) {
     Machine m;
     m.table = script.GetPayouts();
     m.maxBet = script.GetMaxBet();
+    m.progressive = !script.GetProgressive().indicator.empty();
     for (int32_t symbol = 0; symbol < script.GetSymbolCount(); ++symbol) m.symbols.push_back(script.GetSymbol(symbol));
     for (int32_t reel = 0; reel < script.GetReelCount(); ++reel) {
         std::set<std::string> shown;
@@ -232,6 +234,36 @@ TEST(BuiltInPayTables, ACardLineShowsTheSymbolsItTakesAndTheWildItDoesNot) {
         EXPECT_EQ(card[0].symbols, std::vector<std::string>(3, "Fox"));
         EXPECT_EQ(card[0].most, "400");
     }
+}
+
+// A payout its script computes from the progressive meter: the jackpot.
+bool PaysTheJackpot(const ScriptPayTable::Payout& payout) {
+    return payout.type != 0 && payout.scriptlet.find("machine.Progressive") != std::string::npos;
+}
+
+// A machine with a progressive jackpot pays it where its help says, on the top line at the
+// maximum bet and nowhere else; the card shows "JACKPOT" there, in the column of that bet,
+// and amounts in the others.
+TEST(BuiltInPayTables, TheCardOfAProgressiveSaysWhichLineWinsTheJackpotAndOnWhatBet) {
+    int progressives = 0;
+    for (const std::string& file : MachineScripts()) {
+        SCOPED_TRACE(file);
+        const Machine m = Compiled(file);
+        if (!m.progressive || m.table.lines.empty()) continue;
+        ++progressives;
+        for (size_t i = 0; i < m.table.lines.size(); ++i) {
+            const auto& payouts = m.table.lines[i].payouts;
+            ASSERT_EQ(payouts.size(), size_t(m.maxBet));
+            for (int coins = 1; coins <= m.maxBet; ++coins)
+                EXPECT_EQ(PaysTheJackpot(payouts[size_t(coins) - 1]), i == 0 && coins == m.maxBet)
+                    << Describe(m, i) << ", bet " << coins;
+        }
+        const std::vector<content::CardLine> card = CardOf(m);
+        EXPECT_EQ(card[0].most, "JACKPOT") << "the column of the maximum bet";
+        EXPECT_EQ(card[0].single, std::to_string(m.table.lines[0].payouts[0].amount)) << "the column of one coin";
+        for (size_t i = 1; i < card.size(); ++i) EXPECT_NE(card[i].most, "JACKPOT") << Describe(m, i);
+    }
+    EXPECT_EQ(progressives, 1) << "Classic Progressive";
 }
 
 }  // namespace

@@ -87,6 +87,47 @@ TEST_F(LobbyScreenTest, AClickOpensTheMachineAtItsRoomsDenomination) {
     EXPECT_EQ(host.opener.opened, -1) << "a screen that may not close keeps the lobby";
 }
 
+// A machine opens on a click that goes down and up on it: not on a press on the floor or
+// on another machine that is let go over it.
+TEST_F(LobbyScreenTest, OnlyAPressAndReleaseOnTheMachineOpensIt) {
+    LobbyHost& host = Host();
+    LobbyScreen& lobby = Lobby();
+    const POINT gridiron = MiddleOf(lobby, 24 * 16), diamond = MiddleOf(lobby, 272);
+    const POINT floor{gridiron.x, 460};
+    ASSERT_EQ(lobby.GetScrollControl().HitTest(floor), -1) << "the floor holds no machine";
+    host.opener.opened = -1;
+    host.Move(floor.x, floor.y);
+    host.Press(floor.x, floor.y);
+    host.Move(gridiron.x, gridiron.y);
+    EXPECT_EQ(lobby.GetHighlighted(), 24 * 16) << "the machine under the pointer lights";
+    host.Release(gridiron.x, gridiron.y);
+    EXPECT_EQ(host.opener.opened, -1) << "pressed on the floor";
+
+    host.Move(diamond.x, diamond.y);
+    host.Press(diamond.x, diamond.y);
+    host.Move(gridiron.x, gridiron.y);
+    host.Release(gridiron.x, gridiron.y);
+    EXPECT_EQ(host.opener.opened, -1) << "pressed on another machine";
+
+    host.Press(gridiron.x, gridiron.y);
+    host.Release(gridiron.x, gridiron.y);
+    EXPECT_EQ(host.opener.opened, 24);
+}
+
+// Left after a scroll to another room, the lobby leaves the denomination at the room it
+// shows, where the next screen plays and the lobby opens again.
+TEST_F(LobbyScreenTest, ALobbyLeftAfterAScrollLeavesTheRoomItShows) {
+    LobbyScreen& lobby = Lobby();
+    ASSERT_EQ(GetDenominationSetting().Get(), 25);
+    lobby.Scroll(2 * kLobbyRoomWidth - 100);
+    ASSERT_EQ(lobby.GetShownRoom(), 2);
+    EXPECT_EQ(GetDenominationSetting().Get(), 25) << "scrolling alone plays nowhere";
+    const int32_t scrolled = lobby.GetScrollX();
+    EXPECT_TRUE(lobby.CanEnd());
+    EXPECT_EQ(GetDenominationSetting().Get(), kLobbyRoomDenominations[2]);
+    EXPECT_EQ(lobby.GetScrollX(), scrolled) << "the lobby stays where it is while it goes";
+}
+
 TEST_F(LobbyScreenTest, TheDenominationScrollsToItsRoomAndTheDoorCloses) {
     LobbyHost& host = Host();
     LobbyScreen& lobby = Lobby();

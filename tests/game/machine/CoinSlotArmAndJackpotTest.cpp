@@ -379,12 +379,17 @@ TEST_F(CoinSlotArmAndJackpotTest, ADenominationSetElsewhereReachesTheMetersWithi
     EXPECT_EQ(GetDenominationSetting().Get(), 25);
     EXPECT_EQ(denomination->GetValue(), 0);
 
-    // While coins are bet the setting is locked and nothing changes.
+    // While coins are bet the setting is locked and nothing changes; the plate says why.
     face->GetMoney().SetCoinsToBet(true);
     face->GetMoney().OnBetOne();
     EXPECT_EQ(meters.Bet(), 1);
     GetDenominationSetting().Set(100);
-    PressKey('D');
+    {
+        BoxWatcher told(MachineMoney::kSpinFirst);
+        PressKey('D');
+        EXPECT_EQ(told.Result().text, "1 coin is bet on this machine: Spin to play it.\n"
+                                      "The denomination can be changed when no coin is bet.");
+    }
     EXPECT_EQ(meters.Denomination(), Money(25));
 }
 

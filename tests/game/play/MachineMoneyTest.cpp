@@ -146,8 +146,11 @@ TEST(Bets, ADenominationChangeKeepsWholeCreditsAndReturnsTheRest) {
     EXPECT_EQ(4, m.meters.Credit());
 
     m.Meters(4, 1);
-    m.money.OnChangeDenomination();  // coins are bet: nothing changes
+    m.money.OnChangeDenomination();  // a coin is bet: nothing changes, and the player is told
     EXPECT_EQ(25, m.meters.Denomination().Cents());
+    ASSERT_FALSE(m.notices.boxes.empty());
+    EXPECT_EQ(m.notices.boxes.back(), "Spin first: 1 coin is bet on this machine: Spin to play it.\n"
+                                      "The denomination can be changed when no coin is bet.");
 }
 
 // A win shown in coins of the old denomination would read as coins of the new one.
