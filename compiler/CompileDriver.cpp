@@ -36,6 +36,7 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
             Validate();
             KeepScriptCode();
             CheckPayoutNames();
+            CheckPlayedSounds();
             readWhole_ = true;
             if (warningCount_ != 0) {
                 compiled_ = false;
@@ -91,6 +92,6 @@ void MachineDescription::NoteClosingBrace() {
 }
 
 bool MachineDescription::KeepScriptCode() {
-    scriptCode_ = lexer_.ReadTextAfter(descriptionEnd_);
+    scriptCode_ = lexer_.ReadTextAfter(descriptionEnd_, &scriptCodeLine_);
     return true;
 }

@@ -31,6 +31,7 @@ void MachineDescription::Reset() {
     progressive_ = ProgressiveSettings();
     artStart_ = artEnd_ = 0;
     scriptCode_.clear();
+    scriptCodeLine_ = 1;
     previousEnd_ = 0;
     expressionDepth_ = 0;
     descriptionEnd_ = 0;

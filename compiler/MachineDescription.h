@@ -96,6 +96,8 @@ public:
     PictureSize LoadSymbolImage();
     const ScriptPayTable& GetPayouts() const { return payTable_; }
     const std::string& GetScriptCode() const { return scriptCode_; }
+    // The script file's line (from 1) on which the script code's first line stands.
+    int32_t GetScriptCodeLine() const { return scriptCodeLine_; }
     const std::string& GetScriptPath() const { return scriptPath_; }
     bool IsDefined(const std::string& name) const { return symbols_.Find(name); }
     const std::string& GetBackdropFile() const { return backdropFile_; }
@@ -378,6 +380,7 @@ private:
     void CheckAnimationFiles(const AnimationRecord& animation);
     void CheckCoinNames();
     void CheckPayoutNames();
+    void CheckPlayedSounds();
     void NoteMissingFile(const std::string& file);
     // A message for the sink that is not a warning: it neither counts nor fails the compile.
     void Notice(const std::string& text);
@@ -419,6 +422,7 @@ private:
     bool compiled_ = false;
     std::string scriptPath_;
     std::string scriptCode_;
+    int32_t scriptCodeLine_ = 1;
 
     // The Art block's settings outside the symbol table.
     std::string backdropFile_;

@@ -37,6 +37,10 @@ std::string MachineScript::GetScriptCode() const {
     return description_->GetScriptCode();
 }
 
+int32_t MachineScript::GetScriptCodeLine() const {
+    return description_->GetScriptCodeLine();
+}
+
 void MachineScript::SetPictureProbe(PictureProbe* probe) {
     description_->SetPictureProbe(probe);
 }

@@ -29,6 +29,8 @@ public:
     const std::vector<std::string>& GetMissingFiles() const;
     bool DefinesScriptName(const std::string& name) const;
     std::string GetScriptCode() const;
+    // The script file's line (from 1) on which the script code's first line stands.
+    int32_t GetScriptCodeLine() const;
     void SetPictureProbe(PictureProbe* probe);
 
     // Queries.

@@ -1,7 +1,8 @@
-// The check of the payout expressions: each name a payout's code uses should be one that the
-// script or the machine defines, or the payout fails when it is paid. The compiler cannot
-// know every name the code may make at run time, so this is said, not counted: the machine
-// still compiles.
+// The checks of the names the JScript uses: each name a payout's code uses should be one
+// that the script or the machine defines, or the payout fails when it is paid, and each
+// sound the script code plays should be one a Sound statement declares, or the code fails
+// when it plays it. The compiler cannot know every name the code may make at run time, so
+// this is said, not counted: the machine still compiles.
 #include "MachineDescription.h"
 #include "MessageSink.h"
 #include "PayoutNames.h"
@@ -31,6 +32,19 @@ void MachineDescription::CheckPayoutNames() {
                      (coins == 0 ? " coin" : " coins") + " pays " + payouts[coins].scriptlet + ", but " + name +
                      " is defined neither by the script nor by the machine object: it pays nothing when it is paid");
         }
+    }
+}
+
+void MachineDescription::CheckPlayedSounds() {
+    const std::set<std::string> codeNames = ScriptCodeNames(scriptCode_);
+    const std::set<std::string> parameters = ParameterNames(scriptCode_);
+    for (const PlayedSoundName& played : PlayedSoundNames(scriptCode_)) {
+        SymbolRecord record;
+        if (symbols_.Lookup(played.name, record) && record.kind == SymbolKind::Sound) continue;
+        // A variable or a parameter may hold a sound.
+        if (codeNames.count(played.name) || parameters.count(played.name)) continue;
+        Notice("Warning: Line " + std::to_string(scriptCodeLine_ + played.line) + " plays " + played.name +
+               ", but no Sound statement declares " + played.name + ": the code stops there with an error when the machine plays");
     }
 }
 

@@ -120,3 +120,81 @@ std::vector<std::string> UndefinedPayoutNames(const std::string& code,
         if (!isDefined(name)) undefined.push_back(name);
     return undefined;
 }
+
+namespace {
+
+// The code with its comments made blanks (line ends kept), strings left as they are.
+std::string WithoutComments(const std::string& code) {
+    std::string text = code;
+    size_t at = 0;
+    while (at < text.size()) {
+        if (text[at] == '\'' || text[at] == '"') {
+            at = SkipString(text, at);
+        } else if (text.compare(at, 2, "//") == 0 || text.compare(at, 2, "/*") == 0) {
+            const size_t end = std::min(SkipComment(text, at), text.size());
+            for (size_t i = at; i < end; ++i)
+                if (text[i] != '\n') text[i] = ' ';
+            at = end;
+        } else {
+            ++at;
+        }
+    }
+    return text;
+}
+
+size_t SkipBlanks(const std::string& text, size_t at) {
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
+    return at;
+}
+
+// The name at the offset (empty when none starts there); `at` moves past it.
+std::string NameAt(const std::string& text, size_t& at) {
+    if (at >= text.size() || !StartsName(text[at])) return std::string();
+    const size_t begin = at;
+    while (at < text.size() && InName(text[at])) ++at;
+    return text.substr(begin, at - begin);
+}
+
+// Each whole-word use of the word in the text: the offset just after it.
+template <class Visit>
+void EachWord(const std::string& text, const std::string& word, Visit visit) {
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        const size_t end = at + word.size();
+        if ((at > 0 && InName(text[at - 1])) || (end < text.size() && InName(text[end]))) continue;
+        visit(end);
+    }
+}
+
+}  // namespace
+
+std::vector<PlayedSoundName> PlayedSoundNames(const std::string& code) {
+    const std::string text = WithoutComments(code);
+    std::vector<PlayedSoundName> played;
+    EachWord(text, "PlaySound", [&](size_t end) {
+        size_t at = SkipBlanks(text, end);
+        if (at >= text.size() || text[at] != '(') return;
+        at = SkipBlanks(text, at + 1);
+        const std::string name = NameAt(text, at);
+        if (name.empty() || SkipBlanks(text, at) >= text.size() || text[SkipBlanks(text, at)] != ')') return;
+        const int32_t line = int32_t(std::count(text.begin(), text.begin() + std::ptrdiff_t(end), '\n'));
+        played.push_back({name, line});
+    });
+    return played;
+}
+
+std::set<std::string> ParameterNames(const std::string& code) {
+    const std::string text = WithoutComments(code);
+    std::set<std::string> names;
+    EachWord(text, "function", [&](size_t end) {
+        const size_t open = text.find('(', end);
+        const size_t close = open == std::string::npos ? open : text.find(')', open);
+        if (close == std::string::npos) return;
+        for (size_t at = open + 1; at < close;) {
+            at = SkipBlanks(text, at);
+            const std::string name = NameAt(text, at);
+            if (name.empty()) ++at;
+            else names.insert(name);
+        }
+    });
+    return names;
+}

@@ -4,6 +4,7 @@
 // names of the machine's symbols, animations, sounds and elements, and the language's own
 // words and objects. Any other name is undefined when the payout is paid.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
@@ -20,3 +21,14 @@ bool IsMachineObjectName(const std::string& name);
 // The names of PayoutCodeNames(code) that isDefined does not know.
 std::vector<std::string> UndefinedPayoutNames(const std::string& code,
                                               const std::function<bool(const std::string&)>& isDefined);
+
+// A name that the code passes on its own to PlaySound ("machine.PlaySound(Whirr)"), with
+// the line of the code it stands on (from 0). Comments are passed over; the code of a
+// string (a timeout's) is read too.
+struct PlayedSoundName {
+    std::string name;
+    int32_t line = 0;
+};
+std::vector<PlayedSoundName> PlayedSoundNames(const std::string& code);
+// The names the code's functions take as their parameters.
+std::set<std::string> ParameterNames(const std::string& code);

@@ -315,12 +315,25 @@ std::string ScriptLexer::ReadRemainingText() {
     return lineText_ + stream_.ReadRest();
 }
 
-std::string ScriptLexer::ReadTextAfter(int32_t offset) const {
+namespace {
+// The line (from 1) of the byte at the offset: one more than the line ends before it.
+int32_t LineOfOffset(const std::string& bytes, size_t offset) {
+    int32_t line = 1;
+    for (size_t i = 0; i < offset && i < bytes.size(); ++i)
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) ++line;
+    return line;
+}
+}  // namespace
+
+std::string ScriptLexer::ReadTextAfter(int32_t offset, int32_t* firstLine) const {
+    if (firstLine) *firstLine = 1;
     if (token_.kind == TokenKind::EndOfFile || offset < 0) return std::string();
     size_t from = static_cast<size_t>(offset);
     size_t tokenAt = token_.start > 0 ? static_cast<size_t>(token_.start - 1) : 0;
     size_t lineStart = stream_.LineStart(tokenAt);
-    if (lineStart <= from || !stream_.BlankBetween(lineStart, tokenAt)) return stream_.TextFrom(from);
+    const bool whole = lineStart <= from || !stream_.BlankBetween(lineStart, tokenAt);
+    if (firstLine) *firstLine = LineOfOffset(stream_.Bytes(), whole ? from : lineStart);
+    if (whole) return stream_.TextFrom(from);
     // Taken from the file, not from the line text: a bad character has read the rest of
     // its line into the line text, and a string may have ended on a later line.
     return IndentAsBlanks(stream_.Bytes(), lineStart, tokenAt) + stream_.TextFrom(tokenAt);

@@ -48,7 +48,8 @@ public:
     // between, and with the tabs in front of that token read as blanks (as in the line
     // text); at the end of the file it is empty. Otherwise it is the file's text byte for
     // byte, with line ends read as '\n' and NUL bytes left out.
-    std::string ReadTextAfter(int32_t offset) const;
+    // When firstLine is given it receives the file's line (from 1) on which the text starts.
+    std::string ReadTextAfter(int32_t offset, int32_t* firstLine = nullptr) const;
 
     const std::string& LineText() const { return lineText_; }
     int32_t Column() const { return column_; }

@@ -79,6 +79,7 @@ void PackBody(std::vector<uint32_t>& b, size_t& p, const MachineChunk& c) {
     for (const auto* map : {&c.animations, &c.sounds, &c.regions}) PackMap(b, p, *map, 0);
     for (const std::string& name : c.symbolNames) PackString(b, p, name);
     PackString(b, p, c.scriptCode);
+    PutSigned(b, p, c.scriptCodeLine);
 }
 
 }  // namespace

@@ -87,6 +87,7 @@ struct MachineChunk {
     std::map<std::string, int32_t> regions;
     std::vector<std::string> symbolNames;        // in symbol-number order
     std::string scriptCode;
+    int32_t scriptCodeLine = 1;                  // the script file's line of the code's first line
 };
 
 // An element name that does not fit the 32-byte name field.

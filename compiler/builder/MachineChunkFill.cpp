@@ -116,6 +116,7 @@ void MachineBuild::FillMaps() {
     for (const auto& entry : indicatorRecords_) chunk_.indicators.push_back(IndicatorRecord(entry.first));
     for (const auto& entry : animations_) chunk_.animations[entry.first] = int32_t(SpriteIndex(entry.second));
     chunk_.scriptCode = script_.GetScriptCode();
+    chunk_.scriptCodeLine = script_.GetScriptCodeLine();
 }
 
 void MachineBuild::AddMachineChunk() {

@@ -13,12 +13,6 @@ namespace {
 
 const uint32_t kProgressSprite = 6;
 
-std::string Joined(const MessageCollector& collector) {
-    std::string text;
-    for (const std::string& message : collector.messages) text += message;
-    return text;
-}
-
 }  // namespace
 
 std::string BuiltMachineReport(const std::string& machinePath, const std::string& warnings) {
@@ -36,7 +30,7 @@ void TestBuildScript(const std::string& scriptPath, const std::string& machinePa
     const bool built = BuildMachine(scriptPath, machinePath, collector, &dialog);
     if (built) dialog.Repaint();
     dialog.Destroy();
-    const std::string messages = Joined(collector);
+    const std::string messages = JoinedLines(collector.messages);
     ShowReportBox(main ? main->GetHandle() : nullptr, "results",
                   built ? BuiltMachineReport(machinePath, messages) : messages);
 }

@@ -27,6 +27,25 @@ size_t Offset(int32_t position, size_t size) {
     return std::min(static_cast<size_t>(position), size);
 }
 
+bool IsSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
+
+// A value whose text is taken away leaves no line of blanks: when nothing but blanks stands
+// around it on its lines, the lines go with it, line end and all. Nothing before `read`,
+// which is written already, is taken.
+void WidenToWholeLines(const std::string& script, size_t read, size_t& from, size_t& to) {
+    size_t begin = from;
+    while (begin > read && IsSpaceOrTab(script[begin - 1])) --begin;
+    if (begin > 0 && script[begin - 1] != '\n' && script[begin - 1] != '\r') return;
+    size_t end = to;
+    while (end < script.size() && IsSpaceOrTab(script[end])) ++end;
+    const size_t lineEnd = end;
+    if (end < script.size() && script[end] == '\r') ++end;
+    if (end < script.size() && script[end] == '\n') ++end;
+    if (end == lineEnd && end < script.size()) return;  // more stands on the line
+    from = begin;
+    to = end;
+}
+
 }  // namespace
 
 std::string RewriteScript(const std::string& script, const std::vector<ScriptEdit>& edits) {
@@ -46,9 +65,11 @@ std::string RewriteScript(const std::string& script, const std::vector<ScriptEdi
             out += edit.text + ' ';
             continue;
         }
-        const size_t to = Offset(edit.end, script.size());
+        size_t to = Offset(edit.end, script.size());
         if (to <= read) continue;  // inside a replacement already written
-        if (from > read) out.append(script, read, from - read);
+        size_t cut = from;
+        if (edit.text.empty() && from >= read) WidenToWholeLines(script, read, cut, to);
+        if (cut > read) out.append(script, read, cut - read);
         out += edit.text;
         read = std::max(read, to);
     }

@@ -9,12 +9,8 @@ class MessageList : public MessageSink {
 public:
     void AddMessage(const std::string& text) override { messages_.push_back(text); }
     const std::vector<std::string>& Messages() const { return messages_; }
-    // Every message, one after the other.
-    std::string Joined() const {
-        std::string all;
-        for (const std::string& message : messages_) all += message;
-        return all;
-    }
+    // Every message, one after the other, each ending its line.
+    std::string Joined() const { return JoinedLines(messages_); }
 
 private:
     std::vector<std::string> messages_;

@@ -85,6 +85,42 @@ bool TextUsesName(const std::string& text, const std::string& name) {
     return false;
 }
 
+std::vector<int32_t> CodeLinesUsing(const MachineScript& script, const std::string& name) {
+    std::vector<int32_t> lines;
+    const std::string code = script.GetScriptCode();
+    int32_t line = script.GetScriptCodeLine();
+    for (size_t begin = 0; begin < code.size(); ++line) {
+        size_t end = code.find('\n', begin);
+        if (end == std::string::npos) end = code.size();
+        if (TextUsesName(code.substr(begin, end - begin), name)) lines.push_back(line);
+        begin = end + 1;
+    }
+    return lines;
+}
+
+namespace {
+// "line 84", "lines 84 and 88", "lines 84, 88 and 90".
+std::string LinesText(const std::vector<int32_t>& lines) {
+    std::string text = lines.size() == 1 ? "line " : "lines ";
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += i + 1 == lines.size() ? " and " : ", ";
+        text += std::to_string(lines[i]);
+    }
+    return text;
+}
+}  // namespace
+
+std::string CodeUseRefusal(const std::string& name, const std::vector<int32_t>& lines, bool rename) {
+    if (lines.empty()) return std::string();
+    const std::string uses = ": the script's code uses it on " + LinesText(lines);
+    if (rename)
+        return name + " cannot be renamed" + uses +
+               ", and a rename does not change the code: it would go on naming " + name +
+               ", and the machine would stop there with a script error when it plays.";
+    return name + " cannot be deleted" + uses +
+           ", and the machine would stop there with a script error when it plays.";
+}
+
 namespace {
 bool AnyUses(const std::vector<std::string>& scriptlets, const std::string& name) {
     for (const std::string& scriptlet : scriptlets)

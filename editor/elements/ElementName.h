@@ -2,7 +2,9 @@
 // rule says which names the script can read.
 #pragma once
 #include <functional>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class MachineScript;
 
@@ -42,6 +44,15 @@ std::string RequiredElementRefusal(const std::string& name, const std::string& k
 // of this caption.
 inline const char kCoinUseCaption[] = "Used by the Coin Statement";
 std::string CoinUseRefusal(const MachineScript& script, const std::string& name, const std::string& scriptName);
+
+// The script file's lines (from 1, in order) on which the script code uses the name as a
+// word of its own.
+std::vector<int32_t> CodeLinesUsing(const MachineScript& script, const std::string& name);
+// Why a sound may be neither deleted nor renamed while the script code uses it (`lines`,
+// from CodeLinesUsing; empty when it does not): the code would go on naming it, and the
+// machine would stop with a script error there when it plays. Shown in a box of this caption.
+inline const char kCodeUseCaption[] = "Used by the Script's Code";
+std::string CodeUseRefusal(const std::string& name, const std::vector<int32_t>& lines, bool rename);
 
 // Whether the text uses the name as a word of its own (not as part of a longer name).
 bool TextUsesName(const std::string& text, const std::string& name);

@@ -24,6 +24,14 @@ int GridFontHeight(HWND window, HFONT font) {
     return metrics.tmHeight;
 }
 
+// The window has the closed size; the height asked for when it was made or moved is the
+// open list's.
+int ClosedComboHeight(HWND combo) {
+    RECT box = {};
+    GetWindowRect(combo, &box);
+    return int(box.bottom - box.top);
+}
+
 void SetStatusText(HWND statusBar, const std::string& text) {
     if (statusBar) ::SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -49,6 +57,11 @@ bool TabReporter::Adopt(HWND control, HWND grid, UINT message, WPARAM argument) 
 }
 
 int TabReporter::OnKeyDown(WPARAM key, LPARAM, LRESULT* result) {
+    if (key == VK_RETURN && enterArgument_) {
+        ::SendMessageA(grid_, message_, enterArgument_, 0);
+        *result = 0;
+        return kHandled;
+    }
     if (key != VK_TAB) return kNotHandled;
     ::SendMessageA(grid_, message_, argument_ ? argument_ : WPARAM(GetHandle()), 0);
     *result = 0;
@@ -56,7 +69,8 @@ int TabReporter::OnKeyDown(WPARAM key, LPARAM, LRESULT* result) {
 }
 
 int TabReporter::OnTabKey(WPARAM key, LPARAM, LRESULT* result) {
-    if (key != VK_TAB && key != '\t') return kNotHandled;
+    const bool enter = enterArgument_ && (key == VK_RETURN || key == '\r');
+    if (key != VK_TAB && key != '\t' && !enter) return kNotHandled;
     *result = 0;
     return kHandled;
 }

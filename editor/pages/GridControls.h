@@ -15,6 +15,10 @@ HFONT CreateGridFont();
 int GridTextWidth(HWND window, HFONT font, const std::string& text);
 int GridFontHeight(HWND window, HFONT font);
 
+// The height of a drop-down list's closed box (its selection field and frame), which a row
+// of a grid must hold.
+int ClosedComboHeight(HWND combo);
+
 // The first pane of the editor's status bar.
 void SetStatusText(HWND statusBar, const std::string& text);
 
@@ -45,6 +49,9 @@ public:
     TabReporter();
     // Subclasses the control; `grid` hears of the Tab.
     bool Adopt(HWND control, HWND grid, UINT message, WPARAM argument);
+    // Enter is reported too, with the same message and this argument, and its character
+    // swallowed.
+    void ReportEnter(WPARAM argument) { enterArgument_ = argument; }
 
 private:
     int OnKeyDown(WPARAM key, LPARAM, LRESULT* result);
@@ -53,4 +60,5 @@ private:
     HWND grid_ = nullptr;
     UINT message_ = 0;
     WPARAM argument_ = 0;
+    WPARAM enterArgument_ = 0;  // 0: Enter is the control's own
 };

@@ -55,6 +55,8 @@ private:
 
     void AddSound();
     void DeleteSound();
+    // Why the script code keeps the sound from being deleted or renamed; empty when it does not.
+    std::string CodeRefusal(const SoundEntry& entry, bool rename) const;
     void RenameSound();
     void ChooseSoundFile();
     bool ChooseFile(std::string& path);

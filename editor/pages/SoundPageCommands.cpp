@@ -38,12 +38,25 @@ void SoundPage::RowsChanged() {
     InvalidateRect(GetPane(), nullptr, TRUE);
 }
 
+// The script code names a sound by the name it has in the script; a sound added since is
+// named by its new name.
+std::string SoundPage::CodeRefusal(const SoundEntry& entry, bool rename) const {
+    if (!script_) return std::string();
+    const std::string& name = entry.IsNew() ? entry.GetName() : entry.GetScriptName();
+    return CodeUseRefusal(entry.GetName(), CodeLinesUsing(*script_, name), rename);
+}
+
 void SoundPage::DeleteSound() {
     if (!selected_) return;
     const std::string refusal =
         script_ ? CoinUseRefusal(*script_, selected_->GetName(), selected_->GetScriptName()) : std::string();
     if (!refusal.empty()) {
         MessageBoxA(GetHandle(), refusal.c_str(), kCoinUseCaption, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const std::string codeRefusal = CodeRefusal(*selected_, false);
+    if (!codeRefusal.empty()) {
+        MessageBoxA(GetHandle(), codeRefusal.c_str(), kCodeUseCaption, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     InvalidateRow(selected_);
@@ -82,6 +95,12 @@ bool SoundPage::AskName(std::string& name, const SoundEntry* entry) {
 void SoundPage::RenameSound() {
     if (!selected_) return;
     std::string name = selected_->GetName();
+    const std::string codeRefusal = CodeRefusal(*selected_, true);
+    if (!codeRefusal.empty()) {
+        MessageBoxA(GetHandle(), codeRefusal.c_str(), kCodeUseCaption, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // The elements' and the payouts' scriptlets may name it too.
     if (script_ && JScriptUsesName(*script_, name) &&
         MessageBoxA(GetHandle(), NameInJScriptWarning(name).c_str(), kNameInJScriptCaption,
                     MB_YESNO | MB_ICONEXCLAMATION) != IDYES)

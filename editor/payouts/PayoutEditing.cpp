@@ -88,10 +88,29 @@ LRESULT PayoutPage::OnGridClick(WPARAM, LPARAM point) {
             return 0;
         }
     }
+    // A click beside every cell leaves the cell as a click on another does.
+    TakeTypedPayout();
     return 0;
 }
 
-LRESULT PayoutPage::OnMove(WPARAM, LPARAM) {
+// The page's labels, and the page going out of sight (another page chosen), leave the
+// cell too.
+LRESULT PayoutPage::OnPageClick(WPARAM, LPARAM) {
+    TakeTypedPayout();
+    return 0;
+}
+
+LRESULT PayoutPage::OnPageShow(WPARAM shown, LPARAM) {
+    if (!shown) TakeTypedPayout();
+    return 0;
+}
+
+LRESULT PayoutPage::OnMove(WPARAM key, LPARAM) {
+    // Enter takes the payout typed in the cell, which stays.
+    if (key == VK_RETURN) {
+        if (TakeTypedPayout()) ::SendMessageA(payoutBox_.GetHandle(), EM_SETSEL, 0, -1);
+        return 0;
+    }
     const bool backwards = GetKeyState(VK_SHIFT) < 0;
     const int rows = int(cells_.size()), columns = GetColumnCount();
     GridCell at{currentRow_, currentColumn_};
@@ -155,21 +174,34 @@ bool PayoutPage::TakeTypedPayout() {
     const size_t coin = size_t(currentColumn_ - 1 - reelCount_);
     if (currentColumn_ <= reelCount_ || coin >= line.payouts.size()) return true;
     const std::string text = WindowText(payoutBox_.GetHandle());
-    const std::string refusal =
-        PayoutRefusal(text, [this](const std::string& name) { return script_->DefinesScriptName(name); });
+    const std::string kept = "The cell keeps " + PayoutText(line.payouts[coin]) + ".";
+    const std::string refusal = PayoutRefusal(text);
     if (!refusal.empty()) {
-        settingText_ = true;
-        SetWindowTextA(payoutBox_.GetHandle(), PayoutText(line.payouts[coin]).c_str());
-        settingText_ = false;
-        const std::string said = refusal + "\n\nThe cell keeps " + PayoutText(line.payouts[coin]) + ".";
+        RestorePayoutText(line.payouts[coin]);
+        const std::string said = refusal + "\n\n" + kept;
         MessageBoxA(GetHandle(), said.c_str(), kInvalidPayoutCaption, MB_OK | MB_ICONEXCLAMATION);
         return false;
+    }
+    const std::string question =
+        UnknownNameQuestion(text, [this](const std::string& name) { return script_->DefinesScriptName(name); });
+    if (!question.empty()) {
+        const std::string asked = question + " (No: " + kept + ")";
+        if (MessageBoxA(GetHandle(), asked.c_str(), kUnknownNameCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            RestorePayoutText(line.payouts[coin]);
+            return false;
+        }
     }
     if (!SetPayoutText(line.payouts[coin], text)) return true;
     modified_ = true;
     FitCoinColumns();
     InvalidateRow(currentRow_);
     return true;
+}
+
+void PayoutPage::RestorePayoutText(const PayAmount& payout) {
+    settingText_ = true;
+    SetWindowTextA(payoutBox_.GetHandle(), PayoutText(payout).c_str());
+    settingText_ = false;
 }
 
 void PayoutPage::OnChoice(int, int code) {

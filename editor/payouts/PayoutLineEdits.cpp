@@ -70,20 +70,26 @@ std::string PayoutTextRefusal(const std::string& text) {
            "the payout's quotes). Use ' for the strings of the JScript code instead.";
 }
 
-std::string PayoutRefusal(const std::string& text, const std::function<bool(const std::string&)>& isDefined) {
+std::string PayoutRefusal(const std::string& text) {
     const std::string refusal = PayoutTextRefusal(text);
     if (!refusal.empty()) return refusal;
     const size_t first = text.find_first_not_of(' ');
     if (first != std::string::npos && text[first] == '-' && first + 1 < text.size() &&
         AllDigitsOrBlanks(text.substr(first + 1)) && text.find_first_of("0123456789") != std::string::npos)
         return "The amount " + text + " is negative: a payout is a number of coins from 0 up.";
+    return std::string();
+}
+
+std::string UnknownNameQuestion(const std::string& text, const std::function<bool(const std::string&)>& isDefined) {
     int32_t amount = 0;
     if (PlainNumber(text, amount) || AllDigitsOrBlanks(text)) return std::string();
     const std::vector<std::string> undefined = UndefinedPayoutNames(text, isDefined);
     if (undefined.empty()) return std::string();
-    return "The payout " + text + " uses " + undefined.front() +
-           ", which is defined neither by the script nor by the machine object: it would pay nothing. A payout "
-           "is a number of coins, or code that uses the script's functions and the machine's members.";
+    const std::string& name = undefined.front();
+    return "The payout " + text + " uses " + name +
+           ", which is defined neither by the script nor by the machine object: it pays nothing unless the "
+           "script's code makes " + name + " as the machine plays (as \"" + name + " = function () { ... }\" does).\n\n"
+           "Keep the payout " + text + "?";
 }
 
 bool SetPayoutText(PayAmount& payout, const std::string& text) {

@@ -43,10 +43,16 @@ bool SetPayoutText(PayAmount& payout, const std::string& text);
 // way to write inside them. Empty when it can.
 std::string PayoutTextRefusal(const std::string& text);
 inline const char kInvalidPayoutCaption[] = "Invalid Payout";
-// Why the text cannot be a payout of the machine: what PayoutTextRefusal refuses, a negative
-// amount, or code that uses a name isDefined does not know (the payout would fail when it
-// is paid). Empty when it can.
-std::string PayoutRefusal(const std::string& text, const std::function<bool(const std::string&)>& isDefined);
+// Why the text cannot be a payout of the machine: what PayoutTextRefusal refuses, or a
+// negative amount. Empty when it can.
+std::string PayoutRefusal(const std::string& text);
+// What the author is asked before a payout whose code uses a name that isDefined does not
+// know is kept: the payout pays nothing when it is paid unless the code makes the name as
+// the machine plays ("Bonus = function () { ... }"), which only the play can tell. Shown in a
+// box of this caption that asks Yes or No; empty when every name is known (or the text is
+// no code).
+inline const char kUnknownNameCaption[] = "Name Not Found";
+std::string UnknownNameQuestion(const std::string& text, const std::function<bool(const std::string&)>& isDefined);
 
 // Makes the line count `count` reels of `symbol` (at most the reel count); the other
 // items match any symbol. A count below 1 would pay on every spin: false, nothing changes.

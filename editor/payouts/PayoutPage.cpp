@@ -12,6 +12,7 @@ const DWORD kPayoutBoxStyle = WS_CHILD | WS_BORDER | ES_AUTOHSCROLL;
 const DWORD kBothWaysBoxStyle = WS_CHILD | BS_AUTOCHECKBOX;
 const int kPayoutTextLimit = 50;
 const WPARAM kTabKey = 9;
+const WPARAM kEnterKey = 13;
 }  // namespace
 
 PayoutPage::PayoutPage(Window* editor, const RECT& area, MachineScript* script)
@@ -22,6 +23,8 @@ PayoutPage::PayoutPage(Window* editor, const RECT& area, MachineScript* script)
     for (int32_t i = 0; i < symbolCount_; ++i) symbols_.push_back(script->GetSymbol(i));
     BindMessage(WM_PAINT, this, &PayoutPage::OnPagePaint);
     BindMessage(WM_SETFOCUS, this, &PayoutPage::OnPageFocus);
+    BindMessage(WM_LBUTTONUP, this, &PayoutPage::OnPageClick);
+    BindMessage(WM_SHOWWINDOW, this, &PayoutPage::OnPageShow);
     contentPane_.BindMessage(WM_PAINT, this, &PayoutPage::OnGridPaint);
     contentPane_.BindMessage(WM_LBUTTONUP, this, &PayoutPage::OnGridClick);
     contentPane_.BindMessage(kMoveMessage, this, &PayoutPage::OnMove);
@@ -46,6 +49,8 @@ int PayoutPage::Create() {
     contentPane_.SetStyle(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN);
     if (!contentPane_.Create(this)) return 0;
     CreateControls();
+    // A row holds its cell's control: the closed symbol list is the tallest.
+    rowHeight_ = std::max(rowHeight_, ClosedComboHeight(symbolBox_.GetHandle()));
     BuildCells();
     SendMessage(WM_SIZE, 0, 0);
     if (!cells_.empty()) MoveTo(0, 0);
@@ -96,6 +101,7 @@ void PayoutPage::CreateControls() {
     ::SendMessageA(combo, CB_ADDSTRING, 0, LPARAM(payout_text::kAny));
     symbolBox_.Adopt(combo, pane, kMoveMessage, kTabKey);
     payoutBox_.Adopt(edit, pane, kMoveMessage, kTabKey);
+    payoutBox_.ReportEnter(kEnterKey);
     bothWaysBox_.Adopt(check, pane, kMoveMessage, kTabKey);
     choice_.SetSymbols(symbols_);
     if (!choice_.Build(&contentPane_, kChoiceId)) throw std::runtime_error("The Payouts page could not make its count control");

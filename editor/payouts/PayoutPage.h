@@ -29,7 +29,8 @@ struct PayoutCell {
 class PayoutPage : public GridPage {
 public:
     static const int kSymbolBoxId = 2000, kPayoutBoxId = 2001, kBothWaysBoxId = 2002, kChoiceId = 2004;
-    // Sent to the grid pane to move to the next cell (argument 9; backwards with Shift).
+    // Sent to the grid pane to move to the next cell (argument 9; backwards with Shift), or,
+    // with the argument 13 (Enter in the payout box), to take what was typed there.
     static const UINT kMoveMessage = 1025;
     static const int kBothWaysWidth = 60;
 
@@ -85,17 +86,21 @@ private:
     void InvalidateRow(int row);
     PayLine& CurrentLine() { return table_.lines.at(size_t(currentRow_)); }
     void EditMultiple(PayItem& item);
-    // Takes the text typed into the payout cell when the cell is left: a payout that
-    // PayoutRefusal refuses is refused with a box naming it whole, and the cell keeps what
-    // it held (false).
+    // Takes the text typed into the payout cell when the cell is left or at Enter: a payout
+    // that PayoutRefusal refuses is refused with a box naming it whole, and the cell keeps
+    // what it held (false); one that uses a name nothing defines is kept only when the
+    // author says Yes to UnknownNameQuestion (false on No).
     bool TakeTypedPayout();
+    void RestorePayoutText(const PayAmount& payout);
     void HideControls();
 
     LRESULT OnPagePaint(WPARAM, LPARAM);
     LRESULT OnPageFocus(WPARAM, LPARAM);
     LRESULT OnGridPaint(WPARAM, LPARAM);
     LRESULT OnGridClick(WPARAM, LPARAM);
-    LRESULT OnMove(WPARAM, LPARAM);
+    LRESULT OnMove(WPARAM key, LPARAM);
+    LRESULT OnPageClick(WPARAM, LPARAM);
+    LRESULT OnPageShow(WPARAM shown, LPARAM);
     void OnBothWaysBox(int id, int code);
     void OnSymbolBox(int id, int code);
     void OnPayoutBox(int id, int code);

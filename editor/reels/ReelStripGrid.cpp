@@ -10,6 +10,8 @@ const DWORD kGridStyle = 0x50000000;       // child, visible
 const DWORD kSymbolBoxStyle = 0x50200003;  // child, visible, vertical scroll bar, drop-down list
 const DWORD kNumberBoxStyle = 0x40802000;  // child, border, digits only
 const char kNumberSample[] = "99999W";
+const int kMostListedSymbols = 16;  // a longer list scrolls
+const int kListMargins = 8;         // the list's frame and the items' margins
 
 std::vector<ReelStrip> ReadStrips(const MachineScript& script) {
     std::vector<ReelStrip> strips;
@@ -50,6 +52,7 @@ int ReelStripGrid::Create() {
                               std::max<LONG>(client.bottom, kHeaderHeight)});
     if (!contentPane_.Create(this)) return 0;
     CreateControls();
+    FitSymbolBox();
     SendMessage(WM_SIZE, 0, 0);
     // The status bar belongs to the page shown first: the first cell is not reported.
     if (model_.GetReelCount() > 0 && model_.GetStopCount() > 0) ShowSymbolEditor(GridCell{}, false);
@@ -76,6 +79,31 @@ void ReelStripGrid::CreateControls() {
     for (const std::string& name : symbols_) ::SendMessageA(combo, CB_ADDSTRING, 0, LPARAM(name.c_str()));
     symbolBox_.Adopt(combo, grid, kTabMessage, 0);
     numberBox_.Adopt(edit, grid, kTabMessage, 0);
+}
+
+void ReelStripGrid::FitSymbolBox() {
+    HWND combo = symbolBox_.GetHandle();
+    closedBoxHeight_ = ClosedComboHeight(combo);
+    listItemHeight_ = std::max(1, int(::SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0)));
+    rowHeight_ = std::max(rowHeight_, closedBoxHeight_);
+    const bool scrolls = int(symbols_.size()) > kMostListedSymbols;
+    const int listWidth = widestName_ + kListMargins + (scrolls ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+    ::SendMessageA(combo, CB_SETDROPPEDWIDTH, WPARAM(std::max(nameWidth_, listWidth)), 0);
+    MoveWindow(combo, 0, 0, nameWidth_, OpenSymbolBoxHeight(), FALSE);
+    MoveWindow(numberBox_.GetHandle(), nameWidth_, 0, numberWidth_, rowHeight_, FALSE);
+}
+
+int ReelStripGrid::OpenSymbolBoxHeight() const {
+    const int listed = std::max(1, std::min(int(symbols_.size()), kMostListedSymbols));
+    return closedBoxHeight_ + listed * listItemHeight_ + 2;
+}
+
+void ReelStripGrid::OnScrollBar() {
+    HWND combo = symbolBox_.GetHandle();
+    ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    ShowWindow(combo, SW_HIDE);
+    ShowWindow(numberBox_.GetHandle(), SW_HIDE);
+    ::SetFocus(contentPane_.GetHandle());
 }
 
 void ReelStripGrid::GetItemRect(int row, int column, RECT* rect) {
@@ -122,7 +150,7 @@ void ReelStripGrid::ShowSymbolEditor(GridCell cell, bool report) {
     suppressEdits_ = true;
     const RECT rect = CellOnScreen(cell);
     HWND combo = symbolBox_.GetHandle();
-    MoveWindow(combo, rect.left, rect.top, nameWidth_, rowHeight_ * 6, TRUE);
+    MoveWindow(combo, rect.left, rect.top, nameWidth_, OpenSymbolBoxHeight(), TRUE);
     // An exact match: a name that begins another must not pick the longer one.
     const LRESULT index = ::SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(model_.At(cell).symbol.c_str()));
     ::SendMessageA(combo, CB_SETCURSEL, WPARAM(index), 0);
@@ -150,8 +178,12 @@ void ReelStripGrid::ShowNumberEditor(GridCell cell) {
 
 void ReelStripGrid::ShowStatus() { SetStatusText(statusBar_, model_.StatusText(current_)); }
 
+// Focus given to the page goes to the control shown; with none (the grid scrolled) to the
+// grid, where no key changes a cell.
 LRESULT ReelStripGrid::OnPageFocus(WPARAM, LPARAM) {
-    HWND shown = IsWindowVisible(numberBox_.GetHandle()) ? numberBox_.GetHandle() : symbolBox_.GetHandle();
+    HWND shown = contentPane_.GetHandle();
+    for (HWND control : {symbolBox_.GetHandle(), numberBox_.GetHandle()})
+        if (control && IsWindowVisible(control)) shown = control;
     if (shown) ::SetFocus(shown);
     return 0;
 }

@@ -47,10 +47,18 @@ public:
 
 protected:
     SIZE GetBands() const override { return SIZE{kLabelWidth, kHeaderHeight}; }
+    // The grid scrolls under the cell: its control closes, so that no key reaches a cell
+    // out of sight; a click opens a cell again.
+    void OnScrollBar() override;
 
 private:
     void Measure();
     void CreateControls();
+    // Rows as tall as the closed symbol list, the open list as wide as the longest name.
+    void FitSymbolBox();
+    // The symbol list's height when open: the closed box and every symbol, or as many as
+    // fit a screenful of rows, with the scroll bar.
+    int OpenSymbolBoxHeight() const;
     void ShowSymbolEditor(GridCell cell, bool report = true);
     void ShowNumberEditor(GridCell cell);
     void ShowStatus();
@@ -73,6 +81,7 @@ private:
     ReelStripModel model_;
     std::vector<std::string> symbols_;
     int rowHeight_ = 16, widestName_ = 0, nameWidth_ = 16, numberWidth_ = 0, columnWidth_ = 16;
+    int closedBoxHeight_ = 16, listItemHeight_ = 16;
     GridCell current_;
     TabReporter symbolBox_, numberBox_;
     bool suppressEdits_ = false;

@@ -51,8 +51,7 @@ bool EditorWindow::Compile() {
     script_.SetPictureProbe(nullptr);
     SetCursor(previous);
     if (script_.IsCompiled()) return true;
-    std::string text;
-    for (const std::string& message : messages.messages) text += message;
+    std::string text = JoinedLines(messages.messages);
     text += CompileStopNote(script_, "The editor did not open " + scriptPath_);
     ShowReportBox(GetHandle(), "results", text);
     return false;

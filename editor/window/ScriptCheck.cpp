@@ -25,7 +25,7 @@ int32_t SaveUnits::Find(const void* object) const {
 
 namespace {
 struct MessageText : MessageSink {
-    void AddMessage(const std::string& message) override { text += message; }
+    void AddMessage(const std::string& message) override { text += JoinedLines({message}); }
     std::string text;
 };
 }  // namespace

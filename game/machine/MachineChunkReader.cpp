@@ -1,5 +1,6 @@
 #include "MachineChunkReader.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -184,6 +185,8 @@ void ReadNames(ChunkCursor& at, MachineRecords& m, uint32_t assets) {
     m.symbolNames.resize(size_t(m.symbolCount));
     for (std::string& name : m.symbolNames) name = at.ReadCountedString("the symbol names");
     m.scriptCode = at.ReadCountedString("the script code");
+    // Machines built before the chunk carried it end with the code; their code counts from line 1.
+    if (at.Position() < at.End()) m.scriptCodeLine = std::max(1, at.Int("the script code's line"));
 }
 
 }  // namespace

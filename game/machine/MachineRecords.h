@@ -106,6 +106,7 @@ struct MachineRecords {
     std::vector<NamedAsset> regions;           // region outlines ('regn' assets)
     std::vector<std::string> symbolNames;      // by symbol number
     std::string scriptCode;
+    int32_t scriptCodeLine = 1;                // the script file's line of the code's first line
 
     // Rows of symbols a reel window shows, and the stop at the window's centre line for
     // reel position 0 (both from the first reel's window and the symbol height).

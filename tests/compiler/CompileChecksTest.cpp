@@ -119,6 +119,25 @@ TEST(ExampleMachine, PayoutsThatNameNothingDefinedAreWarned) {
     EXPECT_TRUE(compiled);
 }
 
+// A sound the code plays by a name that no Sound statement declares is said with the script
+// file's line; sounds held by variables and parameters, and comments, are not.
+TEST(ExampleMachine, SoundsTheCodePlaysThatNoSoundDeclaresAreWarned) {
+    std::string text = ReadExample();
+    StandInFiles files(kOpenedFiles);
+    const std::string insert = "machine.PlaySound(\"Chime\");";
+    ASSERT_NE(std::string::npos, text.find(insert));
+    text.replace(text.find(insert), insert.size(),
+                 "machine.PlaySound(Chime); var held = Drop; machine.PlaySound(held); machine.PlaySound( Whirr );");
+    text.replace(text.find("function Cheer() {"), 18,
+                 "function Cheer(kind) { PlaySound(kind); // PlaySound(Gone)\n machine.SetTimeout(9, \"PlaySound(Clack)\");");
+    bool compiled = false;
+    const std::string why = ": the code stops there with an error when the machine plays\n";
+    EXPECT_EQ(Messages(text, &compiled),
+              (std::vector<std::string>{"Warning: Line 69 plays Whirr, but no Sound statement declares Whirr" + why,
+                                        "Warning: Line 76 plays Clack, but no Sound statement declares Clack" + why}));
+    EXPECT_TRUE(compiled);
+}
+
 // Each name of the Coin statement must be of the kind its place asks for.
 TEST(ExampleMachine, CoinNamesOfAnotherKindAreRefused) {
     const std::string text = ReadExample();

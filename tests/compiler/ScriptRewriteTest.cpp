@@ -33,6 +33,22 @@ TEST(RewriteScript, ReplacesAndInsertsByPlace) {
               "Reel { Apple Pear ] x ");
 }
 
+// A deleted statement that stood alone on its line takes the line with it; one that shares
+// its line leaves the rest of it.
+TEST(RewriteScript, TextTakenAwayFromALineOfItsOwnTakesTheLine) {
+    //                        1234567890123456789012345678901234567890123
+    const std::string art = "{\n    Sound A { \"a.wav\" }  \r\n    Sound B { \"b.wav\" }\n}";
+    EXPECT_EQ(RewriteScript(art, {Replace(7, 25, "")}), "{\n    Sound B { \"b.wav\" }\n}");
+    EXPECT_EQ(RewriteScript(art, {Replace(7, 25, ""), Replace(34, 52, "")}), "{\n}");
+    EXPECT_EQ(RewriteScript("{ Sound A { \"a.wav\" }\n}", {Replace(3, 21, "")}), "{ \n}");
+    EXPECT_EQ(RewriteScript("{\n    Sound A { \"a.wav\" } // the spin\n}", {Replace(7, 25, "")}),
+              "{\n     // the spin\n}");
+    EXPECT_EQ(RewriteScript("{\n  Sound A { \"a.wav\" }", {Replace(5, 23, "")}), "{\n");
+    // A value replaced by text keeps its line.
+    EXPECT_EQ(RewriteScript(art, {Replace(7, 25, "Sound C { \"c.wav\" }")}),
+              "{\n    Sound C { \"c.wav\" }  \r\n    Sound B { \"b.wav\" }\n}");
+}
+
 TEST(RewriteScript, EveryEditAppearsOnceInOrder) {
     // Two insertions at one place keep the order given.
     EXPECT_EQ(RewriteScript(kScript, {Insert(19, "A"), Insert(19, "B")}),

@@ -40,6 +40,11 @@ TEST(CalculatePayout, TheResultsBoxShowsTheCompilersMessages) {
     const std::string shown = ShownFor("Title \"Broken\"\nReels 2\n");
     EXPECT_NE(shown.find(" on line "), std::string::npos) << shown;
     EXPECT_NE(shown.find("No payout report was made: the script has the error above."), std::string::npos) << shown;
+    // The compiler's message ends its line before the note begins its own.
+    const std::string typo = ShownFor("Constant ReelTop = 12o\n" + kScript);
+    EXPECT_NE(typo.find(": Constant ReelTop = 12o\nNo payout report was made: the script has the error above.\n"),
+              std::string::npos)
+        << typo;
 }
 
 namespace {

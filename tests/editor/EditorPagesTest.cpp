@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <deque>
 #include <memory>
@@ -683,6 +684,44 @@ TEST_F(SoundPageTest, TheSoundTheCoinStatementNamesIsNotDeleted) {
     EXPECT_EQ(1u, compiled->GetSounds().count("Ding"));
 }
 
+namespace {
+// The line (from 1) of the text on which `what` first stands.
+int32_t LineOf(const std::string& text, const std::string& what) {
+    const size_t at = text.find(what);
+    EXPECT_NE(std::string::npos, at) << what;
+    return at == std::string::npos ? 0 : int32_t(std::count(text.begin(), text.begin() + std::ptrdiff_t(at), '\n')) + 1;
+}
+}  // namespace
+
+// A sound the script code plays is neither deleted nor renamed, and the box names the
+// script's lines that use it; a sound the code leaves alone is deleted with its whole line.
+TEST_F(SoundPageTest, ASoundTheCodeUsesIsNotDeletedNorRenamedAndADeletedSoundTakesItsLine) {
+    OpenPage();
+    const int rows = Rows();
+    const std::string whirrLine = std::to_string(LineOf(original_, "machine.PlaySound(Whirr);"));
+    for (int command : {ID_DELETE_ITEM, ID_RENAME_ITEM}) {
+        ASSERT_TRUE(ClickSound("Whirr"));
+        names_.names = {"Whoosh"};
+        BoxAnswer refusal(kCodeUseCaption, IDOK);
+        page_->RunCommand(command);
+        const std::string verb = command == ID_DELETE_ITEM ? "deleted" : "renamed";
+        EXPECT_EQ(0u, refusal.Text().find("Whirr cannot be " + verb + ": the script's code uses it on line " +
+                                          whirrLine + ", and "))
+            << refusal.Text();
+    }
+    EXPECT_EQ(rows, Rows());
+    EXPECT_TRUE(ClickSound("Whirr"));
+    EXPECT_EQ(1u, names_.names.size());  // no name was asked for
+
+    ASSERT_TRUE(ClickSound("Clack"));
+    page_->RunCommand(ID_DELETE_ITEM);
+    EXPECT_EQ(rows - 1, Rows());
+    const std::string saved = SaveAndRead();
+    EXPECT_NE(std::string::npos, saved.find("    Sound Whirr { \"foxfire_spin.wav\" }\n    Sound Clink {")) << saved;
+    EXPECT_EQ(std::count(original_.begin(), original_.end(), '\n') - 1, std::count(saved.begin(), saved.end(), '\n'));
+    EXPECT_EQ(1u, Compiled()->GetSounds().count("Whirr"));
+}
+
 // A name one page holds, even one not saved yet, is taken on the other: a sound is not
 // renamed to a region's new name, and a new element's name skips a sound's new name; the
 // save then compiles.
@@ -740,17 +779,15 @@ TEST_F(SoundPageTest, AddedRenamedReFiledAndDeletedSoundsReachTheScriptAndUnread
     EXPECT_EQ(rows + 1, Rows());
 
     // Rename: empty and a keyword are refused, then a good name.
-    ASSERT_TRUE(ClickSound("Whirr"));
+    ASSERT_TRUE(ClickSound("Chime"));
     names_.names = {"", "Spin", "Whoosh"};
     {
-        BoxAnswer warning(kNameInJScriptCaption, IDYES);  // the script code plays Whirr
         BoxesAnswered refusals("Invalid Name");
         page_->RunCommand(ID_RENAME_ITEM);
         EXPECT_EQ(2u, refusals.Texts().size());
-        EXPECT_NE(std::string::npos, warning.Text().find("Whirr")) << warning.Text();
     }
     EXPECT_EQ("Whoosh", page_->GetSelected()->GetName());
-    EXPECT_EQ("Sound:Whirr", names_.asked.back().substr(0, 11));
+    EXPECT_EQ("Sound:Chime", names_.asked.back().substr(0, 11));
 
     ASSERT_TRUE(ClickSound("Clink"));
     page_->RunCommand(ID_CHOOSE_SOUND_FILE);
@@ -765,14 +802,15 @@ TEST_F(SoundPageTest, AddedRenamedReFiledAndDeletedSoundsReachTheScriptAndUnread
     EXPECT_EQ("Clink", page_->EntryAt(POINT{5, page_->GetRowHeight() + 1})->GetName());
 
     const std::string saved = SaveAndRead();
-    EXPECT_NE(std::string::npos, saved.find("Sound Whoosh { \"foxfire_spin.wav\" }")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("Sound Whoosh { \"chimes.ast\", " + std::to_string(chime_) + " }"))
+        << saved;
     EXPECT_NE(std::string::npos, saved.find("Sound Clink { \"sounds\\bell.wav\" }")) << saved;
     EXPECT_EQ(std::string::npos, saved.find("Clack"));
     const auto sounds = Compiled()->GetSounds();
     ASSERT_EQ(5u, sounds.size());
     EXPECT_EQ("sounds\\bell.wav", sounds.at("Bell").sound.file);
-    EXPECT_EQ(1u, sounds.count("Whoosh"));
-    EXPECT_EQ(chime_, sounds.at("Chime").sound.assetNumber);
+    EXPECT_EQ(1u, sounds.count("Whirr"));
+    EXPECT_EQ(chime_, sounds.at("Whoosh").sound.assetNumber);
 }
 
 }  // namespace

@@ -87,15 +87,23 @@ TEST(PayoutTextTest, ACellChangesKindOnlyWhenItsTextPlainlyIsTheOtherKind) {
 }
 
 TEST(PayoutTextTest, APayoutThatCannotBePaidIsRefusedWithWhatWasTyped) {
+    EXPECT_EQ(0u, PayoutRefusal("-7").find("The amount -7 is negative")) << PayoutRefusal("-7");
+    EXPECT_EQ(0u, PayoutRefusal(" - 7 ").find("The amount  - 7  is negative"));
+    EXPECT_EQ(0u, PayoutRefusal("99999999999").find("The amount 99999999999 is too large"));
+    for (const char* good : {"0", " 250 ", "", "Bonus() * 2", "abc", "-Bonus()", "machine.Anything"})
+        EXPECT_EQ("", PayoutRefusal(good)) << good;
+}
+
+// A name that nothing defines may be one the code makes as the machine plays: the author
+// is asked, naming it, rather than refused.
+TEST(PayoutTextTest, APayoutUsingANameNothingDefinesIsAskedAbout) {
     auto defined = [](const std::string& name) { return name == "Bonus" || name == "Bet" || name == "machine"; };
-    EXPECT_EQ(0u, PayoutRefusal("-7", defined).find("The amount -7 is negative")) << PayoutRefusal("-7", defined);
-    EXPECT_EQ(0u, PayoutRefusal(" - 7 ", defined).find("The amount  - 7  is negative"));
-    EXPECT_EQ(0u, PayoutRefusal("99999999999", defined).find("The amount 99999999999 is too large"));
-    EXPECT_EQ(0u, PayoutRefusal("abc", defined).find("The payout abc uses abc, which is defined neither"));
-    EXPECT_NE(std::string::npos, PayoutRefusal("Bonus() + zz(1)", defined).find(" uses zz,"));
+    EXPECT_EQ(0u, UnknownNameQuestion("abc", defined).find("The payout abc uses abc, which is defined neither"));
+    EXPECT_NE(std::string::npos, UnknownNameQuestion("abc", defined).find("Keep the payout abc?"));
+    EXPECT_NE(std::string::npos, UnknownNameQuestion("Bonus() + zz(1)", defined).find(" uses zz,"));
     for (const char* good : {"0", " 250 ", "", "Bonus() * 2", "Bet(0) + Math.max(1, 2)", "Bonus('abc')",
-                             "-Bonus()", "machine.Anything"})
-        EXPECT_EQ("", PayoutRefusal(good, defined)) << good;
+                             "-Bonus()", "machine.Anything", "99999999999"})
+        EXPECT_EQ("", UnknownNameQuestion(good, defined)) << good;
 }
 
 PayLine CountedLine(int count, int reels) {

@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -195,9 +196,8 @@ TEST_F(GridPagesTest, PayoutCellsKeepTheirKindUnlessTheTextPlainlyIsTheOther) {
 }
 
 // What is typed into a payout cell is taken whole when the cell is left. An amount too
-// large to store, a negative amount and code that names what neither the script nor the
-// machine object defines are refused with a box that names them as typed, and the cell
-// keeps what it held; nothing is cut to what would fit.
+// large to store and a negative amount are refused with a box that names them as typed,
+// and the cell keeps what it held; nothing is cut to what would fit.
 TEST_F(GridPagesTest, PayoutsThatCannotBePaidAreRefusedWholeAsTheCellIsLeft) {
     editor_->ShowPage(EditorWindow::PayoutsTab);
     HWND edit = payouts_->GetPayoutBox();
@@ -209,8 +209,6 @@ TEST_F(GridPagesTest, PayoutsThatCannotBePaidAreRefusedWholeAsTheCellIsLeft) {
     } cases[] = {
         {4, {"999999999", "99999999999"}, "The amount 99999999999 is too large", "40"},
         {5, {"-", "-7"}, "The amount -7 is negative", "80"},
-        {6, {"ab", "abc"}, "The payout abc uses abc, which is defined neither by the script nor by the machine object",
-         "120"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.said);
@@ -233,6 +231,145 @@ TEST_F(GridPagesTest, PayoutsThatCannotBePaidAreRefusedWholeAsTheCellIsLeft) {
     Tab(edit);
     EXPECT_EQ("LanternPayout() * 2 + Bet(0) + machine.Denomination",
               payouts_->GetTable().lines[1].payouts[1].scriptlet);
+    EXPECT_TRUE(payouts_->IsModified());
+}
+
+// Code that names what neither the script nor the machine object defines may call what the
+// script's code makes as the machine plays ("Bonus = function () ..." without "var"): the
+// author is asked, No keeps what the cell held and Yes keeps the payout, which is saved.
+TEST_F(GridPagesTest, APayoutNamingWhatNothingDefinesIsKeptWhenTheAuthorSaysSo) {
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    HWND edit = payouts_->GetPayoutBox();
+    ClickPayout(2, 6);  // all Owl: 120
+    for (int answer : {IDNO, IDYES}) {
+        SetWindowTextA(edit, "Bonus() + 1");
+        BoxAnswer question(kUnknownNameCaption, answer);
+        Tab(edit);
+        EXPECT_NE(std::string::npos, question.Text().find("The payout Bonus() + 1 uses Bonus, which is defined neither"))
+            << question.Text();
+        EXPECT_NE(std::string::npos, question.Text().find("The cell keeps 120.")) << question.Text();
+        ClickPayout(2, 6);
+    }
+    EXPECT_EQ("Bonus() + 1", PayoutText(payouts_->GetTable().lines[2].payouts[2]));
+    EXPECT_EQ("Bonus() + 1", WindowText(edit));
+    SaveAndRecompile();
+    EXPECT_EQ("Bonus() + 1", saved_.GetPayouts().lines[2].payouts[2].scriptlet);
+}
+
+// As on the Payouts page, the Reels grid's cell control closes when the grid scrolls: no
+// key changes a stop out of sight, and a click opens a cell again.
+TEST_F(GridPagesTest, TheReelsCellControlClosesAsTheGridScrolls) {
+    editor_->ShowPage(EditorWindow::ReelsTab);
+    HWND combo = reels_->GetSymbolBox();
+    ClickStrip(2, 0, false);
+    const std::string before = reels_->GetModel().At(GridCell{2, 0}).symbol;
+    ASSERT_TRUE(IsWindowVisible(combo));
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    for (int line = 0; line < 8; ++line) SendMessageA(reels_->GetHandle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_FALSE(IsWindowVisible(combo));
+    EXPECT_FALSE(IsWindowVisible(reels_->GetNumberBox()));
+    EXPECT_NE(combo, GetFocus());
+    SendMessageA(GetFocus(), WM_KEYDOWN, VK_DOWN, 1);
+    SendMessageA(reels_->GetHandle(), WM_SETFOCUS, 0, 0);  // the page focused again
+    EXPECT_NE(combo, GetFocus());
+    EXPECT_EQ(before, reels_->GetModel().At(GridCell{2, 0}).symbol);
+    SendMessageA(reels_->GetHandle(), WM_VSCROLL, SB_TOP, 0);
+    ClickStrip(2, 0, false);  // a click opens the cell again
+    EXPECT_TRUE(IsWindowVisible(combo));
+    EXPECT_EQ(combo, GetFocus());
+}
+
+// On both grids the cell's control is no taller than the cell's row, so that it covers
+// nothing of the next row; the Reels page's open list is as wide as its longest symbol
+// name and shows every symbol.
+TEST_F(GridPagesTest, CellControlsFitTheirRowsAndTheSymbolListShowsEverySymbolWhole) {
+    auto height = [](HWND window) {
+        RECT r = {};
+        GetWindowRect(window, &r);
+        return int(r.bottom - r.top);
+    };
+    editor_->ShowPage(EditorWindow::ReelsTab);
+    ClickStrip(2, 0, false);
+    EXPECT_LE(height(reels_->GetSymbolBox()), reels_->GetRowHeight());
+    ClickStrip(2, 0, true);
+    EXPECT_LE(height(reels_->GetNumberBox()), reels_->GetRowHeight());
+
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    ClickPayout(2, 1);
+    const int payoutRow = int(payouts_->GetCell(2, 1).rect.bottom - payouts_->GetCell(2, 1).rect.top);
+    EXPECT_LE(height(payouts_->GetSymbolBox()), payoutRow);
+    ClickPayout(2, 4);
+    EXPECT_LE(height(payouts_->GetPayoutBox()), payoutRow);
+
+    editor_->ShowPage(EditorWindow::ReelsTab);
+    ClickStrip(2, 0, false);
+    HWND combo = reels_->GetSymbolBox();
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    RECT list = {};
+    GetClientRect(info.hwndList, &list);
+    const int count = int(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    const int item = int(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(6, count);
+    EXPECT_GE(list.bottom, count * item);
+    HDC dc = GetDC(combo);
+    HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(combo, WM_GETFONT, 0, 0)));
+    for (int i = 0; i < count; ++i) {
+        char name[64] = {};
+        SendMessageA(combo, CB_GETLBTEXT, WPARAM(i), LPARAM(name));
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, name, int(strlen(name)), &size);
+        EXPECT_LE(size.cx + 4, list.right) << name;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(combo, dc);
+    SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+// Enter checks what was typed as leaving the cell does, and keeps the cell; a click beside
+// the cells and a change of page leave the cell and check it the same way.
+TEST_F(GridPagesTest, EnterAndEveryWayOfLeavingAPayoutCellCheckWhatWasTyped) {
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    HWND edit = payouts_->GetPayoutBox();
+    SIZE content;
+    payouts_->GetContentSize(&content);
+    RECT pane = {};
+    GetClientRect(payouts_->GetGrid(), &pane);
+    ASSERT_LT(content.cy + 5, pane.bottom);
+    const std::vector<std::function<void()>> leaving = {
+        [&] { SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 1); },
+        [&] { SendMessageA(payouts_->GetGrid(), WM_LBUTTONUP, 0, MAKELPARAM(5, content.cy + 5)); },
+        [&] { SendMessageA(payouts_->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2)); },
+        [&] { editor_->ShowPage(EditorWindow::ReelsTab); },
+    };
+    for (size_t way = 0; way < leaving.size(); ++way) {
+        SCOPED_TRACE(way);
+        editor_->ShowPage(EditorWindow::PayoutsTab);
+        ClickPayout(2, 4);  // all Owl: 40
+        SetWindowTextA(edit, "-7");
+        {
+            BoxAnswer refusal(kInvalidPayoutCaption, IDOK);
+            leaving[way]();
+            EXPECT_NE(std::string::npos, refusal.Text().find("The amount -7 is negative")) << refusal.Text();
+        }
+        EXPECT_EQ("40", WindowText(edit));
+        EXPECT_EQ("40", PayoutText(payouts_->GetTable().lines[2].payouts[0]));
+    }
+    EXPECT_FALSE(payouts_->IsModified());
+    // A good payout is taken at Enter, and the cell stays for more typing.
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    ClickPayout(2, 4);
+    SetWindowTextA(edit, "45");
+    SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+    SendMessageA(edit, WM_CHAR, '\r', 1);
+    EXPECT_EQ(45, payouts_->GetTable().lines[2].payouts[0].amount);
+    EXPECT_EQ("45", WindowText(edit));
+    EXPECT_EQ(edit, GetFocus());
+    EXPECT_EQ(2, payouts_->GetRow());
     EXPECT_TRUE(payouts_->IsModified());
 }
 

@@ -30,6 +30,7 @@ void FaceScript::Start(MachineScreen& screen, const FaceScriptItems& items, cons
     sounds_ = std::make_unique<ScriptFaceSounds>(screen.File());
     reels_ = std::make_unique<ScriptFaceReels>(items.reels, screen.File());
     const ScriptItems published = MakeItems(screen, items, parts);
+    host_.SetCodeLine(screen.Records().scriptCodeLine);
     if (!host_.Start(*machine_, *sounds_, published, screen.Records().scriptCode, typeLibrary_)) return;
     host_.AttachReels(reels_->Views());
     // The meters are shown: a machine with a coin acceptor tells its script.

@@ -111,7 +111,8 @@ void ScriptHost::ParseCode(const std::string& code) {
     EXCEPINFO exception = {};
     ScriptCallScope call;
     // Errors reach the site's OnScriptError.
-    parse_->ParseScriptText(ToWide(code).c_str(), nullptr, nullptr, nullptr, 0, 1, 0, nullptr, &exception);
+    parse_->ParseScriptText(ToWide(code).c_str(), nullptr, nullptr, nullptr, 0, ULONG(codeLine_), 0, nullptr,
+                            &exception);
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);

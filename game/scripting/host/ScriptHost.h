@@ -35,6 +35,9 @@ public:
     // in the code are reported by the engine and leave the script running.
     bool Start(ScriptMachine& machine, ScriptSoundPlayer& sounds, const ScriptItems& items, const std::string& code,
                const std::wstring& typeLibrary = kTypeLibrary);
+    // The script file's line (from 1) on which the code handed to Start begins: the lines
+    // of the code's errors count from there, so that they name the file's line.
+    void SetCodeLine(int32_t line) { codeLine_ = line > 0 ? line : 1; }
     // Once the screen has made its reels.
     void AttachReels(const std::vector<ScriptReel*>& reels);
     // Closes the engine and detaches every object from the machine; objects that the
@@ -88,6 +91,7 @@ private:
 
     ScriptErrorSink& errors_;
     bool comStarted_ = false;
+    int32_t codeLine_ = 1;
     bool running_ = false;
     bool engineHasSite_ = false;
     ComRef<IActiveScript> engine_;

@@ -150,6 +150,19 @@ TEST_F(TestBuild, AFailedBuildShowsItsMessagesInTheResultsBox) {
     EXPECT_FALSE(Exists(out));
 }
 
+// The compiler's error and the builder's note after it stand each on its own line.
+TEST_F(TestBuild, EachMessageOfAFailedBuildEndsItsLine) {
+    std::string script = GlassHarbor();
+    script.replace(script.find("Title \"Glass Harbor\""), 0, "Constant ReelTop = 12o\n");
+    ReportWatcher watcher("results");
+    TestBuildScript(files.Script(script), files.Output("broken.slot"));
+    const SeenReport box = watcher.Result();
+    ASSERT_TRUE(box.found);
+    EXPECT_NE(box.text.find("Constant ReelTop = 12o\nThe machine was not built: the script has the error above.\n"),
+              std::string::npos)
+        << box.text;
+}
+
 // A payout whose code names what nothing defines does not stop the build, but the box
 // says so.
 TEST_F(TestBuild, ABuiltMachineWhosePayoutNamesNothingDefinedIsWarnedOf) {

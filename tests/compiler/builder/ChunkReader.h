@@ -73,6 +73,7 @@ private:
         c.symbolNames.resize(size_t(symbols));
         for (std::string& name : c.symbolNames) Text(name);
         Text(c.scriptCode);
+        c.scriptCodeLine = Int();
         return ok_;
     }
 

@@ -77,6 +77,7 @@ MachineChunk SmallMachine() {
     c.regions = {{"Bill", 12}, {"Coin", 10}, {"Plate", 0}};
     c.symbolNames = {"Bell", "Star"};
     c.scriptCode = "function Go() {}\n";
+    c.scriptCodeLine = 41;
     return c;
 }
 
@@ -142,6 +143,7 @@ TEST(MachineChunk, BodyFollowsTheHeaderInItsOrder) {
     append(Text("Bell"));
     append(Text("Star"));
     append(Text("function Go() {}\n"));
+    append({41});  // the script file's line of the code's first line
     EXPECT_EQ(std::vector<uint32_t>(w.begin() + 60, w.end()), expected);
 }
 
@@ -156,6 +158,7 @@ TEST(MachineChunk, ReadsBackToTheSameValues) {
     EXPECT_EQ(back.regions, c.regions);
     EXPECT_EQ(back.symbolNames, c.symbolNames);
     EXPECT_EQ(back.scriptCode, c.scriptCode);
+    EXPECT_EQ(back.scriptCodeLine, 41);
     ASSERT_EQ(back.buttons.size(), 3u);
     EXPECT_EQ(back.buttons[1].scriptlets, c.buttons[1].scriptlets);
     EXPECT_EQ(back.indicators[0].digits, 8);

@@ -81,6 +81,7 @@ MachineChunk SmallMachine() {
     c.regions = {{"Bill", 12}, {"Coin", 10}, {"Plate", 0}};
     c.symbolNames = {"Bell", "Cherry", "Star"};
     c.scriptCode = "function Go() {}\n";
+    c.scriptCodeLine = 41;
     return c;
 }
 
@@ -182,6 +183,7 @@ TEST(MachineChunkReading, EveryRecordComesBackAsPacked) {
     EXPECT_EQ(m.sounds[0].name, "Drop");
     EXPECT_EQ(m.symbolNames, c.symbolNames);
     EXPECT_EQ(m.scriptCode, c.scriptCode);
+    EXPECT_EQ(m.scriptCodeLine, 41);
 }
 
 TEST(MachineChunkReading, ReelWindowRowsAndCentreStop) {
@@ -200,9 +202,14 @@ TEST(MachineChunkReading, ReelWindowRowsAndCentreStop) {
     }
 }
 
+// A chunk that ends with its script code is one built before chunks carried the code's line:
+// it is read, its code counting from line 1. Every shorter one is refused.
 TEST(MachineChunkRefusals, EveryTruncationIsRefusedWithoutReadingPastTheEnd) {
     const std::vector<uint32_t> whole = Packed();
-    for (size_t length = 0; length < whole.size(); ++length) {
+    const MachineRecords older = Read(std::vector<uint32_t>(whole.begin(), whole.end() - 1));
+    EXPECT_EQ(older.scriptCode, "function Go() {}\n");
+    EXPECT_EQ(older.scriptCodeLine, 1);
+    for (size_t length = 0; length + 1 < whole.size(); ++length) {
         // A chunk of its own size, so that a read past it is a fault of the reader.
         const std::vector<uint32_t> cut(whole.begin(), whole.begin() + std::ptrdiff_t(length));
         const std::string why = Refusal(cut);

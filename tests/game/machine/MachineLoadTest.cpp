@@ -139,6 +139,7 @@ TEST_F(MachineLoad, EveryRecordMatchesTheCompiledScript) {
     ASSERT_EQ(m.sounds.size(), 1u);
     EXPECT_EQ(m.sounds[0].name, "Horn");
     EXPECT_EQ(m.scriptCode, script.GetScriptCode());
+    EXPECT_EQ(m.scriptCodeLine, script.GetScriptCodeLine());
 }
 
 TEST_F(MachineLoad, AssetsAreHeldWhileLoadedAndTheFileClosedAfter) {

@@ -150,13 +150,15 @@ TEST_F(PlayFaceScriptTest, AScriptletLineOfASpinCutShortIsPaidWhenItsMachineOpen
 
 TEST_F(PlayFaceScriptTest, AScriptThatDoesNotParseIsShownWithItsLineAndTheMachinePlaysByItsTable) {
     const std::string code = "function Go() {}\nvar broken = (;\nfunction Big() { return 42; }\n";
-    const std::string slot = BuildSlot(*files_, GlassHarborScripted(code), "broken.slot");
+    const std::string script = GlassHarborScripted(code);
+    const std::string slot = BuildSlot(*files_, script, "broken.slot");
     random_.values = {0, 0, 0, 1, 0, 2};
     screen_ = OpenMachine(slot);
     ASSERT_NE(screen_, nullptr);
 
-    // The error was shown once the screen was entered, with the line of the script.
-    const std::string& text = screen_->Records().scriptCode;
+    // The error was shown once the screen was entered, with the line of the script file
+    // (not the line within its code).
+    const std::string& text = script;
     const size_t line = size_t(std::count(text.begin(), text.begin() + text.find("var broken"), '\n')) + 1;
     ASSERT_FALSE(errors_.texts.empty());
     EXPECT_NE(errors_.texts[0].find("Line:" + std::to_string(line) + " "), std::string::npos) << errors_.texts[0];

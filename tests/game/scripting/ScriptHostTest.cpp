@@ -33,6 +33,30 @@ TEST_F(ScriptHostTest, ScriptErrorsAreReportedWithTheirLineAndSource) {
     ASSERT_EQ(1u, errors.texts.size());
 }
 
+// The code stands in the machine's script file after the description; its errors name the
+// file's line, whether the engine finds them as it reads the code or as a handler runs.
+TEST_F(ScriptHostTest, ScriptErrorsNameTheLineOfTheScriptFile) {
+    host.SetCodeLine(40);
+    ASSERT_TRUE(Start("\n"
+                      "var b = 2;\n"
+                      "var c = (;\n"));
+    ASSERT_EQ(1u, errors.texts.size());
+    EXPECT_NE(std::string::npos, errors.texts[0].find("\nLine:42 Error:")) << errors.texts[0];
+
+    errors.texts.clear();
+    host.SetCodeLine(71);
+    ASSERT_TRUE(Start("\n"
+                      "// The reels whirr while they turn.\n"
+                      "function machine::OnReelsStart() {\n"
+                      "    machine.PlaySound(Whirr);\n"
+                      "}\n"));
+    EXPECT_TRUE(errors.texts.empty()) << errors.texts[0];
+    host.FireOnReelsStart();
+    ASSERT_EQ(1u, errors.texts.size());
+    EXPECT_NE(std::string::npos, errors.texts[0].find("Whirr")) << errors.texts[0];
+    EXPECT_NE(std::string::npos, errors.texts[0].find("\nLine:74 Error:")) << errors.texts[0];
+}
+
 TEST_F(ScriptHostTest, ScriptletPayoutsAreEvaluatedInTheScript) {
     ASSERT_TRUE(Start("function Bonus(coins) { return coins * 3; }"));
     int32_t amount = 0;
