@@ -84,12 +84,12 @@ int EditorWindow::AskAndSave() {
     return 1;
 }
 
-// A wizard machine's award card shows the pay table as the wizard built it; an edited
+// An award card painted into the backdrop shows the pay table as it was drawn; an edited
 // table that the save writes leaves it behind. Asked once the pages have committed their
 // edits, of the table as it was before.
 bool EditorWindow::CardGoesStale(const ScriptPayTable& before) const {
     const auto* payouts = static_cast<const PayoutPage*>(pages_[PayoutsTab]);
-    return payouts && payouts->IsModified() && BackdropIsWizardCard(scriptPath_, script_.GetBackdropFile()) &&
+    return payouts && payouts->IsModified() && BackdropCarriesAwardCard(scriptPath_, script_.GetBackdropFile()) &&
            PayTableShowsOtherwise(before, payouts->GetTable());
 }
 
