@@ -5,6 +5,7 @@
 
 #include "AwardCardNotice.h"
 #include "EditorWindow.h"
+#include "WorkingFolder.h"
 #include "GraphicsPage.h"
 #include "PayoutPage.h"
 #include "ReelStripGrid.h"
@@ -45,9 +46,12 @@ bool EditorWindow::HasEdits() const {
 
 // The question comes first: "No" closes without saving whatever a page holds, also an
 // edit the script could not take. Only a save asks the pages to queue their edits.
+// Asked by the game as well as from the editor's own messages: the save works in the
+// script's folder either way.
 int EditorWindow::CanClose() {
     if (!GetHandle()) return 1;
     if (!HasEdits()) return 1;
+    const WorkingFolderScope folder(GetHandle());
     return AskAndSave();
 }
 

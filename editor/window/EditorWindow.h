@@ -48,6 +48,8 @@ public:
     const std::string& GetSaveError() const { return saveError_; }
 
 private:
+    std::string ScriptFolder() const;
+    void ShowPageStatus(int index);
     bool Compile();
     void CreateTabs();
     void CreatePages();
