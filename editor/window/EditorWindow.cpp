@@ -72,18 +72,27 @@ std::string EditorWindow::ScriptFolder() const {
 
 int EditorWindow::OnCreate() {
     SetWindowWorkingFolder(GetHandle(), ScriptFolder());
+    if (!CreateInFolder()) {
+        // The window goes without being destroyed as the editor's: its handle forgets the folder.
+        SetWindowWorkingFolder(GetHandle(), std::string());
+        return 0;
+    }
+    return 1;
+}
+
+bool EditorWindow::CreateInFolder() {
     const WorkingFolderScope folder(GetHandle());
     try {
-        if (!Compile()) return 0;
+        if (!Compile()) return false;
         CreateTabs();
         CreatePages();
     } catch (const std::exception& error) {
         MessageBoxA(GetHandle(), error.what(), "results", MB_OK);
-        return 0;
+        return false;
     }
     FitToWorkArea(parent_);
     ShowPage(GraphicsTab);
-    return 1;
+    return true;
 }
 
 void EditorWindow::CreateTabs() {

@@ -49,6 +49,7 @@ public:
 
 private:
     std::string ScriptFolder() const;
+    bool CreateInFolder();
     void ShowPageStatus(int index);
     bool Compile();
     void CreateTabs();
