@@ -24,6 +24,5 @@ private:
     std::string script_;
 };
 
-// Makes the script's folder the current directory for good (the machine editor works there
-// for as long as it is open).
+// Makes the script's folder the current directory.
 void EnterScriptFolder(const std::string& scriptPath);

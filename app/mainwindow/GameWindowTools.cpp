@@ -62,6 +62,7 @@ void GameWindow::OnCompileScript(int, int) {
 }
 
 void GameWindow::OnCalculatePayout(int, int) {
+    SetCurrentDirectoryA(baseDirectory_.c_str());
     const std::string remembered = CurrentDirectory();
     CalculatePayout(this);
     SetCurrentDirectoryA(remembered.c_str());
@@ -74,12 +75,16 @@ void GameWindow::OnEditMachine(int, int) {
     std::string script;
     if (!ChooseFileToOpen(this, script, editFolder_, "Scripts (*.txt)\0*.txt\0", "Select Script to Edit")) return;
     DestroyEditor();
-    // The editor works in the script's folder, where its pictures and sounds are.
-    EnterScriptFolder(script);
+    // The editor works in the script's folder, where its pictures and sounds are, while it
+    // handles its messages; the game goes on in its own folder, where it opens its files
+    // by their names.
+    SetCurrentDirectoryA(baseDirectory_.c_str());
     editor_ = services.makeEditor(this, WholePath(script));
-    if (!editor_) return;
-    editor_->Create();
-    editor_->Show();
+    if (editor_) {
+        editor_->Create();
+        editor_->Show();
+    }
+    SetCurrentDirectoryA(baseDirectory_.c_str());
 }
 
 void GameWindow::OnCreateMachine(int id, int code) {

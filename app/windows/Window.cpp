@@ -1,4 +1,5 @@
 #include "Window.h"
+#include "WorkingFolder.h"
 
 #include <vector>
 
@@ -415,6 +416,7 @@ LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, 
     Window* object = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!object || !object->oldProc_) return DefWindowProcA(window, message, wParam, lParam);
     try {
+        const WorkingFolderScope folder(window);
         return object->HandleSubclassed(message, wParam, lParam);
     } catch (...) {
         KeepPendingException();
@@ -424,6 +426,7 @@ LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, 
 
 LRESULT CALLBACK WindowProcGuard(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
+        const WorkingFolderScope folder(window);
         return Window::Dispatch(window, message, wParam, lParam);
     } catch (...) {
         SetFatalText(DescribeCurrentException());

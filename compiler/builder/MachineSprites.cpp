@@ -4,8 +4,6 @@
 
 namespace {
 
-const int32_t kReelSymbolKey = 0xFFFFFF;
-
 // The sprite of the reference's files; `key` is kKeyFromPicture or a colour key.
 int32_t AddFileSprite(AssetBuilder& builder, const AnimationReference& ref, int32_t key) {
     if (ref.sequences.empty()) return -1;
@@ -59,9 +57,11 @@ int32_t AddSymbolSprite(AssetBuilder& builder, const std::vector<ReelSymbol>& sy
             builder.ImportSprites(symbol.files.front(), uint32_t(symbol.assetNumber));
             continue;
         }
+        // A reel symbol of picture files shows every colour it has: the Symbol statement
+        // declares no transparent colour, and white left out showed the black behind.
         builder.BeginSequence();
         for (const std::string& file : symbol.files)
-            builder.AddFrameAt(file, AssetBuilder::AnchorNear, AssetBuilder::AnchorNear, kReelSymbolKey, 1);
+            builder.AddFrameAt(file, AssetBuilder::AnchorNear, AssetBuilder::AnchorNear, kNoColourKey, 1);
         builder.EndSequence();
     }
     builder.EndSprite();

@@ -10,9 +10,11 @@ namespace {
 const uint32_t kImageMagic = 0x50414D42u;  // "BMAP"
 const uint16_t kColourKeyBit = 1 << 3;
 
+// The engine keeps its pictures at 15 bits (5 each for red, green and blue); read as the
+// 16-bit layout they would show other colours than the game draws.
 bool FillPicture(const uint8_t* data, Bitmap& out) {
     const int32_t width = AssetWord16(data, 8), height = AssetWord16(data, 10);
-    if (!out.Create(width, height, 16, true)) return false;
+    if (!out.Create(width, height, 15, true)) return false;
     const uint32_t rowBytes = (uint32_t(width) * 2 + 3) & ~3u;
     const uint32_t bytes = rowBytes * uint32_t(height);
     if (AssetWord16(data, 6) == 0) {

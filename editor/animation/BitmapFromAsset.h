@@ -1,4 +1,4 @@
-// The picture of an image asset ('BMAP') of an asset file as a 16-bit top-down bitmap,
+// The picture of an image asset ('BMAP') of an asset file as a 15-bit top-down bitmap,
 // raw or through the engine's decoder, with the asset's colour-key flag.
 #pragma once
 #include <cstdint>

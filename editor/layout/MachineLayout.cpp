@@ -37,7 +37,9 @@ bool MachineLayout::IsNameUsed(const std::string& name) const {
 }
 
 std::string MachineLayout::NewName(const char* prefix) {
-    return NextNewElementName(prefix, newNameCounter_, [this](const std::string& n) { return IsNameUsed(n); });
+    counterBeforeLastName_ = newNameCounter_;
+    lastNewName_ = NextNewElementName(prefix, newNameCounter_, [this](const std::string& n) { return IsNameUsed(n); });
+    return lastNewName_;
 }
 
 void MachineLayout::AddNew(EditableElement* element) {
@@ -84,6 +86,11 @@ EditableElement* MachineLayout::AddButton(const SpriteParent& stage, POINT point
 
 void MachineLayout::TakeBack(const EditableElement* added) {
     if (!added || !added->IsNew()) return;
+    // The name of the add taken back is free for the next one.
+    if (!lastNewName_.empty() && added->GetName() == lastNewName_) {
+        newNameCounter_ = counterBeforeLastName_;
+        lastNewName_.clear();
+    }
     elements_.remove_if([added](const ElementRef& element) { return element.Get() == added; });
 }
 

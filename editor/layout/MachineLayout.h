@@ -110,6 +110,9 @@ private:
     OwnerDrawSpriteHandle spriteHolder_;
     std::vector<LayoutObserver*> observers_;
     int32_t newNameCounter_ = 0;
+    // The name NewName gave last and the counter before it, for an add taken back.
+    std::string lastNewName_;
+    int32_t counterBeforeLastName_ = 0;
     std::vector<AnimationSet*> animationSets_;
     std::list<std::unique_ptr<SoundEntry>> sounds_;
     std::list<std::unique_ptr<LayoutEntry>> animationEntries_;

@@ -28,6 +28,8 @@ public:
 
     AnimationPage(Window* parent, Window* owner, const std::vector<AnimationSet*>& sets, const std::string& folder);
     ~AnimationPage() override;
+    // Tells the owner the selected frame's status text ("Ready" without one).
+    void ReportSelection();
 
     int Create() override;
     int CanClose() override { return 1; }
@@ -68,7 +70,6 @@ private:
     // Selection.
     void Select(const ThumbIndex& at);
     void ClearSelection();
-    void ReportSelection();
     void RedrawThumb(const ThumbIndex& at);
     AnimationThumb* SelectedThumb();
 

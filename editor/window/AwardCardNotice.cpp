@@ -3,6 +3,12 @@
 #include <cctype>
 
 namespace {
+// The machines whose backdrops the content build paints with their award cards.
+const char* const kOurMachines[] = {"4thjuly", "aussie",    "bars",     "climbfuji",   "diamond7", "diner",
+                                    "dodgec",  "foxfire",   "gridiron", "gridirongold", "losers",   "pirates",
+                                    "potofgold", "progressive", "ransom", "soldier",     "swimsuit", "venus",
+                                    "wizards", "wof",       "wonders",  "wwsports"};
+
 std::string FileNameOf(const std::string& path) {
     const size_t slash = path.find_last_of("\\/:");
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -37,6 +43,17 @@ bool BackdropIsWizardCard(const std::string& scriptPath, const std::string& back
     const size_t dot = script.rfind('.');
     const std::string name = dot == std::string::npos ? script : script.substr(0, dot);
     return !name.empty() && Lower(FileNameOf(backdropFile)) == Lower(name + ".bmp");
+}
+
+bool BackdropIsOurMachinesCard(const std::string& backdropFile) {
+    const std::string name = Lower(FileNameOf(backdropFile));
+    for (const char* stem : kOurMachines)
+        if (name == std::string(stem) + "_back.bmp") return true;
+    return false;
+}
+
+bool BackdropCarriesAwardCard(const std::string& scriptPath, const std::string& backdropFile) {
+    return BackdropIsWizardCard(scriptPath, backdropFile) || BackdropIsOurMachinesCard(backdropFile);
 }
 
 bool PayTableShowsOtherwise(const ScriptPayTable& saved, const ScriptPayTable& edited) {

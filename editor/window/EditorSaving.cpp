@@ -5,6 +5,7 @@
 
 #include "AwardCardNotice.h"
 #include "EditorWindow.h"
+#include "WorkingFolder.h"
 #include "GraphicsPage.h"
 #include "PayoutPage.h"
 #include "ReelStripGrid.h"
@@ -45,9 +46,12 @@ bool EditorWindow::HasEdits() const {
 
 // The question comes first: "No" closes without saving whatever a page holds, also an
 // edit the script could not take. Only a save asks the pages to queue their edits.
+// Asked by the game as well as from the editor's own messages: the save works in the
+// script's folder either way.
 int EditorWindow::CanClose() {
     if (!GetHandle()) return 1;
     if (!HasEdits()) return 1;
+    const WorkingFolderScope folder(GetHandle());
     return AskAndSave();
 }
 
@@ -84,12 +88,12 @@ int EditorWindow::AskAndSave() {
     return 1;
 }
 
-// A wizard machine's award card shows the pay table as the wizard built it; an edited
+// An award card painted into the backdrop shows the pay table as it was drawn; an edited
 // table that the save writes leaves it behind. Asked once the pages have committed their
 // edits, of the table as it was before.
 bool EditorWindow::CardGoesStale(const ScriptPayTable& before) const {
     const auto* payouts = static_cast<const PayoutPage*>(pages_[PayoutsTab]);
-    return payouts && payouts->IsModified() && BackdropIsWizardCard(scriptPath_, script_.GetBackdropFile()) &&
+    return payouts && payouts->IsModified() && BackdropCarriesAwardCard(scriptPath_, script_.GetBackdropFile()) &&
            PayTableShowsOtherwise(before, payouts->GetTable());
 }
 

@@ -1,4 +1,5 @@
 #include "EditorWindow.h"
+#include "WorkingFolder.h"
 
 #include <commctrl.h>
 
@@ -57,18 +58,40 @@ bool EditorWindow::Compile() {
     return false;
 }
 
+// The editor works in its script's folder, where the pictures and sounds that the script
+// names are found: its windows' messages are handled there, while the program's current
+// directory stays what it was.
+std::string EditorWindow::ScriptFolder() const {
+    const size_t slash = scriptPath_.find_last_of("\\/");
+    if (slash != std::string::npos) return scriptPath_.substr(0, slash == 2 && scriptPath_[1] == ':' ? 3 : slash);
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof folder, folder);
+    return folder;
+}
+
 int EditorWindow::OnCreate() {
+    SetWindowWorkingFolder(GetHandle(), ScriptFolder());
+    if (!CreateInFolder()) {
+        // The window goes without being destroyed as the editor's: its handle forgets the folder.
+        SetWindowWorkingFolder(GetHandle(), std::string());
+        return 0;
+    }
+    return 1;
+}
+
+bool EditorWindow::CreateInFolder() {
+    const WorkingFolderScope folder(GetHandle());
     try {
-        if (!Compile()) return 0;
+        if (!Compile()) return false;
         CreateTabs();
         CreatePages();
     } catch (const std::exception& error) {
         MessageBoxA(GetHandle(), error.what(), "results", MB_OK);
-        return 0;
+        return false;
     }
     FitToWorkArea(parent_);
     ShowPage(GraphicsTab);
-    return 1;
+    return true;
 }
 
 void EditorWindow::CreateTabs() {
@@ -123,6 +146,7 @@ void EditorWindow::DeletePages() {
 }
 
 void EditorWindow::OnDestroy() {
+    SetWindowWorkingFolder(GetHandle(), std::string());
     DeletePages();
     tabControl_ = statusBar_ = nullptr;
 }
@@ -134,6 +158,16 @@ void EditorWindow::ShowPage(int index) {
     currentPage_ = page;
     page->Show();
     ::SetFocus(page->GetHandle());
+    ShowPageStatus(index);
+}
+
+// The status bar speaks of the page shown: its selection, or "Ready".
+void EditorWindow::ShowPageStatus(int index) {
+    if (!statusBar_) return;
+    ::SendMessageA(statusBar_, SB_SIMPLE, FALSE, 0);
+    ::SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Ready"));
+    if (index == GraphicsTab && graphicsPage_) graphicsPage_->OnLayoutChanged();
+    if (index == AnimationsTab) static_cast<AnimationPage*>(pages_[AnimationsTab])->ReportSelection();
 }
 
 void EditorWindow::OnTabChange() {

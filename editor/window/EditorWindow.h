@@ -48,6 +48,9 @@ public:
     const std::string& GetSaveError() const { return saveError_; }
 
 private:
+    std::string ScriptFolder() const;
+    bool CreateInFolder();
+    void ShowPageStatus(int index);
     bool Compile();
     void CreateTabs();
     void CreatePages();

@@ -97,12 +97,20 @@ TEST(ElementNamesTest, TypedNamesKeepTheirLengthAndAddedNamesSkipDefinedOnes) {
     EXPECT_EQ("New_Indicator_5", NextNewElementName("New_Indicator_", counter, isDefined));
 }
 
-// The wizard names a machine's backdrop, with the award card in it, after the script; a
-// table edited back to what it was, or only moved in the text, still matches the card.
-TEST(AwardCardNoticeTest, OnlyTheWizardsBackdropAndAPayTableThatShowsOtherwiseMakeTheCardStale) {
+// The wizard names a machine's backdrop, with the award card in it, after the script; our
+// own machines, Foxfire Grove among them, carry theirs in STEM_back.bmp. A table edited
+// back to what it was, or only moved in the text, still matches the card.
+TEST(AwardCardNoticeTest, OnlyABackdropWithACardAndAPayTableThatShowsOtherwiseMakeTheCardStale) {
     EXPECT_TRUE(BackdropIsWizardCard("C:\\Vellmoor\\GoldRush.txt", "goldrush.BMP"));
     EXPECT_FALSE(BackdropIsWizardCard("C:\\Vellmoor\\foxfire.txt", "foxfire_back.bmp"));
     EXPECT_FALSE(BackdropIsWizardCard("C:\\Vellmoor\\GoldRush.txt", "GoldRush.jpg"));
+    EXPECT_TRUE(BackdropCarriesAwardCard("C:\\Vellmoor\\GoldRush.txt", "goldrush.BMP"));
+    EXPECT_TRUE(BackdropCarriesAwardCard("C:\\Vellmoor\\foxfire.txt", "foxfire_back.bmp"));
+    EXPECT_TRUE(BackdropCarriesAwardCard("C:\\Vellmoor\\My Diamonds.txt", "Diamond7_Back.bmp"));
+    EXPECT_TRUE(BackdropCarriesAwardCard("C:\\Vellmoor\\wizards.txt", "D:\\machines\\wizards\\wizards_back.bmp"));
+    EXPECT_FALSE(BackdropCarriesAwardCard("C:\\Vellmoor\\GoldRush.txt", "GoldRush.jpg"));
+    EXPECT_FALSE(BackdropCarriesAwardCard("C:\\Vellmoor\\credits.txt", "credits_back.bmp"));
+    EXPECT_FALSE(BackdropCarriesAwardCard("C:\\Vellmoor\\diamond7.txt", "diamond7_plain.bmp"));
 
     ScriptPayTable saved;
     saved.lines.resize(2);

@@ -1,4 +1,5 @@
-// The machine editor on foxfire with the first reel's area selected. The file named first
+// The machine editor on foxfire (or the script VSL_EDITOR_DEMO_SCRIPT names) with the
+// first reel's area selected. The file named first
 // on the command line gets the status bar's text once that is on screen; the program ends
 // after the number of milliseconds given second. A third argument shows another page:
 // "animations" (with Glow's second frame selected and its sequence playing in a preview)
@@ -62,7 +63,9 @@ int main(int argc, char** argv) {
     RegisterMainWindowClass(nullptr);
     InitCommonControls();
     const std::string folder = DemoMachineFolder("editor_demo");
-    EditorWindow editor(nullptr, folder + "\\foxfire.txt");
+    // VSL_EDITOR_DEMO_SCRIPT names another script to open in foxfire's place.
+    const char* other = std::getenv("VSL_EDITOR_DEMO_SCRIPT");
+    EditorWindow editor(nullptr, other && *other ? std::string(other) : folder + "\\foxfire.txt");
     if (!editor.Create()) return 1;
     editor.Show();
     PageDriver mouse(editor.GetGraphicsPage());

@@ -109,6 +109,57 @@ TEST_F(EditorWindowTest, DraggingNudgingAndRenamingReachTheScriptAndTheBackupKee
     EXPECT_EQ((ScriptRect{110 + 104, 120, 206 + 104, 312}), CompiledReel(script_, 1));
 }
 
+// The editor works in its script's folder while it handles its windows' messages and leaves
+// the program's current directory as it was, where the game opens "lobbyAssets.ast",
+// "fdassets.ast", "credits.ast" and its help files by their names. Opened from another
+// folder, it finds the script's pictures and sounds, and its save compiles the edited script
+// against them.
+TEST_F(EditorWindowTest, TheEditorWorksInItsScriptsFolderAndLeavesTheCurrentDirectoryAsItWas) {
+    const std::string game = folder_ + "\\game";
+    CreateDirectoryA(game.c_str(), nullptr);
+    const char* const gameFiles[] = {"lobbyAssets.ast", "fdassets.ast", "credits.ast", "vS_HELP.hlp", "viradu.hlp"};
+    for (const char* name : gameFiles) WriteFileBytes(game + "\\" + name, name);
+    SetCurrentDirectoryA(game.c_str());
+    auto inTheGameFolder = [&](const char* when) {
+        char here[MAX_PATH] = {};
+        GetCurrentDirectoryA(MAX_PATH, here);
+        EXPECT_EQ(0, lstrcmpiA(here, game.c_str())) << when << ": " << here;
+        for (const char* name : gameFiles) EXPECT_EQ(name, ReadFileBytes(name)) << when;
+    };
+    Open();
+    inTheGameFolder("open");
+    PageDriver mouse(page_);
+    mouse.Drag(200, 200, 230, 215);
+    EXPECT_EQ((ElementRect{140, 135, 236, 327}), Find<ReelElement>("Reel 0 Area")->GetRect());
+    inTheGameFolder("edited");
+    EXPECT_EQ(1, CloseAnswering(IDYES));
+    EXPECT_EQ("", editor_->GetSaveError());
+    inTheGameFolder("saved");
+    SetCurrentDirectoryA(folder_.c_str());
+    EXPECT_EQ((ScriptRect{140, 135, 236, 327}), CompiledReel(script_, 0));
+    for (const char* name : gameFiles) DeleteFileA((game + "\\" + name).c_str());
+    RemoveDirectoryA(game.c_str());
+}
+
+// The status bar speaks of the page shown: the Graphics page's selection is not left
+// standing on the Sounds and Animations pages, and comes back with the Graphics page.
+TEST_F(EditorWindowTest, TheStatusBarShowsThePageShown) {
+    Open();
+    PageDriver mouse(page_);
+    mouse.Press(110, 510);
+    mouse.Release(110, 510);
+    const std::string lucky = "Lucky Region (100,500 31x21)";
+    ASSERT_EQ(lucky, StatusText(editor_->GetStatusBar()));
+    editor_->ShowPage(EditorWindow::SoundsTab);
+    EXPECT_EQ("Ready", StatusText(editor_->GetStatusBar()));
+    editor_->ShowPage(EditorWindow::AnimationsTab);
+    EXPECT_EQ("Ready", StatusText(editor_->GetStatusBar())) << "no frame is selected";
+    editor_->ShowPage(EditorWindow::PayoutsTab);
+    EXPECT_EQ("Ready", StatusText(editor_->GetStatusBar()));
+    editor_->ShowPage(EditorWindow::GraphicsTab);
+    EXPECT_EQ(lucky, StatusText(editor_->GetStatusBar()));
+}
+
 TEST_F(EditorWindowTest, AFailedSaveLosesNothingAndTheRetryWritesEachEditOnce) {
     Open();
     PageDriver mouse(page_);

@@ -113,16 +113,21 @@ PictureSample SampleBmp(const std::string& path, int x, int y) {
     return sample;
 }
 
-// A pixel of the element's own sprite.
-COLORREF SpritePixel(EditableElement* element, int x, int y) {
-    auto* sprite = dynamic_cast<OwnerDrawSpriteHandle*>(element->GetSprite());
-    if (!sprite || !sprite->Surface().bitmap) return CLR_INVALID;
+// A pixel of an owner-drawn sprite's picture.
+COLORREF SurfacePixel(const OwnerDrawSpriteHandle& sprite, int x, int y) {
+    if (!sprite.Surface().bitmap) return CLR_INVALID;
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, sprite->Surface().bitmap);
+    HGDIOBJ old = SelectObject(dc, sprite.Surface().bitmap);
     const COLORREF colour = GetPixel(dc, x, y);
     SelectObject(dc, old);
     DeleteDC(dc);
     return colour;
+}
+
+// A pixel of the element's own sprite.
+COLORREF SpritePixel(EditableElement* element, int x, int y) {
+    auto* sprite = dynamic_cast<OwnerDrawSpriteHandle*>(element->GetSprite());
+    return sprite ? SurfacePixel(*sprite, x, y) : CLR_INVALID;
 }
 
 // Colours alike but for what a 16-bit picture loses.
@@ -228,8 +233,8 @@ TEST_F(EditorWindowTest, ButtonsAreAddedMovedEditedRenamedAndDeletedAndTheScript
 }
 
 // Add Button on the page's menu: a Properties box cancelled takes the add back (a button
-// needs a picture to be saved), the box starts on an animation, and the animation chosen
-// in it is saved with the button.
+// needs a picture to be saved) and leaves its name to the next one, the box starts on an
+// animation, and the animation chosen in it is saved with the button.
 TEST_F(EditorWindowTest, AButtonAddedFromTheMenuIsSavedWithTheAnimationChosenForIt) {
     Open();
     const size_t elements = page_->GetLayout().GetElements().size();
@@ -241,13 +246,13 @@ TEST_F(EditorWindowTest, AButtonAddedFromTheMenuIsSavedWithTheAnimationChosenFor
     }
     EXPECT_EQ(elements, page_->GetLayout().GetElements().size());
     std::string first;
-    AnswerDialog("New_Button_1: Button Properties", [&first](HWND dialog) {
+    AnswerDialog("New_Button_0: Button Properties", [&first](HWND dialog) {
         char text[128] = {};
         GetDlgItemTextA(dialog, IDC_ANIMATION, text, sizeof text);
         first = text;
     }, [&] { page_->RunMenuCommand(ID_ADD_BUTTON, POINT{100, 427}); });
     EXPECT_NE("", first);
-    AnswerDialog("New_Button_2: Button Properties", [](HWND dialog) {
+    AnswerDialog("New_Button_1: Button Properties", [](HWND dialog) {
         HWND combo = GetDlgItem(dialog, IDC_ANIMATION);
         const LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("Glow"));
         SendMessageA(combo, CB_SETCURSEL, WPARAM(index), 0);
@@ -257,17 +262,18 @@ TEST_F(EditorWindowTest, AButtonAddedFromTheMenuIsSavedWithTheAnimationChosenFor
 
     EXPECT_EQ(1, CloseAnswering(IDYES));
     const auto buttons = Compiled()->GetButtons();
-    EXPECT_EQ(0u, buttons.count("New_Button_0"));
+    EXPECT_EQ(0u, buttons.count("New_Button_2"));
+    ASSERT_EQ(1u, buttons.count("New_Button_0"));
+    EXPECT_EQ(first, buttons.at("New_Button_0").button.picture.animationName);
     ASSERT_EQ(1u, buttons.count("New_Button_1"));
-    EXPECT_EQ(first, buttons.at("New_Button_1").button.picture.animationName);
-    ASSERT_EQ(1u, buttons.count("New_Button_2"));
-    EXPECT_EQ("Glow", buttons.at("New_Button_2").button.picture.animationName);
-    EXPECT_EQ(470, buttons.at("New_Button_2").button.position.x);
+    EXPECT_EQ("Glow", buttons.at("New_Button_1").button.picture.animationName);
+    EXPECT_EQ(470, buttons.at("New_Button_1").button.position.x);
 }
 
 // Add Indicator on the page's menu, as Add Button: its Properties box starts on the first
-// animation offered, a box cancelled takes the add back, and the indicator kept shows its
-// animation (no longer a bare rectangle) and is saved with it.
+// animation offered, a box cancelled takes the add back and leaves its name to the next
+// one, and the indicator kept shows its animation (no longer a bare rectangle) and is saved
+// with it.
 TEST_F(EditorWindowTest, AnIndicatorAddedFromTheMenuShowsAndIsSavedWithTheAnimationChosenForIt) {
     Open();
     const size_t elements = page_->GetLayout().GetElements().size();
@@ -280,19 +286,19 @@ TEST_F(EditorWindowTest, AnIndicatorAddedFromTheMenuShowsAndIsSavedWithTheAnimat
     EXPECT_EQ(elements, page_->GetLayout().GetElements().size());
     EXPECT_EQ(nullptr, Find<IndicatorElement>("New_Indicator_0"));
     std::string first;
-    AnswerDialog("New_Indicator_1: Indicator Properties", [&first](HWND dialog) {
+    AnswerDialog("New_Indicator_0: Indicator Properties", [&first](HWND dialog) {
         char text[128] = {};
         GetDlgItemTextA(dialog, IDC_ANIMATION, text, sizeof text);
         first = text;
     }, [&] { page_->RunMenuCommand(ID_ADD_INDICATOR, POINT{40, 520}); });
     EXPECT_NE("", first);
-    AnswerDialog("New_Indicator_2: Indicator Properties", [](HWND dialog) {
+    AnswerDialog("New_Indicator_1: Indicator Properties", [](HWND dialog) {
         HWND combo = GetDlgItem(dialog, IDC_ANIMATION);
         SendMessageA(combo, CB_SETCURSEL, WPARAM(SendMessageA(combo, CB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("Meter"))), 0);
         SetDlgItemInt(dialog, IDC_DIGITS, 3, TRUE);
     }, [&] { page_->RunMenuCommand(ID_ADD_INDICATOR, POINT{140, 520}); });
     EXPECT_EQ(elements + 2, page_->GetLayout().GetElements().size());
-    IndicatorElement* meter = Find<IndicatorElement>("New_Indicator_2");
+    IndicatorElement* meter = Find<IndicatorElement>("New_Indicator_1");
     ASSERT_NE(nullptr, meter);
     EXPECT_EQ(3u, meter->GetCellCount());
     const SIZE digit = meter->GetSet()->GetLargestFrameSize();
@@ -300,11 +306,11 @@ TEST_F(EditorWindowTest, AnIndicatorAddedFromTheMenuShowsAndIsSavedWithTheAnimat
 
     EXPECT_EQ(1, CloseAnswering(IDYES));
     const auto indicators = Compiled()->GetIndicators();
-    EXPECT_EQ(0u, indicators.count("New_Indicator_0"));
+    EXPECT_EQ(0u, indicators.count("New_Indicator_2"));
+    ASSERT_EQ(1u, indicators.count("New_Indicator_0"));
+    EXPECT_EQ(first, indicators.at("New_Indicator_0").indicator.picture.animationName);
     ASSERT_EQ(1u, indicators.count("New_Indicator_1"));
-    EXPECT_EQ(first, indicators.at("New_Indicator_1").indicator.picture.animationName);
-    ASSERT_EQ(1u, indicators.count("New_Indicator_2"));
-    const IndicatorPart& saved = indicators.at("New_Indicator_2").indicator;
+    const IndicatorPart& saved = indicators.at("New_Indicator_1").indicator;
     EXPECT_EQ("Meter", saved.picture.animationName);
     EXPECT_EQ(3, saved.digits);
     EXPECT_EQ((ScriptRect{140, 520, 140 + 3 * digit.cx, 520 + digit.cy}), saved.rectangle);
@@ -419,6 +425,28 @@ TEST_F(EditorWindowTest, OKOnUnchangedIndicatorPropertiesKeepsTheDigitsAndTheScr
     for (const std::string& line : ChangedLines(original_, saved)) changed += line + "\n";
     EXPECT_TRUE(saved == original_) << changed;
     EXPECT_EQ(digits, BuiltDigits(script_, "Credit"));
+}
+
+// The Large Sword arm of our clip art, as a Gold wizard machine has it, shows the colours
+// the game shows: a red pommel and a silver blade. The engine's pictures are 15-bit; read
+// as 16-bit ones the pommel was green and the blade blue.
+TEST_F(EditorWindowTest, AnArmFromAnAssetFileShowsTheColoursTheGameShows) {
+    std::string arms = std::string("Z:") + VSL_CLIP_ART_DIR + "\\arms.ast";
+    for (char& c : arms)
+        if (c == '/') c = '\\';
+    const std::string arm = "    Arm { Glow = 520, 110 }";
+    ASSERT_NE(std::string::npos, original_.find(arm));
+    original_.replace(original_.find(arm), arm.size(), "    Arm { { \"" + arms + "\" , 130 } = 480, 110 }");
+    WriteFileBytes(script_, original_);
+    Open();
+    ArmElement* sword = Find<ArmElement>("Pull Arm");
+    ASSERT_NE(nullptr, sword);
+    EXPECT_EQ(48, sword->GetRect().Width());
+    ASSERT_EQ(1u, sword->GetRecords().size());
+    const COLORREF pommel = SurfacePixel(sword->GetRecords()[0]->sprite, 24, 16);
+    const COLORREF blade = SurfacePixel(sword->GetRecords()[0]->sprite, 24, 100);
+    EXPECT_TRUE(CloseColours(RGB(200, 30, 30), pommel)) << std::hex << pommel;
+    EXPECT_TRUE(CloseColours(RGB(215, 220, 230), blade)) << std::hex << blade;
 }
 
 TEST_F(EditorWindowTest, TheCoinSlotAndTheArmMoveByTheirHotSpotsAndAReelAreaResizesByItsEdge) {

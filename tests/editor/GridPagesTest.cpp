@@ -55,10 +55,14 @@ protected:
     }
 
     // Saves with Yes and compiles the saved script anew.
-    void SaveAndRecompile() {
+    // A pay table saved changed is told to be out of step with foxfire's award card.
+    void SaveAndRecompile(bool payTableChanged = false) {
         BoxAnswer answer(kSaveQuestion, IDYES);
+        std::unique_ptr<BoxAnswer> notice;
+        if (payTableChanged) notice = std::make_unique<BoxAnswer>(kStaleAwardCardCaption, IDOK);
         EXPECT_EQ(1, editor_->CanClose());
         EXPECT_TRUE(answer.Seen());
+        if (notice) EXPECT_TRUE(notice->Seen()) << "foxfire's backdrop carries its award card";
         saved_.Compile(script_, nullptr, nullptr);
         ASSERT_TRUE(saved_.IsCompiled());
     }
@@ -180,7 +184,7 @@ TEST_F(GridPagesTest, PayoutCellsKeepTheirKindUnlessTheTextPlainlyIsTheOther) {
     EXPECT_EQ(120, owl[2].amount);
     EXPECT_EQ(1, edited.lines[1].payouts[0].type);
     EXPECT_EQ("2 + LanternPayout()", edited.lines[1].payouts[0].scriptlet);
-    SaveAndRecompile();
+    SaveAndRecompile(true);
     const ScriptPayTable& table = saved_.GetPayouts();
     ASSERT_EQ(edited.lines.size(), table.lines.size());
     EXPECT_EQ(1, table.lines[0].kind);
@@ -438,26 +442,39 @@ TEST_F(GridPagesTest, NoClosesTheEditorEvenWithAnEditThePayTableRefuses) {
 }
 
 // A machine the wizard built has its award card painted into the backdrop that it names
-// after the script. A saved payout edit tells the author that the card no longer matches
-// the pay table; foxfire's own backdrop holds no card, and its saves above tell nothing.
-TEST_F(GridPagesTest, ASavedPayoutEditOnAWizardMachineSaysItsAwardCardNoLongerMatches) {
-    editor_.reset();
-    std::string text = ReadFileBytes(script_);
-    const std::string backdrop = "Backdrop \"foxfire_back.bmp\"";
-    ASSERT_NE(std::string::npos, text.find(backdrop));
-    text.replace(text.find(backdrop), backdrop.size(), "Backdrop \"GoldRush.bmp\"");
-    script_ = folder_ + "\\GoldRush.txt";
-    WriteFileBytes(script_, text);
-    ASSERT_TRUE(CopyFileA((folder_ + "\\foxfire_back.bmp").c_str(), (folder_ + "\\GoldRush.bmp").c_str(), FALSE));
-    Open();
+// after the script; our own machines have theirs painted into STEM_back.bmp, foxfire's and
+// a copy of Diamond 7 from the CD alike. A saved payout edit tells the author that the card
+// no longer matches the pay table.
+TEST_F(GridPagesTest, ASavedPayoutEditOnAMachineWithACardSaysItsAwardCardNoLongerMatches) {
     editor_->ShowPage(EditorWindow::PayoutsTab);
     ClickPayout(2, 4);  // all Owl, one coin
-    SetWindowTextA(payouts_->GetPayoutBox(), "12");
-    BoxAnswer notice(kStaleAwardCardCaption, IDOK);
-    SaveAndRecompile();
-    EXPECT_EQ(12, saved_.GetPayouts().lines[2].payouts[0].amount);
-    ASSERT_TRUE(notice.Seen());
-    EXPECT_NE(std::string::npos, notice.Text().find("GoldRush.bmp")) << notice.Text();
+    SetWindowTextA(payouts_->GetPayoutBox(), "11");
+    {
+        BoxAnswer notice(kStaleAwardCardCaption, IDOK);
+        SaveAndRecompile();
+        EXPECT_EQ(11, saved_.GetPayouts().lines[2].payouts[0].amount);
+        ASSERT_TRUE(notice.Seen()) << "foxfire's backdrop carries its card";
+        EXPECT_NE(std::string::npos, notice.Text().find("foxfire_back.bmp")) << notice.Text();
+    }
+    const std::string original = ReadFileBytes(script_);
+    const std::string backdrop = "Backdrop \"foxfire_back.bmp\"";
+    ASSERT_NE(std::string::npos, original.find(backdrop));
+    for (const char* card : {"GoldRush.bmp", "diamond7_back.bmp"}) {
+        std::string text = original;
+        text.replace(text.find(backdrop), backdrop.size(), std::string("Backdrop \"") + card + "\"");
+        script_ = folder_ + "\\GoldRush.txt";
+        WriteFileBytes(script_, text);
+        ASSERT_TRUE(CopyFileA((folder_ + "\\foxfire_back.bmp").c_str(), (folder_ + "\\" + card).c_str(), FALSE));
+        Open();
+        editor_->ShowPage(EditorWindow::PayoutsTab);
+        ClickPayout(2, 4);
+        SetWindowTextA(payouts_->GetPayoutBox(), "12");
+        BoxAnswer notice(kStaleAwardCardCaption, IDOK);
+        SaveAndRecompile();
+        EXPECT_EQ(12, saved_.GetPayouts().lines[2].payouts[0].amount) << card;
+        ASSERT_TRUE(notice.Seen()) << card;
+        EXPECT_NE(std::string::npos, notice.Text().find(card)) << notice.Text();
+    }
 }
 
 TEST_F(GridPagesTest, MultipleAndCountedSymbolsRoundTripThroughTheDialogAndTheControl) {
@@ -523,7 +540,7 @@ TEST_F(GridPagesTest, MultipleAndCountedSymbolsRoundTripThroughTheDialogAndTheCo
     EXPECT_EQ(7, payouts_->GetRow());
     EXPECT_EQ(4, payouts_->GetColumn());
 
-    SaveAndRecompile();
+    SaveAndRecompile(true);
     const ScriptPayTable& table = saved_.GetPayouts();
     const PayItem& first = table.lines[6].items[0];
     EXPECT_EQ(2, first.kind);

@@ -24,7 +24,8 @@ if(VSL_WINDOWS)
     LIBS vsl_editor vsl_resources WINDOW)
   target_include_directories(editor_window_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
     ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
-  target_compile_definitions(editor_window_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
+  target_compile_definitions(editor_window_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}"
+    VSL_CLIP_ART_DIR="${VSL_CLIP_ART_DIR}")
   add_dependencies(editor_window_test blit16 vsl_content_files)
 
   # The editor on the display: a screenshot taken with the X tools.

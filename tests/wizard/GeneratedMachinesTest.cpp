@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Bitmap.h"
 #include "BuildMachine.h"
 #include "BuiltFileFolder.h"
 #include "EnginePictureProbe.h"
@@ -159,6 +160,56 @@ void Spin(FakeMachineScript& script, const WizardChoices& d, const std::string& 
     }
 }
 
+// The size of a picture file; 0 x 0 when it cannot be read.
+SIZE PictureSize(const std::string& file)
+{
+    Bitmap picture;
+    if (!picture.LoadImageFile(file))
+        return SIZE{0, 0};
+    return SIZE{picture.Width(), picture.Height()};
+}
+
+// Where a picture of the reference stands when its hot spot is at the point.
+ScriptRect PictureAt(const AnimationReference& picture, Point at)
+{
+    const SIZE size = picture.sequences.empty() || picture.sequences[0].empty() ? SIZE{0, 0}
+                                                                                 : PictureSize(picture.sequences[0][0]);
+    const int32_t left = at.x - (picture.horizontalHotSpot == 0 ? size.cx / 2 : picture.horizontalHotSpot == 2 ? size.cx : 0);
+    const int32_t top = at.y - (picture.verticalHotSpot == 0 ? size.cy / 2 : picture.verticalHotSpot == 2 ? size.cy : 0);
+    return ScriptRect{left, top, left + size.cx, top + size.cy};
+}
+
+// Everything the machine shows stands whole inside its body picture: the reels, buttons,
+// indicators and the arm, and the coin from where its fall starts (60 pixels above the
+// drop point, as the machine screen drops it) to where it rests in the slot.
+void ExpectNothingCutAtTheEdges(const std::string& script, const SIZE& body, const std::string& label)
+{
+    EnginePictureProbe probe;
+    MachineScript compiled;
+    compiled.SetPictureProbe(&probe);
+    compiled.Compile(script, nullptr, nullptr);
+    ASSERT_TRUE(compiled.IsCompiled()) << label;
+    ASSERT_GT(body.cx, 0) << label;
+    auto inside = [&](const ScriptRect& r, const std::string& what) {
+        EXPECT_TRUE(r.right > r.left && r.bottom > r.top && r.left >= 0 && r.top >= 0 && r.right <= body.cx &&
+                    r.bottom <= body.cy)
+            << label << ": " << what << " at " << r.left << "," << r.top << " to " << r.right << "," << r.bottom
+            << " in " << body.cx << " x " << body.cy;
+    };
+    for (int32_t reel = 0; reel < compiled.GetReelCount(); ++reel)
+        inside(compiled.GetReelPosition(reel).rectangle, "reel " + std::to_string(reel));
+    inside(compiled.GetArmRect(), "the arm");
+    for (const auto& button : compiled.GetButtons())
+        inside(button.second.button.rectangle, button.first);
+    for (const auto& indicator : compiled.GetIndicators())
+        inside(indicator.second.indicator.rectangle, indicator.first);
+    const CoinSettings coin = compiled.GetCoin();
+    const Point start = {coin.dropPosition.x, coin.dropPosition.y - 60};
+    inside(PictureAt(coin.coin, start), "the falling coin where it starts");
+    inside(PictureAt(coin.coin, coin.dropPosition), "the falling coin where it ends");
+    inside(PictureAt(coin.coinDrop, coin.dropPosition), "the coin in the slot");
+}
+
 class GeneratedMachines : public ClipArtSuite {
 protected:
     void SetUp() override
@@ -250,7 +301,8 @@ TEST_F(GeneratedMachines, EveryConfigurationCompilesBuildsAndRunsItsScript)
 
 // The clip art on our CD in place of the test's own: a machine of every style and layout,
 // with the wizard pages' first symbols and sounds and the first award backdrop of the
-// gallery, its arms and buttons from the style tables, compiles and builds.
+// gallery, its arms and buttons from the style tables, compiles and builds, and shows
+// nothing cut at its body's edges.
 TEST_F(GeneratedMachines, EveryStyleAndLayoutBuildsFromTheClipArtOnOurCd)
 {
     std::string cd = "Z:" + BuiltFileFolder(VSL_CLIP_ART_DIR);
@@ -282,6 +334,9 @@ TEST_F(GeneratedMachines, EveryStyleAndLayoutBuildsFromTheClipArtOnOurCd)
         MessageCollector messages;
         EXPECT_TRUE(BuildMachineWithProgress(d.identifier + ".txt", d.identifier + ".slot", messages, nullptr))
             << c.label << ": " << (messages.messages.empty() ? "" : messages.messages[0]);
+        const BodyLayout& layout =
+            GetMachineBodies()[d.bodyIndex].layouts[size_t(LayoutIndex(int(d.reelCount), int(d.payLines)))];
+        ExpectNothingCutAtTheEdges(d.identifier + ".txt", PictureSize(cd + "\\" + layout.bitmap.file), c.label);
         for (const char* extension : {".txt", ".bmp", ".slot"})
             DeleteFileA((d.identifier + extension).c_str());
     }

@@ -14,6 +14,9 @@ namespace {
 const char kCoin[] = "parts\\coin.bmp";
 const char kCoinDrop[] = "parts\\coindrop.bmp";
 const int kDenominationLabels = 5;  // the denominations the machines take
+// Where the coin drops, from the acceptor's top left: the 32 x 32 coin on edge centred on
+// the slot (x + 30 to x + 50, y + 14 to y + 64).
+const int kCoinSlotX = 24, kCoinSlotY = 23;
 
 std::vector<std::string> Sequence(const std::string& stem, int count)
 {
@@ -65,8 +68,11 @@ void WriteCoinAcceptor(std::ostringstream& out)
     WriteRegion(out, "gimmeBills", x + 8, y + 140, 100, 20);
     WriteAnimation(out, "aniDenom", DenominationFiles());
     out << "    Indicator IDenom { aniDenom = " << x + 13 << ", " << y + 94 << ", 80 x 24 }\n";
+    // The coin drops into the acceptor's slot, its picture on edge in the slot's middle: the
+    // whole fall and the coin at rest stand inside the body.
     out << "    Coin { { { " << Art(kCoin) << " } Transparent } { { " << Art(kCoinDrop)
-        << " } Transparent } = " << x + 28 << ", 700 gimmeCoins changeDenom gimmeBills\n"
+        << " } Transparent } = " << x + kCoinSlotX << ", " << y + kCoinSlotY
+        << " gimmeCoins changeDenom gimmeBills\n"
         << "$coinsound    IDenom }\n";
 }
 

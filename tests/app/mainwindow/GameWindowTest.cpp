@@ -11,6 +11,7 @@
 #include <direct.h>
 
 #include <fstream>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -419,6 +420,59 @@ TEST_F(GameWindowTest, CompileScriptBuildsTheChosenScriptAndShowsTheResultsOfABr
         EXPECT_NE(seen.text.find(" on line "), std::string::npos) << seen.text;
     }
     EXPECT_EQ(GetFileAttributesA(built.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+std::string editedScript;
+Window* MakeRecordedEditor(GameWindow*, const std::string& script) {
+    editedScript = script;
+    return new Window;
+}
+
+bool IsCurrentDirectory(const std::string& folder) {
+    char here[MAX_PATH] = {};
+    _getcwd(here, MAX_PATH);
+    return lstrcmpiA(here, folder.c_str()) == 0;
+}
+
+// The tools that work on a script in another folder leave the game in its own: it opens
+// "lobbyAssets.ast", "fdassets.ast", "credits.ast" and its help files by their names, there.
+TEST_F(GameWindowTest, EditMachineCompileScriptAndCalculatePayoutLeaveTheGameInItsFolder) {
+    GameWindowServices services = GetGameWindowServices();
+    services.makeEditor = MakeRecordedEditor;
+    services.testBuild = [](const std::string&, const std::string&) {};
+    SetGameWindowServices(services);
+    const std::string scripts = folder_ + "\\scripts";
+    CreateDirectoryA(scripts.c_str(), nullptr);
+    const std::string script = scripts + "\\machine.txt";
+    std::ofstream(script) << "machine\n";
+    const char* const gameFiles[] = {"lobbyAssets.ast", "fdassets.ast", "credits.ast", "vS_HELP.hlp", "viradu.hlp"};
+    for (const char* name : gameFiles) Write(name, name);
+    const struct {
+        int command;
+        const char* title;
+    } tools[] = {{ID_EDIT_MACHINE, "Select Script to Edit"},
+                 {ID_COMPILE_SCRIPT, "Choose script to compile"},
+                 {ID_CALCULATE_PAYOUT, "Choose script to analyze"}};
+    for (const auto& tool : tools) {
+        {
+            FileDialogAnswer answer(tool.title, script);
+            std::unique_ptr<BoxWatcher> results;
+            if (tool.command == ID_CALCULATE_PAYOUT) results = std::make_unique<BoxWatcher>("results");
+            Command(tool.command);
+            if (results) EXPECT_TRUE(results->Result().found);
+        }
+        EXPECT_TRUE(IsCurrentDirectory(folder_)) << tool.title;
+        for (const char* name : gameFiles) {
+            std::ifstream file(name);
+            std::string line;
+            std::getline(file, line);
+            EXPECT_EQ(name, line) << tool.title;
+        }
+    }
+    EXPECT_EQ(0, lstrcmpiA(script.c_str(), editedScript.c_str())) << editedScript;
+    for (const char* name : gameFiles) DeleteFileA((folder_ + "\\" + name).c_str());
+    DeleteFileA(script.c_str());
+    RemoveDirectoryA(scripts.c_str());
 }
 
 TEST_F(GameWindowTest, AMachineOnTheCommandLineFromTheGameFolderIsPlayedAtOnceAndOnce) {

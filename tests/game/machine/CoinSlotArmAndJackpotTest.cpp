@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "../../app/DialogDriver.h"
 #include "../../app/MessageBoxWatcher.h"
+#include "Bitmap.h"
 #include "CoinDialogIds.h"
 #include "FrameListeners.h"
 #include "GeneralSettings.h"
@@ -401,4 +403,55 @@ TEST_F(CoinSlotArmAndJackpotTest, PlayBeginsWithACurrentPlayer) {
     EXPECT_EQ(Stored(kFrontDesk, "Player1Active"), 1u);
     ClickAt(kCoinSlot);
     EXPECT_EQ(face->GetMeters().Bet(), 1) << "the player's cash buys the coin";
+}
+
+namespace {
+// A file of our CD's clip art by the path the wizard's scripts give it.
+std::string ClipArtFile(const char* name) {
+    std::string path = std::string("Z:") + VSL_CLIP_ART_DIR + "\\" + name;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+bool AlikeColours(COLORREF a, COLORREF b) {
+    auto alike = [](int p, int q) { return std::abs(p - q) <= 8; };
+    return alike(GetRValue(a), GetRValue(b)) && alike(GetGValue(a), GetGValue(b)) && alike(GetBValue(a), GetBValue(b));
+}
+
+// What the machine's window shows at the point, once it shows the colour (within a 16-bit
+// picture's loss) or after a second of frames.
+COLORREF ShownAt(HWND pane, POINT at, COLORREF wanted) {
+    COLORREF shown = CLR_INVALID;
+    for (int look = 0; look < 50; ++look) {
+        HDC dc = GetDC(pane);
+        shown = GetPixel(dc, at.x, at.y);
+        ReleaseDC(pane, dc);
+        if (AlikeColours(shown, wanted)) break;
+        PumpMessages();
+        Sleep(20);
+    }
+    return shown;
+}
+}  // namespace
+
+// The Large Sword arm of our clip art, as a Gold wizard machine has it, shows the colours it
+// was drawn in: a red pommel and a silver blade (the machine editor shows the same).
+TEST_F(CoinSlotArmAndJackpotTest, TheLargeSwordArmShowsItsRedPommelAndSilverBlade) {
+    Bitmap back(300, 220, 24, false);
+    back.FillWhite();
+    ASSERT_TRUE(back.Save(files_->Output("wideback.bmp")));
+    std::string text = GlassHarbor();
+    text.replace(text.find("@/back.bmp"), 10, "@/wideback.bmp");
+    const std::string arm = "  Arm { Lever = 180, 10 }\n";
+    text.replace(text.find(arm), arm.size(), "  Arm { { \"" + ClipArtFile("arms.ast") + "\" , 130 } = 200, 10 }\n");
+    const std::string slot = BuildSlot(*files_, text, "sword.slot");
+    PlayFace* face = OpenMachine(slot);
+    ASSERT_NE(face, nullptr);
+    ASSERT_TRUE(face->GetArm().Exists());
+    const COLORREF pommel = RGB(200, 30, 30), blade = RGB(215, 220, 230);
+    const COLORREF shownPommel = ShownAt(pane_, POINT{200 + 24, 10 + 16}, pommel);
+    const COLORREF shownBlade = ShownAt(pane_, POINT{200 + 24, 10 + 100}, blade);
+    EXPECT_TRUE(AlikeColours(pommel, shownPommel)) << std::hex << shownPommel;
+    EXPECT_TRUE(AlikeColours(blade, shownBlade)) << std::hex << shownBlade;
 }

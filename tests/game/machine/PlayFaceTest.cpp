@@ -92,3 +92,58 @@ TEST_F(PlayFaceTest, ASpinClickedWithABetPaysTheTableIntoCreditAndTheRosterKeeps
     EXPECT_EQ(StoredCash(), DWORD(kStartCash - 250 + 650));
     EXPECT_TRUE(screen->CanEnd());
 }
+
+namespace {
+// A blue picture of the reel symbol's size with a white rectangle in its middle.
+void WriteBlueWithWhite(const std::string& path) {
+    Bitmap picture(16, 12, 24, false);
+    for (int32_t y = 0; y < 12; ++y)
+        for (int32_t x = 0; x < 16; ++x) {
+            uint8_t* p = picture.View().Row(y) + 3 * x;
+            const bool white = x >= 4 && x < 12 && y >= 3 && y < 9;
+            p[0] = 255;
+            p[1] = p[2] = white ? 255 : 0;
+        }
+    picture.Save(path);
+}
+
+struct ReelColours {
+    int white = 0, blue = 0, other = 0;
+};
+
+// The colours the machine's window shows over a reel's window.
+ReelColours ColoursOver(HWND pane, const RECT& reel) {
+    ReelColours seen;
+    HDC dc = GetDC(pane);
+    for (int y = reel.top; y < reel.bottom; ++y)
+        for (int x = reel.left; x < reel.right; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            if (GetRValue(c) >= 0xF0 && GetGValue(c) >= 0xF0 && GetBValue(c) >= 0xF0) ++seen.white;
+            else if (GetRValue(c) < 0x10 && GetGValue(c) < 0x10 && GetBValue(c) >= 0xF0) ++seen.blue;
+            else ++seen.other;
+        }
+    ReleaseDC(pane, dc);
+    return seen;
+}
+}  // namespace
+
+// A reel symbol keeps every colour of its picture: the white of a blue picture with a white
+// rectangle was left out as if it were transparent, and the reels showed what lay behind.
+TEST_F(PlayFaceTest, AReelSymbolShowsEveryColourOfItsPictureOnTheReels) {
+    MachineFiles files;
+    for (const char* name : {"anchor", "bell", "bell2", "gull"}) WriteBlueWithWhite(files.Path(std::string(name) + ".bmp"));
+    const std::string slot = BuildSlot(files, GlassHarbor(), "white.slot");
+    MachineScreen* screen = OpenMachine(slot);
+    ASSERT_NE(screen, nullptr);
+    const RECT reel = {30, 10, 46, 46};  // reel 1, without a shadow
+    ReelColours seen;
+    for (int look = 0; look < 100 && seen.white + seen.blue < (reel.right - reel.left) * (reel.bottom - reel.top);
+         ++look) {
+        PumpMessages();
+        Sleep(20);
+        seen = ColoursOver(pane_, reel);
+    }
+    EXPECT_EQ(0, seen.other) << seen.white << " white, " << seen.blue << " blue";
+    EXPECT_GT(seen.white, 0);
+    EXPECT_GT(seen.blue, seen.white);
+}
