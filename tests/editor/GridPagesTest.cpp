@@ -256,7 +256,7 @@ TEST_F(GridPagesTest, APayoutNamingWhatNothingDefinesIsKeptWhenTheAuthorSaysSo) 
     }
     EXPECT_EQ("Bonus() + 1", PayoutText(payouts_->GetTable().lines[2].payouts[2]));
     EXPECT_EQ("Bonus() + 1", WindowText(edit));
-    SaveAndRecompile();
+    SaveAndRecompile(true);
     EXPECT_EQ("Bonus() + 1", saved_.GetPayouts().lines[2].payouts[2].scriptlet);
 }
 
