@@ -65,9 +65,11 @@ inline uint64_t RawPixelBytes(const ImageHeader& h) {
     return uint64_t(h.height) * RowBytes(h.width, BytesPerPixel(h.kind));
 }
 inline uint64_t RawShadowBytes(const ShadowHeader& s) { return uint64_t(s.height) * RowBytes(s.width, 1); }
-// The largest picture block the engine allocates; the pixel byte count of a record is a
-// u32 and every block must be addressable by a 32-bit process.
-const uint64_t kMaxPictureBlockBytes = 0x7FFFFFFFu;
+// The largest picture block the engine allocates, as large as the largest sprite picture:
+// 256 MiB, a picture of 16384 x 8192 pixels. A 32-bit process has no room for much more, and
+// a 64-bit one that took a 2 GiB picture from a file would spend minutes drawing it: both
+// builds refuse the same pictures, and for the same reason.
+const uint64_t kMaxPictureBlockBytes = uint64_t(1) << 28;
 
 enum class RecordFault {
     None,
