@@ -4,7 +4,6 @@
 #include <initguid.h>  // the platform's import libraries lack the Active Scripting identifiers
 #include <activscp.h>
 
-#include <cmath>
 #include <stdexcept>
 
 namespace content {
@@ -92,7 +91,7 @@ int32_t ScriptletAmount(const std::string& code, const std::string& expression, 
     bool whole = Evaluate(machine + code, expression, result) && (V_VT(&result) == VT_I4 || V_VT(&result) == VT_R8);
     if (whole && V_VT(&result) == VT_R8) {
         const double value = V_R8(&result);  // NaN where the expression read what "machine" lacks
-        whole = value >= -2147483648.0 && value <= 2147483647.0 && value == std::floor(value);
+        whole = value >= -2147483648.0 && value <= 2147483647.0 && value == double(int32_t(value));
     }
     whole = whole && SUCCEEDED(VariantChangeType(&result, &result, 0, VT_I4));
     const int32_t amount = whole ? V_I4(&result) : 0;
