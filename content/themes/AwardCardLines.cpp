@@ -6,10 +6,16 @@ namespace content {
 
 namespace {
 
-// A payout its script computes from the progressive meter pays the jackpot.
-std::string AmountText(const ScriptPayTable::Payout& payout) {
+// A payout its script computes from the progressive meter pays the jackpot; any other that
+// it computes pays what the script makes of the bet.
+std::string AmountText(const ScriptPayTable::Payout& payout, int coins, const ScriptedAmount& scripted) {
     if (payout.type == 0) return std::to_string(payout.amount);
-    return payout.scriptlet.find("machine.Progressive") != std::string::npos ? "JACKPOT" : "BONUS";
+    if (payout.scriptlet.find("machine.Progressive") != std::string::npos) return "JACKPOT";
+    return std::to_string(scripted(payout.scriptlet, coins));
+}
+
+bool IsNumber(const std::string& text) {
+    return !text.empty() && text.size() < 10 && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 bool SameSymbols(const std::vector<ScriptPayTable::PatternItem>& items) {
@@ -39,7 +45,7 @@ bool WildStandsIn(const Item& item, const std::string& wild) {
 // A counted line and a line of one symbol on many reels name the count; a line of the same
 // few symbols on every reel shows them once as a mix; any other line shows its reels.
 CardLine LineOf(const ScriptPayTable::PayoutLine& line, const std::vector<std::string>& symbols, int reels,
-                int maxBet) {
+                int maxBet, const ScriptedAmount& scripted) {
     CardLine card;
     std::vector<Item> items;
     for (const Item& item : line.items) items.push_back(Taken(item, symbols));
@@ -56,20 +62,18 @@ CardLine LineOf(const ScriptPayTable::PayoutLine& line, const std::vector<std::s
     } else {
         for (const auto& item : items) card.symbols.push_back(item.symbols.empty() ? std::string() : item.symbols[0]);
     }
-    if (!line.payouts.empty()) {
-        card.single = AmountText(line.payouts.front());
-        card.most = AmountText(line.payouts[size_t(std::clamp(maxBet, 1, int(line.payouts.size())) - 1)]);
-    }
+    for (int coins = 1; coins <= std::min(maxBet, int(line.payouts.size())); ++coins)
+        card.amounts.push_back(AmountText(line.payouts[size_t(coins) - 1], coins, scripted));
     return card;
 }
 
 }  // namespace
 
 std::vector<CardLine> AwardCardLines(const ScriptPayTable& table, const std::vector<std::string>& symbols, int reels,
-                                     int maxBet) {
+                                     int maxBet, const ScriptedAmount& scripted) {
     std::vector<CardLine> lines;
     for (const auto& line : table.lines) {
-        lines.push_back(LineOf(line, symbols, reels, maxBet));
+        lines.push_back(LineOf(line, symbols, reels, maxBet, scripted));
         const auto standsIn = [&table](const Item& item) { return WildStandsIn(item, table.joker); };
         if (!table.joker.empty() && std::none_of(line.items.begin(), line.items.end(), standsIn))
             lines.back().without = table.joker;
@@ -83,6 +87,16 @@ std::vector<CardLine> AwardCardLines(const ScriptPayTable& table, const std::vec
         lines.push_back(wild);
     }
     return lines;
+}
+
+bool MiddleBetsPayPerCoin(const std::vector<CardLine>& lines) {
+    for (const CardLine& line : lines) {
+        if (line.amounts.size() < 3) continue;
+        for (size_t coins = 2; coins < line.amounts.size(); ++coins)
+            if (!IsNumber(line.amounts[0]) || line.amounts[coins - 1] != std::to_string(coins * std::stoul(line.amounts[0])))
+                return false;
+    }
+    return true;
 }
 
 }  // namespace content

@@ -22,6 +22,12 @@ struct ThemeSymbol {
     const char* caption;  // written across the symbol; empty for none
 };
 
+// A line of the award card that says what a symbol does where its picture does not.
+struct SymbolNote {
+    const char* symbol;  // null for none
+    const char* text;    // after the symbol's icon
+};
+
 struct MachineTheme {
     const char* stem;  // the machine file's name without ".slot"
     int reels;  // 3 or 5 in a row, or 9 in three rows of three
@@ -30,6 +36,7 @@ struct MachineTheme {
     COLORREF reelFace;
     Scene scene;
     ThemeSymbol symbols[6];
+    SymbolNote note;
 };
 
 extern const MachineTheme kMachineThemes[];

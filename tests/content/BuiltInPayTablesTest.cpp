@@ -188,9 +188,12 @@ TEST(BuiltInPayTables, NoLineIsAlwaysBeatenByAScriptComputedPayout) {
     }
 }
 
+// What a payout computed by the script pays here: the generator asks the script engine.
+int32_t Scripted(const std::string&, int coins) { return 1000 + coins; }
+
 // The lines of the machine's award card, as the generator draws them.
 std::vector<content::CardLine> CardOf(const Machine& m) {
-    return content::AwardCardLines(m.table, m.symbols, int(m.reels.size()), m.maxBet);
+    return content::AwardCardLines(m.table, m.symbols, int(m.reels.size()), m.maxBet, Scripted);
 }
 
 TEST(BuiltInPayTables, EveryCardOfAMachineWithAWildSymbolSaysItIsWild) {
@@ -201,7 +204,7 @@ TEST(BuiltInPayTables, EveryCardOfAMachineWithAWildSymbolSaysItIsWild) {
         const std::vector<content::CardLine> card = CardOf(m);
         const auto says = std::count_if(card.begin(), card.end(), [&](const content::CardLine& line) {
             return line.symbols == std::vector<std::string>{m.table.joker} && line.after == "IS WILD" &&
-                   line.single.empty() && line.most.empty();
+                   line.amounts.empty();
         });
         EXPECT_EQ(says, m.table.joker.empty() ? 0 : 1) << "joker \"" << m.table.joker << "\"";
         EXPECT_EQ(card.size(), m.table.lines.size() + (m.table.joker.empty() ? 0 : 1));
@@ -230,9 +233,10 @@ TEST(BuiltInPayTables, ACardLineShowsTheSymbolsItTakesAndTheWildItDoesNot) {
         if (file != "foxfire.txt") continue;
         EXPECT_EQ(card[1].symbols, std::vector<std::string>(3, "Lantern"));
         EXPECT_EQ(card[1].without, "Fox");
-        EXPECT_EQ(card[1].single, "BONUS");
+        EXPECT_EQ(card[1].amounts, (std::vector<std::string>{"1001", "1002", "1003"})) << "what the script pays";
         EXPECT_EQ(card[0].symbols, std::vector<std::string>(3, "Fox"));
-        EXPECT_EQ(card[0].most, "400");
+        EXPECT_EQ(card[0].amounts, (std::vector<std::string>{"100", "200", "400"}));
+        EXPECT_FALSE(content::MiddleBetsPayPerCoin(card)) << "the lanterns pay 2 coins less than twice 1 coin";
     }
 }
 
@@ -259,9 +263,13 @@ TEST(BuiltInPayTables, TheCardOfAProgressiveSaysWhichLineWinsTheJackpotAndOnWhat
                     << Describe(m, i) << ", bet " << coins;
         }
         const std::vector<content::CardLine> card = CardOf(m);
-        EXPECT_EQ(card[0].most, "JACKPOT") << "the column of the maximum bet";
-        EXPECT_EQ(card[0].single, std::to_string(m.table.lines[0].payouts[0].amount)) << "the column of one coin";
-        for (size_t i = 1; i < card.size(); ++i) EXPECT_NE(card[i].most, "JACKPOT") << Describe(m, i);
+        ASSERT_EQ(card[0].amounts.size(), size_t(m.maxBet)) << "a column for every bet";
+        for (int coins = 1; coins < m.maxBet; ++coins)
+            EXPECT_EQ(card[0].amounts[size_t(coins) - 1], std::to_string(m.table.lines[0].payouts[size_t(coins) - 1].amount))
+                << "bet " << coins;
+        EXPECT_EQ(card[0].amounts.back(), "JACKPOT") << "the column of the maximum bet";
+        for (size_t i = 1; i < card.size(); ++i)
+            for (const std::string& amount : card[i].amounts) EXPECT_NE(amount, "JACKPOT") << Describe(m, i);
     }
     EXPECT_EQ(progressives, 1) << "Classic Progressive";
 }

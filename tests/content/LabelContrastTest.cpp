@@ -5,7 +5,8 @@
 // drawn: its colour against the colour each pixel it covers had before, by the contrast ratio
 // of relative luminances ((L1 + 0.05) / (L2 + 0.05)), at least 3. A text drawn over its own
 // shadow (a title, a symbol's caption) reads where it stands out from the shadow or from
-// what lay there before.
+// what lay there before. So does every symbol on the award cards: where its icon meets the
+// card, each pixel stands out at that ratio from the card behind it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "AwardCardArt.h"
 #include "Canvas.h"
 #include "ContentFolders.h"
 #include "MachineThemes.h"
@@ -105,17 +107,54 @@ private:
     int texts_ = 0;
 };
 
-// A folder of the test's own, with the script of every built-in machine in it: its award
-// card is drawn from the script's pay table.
+// Keeps the card under each symbol's icon before it is drawn, and after weighs the icon's
+// outermost pixels, where it meets the card, against the card's there.
+class IconWatch : public content::CardIconWatch {
+public:
+    void BeforeIcon(const Canvas& c, const RECT& r) override {
+        before_.clear();
+        for (const POINT& p : Ring(r)) before_.push_back(c.PixelAt(p.x, p.y));
+    }
+
+    void AfterIcon(const Canvas& c, const RECT& r, const std::string& symbol) override {
+        ++icons;
+        double worst = 1e9;
+        const std::vector<POINT> ring = Ring(r);
+        for (size_t i = 0; i < ring.size(); ++i) worst = std::min(worst, Contrast(c.PixelAt(ring[i].x, ring[i].y), before_[i]));
+        if (worst < 3.0) {
+            std::ostringstream why;
+            why << titles.picture << ": " << symbol << " meets its card at a contrast of " << worst;
+            failures.push_back(why.str());
+        }
+    }
+
+    ContrastWatch titles;  // it knows the machine being drawn
+    std::vector<std::string> failures;
+    int icons = 0;
+
+private:
+    static std::vector<POINT> Ring(const RECT& r) {
+        std::vector<POINT> ring;
+        for (LONG x = r.left; x < r.right; ++x) ring.insert(ring.end(), {POINT{x, r.top}, POINT{x, r.bottom - 1}});
+        for (LONG y = r.top + 1; y < r.bottom - 1; ++y) ring.insert(ring.end(), {POINT{r.left, y}, POINT{r.right - 1, y}});
+        return ring;
+    }
+
+    std::vector<COLORREF> before_;
+};
+
+// A folder of the test's own, with the script of every built-in machine and of Foxfire
+// Grove in it: its award card is drawn from the script's pay table.
 std::string MachineFolder() {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = std::string(temp) + "vsl_label_contrast\\";
     CreateDirectoryA(folder.c_str(), nullptr);
-    for (size_t i = 0; i < content::kMachineThemeCount; ++i) {
-        const std::string script = std::string(content::kMachineThemes[i].stem) + ".txt";
-        CopyFileA((std::string(VSL_MACHINE_SCRIPTS "\\") + script).c_str(), (folder + script).c_str(), FALSE);
-    }
+    std::vector<std::string> stems{"foxfire"};
+    for (size_t i = 0; i < content::kMachineThemeCount; ++i) stems.push_back(content::kMachineThemes[i].stem);
+    for (const std::string& stem : stems)
+        CopyFileA((std::string(VSL_MACHINE_SCRIPTS "\\") + stem + ".txt").c_str(), (folder + stem + ".txt").c_str(),
+                  FALSE);
     return folder;
 }
 
@@ -133,5 +172,23 @@ TEST(BuiltInMachineLabels, EveryTextReadsAgainstWhatLiesBehindIt) {
     }
     Canvas::SetTextWatch(previous);
     EXPECT_GT(watch.Texts(), 21 * 20) << "the labels of every machine were drawn";
+    for (const std::string& failure : watch.failures) ADD_FAILURE() << failure;
+}
+
+TEST(BuiltInMachineLabels, EverySymbolOnACardStandsOutFromIt) {
+    const std::string folder = MachineFolder();
+    const content::ContentFolders to{folder, folder, folder, folder};
+    IconWatch watch;
+    content::CardIconWatch* previous = content::SetCardIconWatch(&watch);
+    content::TextWatch* previousText = Canvas::SetTextWatch(&watch.titles);
+    try {
+        content::MakeMachineArt(to);
+        content::MakeBuiltInMachineArt(to);
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << e.what();
+    }
+    Canvas::SetTextWatch(previousText);
+    content::SetCardIconWatch(previous);
+    EXPECT_GT(watch.icons, 22 * 10) << "the symbols of every card were drawn";
     for (const std::string& failure : watch.failures) ADD_FAILURE() << failure;
 }
