@@ -7,11 +7,10 @@
 # replaced by the free fonts-liberation faces of the same measures. With VSL_CD set to a
 # folder, that folder is the prefix's CD-ROM drive D: (see mount-cd.sh). Documents (.doc) open
 # in the word processor, as rich text, the form of our release notes. Dialogs and message
-# boxes are set in Wine's own Tahoma ("MS Shell Dlg"): this Wine looks for its faces in a
-# folder beside its programs where the package does not put them, and without Tahoma they
-# fall back to a face that Wine measures up to two pixels narrower than it draws at 8
-# points, so a box sized to its text cut off the text's last character. The face goes into
-# the prefix's Fonts folder, where Wine finds it.
+# boxes are set in Wine's own Tahoma ("MS Shell Dlg"): without it they fall back to a face
+# that Wine measures up to two pixels narrower than it draws at 8 points, so a box sized to
+# its text cut off the text's last character. Tahoma and Wine's symbol font Marlett go into
+# the prefix's Fonts folder (wine-fonts.sh).
 here=$(cd "$(dirname "$0")" && pwd)
 reg=$(mktemp --suffix=.reg)
 # "=-" removes the value: a prefix that was once set to "N" goes back to the default.
@@ -34,12 +33,7 @@ $managed
 REG
 wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
 rm -f "$reg"
-fonts="${WINEPREFIX:-$HOME/.wine}/drive_c/windows/Fonts"
-for face in tahoma.ttf tahomabd.ttf; do
-  for dir in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine/share/wine/fonts; do
-    if [ -f "$dir/$face" ] && [ -d "$fonts" ]; then cmp -s "$dir/$face" "$fonts/$face" || cp "$dir/$face" "$fonts/"; break; fi
-  done
-done
+"$here/wine-fonts.sh"
 if [ -n "${VSL_CD:-}" ]; then
   "$here/mount-cd.sh" "$VSL_CD"
 fi

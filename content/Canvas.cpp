@@ -151,4 +151,17 @@ COLORREF Canvas::PixelAt(int32_t x, int32_t y) const {
     return RGB(p[2], p[1], p[0]);
 }
 
+void Canvas::Dim(COLORREF toward, double t) {
+    GdiFlush();
+    for (int32_t y = 0; y < Height(); ++y) {
+        uint8_t* p = bitmap_.Pixels() + size_t(y) * bitmap_.RowBytes();
+        for (int32_t x = 0; x < Width(); ++x, p += 3) {
+            const COLORREF colour = RGB(p[2], p[1], p[0]);
+            if (colour == kKeyColour) continue;
+            const COLORREF dimmed = Blend(colour, toward, t);
+            p[0] = GetBValue(dimmed), p[1] = GetGValue(dimmed), p[2] = GetRValue(dimmed);
+        }
+    }
+}
+
 }  // namespace content

@@ -11,6 +11,9 @@ namespace content {
 
 // Magenta, the colour key of every transparent picture the generator makes.
 const COLORREF kKeyColour = RGB(255, 0, 255);
+// How far a disabled button's picture is dimmed towards what lies around it (Canvas::Dim):
+// its label then stands out from its face by less than half as much as at rest.
+const double kDisabledDim = 0.6;
 
 struct FontSpec {
     const char* face = "Arial";
@@ -66,6 +69,9 @@ public:
                     int offset = 2, UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     // The pixel's colour (after any drawing still queued).
     COLORREF PixelAt(int32_t x, int32_t y) const;
+    // Every pixel but those of the colour key moves the fraction t of the way to the colour:
+    // a picture dimmed, its texts with it (a disabled button is its normal picture dimmed).
+    void Dim(COLORREF toward, double t);
 
 private:
     void DrawLabel(const std::string& text, RECT r, const FontSpec& font, COLORREF colour, UINT format);

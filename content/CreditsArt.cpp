@@ -112,12 +112,15 @@ void StarCard(const ContentFolders& to) {
     Save(c, to, "star.bmp");
 }
 
+// At rest, lit, and disabled ("_off"): the one at rest sunk into the backdrop.
 void Button(const ContentFolders& to, const std::string& name, const char* text, int width) {
-    for (int lit = 0; lit < 2; ++lit) {
+    static const char* const kFrames[] = {"", "_lit", "_off"};
+    for (int frame = 0; frame < 3; ++frame) {
         Canvas c(width, 40, kDeep);
-        c.RoundBox(RECT{0, 0, width, 40}, 14, lit ? RGB(255, 214, 100) : RGB(190, 130, 40), RGB(70, 30, 0), 2);
+        c.RoundBox(RECT{0, 0, width, 40}, 14, frame == 1 ? RGB(255, 214, 100) : RGB(190, 130, 40), RGB(70, 30, 0), 2);
         c.Text(text, RECT{0, 0, width, 40}, FontSpec{"Arial", 15, FW_BOLD}, RGB(50, 20, 0));
-        Save(c, to, name + (lit ? "_lit" : "") + ".bmp");
+        if (frame == 2) c.Dim(kDeep, kDisabledDim);
+        Save(c, to, name + kFrames[frame] + ".bmp");
     }
 }
 

@@ -43,7 +43,7 @@ void Button(const std::string& folder, const std::string& file, const ButtonLook
     else
         c.RoundBox(r, 14, face, look.edge, 3);
     c.Text(kLabels[button], r, FontSpec{"Arial", 15, FW_BOLD},
-           disabled ? RGB(150, 150, 150) : pressed ? RGB(255, 255, 200) : look.text);
+           disabled ? RGB(150, 150, 150) : pressed ? RGB(255, 255, 200) : ReadableOn(look.text, face));
     SaveClipArt(c, folder, file);
 }
 

@@ -42,16 +42,19 @@ void Coin(const ContentFolders& to, const CabinetLook& look) {
     SaveMachinePicture(coin, to, look.prefix + "_coin.bmp");
 }
 
+// Three frames each: at rest, lit, and disabled ("_off"), the one at rest sunk into the panel.
 void Buttons(const ContentFolders& to, const CabinetLook& look) {
     static const char* const kButtons[][2] = {
         {"betone", "BET ONE"}, {"betmax", "BET MAX"}, {"cashout", "CASH OUT"}, {"spin", "SPIN"}};
+    static const char* const kFrames[] = {"", "_lit", "_off"};
     for (const auto& b : kButtons)
-        for (int lit = 0; lit < 2; ++lit) {
+        for (int frame = 0; frame < 3; ++frame) {
             Canvas c(88, 44, look.panel);
-            const COLORREF face = lit ? look.buttonLit : look.button;
+            const COLORREF face = frame == 1 ? look.buttonLit : look.button;
             c.RoundBox(RECT{0, 0, 88, 44}, 14, face, RGB(60, 30, 0), 2);
             c.Text(b[1], RECT{0, 0, 88, 44}, FontSpec{"Arial", 15, FW_BOLD}, ReadableOn(RGB(40, 20, 0), face));
-            SaveMachinePicture(c, to, look.prefix + "_" + b[0] + (lit ? "_lit" : "") + ".bmp");
+            if (frame == 2) c.Dim(look.panel, kDisabledDim);
+            SaveMachinePicture(c, to, look.prefix + "_" + b[0] + kFrames[frame] + ".bmp");
         }
 }
 

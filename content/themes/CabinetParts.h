@@ -1,8 +1,8 @@
 // The parts every machine of ours has besides its backdrop and symbols, drawn and
-// synthesized in the machine's colours and key: the four buttons with their lit frames,
-// the meters' digits, the denomination plate's values, the arm's lever, the coin glow, the
-// coin and the four sounds (MachineSounds.h, in the key that the prefix's machine has
-// there). Each file is "<prefix>_<part>.bmp" or ".wav" in the machines folder.
+// synthesized in the machine's colours and key: the four buttons with their lit and
+// disabled frames, the meters' digits, the denomination plate's values, the arm's lever, the
+// coin glow, the coin and the four sounds (MachineSounds.h, in the key that the prefix's
+// machine has there). Each file is "<prefix>_<part>.bmp" or ".wav" in the machines folder.
 #pragma once
 #include <windows.h>
 

@@ -16,4 +16,11 @@ bool SpriteItem::OnStateChanged(uint8_t state) {
     return true;
 }
 
-void SpriteItem::ShowHighlightImage(bool highlighted) { ShowButtonHighlightImage(highlighted); }
+// A disabled item shows that it is off even with the focus: Spin takes the focus from its
+// own hot key after its click has disabled it, and lit it would look ready for the next spin.
+void SpriteItem::ShowHighlightImage(bool highlighted) {
+    if (IsEnabled())
+        ShowButtonHighlightImage(highlighted);
+    else
+        ShowButtonStateImage(false);
+}

@@ -19,7 +19,7 @@ public:
     bool OnHighlightChanged(bool highlighted) override;
     // Frame 2 of sequence 0 when disabled, frame 0 when enabled.
     bool OnStateChanged(uint8_t state) override;
-    // Frame 1 highlighted; else frame 2 disabled, frame 0 enabled.
+    // Frame 2 disabled, highlighted or not; else frame 1 highlighted, frame 0 not.
     void ShowHighlightImage(bool highlighted);
 
 private:

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -191,17 +195,21 @@ public:
         CloseHandle(file);
         if (read != bytes_.size() || bytes_.size() < 54) bytes_.clear();
     }
+    int32_t Width() const { return bytes_.empty() ? 0 : Word(18); }
+    int32_t Height() const { return bytes_.empty() ? 0 : std::abs(Word(22)); }
     COLORREF At(int x, int y) const {
         if (bytes_.empty()) return CLR_INVALID;
-        const auto word = [&](size_t at) { return int32_t(bytes_[at] | bytes_[at + 1] << 8 | bytes_[at + 2] << 16 |
-                                                          uint32_t(bytes_[at + 3]) << 24); };
-        const int32_t width = word(18), height = word(22), offset = word(10);
+        const int32_t width = Word(18), height = Word(22), offset = Word(10);
         const int32_t row = height < 0 ? y : height - 1 - y, stride = (width * 3 + 3) / 4 * 4;
         const size_t at = size_t(offset) + size_t(row) * size_t(stride) + size_t(x) * 3;
         return at + 2 < bytes_.size() ? RGB(bytes_[at + 2], bytes_[at + 1], bytes_[at]) : CLR_INVALID;
     }
 
 private:
+    int32_t Word(size_t at) const {
+        return int32_t(bytes_[at] | bytes_[at + 1] << 8 | bytes_[at + 2] << 16 | uint32_t(bytes_[at + 3]) << 24);
+    }
+
     std::vector<unsigned char> bytes_;
 };
 
@@ -217,6 +225,72 @@ TEST(GeneratedMachine, FoxfireGroveHasItsAwardCardBelowTheReelsAsTheBuiltInMachi
     for (int y = 340; y < 386; ++y)
         for (int x = 52; x < 454; ++x) lit += foxfire.At(x, y) != face;
     EXPECT_GT(lit, 1000);
+}
+
+// The contrast ratio of two colours' relative luminances, (L1 + 0.05) / (L2 + 0.05).
+double Contrast(COLORREF a, COLORREF b) {
+    const auto luminance = [](COLORREF c) {
+        const auto channel = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(GetRValue(c)) + 0.7152 * channel(GetGValue(c)) + 0.0722 * channel(GetBValue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How a button's label stands out from its face: the face is the picture's commonest
+// colour, the label the pixel of the middle band (clear of the edge and the corners) that
+// stands out from it most. 0 for a picture that cannot be read.
+double LabelContrast(const MachinePicture& button) {
+    const int32_t width = button.Width(), height = button.Height();
+    std::map<COLORREF, int> counts;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) ++counts[button.At(x, y)];
+    if (counts.empty()) return 0;
+    COLORREF face = counts.begin()->first;
+    for (const auto& [colour, count] : counts)
+        if (count > counts[face]) face = colour;
+    double most = 0;
+    for (int y = height / 4; y < height * 3 / 4; ++y)
+        for (int x = width / 6; x < width * 5 / 6; ++x) most = std::max(most, Contrast(button.At(x, y), face));
+    return most;
+}
+
+// Every button of every machine we make shows that it is disabled: its animation has the
+// frame that a disabled button shows (frame 2), in which its label stands out from its face
+// by at most half as much as at rest.
+TEST(GeneratedMachine, EveryButtonHasADisabledFrameThatIsPlainlyDimmed) {
+    std::vector<std::string> machines = {"foxfire", "credits"};
+    for (size_t i = 0; i < kBuiltInMachineCount; ++i) {
+        const std::string script = kBuiltInMachines[i].script;
+        machines.push_back(script.substr(0, script.rfind('.')));
+    }
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(kMachineDir.c_str()));
+    int buttons = 0;
+    for (const std::string& name : machines) {
+        MachineDescription md;
+        md.Compile(name + ".txt", nullptr, nullptr);
+        ASSERT_TRUE(md.IsCompiled()) << name;
+        for (const auto& [button, record] : md.GetButtons()) {
+            ++buttons;
+            const std::vector<std::vector<std::string>>& sequences = record.button.picture.sequences;
+            if (sequences.empty() || sequences[0].size() < 3) {
+                ADD_FAILURE() << name << ": " << button << " has no disabled frame";
+                continue;
+            }
+            const double atRest = LabelContrast(MachinePicture(sequences[0][0]));
+            const double disabled = LabelContrast(MachinePicture(sequences[0][2]));
+            EXPECT_GT(atRest, 3.0) << name << ": " << button << " at rest";
+            EXPECT_LE(disabled, atRest / 2) << name << ": " << button << " disabled, its label at " << disabled
+                                            << " against " << atRest << " at rest";
+        }
+    }
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(buttons, 4 * int(machines.size()) + 1) << "the credits' Done among them";
 }
 
 TEST(ProgramResources, TheIconAndTheCursorsAreInVsl) {

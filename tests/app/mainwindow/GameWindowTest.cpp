@@ -3,7 +3,7 @@
 // their titles, the machine commands opening the screen window of a machine file that is
 // there and reporting one that is missing, the command-line machine from the game folder
 // played at once, once, and the notes command opening the notes in the word processor; every
-// caption of the program's dialogs fits its control.
+// caption of the program's dialogs fits its control, and the caption buttons have their font.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -108,6 +108,21 @@ TEST(GameDialogsTest, EveryCaptionFitsItsControl) {
     std::string report;
     for (const std::string& problem : problems) report += problem + "\n";
     EXPECT_TRUE(problems.empty()) << problems.size() << " captions do not fit:\n" << report;
+}
+
+// Where Wine draws a window's frame itself (as in this prefix), the caption's minimize,
+// maximize and close buttons are the characters "0", "1" and "r" of Wine's symbol font,
+// drawn as letters of another face where the prefix lacks it.
+TEST(GameWindowFrameTest, TheCaptionButtonsAreDrawnFromTheSymbolFont) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett");
+    HGDIOBJ old = SelectObject(dc, font);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc, sizeof face, face);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    DeleteDC(dc);
+    EXPECT_STREQ(face, "Marlett") << "the symbol font is missing from the prefix's Fonts folder";
 }
 
 TEST(GameMenusTest, TheLobbyOffersEveryBuiltInMachineByGroup) {

@@ -25,7 +25,11 @@ struct EventProbe : ItemEventSink {
 
 struct ActionProbe {
     std::vector<std::string>* log;
-    void Clicked(FaceElement&) { log->push_back("action"); }
+    bool disables = false;  // as Spin disables itself
+    void Clicked(FaceElement& element) {
+        log->push_back("action");
+        if (disables) element.SetState(0);
+    }
 };
 
 class ItemRouting : public ItemStage {
@@ -125,6 +129,13 @@ TEST_F(ItemRouting, SpriteItemsFireTheirEventsAndShowTheirButtonPictures) {
     EXPECT_TRUE(Take().empty()) << "a disabled item is not hit";
     item.SetState(1);
     EXPECT_EQ(0u, GetSpriteFrame(*item.GetSprite()));
+    // Its hot key runs its action, which disables it, and then gives it the focus: it is
+    // not lit, it shows that it is off.
+    action.disables = true;
+    item.SetHotKey('S', 0);
+    SendMessageA(window_.GetHandle(), WM_KEYDOWN, 'S', 1);
+    EXPECT_EQ((std::vector<std::string>{"item:event1", "action", "item:event2"}), Take());
+    EXPECT_EQ(2u, GetSpriteFrame(*item.GetSprite())) << "focused but disabled: frame 2";
     host_.ClearElements();
     item.SetEventSink(nullptr);
     EXPECT_EQ((std::vector<std::string>{"item:release"}), Take());
