@@ -379,6 +379,7 @@ private:
     void CheckRequiredElement(const std::string& name, SymbolKind kind, const std::string& what);
     void CheckAnimationFiles(const AnimationRecord& animation);
     void CheckCoinNames();
+    void CheckSoundFile(const std::string& name, const SoundPart& part);
     void CheckPayoutNames();
     void CheckPlayedSounds();
     void NoteMissingFile(const std::string& file);

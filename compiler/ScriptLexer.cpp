@@ -325,6 +325,10 @@ int32_t LineOfOffset(const std::string& bytes, size_t offset) {
 }
 }  // namespace
 
+int32_t ScriptLexer::LineOfPosition(int32_t position) const {
+    return LineOfOffset(stream_.Bytes(), position > 0 ? size_t(position - 1) : 0);
+}
+
 std::string ScriptLexer::ReadTextAfter(int32_t offset, int32_t* firstLine) const {
     if (firstLine) *firstLine = 1;
     if (token_.kind == TokenKind::EndOfFile || offset < 0) return std::string();

@@ -50,6 +50,8 @@ public:
     // byte, with line ends read as '\n' and NUL bytes left out.
     // When firstLine is given it receives the file's line (from 1) on which the text starts.
     std::string ReadTextAfter(int32_t offset, int32_t* firstLine = nullptr) const;
+    // The file's line (from 1) of the character at a position (from 1, as tokens give it).
+    int32_t LineOfPosition(int32_t position) const;
 
     const std::string& LineText() const { return lineText_; }
     int32_t Column() const { return column_; }

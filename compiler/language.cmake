@@ -27,6 +27,7 @@ add_library(vsl_compiler STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art/IndicatorStatement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/ResourceStatements.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/CompileChecks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/SoundFileCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/SpriteAssetReading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/ArtFormatters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/DefinitionFormatters.cpp
@@ -41,3 +42,5 @@ target_include_directories(vsl_compiler PUBLIC ${CMAKE_CURRENT_LIST_DIR}
 target_link_libraries(vsl_compiler PUBLIC vsl_core)
 # The picture probe reads sprite and image assets with the engine's own checks.
 target_link_libraries(vsl_compiler PRIVATE quor_sprite_math quor_images)
+# A sound file is judged by the sound library's own reader.
+target_link_libraries(vsl_compiler PRIVATE aulosnd_core)

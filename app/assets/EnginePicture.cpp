@@ -5,6 +5,7 @@
 
 #include "Bitmap.h"
 #include "DepthConversion.h"
+#include "PictureFileText.h"
 
 std::unique_ptr<Bitmap> MakeEnginePicture(const Bitmap& source, const RECT& part) {
     Bitmap converted(source);
@@ -24,7 +25,7 @@ std::unique_ptr<Bitmap> LoadBmpAsDib16(const std::string& name, const RECT* crop
     if (std::FILE* probe = std::fopen(name.c_str(), "rb")) std::fclose(probe);
     else throw std::runtime_error("Cant open " + name);
     Bitmap loaded;
-    if (!loaded.LoadImageFile(name)) throw std::runtime_error("Can't read " + name);
+    if (!loaded.LoadImageFile(name)) throw std::runtime_error(PictureNotReadText(name));
     RECT part = loaded.Bounds();
     if (crop) part = *crop;
     else if (inset) part = RECT{1, 1, loaded.Width() - 1, loaded.Height() - 1};

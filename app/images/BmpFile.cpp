@@ -49,7 +49,8 @@ bool BmpFile::ReadHeaders(uint64_t fileSize) {
         fileHeader_.type != kBmpMagic)
         return Fail("not a BMP file");
     if (!ReadExactly(file_, &header_, sizeof header_) || header_.size != sizeof(BmpInfoHeader))
-        return Fail("unsupported BMP header (only the 40-byte header is read)");
+        return Fail("its BMP header is " + std::to_string(header_.size) +
+                    " bytes long, and only the 40-byte header is read");
     const bool runs = (header_.compression == kBmpRle8 && header_.bitCount == 8) ||
                       (header_.compression == kBmpRle4 && header_.bitCount == 4);
     if (header_.compression != kBmpRgb && header_.compression != kBmpBitFields && !runs)

@@ -23,6 +23,7 @@ void ImageFileReader::PrintInfo(std::FILE* out) const {
 
 bool ImageFileReader::Fail(const std::string& reason) {
     valid_ = false;
+    reason_ = reason;
     error_ = name_ + ": " + reason;
     return false;
 }

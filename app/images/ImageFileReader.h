@@ -39,8 +39,10 @@ public:
     ImageFileReader& operator=(const ImageFileReader&) = delete;
 
     bool IsValid() const { return valid_; }
-    // Why the reader is not valid ("" while it is).
+    // Why the reader is not valid ("" while it is): the file's name, ": " and the reason.
     const std::string& Error() const { return error_; }
+    // The reason alone.
+    const std::string& Reason() const { return reason_; }
     const ImageInfo& Info() const { return info_; }
 
     // Bytes that ReadRow hands out per row.
@@ -64,4 +66,5 @@ protected:
 
 private:
     std::string error_;
+    std::string reason_;
 };

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "MachineDescription.h"
+#include "SoundFileCheck.h"
 
 namespace {
 
@@ -29,12 +30,23 @@ void MachineDescription::Validate() {
     if (reelPositions_.empty()) Warn("Reel positions must be given.");
     for (const auto& animation : GetAnimations()) CheckAnimationFiles(animation.second.animation);
     CheckCoinNames();
-    for (const auto& sound : GetSounds()) {
-        const SoundPart& part = sound.second.sound;
-        if (FileOpens(part.file)) continue;
+    for (const auto& sound : GetSounds()) CheckSoundFile(sound.first, sound.second.sound);
+}
+
+// A sound file must be there. One that the game cannot play (judged as the wizard and the
+// Sounds page judge it) is said, not counted, as the machine still plays without it. An
+// asset file's sounds are judged where they were built.
+void MachineDescription::CheckSoundFile(const std::string& name, const SoundPart& part) {
+    if (!FileOpens(part.file)) {
         NoteMissingFile(part.file);
-        Warn(sound.first + " uses " + part.file + "... sounds like it's missing.");
+        Warn(name + " uses " + part.file + "... sounds like it's missing.");
+        return;
     }
+    if (part.assetNumber != 0) return;
+    if (SoundLibraryPlays(part.file)) return;
+    Notice("Warning: The sound " + name + " on line " + std::to_string(part.line) + " uses " + part.file +
+           ", which the game cannot play (it plays WAV files in PCM format at 44100, 22050 or 11025 Hz and CWV"
+           " files)");
 }
 
 // Each missing file once, where it was first missed.

@@ -31,6 +31,7 @@ bool MachineDescription::ParseSound() {
     if (!AcceptKeywordAt(ScriptKeyword::Sound, keyword)) return false;
     CheckCancel();
     SoundPart sound;
+    sound.line = lexer_.LineOfPosition(keyword.start);
     Require(ReadSymbolNameAt(sound.name, sound.nameSpan), "Identifier req'd for Sound");
     ExpectToken(TokenKind::LeftBrace, "{ req'd for Sound");
     CheckToken(Current(), TokenKind::String, "Filename req'd");

@@ -84,6 +84,7 @@ public:
     bool compressed = false;
     SourceSpan compressedSpan;
     SourceSpan entrySpan;        // the file name to the last value after it
+    int32_t line = 0;            // the script's line (from 1) of the Sound statement
 };
 
 class RegionPart : public SymbolPart {

@@ -92,8 +92,10 @@ int GalleryPicker::OnCreate() {
     }
     FitToBackdrop(size);
     ShowScrollBar(GetHandle(), SB_VERT, TRUE);
-    SCROLLINFO scroll = {sizeof scroll, SIF_RANGE | SIF_PAGE | SIF_POS, 0, grid_.GetRows() - 1, UINT(visibleRows_),
-                         firstRow_, 0};
+    // A gallery that fits in view keeps its bar, disabled: without it the client area would
+    // reach past the view by the bar's width.
+    SCROLLINFO scroll = {sizeof scroll, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, grid_.GetRows() - 1,
+                         UINT(visibleRows_), firstRow_, 0};
     SetScrollInfo(GetHandle(), SB_VERT, &scroll, TRUE);
     view_ = std::make_unique<GalleryThumbWindow>(file_, record_, visibleRows_, thumbnailOffset_, highlightOffset_);
     if (!view_->Open(this, size, firstRow_)) EndWith(false);

@@ -13,6 +13,7 @@
 #include "JpegSize.h"
 #include "MachineLayout.h"
 #include "MachineScript.h"
+#include "PictureFileText.h"
 #include "Quor2_5.h"
 
 namespace {
@@ -67,6 +68,15 @@ bool MachineLayout::ReplaceBackdrop(const std::string& file) {
     if (IsJpegName(file)) DecodeJpegFile(file);
     else LoadBitmapFile(file);
     return backdrop_ != nullptr;
+}
+
+std::string MachineLayout::BackdropFileProblem(const std::string& file) {
+    if (!IsJpegName(file)) return PictureFileProblem(file);
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    uint16_t width = 0, height = 0;
+    if (GetJpegSize(bytes.data(), bytes.size(), width, height)) return std::string();
+    return file + " cannot be read: it is not a JPEG picture whose size can be read.";
 }
 
 bool MachineLayout::LoadAssetBackdrop(const std::string& file, int32_t asset) {

@@ -41,6 +41,9 @@ public:
     bool LoadBackdrop(MachineScript* script) override;
     // Loads the file (a JPEG or a bitmap) in place of the backdrop.
     bool ReplaceBackdrop(const std::string& file);
+    // Why the file cannot be the backdrop: for a bitmap the picture file text, for a JPEG
+    // that its size cannot be read. Empty when it can.
+    static std::string BackdropFileProblem(const std::string& file);
     HBITMAP GetBackdrop() const { return backdrop_; }
     SIZE GetSize() const { return backdropSize_; }
 

@@ -9,6 +9,7 @@
 #include "Bitmap.h"
 #include "EditorPageIds.h"
 #include "PageDialogs.h"
+#include "PictureFileText.h"
 #include "RelativePath.h"
 #include "SequencePreviewWindow.h"
 
@@ -94,6 +95,7 @@ AnimationFrame* AnimationPage::InsertFrameBefore(const ThumbIndex& at, const std
     RECT shown = row.rect;
     shown.bottom += LineHeight();
     ScrollIntoView(shown);
+    ReportSelection();  // the row's count of images has grown
     return frame;
 }
 
@@ -134,6 +136,13 @@ void AnimationPage::PasteFrame(bool asNewFrame) {
 void AnimationPage::InsertFramesFromFiles() {
     std::vector<std::string> paths;
     if (!GetPageDialogs().chooseFiles(this, paths, kBitmapFilter, "Choose Bitmap Files")) return;
+    // A file that is not read refuses the lot, before any frame is inserted.
+    for (const std::string& path : paths) {
+        const std::string problem = PictureFileProblem(path);
+        if (problem.empty()) continue;
+        MessageBoxA(GetHandle(), problem.c_str(), "Error loading file", MB_OK | MB_ICONSTOP);
+        return;
+    }
     // Each goes before the selected frame, so that they end up in the order chosen.
     for (const std::string& path : paths) InsertFrameBefore(selection_, MakeRelativePath(folder_, path), nullptr);
 }

@@ -81,6 +81,12 @@ bool GraphicsPage::ChooseNewPicture(EditableElement* added) {
 void GraphicsPage::ChooseBackdrop() {
     std::string path;
     if (!GetPageDialogs().chooseFile(this, path, kBackdropFilter, "Choose Backdrop")) return;
+    // A picture that is not read is refused before the script or the page changes.
+    const std::string problem = MachineLayout::BackdropFileProblem(path);
+    if (!problem.empty()) {
+        MessageBoxA(GetHandle(), problem.c_str(), "Error loading file", MB_OK | MB_ICONSTOP);
+        return;
+    }
     path = MakeRelativePath(CurrentDirectory(), path);
     if (script_) script_->SetBackdrop(path);
     {

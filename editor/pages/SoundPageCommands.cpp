@@ -5,6 +5,7 @@
 #include "MachineScript.h"
 #include "PageDialogs.h"
 #include "RelativePath.h"
+#include "SoundFileCheck.h"
 #include "SoundName.h"
 #include "SoundPage.h"
 #include "SoundSystem.h"
@@ -110,15 +111,22 @@ void SoundPage::RenameSound() {
     InvalidateRow(selected_);
 }
 
-// The saved current directory comes back whatever the dialog did.
+// The saved current directory comes back whatever the dialog did. A file that the game
+// cannot play is refused with the wizard's reason, as if the dialog had been cancelled.
 bool SoundPage::ChooseFile(std::string& path) {
     char saved[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof saved, saved);
     path.clear();
     const bool chosen = GetPageDialogs().chooseFile(this, path, kSoundFilter, kSoundTitle);
     SetCurrentDirectoryA(saved);
-    if (chosen) path = MakeRelativePath(folder_, path);
-    return chosen;
+    if (!chosen) return false;
+    const SoundFileRefusal refusal = RefusalOfSoundFile(path);
+    if (!refusal.text.empty()) {
+        MessageBoxA(GetHandle(), refusal.text.c_str(), refusal.caption.c_str(), MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    path = MakeRelativePath(folder_, path);
+    return true;
 }
 
 void SoundPage::ChooseSoundFile() {

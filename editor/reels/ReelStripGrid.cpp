@@ -11,7 +11,7 @@ const DWORD kSymbolBoxStyle = 0x50200003;  // child, visible, vertical scroll ba
 const DWORD kNumberBoxStyle = 0x40802000;  // child, border, digits only
 const char kNumberSample[] = "99999W";
 const int kMostListedSymbols = 16;  // a longer list scrolls
-const int kListMargins = 8;         // the list's frame and the items' margins
+const int kListMargins = 8;         // the frame and the items' margins of the list and the closed box
 
 std::vector<ReelStrip> ReadStrips(const MachineScript& script) {
     std::vector<ReelStrip> strips;
@@ -63,7 +63,8 @@ void ReelStripGrid::Measure() {
     rowHeight_ = std::max(1, GridFontHeight(GetHandle(), font_));
     widestName_ = 0;
     for (const std::string& name : symbols_) widestName_ = std::max(widestName_, GridTextWidth(GetHandle(), font_, name));
-    nameWidth_ = widestName_ + 16;
+    // The closed symbol box shows the widest name whole beside its drop-down button.
+    nameWidth_ = widestName_ + kListMargins + GetSystemMetrics(SM_CXVSCROLL);
     numberWidth_ = GridTextWidth(GetHandle(), font_, kNumberSample);
     columnWidth_ = nameWidth_ + numberWidth_;
 }

@@ -2,7 +2,9 @@
 // gives its own warning and fails the compile.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -189,6 +191,24 @@ TEST(CompileChecks, PicturesOfRequiredElements) {
                                         "Credit indicator files required\n",
                                         "Bet uses b.wav... sounds like it's missing.\n",
                                         "3 Warnings\n"}));
+}
+
+// A sound file that is there but no sound the game plays is said with its statement's
+// line (from 1); the machine still compiles. A sound it plays is not mentioned.
+TEST(CompileChecks, ASoundFileTheGameCannotPlayIsSaidWithItsLine) {
+    StandInFiles files({"good.wav"});
+    { std::ofstream("fake.wav", std::ios::binary) << "not wave"; }
+    const std::string script =
+        ArtHeader() + PlayableArt(kSymbols, "  Sound Good { \"good.wav\" }\n  Sound Fake { \"fake.wav\" }\n");
+    const size_t at = script.find("Sound Fake");
+    const std::string line = std::to_string(std::count(script.begin(), script.begin() + std::ptrdiff_t(at), '\n') + 1);
+    bool compiled = false;
+    EXPECT_EQ(Messages(script, &compiled),
+              (std::vector<std::string>{"Warning: The sound Fake on line " + line +
+                                        " uses fake.wav, which the game cannot play (it plays WAV files in PCM"
+                                        " format at 44100, 22050 or 11025 Hz and CWV files)\n"}));
+    EXPECT_TRUE(compiled);
+    std::remove("fake.wav");
 }
 
 TEST(CompileChecks, ElementsTheEditorEmptied) {

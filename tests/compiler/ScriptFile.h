@@ -25,8 +25,11 @@ std::string WithCrlf(const std::string& lf);
 // Every byte of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 
-// Empty stand-ins, in the current folder, for the files that a compile opens; removed
-// again afterwards.
+// Stand-ins, in the current folder, for the files that a compile opens: empty, but a
+// ".wav" a sound the game plays, as the compile reads sounds; removed again afterwards.
+// The bytes of a WAV file the game plays: two samples.
+std::string TinyWave();
+
 class StandInFiles {
 public:
     explicit StandInFiles(const std::vector<std::string>& names);

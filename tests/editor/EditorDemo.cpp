@@ -3,6 +3,7 @@
 // on the command line gets the status bar's text once that is on screen; the program ends
 // after the number of milliseconds given second. A third argument shows another page:
 // "animations" (with Glow's second frame selected and its sequence playing in a preview)
+// "pasted" (Glow's second frame copied and pasted as a third, the status bar counting it)
 // or "sounds" (with the second sound selected); "scrolled" shows the Graphics page
 // shortened and scrolled down by 100 pixels, with a region added where it was clicked.
 #include <windows.h>
@@ -35,7 +36,7 @@ void ShowScrolled(EditorWindow& editor) {
     mouse.Release(100, 155);
 }
 
-void ShowAnimations(EditorWindow& editor) {
+void ShowAnimations(EditorWindow& editor, bool paste = false) {
     SendDlgItemMessageA(editor.GetHandle(), EditorWindow::kTabControlId, TCM_SETCURSEL, EditorWindow::AnimationsTab, 0);
     editor.ShowPage(EditorWindow::AnimationsTab);
     auto* page = static_cast<AnimationPage*>(editor.GetPage(EditorWindow::AnimationsTab));
@@ -45,7 +46,12 @@ void ShowAnimations(EditorWindow& editor) {
         const LPARAM at = MAKELPARAM((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2);
         SendMessageA(page->GetPane(), WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageA(page->GetPane(), WM_LBUTTONUP, 0, at);
-        page->RunCommand(ID_PLAY_ITEM);
+        if (!paste) {
+            page->RunCommand(ID_PLAY_ITEM);
+            continue;
+        }
+        page->RunCommand(ID_COPY_FRAME);
+        page->RunCommand(ID_PASTE_NEW_FRAME);
     }
 }
 
@@ -74,6 +80,7 @@ int main(int argc, char** argv) {
     const std::string page = argc > 3 ? argv[3] : "";
     if (page == "scrolled") ShowScrolled(editor);
     if (page == "animations") ShowAnimations(editor);
+    if (page == "pasted") ShowAnimations(editor, true);
     if (page == "sounds") ShowSounds(editor);
     if (FILE* ready = std::fopen(argv[1], "w")) {
         std::fprintf(ready, "%s\n", StatusText(editor.GetStatusBar()).c_str());

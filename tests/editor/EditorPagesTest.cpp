@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <deque>
+#include <fstream>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -23,13 +24,16 @@
 #include "AssetBuilder.h"
 #include "AssetSound.h"
 #include "Bitmap.h"
+#include "BmpBytes.h"
 #include "EditorDriver.h"
 #include "EditorPageIds.h"
 #include "ElementName.h"
 #include "MachineScript.h"
 #include "PageDialogs.h"
+#include "PictureFileText.h"
 #include "PolygonRegionElement.h"
 #include "SequencePreviewWindow.h"
+#include "SoundFileCheck.h"
 #include "SoundPage.h"
 #include "SoundSystem.h"
 #include "TestScreens.h"
@@ -230,6 +234,23 @@ TEST_F(EditorPagesTest, ChoosingABackdropReplacesItRelativeToTheMachineFolder) {
         path = folder_ + "\\tall_back.bmp";
         return true;
     };
+    // A picture that is not read is refused with its reason, and changes nothing.
+    const std::vector<uint8_t> deep = Version5Bmp(640, 700);
+    WriteFileBytes(folder_ + "\\deep_back.bmp", std::string(deep.begin(), deep.end()));
+    auto choose = GetPageDialogs().chooseFile;
+    GetPageDialogs().chooseFile = [this](Window*, std::string& path, const char*, const char*) {
+        path = folder_ + "\\deep_back.bmp";
+        return true;
+    };
+    const LONG height = page->GetSize().cy;
+    {
+        BoxAnswer refusal("Error loading file", IDOK);
+        page->RunMenuCommand(ID_CHOOSE_BACKDROP, POINT{10, 10});
+        EXPECT_EQ(PictureNotReadText(folder_ + "\\deep_back.bmp"), refusal.Text());
+    }
+    EXPECT_EQ(height, page->GetSize().cy);
+    GetPageDialogs().chooseFile = choose;
+
     RECT before;
     GetWindowRect(editor_->GetHandle(), &before);
     page->RunMenuCommand(ID_CHOOSE_BACKDROP, POINT{10, 10});
@@ -344,6 +365,29 @@ TEST_F(AnimationPageTest, KeysAndClicksSelectFramesAndReportThemInTheStatusBar) 
     EXPECT_FALSE(editor_->GetGraphicsPage()->IsModified());
 }
 
+// Frames from files that include one the game does not read: the reason every reader of
+// pictures gives, and no frame inserted.
+TEST_F(AnimationPageTest, FramesFromAFileThatIsNotReadAreRefusedWithItsReason) {
+    OpenPage();
+    const int glow = Row("Glow");
+    ASSERT_GE(glow, 0);
+    SelectFrame(glow, 0);
+    Bitmap good(8, 8, 24, false);
+    ASSERT_TRUE(good.Save(folder_ + "\\good_frame.bmp"));
+    const std::vector<uint8_t> deep = Version5Bmp(8, 8);
+    WriteFileBytes(folder_ + "\\deep_frame.bmp", std::string(deep.begin(), deep.end()));
+    GetPageDialogs().chooseFiles = [this](Window*, std::vector<std::string>& paths, const char*, const char*) {
+        paths = {folder_ + "\\good_frame.bmp", folder_ + "\\deep_frame.bmp"};
+        return true;
+    };
+    {
+        BoxAnswer refusal("Error loading file", IDOK);
+        page_->RunCommand(ID_INSERT_FRAMES);
+        EXPECT_EQ(PictureNotReadText(folder_ + "\\deep_frame.bmp"), refusal.Text());
+    }
+    EXPECT_EQ(2u, page_->GetRows()[glow].thumbs.size());
+}
+
 TEST_F(AnimationPageTest, FramesCopiedAndPastedThroughTheRealClipboardAreSavedAsASequenceFile) {
     OpenPage();
     const int glow = Row("Glow"), lever = Row("Lever");
@@ -388,6 +432,7 @@ TEST_F(AnimationPageTest, FramesCopiedAndPastedThroughTheRealClipboardAreSavedAs
     ASSERT_EQ(3u, page_->GetRows()[glow].thumbs.size());
     EXPECT_EQ(Pixels16(*copied), Pixels16(*Frame(glow, 0)->GetImage()));
     EXPECT_EQ((ThumbIndex{glow, 1}), page_->GetSelection());  // still on the frame it was on
+    EXPECT_EQ("Glow 1 Sequences using 3 Images", StatusText(editor_->GetStatusBar()));
     SelectFrame(lever, 1);
     page_->RunCommand(ID_DELETE_ITEM);
     EXPECT_EQ(2u, page_->GetRows()[lever].thumbs.size());
@@ -586,12 +631,16 @@ TEST_F(SoundPageTest, ASaveTheCompilerRefusesReplacesNothingAndTheCulpritsEditCa
     ASSERT_TRUE(ClickSound("Clack"));
     names_.names = {"Knock"};
     page_->RunCommand(ID_RENAME_ITEM);  // a good edit
-    GetPageDialogs().chooseFile = [this](Window*, std::string& path, const char*, const char*) {
-        path = folder_ + "\\sounds\\gone.wav";
+    CreateDirectoryA((folder_ + "\\sounds").c_str(), nullptr);
+    const std::string gone = folder_ + "\\sounds\\gone.wav";
+    CopyFileA((folder_ + "\\foxfire_coin.wav").c_str(), gone.c_str(), FALSE);
+    GetPageDialogs().chooseFile = [gone](Window*, std::string& path, const char*, const char*) {
+        path = gone;
         return true;
     };
     ASSERT_TRUE(ClickSound("Fanfare"));
     page_->RunCommand(ID_CHOOSE_SOUND_FILE);
+    ASSERT_TRUE(DeleteFileA(gone.c_str()));  // gone by the time of the save
     const std::string script = folder_ + "\\foxfire.txt";
     {
         BoxAnswer refusal("Error updating script", IDNO);
@@ -791,6 +840,23 @@ TEST_F(SoundPageTest, AddedRenamedReFiledAndDeletedSoundsReachTheScriptAndUnread
 
     ASSERT_TRUE(ClickSound("Clink"));
     page_->RunCommand(ID_CHOOSE_SOUND_FILE);
+    EXPECT_EQ("Clink sounds\\bell.wav", page_->GetSelected()->RowText());
+
+    // A file that is no sound is refused as the wizard refuses it, by Add Sound and by
+    // Choose Sound File alike.
+    const std::string fake = folder_ + "\\sounds\\fake.wav";
+    { std::ofstream(fake, std::ios::binary) << "not wave"; }
+    GetPageDialogs().chooseFile = [fake](Window*, std::string& path, const char*, const char*) {
+        path = fake;
+        return true;
+    };
+    names_.names = {"Fake"};
+    for (int command : {ID_ADD_SOUND, ID_CHOOSE_SOUND_FILE}) {
+        BoxAnswer refusal("Error loading sound file", IDOK);
+        page_->RunCommand(command);
+        EXPECT_EQ(SoundRefusedText(fake), refusal.Text()) << command;
+    }
+    EXPECT_EQ(rows + 1, Rows());
     EXPECT_EQ("Clink sounds\\bell.wav", page_->GetSelected()->RowText());
 
     // Delete: the rows below move up one.

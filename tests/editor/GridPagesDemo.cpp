@@ -1,7 +1,8 @@
 // The editor's Reels or Payouts page on foxfire, or the reel-symbol gallery over the clip
 // art's gallery, on the display for a screenshot. Arguments: the ready file (it gets the
 // status bar's text, or the gallery's caption, once the window is on screen), the
-// lifetime in milliseconds, and "reels", "payouts" or "gallery".
+// lifetime in milliseconds, and "reels", "reelsymbol" (the closed symbol box on the longest
+// name), "payouts", "gallery" or "backdrops" (the award-card backdrops' gallery).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "AwardBackdropPicker.h"
 #include "EditorDriver.h"
 #include "ModalDriver.h"
 #include "PayoutPage.h"
@@ -25,6 +27,20 @@ void Ready(const char* path, const std::string& text) {
         std::fprintf(ready, "%s\n", text.c_str());
         std::fclose(ready);
     }
+}
+
+// The award-card backdrops' gallery, as it first shows.
+int ShowBackdrops(const char* readyPath, int lifetime) {
+    AwardBackdropPicker picker(VSL_CLIP_ART_GALLERY);
+    WhenShown shown("Select Award Card Backdrop", [&](HWND dialog) {
+        Sleep(500);
+        Ready(readyPath, "Select Award Card Backdrop");
+        Sleep(DWORD(lifetime));
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    int32_t firstRow = 0;
+    picker.Pick(nullptr, firstRow);
+    return 0;
 }
 
 int ShowGallery(const char* readyPath, int lifetime) {
@@ -52,9 +68,11 @@ void EditPayouts(PayoutPage* page) {
     SendMessageA(page->GetGrid(), WM_LBUTTONUP, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
 }
 
-void EditReels(ReelStripGrid* grid) {
-    SendMessageA(grid->GetGrid(), WM_LBUTTONUP, 0,
-                 MAKELPARAM(grid->GetColumnWidth() + grid->GetNameWidth() + 4, 4 * grid->GetRowHeight() + 3));
+// The number of reel 2's fifth stop, or the symbol of reel 1's third stop (Mushroom, the
+// longest name) in the closed symbol box.
+void EditReels(ReelStripGrid* grid, bool symbol) {
+    const int x = symbol ? 4 : grid->GetColumnWidth() + grid->GetNameWidth() + 4;
+    SendMessageA(grid->GetGrid(), WM_LBUTTONUP, 0, MAKELPARAM(x, (symbol ? 2 : 4) * grid->GetRowHeight() + 3));
 }
 }  // namespace
 
@@ -64,16 +82,17 @@ int main(int argc, char** argv) {
     InitCommonControls();
     const std::string page = argv[3];
     if (page == "gallery") return ShowGallery(argv[1], std::atoi(argv[2]));
+    if (page == "backdrops") return ShowBackdrops(argv[1], std::atoi(argv[2]));
     const std::string folder = DemoMachineFolder("grid_pages_demo");
     EditorWindow editor(nullptr, folder + "\\foxfire.txt");
     if (!editor.Create()) return 1;
     editor.Show();
-    const bool reels = page == "reels";
+    const bool reels = page == "reels" || page == "reelsymbol";
     const int tab = reels ? EditorWindow::ReelsTab : EditorWindow::PayoutsTab;
     TabCtrl_SetCurSel(GetDlgItem(editor.GetHandle(), EditorWindow::kTabControlId), tab);
     editor.ShowPage(tab);
     if (reels)
-        EditReels(dynamic_cast<ReelStripGrid*>(editor.GetPage(tab)));
+        EditReels(dynamic_cast<ReelStripGrid*>(editor.GetPage(tab)), page == "reelsymbol");
     else
         EditPayouts(dynamic_cast<PayoutPage*>(editor.GetPage(tab)));
     PumpMessages();

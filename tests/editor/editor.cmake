@@ -23,7 +23,7 @@ if(VSL_WINDOWS)
       ${CMAKE_CURRENT_LIST_DIR}/AnimationSetTest.cpp ${CMAKE_CURRENT_LIST_DIR}/EditorPagesTest.cpp
     LIBS vsl_editor vsl_resources WINDOW)
   target_include_directories(editor_window_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
-    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app ${CMAKE_SOURCE_DIR}/tests/app/images)
   target_compile_definitions(editor_window_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}"
     VSL_CLIP_ART_DIR="${VSL_CLIP_ART_DIR}")
   add_dependencies(editor_window_test blit16 vsl_content_files)
@@ -31,7 +31,7 @@ if(VSL_WINDOWS)
   # The editor on the display: a screenshot taken with the X tools.
   add_executable(editor_demo ${CMAKE_CURRENT_LIST_DIR}/EditorDemo.cpp)
   target_include_directories(editor_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
-    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app ${CMAKE_SOURCE_DIR}/tests/app/images)
   target_compile_definitions(editor_demo PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
   target_link_libraries(editor_demo PRIVATE vsl_editor vsl_resources)
   target_link_options(editor_demo PRIVATE -mconsole)
@@ -44,7 +44,7 @@ if(VSL_WINDOWS)
   vsl_add_test(editor_grid_pages_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/GridPagesTest.cpp
     LIBS vsl_editor vsl_resources WINDOW)
   target_include_directories(editor_grid_pages_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
-    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app ${CMAKE_SOURCE_DIR}/tests/app/images)
   target_compile_definitions(editor_grid_pages_test PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}")
   add_dependencies(editor_grid_pages_test blit16 vsl_content_files)
 
@@ -57,7 +57,7 @@ if(VSL_WINDOWS)
   # The Reels and Payouts pages and the gallery on the display, for screenshots.
   add_executable(grid_pages_demo ${CMAKE_CURRENT_LIST_DIR}/GridPagesDemo.cpp)
   target_include_directories(grid_pages_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/screens
-    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app)
+    ${CMAKE_SOURCE_DIR}/tests/app/elements ${CMAKE_SOURCE_DIR}/tests/app ${CMAKE_SOURCE_DIR}/tests/app/images)
   target_compile_definitions(grid_pages_demo PRIVATE VSL_SOURCE_MACHINES="${VSL_SOURCE_MACHINES}"
     VSL_CLIP_ART_GALLERY="Z:${CMAKE_BINARY_DIR}/cd/clipart/gallery.ast")
   target_link_libraries(grid_pages_demo PRIVATE vsl_editor vsl_resources)

@@ -12,10 +12,12 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "AudioPage.h"
 #include "AuloSnd.h"
 #include "Bitmap.h"
+#include "BmpBytes.h"
 #include "DepthConversion.h"
 #include "DialogDriver.h"
 #include "FrameListeners.h"
@@ -24,8 +26,10 @@
 #include "MachineHost.h"
 #include "MachineIdentifier.h"
 #include "MachineToolWindow.h"
+#include "NameStylePage.h"
 #include "NewMachineWizard.h"
 #include "PlayFace.h"
+#include "PictureFileText.h"
 #include "PlayerRoster.h"
 #include "ProductKey.h"
 #include "ProgressIds.h"
@@ -306,13 +310,16 @@ TEST_F(WizardRunTest, ThreeSetsOfChoicesBuildMachinesThatOpenAndSpin)
     EXPECT_NE(std::string::npos, ReadAll("Moon-2fTide.txt").find("Moon/Tide"));
     MachineHost::CloseAll();
 
-    const Choices third = {"Sandy Cove", 2, IDC_WIZARD_LEVEL_LOW, IDC_WIZARD_3_REELS, IDC_WIZARD_3_LINES, false,
-                           true, "shells"};
+    // A double quote in the name: the file name encodes it, the title shows two single quotes.
+    const Choices third = {"Sandy \"Cove\"", 2, IDC_WIZARD_LEVEL_LOW, IDC_WIZARD_3_REELS, IDC_WIZARD_3_LINES,
+                           false, true, "shells"};
     ASSERT_TRUE(RunWizard([&] {
         HWND sheet = DriveToAudioPage(third);
         return sheet && FinishAndWatch(sheet, false, false);
     }));
-    ASSERT_TRUE(Exists("Sandy Cove.slot"));
+    ASSERT_TRUE(Exists("Sandy -22Cove-22.slot"));
+    ASSERT_NE(nullptr, MachineHost::CurrentMachine());
+    EXPECT_EQ("Sandy ''Cove''", MachineHost::CurrentMachine()->GetTitle());
     SpinOpenMachine(3, 12);
     ShowsTheWholeMachineAndCashesOut();
 }
@@ -341,7 +348,7 @@ TEST_F(WizardRunTest, TheNamePagePreviewsEachStyle)
 
 std::string Text(HWND dialog, int id)
 {
-    char buffer[256] = {};
+    char buffer[1024] = {};  // a refusal names a file and what is read
     GetDlgItemTextA(dialog, id, buffer, sizeof buffer - 1);
     return buffer;
 }
@@ -620,33 +627,28 @@ TEST_F(WizardRunTest, GallerySoundsGiveTheirPlayButtonBackWhenTheyEnd)
     EXPECT_EQ("Play", stopped[1]);
 }
 
-// An empty name, or one with a double quote, keeps the wizard on the name page.
+// An empty name keeps the wizard on the name page; one with a double quote goes on.
 TEST_F(WizardRunTest, TheNamePageRefusesANameThatGivesNoMachine)
 {
-    bool refused[2] = {}, stayed[2] = {}, movedOn = false;
+    bool refused = false, stayed = false, movedOn = false;
     ASSERT_TRUE(RunWizard([&] {
         HWND sheet = WaitForDialog(kNamePage);
         if (!sheet)
             return false;
         HWND page = Page(sheet);
-        const char* names[2] = {"", "The \"Best\""};
-        for (int i = 0; i < 2; ++i) {
-            SetDlgItemTextA(page, IDC_WIZARD_NAME, names[i]);
-            PostMessageA(GetDlgItem(sheet, kNext), BM_CLICK, 0, 0);
-            refused[i] = AnswerBox("Machine Not Finished");
-            stayed[i] = WaitForDialog(kNamePage, 2000) != nullptr && Page(sheet) == page;
-        }
-        SetDlgItemTextA(page, IDC_WIZARD_NAME, "The Best");
+        SetDlgItemTextA(page, IDC_WIZARD_NAME, "");
+        PostMessageA(GetDlgItem(sheet, kNext), BM_CLICK, 0, 0);
+        refused = AnswerBox("Machine Not Finished");
+        stayed = WaitForDialog(kNamePage, 2000) != nullptr && Page(sheet) == page;
+        SetDlgItemTextA(page, IDC_WIZARD_NAME, "The \"Best\"");
         PressButton(sheet, kNext);
         movedOn = WaitForDialog(kLevelPage) != nullptr;
         PressButton(sheet, IDCANCEL);
         WakeSheetLoop(sheet);
         return true;
     }));
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_TRUE(refused[i]) << i;
-        EXPECT_TRUE(stayed[i]) << i;
-    }
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(stayed);
     EXPECT_TRUE(movedOn);
 }
 
@@ -675,7 +677,7 @@ TEST_F(WizardRunTest, FinishWritesNothingUntilTheNameAndTheEarlierMachineAreSett
         const char* caption;
         std::string expected, seen;
         bool stayed = false;
-    } cases[2] = {{"Say \"hi\"", "Machine Not Finished", "The machine's name cannot hold a double quote (\").", {}},
+    } cases[2] = {{"", "Machine Not Finished", "The machine needs a name.", {}},
                   {"Stuck", "Machine not saved", SetAsideFailedText("Stuck.slot"), {}}};
     for (Case& c : cases) {
         WizardSheet sheet(nullptr);
@@ -708,6 +710,40 @@ TEST_F(WizardRunTest, FinishWritesNothingUntilTheNameAndTheEarlierMachineAreSett
     EXPECT_TRUE(Exists("Stuck.slot.earlier\\keep"));
     DeleteFileA("Stuck.slot.earlier\\keep");
     RemoveDirectoryA("Stuck.slot.earlier");
+}
+
+// A picture the game does not read gets one answer, the reason and the files read, as
+// the award card's background and as a symbol alike.
+TEST_F(WizardRunTest, APictureThatIsNotReadIsRefusedAlikeAsAwardCardAndAsSymbol)
+{
+    const std::vector<uint8_t> deep = Version5Bmp(32, 24);
+    { std::ofstream("deep.bmp", std::ios::binary).write(reinterpret_cast<const char*>(deep.data()), std::streamsize(deep.size())); }
+    WizardSheet sheet(nullptr);
+    NameStylePage name(&sheet);
+    SymbolsPage symbols(&sheet);
+    std::string asCard, asSymbol;
+    DialogDriver driver([&] {
+        HWND window = WaitForDialog(kNamePage);
+        if (!window)
+            return;
+        if (name.Backdrop()) {
+            DialogDriver box([&] { asCard = ReadAndAnswerBox("Error loading file"); });
+            name.Backdrop()->LoadPath("deep.bmp");
+            box.Join();
+        }
+        DialogDriver box([&] { asSymbol = ReadAndAnswerBox("Error loading file"); });
+        symbols.LoadPathInto(0, "deep.bmp");
+        box.Join();
+        PressButton(window, IDCANCEL);
+        WakeSheetLoop(window);
+    });
+    sheet.RunWizard();
+    driver.Join();
+    EXPECT_EQ(PictureNotReadText("deep.bmp"), asCard);
+    EXPECT_EQ(asCard, asSymbol);
+    EXPECT_NE(std::string::npos, asCard.find("deep.bmp cannot be read: its BMP header is 124 bytes long")) << asCard;
+    EXPECT_NE(std::string::npos, asCard.find(kPictureFilesRead)) << asCard;
+    EXPECT_TRUE(sheet.document.symbolCustomFiles[0].empty()) << "the symbol keeps its pick";
 }
 
 // The earlier machine of the same name is asked about, set aside while the new one is

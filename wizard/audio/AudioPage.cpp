@@ -18,7 +18,6 @@ namespace {
 // The page hears that a sound ended as a command of its Play button with this code of
 // its own: the page's dialog procedure passes commands on, but no private messages.
 const WORD kSoundEnded = 0x4A49;
-const int32_t kTrialVolume = -10000;
 
 const int kCombos[WizardChoices::kSounds] = {IDC_WIZARD_SOUND_SPIN, IDC_WIZARD_SOUND_REEL_STOP,
                                              IDC_WIZARD_SOUND_WIN,  IDC_WIZARD_SOUND_WIN_BIG,
@@ -241,16 +240,11 @@ void AudioPage::OnLoad(int id, int)
 
 void AudioPage::LoadCustomSound(int sound, const std::string& path)
 {
-    if (!SoundFileSizeAccepted(FileSizeOf(path))) {
-        MessageBoxA(GetHandle(), SoundTooBigText(path).c_str(), "Sound file too big", MB_OK | MB_ICONSTOP);
-        return;
-    }
-    const uint32_t trial = AuloOpenStream();
-    const bool accepted = AuloCueStreamFromDisk(trial, path.c_str(), 0, 0, uint32_t(kTrialVolume), 0) != 0;
-    AuloFlushStream(trial);
-    AuloCloseStream(trial);
-    if (!accepted) {
-        MessageBoxA(GetHandle(), SoundRefusedText(path).c_str(), "Error loading sound file", MB_OK | MB_ICONSTOP);
+    // Judged by the sound library's own reader, as the editor's Sounds page and the builder
+    // judge it; a trial cue would refuse every file while the library is closed.
+    const SoundFileRefusal refusal = RefusalOfSoundFile(path);
+    if (!refusal.text.empty()) {
+        MessageBoxA(GetHandle(), refusal.text.c_str(), refusal.caption.c_str(), MB_OK | MB_ICONSTOP);
         return;
     }
     const int combo = kCombos[sound];

@@ -22,7 +22,7 @@ public:
     // The largest sound file the game takes.
     static const uint32_t kMaxSoundBytes = 2000000;
 
-    // The Load Custom Sound step for one sound: size test, trial cue, the combo's entry.
+    // The Load Custom Sound step for one sound: the sound file check, the combo's entry.
     void LoadCustomSound(int sound, const std::string& path);
 
     // The ambient-sounds setting as it was when the page was made.

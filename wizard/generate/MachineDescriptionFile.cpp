@@ -3,6 +3,7 @@
 #include <fstream>
 #include <locale>
 
+#include "MachineIdentifier.h"
 #include "MachineScriptText.h"
 #include "MachineText.h"
 
@@ -10,8 +11,6 @@ std::string MachineNameProblem(const WizardChoices& document)
 {
     if (document.name.empty())
         return "The machine needs a name.";
-    if (document.name.find('"') != std::string::npos)
-        return "The machine's name cannot hold a double quote (\").";
     if (document.identifier.empty())
         return "The machine's name gives no file name: use letters or digits in it.";
     return std::string();
@@ -32,7 +31,8 @@ bool WriteMachineDescription(WizardChoices& document, const std::string& clipArt
         return false;
     }
     out.imbue(std::locale::classic());
-    out << "Title \"" << document.name << "\"\n";
+    // A double quote would end the Title's string: the title is the name as shown.
+    out << "Title \"" << DisplayNameFor(document.name) << "\"\n";
     if (!GenerateMachineText(document, out))
         return false;
     if (progress)

@@ -1,13 +1,14 @@
 // The wizard machine's script file, identifier + ".txt" in the current folder: the title,
-// the description of reels and payouts, then the Art block and the code.
+// the description of reels and payouts, then the Art block and the code. The title is the
+// name with each double quote made two single quotes.
 #pragma once
 #include <string>
 
 #include "GenerationProgress.h"
 #include "WizardChoices.h"
 
-// Why the machine's name cannot make a script: it is empty, it holds a double quote
-// (which would end the Title's string) or it gives no file name. Empty when it can.
+// Why the machine's name cannot make a script: it is empty or it gives no file name. Empty
+// when it can.
 std::string MachineNameProblem(const WizardChoices& document);
 
 // Writes the script; false with the document's error text set when the name cannot be

@@ -4,6 +4,7 @@
 #include "ChooseFile.h"
 #include "GalleryInfo.h"
 #include "GeneralSettings.h"
+#include "PictureFileText.h"
 #include "Quor2_5.h"
 #include "WizardDocument.h"
 #include "WizardGalleryPicker.h"
@@ -127,9 +128,14 @@ void AwardBackdropView::LoadFromFile()
     std::string path;
     if (!ChooseFileToOpen(&page_, path, fileFolder_, "Bitmaps (*.bmp)\0*.bmp\0", "Select Bitmap to Load"))
         return;
+    LoadPath(path);
+}
+
+void AwardBackdropView::LoadPath(const std::string& path)
+{
     Bitmap loaded;
     if (!loaded.LoadImageFile(path)) {
-        MessageBoxA(page_.GetHandle(), (path + " is not a valid BMP file.").c_str(), "Error loading file", MB_OK);
+        MessageBoxA(page_.GetHandle(), PictureNotReadText(path).c_str(), "Error loading file", MB_OK | MB_ICONSTOP);
         return;
     }
     UseBitmap(loaded);

@@ -24,6 +24,8 @@ public:
     void PickFromGallery();
     // A bitmap of the user's becomes the custom background.
     void UseBitmap(const Bitmap& bitmap);
+    // The custom background from a bitmap file; a file that is not read is refused in a box.
+    void LoadPath(const std::string& path);
     BitmapEditView& View() { return *view_; }
 
 private:

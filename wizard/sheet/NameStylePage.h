@@ -17,6 +17,9 @@ public:
     // A name that gives no machine keeps the page, with a box that says why.
     int OnWizardNext(PropertySheet* sheet, LRESULT* result) override;
 
+    // The award card's background; there once the page has been shown.
+    AwardBackdropView* Backdrop() { return backdrop_.get(); }
+
 private:
     void OnShow(bool first) override;
     void OnName(int id, int code);

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "BmpFile.h"
 #include "ChooseFile.h"
 #include "GalleryInfo.h"
 #include "GeneralSettings.h"
+#include "PictureFileText.h"
 #include "Quor2_5.h"
 #include "SymbolChecks.h"
 #include "WizardGalleryPicker.h"
@@ -270,12 +270,14 @@ void SymbolsPage::LoadFileInto(int slot)
     std::string path;
     if (!ChooseFileToOpen(this, path, fileFolder_, "Bitmaps (*.bmp)\0*.bmp\0", "Select Bitmap to Load"))
         return;
+    LoadPathInto(slot, path);
+}
+
+void SymbolsPage::LoadPathInto(int slot, const std::string& path)
+{
     Bitmap loaded;
     if (!loaded.LoadImageFile(path)) {
-        // The reader's reason names what it cannot read, a compression among others.
-        const BmpFile reader(path);
-        const std::string why = reader.IsValid() ? std::string() : " (" + reader.Error().substr(path.size() + 2) + ")";
-        MessageBoxA(GetHandle(), (path + " is not a valid BMP file" + why + ".").c_str(), "Error loading file", MB_OK);
+        MessageBoxA(GetHandle(), PictureNotReadText(path).c_str(), "Error loading file", MB_OK | MB_ICONSTOP);
         return;
     }
     UseBitmap(slot, loaded);

@@ -26,6 +26,8 @@ public:
     void OnSlotMenu(int slot, POINT screenPoint);
 
     SymbolSlot* Slot(int slot) { return slots_[size_t(slot)].get(); }
+    // The slot's picture from a bitmap file; a file that is not read is refused in a box.
+    void LoadPathInto(int slot, const std::string& path);
 
 private:
     void OnShow(bool first) override;

@@ -46,6 +46,32 @@ inline std::vector<uint8_t> BmpBytes(const BmpLayout& s) {
     return v;
 }
 
+// A 32-bit picture with the 124-byte version 5 header and its bit fields, as ImageMagick
+// and other programs save them by default: one colour all over.
+inline std::vector<uint8_t> Version5Bmp(int32_t width, int32_t height, uint32_t bgrx = 0x00336699) {
+    const uint32_t headerBytes = 124, pixels = uint32_t(width * height) * 4;
+    std::vector<uint8_t> header(headerBytes);
+    auto put = [&header](size_t at, uint32_t v, int bytes) {
+        for (int b = 0; b < bytes; ++b) header[at + size_t(b)] = uint8_t(v >> (8 * b));
+    };
+    put(0, headerBytes, 4), put(4, uint32_t(width), 4), put(8, uint32_t(height), 4), put(12, 1, 2), put(14, 32, 2);
+    put(16, kBmpBitFields, 4), put(20, pixels, 4);
+    put(40, 0x00FF0000, 4), put(44, 0x0000FF00, 4), put(48, 0x000000FF, 4), put(52, 0xFF000000, 4);
+    put(56, 0x73524742, 4);  // "sRGB"
+    BmpFileHeader f{};
+    f.type = kBmpMagic;
+    f.bitsOffset = 14 + headerBytes;
+    f.size = f.bitsOffset + pixels;
+    std::vector<uint8_t> v(f.size);
+    std::memcpy(v.data(), &f, sizeof f);
+    std::memcpy(v.data() + sizeof f, header.data(), headerBytes);
+    for (size_t at = f.bitsOffset; at < v.size(); ++at) {
+        const size_t b = (at - f.bitsOffset) % 4;
+        v[at] = uint8_t(b == 3 ? 0xFF : bgrx >> (8 * b));
+    }
+    return v;
+}
+
 inline std::string TempFilePath(const std::string& stem) {
     static int counter = 0;
     const char* dir = std::getenv("TMP");

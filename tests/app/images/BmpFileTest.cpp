@@ -5,6 +5,7 @@
 
 #include "BmpBytes.h"
 #include "BmpFile.h"
+#include "PictureFileText.h"
 
 namespace {
 
@@ -205,4 +206,18 @@ TEST(BmpFile, RefusesWhatItCannotReadWithAReason) {
     EXPECT_FALSE(missing.IsValid());
     BmpFile longName(std::string(300, 'x'));
     EXPECT_FALSE(longName.IsValid());
+}
+
+// The one text every reader of the author's picture files shows: the file, the reason and
+// the kinds of files read. A version 5 header (ImageMagick's 32-bit default) is named.
+TEST(PictureFileText, NamesTheFileTheReasonAndTheFilesRead) {
+    const std::string deep = WriteTempFile(Version5Bmp(4, 2), "v5");
+    EXPECT_EQ(deep + " cannot be read: its BMP header is 124 bytes long, and only the 40-byte header is read.\n" +
+                  kPictureFilesRead,
+              PictureFileProblem(deep));
+    EXPECT_EQ(PictureFileProblem(deep), PictureNotReadText(deep));
+    const std::string good = WriteTempFile(BmpBytes(EightBit()), "good");
+    EXPECT_EQ("", PictureFileProblem(good));
+    std::remove(deep.c_str());
+    std::remove(good.c_str());
 }

@@ -12,6 +12,7 @@
 
 #include "AssetBuilder.h"
 #include "AssetFileTitle.h"
+#include "BmpBytes.h"
 #include "BuildMachine.h"
 #include "BuildProgressSink.h"
 #include "ChunkReader.h"
@@ -19,6 +20,7 @@
 #include "MachineFiles.h"
 #include "MachineScript.h"
 #include "MessageCollector.h"
+#include "PictureFileText.h"
 #include "Quor2_5.h"
 
 namespace {
@@ -204,10 +206,15 @@ TEST_F(MachineBuilds, FailedBuildsSayWhyAndLeaveNoFile) {
         std::vector<std::string> messages;
     };
     const std::string longName(33, 'N');
+    const std::vector<uint8_t> deep = Version5Bmp(16, 12);
+    files.Write("deep.bmp", std::string(deep.begin(), deep.end()));
     const Case cases[] = {
         {"name over 32 bytes", GlassHarbor("  Button " + longName + " { { { \"@/button.bmp\" } } = 90, 120 }\n"),
          {"The name " + longName + " is longer than 32 characters"}},
         {"six pay lines", GlassHarbor("", "6"), {"The machine has 6 pay lines; at most 5 can be played"}},
+        // A picture the game does not read is named with the reason every reader gives.
+        {"a picture with the version 5 header", GlassHarbor("  Animation Deep { { \"@/deep.bmp\" } }\n"),
+         {"Exception occurred ", PictureNotReadText(files.Path("deep.bmp"))}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

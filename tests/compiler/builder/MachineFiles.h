@@ -21,7 +21,9 @@ public:
         Picture("back", 200, 150, 0x203040);
         for (const char* name : {"anchor", "bell", "bell2", "gull", "lever1", "lever2", "coin", "button", "digits"})
             Picture(name, 16, 12, 0x80A0C0);
-        Write("horn.wav", std::string("RIFF\4\0\0\0WAVEfmt ", 16));
+        // 8-bit mono PCM at 11025 Hz, two samples.
+        Write("horn.wav", std::string("RIFF\x26\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x11\x2b\0\0\x11\x2b\0\0"
+                                      "\x01\0\x08\0data\x02\0\0\0\x80\x80", 46));
     }
     ~MachineFiles() {
         for (const std::string& path : files_) std::remove(path.c_str());

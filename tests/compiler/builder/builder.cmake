@@ -15,6 +15,7 @@ if(VSL_WINDOWS)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/BuildMachineTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/VslcTest.cpp
     LIBS vsl_builder)
+  target_include_directories(machine_build_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/images)
   add_dependencies(machine_build_test zorudor blit16 vslc)
 endif()
 
