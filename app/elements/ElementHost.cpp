@@ -14,6 +14,9 @@ HCURSOR ArrowCursor() { return LoadCursorA(nullptr, IDC_ARROW); }
 ElementHost::ElementHost() {
     BindMessage(WM_MOUSEMOVE, this, &ElementHost::OnMouseMove);
     BindMessage(WM_LBUTTONDOWN, this, &ElementHost::OnLButtonDown);
+    // A second press soon after the first comes as a double-click (the windows' classes ask
+    // for them): it presses once more, so that every click acts however quick it is.
+    BindMessage(WM_LBUTTONDBLCLK, this, &ElementHost::OnLButtonDown);
     BindMessage(WM_LBUTTONUP, this, &ElementHost::OnLButtonUp);
     BindMessage(WM_MOUSELEAVE, this, &ElementHost::OnMouseLeave);
     BindMessage(WM_KEYDOWN, this, &ElementHost::OnKeyDownMessage);
