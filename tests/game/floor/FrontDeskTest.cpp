@@ -22,6 +22,7 @@
 #include "FloorTestSupport.h"
 #include "FrontDeskScreen.h"
 #include "MessageBoxWatcher.h"
+#include "PlayerTitle.h"
 #include "PlayerDate.h"
 #include "ProductKey.h"
 #include "RegistryHelpers.h"
@@ -205,6 +206,75 @@ TEST_F(FrontDeskTest, DeleteAsksByNameAndLeavesNoCreditBehind) {
     EXPECT_EQ(desk_->GetRow(0).GetCash().GetTextString(), "") << "a cleared row shows nothing";
     EXPECT_EQ(desk_->GetRow(0).GetDate().GetTextString(), "");
     EXPECT_EQ(roster_->GetCurrentIndex(), 1) << "another player was deleted";
+}
+
+namespace {
+// A click on the element's sprite, as the mouse gives it.
+void ClickOn(HWND pane, FaceElement& element) {
+    const RECT r = HeldSpriteBounds(*element.GetSprite());
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageA(pane, WM_MOUSEMOVE, 0, at);
+    SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(pane, WM_LBUTTONUP, 0, at);
+}
+}  // namespace
+
+// The press on Delete or on the exit button takes the rows' focus, and the box it raises the
+// keyboard: once the box has gone, what the player types goes into the row again.
+TEST_F(FrontDeskTest, AfterABoxTheKeysGoToTheRowItCameFrom) {
+    TwoPlayers();
+    Record(0).SetName("Ann Lee");
+    Record(1).SetName("Ann Lee");
+    Show();
+    ASSERT_EQ(desk_->GetSelectedRow(), 1);
+    {
+        BoxWatcher sure("Delete Player", IDCANCEL);
+        ClickOn(pane_->GetHandle(), desk_->GetDeleteButton());
+        EXPECT_TRUE(sure.Result().found);
+    }
+    SendMessageA(pane_->GetHandle(), WM_CHAR, WPARAM('x'), 1);
+    EXPECT_EQ(desk_->GetRow(1).GetTextString(), "Ann Leex");
+    EXPECT_EQ(GetFocus(), pane_->GetHandle());
+    SendMessageA(pane_->GetHandle(), WM_CHAR, 8, 1);
+    {
+        BoxWatcher twins("Duplicate player name");
+        ClickOn(pane_->GetHandle(), desk_->GetExitButton());
+        EXPECT_TRUE(twins.Result().found);
+    }
+    EXPECT_EQ(pane_->GetHost().GetScreen(), desk_) << "the Front Desk stays";
+    SendMessageA(pane_->GetHandle(), WM_CHAR, WPARAM('y'), 1);
+    EXPECT_EQ(desk_->GetRow(1).GetTextString(), "Ann Leey");
+    EXPECT_EQ(GetFocus(), pane_->GetHandle());
+}
+
+namespace {
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+}  // namespace
+
+// The main window's text carries the current player's name and cash: it follows every
+// rename and every new player at once, not only when the Front Desk is left.
+TEST_F(FrontDeskTest, TheTitleFollowsEveryRenameAndEveryNewPlayerAtOnce) {
+    TwoPlayers();
+    Record(1).SetName("Maggie Lee");
+    Show();
+    PlayerTitle title(roster_.get());
+    title.SetTarget(frame_->GetHandle());
+    const std::string cash = FormatMoney(Record(1).GetCash().Cents(), true);
+    Erase(1);
+    EXPECT_NE(TextOf(frame_->GetHandle()).find(" - Maggie Lee : " + cash), std::string::npos)
+        << "the player keeps the name while the field is empty: " << TextOf(frame_->GetHandle());
+    Type(1, "Alice Smith");
+    EXPECT_NE(TextOf(frame_->GetHandle()).find(" - Alice Smith : " + cash), std::string::npos)
+        << TextOf(frame_->GetHandle());
+    Type(4, "Ann Lee");
+    EXPECT_EQ(roster_->GetCurrentIndex(), 4) << "the new player is the checked one";
+    EXPECT_NE(TextOf(frame_->GetHandle()).find(" - Ann Lee : $10,000.00"), std::string::npos)
+        << TextOf(frame_->GetHandle());
+    title.SetTarget(nullptr);
 }
 
 TEST_F(FrontDeskTest, ADeletedCurrentPlayerIsStoredAtOnceAndIsCurrentNoMore) {
