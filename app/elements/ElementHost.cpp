@@ -14,6 +14,9 @@ HCURSOR ArrowCursor() { return LoadCursorA(nullptr, IDC_ARROW); }
 ElementHost::ElementHost() {
     BindMessage(WM_MOUSEMOVE, this, &ElementHost::OnMouseMove);
     BindMessage(WM_LBUTTONDOWN, this, &ElementHost::OnLButtonDown);
+    // A second press soon after the first comes as a double-click (the windows' classes ask
+    // for them): it presses once more, so that every click acts however quick it is.
+    BindMessage(WM_LBUTTONDBLCLK, this, &ElementHost::OnLButtonDown);
     BindMessage(WM_LBUTTONUP, this, &ElementHost::OnLButtonUp);
     BindMessage(WM_MOUSELEAVE, this, &ElementHost::OnMouseLeave);
     BindMessage(WM_KEYDOWN, this, &ElementHost::OnKeyDownMessage);
@@ -23,6 +26,23 @@ ElementHost::ElementHost() {
     BindMessage(WM_CHAR, this, &ElementHost::OnCharMessage);
     BindDecidingMessage(WM_CONTEXTMENU, this, &ElementHost::OnContextMenu);
     BindMessage(WM_SETCURSOR, this, &ElementHost::OnSetCursor);
+}
+
+ElementHost::~ElementHost() { WatchForReturn(false); }
+
+void ElementHost::WatchForReturn(bool watch) {
+    if (watched_) KillTimer(watched_, UINT_PTR(this));
+    watched_ = nullptr;
+    if (!watch || !owner_ || !owner_->GetHandle()) return;
+    if (SetTimer(owner_->GetHandle(), UINT_PTR(this), 100, &ElementHost::OnReturnTimer)) watched_ = owner_->GetHandle();
+}
+
+void CALLBACK ElementHost::OnReturnTimer(HWND window, UINT, UINT_PTR host, DWORD) {
+    POINT at = {};
+    if (!GetCursorPos(&at) || WindowFromPoint(at) != window) return;
+    reinterpret_cast<ElementHost*>(host)->WatchForReturn(false);
+    ScreenToClient(window, &at);
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
 }
 
 void ElementHost::AddElement(FaceElement* element, bool windowCoordinates) {
@@ -147,6 +167,7 @@ LRESULT ElementHost::OnLButtonUp(WPARAM, LPARAM position) {
 }
 
 LRESULT ElementHost::OnMouseMove(WPARAM, LPARAM position) {
+    if (watched_) WatchForReturn(false);
     if (pressed_) {
         MouseMovePressed(PointOf(position));
     } else {
@@ -190,6 +211,7 @@ void ElementHost::MouseMoveHovering(POINT window) {
 LRESULT ElementHost::OnMouseLeave(WPARAM, LPARAM) {
     const ElementRef hover = hover_;
     hover_ = pressed_ = ElementRef();
+    if (hover) WatchForReturn(true);
     if (hover) hover.element->OnHoverChanged(false);
     return 0;
 }

@@ -21,6 +21,7 @@ public:
     static const int kWindowList = 0, kStageList = 1;
 
     ElementHost();
+    ~ElementHost() override;
 
     void AddElement(FaceElement* element, bool windowCoordinates);
     // The first occurrence goes; references that named it become none.
@@ -72,6 +73,11 @@ private:
     void SetFocusRef(const ElementRef& ref);
     void SetCursorOf(const ElementRef& ref);
     void TrackLeave();
+    // After a leave, until the pointer moves over the window again: Wine sends no move for a
+    // pointer that comes back from outside to the very point where it left the window, and
+    // the element there would not know it is pointed at.
+    void WatchForReturn(bool watch);
+    static void CALLBACK OnReturnTimer(HWND window, UINT, UINT_PTR host, DWORD);
     void MouseMovePressed(POINT window);
     void MouseMoveHovering(POINT window);
 
@@ -96,4 +102,5 @@ private:
     std::vector<FaceElement*> stageList_;
     CameraParent* root_ = nullptr;
     Window* owner_ = nullptr;
+    HWND watched_ = nullptr;  // the window whose timer watches for the pointer's return
 };

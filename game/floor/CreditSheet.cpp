@@ -7,6 +7,7 @@
 #include "PropertySheet.h"
 
 namespace {
+// The edits take no more characters than this, and are read whole.
 const int kMaxTyped = 20;
 const char kNotAmount[] = "Type digits, and the cents after a point: 500.75 is $500.75.";
 
@@ -30,6 +31,7 @@ CreditPage::CreditPage(const char* templateName, int32_t index, PlayerRoster& ro
 
 int CreditPage::OnCreate() {
     BindCommand(EditId(), this, &CreditPage::OnEditCommand);
+    SendItemMessage(EditId(), EM_LIMITTEXT, kMaxTyped, 0);
     if (!state_.placed) CentreOnOwner(GetParent(GetHandle()));
     state_.placed = true;
     Fill();
@@ -49,7 +51,7 @@ int CreditPage::OnApply(PropertySheet*) {
     if (state_.lastActive != index_) return PSNRET_NOERROR;
     // What a booking filled in is an offer, not an order: it waits for the player's amount.
     if (state_.booked && !typed_) return PSNRET_NOERROR;
-    const std::string typed = GetItemText(EditId(), kMaxTyped);
+    const std::string typed = GetItemText(EditId(), kMaxTyped + 1);
     int64_t cents = 0;
     const TypedAmount amount = ParseAmount(typed, &cents);
     if (amount == TypedAmount::kNotAmount) {
@@ -71,18 +73,43 @@ void CreditPage::OnEditCommand(int, int code) {
     if (code != EN_CHANGE || filling_) return;
     const bool offer = offersPosted_ > 0;
     if (offer) --offersPosted_;
-    else typed_ = true;
+    const std::string text = GetItemText(EditId(), kMaxTyped + 1);
     int64_t cents = 0;
-    const TypedAmount typed = ParseAmount(GetItemText(EditId(), kMaxTyped), &cents);
+    const TypedAmount typed = ParseAmount(text, &cents);
+    if (typed == TypedAmount::kAmount && Allowed(cents) != cents) {
+        KeepShown(text);
+        MessageBeep(MB_ICONEXCLAMATION);
+        SetItemText(HintId(), LimitHint());
+        return;
+    }
+    shown_ = text;
+    if (!offer) typed_ = true;
     ShowHint(typed);
-    if (typed != TypedAmount::kAmount) return;
-    Clamp(cents);
-    SetChanged();
+    if (typed == TypedAmount::kAmount) SetChanged();
 }
 
 void CreditPage::ShowHint(TypedAmount typed) {
     if (typed == TypedAmount::kNotAmount) MessageBeep(MB_ICONEXCLAMATION);
-    SetItemText(HintId(), typed == TypedAmount::kNotAmount ? kNotAmount : Hint());
+    SetItemText(HintId(), typed == TypedAmount::kNotAmount ? kNotAmount
+                          : typed == TypedAmount::kEmpty   ? EmptyHint()
+                                                           : Hint());
+}
+
+// The edit has taken the key already: its caret stands after what came in, and the text
+// after the caret is the text that stood after the old caret or selection. What came in is
+// taken out again; the old selection ends where that text begins and starts no later than
+// the first character that differs.
+void CreditPage::KeepShown(const std::string& typed) {
+    DWORD start = 0, end = 0;
+    SendItemMessage(EditId(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    const size_t after = typed.size() - std::min<size_t>(end, typed.size());
+    const size_t oldEnd = shown_.size() - std::min(after, shown_.size());
+    size_t same = 0;
+    while (same < shown_.size() && same < typed.size() && shown_[same] == typed[same]) ++same;
+    filling_ = true;
+    SetItemText(EditId(), shown_);
+    filling_ = false;
+    SendItemMessage(EditId(), EM_SETSEL, WPARAM(std::min(same, oldEnd)), LPARAM(oldEnd));
 }
 
 // The amount as money ("$0" for nothing), the offer to the cent in the edit, which is
@@ -90,11 +117,12 @@ void CreditPage::ShowHint(TypedAmount typed) {
 // so that OK books the offer; after one the offer waits for the player to type.
 void CreditPage::ShowOffer(int textId, int32_t cents, int32_t offer) {
     SetItemText(textId, FormatMoney(cents, true));
+    shown_ = AmountText(std::max(0, offer));
     filling_ = true;
-    SetItemText(EditId(), AmountText(std::max(0, offer)));
+    SetItemText(EditId(), shown_);
     filling_ = false;
     typed_ = false;
-    if (state_.booked) SetItemText(HintId(), BookedHint());
+    SetItemText(HintId(), cents <= 0 || offer <= 0 ? NothingHint() : state_.booked ? BookedHint() : Hint());
     if (cents > 0) {
         EnableItem(EditId());
         if (!state_.booked) {
@@ -114,15 +142,20 @@ int BorrowPage::EditId() const { return IDC_BORROW_DOLLARS; }
 int BorrowPage::HintId() const { return IDC_BORROW_HINT; }
 const char* BorrowPage::Hint() const { return "Press Apply or OK to take the money."; }
 const char* BorrowPage::BookedHint() const { return "Type an amount to take more."; }
+const char* BorrowPage::EmptyHint() const { return "Type the dollars to borrow."; }
+const char* BorrowPage::NothingHint() const { return "You have borrowed all the credit there is: repay some first."; }
+
+std::string BorrowPage::LimitHint() const {
+    return "You can borrow at most " + FormatMoney(AvailableCredit(Record().GetCredit().Cents()), true) + ".";
+}
 
 void BorrowPage::Fill() {
     const int32_t available = AvailableCredit(Record().GetCredit().Cents());
     ShowOffer(IDC_BORROW_AVAILABLE, available, available);
 }
 
-void BorrowPage::Clamp(int64_t cents) {
-    const int64_t allowed = ClampBorrowCents(cents, AvailableCredit(Record().GetCredit().Cents()));
-    if (allowed != cents) SetItemText(EditId(), AmountText(allowed));
+int64_t BorrowPage::Allowed(int64_t cents) const {
+    return ClampBorrowCents(cents, AvailableCredit(Record().GetCredit().Cents()));
 }
 
 void BorrowPage::Book(int64_t cents) {
@@ -137,6 +170,18 @@ int RepayPage::EditId() const { return IDC_REPAY_DOLLARS; }
 int RepayPage::HintId() const { return IDC_REPAY_HINT; }
 const char* RepayPage::Hint() const { return "Press Apply or OK to pay the money back."; }
 const char* RepayPage::BookedHint() const { return "Type an amount to pay more back."; }
+const char* RepayPage::EmptyHint() const { return "Type the dollars to repay."; }
+
+// Nothing owed, or no cash to pay with.
+const char* RepayPage::NothingHint() const {
+    return Record().GetCredit().Cents() > 0 ? "You have no cash to pay back with." : "You owe nothing.";
+}
+
+std::string RepayPage::LimitHint() const {
+    const int32_t repayable = RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents());
+    return "You can repay at most " + (repayable > 0 ? FormatMoney(repayable, true) : std::string("$0")) +
+           (repayable < Record().GetCredit().Cents() ? ", the cash you have." : ", what you owe.");
+}
 
 void RepayPage::Fill() {
     const int32_t owed = std::max(0, Record().GetCredit().Cents());
@@ -144,10 +189,8 @@ void RepayPage::Fill() {
     ShowOffer(IDC_REPAY_OWED, owed, repayable);
 }
 
-void RepayPage::Clamp(int64_t cents) {
-    const int32_t repayable = RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents());
-    const int64_t allowed = ClampRepayCents(cents, repayable);
-    if (allowed != cents) SetItemText(EditId(), AmountText(allowed));
+int64_t RepayPage::Allowed(int64_t cents) const {
+    return ClampRepayCents(cents, RepayableAmount(Record().GetCredit().Cents(), Record().GetCash().Cents()));
 }
 
 void RepayPage::Book(int64_t cents) {

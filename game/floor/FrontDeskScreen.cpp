@@ -164,6 +164,14 @@ bool FrontDeskScreen::OnEnter() {
 
 void FrontDeskScreen::MakeCurrent(int32_t row) { roster_.SetCurrentIndex(row); }
 
+// The box took the keyboard, and the press on the button that raised it took the rows'
+// focus: the player types on where the caret shows.
+void FrontDeskScreen::FocusSelectedRow() {
+    if (selected_ < 0) return;
+    SetFocus(view_);
+    AddKeyElement(&rows_[size_t(selected_)]);
+}
+
 void FrontDeskScreen::EnableRecordButtons(bool inUse) {
     credit_.SetState(inUse ? 1 : 0);
     delete_.SetState(inUse ? 1 : 0);
@@ -195,13 +203,16 @@ void FrontDeskScreen::OnCheckBox(int32_t row) {
 // roster stores it at once.
 void FrontDeskScreen::ClearRecord(int32_t row) { roster_.DeletePlayer(row); }
 
-// A name erased while typing is a name being changed: the player stays until the field is
-// left empty (OnRowLeft).
+// A name erased while typing is a name being changed: the player stays, with the name the
+// row kept, until the field is left empty (OnRowLeft). A player's new name is the record's
+// at once, and a new player is the current one at once, so that the main window's caption
+// follows the rows.
 void FrontDeskScreen::OnRowCommand(int32_t r) {
     if (busy_) return;
     PlayerRow& row = rows_[size_t(r)];
     SpriteCheckBox& box = boxes_[size_t(r)];
     PlayerRecord& record = roster_.GetRecord(r);
+    if (row.InUse()) roster_.Rename(r, row.GetTextString().empty() ? row.GetKeptName() : row.GetTextString());
     if (row.GetTextString().empty() || box.IsEnabled()) return;
     box.SetState(1);
     box.Check();
@@ -214,7 +225,7 @@ void FrontDeskScreen::OnRowCommand(int32_t r) {
         roster_.Repay(r, record.GetCredit());
         roster_.Save(r);
     }
-    Select(r);
+    OnCheckBox(r);
 }
 
 void FrontDeskScreen::OnRowLeft(int32_t r) {
@@ -248,6 +259,7 @@ void FrontDeskScreen::ConfirmDelete() {
                    reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
     const int answer = Ask(text ? text : "", "Delete Player", MB_OKCANCEL | MB_ICONQUESTION);
     if (text) LocalFree(text);
+    FocusSelectedRow();
     if (answer != IDOK) return;
     busy_ = true;
     ClearPlayer(r);
@@ -260,7 +272,11 @@ void FrontDeskScreen::ShowCredit() {
 }
 
 bool FrontDeskScreen::CanEnd() {
-    if (!built_ || !Validate()) return false;
+    if (!built_) return false;
+    if (!Validate()) {
+        FocusSelectedRow();  // a box said why
+        return false;
+    }
     for (int32_t slot = 0; slot < kRows; ++slot) roster_.Save(slot);
     return true;
 }
@@ -270,6 +286,7 @@ bool FrontDeskScreen::Validate() {
     for (int32_t r = 0; r < kRows; ++r) {
         PlayerRecord& record = roster_.GetRecord(r);
         if (record.GetDate() != 0) {
+            rows_[size_t(r)].KeepName();
             record.SetName(rows_[size_t(r)].GetTextString());
             record.SetActive(boxes_[size_t(r)].IsChecked());
         }

@@ -56,6 +56,8 @@ private:
     void ClearRecord(int32_t row);
     void ClearPlayer(int32_t row);
     void MakeCurrent(int32_t row);
+    // After a box: the keyboard, and the rows' focus, back on the row the player was on.
+    void FocusSelectedRow();
     bool ApplyVerdict(int32_t verdict, int32_t row);
 
     PlayerRoster& roster_;

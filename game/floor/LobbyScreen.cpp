@@ -184,6 +184,9 @@ void LobbyScreen::OnHotspotClick(int32_t id) {
     const RECT from = ClickRect(id);
     LobbyMachineOpener& opener = GetLobbyMachineOpener();
     if (!opener.MayClose()) return;
+    // The machine's window comes up over the pointer, which the lobby has lost: the machine
+    // is no longer lit behind it.
+    control_.OnHoverChanged(false);
     const int32_t cents = kLobbyRoomDenominations[id % 16 % kLobbyRooms];
     DenominationSetting& setting = GetDenominationSetting();
     if (setting.Get() != cents) {

@@ -22,6 +22,7 @@ PlayerRow::~PlayerRow() {
 
 void PlayerRow::Fill() {
     SetQuietly(InUse() ? TrimBlanks(record_->GetFullName()) : std::string());
+    keptName_ = GetTextString();
     Refresh();
     if (record_ && !listening_) listening_ = record_->Listeners().Add(this, &PlayerRow::OnRecordChanged);
 }
@@ -30,6 +31,10 @@ void PlayerRow::Refresh() {
     if (!record_) return;
     date_.SetText(InUse() ? record_->FormatDate().c_str() : "");
     cash_.SetText(InUse() ? FormatMoney(record_->GetCash().Cents(), true).c_str() : "");
+}
+
+void PlayerRow::KeepName() {
+    if (!GetTextString().empty()) keptName_ = GetTextString();
 }
 
 void PlayerRow::ClearRow() {
@@ -50,6 +55,7 @@ bool PlayerRow::OnHighlightChanged(bool highlighted) {
     EditField::OnHighlightChanged(highlighted);
     if (highlighted && focused_) focused_(index_);
     if (!highlighted) ShowRefusal(false);
+    if (!highlighted) KeepName();
     if (!highlighted && left_) left_(index_);
     return true;
 }

@@ -2,8 +2,10 @@
 // player was entered and the cash beside it. A change of the name text calls the row
 // command with the row index; leaving the field (Enter, Tab, a click elsewhere) calls the
 // leave handler with it. Once filled, the row follows its record: every change of the
-// player's money shows the record's date and cash again. A character refused by the full
-// field turns the name into the refusal's ink until the text changes or the field is left.
+// player's money shows the record's date and cash again. The row keeps the name it was
+// filled, last left or checked with: the player keeps that name while the field is empty.
+// A character refused by the full field turns the name into the refusal's ink until the
+// text changes or the field is left.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -47,6 +49,10 @@ public:
     int32_t GetIndex() const { return index_; }
     PlayerRecord* GetRecord() const { return record_; }
     bool InUse() const { return record_ && record_->GetDate() != 0; }
+    // The name the row was filled with, or last left or checked with (KeepName).
+    const std::string& GetKeptName() const { return keptName_; }
+    // The text, when there is one, is the name kept.
+    void KeepName();
     FontLabel& GetDate() { return date_; }
     FontLabel& GetCash() { return cash_; }
 
@@ -68,6 +74,7 @@ private:
     std::function<void(int32_t)> focused_;
     std::function<void(int32_t)> left_;
     std::string lastText_;
+    std::string keptName_;
     bool quiet_ = false;
     HQUOREFFECT ink_ = nullptr;
     HQUOREFFECT refusedInk_ = nullptr;

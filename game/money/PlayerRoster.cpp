@@ -156,6 +156,13 @@ bool PlayerRoster::DeletePlayer(int slot) {
     return stored;
 }
 
+void PlayerRoster::Rename(int slot, const std::string& name) {
+    if (!IsSlot(slot)) return;
+    const std::string old = records_[slot].GetFullName();
+    records_[slot].SetName(name);
+    if (slot == current_ && records_[slot].GetFullName() != old) listeners_.NotifyAll(int32_t(current_));
+}
+
 void PlayerRoster::SetCurrentIndex(int index) {
     current_ = index;
     listeners_.NotifyAll(int32_t(current_));

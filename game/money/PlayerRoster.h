@@ -63,6 +63,9 @@ public:
     bool Repay(int slot, const Money& m);
     // Empties the slot: name, date, cash and credit all go.
     bool DeletePlayer(int slot);
+    // The Front Desk's new name for a player; the listeners are told when it is the current
+    // one's, so that what shows the player's name follows at once.
+    void Rename(int slot, const std::string& name);
 
     // Makes sure a player is current before play begins: the current one, else the
     // highest active slot in use, else the first slot in use, else slot 0 made into a

@@ -2,7 +2,7 @@
 
 void ButtonRules::UpdateBetMax() {
     const int64_t bet = meters_.Bet(), credit = meters_.Credit();
-    Enable(Button::BetMax, bet <= maxBet_ && credit + bet >= maxBet_);
+    Enable(Button::BetMax, bet < maxBet_ && credit + bet >= maxBet_);
 }
 
 void ButtonRules::EnableAfterSpin() {

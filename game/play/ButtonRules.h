@@ -11,8 +11,8 @@ public:
         : meters_(meters), buttons_(buttons), maxBet_(maxBet) {}
 
     int32_t MaxBet() const { return maxBet_; }
-    // "BetMax" exactly when "Bet" <= max bet and "Credit" + "Bet" >= max bet: at the max
-    // bet it spins what is bet.
+    // "BetMax" exactly when "Bet" < max bet and "Credit" + "Bet" >= max bet: at the max bet
+    // it has nothing more to bet.
     void UpdateBetMax();
     // After a paid spin: "BetOne" when there is credit (else left), "BetMax" as above,
     // "CashOut" exactly when there is credit.

@@ -44,12 +44,11 @@ void MachineMoney::OnBetMax() {
         SceneLockHold hold(parts_.lock);
         MachineMeters& meters = parts_.meters;
         const int32_t maxBet = parts_.buttons.MaxBet();
-        if (!IsIdle() || meters.Bet() > maxBet || meters.Credit() < maxBet - meters.Bet()) return;
-        // At the max bet already (as coins leave it), Bet Max only spins.
-        if (meters.Bet() < maxBet) {
-            meters.Exchange(Money(), meters.Credit() - (maxBet - meters.Bet()), maxBet);
-            parts_.notices.CashChanged();
-        }
+        // At the max bet already there is nothing more to bet: Bet Max does nothing, and
+        // Spin plays what is bet.
+        if (!IsIdle() || meters.Bet() >= maxBet || meters.Credit() < maxBet - meters.Bet()) return;
+        meters.Exchange(Money(), meters.Credit() - (maxBet - meters.Bet()), maxBet);
+        parts_.notices.CashChanged();
     }
     parts_.spin.OnSpin();
 }

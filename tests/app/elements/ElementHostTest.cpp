@@ -167,6 +167,20 @@ TEST_F(ElementHostTest, OnlyAReleaseThatEndsAPressOnTheElementClicks) {
     EXPECT_NE(std::find(posted.begin(), posted.end(), "button:click(20,20)"), posted.end());
 }
 
+TEST_F(ElementHostTest, AQuickSecondClickComesAsADoubleClickAndClicksOnceMore) {
+    Add("button", RECT{10, 10, 60, 40}, true);
+    Down(20, 20);
+    Up(20, 20);
+    Take();
+    // Within the double-click time Windows sends the second press as a double-click.
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_EQ(Handle(), GetCapture());
+    Up(20, 20);
+    EXPECT_EQ((Log{"button:down(20,20)", "button:pressed+", "button:click(20,20)", "button:action",
+                   "button:pressed-"}),
+              Take());
+}
+
 TEST_F(ElementHostTest, HoverEntersLeavesAndSetsTheCursor) {
     Add("a", RECT{0, 0, 50, 50}, true);
     ProbeElement* b = Add("b", RECT{150, 50, 250, 150}, false);  // window (50, 0)-(150, 100)

@@ -9,6 +9,8 @@
 #include <atomic>
 #include <cstring>
 #include <memory>
+#include <random>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -16,9 +18,11 @@
 #include "CreditIds.h"
 #include "CreditRules.h"
 #include "DialogDriver.h"
+#include "FormatMoney.h"
 #include "FloorTestSupport.h"
 #include "FrontDeskScreen.h"
 #include "MessageBoxWatcher.h"
+#include "PlayerTitle.h"
 #include "PlayerDate.h"
 #include "ProductKey.h"
 #include "RegistryHelpers.h"
@@ -202,6 +206,75 @@ TEST_F(FrontDeskTest, DeleteAsksByNameAndLeavesNoCreditBehind) {
     EXPECT_EQ(desk_->GetRow(0).GetCash().GetTextString(), "") << "a cleared row shows nothing";
     EXPECT_EQ(desk_->GetRow(0).GetDate().GetTextString(), "");
     EXPECT_EQ(roster_->GetCurrentIndex(), 1) << "another player was deleted";
+}
+
+namespace {
+// A click on the element's sprite, as the mouse gives it.
+void ClickOn(HWND pane, FaceElement& element) {
+    const RECT r = HeldSpriteBounds(*element.GetSprite());
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageA(pane, WM_MOUSEMOVE, 0, at);
+    SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(pane, WM_LBUTTONUP, 0, at);
+}
+}  // namespace
+
+// The press on Delete or on the exit button takes the rows' focus, and the box it raises the
+// keyboard: once the box has gone, what the player types goes into the row again.
+TEST_F(FrontDeskTest, AfterABoxTheKeysGoToTheRowItCameFrom) {
+    TwoPlayers();
+    Record(0).SetName("Ann Lee");
+    Record(1).SetName("Ann Lee");
+    Show();
+    ASSERT_EQ(desk_->GetSelectedRow(), 1);
+    {
+        BoxWatcher sure("Delete Player", IDCANCEL);
+        ClickOn(pane_->GetHandle(), desk_->GetDeleteButton());
+        EXPECT_TRUE(sure.Result().found);
+    }
+    SendMessageA(pane_->GetHandle(), WM_CHAR, WPARAM('x'), 1);
+    EXPECT_EQ(desk_->GetRow(1).GetTextString(), "Ann Leex");
+    EXPECT_EQ(GetFocus(), pane_->GetHandle());
+    SendMessageA(pane_->GetHandle(), WM_CHAR, 8, 1);
+    {
+        BoxWatcher twins("Duplicate player name");
+        ClickOn(pane_->GetHandle(), desk_->GetExitButton());
+        EXPECT_TRUE(twins.Result().found);
+    }
+    EXPECT_EQ(pane_->GetHost().GetScreen(), desk_) << "the Front Desk stays";
+    SendMessageA(pane_->GetHandle(), WM_CHAR, WPARAM('y'), 1);
+    EXPECT_EQ(desk_->GetRow(1).GetTextString(), "Ann Leey");
+    EXPECT_EQ(GetFocus(), pane_->GetHandle());
+}
+
+namespace {
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+}  // namespace
+
+// The main window's text carries the current player's name and cash: it follows every
+// rename and every new player at once, not only when the Front Desk is left.
+TEST_F(FrontDeskTest, TheTitleFollowsEveryRenameAndEveryNewPlayerAtOnce) {
+    TwoPlayers();
+    Record(1).SetName("Maggie Lee");
+    Show();
+    PlayerTitle title(roster_.get());
+    title.SetTarget(frame_->GetHandle());
+    const std::string cash = FormatMoney(Record(1).GetCash().Cents(), true);
+    Erase(1);
+    EXPECT_NE(TextOf(frame_->GetHandle()).find(" - Maggie Lee : " + cash), std::string::npos)
+        << "the player keeps the name while the field is empty: " << TextOf(frame_->GetHandle());
+    Type(1, "Alice Smith");
+    EXPECT_NE(TextOf(frame_->GetHandle()).find(" - Alice Smith : " + cash), std::string::npos)
+        << TextOf(frame_->GetHandle());
+    Type(4, "Ann Lee");
+    EXPECT_EQ(roster_->GetCurrentIndex(), 4) << "the new player is the checked one";
+    EXPECT_NE(TextOf(frame_->GetHandle()).find(" - Ann Lee : $10,000.00"), std::string::npos)
+        << TextOf(frame_->GetHandle());
+    title.SetTarget(nullptr);
 }
 
 TEST_F(FrontDeskTest, ADeletedCurrentPlayerIsStoredAtOnceAndIsCurrentNoMore) {
@@ -601,6 +674,164 @@ TEST_F(FrontDeskTest, OkAfterApplyBooksTheTypedAmountOnce) {
         desk_->ShowCredit();
     }
     EXPECT_EQ(Record(1).GetCredit().Cents(), 60025 + 1000 + 250) << "an amount typed after a booking is booked";
+}
+
+namespace {
+// What an edit shows: its text and its selection (the caret where both ends meet).
+struct EditView {
+    std::string text;
+    DWORD start = 0, end = 0;
+    bool operator==(const EditView& other) const {
+        return text == other.text && start == other.start && end == other.end;
+    }
+};
+
+EditView Look(HWND edit) {
+    EditView view;
+    char text[32] = {};
+    GetWindowTextA(edit, text, sizeof text);
+    view.text = text;
+    SendMessageA(edit, EM_GETSEL, WPARAM(&view.start), LPARAM(&view.end));
+    return view;
+}
+
+std::ostream& operator<<(std::ostream& out, const EditView& view) {
+    return out << '"' << view.text << "\" [" << view.start << ", " << view.end << ")";
+}
+
+HWND SheetEdit(HWND sheet, int pageIndex, int edit) {
+    SendMessageA(sheet, PSM_SETCURSEL, WPARAM(pageIndex), 0);
+    return GetDlgItem(HWND(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), edit);
+}
+
+std::string HintOf(HWND sheet, int hint) {
+    char line[128] = {};
+    GetDlgItemTextA(HWND(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), hint, line, sizeof line);
+    return line;
+}
+
+// Keys at random into the edit, as a player types, moves the caret and deletes; each
+// character must land at the caret, in place of the selection, or change nothing at all.
+// Answers the first key that did otherwise, and what the edit showed before and after.
+std::string TypeAtRandom(HWND edit, unsigned seed) {
+    std::mt19937 random(seed);
+    const char typed[] = "0123456789012345678.";
+    const WPARAM moves[] = {VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_DELETE};
+    for (int step = 0; step < 300; ++step) {
+        const EditView before = Look(edit);
+        const unsigned roll = random() % 10;
+        if (roll < 6) {
+            const char c = typed[random() % (sizeof typed - 1)];
+            SendMessageA(edit, WM_CHAR, WPARAM(uint8_t(c)), 1);
+            const EditView after = Look(edit);
+            EditView landed = before;
+            landed.text.replace(before.start, before.end - before.start, 1, c);
+            landed.start = landed.end = before.start + 1;
+            if (!(after == before) && !(after == landed)) {
+                std::ostringstream out;
+                out << "'" << c << "' on " << before << " gave " << after;
+                return out.str();
+            }
+        } else if (roll < 8) {
+            const WPARAM key = moves[random() % 5];
+            SendMessageA(edit, WM_KEYDOWN, key, 1);
+            SendMessageA(edit, WM_KEYUP, key, LPARAM(0xC0000001));
+        } else {
+            SendMessageA(edit, WM_CHAR, 8, 1);  // Backspace
+        }
+    }
+    return "";
+}
+}  // namespace
+
+// A sheet just opened selects its offer, and what is typed replaces it. A digit that would
+// ask for more than there is changes nothing, and the sheet says what the most is.
+TEST_F(FrontDeskTest, TypedDigitsLandAtTheCaretAndADigitAskingTooMuchChangesNothing) {
+    TwoPlayers();
+    Show();
+    EditView fresh, atEnd, repayAtEnd;
+    std::string limit, repayLimit, borrowKeys, repayKeys;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            HWND borrow = SheetEdit(sheet, 0, IDC_BORROW_DOLLARS);
+            for (char c : std::string("250")) SendMessageA(borrow, WM_CHAR, WPARAM(c), 1);
+            fresh = Look(borrow);
+            SetWindowTextA(borrow, "10000");
+            SendMessageA(borrow, EM_SETSEL, 5, 5);  // a click at the end of the offer
+            for (char c : std::string("250")) SendMessageA(borrow, WM_CHAR, WPARAM(c), 1);
+            atEnd = Look(borrow);
+            limit = HintOf(sheet, IDC_BORROW_HINT);
+            borrowKeys = TypeAtRandom(borrow, 87);
+            PressButton(sheet, IDCANCEL);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(fresh, (EditView{"250", 3, 3})) << "typing replaces the offer";
+    EXPECT_EQ(atEnd, (EditView{"10000", 5, 5})) << "the edit and its caret as they were";
+    EXPECT_EQ(limit, "You can borrow at most $10,000.00.");
+    EXPECT_EQ(borrowKeys, "");
+
+    ASSERT_TRUE(roster_->Borrow(1, Money(500000)));  // $5,000 owed, $15,000 cash
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            HWND repay = SheetEdit(sheet, 1, IDC_REPAY_DOLLARS);
+            SendMessageA(repay, EM_SETSEL, 4, 4);
+            SendMessageA(repay, WM_CHAR, WPARAM('9'), 1);
+            repayAtEnd = Look(repay);
+            repayLimit = HintOf(sheet, IDC_REPAY_HINT);
+            repayKeys = TypeAtRandom(repay, 88);
+            PressButton(sheet, IDCANCEL);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_EQ(repayAtEnd, (EditView{"5000", 4, 4}));
+    EXPECT_EQ(repayLimit, "You can repay at most $5,000.00, what you owe.");
+    EXPECT_EQ(repayKeys, "");
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 500000) << "Cancel books nothing";
+}
+
+// The hints say what can be done: nothing left to borrow, nothing owed.
+TEST_F(FrontDeskTest, TheHintsFitWhatTheSheetCanStillBook) {
+    TwoPlayers();
+    Show();
+    std::string borrowedAll, repayAfterBorrowing, repaidAll, borrowAfterRepaying;
+    bool borrowDisabled = false, repayDisabled = false;
+    {
+        DialogDriver driver([&] {
+            HWND sheet = WaitForDialog("Vellmoor(tm) Credit");
+            if (!sheet) return;
+            HWND borrow = SheetEdit(sheet, 0, IDC_BORROW_DOLLARS);
+            PressButton(sheet, kApply);  // the whole offer: the limit is reached
+            borrowedAll = HintOf(sheet, IDC_BORROW_HINT);
+            borrowDisabled = !IsWindowEnabled(borrow);
+            SheetEdit(sheet, 1, IDC_REPAY_DOLLARS);
+            repayAfterBorrowing = HintOf(sheet, IDC_REPAY_HINT);
+            KeyIntoSheet(sheet, "10000", IDC_REPAY_DOLLARS, IDC_REPAY_HINT);
+            PressButton(sheet, kApply);
+            repaidAll = HintOf(sheet, IDC_REPAY_HINT);
+            repayDisabled = !IsWindowEnabled(GetDlgItem(HWND(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)),
+                                                        IDC_REPAY_DOLLARS));
+            SheetEdit(sheet, 0, IDC_BORROW_DOLLARS);
+            borrowAfterRepaying = HintOf(sheet, IDC_BORROW_HINT);
+            PressButton(sheet, IDCANCEL);
+            WakeSheetLoop(sheet);
+        });
+        desk_->ShowCredit();
+    }
+    EXPECT_TRUE(borrowDisabled);
+    EXPECT_EQ(borrowedAll, "You have borrowed all the credit there is: repay some first.");
+    EXPECT_EQ(repayAfterBorrowing, "Type an amount to pay more back.");
+    EXPECT_TRUE(repayDisabled);
+    EXPECT_EQ(repaidAll, "You owe nothing.");
+    EXPECT_EQ(borrowAfterRepaying, "Type an amount to take more.");
+    EXPECT_EQ(Record(1).GetCredit().Cents(), 0);
+    EXPECT_EQ(Record(1).GetCash().Cents(), 1000000);
 }
 
 namespace {

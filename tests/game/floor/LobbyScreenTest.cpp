@@ -79,6 +79,9 @@ TEST_F(LobbyScreenTest, AClickOpensTheMachineAtItsRoomsDenomination) {
         EXPECT_EQ(host.opener.denominationAtOpen, kLobbyRoomDenominations[room]);
         EXPECT_EQ(lobby.GetScrollX(), scrolled) << "no jump to another room";
         EXPECT_NEAR(host.opener.from.left, at.x, 2);
+        EXPECT_EQ(lobby.GetHighlighted(), -1) << "the opened machine is not lit behind its window";
+        host.Move(at.x + 1, at.y);
+        EXPECT_EQ(lobby.GetHighlighted(), id) << "the pointer back on it lights it again";
     }
     host.opener.mayClose = false;
     host.opener.opened = -1;

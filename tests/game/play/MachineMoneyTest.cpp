@@ -54,15 +54,17 @@ TEST(Bets, BetOneAndBetMaxFollowTheCredit) {
     EXPECT_EQ(1u, m.reels.spins[0].size()) << "Bet Max spins";
 }
 
-TEST(Bets, BetMaxAtTheMaxBetSpinsWhatIsBet) {
+TEST(Bets, BetMaxAtTheMaxBetIsOffAndDoesNothing) {
     Machine m;
     m.money.AddCoins(5);  // the bet fills up to the max first
     ASSERT_EQ(3, m.meters.Bet());
-    EXPECT_TRUE(m.buttons.IsButtonEnabled(Button::BetMax));
-    m.money.OnBetMax();
-    EXPECT_EQ(1u, m.reels.spins[0].size()) << "Bet Max spins at the max bet too";
-    EXPECT_EQ(2, m.meters.Credit()) << "no more is bet";
-    EXPECT_FALSE(m.buttons.IsButtonEnabled(Button::BetMax)) << "not while the reels turn";
+    EXPECT_FALSE(m.buttons.IsButtonEnabled(Button::BetMax)) << "nothing more to bet";
+    EXPECT_TRUE(m.buttons.IsButtonEnabled(Button::Spin));
+    m.money.OnBetMax();  // its hot key
+    EXPECT_EQ(0u, m.reels.spins[0].size()) << "no spin";
+    EXPECT_EQ(2, m.meters.Credit());
+    EXPECT_EQ(3, m.meters.Bet());
+    EXPECT_FALSE(m.buttons.IsButtonEnabled(Button::BetMax));
 }
 
 TEST(Bets, BuyingCoinsFillsTheBetFirstOnlyWhileIdle) {
