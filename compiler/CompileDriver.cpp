@@ -48,8 +48,7 @@ void MachineDescription::Compile(const std::string& path, MessageSink* sink,
             lexer_.MarkErrorLine();
             compiled_ = false;
             if (messageSink_)
-                messageSink_->AddMessage(e.Message() + " on line " + " " +
-                                         std::to_string(lexer_.ErrorLine()) + ": " +
+                messageSink_->AddMessage(e.Message() + " on line " + std::to_string(lexer_.ErrorLine()) + ": " +
                                          lexer_.LineText());
         } catch (const UserInterrupt&) {
             compiled_ = false;
@@ -79,10 +78,11 @@ void MachineDescription::Warn(const std::string& text) {
     if (messageSink_) messageSink_->AddMessage(text + "\n");
 }
 
+// The line is the one (from 1) of the last token read, which ends what the warning is about.
 void MachineDescription::WarnAtLine(const std::string& text) {
     ++warningCount_;
-    if (messageSink_)
-        messageSink_->AddMessage("Line " + std::to_string(lexer_.LineCount()) + ":" + text + "\n");
+    const int32_t line = previousEnd_ > 0 ? ScriptLexer::LineOfOffset(scriptBytes_, size_t(previousEnd_ - 1)) : 1;
+    if (messageSink_) messageSink_->AddMessage("Line " + std::to_string(line) + ":" + text + "\n");
 }
 
 void MachineDescription::NoteClosingBrace() {

@@ -25,6 +25,7 @@
 #include "AnimationReference.h"
 #include "KeywordTable.h"
 #include "MachineParts.h"
+#include "PayoutChecker.h"
 #include "Money.h"
 #include "ProgressiveSettings.h"
 #include "ReelStrip.h"
@@ -95,6 +96,9 @@ public:
     // probe: by asset number when the symbol has one, else from its first file.
     PictureSize LoadSymbolImage();
     const ScriptPayTable& GetPayouts() const { return payTable_; }
+    // The script file's line (from 1) on which the payout for `coins` coins of the pay
+    // table's line stands, as compiled; 0 for a payout the compile did not read.
+    int32_t GetPayoutFileLine(size_t line, int32_t coins) const;
     const std::string& GetScriptCode() const { return scriptCode_; }
     // The script file's line (from 1) on which the script code's first line stands.
     int32_t GetScriptCodeLine() const { return scriptCodeLine_; }
@@ -128,6 +132,10 @@ public:
     // The probe is not owned and stays set across compiles.
     void SetPictureProbe(PictureProbe* probe) { pictureProbe_ = probe; }
     PictureProbe* GetPictureProbe() const { return pictureProbe_; }
+    // With a checker, a payout expression that its engine cannot read is a syntax error of
+    // the script; without one (the default) expressions are not checked. Not owned; stays
+    // set across compiles.
+    void SetPayoutChecker(PayoutChecker* checker) { payoutChecker_ = checker; }
 
     // Edits of existing values: each stores the new value and queues a patch for what
     // changed; an edit that leaves a value equal queues nothing.
@@ -255,8 +263,9 @@ public:
     void ReportProgress(int32_t stage);
     void CheckCancel();
 
-    // Warnings: the text and a line end; WarnAtLine puts "Line ", the line count and ":"
-    // in front. Each counts, with or without a message sink.
+    // Warnings: the text and a line end; WarnAtLine puts "Line ", the line (from 1, as an
+    // editor counts) of the last token read and ":" in front. Each counts, with or without
+    // a message sink.
     void Warn(const std::string& text);
     void WarnAtLine(const std::string& text);
     // The checks after the Art block: what a playable machine needs and the files that
@@ -352,6 +361,8 @@ private:
     bool ParsePatternItem(ScriptPayTable::PatternItem& item, SourceSpan& span);
     void ParsePayouts(ScriptPayTable::PayoutLine& line, PayoutLineSource& source);
     void CheckPatternSymbol(const std::string& name);
+    // The payout checker's refusal of a payout expression, as a syntax error.
+    void CheckPayoutExpression(const std::string& code);
     void ParseArtBlock();
     bool ParseArtItem();
     bool ParseArtStatement();
@@ -452,4 +463,5 @@ private:
     Point emptyField_{0, 0};  // the field of the patches that print nothing
 
     PictureProbe* pictureProbe_ = nullptr;
+    PayoutChecker* payoutChecker_ = nullptr;
 };

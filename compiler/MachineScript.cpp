@@ -45,6 +45,10 @@ void MachineScript::SetPictureProbe(PictureProbe* probe) {
     description_->SetPictureProbe(probe);
 }
 
+void MachineScript::SetPayoutChecker(PayoutChecker* checker) {
+    description_->SetPayoutChecker(checker);
+}
+
 const std::string& MachineScript::GetTitle() const {
     return description_->GetTitle();
 }
@@ -151,6 +155,10 @@ bool MachineScript::IsDefined(const std::string& name) const {
 
 const ScriptPayTable& MachineScript::GetPayouts() const {
     return description_->GetPayouts();
+}
+
+int32_t MachineScript::GetPayoutFileLine(size_t line, int32_t coins) const {
+    return description_->GetPayoutFileLine(line, coins);
 }
 
 void MachineScript::SetBackdrop(const std::string& file) {

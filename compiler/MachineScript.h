@@ -32,6 +32,7 @@ public:
     // The script file's line (from 1) on which the script code's first line stands.
     int32_t GetScriptCodeLine() const;
     void SetPictureProbe(PictureProbe* probe);
+    void SetPayoutChecker(PayoutChecker* checker);
 
     // Queries.
     const std::string& GetTitle() const;
@@ -63,6 +64,7 @@ public:
     std::map<std::string, SymbolRecord> GetRegions() const;
     bool IsDefined(const std::string& name) const;
     const ScriptPayTable& GetPayouts() const;
+    int32_t GetPayoutFileLine(size_t line, int32_t coins) const;
     bool HasPatches() const;
 
     // Edits of existing values.

@@ -10,6 +10,24 @@ void MachineDescription::CheckPatternSymbol(const std::string& name) {
         WarnAtLine(name + " isn't a reel symbol, so it can't be in award card");
 }
 
+// Checked while the expression is the current token, so that the error names its line.
+void MachineDescription::CheckPayoutExpression(const std::string& code) {
+    if (!payoutChecker_) return;
+    const std::string message = payoutChecker_->EngineMessage(code);
+    if (!message.empty())
+        throw SynError("The payout \"" + code + "\" is no expression the machine's JScript can read (" + message +
+                       ")");
+}
+
+int32_t MachineDescription::GetPayoutFileLine(size_t line, int32_t coins) const {
+    if (line >= payTable_.sources.size() || coins < 1) return 0;
+    const PayoutLineSource& source = payTable_.sources[line];
+    // A payout given once for every bet ("*") stands where the first one does.
+    const size_t entry = source.wholePayoutFlag ? 0 : size_t(coins - 1);
+    if (entry >= source.payouts.size() || source.payouts[entry].start < 1) return 0;
+    return ScriptLexer::LineOfOffset(scriptBytes_, size_t(source.payouts[entry].start - 1));
+}
+
 void MachineDescription::ParsePayoutLine() {
     ScriptPayTable::PayoutLine line;
     PayoutLineSource source;
@@ -132,6 +150,7 @@ void MachineDescription::ParsePayouts(ScriptPayTable::PayoutLine& line, PayoutLi
         } else if (t.kind == TokenKind::String) {
             payout.type = 1;
             payout.scriptlet = t.text;
+            CheckPayoutExpression(t.text);
         } else {
             throw SynError("Number req'd for payout");
         }
@@ -155,6 +174,7 @@ void MachineDescription::ParsePayouts(ScriptPayTable::PayoutLine& line, PayoutLi
             } else if (t.kind == TokenKind::String) {
                 p.type = 1;
                 p.scriptlet = t.text;
+                CheckPayoutExpression(t.text);
             } else {
                 throw SynError("Number req'd for payout");
             }

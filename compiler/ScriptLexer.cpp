@@ -193,7 +193,7 @@ void ScriptLexer::NextToken() {
                 } else if (k == TokenKind::CommentEnd) {
                     --depth;
                 } else if (k == TokenKind::None && ReadChar() == ScriptStream::kEnd) {
-                    throw SynError("The comment that starts on line " + std::to_string(openedOn) +
+                    throw SynError("The comment that starts on line " + std::to_string(openedOn + 1) +
                                    " is not closed before the end of the file");
                 }
             }
@@ -253,7 +253,7 @@ void ScriptLexer::ReadString() {
     const int32_t openedOn = lineCount_;
     for (int c = ReadChar(); c != '"'; c = ReadChar()) {
         if (c == ScriptStream::kEnd)
-            throw SynError("The string that starts on line " + std::to_string(openedOn) +
+            throw SynError("The string that starts on line " + std::to_string(openedOn + 1) +
                            " is not closed before the end of the file");
         t.text.push_back(static_cast<char>(c));
     }
@@ -285,7 +285,7 @@ void ScriptLexer::ReadWord(int c) {
 
 void ScriptLexer::MarkErrorLine() {
     if (lineSkipped_) return;
-    errorLine_ = lineCount_;
+    errorLine_ = lineCount_ + 1;
     SkipLine();
     lineSkipped_ = true;
 }
@@ -315,15 +315,12 @@ std::string ScriptLexer::ReadRemainingText() {
     return lineText_ + stream_.ReadRest();
 }
 
-namespace {
-// The line (from 1) of the byte at the offset: one more than the line ends before it.
-int32_t LineOfOffset(const std::string& bytes, size_t offset) {
+int32_t ScriptLexer::LineOfOffset(const std::string& bytes, size_t offset) {
     int32_t line = 1;
     for (size_t i = 0; i < offset && i < bytes.size(); ++i)
         if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) ++line;
     return line;
 }
-}  // namespace
 
 int32_t ScriptLexer::LineOfPosition(int32_t position) const {
     return LineOfOffset(stream_.Bytes(), position > 0 ? size_t(position - 1) : 0);
@@ -336,7 +333,7 @@ std::string ScriptLexer::ReadTextAfter(int32_t offset, int32_t* firstLine) const
     size_t tokenAt = token_.start > 0 ? static_cast<size_t>(token_.start - 1) : 0;
     size_t lineStart = stream_.LineStart(tokenAt);
     const bool whole = lineStart <= from || !stream_.BlankBetween(lineStart, tokenAt);
-    if (firstLine) *firstLine = LineOfOffset(stream_.Bytes(), whole ? from : lineStart);
+    if (firstLine) *firstLine = ScriptLexer::LineOfOffset(stream_.Bytes(), whole ? from : lineStart);
     if (whole) return stream_.TextFrom(from);
     // Taken from the file, not from the line text: a bad character has read the rest of
     // its line into the line text, and a string may have ended on a later line.

@@ -34,7 +34,7 @@ public:
     void NextToken();
     const Token& Current() const { return token_; }
 
-    // Saves the line count as the error line and reads the rest of the line into the line
+    // Saves the line being read (from 1) as the error line and reads the rest of the line into the line
     // text. A second call before anything else was read changes nothing.
     void MarkErrorLine();
     // Reads the rest of the current line; the line end is consumed but the line count and
@@ -57,6 +57,8 @@ public:
     int32_t Column() const { return column_; }
     int32_t LineCount() const { return lineCount_; }
     int32_t ErrorLine() const { return errorLine_; }
+    // The line (from 1) of the byte at the offset: one more than the line ends before it.
+    static int32_t LineOfOffset(const std::string& bytes, size_t offset);
 
 private:
     int ReadChar();            // reads and tracks one character

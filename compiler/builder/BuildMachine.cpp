@@ -8,6 +8,7 @@
 #include "AssetBuilder.h"
 #include "BuildProgressSink.h"
 #include "CompileStopNote.h"
+#include "EnginePayoutChecker.h"
 #include "EnginePictureProbe.h"
 #include "MachineBuild.h"
 #include "MachineScript.h"
@@ -48,8 +49,10 @@ bool BuildCompiled(MachineScript& script, const std::string& assetPath, MessageS
 bool BuildMachineWithProgress(const std::string& scriptPath, const std::string& assetPath, MessageSink& sink,
                               BuildProgressSink* progress) {
     EnginePictureProbe probe;
+    EnginePayoutChecker payouts;
     MachineScript script;
     script.SetPictureProbe(&probe);
+    script.SetPayoutChecker(&payouts);
     script.Compile(scriptPath, &sink, progress);
     if (!script.IsCompiled()) {
         const std::string note = CompileStopNote(script, "The machine was not built");

@@ -80,6 +80,8 @@ void PackBody(std::vector<uint32_t>& b, size_t& p, const MachineChunk& c) {
     for (const std::string& name : c.symbolNames) PackString(b, p, name);
     PackString(b, p, c.scriptCode);
     PutSigned(b, p, c.scriptCodeLine);
+    Put(b, p, uint32_t(c.payoutLines.size()));
+    for (int32_t line : c.payoutLines) PutSigned(b, p, line);
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 // Layout: a fixed header of 60 words (title field of 128 bytes, then the counts, asset
 // indices and coin and progressive settings), then the reel strips (symbol number and
 // weight per stop), the button section, six words per reel position, the indicator
-// section, the packed pay table, the animation, sound and region maps, the symbol names
-// and last the script code.
+// section, the packed pay table, the animation, sound and region maps, the symbol names,
+// the script code, the script file's line of the code, and last the count of the pay
+// table's payouts followed by the script file's line of each (older machine files end
+// after the code or after its line).
 //
 // Element records are 17 words: the name in 32 bytes, the sprite's asset index (0 for
 // none), seven words that differ for buttons and indicators, and the scriptlet count; the
@@ -88,6 +90,9 @@ struct MachineChunk {
     std::vector<std::string> symbolNames;        // in symbol-number order
     std::string scriptCode;
     int32_t scriptCodeLine = 1;                  // the script file's line of the code's first line
+    // The script file's line of every payout of the pay table, line by line and coin by coin
+    // (0 where it is not known), so that an expression's error at play names it.
+    std::vector<int32_t> payoutLines;
 };
 
 // An element name that does not fit the 32-byte name field.

@@ -117,6 +117,10 @@ void MachineBuild::FillMaps() {
     for (const auto& entry : animations_) chunk_.animations[entry.first] = int32_t(SpriteIndex(entry.second));
     chunk_.scriptCode = script_.GetScriptCode();
     chunk_.scriptCodeLine = script_.GetScriptCodeLine();
+    const ScriptPayTable& payouts = script_.GetPayouts();
+    for (size_t line = 0; line < payouts.lines.size(); ++line)
+        for (size_t coin = 0; coin < payouts.lines[line].payouts.size(); ++coin)
+            chunk_.payoutLines.push_back(script_.GetPayoutFileLine(line, int32_t(coin + 1)));
 }
 
 void MachineBuild::AddMachineChunk() {

@@ -4,6 +4,7 @@
 
 #include "ChooseFile.h"
 #include "CompileStopNote.h"
+#include "EnginePayoutChecker.h"
 #include "MessageList.h"
 #include "PayoutAnalyzer.h"
 #include "ReportBox.h"
@@ -26,6 +27,9 @@ void ShowPayoutResults(Window* owner, const std::string& scriptPath) {
         // Counting every combination of stops takes a while: the wait cursor shows meanwhile.
         HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
         PayoutAnalyzer analyzer;
+        // A payout the machine's JScript cannot read stops the analysis, as it stops a build.
+        EnginePayoutChecker payouts;
+        analyzer.SetPayoutChecker(&payouts);
         if (!analyzer.Run(scriptPath, messages))
             messages.AddMessage(CompileStopNote(analyzer, "No payout report was made"));
         SetCursor(previous);

@@ -175,7 +175,7 @@ bool PayoutPage::TakeTypedPayout() {
     if (currentColumn_ <= reelCount_ || coin >= line.payouts.size()) return true;
     const std::string text = WindowText(payoutBox_.GetHandle());
     const std::string kept = "The cell keeps " + PayoutText(line.payouts[coin]) + ".";
-    const std::string refusal = PayoutRefusal(text);
+    const std::string refusal = PayoutRefusal(text, &payoutChecker_);
     if (!refusal.empty()) {
         RestorePayoutText(line.payouts[coin]);
         const std::string said = refusal + "\n\n" + kept;

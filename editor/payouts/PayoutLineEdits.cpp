@@ -70,14 +70,18 @@ std::string PayoutTextRefusal(const std::string& text) {
            "the payout's quotes). Use ' for the strings of the JScript code instead.";
 }
 
-std::string PayoutRefusal(const std::string& text) {
+std::string PayoutRefusal(const std::string& text, PayoutChecker* checker) {
     const std::string refusal = PayoutTextRefusal(text);
     if (!refusal.empty()) return refusal;
     const size_t first = text.find_first_not_of(' ');
     if (first != std::string::npos && text[first] == '-' && first + 1 < text.size() &&
         AllDigitsOrBlanks(text.substr(first + 1)) && text.find_first_of("0123456789") != std::string::npos)
         return "The amount " + text + " is negative: a payout is a number of coins from 0 up.";
-    return std::string();
+    // What is stored as an expression is what the machine's engine evaluates at play.
+    if (!checker || AllDigitsOrBlanks(text)) return std::string();
+    const std::string message = checker->EngineMessage(text);
+    if (message.empty()) return std::string();
+    return "The payout " + text + " is no expression the machine's JScript can read. JScript says: " + message + ".";
 }
 
 std::string UnknownNameQuestion(const std::string& text, const std::function<bool(const std::string&)>& isDefined) {

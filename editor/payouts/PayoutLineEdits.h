@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "PayoutChecker.h"
 #include "ScriptPayTable.h"
 
 using PayLine = ScriptPayTable::PayoutLine;
@@ -43,9 +44,10 @@ bool SetPayoutText(PayAmount& payout, const std::string& text);
 // way to write inside them. Empty when it can.
 std::string PayoutTextRefusal(const std::string& text);
 inline const char kInvalidPayoutCaption[] = "Invalid Payout";
-// Why the text cannot be a payout of the machine: what PayoutTextRefusal refuses, or a
-// negative amount. Empty when it can.
-std::string PayoutRefusal(const std::string& text);
+// Why the text cannot be a payout of the machine: what PayoutTextRefusal refuses, a
+// negative amount, or (with a checker) an expression that the machine's JScript cannot
+// read, with the engine's message. Empty when it can.
+std::string PayoutRefusal(const std::string& text, PayoutChecker* checker = nullptr);
 // What the author is asked before a payout whose code uses a name that isDefined does not
 // know is kept: the payout pays nothing when it is paid unless the code makes the name as
 // the machine plays ("Bonus = function () { ... }"), which only the play can tell. Shown in a

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ChoiceField.h"
+#include "EnginePayoutChecker.h"
 #include "GridPage.h"
 #include "PayoutLineEdits.h"
 
@@ -87,7 +88,8 @@ private:
     PayLine& CurrentLine() { return table_.lines.at(size_t(currentRow_)); }
     void EditMultiple(PayItem& item);
     // Takes the text typed into the payout cell when the cell is left or at Enter: a payout
-    // that PayoutRefusal refuses is refused with a box naming it whole, and the cell keeps
+    // that PayoutRefusal refuses (an expression through the machine's JScript engine) is
+    // refused with a box naming it whole, and the cell keeps
     // what it held (false); one that uses a name nothing defines is kept only when the
     // author says Yes to UnknownNameQuestion (false on No).
     bool TakeTypedPayout();
@@ -110,6 +112,7 @@ private:
 
     Window* editor_;
     MachineScript* script_;
+    EnginePayoutChecker payoutChecker_;
     ScriptPayTable table_;
     int reelCount_ = 0, symbolCount_ = 0, maxBet_ = 0;
     std::vector<std::string> symbols_;

@@ -165,6 +165,23 @@ void ReadPayTable(ChunkCursor& at, MachineRecords& m) {
     at.MoveTo(after);
 }
 
+// The script file's line of every payout, as many as the pay table has. Machines built
+// before the chunk carried them end before; their payouts' errors name no line.
+void ReadPayoutLines(ChunkCursor& at, MachineRecords& m) {
+    const uint32_t count = at.Word("the payouts' lines");
+    size_t payouts = 0;
+    for (const PayTable::PayoutLine& line : m.payTable.GetLines()) payouts += line.payouts.size();
+    if (count != payouts)
+        ChunkCursor::Damaged("the chunk gives the lines of " + std::to_string(count) + " payouts for " +
+                             std::to_string(payouts));
+    at.Expect(count, 1, "the payouts' lines");
+    for (const PayTable::PayoutLine& line : m.payTable.GetLines()) {
+        std::vector<int32_t> lines;
+        for (size_t coin = 0; coin < line.payouts.size(); ++coin) lines.push_back(std::max(0, at.Int("the payouts' lines")));
+        m.payoutLines.push_back(std::move(lines));
+    }
+}
+
 std::vector<NamedAsset> ReadNameTable(ChunkCursor& at, uint32_t assets, const char* what) {
     const uint32_t count = at.Word(what);
     at.Expect(count, 2, what);
@@ -187,6 +204,7 @@ void ReadNames(ChunkCursor& at, MachineRecords& m, uint32_t assets) {
     m.scriptCode = at.ReadCountedString("the script code");
     // Machines built before the chunk carried it end with the code; their code counts from line 1.
     if (at.Position() < at.End()) m.scriptCodeLine = std::max(1, at.Int("the script code's line"));
+    if (at.Position() < at.End()) ReadPayoutLines(at, m);
 }
 
 }  // namespace

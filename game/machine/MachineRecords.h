@@ -107,6 +107,9 @@ struct MachineRecords {
     std::vector<std::string> symbolNames;      // by symbol number
     std::string scriptCode;
     int32_t scriptCodeLine = 1;                // the script file's line of the code's first line
+    // Per pay table line, per coin count: the script file's line of the payout (empty for
+    // machines built before the chunk carried them; 0 where the line is not known).
+    std::vector<std::vector<int32_t>> payoutLines;
 
     // Rows of symbols a reel window shows, and the stop at the window's centre line for
     // reel position 0 (both from the first reel's window and the symbol height).

@@ -200,6 +200,13 @@ void SpinController::PayLine(int line, const std::vector<int32_t>& stops) {
     totalPaid_ = int32_t(std::min<int64_t>(int64_t(totalPaid_) + amount, INT32_MAX));
 }
 
+int32_t SpinController::PayoutFileLine(int32_t tableIndex, int32_t coins) const {
+    const std::vector<std::vector<int32_t>>* lines = parts_.payoutLines;
+    if (!lines || tableIndex < 0 || size_t(tableIndex) >= lines->size() || coins < 1) return 0;
+    const std::vector<int32_t>& line = (*lines)[size_t(tableIndex)];
+    return size_t(coins) <= line.size() ? line[size_t(coins - 1)] : 0;
+}
+
 bool SpinController::LookUpPayout(const std::vector<int32_t>& symbols, int32_t column, int32_t& tableIndex,
                                   int32_t& amount, bool ofTheSpin) {
     PayTable::Payout payout;
@@ -218,7 +225,8 @@ bool SpinController::LookUpPayout(const std::vector<int32_t>& symbols, int32_t c
         });
     else if (progressive)
         progressive->BeginPayout();
-    const bool paid = parts_.script.EvaluatePayout(payout.scriptlet, amount) && amount >= 0;
+    const bool paid = parts_.script.EvaluatePayout(payout.scriptlet, PayoutFileLine(tableIndex, column), amount) &&
+                      amount >= 0;
     if (!paid && taken) parts_.meters.ForgetJackpots(taken);
     if (progressive) progressive->EndPayout(paid);
     if (!paid) parts_.notices.PayoutScriptletError("Payout scriptlet error");

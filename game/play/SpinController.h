@@ -32,6 +32,8 @@ struct SpinParts {
     ProgressiveMeter* progressive = nullptr;
     // The machine file's name without its folder, kept with a spin at stake.
     std::string machine = std::string();
+    // Per pay table line and coin count, the script file's line of the payout (may be null).
+    const std::vector<std::vector<int32_t>>* payoutLines = nullptr;
 };
 
 class SpinController {
@@ -85,6 +87,8 @@ private:
     void Settle();
     // The pay table's column for a line when `coins` are bet; false when the line is not played.
     bool LineColumn(int line, int32_t coins, int32_t& column) const;
+    // The script file's line of a payout; 0 when the machine file does not say.
+    int32_t PayoutFileLine(int32_t tableIndex, int32_t coins) const;
     std::vector<int32_t> TargetStops() const;
     // The spin whose stops were just drawn, with what the table pays on them.
     HeldSpin SpinAtStake() const;

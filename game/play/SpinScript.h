@@ -18,5 +18,7 @@ public:
     virtual void OnTotalPayment(int32_t total) = 0;
     virtual void OnMetersChange() = 0;
     // Evaluates a payout expression into a whole number of coins; false when it cannot.
-    virtual bool EvaluatePayout(const std::string& expression, int32_t& amount) = 0;
+    // `fileLine` is the script file's line of the payout (0 when not known), which the
+    // expression's errors name.
+    virtual bool EvaluatePayout(const std::string& expression, int32_t fileLine, int32_t& amount) = 0;
 };

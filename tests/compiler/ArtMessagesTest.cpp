@@ -176,7 +176,7 @@ TEST(ArtMessages, AMissingLibraryAssetEndsTheCompile) {
               "No asset #9 in art.ast");
 }
 
-TEST(ArtMessages, ABadReelIndexIsAWarningWithTheLineAfterTheStatement) {
+TEST(ArtMessages, ABadReelIndexIsAWarningWithTheLineOfTheStatement) {
     MachineDescription md;
     RecordingSink sink;
     CompileText(md, ArtStatementScript("ReelPosition 5 = 1, 2, 3, 4"), sink);

@@ -47,7 +47,7 @@ TEST(ArtScene, ARepeatedRectangleKeepsTheFirstAndIsReported) {
     ASSERT_TRUE(c.md.Symbols().GetRectangle("R", rect));
     EXPECT_EQ(rect, (ScriptRect{1, 2, 3, 4}));
     ASSERT_FALSE(c.sink.messages.empty());
-    EXPECT_EQ(c.sink.messages[0], "Line 14:R is already defined; this definition is ignored\n");
+    EXPECT_EQ(c.sink.messages[0], "Line 13:R is already defined; this definition is ignored\n");
     EXPECT_FALSE(c.md.IsCompiled());
 }
 
@@ -69,7 +69,7 @@ TEST(ArtScene, BackdropAndSymbols) {
 
     // After two files a comma is no part of the statement.
     EXPECT_EQ(OnlyMessage(ArtStatementScript("Symbol Plum \"a.bmp\" \"b.bmp\", 3")),
-              "Expecting } after all the art. on line  11: Symbol Plum \"a.bmp\" \"b.bmp\", 3");
+              "Expecting } after all the art. on line 12: Symbol Plum \"a.bmp\" \"b.bmp\", 3");
 }
 
 TEST(ArtControls, AnimationReferenceForms) {
@@ -207,7 +207,7 @@ TEST(ArtControls, RepeatedButtonsAndIndicatorsKeepTheFirstAndAreReported) {
     EXPECT_EQ(c.Indicator("Bet").rectangle.left, 1);
     ASSERT_GE(c.sink.messages.size(), 2u);
     EXPECT_EQ(c.sink.messages[0], "Line 13:Go is already defined; this definition is ignored\n");
-    EXPECT_EQ(c.sink.messages[1], "Line 13:Bet is already defined; this definition is ignored\n");
+    EXPECT_EQ(c.sink.messages[1], "Line 14:Bet is already defined; this definition is ignored\n");
 }
 
 TEST(ArtControls, RectanglesReachingThe32BitLimitsAreKept) {

@@ -83,7 +83,8 @@ inline std::string OnlyMessage(const std::string& script, PictureProbe* probe = 
     return sink.messages[0];
 }
 
-// A case of a statement that fails: the message and the line the driver quotes, from 0.
+// A case of a statement that fails: the message and the line the driver quotes (indexed
+// from 0; the message counts from 1).
 struct ArtErrorCase {
     std::string statement;  // on line 11
     std::string message;
@@ -96,7 +97,7 @@ inline void ExpectArtErrors(const std::vector<ArtErrorCase>& cases,
         SCOPED_TRACE(c.statement);
         const std::string quoted = c.line == 11 ? c.statement : "}";
         EXPECT_EQ(OnlyMessage(ArtStatementScript(c.statement), probe),
-                  c.message + " on line  " + std::to_string(c.line) + ": " + quoted);
+                  c.message + " on line " + std::to_string(c.line + 1) + ": " + quoted);
     }
 }
 

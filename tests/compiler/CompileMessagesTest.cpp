@@ -8,7 +8,7 @@
 
 namespace {
 
-// Lines numbered from 0, as the messages count them.
+// Lines indexed from 0; the messages count the lines from 1, as an editor shows them.
 const std::vector<std::string> kBase = {
     "Title \"T\"",           // 0
     "Reels 2 2",             // 1
@@ -53,7 +53,7 @@ struct Case {
     size_t line;
     std::string text;
     std::string message;
-    int errorLine;
+    int errorLine;       // indexed from 0 as the lines above
     std::string quoted;  // the source line the message quotes; the replaced line when empty
 };
 
@@ -74,7 +74,7 @@ TEST(CompileMessages, TheBaseScriptCompiles) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST(CompileMessages, SyntaxErrorsQuoteTheLineWithItsNumberFromZero) {
+TEST(CompileMessages, SyntaxErrorsQuoteTheLineWithItsNumberFromOne) {
     const std::string pb = "Payouts BestMatch ";
     const Case cases[] = {
         {0, "Titel \"T\"", "Title req'd", 0, ""},
@@ -124,7 +124,7 @@ TEST(CompileMessages, SyntaxErrorsQuoteTheLineWithItsNumberFromZero) {
         const std::string quoted = c.quoted.empty() ? c.text : c.quoted;
         bool compiled = true;
         EXPECT_EQ(ErrorOf(With(c.line, c.text), &compiled),
-                  c.message + " on line  " + std::to_string(c.errorLine) + ": " + quoted);
+                  c.message + " on line " + std::to_string(c.errorLine + 1) + ": " + quoted);
         EXPECT_FALSE(compiled);
     }
 }
@@ -149,7 +149,7 @@ TEST(CompileMessages, CountsAndAmountsAreBounded) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ErrorOf(With(c.line, c.text)),
-                  c.message + " on line  " + std::to_string(c.errorLine) + ": " + c.text);
+                  c.message + " on line " + std::to_string(c.errorLine + 1) + ": " + c.text);
     }
     EXPECT_EQ(ErrorOf(With(10, "  A B * 1073741823")), "(0 messages)");
     // The largest amount is read; as no machine file offers it, it is warned about.
@@ -158,18 +158,18 @@ TEST(CompileMessages, CountsAndAmountsAreBounded) {
 
 TEST(CompileMessages, UnclosedCommentsAndStringsNameWhereTheyStart) {
     EXPECT_EQ(ErrorOf(With(12, "/* open\nmore")),
-              "The comment that starts on line 12 is not closed before the end of the file"
-              " on line  14: ") << "the end of the file is on the line after the last line end";
+              "The comment that starts on line 13 is not closed before the end of the file"
+              " on line 15: ") << "the end of the file is on the line after the last line end";
     EXPECT_EQ(ErrorOf(With(12, "Art { Backdrop \"b.bmp")),
-              "The string that starts on line 12 is not closed before the end of the file"
-              " on line  13: ");
+              "The string that starts on line 13 is not closed before the end of the file"
+              " on line 14: ");
 }
 
 TEST(CompileMessages, ABadCharacterIsQuotedOnce) {
     EXPECT_EQ(ErrorOf(With(1, "Reels 2 2 @ junk")),
-              "Expecting { to start reel strips on line  1: Reels 2 2 @ junk");
+              "Expecting { to start reel strips on line 2: Reels 2 2 @ junk");
     EXPECT_EQ(ErrorOf(With(3, "  Reel { A _B }")),
-              "Expecting symbol name on line  3:   Reel { A _B }");
+              "Expecting symbol name on line 4:   Reel { A _B }");
 }
 
 TEST(CompileMessages, ErrorLinesCountEveryKindOfLineEnd) {
@@ -182,9 +182,9 @@ TEST(CompileMessages, ErrorLinesCountEveryKindOfLineEnd) {
     for (std::string* s : {&crlf, &cr}) {
         size_t at = s->find("  Reel { A B }");
         s->replace(at, 14, bad);
-        EXPECT_EQ(ErrorOf(*s), "Expecting symbol name on line  3: " + bad);
+        EXPECT_EQ(ErrorOf(*s), "Expecting symbol name on line 4: " + bad);
     }
-    EXPECT_EQ(ErrorOf(With(3, "\tReel { A 5 }")), "Expecting symbol name on line  3:         Reel { A 5 }")
+    EXPECT_EQ(ErrorOf(With(3, "\tReel { A 5 }")), "Expecting symbol name on line 4:         Reel { A 5 }")
         << "tabs in the quoted line are expanded";
 }
 
@@ -206,7 +206,7 @@ TEST(CompileMessages, WarningsAreCountedAndFailTheCompile) {
     EXPECT_FALSE(md.IsCompiled());
     ASSERT_EQ(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0], "Line 9:Z, which is not a reel symbol, can't be the wild card\n")
-        << "the line of the token after the name";
+        << "the line of the name, counted from 1";
     EXPECT_EQ(sink.messages[1], "1 Warnings\n");
     EXPECT_EQ(md.GetPayouts().joker, "");
     EXPECT_EQ(md.GetWarningCount(), 1);
@@ -215,8 +215,8 @@ TEST(CompileMessages, WarningsAreCountedAndFailTheCompile) {
     CompileText(md, With(10, "  [A, Q] R * 10"), two);
     EXPECT_FALSE(md.IsCompiled());
     ASSERT_EQ(two.messages.size(), 3u);
-    EXPECT_EQ(two.messages[0], "Line 10:Q isn't a reel symbol, so it can't be in award card\n");
-    EXPECT_EQ(two.messages[1], "Line 10:R isn't a reel symbol, so it can't be in award card\n");
+    EXPECT_EQ(two.messages[0], "Line 11:Q isn't a reel symbol, so it can't be in award card\n");
+    EXPECT_EQ(two.messages[1], "Line 11:R isn't a reel symbol, so it can't be in award card\n");
     EXPECT_EQ(two.messages[2], "2 Warnings\n");
     ASSERT_EQ(md.GetPayouts().lines.size(), 1u);
     EXPECT_EQ(md.GetPayouts().lines[0].items[1].symbols[0], "R") << "the name stays in the item";
@@ -236,7 +236,7 @@ TEST(CompileMessages, WarningFormsAndTheirCountStartAfreshEachCompile) {
     md.WarnAtLine("Bad reel index 5");
     ASSERT_EQ(sink.messages.size(), 4u);
     EXPECT_EQ(sink.messages[2], "Backdrop file required\n");
-    EXPECT_EQ(sink.messages[3], "Line 13:Bad reel index 5\n") << "the lexer's line count";
+    EXPECT_EQ(sink.messages[3], "Line 13:Bad reel index 5\n") << "the line of the last token read";
     EXPECT_EQ(md.GetWarningCount(), 3);
 
     RecordingSink clean;

@@ -161,7 +161,7 @@ TEST(ScriptLexer, NulIsABadCharacterAndStaysInStrings) {
     EXPECT_EQ(bad.kind, TokenKind::BadCharacter);
     EXPECT_EQ(bad.start, 2);
     EXPECT_EQ(bad.end, 2);
-    EXPECT_EQ(l.lexer.ErrorLine(), 0);
+    EXPECT_EQ(l.lexer.ErrorLine(), 1);
     EXPECT_EQ(l.lexer.LineText(), std::string("A\0B", 3)) << "the rest of the line is read";
     const Token& c = l.Next();
     EXPECT_EQ(c.text, "C");
@@ -289,7 +289,7 @@ TEST(ScriptLexer, UnterminatedCommentIsALineNumberedError) {
     l.Next();
     l.Next();
     EXPECT_EQ(l.ErrorOfNext(),
-              "The comment that starts on line 1 is not closed before the end of the file");
+              "The comment that starts on line 2 is not closed before the end of the file");
 }
 
 TEST(ScriptLexer, StringsSpanLinesAndMustBeClosed) {
@@ -306,7 +306,7 @@ TEST(ScriptLexer, StringsSpanLinesAndMustBeClosed) {
     open.Next();
     open.Next();
     EXPECT_EQ(open.ErrorOfNext(),
-              "The string that starts on line 1 is not closed before the end of the file");
+              "The string that starts on line 2 is not closed before the end of the file");
 }
 
 TEST(ScriptLexer, TokensLongerThanAnyBlockAreWhole) {
@@ -328,7 +328,7 @@ TEST(ScriptLexer, ErrorLineIsMarkedOnceAndSkippingKeepsTheLine) {
     Lexed l("X Y\nZ W\n");
     l.Next();
     l.lexer.MarkErrorLine();
-    EXPECT_EQ(l.lexer.ErrorLine(), 0);
+    EXPECT_EQ(l.lexer.ErrorLine(), 1) << "counted from 1";
     EXPECT_EQ(l.lexer.LineText(), "X Y");
     l.lexer.MarkErrorLine();
     EXPECT_EQ(l.lexer.LineText(), "X Y") << "marking again does not read the next line";
@@ -339,7 +339,7 @@ TEST(ScriptLexer, ErrorLineIsMarkedOnceAndSkippingKeepsTheLine) {
     EXPECT_EQ(l.lexer.LineCount(), 1);
     EXPECT_EQ(l.lexer.LineText(), "Z");
     l.lexer.MarkErrorLine();
-    EXPECT_EQ(l.lexer.ErrorLine(), 1);
+    EXPECT_EQ(l.lexer.ErrorLine(), 2);
     EXPECT_EQ(l.lexer.LineText(), "Z W");
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AwardCardNotice.h"
@@ -334,8 +335,9 @@ TEST_F(GridPagesTest, CellControlsFitTheirRowsAndTheSymbolListShowsEverySymbolWh
     SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
-// Enter checks what was typed as leaving the cell does, and keeps the cell; a click beside
-// the cells and a change of page leave the cell and check it the same way.
+// Enter checks what was typed as leaving the cell does, and keeps the cell; Tab, a click
+// beside the cells and a change of page leave the cell and check it the same way. An
+// expression is checked by the machine's own JScript engine, whose message the refusal gives.
 TEST_F(GridPagesTest, EnterAndEveryWayOfLeavingAPayoutCellCheckWhatWasTyped) {
     editor_->ShowPage(EditorWindow::PayoutsTab);
     HWND edit = payouts_->GetPayoutBox();
@@ -346,22 +348,31 @@ TEST_F(GridPagesTest, EnterAndEveryWayOfLeavingAPayoutCellCheckWhatWasTyped) {
     ASSERT_LT(content.cy + 5, pane.bottom);
     const std::vector<std::function<void()>> leaving = {
         [&] { SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 1); },
+        [&] { Tab(edit); },
         [&] { SendMessageA(payouts_->GetGrid(), WM_LBUTTONUP, 0, MAKELPARAM(5, content.cy + 5)); },
         [&] { SendMessageA(payouts_->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2)); },
         [&] { editor_->ShowPage(EditorWindow::ReelsTab); },
     };
+    const std::pair<const char*, const char*> refused[] = {
+        {"-7", "The amount -7 is negative"},
+        {"5 +* (", "The payout 5 +* ( is no expression the machine's JScript can read. JScript says: Syntax error."},
+        {"+* (", "JScript says: Syntax error."},
+        {"return 5", "JScript says: 'return' statement outside of function."},
+    };
     for (size_t way = 0; way < leaving.size(); ++way) {
-        SCOPED_TRACE(way);
-        editor_->ShowPage(EditorWindow::PayoutsTab);
-        ClickPayout(2, 4);  // all Owl: 40
-        SetWindowTextA(edit, "-7");
-        {
-            BoxAnswer refusal(kInvalidPayoutCaption, IDOK);
-            leaving[way]();
-            EXPECT_NE(std::string::npos, refusal.Text().find("The amount -7 is negative")) << refusal.Text();
+        for (const auto& typed : refused) {
+            SCOPED_TRACE(std::to_string(way) + ": " + typed.first);
+            editor_->ShowPage(EditorWindow::PayoutsTab);
+            ClickPayout(2, 4);  // all Owl: 40
+            SetWindowTextA(edit, typed.first);
+            {
+                BoxAnswer refusal(kInvalidPayoutCaption, IDOK);
+                leaving[way]();
+                EXPECT_NE(std::string::npos, refusal.Text().find(typed.second)) << refusal.Text();
+            }
+            EXPECT_EQ("40", PayoutText(payouts_->GetTable().lines[2].payouts[0]));
+            if (way != 1) EXPECT_EQ("40", WindowText(edit));  // Tab went on to the next cell
         }
-        EXPECT_EQ("40", WindowText(edit));
-        EXPECT_EQ("40", PayoutText(payouts_->GetTable().lines[2].payouts[0]));
     }
     EXPECT_FALSE(payouts_->IsModified());
     // A good payout is taken at Enter, and the cell stays for more typing.

@@ -117,6 +117,6 @@ void FaceScript::OnPayment(int32_t amount, int32_t column, int32_t tableIndex) {
     host_.FireOnPayment(amount, column, tableIndex);
 }
 
-bool FaceScript::EvaluatePayout(const std::string& expression, int32_t& amount) {
-    return host_.EvaluatePayout(expression, amount);
+bool FaceScript::EvaluatePayout(const std::string& expression, int32_t fileLine, int32_t& amount) {
+    return host_.EvaluatePayout(expression, amount, fileLine);
 }

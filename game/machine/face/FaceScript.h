@@ -76,7 +76,7 @@ public:
     void OnPayment(int32_t amount, int32_t column, int32_t tableIndex) override;
     void OnTotalPayment(int32_t total) override { host_.FireOnTotalPayment(total); }
     void OnMetersChange() override { host_.FireOnMetersChange(); }
-    bool EvaluatePayout(const std::string& expression, int32_t& amount) override;
+    bool EvaluatePayout(const std::string& expression, int32_t fileLine, int32_t& amount) override;
 
 private:
     ScriptItems MakeItems(MachineScreen& screen, const FaceScriptItems& items, const ScriptFaceParts& parts);

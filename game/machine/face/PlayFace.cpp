@@ -100,7 +100,8 @@ void PlayFace::BuildPlay() {
     ProgressiveMeter* progressive = progressive_ ? &progressive_->Meter() : nullptr;
     spin_ = std::make_unique<SpinController>(
         layout_, screen_.Records().payTable,
-        SpinParts{*reelSet_, spinScript_, *meters_, *rules_, *notices_, random_, &lock_, progressive, MachineName()});
+        SpinParts{*reelSet_, spinScript_, *meters_, *rules_, *notices_, random_, &lock_, progressive, MachineName(),
+                  &screen_.Records().payoutLines});
     money_ = std::make_unique<MachineMoney>(MoneyParts{*meters_, *rules_, wallet_, *notices_, *spin_, spinScript_, setting_,
                                                        &lock_, progressive, coinDrop_ ? &coinDrop_->Drop() : nullptr},
                                             screen_.Records().denominationMask);

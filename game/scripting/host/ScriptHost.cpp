@@ -185,14 +185,15 @@ void ScriptHost::RunDueTimeouts() {
     if (running_ && machine_) machine_->RunDueTimeouts(parse_.Get());
 }
 
-bool ScriptHost::EvaluatePayout(const std::string& expression, int32_t& amount) {
+bool ScriptHost::EvaluatePayout(const std::string& expression, int32_t& amount, int32_t fileLine) {
     if (!running_ || !parse_) return false;
     VARIANT result;
     VariantInit(&result);
     EXCEPINFO exception = {};
     ScriptCallScope call;
-    HRESULT hr = parse_->ParseScriptText(ToWide(expression).c_str(), nullptr, nullptr, nullptr, 0, 0,
-                                         SCRIPTTEXT_ISEXPRESSION, &result, &exception);
+    HRESULT hr = parse_->ParseScriptText(ToWide(expression).c_str(), nullptr, nullptr, nullptr, 0,
+                                         ULONG(fileLine > 0 ? fileLine : 0), SCRIPTTEXT_ISEXPRESSION, &result,
+                                         &exception);
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);

@@ -48,8 +48,9 @@ public:
     // On every frame tick.
     void RunDueTimeouts();
     // Evaluates a scriptlet payout (a JScript expression) to a whole number of coins;
-    // false when it fails (the engine reports the error).
-    bool EvaluatePayout(const std::string& expression, int32_t& amount);
+    // false when it fails (the engine reports the error, naming `fileLine`, the script
+    // file's line of the payout, when it is known).
+    bool EvaluatePayout(const std::string& expression, int32_t& amount, int32_t fileLine = 0);
 
     // The events that ask for a Boolean answer false only for a plain false. A handler's
     // answer that cannot become a Boolean is reported as a script error and counts as no

@@ -74,6 +74,8 @@ private:
         for (std::string& name : c.symbolNames) Text(name);
         Text(c.scriptCode);
         c.scriptCodeLine = Int();
+        c.payoutLines.resize(Next());
+        for (int32_t& line : c.payoutLines) line = Int();
         return ok_;
     }
 

@@ -78,6 +78,7 @@ MachineChunk SmallMachine() {
     c.symbolNames = {"Bell", "Star"};
     c.scriptCode = "function Go() {}\n";
     c.scriptCodeLine = 41;
+    c.payoutLines = {12, 13};
     return c;
 }
 
@@ -144,6 +145,7 @@ TEST(MachineChunk, BodyFollowsTheHeaderInItsOrder) {
     append(Text("Star"));
     append(Text("function Go() {}\n"));
     append({41});  // the script file's line of the code's first line
+    append({2, 12, 13});  // the script file's line of each payout
     EXPECT_EQ(std::vector<uint32_t>(w.begin() + 60, w.end()), expected);
 }
 
@@ -159,6 +161,7 @@ TEST(MachineChunk, ReadsBackToTheSameValues) {
     EXPECT_EQ(back.symbolNames, c.symbolNames);
     EXPECT_EQ(back.scriptCode, c.scriptCode);
     EXPECT_EQ(back.scriptCodeLine, 41);
+    EXPECT_EQ(back.payoutLines, (std::vector<int32_t>{12, 13}));
     ASSERT_EQ(back.buttons.size(), 3u);
     EXPECT_EQ(back.buttons[1].scriptlets, c.buttons[1].scriptlets);
     EXPECT_EQ(back.indicators[0].digits, 8);

@@ -58,6 +58,28 @@ TEST(Vslc, AScriptWhosePicturesAreMissingSaysWhyNothingWasBuilt) {
     EXPECT_EQ(ReadAssetFileTitle(out), "");
 }
 
+// A payout expression that the machine's JScript cannot read stops the build with the
+// engine's message, naming the script's line wherever on the line the payout stands.
+TEST(Vslc, APayoutThatCannotPlayStopsTheBuildNamingItsLine) {
+    for (const std::string payouts : {"\"5 +* (\", 20", "10, \"+* (\""}) {
+        SCOPED_TRACE(payouts);
+        MachineFiles files;
+        std::string text = GlassHarbor();
+        text.replace(text.find("10, 20"), 6, payouts);
+        const std::string script = files.Script(text);
+        const std::string out = files.Output("unplayable.slot");
+        const ToolRun run = RunVslc(files, script + " " + out);
+        EXPECT_EQ(run.exitCode, 1u);
+        std::string printed = run.output;
+        printed.erase(std::remove(printed.begin(), printed.end(), '\r'), printed.end());
+        const std::string code = payouts.substr(payouts.find('"') + 1, payouts.rfind('"') - payouts.find('"') - 1);
+        EXPECT_EQ(printed, "The payout \"" + code + "\" is no expression the machine's JScript can read (Syntax error)"
+                           " on line 13:   all Bell " + payouts + "\n"
+                           "The machine was not built: the script has the error above.\n\n");
+        EXPECT_EQ(ReadAssetFileTitle(out), "");
+    }
+}
+
 // A script names its pictures and sounds relative to its own folder: the build finds them
 // there from whatever folder it is started in.
 TEST(Vslc, FindsTheScriptsFilesBesideItFromAnotherFolder) {

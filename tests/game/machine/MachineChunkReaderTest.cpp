@@ -82,6 +82,7 @@ MachineChunk SmallMachine() {
     c.symbolNames = {"Bell", "Cherry", "Star"};
     c.scriptCode = "function Go() {}\n";
     c.scriptCodeLine = 41;
+    c.payoutLines = {12, 12, 13};
     return c;
 }
 
@@ -184,6 +185,7 @@ TEST(MachineChunkReading, EveryRecordComesBackAsPacked) {
     EXPECT_EQ(m.symbolNames, c.symbolNames);
     EXPECT_EQ(m.scriptCode, c.scriptCode);
     EXPECT_EQ(m.scriptCodeLine, 41);
+    EXPECT_EQ(m.payoutLines, (std::vector<std::vector<int32_t>>{{12, 12, 13}}));
 }
 
 TEST(MachineChunkReading, ReelWindowRowsAndCentreStop) {
@@ -203,13 +205,25 @@ TEST(MachineChunkReading, ReelWindowRowsAndCentreStop) {
 }
 
 // A chunk that ends with its script code is one built before chunks carried the code's line:
-// it is read, its code counting from line 1. Every shorter one is refused.
+// it is read, its code counting from line 1; one that ends with that line was built before
+// chunks carried the payouts' lines, which it then lacks. Every other shorter one, and one
+// with the lines of another number of payouts than its pay table has, is refused.
 TEST(MachineChunkRefusals, EveryTruncationIsRefusedWithoutReadingPastTheEnd) {
     const std::vector<uint32_t> whole = Packed();
-    const MachineRecords older = Read(std::vector<uint32_t>(whole.begin(), whole.end() - 1));
+    const size_t payoutWords = 1 + 3;
+    const size_t withCodeLine = whole.size() - payoutWords;
+    const MachineRecords older = Read(std::vector<uint32_t>(whole.begin(), whole.end() - std::ptrdiff_t(payoutWords + 1)));
     EXPECT_EQ(older.scriptCode, "function Go() {}\n");
     EXPECT_EQ(older.scriptCodeLine, 1);
-    for (size_t length = 0; length + 1 < whole.size(); ++length) {
+    const MachineRecords withoutPayoutLines = Read(std::vector<uint32_t>(whole.begin(), whole.begin() + std::ptrdiff_t(withCodeLine)));
+    EXPECT_EQ(withoutPayoutLines.scriptCodeLine, 41);
+    EXPECT_TRUE(withoutPayoutLines.payoutLines.empty());
+    std::vector<uint32_t> miscounted = whole;
+    miscounted[withCodeLine] = 2;
+    miscounted.pop_back();
+    EXPECT_EQ(Refusal(miscounted), "The machine chunk is damaged: the chunk gives the lines of 2 payouts for 3");
+    for (size_t length = 0; length < whole.size(); ++length) {
+        if (length == withCodeLine || length + 1 == withCodeLine) continue;
         // A chunk of its own size, so that a read past it is a fault of the reader.
         const std::vector<uint32_t> cut(whole.begin(), whole.begin() + std::ptrdiff_t(length));
         const std::string why = Refusal(cut);

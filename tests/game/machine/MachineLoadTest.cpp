@@ -140,6 +140,8 @@ TEST_F(MachineLoad, EveryRecordMatchesTheCompiledScript) {
     EXPECT_EQ(m.sounds[0].name, "Horn");
     EXPECT_EQ(m.scriptCode, script.GetScriptCode());
     EXPECT_EQ(m.scriptCodeLine, script.GetScriptCodeLine());
+    // all Bell 10, 20 and all Anchor * "Big()" stand on the script's lines 13 and 14.
+    EXPECT_EQ(m.payoutLines, (std::vector<std::vector<int32_t>>{{13, 13}, {14, 14}}));
 }
 
 TEST_F(MachineLoad, AssetsAreHeldWhileLoadedAndTheFileClosedAfter) {

@@ -348,3 +348,19 @@ TEST_F(PlayFaceScriptTest, AFailedScriptletPayoutIsShownInABoxCaptionedViraduAnd
     EXPECT_EQ(face->GetMeters().Bet(), 0);
     EXPECT_TRUE(screen_->CanEnd());
 }
+
+// An error inside the payout's expression itself names the script file's line of the payout.
+TEST_F(PlayFaceScriptTest, AnErrorInAPayoutExpressionNamesThePayoutsLine) {
+    std::string script = GlassHarborScripted("function Go() {}\nfunction Cheer() {}\nfunction Insert() {}\n");
+    script.replace(script.find("* \"Big()\""), 9, "* \"Missing()\"");  // on line 14
+    const std::string slot = BuildSlot(*files_, script, "missing.slot");
+    random_.values = {0, 0, 0, 0, 2, 1};  // three Anchors
+    BoxWatcher box("Viradu");
+    PlayFace* face = SpinWithTwoCoins(slot);
+    ASSERT_NE(face, nullptr);
+    EXPECT_TRUE(box.Result().found);
+    ASSERT_EQ(errors_.texts.size(), 1u);
+    EXPECT_NE(errors_.texts[0].find("\nLine:14 "), std::string::npos) << errors_.texts[0];
+    EXPECT_EQ(face->GetMeters().WinnerPaid(), 0);
+    EXPECT_TRUE(screen_->CanEnd());
+}

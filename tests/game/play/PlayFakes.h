@@ -78,7 +78,7 @@ public:
     }
     void OnTotalPayment(int32_t total) override { totals.push_back(total); }
     void OnMetersChange() override { ++metersChanged; }
-    bool EvaluatePayout(const std::string& expression, int32_t& amount) override {
+    bool EvaluatePayout(const std::string& expression, int32_t, int32_t& amount) override {
         evaluated.push_back(expression);
         if (onEvaluate) onEvaluate();
         auto found = results.find(expression);
