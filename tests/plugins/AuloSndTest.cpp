@@ -54,6 +54,24 @@ void __stdcall LogEvent(const AuloEvent* event, uintptr_t user) {
 
 void __stdcall CountCompletion(uintptr_t user) { InterlockedIncrement(&reinterpret_cast<EventLog*>(user)->completions); }
 
+// Holds the library's thread in a completion routine until released: no period is mixed
+// meanwhile, however the machine runs the threads.
+struct Park {
+    HANDLE parked = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ~Park() {
+        SetEvent(release);
+        AuloClose();  // the routine has left once the library's thread has ended
+        CloseHandle(parked);
+        CloseHandle(release);
+    }
+};
+void __stdcall ParkTheLibrary(uintptr_t user) {
+    const Park* park = reinterpret_cast<const Park*>(user);
+    SetEvent(park->parked);
+    WaitForSingleObject(park->release, 30000);
+}
+
 class AuloSndTest : public testing::Test {
 protected:
     void TearDown() override {
@@ -272,12 +290,17 @@ TEST_F(AuloSndTest, MalformedAndUnsupportedFilesAreRefusedAndGoodOnesPlay) {
     EXPECT_EQ(0u, AuloCueStreamFromDisk(stream, nullptr, 0, 0, 0, 0));
     EXPECT_EQ(0, AuloGetStreamTimeQueued(stream));
 
+    const std::vector<uint8_t> tick = WavImage(MakeLevel(10, 100));
+    Park park;
+    ASSERT_NE(0u, AuloPlaySoundEffect(tick.data(), uintptr_t(&park), ParkTheLibrary, 0, 0));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(park.parked, 30000));
     ASSERT_TRUE(WriteBytes(path, good));
     EXPECT_NE(0u, AuloCueStreamFromDisk(stream, path.c_str(), 0, 0, 0, 0));
     ASSERT_TRUE(WriteBytes(path, CwvImage(MakeTone(40, 300.0, 0.3, 11025, 1))));
     EXPECT_NE(0u, AuloCueStreamFromDisk(stream, path.c_str(), 0, 0, 0, 0));
     EXPECT_NE(0u, AuloPlayDiskSoundEffect(path.c_str(), 0, 0, 0, 0));
     EXPECT_GE(AuloGetStreamTimeQueued(stream), 70);
+    SetEvent(park.release);
     EXPECT_EQ(0, log.completions);
     DeleteFileA(path.c_str());
 }

@@ -37,7 +37,8 @@ TEST_F(ReelAnimations, AnAnimationRunsItsLoopsOverItsRowAndStaysOnFrameZero) {
     reel_->AnimateSymbolAtRate(0, AnimationAsset(), 0, 2, 30);
     EXPECT_EQ(30, reel_->GetAnimationRate());
     EXPECT_EQ(Animation(0), ShowsEventually(Left(0) + 20, kTop + 60, Animation(0)));
-    EXPECT_TRUE(PumpUntil([&] { return Frame() != 0; })) << "the animation steps";
+    // A late frame may run every step of a loop at once: a loop counted also shows a step.
+    EXPECT_TRUE(PumpUntil([&] { return Frame() != 0 || reel_->GetAnimationLoops() < 2; })) << "the animation steps";
     ASSERT_TRUE(LoopsEnd());
     EXPECT_EQ(0u, Frame());
     EXPECT_EQ(Animation(0), ShowsEventually(Left(0) + 20, kTop + 60, Animation(0))) << "still shown on frame 0";

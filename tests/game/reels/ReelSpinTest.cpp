@@ -3,6 +3,7 @@
 // spins that start at their target, reverse spins, placing without a spin, the pay-line
 // stop and the symbols around it, shadows, clicks, and 1000 spins without a leak or a
 // stall.
+#include <algorithm>
 #include <cstring>
 
 #include "ReelShadowLevels.h"
@@ -61,6 +62,9 @@ TEST_F(Reels, ASpinAtItsTargetStillReportsAndAReverseSpinNeverPassesItsTarget) {
         if (at.currentPosition < lowest) lowest = at.currentPosition;
         Sleep(5);
     }
+    ReelTarget last;  // where it stopped, which the looks above may have missed
+    reel.GetPosition(last);
+    lowest = std::min(lowest, last.currentPosition);
     EXPECT_EQ((std::vector<int>{0}), WaitForReports(1, 20000));
     EXPECT_EQ(back.targetPosition, lowest);
     EXPECT_EQ(Symbol(kStrip[0]), ShowsEventually(Left(0) + 20, kTop + 60, Symbol(kStrip[0])));
