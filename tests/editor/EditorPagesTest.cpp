@@ -515,7 +515,7 @@ TEST_F(AnimationPageTest, ASequencePlaysInItsPreviewAndThePropertiesReachTheScri
     GetClientRect(preview->GetHandle(), &client);
     EXPECT_GE(client.right, SequencePreviewWindow::kMinimumWidth);
     const size_t first = preview->GetCurrent();
-    for (int waited = 0; waited < 2000 && preview->GetCurrent() == first; waited += 20) {
+    for (int waited = 0; waited < 20000 && preview->GetCurrent() == first; waited += 20) {
         PumpMessages();
         Sleep(20);
     }

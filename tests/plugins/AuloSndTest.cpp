@@ -54,6 +54,24 @@ void __stdcall LogEvent(const AuloEvent* event, uintptr_t user) {
 
 void __stdcall CountCompletion(uintptr_t user) { InterlockedIncrement(&reinterpret_cast<EventLog*>(user)->completions); }
 
+// Holds the library's thread in a completion routine until released: no period is mixed
+// meanwhile, however the machine runs the threads.
+struct Park {
+    HANDLE parked = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ~Park() {
+        SetEvent(release);
+        AuloClose();  // the routine has left once the library's thread has ended
+        CloseHandle(parked);
+        CloseHandle(release);
+    }
+};
+void __stdcall ParkTheLibrary(uintptr_t user) {
+    const Park* park = reinterpret_cast<const Park*>(user);
+    SetEvent(park->parked);
+    WaitForSingleObject(park->release, 30000);
+}
+
 class AuloSndTest : public testing::Test {
 protected:
     void TearDown() override {
@@ -115,12 +133,23 @@ TEST_F(AuloSndTest, FiveEffectsAtOnceAreMixedTogetherAndEachReleasesItsMemory) {
     OpenRendering();
     std::vector<std::vector<uint8_t>> sounds;
     for (int i = 0; i < 5; ++i) sounds.push_back(WavImage(MakeLevel(100 + 20 * i, 1000)));
-    for (const auto& wav : sounds) EXPECT_NE(0u, AuloPlaySoundEffect(wav.data(), uintptr_t(&log), CountCompletion, 0, 0));
+    // The five start together from the callback of a silent period-long sound: on the
+    // library's thread no period is mixed between them, however late the machine runs it.
+    const std::vector<uint8_t> silence = WavImage(MakeLevel(10, 0));
+    const uint32_t stream = AuloOpenStream();
+    volatile LONG played = 0;
+    log.onEvent = [&](const AuloEvent& e) {
+        if (e.code != AULO_EVENT_EMPTY) return;
+        for (const auto& wav : sounds) played += AuloPlaySoundEffect(wav.data(), uintptr_t(&log), CountCompletion, 0, 0) != 0;
+    };
+    AuloSetStreamCallback(stream, LogEvent);
+    ASSERT_NE(0u, AuloCueStreamFromSharedMemory(stream, silence.data(), uintptr_t(&log), nullptr, 0, 0, 0, 0));
     ASSERT_TRUE(WaitFor([&] { return log.completions == 5; }));
+    EXPECT_EQ(5, played);
     const std::vector<int16_t> mix = Rendered();
-    ASSERT_GE(Frames(mix), 3969u);  // the longest, 180 ms
-    EXPECT_LE(Frames(mix), 3969u + 220u);
-    EXPECT_EQ(5000, mix[0]);
+    ASSERT_EQ(220u + 3969u, Frames(mix));  // the silent period, then the longest, 180 ms
+    EXPECT_EQ(0, mix[2 * 219]);
+    EXPECT_EQ(5000, mix[2 * 220]);
     EXPECT_EQ(1000, mix[2 * (Frames(mix) - 1)]);
 }
 
@@ -151,15 +180,25 @@ TEST_F(AuloSndTest, CrossFadeHandsOverFromOneStreamToTheOther) {
     const std::vector<uint8_t> oldSound = WavImage(MakeLevel(1000, 8000));
     const std::vector<uint8_t> newSound = WavImage(MakeLevel(600, 4000));
     const uint32_t oldStream = AuloOpenStream(), newStream = AuloOpenStream();
+    // 100 ms into the old sound, on the library's thread (so that no period is mixed between
+    // the two), the new one starts and the old one fades out; the new one's time left is
+    // taken there as the fade ends.
+    volatile LONG newQueued = -1;
+    log.onEvent = [&](const AuloEvent& e) {
+        if (e.code == AULO_EVENT_FROM_END) {
+            AuloCueStreamFromSharedMemory(newStream, newSound.data(), 0, nullptr, 200, 0, 0, 0);
+            AuloStreamFadeOut(oldStream, 200);
+        } else if (e.code == AULO_EVENT_FADE_DONE) {
+            newQueued = AuloGetStreamTimeQueued(newStream);
+        }
+    };
     AuloSetStreamCallback(oldStream, LogEvent);
-    AuloCueStreamFromSharedMemory(oldStream, oldSound.data(), uintptr_t(&log), CountCompletion, 0, 0, 0, 0);
-    Sleep(100);
-    AuloCueStreamFromSharedMemory(newStream, newSound.data(), 0, nullptr, 200, 0, 0, 0);
-    AuloStreamFadeOut(oldStream, 200);
+    const uint32_t old = AuloCueStreamFromSharedMemory(oldStream, oldSound.data(), uintptr_t(&log), CountCompletion, 0, 0, 0, 0);
+    ASSERT_TRUE(AuloSoundScheduleCallbackFromEnd(oldStream, old, 900, uintptr_t(&log)));
     ASSERT_TRUE(WaitFor([&] { return log.Count(AULO_EVENT_FADE_DONE) == 1; }));
     EXPECT_EQ(1, log.completions);  // the rest of the old sound was dropped and released
     EXPECT_EQ(0, AuloGetStreamTimeQueued(oldStream));
-    EXPECT_GT(AuloGetStreamTimeQueued(newStream), 0);
+    EXPECT_GT(newQueued, 0);
     ASSERT_TRUE(WaitFor([&] { return AuloGetStreamTimeQueued(newStream) == 0; }));
     const std::vector<int16_t> mix = Rendered();
     ASSERT_GT(Frames(mix), 13230u);  // at least the new sound's 600 ms
@@ -251,12 +290,17 @@ TEST_F(AuloSndTest, MalformedAndUnsupportedFilesAreRefusedAndGoodOnesPlay) {
     EXPECT_EQ(0u, AuloCueStreamFromDisk(stream, nullptr, 0, 0, 0, 0));
     EXPECT_EQ(0, AuloGetStreamTimeQueued(stream));
 
+    const std::vector<uint8_t> tick = WavImage(MakeLevel(10, 100));
+    Park park;
+    ASSERT_NE(0u, AuloPlaySoundEffect(tick.data(), uintptr_t(&park), ParkTheLibrary, 0, 0));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(park.parked, 30000));
     ASSERT_TRUE(WriteBytes(path, good));
     EXPECT_NE(0u, AuloCueStreamFromDisk(stream, path.c_str(), 0, 0, 0, 0));
     ASSERT_TRUE(WriteBytes(path, CwvImage(MakeTone(40, 300.0, 0.3, 11025, 1))));
     EXPECT_NE(0u, AuloCueStreamFromDisk(stream, path.c_str(), 0, 0, 0, 0));
     EXPECT_NE(0u, AuloPlayDiskSoundEffect(path.c_str(), 0, 0, 0, 0));
     EXPECT_GE(AuloGetStreamTimeQueued(stream), 70);
+    SetEvent(park.release);
     EXPECT_EQ(0, log.completions);
     DeleteFileA(path.c_str());
 }

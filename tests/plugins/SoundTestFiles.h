@@ -12,7 +12,8 @@ inline std::string TempSoundPath(const std::string& name) {
     return std::string(dir) + "vsl_sound_" + std::to_string(GetCurrentProcessId()) + "_" + name;
 }
 
-inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
+// The bound is generous: a busy machine runs the library's thread late.
+inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 30000) {
     const DWORD start = GetTickCount();
     while (!done()) {
         if (GetTickCount() - start > timeoutMs) return false;

@@ -283,6 +283,21 @@ TEST(MachineDescriptionFile, NamesThatGiveNoFileAreRefusedADoubleQuoteIsShownAsT
     EXPECT_EQ("The machine's name gives no file name: use letters or digits in it.", document.errorText);
 }
 
+#ifndef _WIN32
+// A script that cannot be written whole (here a disk that is full) is a disk error: the
+// builder must not go on to compile what part of it reached the disk.
+TEST(MachineDescriptionFile, AScriptTheDiskCannotTakeIsADiskError)
+{
+    WizardChoices document = BrassLagoon();
+    document.identifier = "gen_test_full";
+    std::filesystem::remove("gen_test_full.txt");
+    std::filesystem::create_symlink("/dev/full", "gen_test_full.txt");
+    EXPECT_FALSE(WriteMachineDescription(document, kTestClipArt, nullptr));
+    EXPECT_EQ("Disk error writing file \"gen_test_full.txt\"", document.errorText);
+    std::filesystem::remove("gen_test_full.txt");
+}
+#endif
+
 TEST(MachineDescriptionFile, WritesTheWholeScriptAndStopsAfterTheFirstHalfOnCancel)
 {
     WizardChoices document = BrassLagoon();

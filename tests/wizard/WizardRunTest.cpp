@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <mutex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -383,7 +384,10 @@ TEST_F(WizardRunTest, TheSymbolsPageKeepsWildOutOfTheGroupAndRefusesAGroupOfOne)
         PressButton(page, IDC_WIZARD_MEMBER_0);
         PostMessageA(GetDlgItem(page, IDC_WIZARD_WILD), BM_CLICK, 0, 0);
         seen.information = AnswerBox("Information");
-        Sleep(200);
+        // The page settles once the box is gone, on its own thread.
+        WaitUntil([&] {
+            return Text(page, IDC_WIZARD_MEMBER_0) == "out" && !IsWindowEnabled(GetDlgItem(page, IDC_WIZARD_MEMBER_0));
+        });
         seen.memberZeroOut = Text(page, IDC_WIZARD_MEMBER_0) == "out";
         seen.memberZeroDisabled = !IsWindowEnabled(GetDlgItem(page, IDC_WIZARD_MEMBER_0));
         SetDlgItemTextA(page, IDC_WIZARD_GROUP_NAME, "bars");
@@ -593,6 +597,44 @@ std::string ButtonText(HWND page, int id)
     return text;
 }
 
+// The texts a button is given, in order, kept by a subclass of it: a short sound may end
+// before another thread reads what its button said while it played.
+class ButtonTexts {
+public:
+    explicit ButtonTexts(HWND button) : button_(button)
+    {
+        kept = this;
+        proc_ = WNDPROC(SetWindowLongPtrA(button, GWLP_WNDPROC, LONG_PTR(&ButtonTexts::Keep)));
+    }
+    ~ButtonTexts()
+    {
+        SetWindowLongPtrA(button_, GWLP_WNDPROC, LONG_PTR(proc_));
+        kept = nullptr;
+    }
+    std::vector<std::string> Given()
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        return texts_;
+    }
+
+private:
+    static LRESULT CALLBACK Keep(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_SETTEXT && lParam) {
+            std::lock_guard<std::mutex> hold(kept->lock_);
+            kept->texts_.push_back(reinterpret_cast<const char*>(lParam));
+        }
+        return CallWindowProcA(kept->proc_, window, message, wParam, lParam);
+    }
+
+    static ButtonTexts* kept;
+    HWND button_;
+    WNDPROC proc_ = nullptr;
+    std::mutex lock_;
+    std::vector<std::string> texts_;
+};
+ButtonTexts* ButtonTexts::kept = nullptr;
+
 // A gallery sound's Play button reads "Stop Playing" while the sound plays and "Play"
 // again once it has ended; Stop Playing stops every sound.
 TEST_F(WizardRunTest, GallerySoundsGiveTheirPlayButtonBackWhenTheyEnd)
@@ -606,10 +648,14 @@ TEST_F(WizardRunTest, GallerySoundsGiveTheirPlayButtonBackWhenTheyEnd)
             return;
         HWND page = Page(window);
         const int reelStop = IDC_WIZARD_PLAY_0 + 1, spin = IDC_WIZARD_PLAY_0;
-        PressButton(page, reelStop);
-        playing = ButtonText(page, reelStop);
-        WaitUntil([&] { return ButtonText(page, reelStop) == "Play"; }, 60000);
-        ended = ButtonText(page, reelStop);
+        {
+            ButtonTexts texts(GetDlgItem(page, reelStop));
+            PressButton(page, reelStop);
+            WaitUntil([&] { return texts.Given().size() >= 2; }, 60000);
+            const std::vector<std::string> given = texts.Given();
+            playing = given.empty() ? "" : given[0];
+            ended = given.size() < 2 ? "" : given[1];
+        }
         HoldForLook();
         PressButton(page, spin);
         PressButton(page, reelStop);

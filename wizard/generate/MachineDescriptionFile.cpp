@@ -41,6 +41,13 @@ bool WriteMachineDescription(WizardChoices& document, const std::string& clipArt
         return true;
     if (!GenerateMachineScript(document, clipArt, out))
         return false;
+    // The builder reads the file next: one that could not be written whole (a full disk)
+    // is a disk error here, not a script that fails to compile.
+    out.close();
+    if (!out) {
+        document.errorText = "Disk error writing file \"" + path + "\"";
+        return false;
+    }
     if (progress)
         progress->SetPercent(100);
     return true;

@@ -68,7 +68,7 @@ TEST_F(SplashScreenTest, AClickOnTheFirstRunLeadsToTheFrontDesk) {
     ShowSplash();
     SendMessageA(pane_->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
     SendMessageA(pane_->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(200, 150));
-    EXPECT_EQ(kFrontDeskScreenNumber, ScreenAfterSwitch(2000));
+    EXPECT_EQ(kFrontDeskScreenNumber, ScreenAfterSwitch(30000));
     EXPECT_TRUE(GetMoreThanOnceSetting().Get());
 }
 
@@ -76,7 +76,7 @@ TEST_F(SplashScreenTest, AKeyOnALaterRunLeadsToTheLobby) {
     GetMoreThanOnceSetting().Set(true);
     ShowSplash();
     SendMessageA(pane_->GetHandle(), WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(kLobbyScreenNumber, ScreenAfterSwitch(2000));
+    EXPECT_EQ(kLobbyScreenNumber, ScreenAfterSwitch(30000));
 }
 
 TEST_F(SplashScreenTest, WithoutInputTheWaitEndsAfterFiveSeconds) {

@@ -53,8 +53,18 @@ struct ResourceCounts {
     int stages, sprites, gdi, user;
 };
 
-// Taken after the frame thread has let deleted sprites go.
+// Sprites deleted and not yet let go: the frame thread frees them at the end of a frame.
+inline int DeletedSprites() {
+    int count = 0;
+    SpriteCreateRecord record;
+    for (int32_t handle = 1; handle <= 1024; ++handle)
+        if (ExamineSprite(handle, &record) && !(record.flags & QuorSpriteAlive)) ++count;
+    return count;
+}
+
+// Taken once the frame thread has let deleted sprites go: bounded generously, since a busy
+// machine runs its frames late.
 inline ResourceCounts CountResources() {
-    Sleep(150);
+    for (const DWORD start = GetTickCount(); DeletedSprites() > 0 && GetTickCount() - start < 20000;) Sleep(10);
     return ResourceCounts{LiveStages(), LiveSprites(), GdiObjects(), UserObjects()};
 }

@@ -28,7 +28,12 @@ inline ToolRun RunVslcTool(const std::string& arguments, const std::string& log)
     std::string line = "\"" + exe + "\" " + arguments;
     ToolRun run;
     if (CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process)) {
-        WaitForSingleObject(process.hProcess, 60000);
+        // Bounded generously, since a busy machine starts programs slowly; a tool still
+        // running then is ended, so that it never goes on in files the caller uses next.
+        if (WaitForSingleObject(process.hProcess, 300000) == WAIT_TIMEOUT) {
+            TerminateProcess(process.hProcess, 0xFFFFFFFF);
+            WaitForSingleObject(process.hProcess, 10000);
+        }
         GetExitCodeProcess(process.hProcess, &run.exitCode);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

@@ -331,7 +331,8 @@ TEST_F(AssetStore, BackgroundLoadsCanBeLockedAndCancelled) {
     ASSERT_NE(file, -1);
     uint32_t a = uint32_t(file) | 1;
     EXPECT_EQ(LoadAsset(a, 1), 1);
-    for (int i = 0; i < 500 && Info(a).state != 3; ++i) Sleep(10);
+    // Bounded generously: a busy machine runs the loader's thread late.
+    for (const DWORD start = GetTickCount(); Info(a).state != 3 && GetTickCount() - start < 20000;) Sleep(10);
     QuorAssetInfo info = Info(a);
     ASSERT_EQ(info.state, 3u);
     EXPECT_EQ(info.loadCount, 1);
@@ -351,7 +352,8 @@ TEST_F(AssetStore, BackgroundLoadsCanBeLockedAndCancelled) {
     // either way the unload succeeds and nothing stays loaded.
     for (uint32_t i = 3; i <= 40; ++i) LoadAsset(uint32_t(file) | i, 1);
     for (uint32_t i = 30; i <= 40; ++i) EXPECT_EQ(UnloadAsset(uint32_t(file) | i), 1) << i;
-    for (int i = 0; i < 500 && Info(uint32_t(file) | 29).state != 3; ++i) Sleep(10);
+    for (const DWORD start = GetTickCount(); Info(uint32_t(file) | 29).state != 3 && GetTickCount() - start < 20000;)
+        Sleep(10);
     Sleep(50);
     EXPECT_EQ(Info(twice).loadCount, 2);
     for (uint32_t i = 30; i <= 40; ++i) EXPECT_EQ(Info(uint32_t(file) | i).state, 0u) << i;

@@ -76,7 +76,7 @@ bool IsGreen(COLORREF c) { return GetGValue(c) > 200 && GetRValue(c) < 40 && Get
 // change what the window shows.
 template <class Check, class Pixel>
 bool Eventually(Check check, Pixel pixel, bool pump) {
-    for (int i = 0; i < 150; ++i) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 20000;) {
         if (check(pixel())) return true;
         if (pump) Pump(20);
         else Sleep(20);

@@ -28,8 +28,7 @@ protected:
     uint32_t Frame(int cell) const { return GetSpriteFrame(*display_.GetCell(cell)); }
     // Waits (bounded) until the display's mode is back to per-cell loops.
     bool ModeEnds(IndicatorDisplay& d) {
-        for (int i = 0; i < 200 && d.GetMode() != IndicatorDisplay::kCellLoops; ++i) Pump(10);
-        return d.GetMode() == IndicatorDisplay::kCellLoops;
+        return PumpUntil([&] { return d.GetMode() == IndicatorDisplay::kCellLoops; });
     }
     IndicatorDisplay display_;
 };
@@ -54,8 +53,7 @@ TEST_F(IndicatorAnimations, CellLoopsRunTheirCountAndStopOnFrameZero) {
     display_.SetCellFrame(1, 1);
     display_.AnimateCell(0, 2);
     EXPECT_TRUE(display_.IsAnimating());
-    for (int i = 0; i < 100 && display_.GetCellRepeats(0) != 0; ++i) Pump(10);
-    EXPECT_EQ(0, display_.GetCellRepeats(0));
+    EXPECT_TRUE(PumpUntil([&] { return display_.GetCellRepeats(0) == 0; }));
     EXPECT_EQ(0u, Frame(0));
     EXPECT_EQ(1u, Frame(1)) << "cells without loops keep their frame";
     display_.AnimateAllCells(-1);  // without end, until stopped
@@ -114,12 +112,10 @@ TEST_F(IndicatorAnimations, RatesOfZeroOrBelowAreRefusedAndHighRatesNeverStallTh
         Sleep(700);
     }
     const int before = counter.frames;
-    Pump(300);
-    EXPECT_GE(counter.frames - before, 4) << "frames go on after the catch-up";
+    EXPECT_TRUE(PumpUntil([&] { return counter.frames - before >= 4; })) << "frames go on after the catch-up";
     display_.PlayTogether(0, 2, 0, 1000000);  // a step of 0 never reaches its last frame
     const int later = counter.frames;
-    Pump(300);
-    EXPECT_GE(counter.frames - later, 4);
+    EXPECT_TRUE(PumpUntil([&] { return counter.frames - later >= 4; }));
     RemoveFrameListener(&counter);
 }
 
@@ -129,8 +125,7 @@ TEST_F(IndicatorAnimations, TheLightShowCyclesWithOrWithoutDisplays) {
     // Nothing registered: the steps still go on.
     const size_t step = show.GetStep();
     const int32_t left = show.GetFramesLeft();
-    Pump(300);
-    EXPECT_TRUE(show.GetStep() != step || show.GetFramesLeft() != left);
+    EXPECT_TRUE(PumpUntil([&] { return show.GetStep() != step || show.GetFramesLeft() != left; }));
     {
         IndicatorDisplay lamp;
         lamp.Init(stage_, 2, 0, LampAsset(), nullptr, POINT{100, 100}, 5, false);
@@ -142,7 +137,7 @@ TEST_F(IndicatorAnimations, TheLightShowCyclesWithOrWithoutDisplays) {
     EXPECT_EQ(start, show.GetCount()) << "a display leaves the show when it goes";
     show.Add(&display_);
     SetFrameRate(120);  // the longest step is 200 frames
-    for (int i = 0; i < 300 && display_.GetRate() != 15; ++i) Pump(20);
+    PumpUntil([&] { return display_.GetRate() == 15; });
     SetFrameRate(30);
     EXPECT_EQ(15, display_.GetRate()) << "the show's steps run at 15 frames a second";
     show.Remove(&display_);

@@ -29,9 +29,11 @@ protected:
         }
         // The rest of the picture may lag the first cell by one frame.
         if (got != want) {
-            Pump(100);
-            got.clear();
-            for (int i = 0; i < cells; ++i) got.push_back(At(CellCentre(i, cells).x, CellCentre(i, cells).y));
+            PumpUntil([&] {
+                got.clear();
+                for (int i = 0; i < cells; ++i) got.push_back(At(CellCentre(i, cells).x, CellCentre(i, cells).y));
+                return got == want;
+            });
         }
         return got;
     }

@@ -79,6 +79,17 @@ protected:
             Sleep(5);
         } while (int32_t(GetTickCount() - end) < 0);
     }
+    // Pumps messages until `done` holds; bounded generously, since a busy machine runs the
+    // frame thread late. Whether it came to hold.
+    template <class Done>
+    static bool PumpUntil(Done done, DWORD milliseconds = 20000) {
+        const DWORD start = GetTickCount();
+        do {
+            Pump(10);
+            if (done()) return true;
+        } while (GetTickCount() - start < milliseconds);
+        return false;
+    }
     Shown At(int x, int y) const {
         HDC dc = GetDC(tv_);
         const COLORREF c = GetPixel(dc, x, y);
@@ -88,22 +99,17 @@ protected:
     // Waits (bounded) until the window shows `want` at the point; what it shows then.
     Shown ShowsEventually(int x, int y, const Shown& want) const {
         Shown got;
-        for (int i = 0; i < 100; ++i) {
-            Pump(20);
-            if ((got = At(x, y)) == want) break;
-        }
+        PumpUntil([&] { return (got = At(x, y)) == want; });
         return got;
     }
 
     bool IsWhiteEventually(int x, int y) const {
-        for (int i = 0; i < 100; ++i) {
+        return PumpUntil([&] {
             HDC dc = GetDC(tv_);
             const COLORREF c = GetPixel(dc, x, y);
             ReleaseDC(tv_, dc);
-            if ((c | 0x070707) == 0xFFFFFF) return true;
-            Pump(20);
-        }
-        return false;
+            return (c | 0x070707) == 0xFFFFFF;
+        });
     }
 
     std::string path_;

@@ -137,7 +137,7 @@ TEST_F(PlayFaceTest, AReelSymbolShowsEveryColourOfItsPictureOnTheReels) {
     ASSERT_NE(screen, nullptr);
     const RECT reel = {30, 10, 46, 46};  // reel 1, without a shadow
     ReelColours seen;
-    for (int look = 0; look < 100 && seen.white + seen.blue < (reel.right - reel.left) * (reel.bottom - reel.top);
+    for (int look = 0; look < 1000 && seen.white + seen.blue < (reel.right - reel.left) * (reel.bottom - reel.top);
          ++look) {
         PumpMessages();
         Sleep(20);

@@ -51,7 +51,8 @@ protected:
         t.targetPosition = (kSymbols - 1 - k) * kSymbolSize + turns * kStripLength;
         return t;
     }
-    // The reports that came in until `count` were there or the time ran out.
+    // The reports that came in until `count` were there or the time ran out (which a wait
+    // for reports that must come makes generous: a busy machine runs the frames late).
     std::vector<int> WaitForReports(size_t count, int milliseconds) {
         const DWORD end = GetTickCount() + DWORD(milliseconds);
         while (taken_.size() < count && int32_t(GetTickCount() - end) < 0) {
