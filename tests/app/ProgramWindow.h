@@ -15,8 +15,8 @@
 
 struct WindowSearches {
     struct Search {
-        DWORD first = 0, last = 0;  // the tick counts of the first and the latest look
-        bool found = false;
+        DWORD first = 0, last = 0;  // the first look of the search and the latest, as tick counts
+        bool found = false;         // by the latest look
     };
     std::mutex lock;
     // By the class and the title looked for, "class\ntitle", each empty for any.
@@ -38,13 +38,15 @@ inline void NoteOwnSearch(const char* windowClass, const char* title, HWND found
     const std::lock_guard<std::mutex> hold(searches.lock);
     WindowSearches::Search& search = searches.byTitle[SearchKey(windowClass, title)];
     const DWORD now = GetTickCount();
-    // A look after a pause of a few seconds starts a new search.
-    if (!search.last || now - search.last > 3000) search = WindowSearches::Search{now, now, false};
-    search.last = now;
     if (found) {
         search.found = true;
         searches.taken.insert(found);
+    } else if (search.found || !search.last || now - search.last > 3000) {
+        // A look in vain after a look that found, or after a pause, starts a new search.
+        search.first = now;
+        search.found = false;
     }
+    search.last = now;
 }
 
 // Null when the program has none; a null class or title matches any.
