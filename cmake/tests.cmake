@@ -1,6 +1,8 @@
 # vsl_add_test(NAME SOURCES... [LIBS ...] [WINDOW])
 # One executable is one CTest entry, so a whole suite costs one Wine start. WINDOW marks
-# suites that open windows: they get the Xvfb display that the test run provides.
+# suites that open windows: they get the Xvfb display that the test run provides, and in the
+# Windows build the guard that ends a box or dialog the test did not expect and fails the
+# test naming it (tests/app/BoxGuard.cpp).
 function(vsl_add_test name)
   cmake_parse_arguments(T "WINDOW" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
@@ -12,6 +14,13 @@ function(vsl_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   if(T_WINDOW)
     set_tests_properties(${name} PROPERTIES LABELS window)
+    if(VSL_WINDOWS)
+      if(NOT TARGET vsl_box_guard)
+        add_library(vsl_box_guard OBJECT ${CMAKE_SOURCE_DIR}/tests/app/BoxGuard.cpp)
+        target_link_libraries(vsl_box_guard PRIVATE gtest)
+      endif()
+      target_link_libraries(${name} PRIVATE vsl_box_guard)
+    endif()
   endif()
 endfunction()
 

@@ -11,6 +11,7 @@
 #include "FrameWindow.h"
 #include "PendingException.h"
 #include "Window.h"
+#include "WorkingFolder.h"
 
 namespace {
 std::vector<std::string> previousCalls;
@@ -268,6 +269,62 @@ TEST_F(WindowTest, FrameworkChildWindowOfClassPelagora) {
     child.Destroy();
     parentWindow.SetHandle(nullptr);
     DestroyWindow(parent);
+}
+
+namespace {
+struct FolderProbe {
+    std::string seen;
+    LRESULT Look(WPARAM, LPARAM) {
+        char folder[MAX_PATH] = {};
+        GetCurrentDirectoryA(sizeof folder, folder);
+        seen = folder;
+        return 1;
+    }
+};
+
+std::string CurrentFolder() {
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof folder, folder);
+    return folder;
+}
+}  // namespace
+
+// A top-level window with a folder of its own (the editor's, its script's): while a window
+// in it handles a message, a framework window or a subclassed control, the current directory
+// is that folder, and it is the program's again afterwards.
+TEST_F(WindowTest, TheWindowsOfATopLevelWindowWithAFolderHandleTheirMessagesThere) {
+    const std::string program = CurrentFolder();
+    const std::string folder = ::testing::TempDir() + "window_folder";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    HWND top = MakePlainWindow();
+    Window topWindow;
+    topWindow.SetHandle(top);
+    Window framework;
+    framework.SetStyle(WS_CHILD | WS_VISIBLE);
+    framework.SetRect(RECT{5, 6, 55, 46});
+    ASSERT_EQ(1, framework.Create(&topWindow));
+    Window control;
+    ASSERT_EQ(1, control.Attach(MakePlainWindow(top)));
+    FolderProbe inFramework, inControl;
+    framework.BindMessage(WM_USER + 6, &inFramework, &FolderProbe::Look);
+    control.BindMessage(WM_USER + 6, &inControl, &FolderProbe::Look);
+
+    SetWindowWorkingFolder(top, folder);
+    framework.SendMessage(WM_USER + 6, 0, 0);
+    control.SendMessage(WM_USER + 6, 0, 0);
+    EXPECT_EQ(0, lstrcmpiA(folder.c_str(), inFramework.seen.c_str())) << inFramework.seen;
+    EXPECT_EQ(0, lstrcmpiA(folder.c_str(), inControl.seen.c_str())) << inControl.seen;
+    EXPECT_EQ(program, CurrentFolder());
+    // Without a folder of its own the window works in the program's.
+    SetWindowWorkingFolder(top, std::string());
+    framework.SendMessage(WM_USER + 6, 0, 0);
+    EXPECT_EQ(0, lstrcmpiA(program.c_str(), inFramework.seen.c_str())) << inFramework.seen;
+
+    control.Unsubclass();
+    framework.Destroy();
+    topWindow.SetHandle(nullptr);
+    DestroyWindow(top);
+    RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(WindowTest, DlgItemWindowIsOneSharedObjectRetargetedOnEveryCall) {

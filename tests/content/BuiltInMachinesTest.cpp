@@ -377,8 +377,25 @@ TEST_F(BuiltInMachinesTest, EveryMachineLoadsSpinsAndPaysItsBestLine) {
 // O, M, S, D and C, the keys of the machine's buttons and plate, each do what a click on it
 // does, pressed on the active machine window of the machines whose scripts once gave their
 // buttons keys of their own (every machine's did); B and P, the bill acceptor's and the
-// arm's, are pressed in the machine screen's own tests.
+// arm's, are pressed in the machine screen's own tests. Every machine's face has those keys:
+// a key its script gave a button would take the place of the face's.
 TEST_F(BuiltInMachinesTest, EveryHotKeyOfTheFaceWorksOnTheActiveMachineWindow) {
+    std::vector<std::string> scripts{"foxfire.slot", "credits.ast"};
+    for (size_t i = 0; i < kBuiltInMachineCount; ++i) scripts.push_back(kBuiltInMachines[i].script);
+    for (const std::string& script : scripts) {
+        SCOPED_TRACE(script);
+        ASSERT_TRUE(ShowNamedScreen(kProgramDir + script));
+        auto* face = dynamic_cast<PlayFace*>(MachineHost::CurrentMachine()->GetFace());
+        ASSERT_NE(face, nullptr);
+        const std::pair<const char*, char> buttons[] = {{"BetOne", 'O'}, {"BetMax", 'M'}, {"CashOut", 'C'}, {"Spin", 'S'}};
+        for (const auto& [name, key] : buttons) EXPECT_EQ(face->GetButtons().HotKeyOf(name), key) << name;
+        const std::pair<CoinRegion, char> regions[] = {{CoinRegion::BillAcceptor, 'B'}, {CoinRegion::Denomination, 'D'}};
+        for (const auto& [role, key] : regions) {
+            const RegionItem* region = face->GetRegions().Find(role);
+            EXPECT_TRUE(region && region->MatchesHotKey(uint32_t(key), 0)) << key;
+        }
+        MachineHost::CloseAll();
+    }
     for (const char* script : {"diamond7.slot", "wizards.slot", "wof.slot"}) {
         SCOPED_TRACE(script);
         PlayByHotKeys(kProgramDir + script);

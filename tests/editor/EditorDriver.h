@@ -53,7 +53,9 @@ inline std::string WithCrLf(const std::string& text) {
 }
 
 // Answers the next message box of the caption with the button, from its own thread; the
-// text of the box is kept.
+// text of the box is kept. The editor shows its boxes on the test's thread, in the call
+// that asks: once that call has returned, the box has come and gone or will not come, so
+// Seen() and Text() look once more and wait no longer.
 class BoxAnswer {
 public:
     BoxAnswer(const char* caption, int button) : thread_([this, caption, button] { Run(caption, button); }) {}
@@ -69,10 +71,12 @@ public:
 
 private:
     void Join() {
+        asked_ = true;
         if (thread_.joinable()) thread_.join();
     }
     void Run(const char* caption, int button) {
         for (int waited = 0; waited < 20000; waited += 20) {
+            const bool last = asked_;
             // Only a box of this program: other test programs may ask the same on the display.
             HWND box = FindOwnWindow("#32770", caption);
             if (box && GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) {
@@ -83,9 +87,11 @@ private:
                 PostMessageA(box, WM_COMMAND, WPARAM(button), 0);
                 return;
             }
+            if (last) return;
             Sleep(20);
         }
     }
+    std::atomic<bool> asked_{false};
     bool seen_ = false;
     std::string text_;
     std::thread thread_;

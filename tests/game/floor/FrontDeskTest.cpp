@@ -886,7 +886,7 @@ Ink InkOf(HWND tv, FontLabel& label) {
 }  // namespace
 
 // Without sound nothing but the drawing can say that the field is full: a character refused
-// at the limit turns the name red until the text changes again.
+// at the limit turns the name red until the text changes again or the field is left.
 TEST_F(FrontDeskTest, ANameFieldAtItsLimitShowsThatItRefusesTheCharacter) {
     TwoPlayers();
     Show();
@@ -903,4 +903,9 @@ TEST_F(FrontDeskTest, ANameFieldAtItsLimitShowsThatItRefusesTheCharacter) {
     Type(4, "\b");
     EXPECT_TRUE(WaitUntil([&] { Ink ink = InkOf(tv, row); return ink.red == 0 && ink.navy > 20; }, 5000))
         << "the name is drawn as ever once it has room again";
+    Type(4, "th");
+    EXPECT_TRUE(WaitUntil([&] { return InkOf(tv, row).red > 20; }, 5000)) << "refused again";
+    Leave();
+    EXPECT_TRUE(WaitUntil([&] { Ink ink = InkOf(tv, row); return ink.red == 0 && ink.navy > 20; }, 5000))
+        << "the name is drawn as ever once the field is left";
 }
